@@ -1,0 +1,17 @@
+#pragma once
+#include "app/AppContext.h"
+#include "ui/Dialog.h"
+
+namespace qvt::app {
+
+// The About box: no buttons; Esc or the close box close it.
+class AboutDialog : public ui::Dialog {
+public:
+    explicit AboutDialog(ui::Host& host);
+    static ui::DialogTemplate Template();
+};
+
+// Runs the About box modally (every settings dialog's banner click).
+void ShowAboutBox(ui::Host& host);
+
+}  // namespace qvt::app

@@ -1,0 +1,13 @@
+#include "app/Application.h"
+
+#include "app/ProductSelectDialog.h"
+
+namespace qvt::app {
+
+bool ConfigApp::InitInstance() {
+    ProductSelectDialog dialog(host_, context_);
+    host_.runModal(dialog);
+    return false;  // the program ends when the selection dialog returns
+}
+
+}  // namespace qvt::app

@@ -1,0 +1,19 @@
+#pragma once
+#include "app/AppContext.h"
+#include "ui/Host.h"
+
+namespace qvt::app {
+
+// The program's start: runs the product selection dialog, which runs the chosen settings dialog;
+// when it returns the program ends.
+class ConfigApp {
+public:
+    ConfigApp(ui::Host& host, AppContext& context) : host_(host), context_(context) {}
+    bool InitInstance();
+
+private:
+    ui::Host& host_;
+    AppContext& context_;
+};
+
+}  // namespace qvt::app

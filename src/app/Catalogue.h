@@ -1,0 +1,55 @@
+#pragma once
+// The eight camera products: names, codes, files, dialogs and photos.
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace qvt::app {
+
+enum class SettingsDialogKind { Hx710t, Hx720u, Lp300, Vex2, S1 };
+
+struct Product {
+    std::string_view displayName;
+    std::string_view modelCode;
+    std::string_view fileCode;
+    SettingsDialogKind dialog;
+    int dialogResource;
+    int s1Variant;  // index in the four-model dialog, -1 for the others
+    int photoControl;
+    std::string_view photoImage;
+    bool advancedSetup;
+    int bannerId;
+};
+
+// In the order in which the selection list receives them (the list sorts them).
+const std::array<Product, 8>& Catalogue();
+
+// The product with this exact model code, or nullptr.
+const Product* FindProductByModelCode(std::string_view modelCode);
+
+inline constexpr int kDefaultPhotoControl = 1162;
+inline constexpr std::string_view kDefaultPhotoImage = "photo_none";
+
+void DisplayNameToModelCode(std::string& text);
+std::string ModelCodeToDisplayName(std::string_view code);
+bool IsAdvancedSetupProduct(std::string_view modelCode);
+
+// The settings dialog's title for a model code.
+std::string SettingsDialogTitle(std::string_view modelCode);
+
+// File names of one product: "GSM/<CODE>.TXT" on a card, "<system root>/LumbrakonBackup/<CODE>.TXT" as backup.
+struct ProductFileNames {
+    std::string modelCode;    // "PN250R"
+    std::string cardDir;      // "GSM"
+    std::string fileName;     // "PN250R.TXT"
+    std::string backupDir;    // "LumbrakonBackup"
+};
+ProductFileNames FileNamesFor(std::string_view fileCode);
+
+// The four-product file-name table of the shared dialog, by variant 0..3.
+const std::array<ProductFileNames, 4>& S1FileNames();
+
+inline constexpr std::string_view kBackupDirName = "LumbrakonBackup";
+inline constexpr std::string_view kCardDirName = "GSM";
+
+}  // namespace qvt::app

@@ -1,0 +1,127 @@
+#include "app/ProductSelectDialog.h"
+
+#include <string>
+
+#include "app/Catalogue.h"
+#include "dialogs/SettingsDialogFactory.h"
+#include "platform/FileOps.h"
+
+namespace qvt::app {
+
+using namespace ui;
+
+DialogTemplate ProductSelectDialog::Template() {
+    DialogTemplate t;
+    t.resourceId = 136;
+    t.title = "QVT CONFIG";
+    t.icon = "app";
+    std::vector<std::string> names;
+    for (const Product& p : Catalogue()) names.emplace_back(p.displayName);
+    t.controls.push_back(ListSpec(kProductList, names, {.sorted = true}));
+    t.controls.push_back(CheckSpec(kRememberBox, "Remember My Choice", {.autoCheck = true}));
+    t.controls.push_back(PictureSpec(kDefaultPhotoControl, std::string(kDefaultPhotoImage)));
+    for (const Product& p : Catalogue()) t.controls.push_back(PictureSpec(p.photoControl, std::string(p.photoImage)));
+    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(ButtonSpec(2, "Exit(&N)"));
+
+    std::vector<LayoutNode> photos;
+    for (int id = kFirstPhoto; id <= kLastPhoto; ++id) photos.push_back(Ctl(id));
+    t.layout = Column({
+        Image("banner_select"),
+        Row({Column({Text("Please select a product:"), Ctl(kProductList), Ctl(kRememberBox), Stretch()}),
+             Row(std::move(photos))}),
+        Row({Stretch(), Ctl(1), Ctl(2)}),
+    });
+    return t;
+}
+
+ProductSelectDialog::ProductSelectDialog(Host& host, AppContext& context) : Dialog(host, Template()), context_(context) {}
+
+void ProductSelectDialog::onInit() {
+    Manage_UserChoice(1, kProductList, kRememberBox);
+    Manage_PicDis(1);
+}
+
+void ProductSelectDialog::onNotify(int id, Event event) {
+    if (id == kProductList && event == Event::SelChange) Manage_PicDis(1);
+}
+
+void ProductSelectDialog::onOK() {
+    LaunchSettingsDialog();
+    Manage_UserChoice(2, kProductList, kRememberBox);
+}
+
+void ProductSelectDialog::Manage_UserChoice(int mode, int comboId, int checkId) {
+    platform::RegistryStore& registry = context_.registry;
+    switch (mode) {
+        case 0:  // forget
+            if (registry.createKey(kRegistryKey) && !registry.setDefaultValue(kRegistryKey, "-1"))
+                Manage_UserChoice(3, comboId, checkId);
+            return;
+        case 1: {  // restore
+            const std::optional<std::string> value = registry.queryDefaultValue(kRegistryKey);
+            if (!value) {
+                Manage_UserChoice(0, comboId, checkId);
+                return;
+            }
+            const int pos = platform::AtoI(*value);
+            if (pos < 0 || pos >= count(comboId)) {
+                Manage_UserChoice(3, comboId, checkId);
+                return;
+            }
+            select(comboId, pos);
+            setCheck(checkId, 1);
+            return;
+        }
+        case 2:  // remember
+            Manage_UserChoice(0, comboId, checkId);
+            if (check(checkId) != 1) return;
+            if (registry.createKey(kRegistryKey)) registry.setDefaultValue(kRegistryKey, std::to_string(sel(comboId)));
+            return;
+        case 3:  // clear
+            clearSelection(comboId);
+            setCheck(checkId, 0);
+            registry.deleteKey(kRegistryKey);
+            registry.deleteKey(kRegistryParentKey);
+            return;
+        default:
+            message("Invalid call for Manage_UserChoice() !", "QVT Tips", Icon::Error);
+            return;
+    }
+}
+
+void ProductSelectDialog::Manage_PicDis(int mode) {
+    if (mode != 0 && mode != 1) {
+        message("Invalid call for Manage_PicDis() !", "QVT Tips", Icon::Error);
+        return;
+    }
+    for (int id = kFirstPhoto; id <= kLastPhoto; ++id) setVisible(id, false);
+    if (mode == 0) return;
+    std::string code = selText(kProductList);
+    DisplayNameToModelCode(code);
+    const Product* product = FindProductByModelCode(code);
+    setVisible(product ? product->photoControl : kDefaultPhotoControl, true);
+}
+
+int ProductSelectDialog::LaunchSettingsDialog() {
+    if (sel(kProductList) < 0) {
+        message("Please select a product !", "QVT Tips", Icon::Warning);
+        return 0;
+    }
+    end(Result::Ok);
+    std::string code = selText(kProductList);
+    DisplayNameToModelCode(code);
+    context_.CurrentModelCode = code;
+
+    const Product* product = FindProductByModelCode(code);
+    if (!product) {
+        message("Error: This product is not exist !", "QVT Tips", Icon::Error);
+        end(Result::Ok);
+        return 1;
+    }
+    std::unique_ptr<Dialog> settings = dialogs::CreateSettingsDialog(*product, host(), context_);
+    host().runModal(*settings);
+    return 1;
+}
+
+}  // namespace qvt::app

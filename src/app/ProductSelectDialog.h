@@ -1,0 +1,33 @@
+#pragma once
+#include "app/AppContext.h"
+#include "ui/Dialog.h"
+
+namespace qvt::app {
+
+// The start window: pick the camera model, see its photo, optionally remember the choice.
+class ProductSelectDialog : public ui::Dialog {
+public:
+    static constexpr int kProductList = 1131;
+    static constexpr int kRememberBox = 1142;
+    static constexpr int kFirstPhoto = 1162;
+    static constexpr int kLastPhoto = 1170;
+    static constexpr const char* kRegistryKey = "Software\\Lumbrakon\\UserModelSel";
+    static constexpr const char* kRegistryParentKey = "Software\\Lumbrakon";
+
+    ProductSelectDialog(ui::Host& host, AppContext& context);
+    static ui::DialogTemplate Template();
+
+    void Manage_UserChoice(int mode, int comboId, int checkId);
+    void Manage_PicDis(int mode);
+    int LaunchSettingsDialog();
+
+protected:
+    void onInit() override;
+    void onNotify(int id, ui::Event event) override;
+    void onOK() override;
+
+private:
+    AppContext& context_;
+};
+
+}  // namespace qvt::app

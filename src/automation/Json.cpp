@@ -1,0 +1,109 @@
+#include "automation/Json.h"
+
+#include <cstdio>
+
+namespace qvt::automation {
+
+using ui::Control;
+using ui::ControlKind;
+
+std::string JsonString(std::string_view text) {
+    std::string out = "\"";
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+static std::string IpText(const Control& c) {
+    bool blank = true;
+    for (int o : c.octets) blank = blank && o < 0;
+    if (blank) return {};
+    std::string text;
+    for (std::size_t i = 0; i < c.octets.size(); ++i) {
+        if (i) text += '.';
+        if (c.octets[i] >= 0) text += std::to_string(c.octets[i]);
+    }
+    return text;
+}
+
+// The keys that apply to the control's kind, without the surrounding braces.
+static std::string ControlFields(const Control& c) {
+    std::string s = "\"kind\":" + JsonString(ui::KindName(c.kind));
+    switch (c.kind) {
+        case ControlKind::List:
+        case ControlKind::ListBox: {
+            const std::string item = c.sel >= 0 ? c.items[static_cast<std::size_t>(c.sel)] : std::string();
+            s += ",\"sel\":" + std::to_string(c.sel) + ",\"item\":" + JsonString(item) +
+                 ",\"count\":" + std::to_string(c.items.size());
+            break;
+        }
+        case ControlKind::Check:
+        case ControlKind::Check3:
+        case ControlKind::Radio: s += ",\"check\":" + std::to_string(c.check); break;
+        case ControlKind::Ip: s += ",\"text\":" + JsonString(IpText(c)); break;
+        case ControlKind::Edit:
+        case ControlKind::Button:
+        case ControlKind::Label: s += ",\"text\":" + JsonString(c.text); break;
+        case ControlKind::Picture:
+        case ControlKind::Group: break;
+    }
+    s += std::string(",\"enabled\":") + (c.enabled ? "true" : "false");
+    s += std::string(",\"visible\":") + (c.visible ? "true" : "false");
+    return s;
+}
+
+std::string DumpDialog(const ui::Dialog& dialog) {
+    std::string s = "{\"event\":\"dump\",\"dialog\":" + JsonString(dialog.title()) + ",\"controls\":{";
+    bool first = true;
+    for (const auto& [id, c] : dialog.controls()) {
+        if (!first) s += ',';
+        first = false;
+        s += "\"" + std::to_string(id) + "\":{" + ControlFields(c) + "}";
+    }
+    return s + "}}";
+}
+
+std::string DumpControl(const ui::Dialog& dialog, int id) {
+    const Control& c = dialog.control(id);
+    std::string s = "{\"event\":\"dump\",\"dialog\":" + JsonString(dialog.title()) + ",\"id\":" + std::to_string(id) +
+                    "," + ControlFields(c);
+    if (c.isList()) {
+        s += ",\"items\":[";
+        for (std::size_t i = 0; i < c.items.size(); ++i) {
+            if (i) s += ',';
+            s += JsonString(c.items[i]);
+        }
+        s += "]";
+    }
+    return s + "}";
+}
+
+std::string DumpState(const operators::MessagingState& state) {
+    std::string s = "{\"event\":\"state\",\"countryName\":" + JsonString(state.countryName) +
+                    ",\"operatorName\":" + JsonString(state.operatorName) + ",\"params\":{";
+    for (int i = 0; i < operators::OperatorParams::kFieldCount; ++i) {
+        if (i) s += ',';
+        s += JsonString(operators::OperatorParams::fieldName(i)) + ":" + JsonString(state.params.field(i));
+    }
+    s += "},\"smtpSsl\":" + JsonString(state.smtpSsl) + ",\"editorMode\":" + std::to_string(state.editorMode) +
+         ",\"smtpEdited\":" + std::to_string(state.smtpEdited) + "}";
+    return s;
+}
+
+}  // namespace qvt::automation

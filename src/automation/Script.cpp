@@ -1,0 +1,178 @@
+#include "automation/Script.h"
+
+#include <cctype>
+#include <vector>
+
+namespace qvt::automation {
+
+namespace {
+
+struct Token {
+    std::string text;
+    bool quoted = false;
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& error) {
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (IsBlank(line[i])) {
+            ++i;
+            continue;
+        }
+        Token t;
+        if (line[i] == '"') {
+            t.quoted = true;
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                const char c = line[i++];
+                if (c == '"') {
+                    closed = true;
+                    break;
+                }
+                if (c == '\\' && i < line.size() && (line[i] == '"' || line[i] == '\\')) {
+                    t.text += line[i++];
+                    continue;
+                }
+                t.text += c;
+            }
+            if (!closed) {
+                error = "unterminated text";
+                return false;
+            }
+            if (i < line.size() && !IsBlank(line[i])) {
+                error = "text must be followed by a blank";
+                return false;
+            }
+        } else {
+            while (i < line.size() && !IsBlank(line[i])) t.text += line[i++];
+        }
+        tokens.push_back(std::move(t));
+    }
+    return true;
+}
+
+std::optional<int> ParseId(const Token& t) {
+    if (t.quoted || t.text.empty() || t.text.size() > 9) return std::nullopt;
+    int v = 0;
+    for (char c : t.text) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+}  // namespace
+
+std::optional<Action> ParseLine(std::string_view line, std::string& error) {
+    std::vector<Token> tokens;
+    if (!Tokenize(line, tokens, error)) return std::nullopt;
+    Action a;
+    if (tokens.empty() || (!tokens[0].quoted && tokens[0].text[0] == '#')) return a;
+    const std::string verb = tokens[0].quoted ? std::string() : tokens[0].text;
+    const std::size_t n = tokens.size();
+
+    auto needId = [&](std::size_t expected) -> bool {
+        if (n != expected) {
+            error = "wrong number of arguments for " + verb;
+            return false;
+        }
+        auto id = ParseId(tokens[1]);
+        if (!id) {
+            error = "control id expected";
+            return false;
+        }
+        a.id = *id;
+        return true;
+    };
+    auto needText = [&](std::size_t index) -> bool {
+        if (!tokens[index].quoted) {
+            error = "text between double quotes expected";
+            return false;
+        }
+        a.text = tokens[index].text;
+        return true;
+    };
+
+    if (verb == "select") {
+        a.verb = Action::Verb::Select;
+        if (!needId(3)) return std::nullopt;
+        if (!tokens[2].quoted && tokens[2].text.size() > 1 && tokens[2].text[0] == '#') {
+            Token num{tokens[2].text.substr(1), false};
+            auto pos = ParseId(num);
+            if (!pos) {
+                error = "position expected after #";
+                return std::nullopt;
+            }
+            a.byPosition = true;
+            a.position = *pos;
+            return a;
+        }
+        if (!needText(2)) return std::nullopt;
+        return a;
+    }
+    if (verb == "click" || verb == "focus" || verb == "dropdown") {
+        a.verb = verb == "click" ? Action::Verb::Click
+                 : verb == "focus" ? Action::Verb::Focus
+                                   : Action::Verb::DropDown;
+        if (!needId(2)) return std::nullopt;
+        return a;
+    }
+    if (verb == "type" || verb == "ip") {
+        a.verb = verb == "type" ? Action::Verb::Type : Action::Verb::Ip;
+        if (!needId(3) || !needText(2)) return std::nullopt;
+        return a;
+    }
+    if (verb == "key") {
+        a.verb = Action::Verb::Key;
+        if (n != 2 || tokens[1].quoted ||
+            (tokens[1].text != "Enter" && tokens[1].text != "Escape" && tokens[1].text != "F1")) {
+            error = "key Enter, key Escape or key F1 expected";
+            return std::nullopt;
+        }
+        a.text = tokens[1].text;
+        return a;
+    }
+    if (verb == "close" || verb == "state") {
+        a.verb = verb == "close" ? Action::Verb::Close : Action::Verb::State;
+        if (n != 1) {
+            error = verb + " takes no argument";
+            return std::nullopt;
+        }
+        return a;
+    }
+    if (verb == "answer") {
+        a.verb = Action::Verb::Answer;
+        if (n != 2 || tokens[1].quoted || (tokens[1].text != "OK" && tokens[1].text != "Cancel")) {
+            error = "answer OK or answer Cancel expected";
+            return std::nullopt;
+        }
+        a.cancel = tokens[1].text == "Cancel";
+        return a;
+    }
+    if (verb == "choose-file") {
+        a.verb = Action::Verb::ChooseFile;
+        if (n != 2) {
+            error = "choose-file \"PATH\" or choose-file cancel expected";
+            return std::nullopt;
+        }
+        if (!tokens[1].quoted && tokens[1].text == "cancel") {
+            a.cancel = true;
+            return a;
+        }
+        if (!needText(1)) return std::nullopt;
+        return a;
+    }
+    if (verb == "dump") {
+        a.verb = Action::Verb::Dump;
+        if (n == 1) return a;
+        if (!needId(2)) return std::nullopt;
+        return a;
+    }
+    error = "unknown action \"" + (tokens[0].quoted ? tokens[0].text : verb) + "\"";
+    return std::nullopt;
+}
+
+}  // namespace qvt::automation

@@ -1,0 +1,319 @@
+#include "platform/FileOps.h"
+
+#include <algorithm>
+#include <atomic>
+#include <climits>
+#include <random>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <fstream>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace qvt::platform {
+
+namespace {
+
+bool isWhite(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+// Nothing at all at `path` (a dangling link counts as something). An error other than "not found"
+// counts as present, so callers never report success they cannot see.
+bool isAbsent(const fs::path& path) {
+    std::error_code ec;
+    return fs::symlink_status(path, ec).type() == fs::file_type::not_found;
+}
+
+// Unique name beside the target; starts with a dot so that it stays out of the way on POSIX systems.
+fs::path tempPathFor(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned seed = std::random_device{}();
+    fs::path name = ".";
+    name += target.filename();  // native strings: no code page conversion of the user's file name
+    name += ".tmp-" + std::to_string(seed) + "-" + std::to_string(counter.fetch_add(1));
+    return target.parent_path() / name;
+}
+
+// The final check after the rename: the file now at `target` holds exactly `bytes`.
+bool targetHolds(const fs::path& target, std::string_view bytes) {
+    const auto back = ReadFileLimited(target, bytes.size());
+    return back && *back == bytes;
+}
+
+}  // namespace
+
+std::string Trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isWhite(text[begin])) ++begin;
+    while (end > begin && isWhite(text[end - 1])) --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+bool IsAllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int AtoI(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isWhite(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Accumulate in a wider type and stop growing once past the int range.
+    constexpr long long kLimit = static_cast<long long>(INT_MAX) + 1;
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = std::min(value * 10 + (text[i] - '0'), kLimit);
+    }
+    if (negative) return static_cast<int>(-value);  // -kLimit is INT_MIN
+    return static_cast<int>(std::min<long long>(value, INT_MAX));
+}
+
+bool IsDirectory(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+bool Exists(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+bool IsRegularFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+bool CreateDirectories(const fs::path& path) {
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    return IsDirectory(path);
+}
+
+bool DeleteIfExist(const fs::path& path) {
+    if (isAbsent(path)) return true;
+    std::error_code ec;
+    // Only files: a directory of the same name is a different thing and stays.
+    if (fs::symlink_status(path, ec).type() == fs::file_type::directory) return false;
+#ifdef _WIN32
+    DeleteFileW(path.c_str());
+#else
+    fs::remove(path, ec);
+#endif
+    return isAbsent(path);
+}
+
+#ifdef _WIN32
+
+void ClearReadOnly(const fs::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return;
+    const DWORD rest = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(path.c_str(), rest == 0 ? FILE_ATTRIBUTE_NORMAL : rest);
+}
+
+bool IsReadOnly(const fs::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool RenameIfExist(const fs::path& from, const fs::path& to) {
+    if (isAbsent(from)) return true;
+    return MoveFileW(from.c_str(), to.c_str()) != 0;  // fails when `to` exists
+}
+
+void SetHidden(const fs::path& path) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+std::optional<std::string> ReadFileLimited(const fs::path& path, std::uintmax_t maxSize) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return std::nullopt;
+    const auto size = fs::file_size(path, ec);
+    if (ec || size > maxSize) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size) return std::nullopt;
+    if (in.peek() != std::ifstream::traits_type::eof()) return std::nullopt;  // grew meanwhile
+    return bytes;
+}
+
+bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+    fs::path temp;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
+        temp = tempPathFor(target);
+        handle = CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+        if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
+    }
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        ok = WriteFile(handle, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+        done += written;
+    }
+    ok = ok && FlushFileBuffers(handle);
+    if (ok) {
+        std::string back(bytes.size(), '\0');
+        DWORD read = 0;
+        ok = SetFilePointer(handle, 0, nullptr, FILE_BEGIN) == 0 &&
+             (back.empty() || ReadFile(handle, back.data(), static_cast<DWORD>(back.size()), &read, nullptr)) &&
+             read == back.size() && back == bytes;
+    }
+    ok = CloseHandle(handle) && ok;
+    ok = ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    return targetHolds(target, bytes);
+}
+
+#else  // POSIX
+
+void ClearReadOnly(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return;
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+bool IsReadOnly(const fs::path& path) {
+    std::error_code ec;
+    const auto status = fs::status(path, ec);
+    return fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+bool RenameIfExist(const fs::path& from, const fs::path& to) {
+    if (isAbsent(from)) return true;
+#ifdef __linux__
+    // Atomic "rename unless the target exists" where the file system supports it.
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
+    if (!isAbsent(to)) return false;
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return !ec;
+}
+
+void SetHidden(const fs::path&) {}
+
+namespace {
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool close() {  // close() reports late write errors on some file systems
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Reads from the current position to the end; nullopt on error or when more than maxSize bytes come.
+std::optional<std::string> readAll(int fd, std::uintmax_t maxSize) {
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) return bytes;
+        if (bytes.size() + static_cast<std::size_t>(n) > maxSize) return std::nullopt;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileLimited(const fs::path& path, std::uintmax_t maxSize) {
+    // O_NONBLOCK: a FIFO put where the file was expected must not block the program.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.get() < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    if (static_cast<std::uintmax_t>(st.st_size) > maxSize) return std::nullopt;
+    return readAll(fd.get(), maxSize);
+}
+
+bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+    fs::path temp;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temp = tempPathFor(target);
+        raw = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);  // umask applies
+        if (raw < 0 && errno != EEXIST) return false;
+    }
+    if (raw < 0) return false;
+    Fd fd(raw);
+
+    struct stat previous {};
+    if (::stat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
+        (void)::fchmod(fd.get(), previous.st_mode & 07777);  // best effort; FAT volumes ignore it
+    }
+    bool ok = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::lseek(fd.get(), 0, SEEK_SET) == 0;
+    if (ok) {
+        const auto back = readAll(fd.get(), bytes.size());
+        ok = back && *back == bytes;
+    }
+    ok = fd.close() && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // Make the rename itself durable; some file systems refuse fsync on a directory, which is fine.
+    const fs::path parent = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    Fd dir(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) (void)::fsync(dir.get());
+    return targetHolds(target, bytes);
+}
+
+#endif
+
+}  // namespace qvt::platform

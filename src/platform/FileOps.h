@@ -1,0 +1,55 @@
+#pragma once
+// Small text and file helpers used all over the program. The file helpers never throw: every
+// failure is reported through the result, because the cards they work on may vanish at any time.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qvt::platform {
+
+// Removes white space (space, \t, \r, \n, \v, \f) at both ends.
+std::string Trim(std::string_view text);
+
+// True when every character is '0'..'9'; the empty text counts as true.
+bool IsAllDigits(std::string_view text);
+
+// The C library's atoi: leading white space, optional sign, digits up to the first non-digit.
+// No digits gives 0; values beyond the int range are clamped instead of overflowing.
+int AtoI(std::string_view text);
+
+// Makes the file writable again and keeps its other permission bits / attributes.
+// Nothing happens when the file does not exist.
+void ClearReadOnly(const std::filesystem::path& path);
+bool IsReadOnly(const std::filesystem::path& path);
+
+// Deletes a file (not a directory). True when nothing is at `path` afterwards.
+bool DeleteIfExist(const std::filesystem::path& path);
+
+// Renames `from` to `to` when `from` exists. A missing `from` counts as success. An existing `to`
+// is never overwritten: the rename fails then, as it always did on Windows.
+bool RenameIfExist(const std::filesystem::path& from, const std::filesystem::path& to);
+
+bool IsDirectory(const std::filesystem::path& path);
+bool Exists(const std::filesystem::path& path);  // any entry: file, directory, ...
+bool IsRegularFile(const std::filesystem::path& path);
+
+// True when `path` is a directory afterwards (created now or before).
+bool CreateDirectories(const std::filesystem::path& path);
+
+// Writes the whole content to a temporary file beside the target, flushes it to the medium,
+// checks it by reading it back and renames it over the target; the target is read back once more
+// afterwards. False on any failure. The target keeps its previous content (or stays absent) when
+// anything before the rename fails, and no temporary file is left behind. An existing target's
+// permission bits are kept (POSIX); on Windows a read-only target makes the write fail, as it always did.
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// The whole content of a regular file; nullopt when missing, unreadable, not a regular file or
+// larger than maxSize bytes.
+std::optional<std::string> ReadFileLimited(const std::filesystem::path& path, std::uintmax_t maxSize);
+
+// Windows: gives the file the hidden attribute (alone). Other systems have no such attribute.
+void SetHidden(const std::filesystem::path& path);
+
+}  // namespace qvt::platform

@@ -1,0 +1,110 @@
+#include "platform/RegistryStore.h"
+
+#include <fstream>
+#include <sstream>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace qvt::platform {
+
+namespace {
+constexpr const char* kValueFile = "(Default)";
+}
+
+RegistryStore::RegistryStore(fs::path systemRoot) : root_(std::move(systemRoot) / "registry") {}
+
+fs::path RegistryStore::keyDir(std::string_view keyPath) const {
+    fs::path dir = root_;
+    std::string part;
+    for (char c : keyPath) {
+        if (c == '\\') {
+            if (!part.empty()) dir /= part;
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) dir /= part;
+    return dir;
+}
+
+#ifdef _WIN32
+
+bool RegistryStore::createKey(std::string_view keyPath) {
+    HKEY key = nullptr;
+    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, std::string(keyPath).c_str(), &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool RegistryStore::setDefaultValue(std::string_view keyPath, std::string_view text) {
+    const std::string value(text);
+    return RegSetValueA(HKEY_LOCAL_MACHINE, std::string(keyPath).c_str(), REG_SZ, value.c_str(),
+                        static_cast<DWORD>(value.size())) == ERROR_SUCCESS;
+}
+
+std::optional<std::string> RegistryStore::queryDefaultValue(std::string_view keyPath) const {
+    const std::string path(keyPath);
+    LONG size = 0;
+    if (RegQueryValueA(HKEY_LOCAL_MACHINE, path.c_str(), nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+    std::string buf(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    if (RegQueryValueA(HKEY_LOCAL_MACHINE, path.c_str(), buf.data(), &size) != ERROR_SUCCESS) return std::nullopt;
+    buf.resize(std::strlen(buf.c_str()));
+    return buf;
+}
+
+bool RegistryStore::deleteKey(std::string_view keyPath) {
+    return RegDeleteKeyA(HKEY_LOCAL_MACHINE, std::string(keyPath).c_str()) == ERROR_SUCCESS;
+}
+
+#else
+
+bool RegistryStore::createKey(std::string_view keyPath) {
+    std::error_code ec;
+    const fs::path dir = keyDir(keyPath);
+    fs::create_directories(dir, ec);
+    return fs::is_directory(dir, ec);
+}
+
+bool RegistryStore::setDefaultValue(std::string_view keyPath, std::string_view text) {
+    const fs::path dir = keyDir(keyPath);
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec)) return false;
+    std::ofstream out(dir / kValueFile, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+std::optional<std::string> RegistryStore::queryDefaultValue(std::string_view keyPath) const {
+    const fs::path dir = keyDir(keyPath);
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec)) return std::nullopt;
+    std::ifstream in(dir / kValueFile, std::ios::binary);
+    if (!in) return std::string();
+    std::ostringstream s;
+    s << in.rdbuf();
+    std::string value = s.str();
+    // A registry text ends at its first NUL.
+    if (auto nul = value.find('\0'); nul != std::string::npos) value.resize(nul);
+    return value;
+}
+
+bool RegistryStore::deleteKey(std::string_view keyPath) {
+    const fs::path dir = keyDir(keyPath);
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec)) return false;
+    // Refuse when the key has sub-keys, as the registry does.
+    for (const auto& entry : fs::directory_iterator(dir, ec))
+        if (entry.is_directory()) return false;
+    fs::remove(dir / kValueFile, ec);
+    return fs::remove(dir, ec);
+}
+
+#endif
+
+}  // namespace qvt::platform

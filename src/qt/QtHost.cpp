@@ -1,0 +1,219 @@
+#include "qt/QtHost.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
+
+#include "qt/DialogWindow.h"
+
+namespace qvt::qt {
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QMessageBox::Icon ToQtIcon(ui::Icon icon) {
+    switch (icon) {
+        case ui::Icon::Information: return QMessageBox::Information;
+        case ui::Icon::Warning: return QMessageBox::Warning;
+        case ui::Icon::Error: return QMessageBox::Critical;
+        case ui::Icon::Question: return QMessageBox::Question;
+        case ui::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Takes a window off the host's list when its modal run ends, however it ends.
+class WindowEntry {
+public:
+    WindowEntry(std::vector<DialogWindow*>& windows, DialogWindow* window) : windows_(windows), window_(window) {
+        windows_.push_back(window_);
+    }
+    ~WindowEntry() { windows_.erase(std::remove(windows_.begin(), windows_.end(), window_), windows_.end()); }
+    WindowEntry(const WindowEntry&) = delete;
+    WindowEntry& operator=(const WindowEntry&) = delete;
+
+private:
+    std::vector<DialogWindow*>& windows_;
+    DialogWindow* window_;
+};
+
+}  // namespace
+
+QStringList ConvertFileFilter(std::string_view windowsFilter) {
+    QStringList filters;
+    const QStringList parts = Q(windowsFilter).split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        if (description.isEmpty()) break;  // "||" ends the list
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) p = p.trimmed();
+        patterns.removeAll(QString());
+        if (patterns.isEmpty()) continue;
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+    }
+    return filters;
+}
+
+std::optional<double> ParseProgressTime(std::string_view line) {
+    const QString text = Q(line).trimmed();
+    static const QRegularExpression micro(QStringLiteral("^out_time_(?:us|ms)=(\\d+)$"));
+    QRegularExpressionMatch m = micro.match(text);
+    if (m.hasMatch()) {
+        bool ok = false;
+        const qulonglong us = m.captured(1).toULongLong(&ok);
+        if (!ok) return std::nullopt;
+        return static_cast<double>(us) / 1e6;
+    }
+    // "out_time=00:01:02.500000" from -progress, or "... time=00:01:02.50 bitrate=..." on the status line.
+    static const QRegularExpression clock(
+        QStringLiteral("(?:^|\\s)(?:out_)?time=(\\d+):(\\d{1,2}):(\\d{1,2}(?:\\.\\d+)?)(?:\\s|$)"));
+    m = clock.match(text);
+    if (!m.hasMatch()) return std::nullopt;
+    const double hours = m.captured(1).toDouble();
+    const double minutes = m.captured(2).toDouble();
+    const double seconds = m.captured(3).toDouble();
+    if (minutes >= 60 || seconds >= 60) return std::nullopt;
+    return hours * 3600 + minutes * 60 + seconds;
+}
+
+// ---------------------------------------------------------------------------------------------------
+DialogWindow* QtHost::windowOf(const ui::Dialog* dialog) const {
+    if (!dialog) return nullptr;
+    for (DialogWindow* w : windows_)
+        if (&w->dialog() == dialog) return w;
+    return nullptr;
+}
+
+QWidget* QtHost::parentFor(const ui::Dialog* owner) const {
+    if (DialogWindow* w = windowOf(owner); w && w->isVisible()) return w;
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+        if ((*it)->isVisible() && !(*it)->dialog().ended()) return *it;
+    // A window shown outside a modal run of this host (tests drive such windows directly).
+    if (auto* active = dynamic_cast<DialogWindow*>(QApplication::activeWindow());
+        active && active->isVisible() && !active->dialog().ended())
+        return active;
+    return nullptr;
+}
+
+ui::Answer QtHost::messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
+                              ui::Buttons buttons) {
+    const QString title = caption.empty() ? Q(ui::kAppName) : Q(caption);
+    return showMessageBox(parentFor(owner), Q(text), title, icon, buttons);
+}
+
+ui::Answer QtHost::showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
+                                  ui::Buttons buttons) {
+    const bool withCancel = buttons == ui::Buttons::OkCancel;
+    QMessageBox box(ToQtIcon(icon), caption, text, withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    const int answer = box.exec();
+    if (!withCancel) return ui::Answer::Ok;
+    return answer == QMessageBox::Ok ? ui::Answer::Ok : ui::Answer::Cancel;
+}
+
+std::optional<std::string> QtHost::openFile(ui::Dialog* owner, std::string_view filter) {
+    const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), ConvertFileFilter(filter));
+    if (!chosen || chosen->isEmpty()) return std::nullopt;
+    return chosen->toStdString();
+}
+
+std::optional<QString> QtHost::showOpenFileDialog(QWidget* parent, const QStringList& filters) {
+    QFileDialog dialog(parent);
+    // The caller checks the file itself; a name typed for a missing file is passed on as it is.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return files.front();
+}
+
+ui::Result QtHost::runModal(ui::Dialog& dialog) {
+    DialogWindow window(dialog, parentFor(nullptr));
+    const WindowEntry entry(windows_, &window);
+    dialog.init();  // its own initialisation may already show boxes, or end it
+    if (dialog.ended()) return dialog.result();
+    // A dialog that ended while it opened this one (the selection after OK) leaves the screen.
+    for (DialogWindow* w : windows_)
+        if (w != &window && w->dialog().ended() && w->isVisible()) w->hide();
+    window.refresh();
+    QTimer::singleShot(0, &window, [this, &window] { modalWindowStarted(window); });
+    window.exec();
+    return dialog.result();
+}
+
+ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) {
+    ui::ProcessOutcome outcome;
+    QProcess process;
+    process.setProgram(Q(request.program));
+    QStringList arguments;
+    for (const std::string& a : request.arguments) arguments << Q(a);
+    process.setArguments(arguments);
+    process.start();
+    if (!process.waitForStarted(-1)) return outcome;
+    outcome.started = true;
+
+    QProgressDialog progress(parentFor(owner));
+    progress.setWindowTitle(Q(request.title));
+    progress.setLabelText(Q(request.title));
+    progress.setCancelButtonText(QStringLiteral("Cancel"));
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(0);
+    progress.setWindowModality(Qt::ApplicationModal);
+    const bool measured = request.durationSeconds > 0;
+    progress.setRange(0, measured ? 1000 : 0);  // 0..0: a busy bar without an end
+    progress.setValue(0);
+
+    bool cancelled = false;
+    QEventLoop loop;
+    std::string outBuffer;
+    std::string errBuffer;
+    auto consume = [&](std::string& buffer, const QByteArray& bytes) {
+        buffer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        std::size_t start = 0;
+        for (std::size_t end; (end = buffer.find_first_of("\r\n", start)) != std::string::npos; start = end + 1) {
+            if (!measured) continue;
+            if (const std::optional<double> t = ParseProgressTime(std::string_view(buffer).substr(start, end - start))) {
+                const double share = *t / request.durationSeconds;
+                progress.setValue(std::clamp(static_cast<int>(share * 1000), 0, 999));
+            }
+        }
+        buffer.erase(0, start);
+        if (buffer.size() > 65536) buffer.clear();  // a line that never ends is no progress report
+    };
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &loop,
+                     [&] { consume(outBuffer, process.readAllStandardOutput()); });
+    QObject::connect(&process, &QProcess::readyReadStandardError, &loop,
+                     [&] { consume(errBuffer, process.readAllStandardError()); });
+    QObject::connect(&process, &QProcess::finished, &loop, [&] { loop.quit(); });
+    auto cancel = [&] {
+        if (cancelled) return;
+        cancelled = true;
+        process.kill();
+    };
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, cancel);
+    QObject::connect(&progress, &QDialog::rejected, &loop, cancel);  // Esc closes the window
+    progress.show();
+    QTimer::singleShot(0, &progress, [this, &progress] { progressStarted(progress); });
+    if (process.state() != QProcess::NotRunning) loop.exec();
+    progress.hide();
+
+    outcome.cancelled = cancelled;
+    outcome.exitCode = process.exitCode();
+    outcome.crashed = !cancelled && process.exitStatus() == QProcess::CrashExit;
+    return outcome;
+}
+
+}  // namespace qvt::qt

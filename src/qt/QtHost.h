@@ -1,0 +1,63 @@
+#pragma once
+// The Qt front end's answers to what a dialog asks: real message boxes, the file-open dialog, nested
+// modal windows and a progress window while an external program runs.
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/Dialog.h"
+#include "ui/Host.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace qvt::qt {
+
+class DialogWindow;
+
+// "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||" becomes the Qt filter list
+// {"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"}; pairs without patterns are dropped.
+QStringList ConvertFileFilter(std::string_view windowsFilter);
+
+// The media time (seconds) that one line of the conversion tool's output reports: "out_time_us=",
+// "out_time_ms=" (both microseconds), "out_time=HH:MM:SS.xx" or a status line with "time=HH:MM:SS.xx".
+std::optional<double> ParseProgressTime(std::string_view line);
+
+class QtHost : public ui::Host {
+public:
+    QtHost() = default;
+    ~QtHost() override = default;
+
+    ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
+                          ui::Buttons buttons) override;
+    std::optional<std::string> openFile(ui::Dialog* owner, std::string_view filter) override;
+    ui::Result runModal(ui::Dialog& dialog) override;
+    ui::ProcessOutcome runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) override;
+
+    // The window that shows `dialog` while it runs modally here; nullptr otherwise.
+    DialogWindow* windowOf(const ui::Dialog* dialog) const;
+
+protected:
+    // The places where a person answers. Tests override them to answer from a script while the
+    // dialogs' windows stay real.
+    virtual ui::Answer showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
+                                      ui::Buttons buttons);
+    virtual std::optional<QString> showOpenFileDialog(QWidget* parent, const QStringList& filters);
+
+    // Called from inside the window's modal loop, once it is up.
+    virtual void modalWindowStarted(DialogWindow& /*window*/) {}
+    // Called once the progress window of a running process is up.
+    virtual void progressStarted(QProgressDialog& /*progress*/) {}
+
+    // The window to own a box or a nested window: the owner's when it is visible, else the innermost
+    // visible window whose dialog still runs.
+    QWidget* parentFor(const ui::Dialog* owner) const;
+
+private:
+    std::vector<DialogWindow*> windows_;  // modal windows from the outermost in
+};
+
+}  // namespace qvt::qt

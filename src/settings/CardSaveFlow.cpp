@@ -1,0 +1,270 @@
+#include "settings/CardSaveFlow.h"
+
+#include <optional>
+#include <vector>
+
+#include "platform/FileOps.h"
+#include "settings/KeyTable.h"
+
+namespace fs = std::filesystem;
+
+namespace qvt::settings {
+
+namespace {
+
+constexpr std::string_view kTips = "QVT Tips";
+constexpr std::string_view kTipsUnderscore = "QVT_Tips";  // the volume-missing box always had this caption
+
+// The card directory's name as part of a path text, with the platform's own separator
+// ("GSM\" on Windows, "GSM/" elsewhere).
+std::string CardDirName() {
+    return std::string("GSM") + static_cast<char>(fs::path::preferred_separator);
+}
+
+// The path list's items are compared as they stand: on Linux and macOS two volumes may differ only
+// in letter case.
+int FindItem(const ui::Dialog& dialog, int id, const std::string& text) {
+    for (int i = 0; i < dialog.count(id); ++i)
+        if (dialog.itemText(id, i) == text) return i;
+    return -1;
+}
+
+}  // namespace
+
+CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, ReadWriteFn readWrite)
+    : dialog_(dialog), context_(context), config_(std::move(config)), readWrite_(std::move(readWrite)) {}
+
+fs::path CardSaveFlow::BackupFilePath() const {
+    return BackupDir() / (config_.fileCode + ".TXT");
+}
+
+fs::path CardSaveFlow::BackupDir() const {
+    return context_.systemRoot() / "LumbrakonBackup";
+}
+
+std::string CardSaveFlow::CardDirText(const fs::path& slot) {
+    return platform::Volumes::RootText(slot) + CardDirName();
+}
+
+std::string CardSaveFlow::CandidateText(const fs::path& slot) const {
+    return CardDirText(slot) + config_.fileCode + ".TXT";
+}
+
+std::optional<fs::path> CardSaveFlow::SlotOf(const std::string& candidate) {
+    if (candidate.empty()) return std::nullopt;
+    for (const fs::path& slot : context_.volumes.roots())
+        if (CandidateText(slot) == candidate) return slot;
+    return std::nullopt;
+}
+
+fs::path CardSaveFlow::CardRoot() const {
+    if (cardFilePath_.empty()) return {};
+    for (const fs::path& slot : context_.volumes.roots())
+        if (CandidateText(slot) == cardFilePath_) return slot;
+    return {};
+}
+
+bool CardSaveFlow::Call(int type, int flag) {
+    return readWrite_ ? readWrite_(type, flag) : false;
+}
+
+void CardSaveFlow::Manage_SaveDir(int mode) {
+    switch (mode) {
+        case 0:
+            Start();
+            return;
+        case 1:
+            Save();
+            return;
+        default:
+            dialog_.message(config_.invalidModeText, config_.invalidModeCaption, ui::Icon::Error);
+            return;
+    }
+}
+
+void CardSaveFlow::Start() {
+    const int list = config_.pathListId;
+    bool found = false;
+    std::optional<fs::path> lastFree;
+    const std::vector<fs::path> slots = context_.volumes.roots();
+    for (const fs::path& slot : slots) {
+        if (!context_.volumes.present(slot)) continue;
+        const std::string candidate = CandidateText(slot);
+        // A folder given twice is one volume; it is listed once.
+        if (FindItem(dialog_, list, candidate) < 0) dialog_.addItem(list, candidate);
+        if (IsValidSettingsFile(candidate, config_.fileCode)) {
+            cardFilePath_ = candidate;
+            found = true;
+        } else if (!found) {
+            lastFree = slot;
+        }
+    }
+
+    if (found) {
+        dialog_.select(list, FindItem(dialog_, list, cardFilePath_));
+        Call(1, 1);
+        return;  // a valid card file wins over the backup
+    }
+    if (!lastFree) {
+        dialog_.message("No disk is valid !", kTips, ui::Icon::Error);
+        return;
+    }
+
+    // No valid file anywhere: the last present volume becomes the target. Its candidate is selected
+    // rather than "the last item", because real paths do not sort in slot order the way drive letters did.
+    const std::string target = CandidateText(*lastFree);
+    dialog_.select(list, FindItem(dialog_, list, target));
+    platform::CreateDirectories(CardDirText(*lastFree));
+    if (platform::Exists(target)) {
+        // It is not valid for this product, or it would have been found above.
+        platform::ClearReadOnly(target);
+        if (!platform::DeleteIfExist(target))
+            dialog_.message("Can't delete invalid file \"" + target + " \",\nPlease delete it manually!", kTips,
+                            ui::Icon::Warning);
+    }
+    cardFilePath_ = target;
+
+    const fs::path backupDir = BackupDir();
+    if (!platform::IsDirectory(backupDir)) {
+        platform::CreateDirectories(backupDir);
+        return;
+    }
+    const fs::path backup = BackupFilePath();
+    if (IsValidSettingsFile(backup, config_.fileCode)) {
+        Call(1, 0);
+    } else if (platform::Exists(backup)) {
+        if (!platform::DeleteIfExist(backup))
+            dialog_.message("Can't delete invalid back-up file,\nPlease delete it manually!", kTips, ui::Icon::Warning);
+    }
+}
+
+void CardSaveFlow::RefreshCardPathList() {
+    const int list = config_.pathListId;
+    const std::vector<fs::path> slots = context_.volumes.roots();
+    for (const fs::path& slot : slots) {
+        const std::string candidate = CandidateText(slot);
+        const int pos = FindItem(dialog_, list, candidate);
+        if (context_.volumes.present(slot)) {
+            if (pos < 0) dialog_.appendItem(list, candidate);
+        } else if (pos >= 0) {
+            dialog_.removeItem(list, pos);
+            dialog_.select(list, dialog_.count(list) - 1);
+            TakeCardPath();
+        }
+    }
+}
+
+void CardSaveFlow::TakeCardPath() {
+    cardFilePath_ = platform::Trim(dialog_.selText(config_.pathListId));
+}
+
+bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
+    const std::string keep = platform::Volumes::RootText(keepRoot);
+    const std::vector<fs::path> slots = context_.volumes.roots();
+    for (const fs::path& slot : slots) {
+        if (platform::Volumes::RootText(slot) == keep) continue;
+        if (!platform::IsDirectory(CardDirText(slot))) continue;
+        const std::string candidate = CandidateText(slot);
+        // Only this product's own valid files: other models' files and foreign files stay.
+        if (!IsValidSettingsFile(candidate, config_.fileCode)) continue;
+        platform::ClearReadOnly(candidate);
+        if (!platform::DeleteIfExist(candidate)) {
+            dialog_.message("Can't delete \"" + candidate + "\",Please delete it manually!", kTips, ui::Icon::Warning);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CardSaveFlow::VolumeMissing(const std::string& rootText) {
+    const int list = config_.pathListId;
+    dialog_.message(config_.volumeMissingBefore + rootText + config_.volumeMissingAfter, kTipsUnderscore,
+                    ui::Icon::Warning);
+    dialog_.resetItems(list);
+    const std::vector<fs::path> slots = context_.volumes.roots();
+    for (const fs::path& slot : slots) {
+        if (!context_.volumes.present(slot)) continue;
+        const std::string candidate = CandidateText(slot);
+        if (FindItem(dialog_, list, candidate) < 0) dialog_.appendItem(list, candidate);
+    }
+    if (dialog_.count(list) > 0) {
+        dialog_.select(list, dialog_.count(list) - 1);
+        TakeCardPath();
+    } else {
+        dialog_.message("Error : No disk is valid,Please reboot and try again !", kTips, ui::Icon::Error);
+    }
+}
+
+std::string CardSaveFlow::RootTextOf(const std::string& candidate, const std::optional<fs::path>& slot) {
+    if (slot) return platform::Volumes::RootText(*slot);
+    // Every item is some volume's candidate, so this is only a safeguard: name the folder that
+    // holds "GSM", the way the candidate was formed.
+    const fs::path root = fs::path(candidate).parent_path().parent_path();
+    return root.empty() ? candidate : platform::Volumes::RootText(root);
+}
+
+void CardSaveFlow::Save() {
+    const int list = config_.pathListId;
+    std::string text = dialog_.selText(list);
+    if (config_.trimPathOnSave) text = platform::Trim(text);
+
+    if (FindItem(dialog_, list, text) < 0) {
+        dialog_.message("The file directory \"" + text + "\" is invalid, Please reboot the application and try again!",
+                        kTips, ui::Icon::Error);
+        dialog_.end(ui::Result::Cancel);
+        return;
+    }
+    cardFilePath_ = text;  // the list's text is the dialog's stored card path
+
+    std::optional<fs::path> slot = SlotOf(text);
+    if (!slot || !context_.volumes.present(*slot)) {
+        VolumeMissing(RootTextOf(text, slot));
+        return;
+    }
+
+    RefreshCardPathList();
+    if (!context_.volumes.present(*slot)) {  // removed in the meantime
+        VolumeMissing(platform::Volumes::RootText(*slot));
+        return;
+    }
+    // Another volume that vanished makes the drop-down rule select the last item; the save still
+    // goes to the volume that was checked above, never silently to another card.
+    if (cardFilePath_ != text) {
+        dialog_.select(list, FindItem(dialog_, list, text));
+        cardFilePath_ = text;
+    }
+
+    const std::string cardDir = CardDirText(*slot);
+    if (!platform::IsDirectory(cardDir)) platform::CreateDirectories(cardDir);
+
+    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel) != ui::Answer::Ok)
+        return;
+
+    const std::string cardFile = cardFilePath_;
+    // The card file is written from scratch so that its keys come in the camera's order. A failure
+    // here shows up as a failed write below.
+    if (platform::Exists(cardFile)) {
+        platform::ClearReadOnly(cardFile);
+        platform::DeleteIfExist(cardFile);
+    }
+    DeleteOtherCardFiles(*slot);
+
+    platform::ClearReadOnly(cardFile);
+    const bool cardWritten = Call(2, 1);
+
+    const fs::path backup = BackupFilePath();
+    platform::ClearReadOnly(backup);
+    if (!platform::IsDirectory(BackupDir())) platform::CreateDirectories(BackupDir());
+    // The backup is written whatever happened to the card: it keeps the settings on the PC.
+    const bool backupWritten = Call(2, 0);
+
+    if (cardWritten)
+        dialog_.message(config_.reportPrefix + cardFile + " \" !", kTips, ui::Icon::Information);
+    else
+        dialog_.message("Error : The data could not be saved in : \" " + cardFile + " \" !", kTips, ui::Icon::Error);
+    if (!backupWritten)
+        dialog_.message("Error : The back-up copy could not be saved in : \" " + backup.string() + " \" !", kTips,
+                        ui::Icon::Warning);
+}
+
+}  // namespace qvt::settings

@@ -1,0 +1,70 @@
+#pragma once
+// Finding the memory card, offering the candidate settings-file paths in the dialog's path list,
+// reading the card file or the backup when a dialog opens, and the whole "Save": checks,
+// confirmation, removal of stale files, the card file, the backup copy and the report.
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/AppContext.h"
+#include "ui/Dialog.h"
+
+namespace qvt::settings {
+
+// What differs between the settings dialogs.
+struct SaveFlowConfig {
+    int pathListId = 1030;
+    std::string fileCode;  // "HX710T": the file name stem and the "Model" value
+    bool trimPathOnSave = true;
+    std::string operationName = "Manage_SaveDir";  // for the invalid-mode message
+    std::string invalidModeText = "Invalid call for Manage_SaveDir() !";
+    std::string invalidModeCaption = "QVT Tips";
+    // Volume-missing message: text before and after ROOT.
+    std::string volumeMissingBefore = "Can't find volume \"";
+    std::string volumeMissingAfter = "\",Please check connection of your device and try again !";
+    std::string confirmText = "Confirm save all the data ?";
+    std::string reportPrefix = "Ok , All data has been saved in : \" ";
+};
+
+// The product's file operation: type 1 reads, type 2 writes; flag 1 the card file, 0 the backup.
+// Writing returns whether the file was written and verified.
+using ReadWriteFn = std::function<bool(int type, int flag)>;
+
+class CardSaveFlow {
+public:
+    CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, ReadWriteFn readWrite);
+
+    // Mode 0: start-of-dialog scan and read; mode 1: save. Others: the invalid-call message.
+    void Manage_SaveDir(int mode);
+    void RefreshCardPathList();  // the path list is about to drop down
+    void TakeCardPath();         // the path list's selection changed
+    bool DeleteOtherCardFiles(const std::filesystem::path& keepRoot);
+
+    const std::string& CardFilePath() const { return cardFilePath_; }
+    std::filesystem::path BackupFilePath() const;
+    // The volume root of the card file path (the "F:" of the game-call paths), empty when unknown.
+    std::filesystem::path CardRoot() const;
+    const SaveFlowConfig& config() const { return config_; }
+
+    // The card candidate of a volume slot: "<root>/GSM/<CODE>.TXT" ("E:\GSM\HX710T.TXT" on Windows).
+    std::string CandidateText(const std::filesystem::path& slot) const;
+
+private:
+    static std::string CardDirText(const std::filesystem::path& slot);  // "<root>/GSM/"
+    static std::string RootTextOf(const std::string& candidate, const std::optional<std::filesystem::path>& slot);
+    std::filesystem::path BackupDir() const;
+    std::optional<std::filesystem::path> SlotOf(const std::string& candidate);  // the slot whose candidate it is
+    bool Call(int type, int flag);                                              // the product's read/write
+    void Start();
+    void Save();
+    void VolumeMissing(const std::string& rootText);  // message, then the path list rebuilt
+
+    ui::Dialog& dialog_;
+    app::AppContext& context_;
+    SaveFlowConfig config_;
+    ReadWriteFn readWrite_;
+    std::string cardFilePath_;
+};
+
+}  // namespace qvt::settings

@@ -1,0 +1,89 @@
+#pragma once
+// A product's settings file as data: the keys in the order the camera expects them, where each
+// value comes from, and the small special cases of a product as hooks. One generic transfer moves a
+// whole table in either direction.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "operators/MessagingState.h"
+#include "settings/ProfileFile.h"
+#include "ui/Dialog.h"
+
+namespace qvt::settings {
+
+enum class SlotKind {
+    Model,      // the model code (`text`); nothing is done with it when reading
+    Param,      // a messaging parameter: `field` 0..12 of OperatorParams
+    SmtpSsl,    // the SMTP SSL flag of the messaging state
+    Edit,       // the text of edit `id`
+    TwoDigit,   // a time edit `id`: one character is written with a leading "0"; read within lo..hi
+    List,       // the selected position of list `id` plus `base`; read by `listRead`
+    MaxNumber,  // list `id`: 0..99, 100 and above "Unlimited"; only all-digit values select
+    Radio,      // position of the last checked of `radios` (a repeated id counts once); read by `read`
+    DayMask,    // the sum of the weights of the checked day boxes; read by `read`
+};
+
+// How a list value is applied when read.
+enum class ListRead {
+    Number,     // a non-empty value selects (number - base); no such item clears; empty clears
+    InRange,    // a number from lo to hi selects that item, anything else clears
+    Transfer,   // TransferComboValue, Way 1
+};
+
+struct KeySlot {
+    std::string section;
+    std::string key;
+    SlotKind kind = SlotKind::Edit;
+    int id = 0;
+    int field = -1;
+    int base = 0;
+    int lo = 0, hi = 0;
+    ListRead listRead = ListRead::Number;
+    std::string text;                 // Model: the code written
+    std::vector<int> radios;          // Radio: the buttons in stored-value order
+    // Hooks of the product; empty ones are skipped.
+    std::function<bool()> used;                        // false: neither written nor read
+    std::function<void()> beforeRead;                  // runs before the value is applied
+    std::function<void(const std::string&)> read;      // replaces the standard way of applying the value
+    std::function<void()> afterRead;                   // runs after the value is applied
+};
+
+struct KeyTableOptions {
+    bool trimValues = false;        // every value trimmed after reading and before writing
+    bool cutPortsOnRead = false;    // "Port" and "SendEmailPort" keep their first 4 characters when read
+    bool emptyEditKeeps = false;    // an empty value leaves an edit box as it was
+};
+
+struct KeyTable {
+    std::vector<KeySlot> slots;
+    KeyTableOptions options;
+};
+
+// Day boxes in mask order, Sunday (64) first, Saturday (1) last.
+inline constexpr int kDayBoxes[7] = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
+inline constexpr int kDayWeights[7] = {64, 32, 16, 8, 4, 2, 1};
+
+// Moves every value of the table from the file into the dialog and the messaging state.
+void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
+                  operators::MessagingState& messaging);
+// Moves every value of the table from the dialog and the messaging state into the file.
+void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
+                   ProfileFile& file);
+
+// Position of the last checked button of the group (a repeated id counts once), -1 when none.
+int CheckedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios);
+int DayMaskOf(const ui::Dialog& dialog);
+
+// Moves a number between a drop-down list and a text. Way 1 sets (result 0), Way 0 gets (base plus
+// the selected position, -1 when none). Any other Way shows `wrongWayText` and gives -1.
+int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int base, int way,
+                       const std::string& wrongWayText = "Error:The paramaters \"Way\" is wrong!");
+// Selects the item at the number in `text` when it lies from low to high; otherwise clears.
+void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high);
+
+// A product's valid settings file: "Model" of "QVTFileMark", read with room for 9 characters and
+// trimmed, equals the model code exactly.
+bool IsValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode);
+
+}  // namespace qvt::settings

@@ -1,0 +1,172 @@
+#include <cstdio>
+
+#include "platform/FileOps.h"
+#include "settings/KeyTable.h"
+
+namespace qvt::settings {
+
+using platform::AtoI;
+using platform::Trim;
+
+namespace {
+
+std::string Number(int value) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%d", value);
+    return buf;
+}
+
+std::string Cut(std::string text, std::size_t length) {
+    if (text.size() > length) text.resize(length);
+    return text;
+}
+
+bool Used(const KeySlot& slot) { return !slot.used || slot.used(); }
+
+void ApplyList(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
+    switch (slot.listRead) {
+        case ListRead::Number:
+            if (value.empty())
+                dialog.clearSelection(slot.id);
+            else
+                dialog.select(slot.id, AtoI(value) - slot.base);
+            return;
+        case ListRead::InRange: SelectComboInRange(dialog, slot.id, value, slot.lo, slot.hi); return;
+        case ListRead::Transfer: TransferComboValue(dialog, slot.id, value, slot.base, 1); return;
+    }
+}
+
+void ApplyMaxNumber(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
+    if (value.empty() || !platform::IsAllDigits(value)) {
+        dialog.clearSelection(slot.id);
+        return;
+    }
+    // All digits: a long run of them is still "Unlimited", never an overflow.
+    const std::string digits = value.substr(std::min(value.find_first_not_of('0'), value.size()));
+    const int number = digits.size() > 3 ? 100 : AtoI(digits);
+    dialog.select(slot.id, number >= 100 ? 100 : number);
+}
+
+void ApplyTwoDigit(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
+    const int number = AtoI(value);
+    if (value.empty() || number < slot.lo || number > slot.hi)
+        dialog.setText(slot.id, "");
+    else
+        dialog.setText(slot.id, value);
+}
+
+}  // namespace
+
+void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
+                  operators::MessagingState& messaging) {
+    for (const KeySlot& slot : table.slots) {
+        if (!Used(slot)) continue;
+        std::string value = file.get(slot.section, slot.key);
+        if (table.options.trimValues) value = Trim(value);
+        if (slot.beforeRead) slot.beforeRead();
+        if (slot.read) {
+            slot.read(value);
+        } else {
+            switch (slot.kind) {
+                case SlotKind::Model: break;
+                case SlotKind::Param: {
+                    std::string& field = messaging.params.field(slot.field);
+                    field = value;
+                    if (table.options.cutPortsOnRead && (slot.key == "Port" || slot.key == "SendEmailPort"))
+                        field = Cut(field, 4);
+                    break;
+                }
+                case SlotKind::SmtpSsl: messaging.smtpSsl = value; break;
+                case SlotKind::Edit:
+                    if (!value.empty() || !table.options.emptyEditKeeps) dialog.setText(slot.id, value);
+                    break;
+                case SlotKind::TwoDigit: ApplyTwoDigit(slot, value, dialog); break;
+                case SlotKind::List: ApplyList(slot, value, dialog); break;
+                case SlotKind::MaxNumber: ApplyMaxNumber(slot, value, dialog); break;
+                case SlotKind::Radio:
+                case SlotKind::DayMask: break;  // products read these through their own hooks
+            }
+        }
+        if (slot.afterRead) slot.afterRead();
+    }
+}
+
+void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
+                   ProfileFile& file) {
+    // The parameters as they stood when writing began.
+    const operators::MessagingState snapshot = messaging;
+    for (const KeySlot& slot : table.slots) {
+        if (!Used(slot)) continue;
+        std::string value;
+        switch (slot.kind) {
+            case SlotKind::Model: value = slot.text; break;
+            case SlotKind::Param: value = Trim(snapshot.params.field(slot.field)); break;
+            case SlotKind::SmtpSsl: value = Trim(snapshot.smtpSsl); break;
+            case SlotKind::Edit: value = Cut(dialog.text(slot.id), kMaxValueLength); break;
+            case SlotKind::TwoDigit:
+                value = table.options.trimValues ? Trim(dialog.text(slot.id)) : dialog.text(slot.id);
+                if (value.size() == 1) value = "0" + value;
+                break;
+            case SlotKind::List:
+            case SlotKind::MaxNumber:
+                if (dialog.sel(slot.id) >= 0) value = Number(dialog.sel(slot.id) + slot.base);
+                break;
+            case SlotKind::Radio:
+                if (int pos = CheckedRadioPosition(dialog, slot.radios); pos >= 0) value = Number(pos);
+                break;
+            case SlotKind::DayMask: value = Number(DayMaskOf(dialog)); break;
+        }
+        if (table.options.trimValues) value = Trim(value);
+        file.set(slot.section, slot.key, Cut(value, kMaxValueLength));
+    }
+}
+
+int CheckedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios) {
+    int position = -1;
+    int distinct = 0;
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        if (i > 0 && radios[i] == radios[i - 1]) continue;  // a group of three passes its last button twice
+        if (dialog.check(radios[i]) == 1) position = distinct;
+        ++distinct;
+    }
+    return position;
+}
+
+int DayMaskOf(const ui::Dialog& dialog) {
+    int mask = 0;
+    for (int i = 0; i < 7; ++i)
+        if (dialog.check(kDayBoxes[i]) == 1) mask += kDayWeights[i];
+    return mask;
+}
+
+int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int base, int way,
+                       const std::string& wrongWayText) {
+    switch (way) {
+        case 1: {
+            const int pos = AtoI(text) - base;
+            if (!text.empty() && pos >= 0 && pos < dialog.count(id))
+                dialog.select(id, pos);
+            else
+                dialog.clearSelection(id);
+            return 0;
+        }
+        case 0: return dialog.sel(id) < 0 ? -1 : base + dialog.sel(id);
+        default: dialog.message(wrongWayText, "QVT Tips", ui::Icon::Error); return -1;
+    }
+}
+
+void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high) {
+    const int number = AtoI(text);
+    if (!text.empty() && number >= low && number <= high)
+        dialog.select(id, number);
+    else
+        dialog.clearSelection(id);
+}
+
+bool IsValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode) {
+    const std::optional<ProfileFile> file = ProfileFile::load(path);
+    if (!file) return false;
+    return Trim(file->get("QVTFileMark", "Model", "", 9)) == modelCode;
+}
+
+}  // namespace qvt::settings

@@ -1,0 +1,80 @@
+#include "ui/DialogTemplate.h"
+
+#include <cstdio>
+
+namespace qvt::ui {
+
+LayoutNode Column(std::vector<LayoutNode> children) {
+    return LayoutNode{LayoutNode::Kind::Column, {}, 0, 0, std::move(children)};
+}
+LayoutNode Row(std::vector<LayoutNode> children) {
+    return LayoutNode{LayoutNode::Kind::Row, {}, 0, 0, std::move(children)};
+}
+LayoutNode Grid(int columns, std::vector<LayoutNode> children) {
+    return LayoutNode{LayoutNode::Kind::Grid, {}, 0, columns, std::move(children)};
+}
+LayoutNode Group(std::string title, std::vector<LayoutNode> children) {
+    return LayoutNode{LayoutNode::Kind::Group, std::move(title), 0, 0, std::move(children)};
+}
+LayoutNode Ctl(int id) { return LayoutNode{LayoutNode::Kind::Control, {}, id, 0, {}}; }
+LayoutNode Text(std::string text) { return LayoutNode{LayoutNode::Kind::Text, std::move(text), 0, 0, {}}; }
+LayoutNode Image(std::string name) { return LayoutNode{LayoutNode::Kind::Image, std::move(name), 0, 0, {}}; }
+LayoutNode Stretch() { return LayoutNode{LayoutNode::Kind::Stretch, {}, 0, 0, {}}; }
+
+const ControlSpec* DialogTemplate::find(int id) const {
+    for (const ControlSpec& c : controls)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+static ControlSpec Make(int id, ControlKind kind, std::string text, ControlStyle style) {
+    ControlSpec s;
+    s.id = id;
+    s.kind = kind;
+    s.text = std::move(text);
+    s.style = style;
+    return s;
+}
+
+ControlSpec ListSpec(int id, std::vector<std::string> items, ControlStyle style) {
+    ControlSpec s = Make(id, ControlKind::List, {}, style);
+    s.items = std::move(items);
+    return s;
+}
+ControlSpec ListBoxSpec(int id, ControlStyle style) { return Make(id, ControlKind::ListBox, {}, style); }
+ControlSpec CheckSpec(int id, std::string text, ControlStyle style) {
+    return Make(id, ControlKind::Check, std::move(text), style);
+}
+ControlSpec Check3Spec(int id, std::string text, ControlStyle style) {
+    return Make(id, ControlKind::Check3, std::move(text), style);
+}
+ControlSpec RadioSpec(int id, std::string text, ControlStyle style) {
+    return Make(id, ControlKind::Radio, std::move(text), style);
+}
+ControlSpec EditSpec(int id, ControlStyle style, std::string text) {
+    return Make(id, ControlKind::Edit, std::move(text), style);
+}
+ControlSpec IpSpec(int id, ControlStyle style) { return Make(id, ControlKind::Ip, {}, style); }
+ControlSpec ButtonSpec(int id, std::string text, ControlStyle style) {
+    return Make(id, ControlKind::Button, std::move(text), style);
+}
+ControlSpec PictureSpec(int id, std::string image, ControlStyle style) {
+    ControlSpec s = Make(id, ControlKind::Picture, {}, style);
+    s.image = std::move(image);
+    return s;
+}
+ControlSpec LabelSpec(int id, std::string text, ControlStyle style) {
+    return Make(id, ControlKind::Label, std::move(text), style);
+}
+
+std::vector<std::string> NumberItems(int from, int to, int width) {
+    std::vector<std::string> items;
+    for (int v = from; v <= to; ++v) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%0*d", width, v);
+        items.emplace_back(buf);
+    }
+    return items;
+}
+
+}  // namespace qvt::ui

@@ -1,0 +1,56 @@
+#pragma once
+// What a dialog asks of its front end: message boxes, the file-open dialog, nested modal dialogs and
+// waiting for an external process. The Qt front end shows real windows; the automation front end
+// answers from its script.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvt::ui {
+
+class Dialog;
+
+enum class Icon { None, Information, Warning, Error, Question };
+enum class Buttons { Ok, OkCancel };
+enum class Answer { Ok, Cancel };
+enum class Result { Ok, Cancel };
+
+const char* IconName(Icon icon);
+
+// The caption shown when a box has none of its own.
+inline constexpr std::string_view kAppName = "QVT CONFIG";
+
+struct ProcessRequest {
+    std::string program;
+    std::vector<std::string> arguments;
+    std::string title;        // shown in the progress display
+    double durationSeconds = 0;  // expected media duration for progress (0 = unknown)
+};
+
+struct ProcessOutcome {
+    bool started = false;
+    bool cancelled = false;  // the user stopped it
+    int exitCode = -1;
+    bool crashed = false;
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A modal message box. `caption` empty means the application's name.
+    virtual Answer messageBox(Dialog* owner, std::string_view text, std::string_view caption, Icon icon,
+                              Buttons buttons) = 0;
+
+    // The file-open dialog; nullopt when the user cancelled.
+    virtual std::optional<std::string> openFile(Dialog* owner, std::string_view filter) = 0;
+
+    // Runs a dialog modally: initialises it, lets the user work until it ends, returns its result.
+    virtual Result runModal(Dialog& dialog) = 0;
+
+    // Runs a process to its end while the user waits (and may cancel, where the front end offers it).
+    virtual ProcessOutcome runProcess(Dialog* owner, const ProcessRequest& request) = 0;
+};
+
+}  // namespace qvt::ui

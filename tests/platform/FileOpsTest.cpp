@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <climits>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "platform/FileOps.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace qvt::platform {
+namespace {
+
+std::set<std::string> listDir(const fs::path& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+fs::perms permsOf(const fs::path& path) {
+    return fs::status(path).permissions();
+}
+
+// A small tmpfs of its own, to play a full or write-protected card (root ignores file permissions).
+class SmallVolume : public testing::Test {
+protected:
+    void SetUp() override {
+        root_ = dir_ / "volume";
+        fs::create_directory(root_);
+        if (::mount("tmpfs", root_.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            GTEST_SKIP() << "cannot mount a tmpfs here";
+        }
+        mounted_ = true;
+    }
+    void TearDown() override {
+        if (mounted_) ::umount2(root_.c_str(), MNT_DETACH);
+    }
+    bool remountReadOnly() { return ::mount(nullptr, root_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
+    void fill() {
+        std::ofstream out(root_ / "filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        for (int i = 0; i < 64 && out; ++i) out << block;
+    }
+
+    test::TempDir dir_;
+    fs::path root_;
+    bool mounted_ = false;
+};
+
+// ---- Text helpers ---------------------------------------------------------------------------
+
+TEST(Trim, RemovesWhiteSpaceAtBothEnds) {
+    EXPECT_EQ(Trim(""), "");
+    EXPECT_EQ(Trim(" \t\r\n\v\f"), "");
+    EXPECT_EQ(Trim(" \t a b \r\n"), "a b");
+    EXPECT_EQ(Trim("\va\f"), "a");
+    EXPECT_EQ(Trim("x"), "x");
+}
+
+TEST(IsAllDigits, DigitsOnly) {
+    EXPECT_TRUE(IsAllDigits(""));
+    EXPECT_TRUE(IsAllDigits("0123456789"));
+    EXPECT_FALSE(IsAllDigits("12a"));
+    EXPECT_FALSE(IsAllDigits("-1"));
+    EXPECT_FALSE(IsAllDigits(" 1"));
+    EXPECT_FALSE(IsAllDigits("1 "));
+    EXPECT_FALSE(IsAllDigits("\xD9\xA1"));  // Arabic-Indic digit one
+}
+
+struct AtoICase {
+    const char* text;
+    int expected;
+};
+
+class AtoITest : public testing::TestWithParam<AtoICase> {};
+
+TEST_P(AtoITest, BehavesLikeTheCLibrary) {
+    EXPECT_EQ(AtoI(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, AtoITest,
+                         testing::Values(AtoICase{"42", 42}, AtoICase{"007", 7}, AtoICase{"  -7x", -7},
+                                         AtoICase{"+5", 5}, AtoICase{"\t\n\v\f\r 12", 12}, AtoICase{"12 34", 12},
+                                         AtoICase{"12a", 12}, AtoICase{"abc", 0}, AtoICase{"", 0}, AtoICase{"-", 0},
+                                         AtoICase{"- 5", 0}, AtoICase{"+-5", 0}, AtoICase{"0x10", 0},
+                                         AtoICase{"2147483647", INT_MAX}, AtoICase{"-2147483648", INT_MIN},
+                                         AtoICase{"2147483648", INT_MAX}, AtoICase{"99999999999999999999999", INT_MAX},
+                                         AtoICase{"-99999999999999999999999", INT_MIN}));
+
+// ---- Queries and directories ----------------------------------------------------------------
+
+TEST(FileQueries, TellFilesFromDirectories) {
+    test::TempDir dir;
+    test::writeFile(dir / "file", "x");
+    fs::create_directory(dir / "sub");
+    EXPECT_TRUE(Exists(dir / "file"));
+    EXPECT_TRUE(IsRegularFile(dir / "file"));
+    EXPECT_FALSE(IsDirectory(dir / "file"));
+    EXPECT_TRUE(Exists(dir / "sub"));
+    EXPECT_TRUE(IsDirectory(dir / "sub"));
+    EXPECT_FALSE(IsRegularFile(dir / "sub"));
+    EXPECT_FALSE(Exists(dir / "none"));
+    EXPECT_FALSE(IsDirectory(dir / "none"));
+    EXPECT_FALSE(IsRegularFile(dir / "none"));
+    EXPECT_FALSE(Exists(dir / "file" / "below"));
+}
+
+TEST(CreateDirectories, NestedExistingAndBlocked) {
+    test::TempDir dir;
+    EXPECT_TRUE(CreateDirectories(dir / "a" / "b" / "c"));
+    EXPECT_TRUE(IsDirectory(dir / "a" / "b" / "c"));
+    EXPECT_TRUE(CreateDirectories(dir / "a" / "b"));
+    test::writeFile(dir / "file", "x");
+    EXPECT_FALSE(CreateDirectories(dir / "file"));
+    EXPECT_FALSE(CreateDirectories(dir / "file" / "sub"));
+    EXPECT_EQ(test::readFile(dir / "file"), "x");
+}
+
+// ---- Read-only attribute --------------------------------------------------------------------
+
+TEST(ClearReadOnly, AddsOwnerWriteKeepsOtherBits) {
+    test::TempDir dir;
+    const auto file = dir / "f.TXT";
+    test::writeFile(file, "x");
+    using fs::perms;
+    fs::permissions(file, perms::owner_read | perms::owner_exec | perms::group_read | perms::others_exec);
+    EXPECT_TRUE(IsReadOnly(file));
+    ClearReadOnly(file);
+    EXPECT_FALSE(IsReadOnly(file));
+    EXPECT_EQ(permsOf(file),
+              perms::owner_read | perms::owner_write | perms::owner_exec | perms::group_read | perms::others_exec);
+    ClearReadOnly(file);  // already writable: unchanged
+    EXPECT_EQ(permsOf(file),
+              perms::owner_read | perms::owner_write | perms::owner_exec | perms::group_read | perms::others_exec);
+    EXPECT_EQ(test::readFile(file), "x");
+}
+
+TEST(ClearReadOnly, MissingFileStaysMissing) {
+    test::TempDir dir;
+    ClearReadOnly(dir / "absent");
+    EXPECT_FALSE(Exists(dir / "absent"));
+    EXPECT_FALSE(IsReadOnly(dir / "absent"));
+}
+
+// ---- Delete and rename ----------------------------------------------------------------------
+
+TEST(DeleteIfExist, DeletesFilesOnly) {
+    test::TempDir dir;
+    test::writeFile(dir / "f", "x");
+    EXPECT_TRUE(DeleteIfExist(dir / "f"));
+    EXPECT_FALSE(Exists(dir / "f"));
+    EXPECT_TRUE(DeleteIfExist(dir / "f"));  // absent already
+    fs::create_directory(dir / "d");
+    EXPECT_FALSE(DeleteIfExist(dir / "d"));
+    EXPECT_TRUE(IsDirectory(dir / "d"));
+}
+
+TEST(DeleteIfExist, DanglingLinkIsDeleted) {
+    test::TempDir dir;
+    fs::create_symlink(dir / "nowhere", dir / "link");
+    EXPECT_TRUE(DeleteIfExist(dir / "link"));
+    EXPECT_FALSE(fs::is_symlink(fs::symlink_status(dir / "link")));
+}
+
+TEST(RenameIfExist, RenamesExistingFile) {
+    test::TempDir dir;
+    test::writeFile(dir / "IMAG0001.JPG", "photo");
+    EXPECT_TRUE(RenameIfExist(dir / "IMAG0001.JPG", dir / "IMAG0001_RenameForSaveAudioFile.JPG"));
+    EXPECT_FALSE(Exists(dir / "IMAG0001.JPG"));
+    EXPECT_EQ(test::readFile(dir / "IMAG0001_RenameForSaveAudioFile.JPG"), "photo");
+}
+
+TEST(RenameIfExist, MissingSourceIsSuccess) {
+    test::TempDir dir;
+    EXPECT_TRUE(RenameIfExist(dir / "absent", dir / "new"));
+    EXPECT_FALSE(Exists(dir / "new"));
+}
+
+TEST(RenameIfExist, NeverOverwritesTarget) {
+    test::TempDir dir;
+    test::writeFile(dir / "from", "new");
+    test::writeFile(dir / "to", "old");
+    EXPECT_FALSE(RenameIfExist(dir / "from", dir / "to"));
+    EXPECT_EQ(test::readFile(dir / "from"), "new");
+    EXPECT_EQ(test::readFile(dir / "to"), "old");
+}
+
+TEST(RenameIfExist, FailsIntoMissingFolder) {
+    test::TempDir dir;
+    test::writeFile(dir / "from", "x");
+    EXPECT_FALSE(RenameIfExist(dir / "from", dir / "none" / "to"));
+    EXPECT_EQ(test::readFile(dir / "from"), "x");
+}
+
+// ---- Reading whole files --------------------------------------------------------------------
+
+TEST(ReadFileLimited, ReadsUpToTheLimit) {
+    test::TempDir dir;
+    const std::string bytes("a\0b\r\nc", 6);
+    test::writeFile(dir / "f", bytes);
+    EXPECT_EQ(ReadFileLimited(dir / "f", 6), bytes);
+    EXPECT_FALSE(ReadFileLimited(dir / "f", 5));
+    test::writeFile(dir / "empty", "");
+    EXPECT_EQ(ReadFileLimited(dir / "empty", 0), "");
+}
+
+TEST(ReadFileLimited, NothingFromNonFiles) {
+    test::TempDir dir;
+    EXPECT_FALSE(ReadFileLimited(dir / "absent", 100));
+    EXPECT_FALSE(ReadFileLimited(dir.path(), 100));
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadFileLimited(dir / "fifo", 100));  // and does not wait for a writer
+}
+
+// ---- Writing whole files --------------------------------------------------------------------
+
+TEST(WriteFileAtomically, CreatesAndReplaces) {
+    test::TempDir dir;
+    const auto target = dir / "HX710T.TXT";
+    ASSERT_TRUE(WriteFileAtomically(target, "[S]\r\nk=1\r\n"));
+    EXPECT_EQ(test::readFile(target), "[S]\r\nk=1\r\n");
+    ASSERT_TRUE(WriteFileAtomically(target, "x"));
+    EXPECT_EQ(test::readFile(target), "x");
+    ASSERT_TRUE(WriteFileAtomically(target, ""));
+    EXPECT_EQ(test::readFile(target), "");
+    const std::string big(3 << 20, 'b');
+    ASSERT_TRUE(WriteFileAtomically(target, big));
+    EXPECT_EQ(test::readFile(target), big);
+    EXPECT_EQ(listDir(dir.path()), std::set<std::string>{"HX710T.TXT"});
+}
+
+TEST(WriteFileAtomically, KeepsPermissionsOfExistingFile) {
+    test::TempDir dir;
+    const auto target = dir / "f";
+    test::writeFile(target, "old");
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, mode);
+    ASSERT_TRUE(WriteFileAtomically(target, "new"));
+    EXPECT_EQ(permsOf(target), mode);
+}
+
+TEST(WriteFileAtomically, FailsWithoutFolderOrOnDirectory) {
+    test::TempDir dir;
+    EXPECT_FALSE(WriteFileAtomically(dir / "none" / "f", "x"));
+    fs::create_directory(dir / "d");
+    EXPECT_FALSE(WriteFileAtomically(dir / "d", "x"));
+    EXPECT_TRUE(IsDirectory(dir / "d"));
+    EXPECT_EQ(listDir(dir.path()), std::set<std::string>{"d"});
+    EXPECT_TRUE(listDir(dir / "d").empty());
+}
+
+TEST_F(SmallVolume, FullVolumeKeepsPreviousContent) {
+    const auto target = root_ / "HX710T.TXT";
+    ASSERT_TRUE(WriteFileAtomically(target, "[S]\r\nk=old\r\n"));
+    fill();
+    EXPECT_FALSE(WriteFileAtomically(target, std::string(16384, 'n')));
+    EXPECT_EQ(test::readFile(target), "[S]\r\nk=old\r\n");
+    EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "filler"}));
+    // A file that did not exist stays absent.
+    EXPECT_FALSE(WriteFileAtomically(root_ / "new.TXT", std::string(16384, 'n')));
+    EXPECT_FALSE(Exists(root_ / "new.TXT"));
+    EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "filler"}));
+}
+
+TEST_F(SmallVolume, WriteProtectedVolume) {
+    const auto target = root_ / "HX710T.TXT";
+    ASSERT_TRUE(WriteFileAtomically(target, "[S]\r\nk=old\r\n"));
+    test::writeFile(root_ / "IMAG0001.JPG", "photo");
+    if (!remountReadOnly()) GTEST_SKIP() << "cannot remount read-only";
+    EXPECT_FALSE(WriteFileAtomically(target, "[S]\r\nk=new\r\n"));
+    EXPECT_EQ(test::readFile(target), "[S]\r\nk=old\r\n");
+    EXPECT_FALSE(DeleteIfExist(target));
+    EXPECT_FALSE(RenameIfExist(root_ / "IMAG0001.JPG", root_ / "moved.JPG"));
+    EXPECT_TRUE(DeleteIfExist(root_ / "absent"));
+    EXPECT_TRUE(RenameIfExist(root_ / "absent", root_ / "moved.JPG"));
+    EXPECT_FALSE(CreateDirectories(root_ / "GSM"));
+    EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "IMAG0001.JPG"}));
+}
+
+}  // namespace
+}  // namespace qvt::platform

@@ -1,0 +1,40 @@
+#pragma once
+// Small helpers shared by the tests: temporary folders and running the real binary headless.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace qvt::test {
+
+// A fresh folder under the system temp directory, removed with everything in it at scope end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+
+struct RunResult {
+    int exitCode = -1;
+    std::vector<std::string> lines;  // standard output, one entry per line
+    std::string err;                 // standard error
+    std::string out() const;         // standard output joined with '\n'
+};
+
+// Runs the qvt-config binary with the given arguments and the script on standard input.
+RunResult runBinary(const std::vector<std::string>& args, const std::string& script);
+
+// Runs the binary in automation mode with a system root and volumes, fixed clock.
+RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                    const std::string& script, const std::vector<std::string>& extraArgs = {});
+
+}  // namespace qvt::test
