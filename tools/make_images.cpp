@@ -87,9 +87,9 @@ QPainterPath Blob(Random& rnd, QPointF centre, double radius) {
 // Trail camera drawing.
 
 struct CameraStyle {
-    QColor base;                 // body colour
-    std::vector<QColor> camo;    // blob colours; empty = plain body
-    double width = 112;          // body size in a 200-pixel photo
+    QColor base;               // body colour
+    std::vector<QColor> camo;  // blob colours; empty = plain body
+    double width = 112;        // body size in a 200-pixel photo
     double height = 138;
     double corner = 22;
     int ledRows = 4;
@@ -413,8 +413,7 @@ void DrawMark(QPainter& p, QRectF r) {
     s.ledCols = 5;
     s.straps = false;
     s.seed = 7;
-    DrawCamera(p, QPointF(r.center().x() - r.width() * 0.07, r.center().y() + r.height() * 0.08), r.width() / 190.0,
-               s);
+    DrawCamera(p, QPointF(r.center().x() - r.width() * 0.07, r.center().y() + r.height() * 0.08), r.width() / 190.0, s);
     p.restore();
     DrawSignal(p, QPointF(r.right() - r.width() * 0.2, r.top() + r.height() * 0.33), r.width() * 0.2, kAmber);
 }

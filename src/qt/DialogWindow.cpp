@@ -1,7 +1,5 @@
 #include "qt/DialogWindow.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -21,11 +19,14 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSpacerItem>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
 
 // The images are compiled into this library; a static library must register them itself.
-static void InitImageResources() { Q_INIT_RESOURCE(resources); }
+static void InitImageResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace qvt::qt {
 
@@ -40,18 +41,27 @@ using ui::LayoutNode;
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-QString ObjectName(int id) { return QStringLiteral("c%1").arg(id); }
+QString ObjectName(int id) {
+    return QStringLiteral("c%1").arg(id);
+}
 
 // Group titles carry blanks around them (" Camera Setting ") that only made room on the old frame.
-QString GroupTitle(const std::string& text) { return Q(text).trimmed(); }
+QString GroupTitle(const std::string& text) {
+    return Q(text).trimmed();
+}
 
 Qt::CheckState ToCheckState(int check) {
     switch (check) {
-        case 1: return Qt::Checked;
-        case 2: return Qt::PartiallyChecked;
-        default: return Qt::Unchecked;
+        case 1:
+            return Qt::Checked;
+        case 2:
+            return Qt::PartiallyChecked;
+        default:
+            return Qt::Unchecked;
     }
 }
 
@@ -91,7 +101,9 @@ void SetPixmap(QLabel* label, const std::string& image) {
 
 }  // namespace
 
-QString ImagePath(const std::string& name) { return QStringLiteral(":/images/%1.png").arg(Q(name)); }
+QString ImagePath(const std::string& name) {
+    return QStringLiteral(":/images/%1.png").arg(Q(name));
+}
 
 // ---------------------------------------------------------------------------------------------------
 void ModelComboBox::showPopup() {
@@ -151,7 +163,9 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
                                [this](QWidget* old, QWidget* now) { focusChanged(old, now); });
 }
 
-IpAddressEdit::~IpAddressEdit() { disconnect(focusConnection_); }
+IpAddressEdit::~IpAddressEdit() {
+    disconnect(focusConnection_);
+}
 
 bool IpAddressEdit::owns(const QWidget* widget) const {
     for (const QLineEdit* e : edits_)
@@ -215,11 +229,21 @@ QWidget* DialogWindow::controlWidget(int id) const {
 DialogWindow::Built DialogWindow::build(const LayoutNode& node) {
     Built built;
     switch (node.kind) {
-        case LayoutNode::Kind::Column: built.layout = buildBox(node, true); break;
-        case LayoutNode::Kind::Row: built.layout = buildBox(node, false); break;
-        case LayoutNode::Kind::Grid: built.layout = buildGrid(node); break;
-        case LayoutNode::Kind::Group: built.widget = buildGroup(node); break;
-        case LayoutNode::Kind::Stretch: built.stretch = true; break;
+        case LayoutNode::Kind::Column:
+            built.layout = buildBox(node, true);
+            break;
+        case LayoutNode::Kind::Row:
+            built.layout = buildBox(node, false);
+            break;
+        case LayoutNode::Kind::Grid:
+            built.layout = buildGrid(node);
+            break;
+        case LayoutNode::Kind::Group:
+            built.widget = buildGroup(node);
+            break;
+        case LayoutNode::Kind::Stretch:
+            built.stretch = true;
+            break;
         case LayoutNode::Kind::Text: {
             auto* label = new QLabel(Q(node.text));
             label->setTextFormat(Qt::PlainText);
@@ -426,7 +450,9 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             widget = label;
             break;
         }
-        case ControlKind::Group: widget = new QGroupBox(GroupTitle(spec.text)); break;
+        case ControlKind::Group:
+            widget = new QGroupBox(GroupTitle(spec.text));
+            break;
     }
     widget->setObjectName(ObjectName(id));
     widgets_[id] = widget;
@@ -501,7 +527,9 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
             if (button->text() != Q(c.text)) button->setText(Q(c.text));
             break;
         }
-        case ControlKind::Picture: SetPixmap(static_cast<QLabel*>(widget), c.image); break;
+        case ControlKind::Picture:
+            SetPixmap(static_cast<QLabel*>(widget), c.image);
+            break;
         case ControlKind::Label: {
             auto* label = static_cast<QLabel*>(widget);
             if (label->text() != Q(c.text)) label->setText(Q(c.text));
@@ -548,16 +576,27 @@ void DialogWindow::finishIfEnded() {
     QDialog::done(dialog_.result() == ui::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
-void DialogWindow::accept() { finishIfEnded(); }
-void DialogWindow::reject() { finishIfEnded(); }
+void DialogWindow::accept() {
+    finishIfEnded();
+}
+void DialogWindow::reject() {
+    finishIfEnded();
+}
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: userKey(ui::Key::Enter); return;
-        case Qt::Key_Escape: userKey(ui::Key::Escape); return;
-        case Qt::Key_F1: userKey(ui::Key::F1); return;
-        default: QWidget::keyPressEvent(event);  // not QDialog's: it would close the window itself
+        case Qt::Key_Enter:
+            userKey(ui::Key::Enter);
+            return;
+        case Qt::Key_Escape:
+            userKey(ui::Key::Escape);
+            return;
+        case Qt::Key_F1:
+            userKey(ui::Key::F1);
+            return;
+        default:
+            QWidget::keyPressEvent(event);  // not QDialog's: it would close the window itself
     }
 }
 

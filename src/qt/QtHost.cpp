@@ -16,15 +16,22 @@ namespace qvt::qt {
 
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QMessageBox::Icon ToQtIcon(ui::Icon icon) {
     switch (icon) {
-        case ui::Icon::Information: return QMessageBox::Information;
-        case ui::Icon::Warning: return QMessageBox::Warning;
-        case ui::Icon::Error: return QMessageBox::Critical;
-        case ui::Icon::Question: return QMessageBox::Question;
-        case ui::Icon::None: break;
+        case ui::Icon::Information:
+            return QMessageBox::Information;
+        case ui::Icon::Warning:
+            return QMessageBox::Warning;
+        case ui::Icon::Error:
+            return QMessageBox::Critical;
+        case ui::Icon::Question:
+            return QMessageBox::Question;
+        case ui::Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -50,8 +57,9 @@ QStringList ConvertFileFilter(std::string_view windowsFilter) {
     QStringList filters;
     const QStringList parts = Q(windowsFilter).split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // As on the platform, the first empty field ("||") ends the list.
         const QString description = parts[i].trimmed();
-        if (description.isEmpty()) break;  // "||" ends the list
+        if (description.isEmpty() || parts[i + 1].trimmed().isEmpty()) break;
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString& p : patterns) p = p.trimmed();
         patterns.removeAll(QString());
@@ -111,8 +119,8 @@ ui::Answer QtHost::messageBox(ui::Dialog* owner, std::string_view text, std::str
 ui::Answer QtHost::showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                                   ui::Buttons buttons) {
     const bool withCancel = buttons == ui::Buttons::OkCancel;
-    QMessageBox box(ToQtIcon(icon), caption, text, withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok,
-                    parent);
+    QMessageBox box(ToQtIcon(icon), caption, text,
+                    withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
@@ -185,7 +193,8 @@ ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessReques
         std::size_t start = 0;
         for (std::size_t end; (end = buffer.find_first_of("\r\n", start)) != std::string::npos; start = end + 1) {
             if (!measured) continue;
-            if (const std::optional<double> t = ParseProgressTime(std::string_view(buffer).substr(start, end - start))) {
+            if (const std::optional<double> t =
+                    ParseProgressTime(std::string_view(buffer).substr(start, end - start))) {
                 const double share = *t / request.durationSeconds;
                 progress.setValue(std::clamp(static_cast<int>(share * 1000), 0, 999));
             }

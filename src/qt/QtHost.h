@@ -19,7 +19,7 @@ namespace qvt::qt {
 class DialogWindow;
 
 // "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||" becomes the Qt filter list
-// {"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"}; pairs without patterns are dropped.
+// {"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"}; the first empty field ends the list.
 QStringList ConvertFileFilter(std::string_view windowsFilter);
 
 // The media time (seconds) that one line of the conversion tool's output reports: "out_time_us=",

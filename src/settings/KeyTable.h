@@ -56,7 +56,7 @@ struct KeyTableOptions {
 };
 
 struct KeyTable {
-    std::vector<KeySlot> slots;
+    std::vector<KeySlot> keys;
     KeyTableOptions options;
 };
 

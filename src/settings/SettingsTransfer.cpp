@@ -59,7 +59,7 @@ void ApplyTwoDigit(const KeySlot& slot, const std::string& value, ui::Dialog& di
 
 void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
                   operators::MessagingState& messaging) {
-    for (const KeySlot& slot : table.slots) {
+    for (const KeySlot& slot : table.keys) {
         if (!Used(slot)) continue;
         std::string value = file.get(slot.section, slot.key);
         if (table.options.trimValues) value = Trim(value);
@@ -95,7 +95,7 @@ void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operat
                    ProfileFile& file) {
     // The parameters as they stood when writing began.
     const operators::MessagingState snapshot = messaging;
-    for (const KeySlot& slot : table.slots) {
+    for (const KeySlot& slot : table.keys) {
         if (!Used(slot)) continue;
         std::string value;
         switch (slot.kind) {

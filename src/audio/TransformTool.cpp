@@ -1,0 +1,112 @@
+#include "audio/TransformTool.h"
+
+#include "platform/FileOps.h"
+#include "platform/Process.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace qvt::audio {
+
+bool ClearDirTree(const fs::path& dir) {
+    // List first, delete afterwards: the listing must not change under the iterator.
+    std::vector<fs::path> entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) entries.push_back(it->path());
+
+    bool ok = true;
+    for (const fs::path& entry : entries) {
+        std::error_code statusError;
+        const fs::file_type type = fs::symlink_status(entry, statusError).type();
+        if (type == fs::file_type::not_found) continue;  // gone meanwhile
+        if (type == fs::file_type::directory) {
+            if (!ClearDirTree(entry)) ok = false;
+            continue;
+        }
+        std::error_code removeError;
+        fs::remove(entry, removeError);
+        if (removeError) ok = false;
+    }
+    return ok;
+}
+
+fs::path TempFolderOf(const fs::path& systemRoot) { return systemRoot / kTempFolderName; }
+
+const std::vector<std::string>& ToolFileNames() {
+    static const std::vector<std::string> names{"ffmpeg.exe", "avcodec.dll",    "avdevice.dll", "avformat.dll",
+                                                "avutil.dll", "pthreadGC2.dll", "swscale.dll",  "xvidcore.dll"};
+    return names;
+}
+
+void CopyToolFiles(const fs::path& from, const fs::path& to) {
+    for (const std::string& name : ToolFileNames()) {
+        if (!platform::IsRegularFile(from / name)) continue;
+        std::error_code ec;
+        fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, ec);
+    }
+}
+
+fs::path ProgramFolder() {
+#ifdef _WIN32
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            return fs::path(buffer).parent_path();
+        }
+        if (buffer.size() >= 32768) return {};
+        buffer.resize(buffer.size() * 2);
+    }
+#else
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : self.parent_path();
+#endif
+}
+
+std::string ResolveTool(const std::string& commandLineTool, [[maybe_unused]] const fs::path& tempFolder) {
+    if (!commandLineTool.empty()) return commandLineTool;
+#ifdef _WIN32
+    const fs::path staged = tempFolder / "ffmpeg.exe";
+    if (platform::IsRegularFile(staged)) return PathText(staged);
+#endif
+    return platform::FindExecutable("ffmpeg");
+}
+
+std::vector<std::string> ConversionArguments(const fs::path& source, const fs::path& output) {
+    return {"-nostdin",      "-hide_banner", "-loglevel", "error",  "-progress", "pipe:1",
+            "-i",            PathText(source),
+            "-vn",           "-map_metadata", "-1",      "-ac",    "1",         "-ar",
+            "22050",         "-acodec",       "pcm_u8",  "-fflags", "+bitexact", "-flags:a",
+            "+bitexact",     "-f",            "wav",     PathText(output)};
+}
+
+std::string PathText(const fs::path& path) {
+#ifdef _WIN32
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+#else
+    return path.string();
+#endif
+}
+
+fs::path PathFromText(std::string_view text) {
+#ifdef _WIN32
+    return fs::path(std::u8string(text.begin(), text.end()));
+#else
+    return fs::path(std::string(text));
+#endif
+}
+
+}  // namespace qvt::audio

@@ -1,0 +1,134 @@
+#include "dialogs/ControlRules.h"
+
+namespace qvt::dialogs {
+
+namespace {
+
+// The wording that most dialogs share; the others differ in a few letters, which the cameras'
+// users have seen for years, so they stay as they are.
+WorkDayTexts MainWorkDayTexts() {
+    return {"Error status in control \"WorkDay\" !", "Invalid call for Manage_WorkDay(),Case 4 !",
+            "Invalid call for Manage_WorkDay() !", "Errors status in control \"WorkDay\" !"};
+}
+
+PirRule MainPirRule() {
+    PirRule rule;
+    rule.timeLapseChanged = "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
+    rule.pirTriggerChanged = "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
+    rule.invalidMode = "Invalid call for Manage_PIRTrigger_TimeLapse() !";
+    return rule;
+}
+
+// The two-argument form names the changed list first.
+PirRule NamedPirRule() {
+    PirRule rule;
+    rule.timeLapseChanged = "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !";
+    rule.pirTriggerChanged = "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
+    rule.invalidMode = "Invalid call of Manage_PIRTrigger_TimeLapse() !";
+    return rule;
+}
+
+RadioRule SortRadioRule() {
+    return {"Invalid call of Manage_SortRadio()!", -1, true};
+}
+
+}  // namespace
+
+RuleSet Hx710tRules() {
+    RuleSet rules;
+    rules.workDay = MainWorkDayTexts();
+    rules.pir = MainPirRule();
+    rules.radio = SortRadioRule();
+    return rules;
+}
+
+RuleSet Hx720uRules() {
+    RuleSet rules = Hx710tRules();
+    rules.pir = NamedPirRule();
+    return rules;
+}
+
+RuleSet Lp300Rules() {
+    RuleSet rules;
+    rules.workDay = {"Error Status In Control \"WorkDay\" !",
+                     "Invalid call of Manage_WorkDay:Case 4:", "InValid call of Manage_WorkDay()",
+                     "Error status in control \"WorkDay\" !"};
+    rules.pir = MainPirRule();
+    rules.pir.timeLapseChanged =
+        "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !";
+    rules.pir.pirTriggerChanged =
+        "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !";
+    rules.pir.invalidMode = "Invalid call of Manage_PIRTrigger_TimeLapse() !";
+    rules.clock.yearFocusEnsuresDays = false;
+    // Manage_OperatorRadio: four distinct buttons, 0 for an unknown mode.
+    rules.radio = {"Invalid call for Manage_OperatorRadio()!", 0, false};
+    return rules;
+}
+
+RuleSet Vex2Rules() {
+    RuleSet rules = Hx710tRules();
+    rules.pir = NamedPirRule();
+    rules.clock.yearFocusEnsuresDays = false;
+    return rules;
+}
+
+RuleSet S1Rules() {
+    RuleSet rules = Hx710tRules();
+    rules.pir.pirTriggerList = 1169;
+    rules.pir.invalidMode = "Invalid call for Manage_PIRTrig_TimeLapse() !";
+    // Its lists show two-digit items, so its day list does too; the fallback list is the other way round.
+    rules.clock.yearFocusEnsuresDays = false;
+    rules.clock.dayItemWidth = 2;
+    rules.clock.fallbackDayWidth = 0;
+    rules.clock.invalidIcon = ui::Icon::Error;
+    rules.showCtrlInvalid = "Error: Invaid call for Manage_SortRadio_ShowCtrl() !";
+    return rules;
+}
+
+int YearMonthDay(int year, int month, ui::Host& host) {
+    if (year < 1 || month < 1 || month > 12) {
+        host.messageBox(nullptr, "Error: Invalid call for YearMonthDay()!", kTipsCaption, ui::Icon::Warning,
+                        ui::Buttons::Ok);
+        return 28;
+    }
+    switch (month) {
+        case 4:
+        case 6:
+        case 9:
+        case 11:
+            return 30;
+        case 2: {
+            const bool leap = year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+            return leap ? 29 : 28;
+        }
+        default:
+            return 31;
+    }
+}
+
+int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule) {
+    const int buttons[4] = {a, b, c, d};
+    int index = -1;
+    for (int i = 0; i < 4; ++i)
+        if (dialog.has(buttons[i]) && dialog.check(buttons[i]) == 1) index = i;
+    if (threeButtonRule && c == d && index == 3) index = 2;
+    return index;
+}
+
+int SortRadio(ui::Dialog& dialog, const RadioRule& rule, int mode, int first, int second, int third, int fourth,
+              int check) {
+    switch (mode) {
+        case 0:
+            dialog.setCheck(first, check == 1 ? 1 : 0);
+            for (int other : {second, third, fourth})
+                if (other != first) dialog.setCheck(other, 0);
+            return 0;
+        case 1:
+            return GetRadioIndex(dialog, first, second, third, fourth, rule.threeButtonRule);
+        default:
+            dialog.message(rule.invalidMode, kTipsCaption, ui::Icon::Error);
+            return rule.invalidResult;
+    }
+}
+
+}  // namespace qvt::dialogs

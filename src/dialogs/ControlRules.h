@@ -1,0 +1,117 @@
+#pragma once
+// The rules that keep the controls of the settings dialogs consistent are written once, in
+// SettingsDialogBase. What differs between the dialogs (control ids, the wording of their messages,
+// a few small variants of a rule) is data: one RuleSet per dialog, built by the functions below.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "ui/Dialog.h"
+
+namespace qvt::dialogs {
+
+inline constexpr std::string_view kTipsCaption = "QVT Tips";
+
+// Control ids that mean the same control in every settings dialog that has it.
+namespace ids {
+inline constexpr int kTimeLapse = 1071;
+inline constexpr int kPirTrigger = 1072;
+inline constexpr int kYear = 1074;
+inline constexpr int kMonth = 1075;
+inline constexpr int kDay = 1076;
+inline constexpr int kHour = 1077;
+inline constexpr int kMinute = 1078;
+inline constexpr int kSecond = 1079;
+inline constexpr int kWorkDayBox = 1121;  // the three-state "Work Day:" box
+inline constexpr int kSendManual = 1057;
+inline constexpr int kSendDaily = 1056;
+inline constexpr int kSendInstant = 1055;
+inline constexpr int kSendOff = 1058;
+inline constexpr int kReportHour = 1060;
+inline constexpr int kReportMinute = 1061;
+inline constexpr int kMaxNumber = 1173;
+}  // namespace ids
+
+// The day boxes are settings::kDayBoxes of the key tables (Sunday, bit value 64, first; Saturday, 1,
+// last); their positions 0..6 are the positions that Manage_WorkDay mode 4 takes.
+inline constexpr int kAllDays = 127;
+
+// Wording of the work-day messages.
+struct WorkDayTexts {
+    std::string dayBoxStatus;      // mode 3 found a day box in a state the rule never produces
+    std::string invalidPosition;   // mode 4 with a position outside 0..6
+    std::string invalidMode;       // unknown mode (stop icon)
+    std::string workDayBoxStatus;  // a click found the "Work Day:" box in an unexpected state
+};
+
+// The pair Time Lapse / PIR Trigger that may not both stand at "OFF".
+struct PirRule {
+    int timeLapseList = ids::kTimeLapse;
+    int pirTriggerList = ids::kPirTrigger;
+    int timeLapseOff = 0;           // position of "OFF" in the Time Lapse list
+    int pirTriggerOff = 3;          // position of "OFF" in the PIR Trigger list
+    std::string timeLapseChanged;   // warning after a Time Lapse change made both "OFF"
+    std::string pirTriggerChanged;  // warning after a PIR Trigger change made both "OFF"
+    std::string invalidMode;        // unknown mode (warning icon)
+};
+
+// The six clock lists with their day list.
+struct ClockRule {
+    std::array<int, 6> lists = {ids::kYear, ids::kMonth, ids::kDay, ids::kHour, ids::kMinute, ids::kSecond};
+    bool yearFocusEnsuresDays = true;  // the year list getting the focus runs EnsureDayList too
+    int dayItemWidth = 0;              // RefillDayList items: 0 gives "1".."31", 2 gives "01".."31"
+    int fallbackDayWidth = 2;          // Manage_SetClock mode 0 without year or month: "01".."31"
+    std::string invalidMode = "Invalid call for Manage_SetClock() !";
+    ui::Icon invalidIcon = ui::Icon::Warning;
+    std::string wrongSystemTime = "Attention: Current system time is wrong !";
+
+    int year() const { return lists[0]; }
+    int month() const { return lists[1]; }
+    int day() const { return lists[2]; }
+};
+
+// A radio group kept exclusive by the dialog (every radio is a group of its own in the templates).
+struct RadioRule {
+    std::string invalidMode;      // unknown mode (stop icon)
+    int invalidResult = -1;       // what an unknown mode returns
+    bool threeButtonRule = true;  // a group of three passes its last id twice: a result of 3 counts as 2
+};
+
+struct RuleSet {
+    WorkDayTexts workDay;
+    PirRule pir;
+    ClockRule clock;
+    RadioRule radio;
+    std::string showCtrlInvalid = "Error: Invaid call for ShowCtrl() !";
+};
+
+// How an OFF/ON switch list treats the controls that depend on it. Enabled means: the switch stands
+// at position 1 ("ON"); position 0 and no selection both count as OFF.
+enum class OnOffVariant {
+    FillBlanks = 1,  // blank dependent lists get their first item whatever the switch says, then enable/disable
+    EnableOnly = 2,  // enable or disable; blank lists stay blank
+    WorkHour = 3,    // ON: enable, then blank lists get their first item; OFF or blank: disable, keep selections
+    WorkHourBlankKeeps = 4,  // as WorkHour, but a switch without selection changes nothing
+};
+
+// The rule sets of the five settings dialogs.
+RuleSet Hx710tRules();
+RuleSet Hx720uRules();
+RuleSet Lp300Rules();
+RuleSet Vex2Rules();
+RuleSet S1Rules();
+
+// Days of the month, Gregorian leap years. A year below 1 or a month outside 1..12 shows a warning
+// without owner window and gives 28.
+int YearMonthDay(int year, int month, ui::Host& host);
+
+// Position 0..3 of the checked button of a, b, c, d, scanning in that order so that the last checked
+// one wins; -1 when none. With the three-button rule, a group of three (c == d) never gives 3.
+int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule = true);
+
+// Mode 0: `first` checked when `check` is 1 (else unchecked), the other three unchecked; result 0.
+// Mode 1: GetRadioIndex of the four. Other modes: the rule's invalid-call message and its result.
+int SortRadio(ui::Dialog& dialog, const RadioRule& rule, int mode, int first, int second, int third, int fourth,
+              int check);
+
+}  // namespace qvt::dialogs

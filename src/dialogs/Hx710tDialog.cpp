@@ -1,0 +1,274 @@
+#include "dialogs/Hx710tDialog.h"
+
+#include <optional>
+
+#include "app/AboutDialog.h"
+#include "app/Catalogue.h"
+#include "operators/OperatorLists.h"
+#include "platform/FileOps.h"
+#include "settings/KeyTable.h"
+#include "settings/KeyTableBuilders.h"
+#include "settings/ProfileFile.h"
+
+namespace qvt::dialogs {
+
+using namespace hx710t;
+using ui::Event;
+using ui::Icon;
+
+namespace {
+
+ProductDialogConfig Hx710tConfig() {
+    ProductDialogConfig config;
+    config.saveFlow.pathListId = kPathList;
+    config.saveFlow.fileCode = kFileCode;
+    config.saveFlow.trimPathOnSave = true;
+    config.lists = operators::Hx710tListConfig();
+    config.bannerId = kBanner;
+    config.invalidReadWriteText = "Error: Invalid call for ReadWriteINI()!";
+    return config;
+}
+
+}  // namespace
+
+Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
+    : ProductSettingsDialog(host, Template(), context, Hx710tRules(), Hx710tConfig()) {
+    setKeyTable(BuildKeyTable());
+}
+
+// ---- opening, notifications, buttons ------------------------------------------------------------
+
+void Hx710tDialog::onInit() {
+    setCheck(ids::kWorkDayBox, 0);
+    Manage_WorkDay(0, 0, 0);
+    lists().ConfigC_OListBox(0);
+    Manage_PIRTrigger_TimeLapse(0);
+    saveFlow().Manage_SaveDir(0);
+    setText(kAudioField, kChooseAudioText);
+    stageTransformTool();
+}
+
+void Hx710tDialog::onNotify(int id, Event event) {
+    if (HandleCommonNotify(id, event)) return;
+    switch (event) {
+        case Event::SelChange:
+            switch (id) {
+                case kTimeLapse:
+                    Manage_PIRTrigger_TimeLapse(1);
+                    return;
+                case kPirTrigger:
+                    Manage_PIRTrigger_TimeLapse(2);
+                    return;
+                case kGameCall:
+                    Manage_OnOffGroup(OnOffVariant::FillBlanks, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
+                                      kChooseAudio, kAudioField);
+                    return;
+                case kWorkHour:
+                    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour,
+                                      kStopMinute, 0);
+                    return;
+                default:
+                    return;
+            }
+        case Event::Clicked:
+            switch (id) {
+                case ids::kWorkDayBox:
+                    OnWorkDayBoxClick();
+                    return;
+                case 1122:
+                case 1123:
+                case 1124:
+                case 1125:
+                case 1126:
+                case 1127:
+                case 1128:
+                    OnDayBoxClick(id);
+                    return;
+                case ids::kSendManual:
+                case ids::kSendDaily:
+                case ids::kSendInstant:
+                case ids::kSendOff:
+                    OnSendModeClick(id);
+                    return;
+                case kSendToPhoneMms:
+                case kSendToEmailMms:
+                case kSendToEmailGprs:
+                case kSendToCall:
+                    OnSendToClick(id);
+                    return;
+                case kDefault:
+                    OnDefault();
+                    return;
+                default:
+                    return;  // "Test" does nothing; "+" comes with the game-call sound
+            }
+        case Event::TextChanged:
+            if (id == ids::kReportHour) Manage_RangeEdit(id, 0, 23, "0~23 Hour");
+            if (id == ids::kReportMinute) Manage_RangeEdit(id, 0, 59, "0~59 Minute");
+            return;
+        case Event::DropDown:
+        case Event::Focus:
+            return;
+    }
+}
+
+void Hx710tDialog::OnSendToClick(int radio) {
+    const int group[4] = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
+    int others[3];
+    int n = 0;
+    for (int id : group)
+        if (id != radio) others[n++] = id;
+    Manage_SortRadio(0, radio, others[0], others[1], others[2], 1);
+}
+
+void Hx710tDialog::onOK() {
+    saveFlow().Manage_SaveDir(1);
+    // The sound goes onto the card whatever the save itself reported.
+    if (sel(kGameCall) == 1 && !transformAudioFile())
+        message("Failed to transform audio file!", kTipsCaption, Icon::Warning);
+}
+
+void Hx710tDialog::onCancel() {
+    clearTempFolder();
+    end(ui::Result::Cancel);
+}
+
+void Hx710tDialog::OnDefault() {
+    Manage_SetClock(2);
+    OnSendModeClick(ids::kSendManual);
+    OnSendToClick(kSendToPhoneMms);
+
+    select(kLanguage, 0);        // "English"
+    select(kCameraMode, 0);      // "Photo"
+    select(kPhotoSize, 0);       // "5M"
+    select(kPhotoBurst, 0);      // "1 Photo"
+    select(kVideoLength, 0);     // "10  Sec"
+    select(kPirInterval, 1);     // "5  Sec"
+    select(kTimeLapse, 0);       // "OFF"
+    select(kPirTrigger, 1);      // "Normal"
+    select(kSecurityMode, 0);    // "OFF"
+    select(kVideoSize, 0);       // "1280*720"
+    select(kSmsControl, 0);      // "OFF"
+    select(kCameraPosition, 0);  // "OFF"
+    select(kGameCall, 0);        // "OFF"
+    if (sel(kReplayTimes) < 0) select(kReplayTimes, 0);
+
+    select(kWorkHour, 0);
+    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+
+    Manage_WorkDay(0, kAllDays, 0);
+    setCheck(ids::kWorkDayBox, 1);
+
+    Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio,
+                      kAudioField);
+    SetClockFromPc();
+    Manage_PIRTrigger_TimeLapse(3);
+}
+
+// ---- radio groups as the file stores them -------------------------------------------------------
+
+void Hx710tDialog::SetSendModeRadios(const std::string& stored) {
+    static constexpr int kByValue[4] = {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff};
+    const int value = stored.empty() ? -1 : platform::AtoI(stored);
+    if (value >= 0 && value <= 3) {
+        OnSendModeClick(kByValue[value]);
+        return;
+    }
+    Manage_SortRadio(0, ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, 0);
+    ShowCtrl(0);
+}
+
+void Hx710tDialog::SetSendToRadios(const std::string& stored) {
+    static constexpr int kByValue[4] = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
+    const int value = stored.empty() ? -1 : platform::AtoI(stored);
+    if (value >= 0 && value <= 3) {
+        OnSendToClick(kByValue[value]);
+        return;
+    }
+    Manage_SortRadio(0, kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall, 0);
+}
+
+// ---- the settings file --------------------------------------------------------------------------
+
+bool Hx710tDialog::ReadWriteINI(int type, int flag) { return ReadWriteFile(type, flag); }
+
+settings::KeyTable Hx710tDialog::BuildKeyTable() {
+    using namespace settings;
+    KeyTable table;
+    table.options = {.trimValues = false, .cutPortsOnRead = true, .emptyEditKeeps = true};
+    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    auto& keys = table.keys;
+
+    keys.push_back(RadioKey("Send Mode", {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff},
+                            [this](const std::string& value) { SetSendModeRadios(value); }));
+    keys.push_back(RadioKey("Send To", {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall},
+                            [this](const std::string& value) { SetSendToRadios(value); }));
+    KeySlot maxNumber = Key(kCameraSection, "Max Number", SlotKind::MaxNumber);
+    maxNumber.id = ids::kMaxNumber;
+    keys.push_back(maxNumber);
+    keys.push_back(TwoDigitKey("DR Time H", ids::kReportHour, 0, 23));
+    keys.push_back(TwoDigitKey("DR Time M", ids::kReportMinute, 0, 59));
+
+    keys.push_back(ListKey("Language", kLanguage));
+    keys.push_back(ListKey("Camera Mode", kCameraMode));
+    keys.push_back(ListKey("Photo Size", kPhotoSize));
+    keys.push_back(ListKey("Photo Burst", kPhotoBurst));
+    keys.push_back(ListKey("Video Length", kVideoLength));
+    keys.push_back(ListKey("Time Lapse", kTimeLapse));
+    KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger);
+    pirTrigger.afterRead = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    keys.push_back(pirTrigger);
+    keys.push_back(ListKey("PIR Interval", kPirInterval));
+    keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Number, 2013));
+    keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Number, 1));
+    KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Number, 1);
+    clockDay.read = [this](const std::string& value) {
+        if (value.empty()) {
+            clearSelection(ids::kDay);
+            return;
+        }
+        if (sel(ids::kYear) >= 0 && sel(ids::kMonth) >= 0)
+            RefillDayList();
+        else
+            Manage_SetClock(0);  // every day "01".."31": the month is unknown
+        select(ids::kDay, platform::AtoI(value) - 1);
+    };
+    keys.push_back(clockDay);
+    keys.push_back(ListKey("Clock Hour", ids::kHour));
+    keys.push_back(ListKey("Clock Minute", ids::kMinute));
+    keys.push_back(ListKey("Clock Second", ids::kSecond));
+
+    keys.push_back(RangeKey("Security Mode", kSecurityMode, 0, 1));
+    keys.push_back(RangeKey("Video Size", kVideoSize, 0, 1));
+    KeySlot gameCall = RangeKey("Game Call", kGameCall, 0, 1);
+    gameCall.afterRead = [this] {
+        Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
+                          kChooseAudio, kAudioField);
+    };
+    keys.push_back(gameCall);
+    keys.push_back(RangeKey("GameCall Hour", kGameCallHour, 0, 23));
+    keys.push_back(RangeKey("GameCall Minute", kGameCallMinute, 0, 59));
+    keys.push_back(RangeKey("GameCall PlayTime", kReplayTimes, 0, 99));
+    KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
+    workDay.read = [this](const std::string& value) {
+        const int mask = platform::AtoI(value);
+        for (int position = 0; position < 7; ++position) Manage_WorkDay(4, mask, position);
+        Manage_WorkDay(2, 0, 0);
+    };
+    keys.push_back(workDay);
+    keys.push_back(RangeKey("Camera Position", kCameraPosition, 0, 26));
+    keys.push_back(RangeKey("SMS Control", kSmsControl, 0, 1));
+
+    keys.push_back(ListKey("Work Hour", kWorkHour, ListRead::Transfer));
+    keys.push_back(ListKey("Work Hour StartH", kStartHour, ListRead::Transfer));
+    keys.push_back(ListKey("Work Hour StartM", kStartMinute, ListRead::Transfer));
+    keys.push_back(ListKey("Work Hour StopH", kStopHour, ListRead::Transfer));
+    KeySlot stopMinute = ListKey("Work Hour StopM", kStopMinute, ListRead::Transfer);
+    stopMinute.afterRead = [this] {
+        Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+    };
+    keys.push_back(stopMinute);
+    return table;
+}
+
+}  // namespace qvt::dialogs

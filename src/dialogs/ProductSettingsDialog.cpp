@@ -1,0 +1,72 @@
+#include "dialogs/ProductSettingsDialog.h"
+
+#include <optional>
+
+#include "app/AboutDialog.h"
+#include "dialogs/WapInternetDialog.h"
+#include "platform/FileOps.h"
+#include "settings/KeyTable.h"
+#include "settings/ProfileFile.h"
+
+namespace qvt::dialogs {
+
+ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate tmpl, app::AppContext& context,
+                                             RuleSet rules, ProductDialogConfig config)
+    : SettingsDialogBase(host, std::move(tmpl), context, std::move(rules)),
+      config_(std::move(config)),
+      saveFlow_(*this, context, config_.saveFlow, [this](int type, int flag) { return ReadWriteFile(type, flag); }),
+      lists_(*this, context.messaging, config_.lists,
+             [this] {
+                 WapInternetDialog editor(this->host(), this->context());
+                 return this->host().runModal(editor);
+             }),
+      keyTable_(std::make_unique<settings::KeyTable>()) {}
+
+ProductSettingsDialog::~ProductSettingsDialog() = default;
+
+void ProductSettingsDialog::setKeyTable(settings::KeyTable table) { *keyTable_ = std::move(table); }
+
+bool ProductSettingsDialog::ReadWriteFile(int type, int flag) {
+    const bool card = flag == 1;
+    const std::filesystem::path path =
+        card ? std::filesystem::path(saveFlow_.CardFilePath()) : saveFlow_.BackupFilePath();
+    switch (type) {
+        case 1: {
+            // Validity was checked just before; a file that vanished since leaves the dialog as it is.
+            const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(path);
+            if (!file) return false;
+            settings::ReadSettings(*keyTable_, *file, *this, context().messaging);
+            return true;
+        }
+        case 2: {
+            settings::ProfileFile file;
+            if (!card) {
+                platform::CreateDirectories(path.parent_path());
+                // Keys already in the backup keep their place and get the new values.
+                if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
+                    file = std::move(*existing);
+            }
+            settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+            return !path.empty() && platform::WriteFileAtomically(path, file.toBytes());
+        }
+        default:
+            message(config_.invalidReadWriteText, kTipsCaption, ui::Icon::Error);
+            return false;
+    }
+}
+
+bool ProductSettingsDialog::HandleCommonNotify(int id, ui::Event event) {
+    if (id == config_.bannerId && event == ui::Event::Clicked) {
+        app::ShowAboutBox(host());
+        return true;
+    }
+    if (id == config_.saveFlow.pathListId) {
+        if (event == ui::Event::DropDown) saveFlow_.RefreshCardPathList();
+        if (event == ui::Event::SelChange) saveFlow_.TakeCardPath();
+        return true;
+    }
+    if (lists_.HandleNotify(id, event)) return true;
+    return HandleClockNotify(id, event);
+}
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,53 @@
+#pragma once
+// What the five settings dialogs have in common beyond the control rules: the card discovery and
+// save flow over their own path list, the product's settings file described as a key table, the
+// country and operator lists with the parameter editor, and the banner that opens the About box.
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+#include "dialogs/SettingsDialogBase.h"
+#include "operators/OperatorLists.h"
+#include "settings/CardSaveFlow.h"
+
+namespace qvt::settings {
+struct KeyTable;
+}
+
+namespace qvt::dialogs {
+
+struct ProductDialogConfig {
+    settings::SaveFlowConfig saveFlow;
+    operators::OperatorListConfig lists;
+    int bannerId = 1082;
+    std::string invalidReadWriteText;  // the file operation called with an unknown type
+};
+
+class ProductSettingsDialog : public SettingsDialogBase {
+public:
+    ProductSettingsDialog(ui::Host& host, ui::DialogTemplate tmpl, app::AppContext& context, RuleSet rules,
+                          ProductDialogConfig config);
+    ~ProductSettingsDialog() override;
+
+    settings::CardSaveFlow& saveFlow() { return saveFlow_; }
+    operators::OperatorListLogic& lists() { return lists_; }
+    const settings::KeyTable& keyTable() const { return *keyTable_; }
+
+protected:
+    // The product's file; derived dialogs describe it once, in their constructor.
+    void setKeyTable(settings::KeyTable table);
+    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
+    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
+    bool ReadWriteFile(int type, int flag);
+    // The notifications every product dialog handles alike (banner, path list, country and operator
+    // lists, the parameter check, the clock lists); true when it was one of them.
+    bool HandleCommonNotify(int id, ui::Event event);
+
+private:
+    ProductDialogConfig config_;
+    settings::CardSaveFlow saveFlow_;
+    operators::OperatorListLogic lists_;
+    std::unique_ptr<settings::KeyTable> keyTable_;
+};
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,341 @@
+#include "dialogs/SettingsDialogBase.h"
+
+#include <cstdio>
+
+#include "platform/FileOps.h"
+#include "settings/KeyTable.h"
+
+namespace qvt::dialogs {
+
+using settings::kDayBoxes;
+using settings::kDayWeights;
+using ui::Event;
+using ui::Icon;
+
+namespace {
+
+std::string DayItem(int day, int width) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*d", width, day);
+    return buf;
+}
+
+}  // namespace
+
+SettingsDialogBase::SettingsDialogBase(ui::Host& host, ui::DialogTemplate tmpl, app::AppContext& context, RuleSet rules)
+    : Dialog(host, std::move(tmpl)), context_(context), rules_(std::move(rules)) {}
+
+// ---- work days ----------------------------------------------------------------------------------
+
+int SettingsDialogBase::Manage_WorkDay(int mode, int mask, int control) {
+    switch (mode) {
+        case 0:
+            for (int i = 0; i < 7; ++i) setCheck(kDayBoxes[i], (mask & kDayWeights[i]) ? 1 : 0);
+            return 0;
+        case 1: {
+            int sum = 0;
+            for (int i = 0; i < 7; ++i)
+                if (check(kDayBoxes[i]) == 1) sum += kDayWeights[i];
+            return sum;
+        }
+        case 2: {
+            int checked = 0;
+            for (int box : kDayBoxes)
+                if (check(box) == 1) ++checked;
+            setCheck(ids::kWorkDayBox, checked == 0 ? 0 : (checked == 7 ? 1 : 2));
+            return 0;
+        }
+        case 3: {
+            if (control == 0) return 0;
+            const int previous = check(control);
+            if (previous == 0) {
+                setCheck(control, 1);
+            } else {
+                setCheck(control, 0);
+                if (previous != 1) message(rules_.workDay.dayBoxStatus, kTipsCaption, Icon::Warning);
+            }
+            return previous;
+        }
+        case 4:
+            if (control < 0 || control > 6) {
+                message(rules_.workDay.invalidPosition, kTipsCaption, Icon::Warning);
+                return 0;
+            }
+            setCheck(kDayBoxes[control], (mask & kDayWeights[control]) ? 1 : 0);
+            return 0;
+        default:
+            message(rules_.workDay.invalidMode, kTipsCaption, Icon::Error);
+            return 0;
+    }
+}
+
+void SettingsDialogBase::OnWorkDayBoxClick() {
+    const int state = check(ids::kWorkDayBox);
+    if (state == 0 || state == 2) {
+        setCheck(ids::kWorkDayBox, 1);
+        Manage_WorkDay(0, kAllDays, 0);
+        return;
+    }
+    setCheck(ids::kWorkDayBox, 0);
+    Manage_WorkDay(0, 0, 0);
+    if (state != 1) message(rules_.workDay.workDayBoxStatus, kTipsCaption, Icon::Warning);
+}
+
+void SettingsDialogBase::OnDayBoxClick(int dayBox) {
+    Manage_WorkDay(3, 0, dayBox);
+    Manage_WorkDay(2, 0, 0);
+}
+
+// ---- Time Lapse and PIR Trigger -------------------------------------------------------------------
+
+bool SettingsDialogBase::bothOff() const {
+    const PirRule& r = rules_.pir;
+    return sel(r.timeLapseList) == r.timeLapseOff && sel(r.pirTriggerList) == r.pirTriggerOff;
+}
+
+void SettingsDialogBase::Manage_PIRTrigger_TimeLapse(int mode) {
+    const PirRule& r = rules_.pir;
+    switch (mode) {
+        case 0:
+            rememberedTimeLapse_ = -1;
+            rememberedPirTrigger_ = -1;
+            return;
+        case 1:
+            if (bothOff()) {
+                message(r.timeLapseChanged, kTipsCaption, Icon::Warning);
+                select(r.timeLapseList, rememberedTimeLapse_);
+            } else {
+                rememberedTimeLapse_ = sel(r.timeLapseList);
+            }
+            return;
+        case 2:
+            if (bothOff()) {
+                message(r.pirTriggerChanged, kTipsCaption, Icon::Warning);
+                select(r.pirTriggerList, rememberedPirTrigger_);
+            } else {
+                rememberedPirTrigger_ = sel(r.pirTriggerList);
+            }
+            return;
+        case 3:
+            rememberedTimeLapse_ = sel(r.timeLapseList);
+            rememberedPirTrigger_ = sel(r.pirTriggerList);
+            return;
+        case 4:
+            // A file may hold both "OFF"; it is not the user's doing, so no message.
+            if (bothOff()) clearSelection(r.pirTriggerList);
+            Manage_PIRTrigger_TimeLapse(3);
+            return;
+        default:
+            message(r.invalidMode, kTipsCaption, Icon::Warning);
+            return;
+    }
+}
+
+void SettingsDialogBase::Manage_PIRTrigger_TimeLapse(int mode, int which) {
+    switch (mode) {
+        case 0:
+            Manage_PIRTrigger_TimeLapse(0);
+            return;
+        case 1:
+            if (which == 0 || which == 1) {
+                Manage_PIRTrigger_TimeLapse(which == 0 ? 1 : 2);
+                return;
+            }
+            break;
+        case 2:
+            Manage_PIRTrigger_TimeLapse(3);
+            return;
+        case 3:
+            Manage_PIRTrigger_TimeLapse(4);
+            return;
+        default:
+            break;
+    }
+    message(rules_.pir.invalidMode, kTipsCaption, Icon::Warning);
+}
+
+// ---- clock --------------------------------------------------------------------------------------
+
+int SettingsDialogBase::YearMonthDay(int year, int month) {
+    return dialogs::YearMonthDay(year, month, host());
+}
+
+void SettingsDialogBase::RefillDayList() {
+    const ClockRule& c = rules_.clock;
+    resetItems(c.day());
+    if (sel(c.year()) < 0) select(c.year(), 0);
+    if (sel(c.month()) < 0) select(c.month(), 0);
+    const int days = YearMonthDay(2013 + sel(c.year()), 1 + sel(c.month()));
+    // Appended, never sorted: a sorted list would put "10" before "2".
+    for (int d = 1; d <= days; ++d) appendItem(c.day(), DayItem(d, c.dayItemWidth));
+    select(c.day(), 0);
+}
+
+void SettingsDialogBase::EnsureDayList() {
+    const ClockRule& c = rules_.clock;
+    if (sel(c.year()) < 0 || sel(c.month()) < 0) {
+        select(c.year(), 0);
+        select(c.month(), 0);
+        RefillDayList();
+    } else if (sel(c.day()) < 0) {
+        RefillDayList();
+    }
+}
+
+int SettingsDialogBase::Manage_SetClock(int mode) {
+    const ClockRule& c = rules_.clock;
+    switch (mode) {
+        case 0:
+            if (sel(c.year()) >= 0 && sel(c.month()) >= 0) {
+                EnsureDayList();
+            } else {
+                // Without year and month the length of the month is unknown: offer every day.
+                resetItems(c.day());
+                for (int d = 1; d <= 31; ++d) appendItem(c.day(), DayItem(d, c.fallbackDayWidth));
+            }
+            return 1;
+        case 1: {
+            const platform::DateTime now = context_.clock.now();
+            // The year list's span is the check that matters; a system time always fits the others.
+            if (now.year < 2013 || now.year > 2113 || now.month < 1 || now.month > 12 || now.day < 1 ||
+                now.day > YearMonthDay(now.year, now.month) || now.hour < 0 || now.hour > 24 || now.minute < 0 ||
+                now.minute > 60 || now.second < 0 || now.second > 60)
+                return 0;
+            select(c.year(), now.year - 2013);
+            select(c.month(), now.month - 1);
+            RefillDayList();
+            select(c.day(), now.day - 1);
+            select(c.lists[3], now.hour);
+            select(c.lists[4], now.minute);
+            select(c.lists[5], now.second);
+            return 1;
+        }
+        case 2:
+            EnsureDayList();
+            for (int list : c.lists) select(list, 0);
+            return 1;
+        default:
+            message(c.invalidMode, kTipsCaption, c.invalidIcon);
+            return 0;
+    }
+}
+
+void SettingsDialogBase::SetClockFromPc() {
+    if (Manage_SetClock(1) == 0) message(rules_.clock.wrongSystemTime, kTipsCaption, Icon::Warning);
+}
+
+bool SettingsDialogBase::HandleClockNotify(int id, Event event) {
+    const ClockRule& c = rules_.clock;
+    if (event == Event::SelChange && (id == c.year() || id == c.month())) {
+        RefillDayList();
+        return true;
+    }
+    if (event == Event::Focus && (id == c.month() || id == c.day() || (id == c.year() && c.yearFocusEnsuresDays))) {
+        EnsureDayList();
+        return true;
+    }
+    return false;
+}
+
+// ---- OFF/ON groups, Send Mode and radios ------------------------------------------------------------
+
+void SettingsDialogBase::Manage_OnOffGroup(OnOffVariant variant, int switchList, int dependent1, int dependent2,
+                                           int dependent3, int extra1, int extra2) {
+    const int controls[5] = {dependent1, dependent2, dependent3, extra1, extra2};
+    const int position = sel(switchList);
+    const bool on = position == 1;
+    auto fillBlanks = [&] {
+        for (int id : controls)
+            if (id != 0 && control(id).isList() && sel(id) < 0) select(id, 0);
+    };
+    auto enableAll = [&](bool enable) {
+        for (int id : controls)
+            if (id != 0) setEnabled(id, enable);
+    };
+    switch (variant) {
+        case OnOffVariant::FillBlanks:
+            fillBlanks();
+            enableAll(on);
+            return;
+        case OnOffVariant::EnableOnly:
+            enableAll(on);
+            return;
+        case OnOffVariant::WorkHourBlankKeeps:
+            if (position < 0) return;
+            [[fallthrough]];
+        case OnOffVariant::WorkHour:
+            enableAll(on);
+            if (on) fillBlanks();
+            return;
+    }
+}
+
+void SettingsDialogBase::ShowCtrl(int kind) {
+    if (kind < 0 || kind > 2) {
+        message(rules_.showCtrlInvalid, kTipsCaption, Icon::Error);
+        return;
+    }
+    setVisible(ids::kMaxNumber, kind == 1);
+    setVisible(ids::kReportHour, kind == 2);
+    setVisible(ids::kReportMinute, kind == 2);
+}
+
+void SettingsDialogBase::OnSendModeClick(int radio) {
+    using namespace ids;
+    switch (radio) {
+        case kSendManual:
+            ShowCtrl(0);
+            Manage_SortRadio(0, kSendManual, kSendDaily, kSendInstant, kSendOff, 1);
+            return;
+        case kSendDaily:
+            ShowCtrl(2);
+            Manage_SortRadio(0, kSendDaily, kSendManual, kSendInstant, kSendOff, 1);
+            return;
+        case kSendInstant:
+            ShowCtrl(1);
+            Manage_SortRadio(0, kSendInstant, kSendManual, kSendDaily, kSendOff, 1);
+            return;
+        case kSendOff:
+            ShowCtrl(0);
+            Manage_SortRadio(0, kSendOff, kSendManual, kSendDaily, kSendInstant, 1);
+            return;
+        default:
+            return;
+    }
+}
+
+int SettingsDialogBase::Manage_SortRadio(int mode, int first, int second, int third, int fourth, int check) {
+    return SortRadio(*this, rules_.radio, mode, first, second, third, fourth, check);
+}
+
+int SettingsDialogBase::GetRadioIndex(int a, int b, int c, int d) const {
+    return dialogs::GetRadioIndex(*this, a, b, c, d, rules_.radio.threeButtonRule);
+}
+
+// ---- two-digit time edits -----------------------------------------------------------------------------
+
+void SettingsDialogBase::Manage_RangeEdit(int edit, int minimum, int maximum, const std::string& rangeText) {
+    // Setting the text below runs this rule again on the new text before this run goes on. For
+    // every range the dialogs use that ends after two levels; the guard only protects against a
+    // range whose own maximum would not satisfy it.
+    if (rangeEditDepth_ >= 8) return;
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    } depth(rangeEditDepth_);
+
+    const std::string trimmed = platform::Trim(text(edit));
+    if (!platform::IsAllDigits(trimmed))
+        setText(edit, "");
+    else if (trimmed.size() > 2)
+        setText(edit, trimmed.substr(0, 2));
+
+    const int number = platform::AtoI(trimmed);
+    if (number > maximum || number < minimum) {
+        message("Arrange :" + rangeText + "!", kTipsCaption, Icon::Warning);
+        setText(edit, std::to_string(maximum));
+    }
+}
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,274 @@
+#include "dialogs/WapInternetDialog.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/Catalogue.h"
+#include "dialogs/AdvancedSetupDialog.h"
+#include "platform/FileOps.h"
+
+namespace qvt::dialogs {
+
+using namespace ui;
+
+namespace {
+
+constexpr const char* kLabelTexts[WapInternetDialog::kFieldCount] = {
+    "URL:",
+    "APN:",
+    "IP:",
+    "Port:",
+    "Account:",
+    "Password:",
+    "GPRS APN:",
+    "GPRS Account:",
+    "GPRS Password:",
+    "Send Email Server:",
+    "Send Email Port:",
+    "Send Email Address:",
+    "Send Email Password:",
+};
+
+constexpr int kWapFieldCount = 6;  // fields 0..5 sit in the WAP group, 6..12 in the Internet group
+
+bool IsPortField(int field) {
+    return field == 3 || field == 10;
+}
+bool IsMaskedField(int field) {
+    return field == 5 || field == 8 || field == 12;
+}
+
+// The first `limit` characters of a UTF-8 text; a character is never cut in half.
+std::string FirstChars(const std::string& text, std::size_t limit) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (continuation) continue;
+        if (chars == limit) return text.substr(0, i);
+        ++chars;
+    }
+    return text;
+}
+
+}  // namespace
+
+DialogTemplate WapInternetDialog::Template() {
+    DialogTemplate t;
+    t.resourceId = kTemplateId;
+    t.title = kTitle;
+    t.controls.push_back(LabelSpec(kHeader, {}, {.centred = true}));
+    std::vector<LayoutNode> wapCells;
+    std::vector<LayoutNode> internetCells;
+    for (int field = 0; field < kFieldCount; ++field) {
+        const int id = kFields[static_cast<std::size_t>(field)];
+        const int labelId = kFieldLabels[static_cast<std::size_t>(field)];
+        t.controls.push_back(LabelSpec(labelId, kLabelTexts[field]));
+        if (field == kIpField)
+            t.controls.push_back(IpSpec(id));
+        else if (IsPortField(field))
+            t.controls.push_back(EditSpec(id, {.digitsOnly = true, .centred = true}));
+        else
+            t.controls.push_back(EditSpec(id, {.masked = IsMaskedField(field)}));
+        std::vector<LayoutNode>& cells = field < kWapFieldCount ? wapCells : internetCells;
+        cells.push_back(Ctl(labelId));
+        cells.push_back(Ctl(id));
+    }
+    t.controls.push_back(ButtonSpec(kClear, "Clear WAP / Internet Paramaters(&W)"));
+    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(ButtonSpec(2, "Cancel(&N)"));
+    t.controls.push_back(ButtonSpec(kAdvanced, "Advanced...(&V)", {.hidden = true}));
+
+    t.layout = Column({
+        Ctl(kHeader),
+        Row({
+            Column({Group(" WAP Settings ", {Grid(2, std::move(wapCells))}), Row({Stretch(), Ctl(kClear)}), Stretch()}),
+            Column({Group(" Internet Settings ", {Grid(2, std::move(internetCells))}), Stretch()}),
+        }),
+        Row({Ctl(kAdvanced), Stretch(), Ctl(1), Ctl(2)}),
+    });
+    return t;
+}
+
+const std::array<int, 27>& WapInternetDialog::ControlList() {
+    // The labels follow their own order, not the fields': the mode operations were written against it.
+    // clang-format off
+    static const std::array<int, 27> list = {
+        1097, 1098, 1100, 1099, 1101, 1102, 1104, 1106, 1107, 1103, 1105, 1108, 1109,  // value fields
+        kClear,
+        1084, 1085, 1086, 1087, 1088, 1089, 1090, 1091, 1095, 1092, 1093, 1094, 1096,  // labels
+    };
+    // clang-format on
+    return list;
+}
+
+WapInternetDialog::WapInternetDialog(Host& host, app::AppContext& context)
+    : Dialog(host, Template()), context_(context) {}
+
+// ---- opening, notifications, buttons ------------------------------------------------------------
+
+void WapInternetDialog::onInit() {
+    ManageAdvancedButton();
+    if (messaging().editorMode == 1) {
+        setTextQuiet(kHeader, kReviewHeader);
+        ManageOtherUI(4);
+        ManageOtherUI(1);
+    } else {
+        // User-defined parameters start from nothing: the fields are not loaded.
+        setTextQuiet(kHeader, kUserDefinedHeader);
+        ManageOtherUI(2);
+    }
+}
+
+void WapInternetDialog::onNotify(int id, Event event) {
+    if (event != Event::Clicked) return;
+    if (id == kClear)
+        OnClear();
+    else if (id == kAdvanced)
+        OnAdvanced();
+}
+
+void WapInternetDialog::onOK() {
+    const Answer answer = message(
+        "Confirm save MMS,GPRS paramaters ?\nThey'll not be saved in file unless you click \"Save\" button in main "
+        "dialog !",
+        "QVT Tips", Icon::Question, Buttons::OkCancel);
+    if (answer == Answer::Ok) {
+        ManageOtherUI(5);
+        ManageOtherUI(3);
+        message("OK,WAP/Internet Paramaters Have Been Saved !", "QVT Tips", Icon::Information);
+    }
+    // The opener sees OK whatever the answer: a refused confirmation simply stores nothing.
+    end(Result::Ok);
+}
+
+void WapInternetDialog::OnClear() {
+    if (message("Confirm Clear MMS Paramaters And GPRS Paramaters ?", "QVT_Tips", Icon::Question, Buttons::OkCancel) ==
+        Answer::Ok)
+        ManageOtherUI(0);
+}
+
+void WapInternetDialog::OnAdvanced() {
+    AdvancedSetupDialog advanced(host());
+    advanced.setSslText(sslText_);
+    host().runModal(advanced);
+    // Taken back even when cancelled: its opening step may have corrected an empty or odd text.
+    sslText_ = advanced.sslText();
+}
+
+void WapInternetDialog::ManageAdvancedButton() {
+    const bool show = app::IsAdvancedSetupProduct(context_.CurrentModelCode);
+    setEnabled(kAdvanced, show);
+    setVisible(kAdvanced, show);
+}
+
+// ---- the mode operations ------------------------------------------------------------------------
+
+void WapInternetDialog::ManageOtherUI(int type) {
+    const std::array<int, 27>& list = ControlList();
+    operators::OperatorParams& params = messaging().params;
+    switch (type) {
+        case 0:  // clear
+            for (int field = 0; field < kFieldCount; ++field) {
+                const int id = kFields[static_cast<std::size_t>(field)];
+                if (field == kIpField)
+                    clearIp(id);
+                else
+                    setText(id, {});
+            }
+            return;
+        case 1:  // restrict to the outgoing-mail fields; the labels keep their state
+            for (int i = 0; i <= kFieldCount; ++i)
+                setEnabled(list[static_cast<std::size_t>(i)], i >= kFirstMailField && i <= kLastMailField);
+            return;
+        case 2:  // enable everything; the Advanced button's visibility stays the product's
+            for (int id : list) setEnabled(id, true);
+            setEnabled(kAdvanced, true);
+            return;
+        case 3:  // store
+            for (int field = 0; field < kFieldCount; ++field) {
+                const int id = kFields[static_cast<std::size_t>(field)];
+                std::string value;
+                if (field == kIpField)
+                    value = ReadIpControl();
+                else if (IsPortField(field))
+                    value = FirstChars(platform::Trim(text(id)), 4);
+                else
+                    value = FirstChars(platform::Trim(text(id)), 100);
+                params.field(field) = std::move(value);
+            }
+            messaging().smtpSsl = sslText_;
+            return;
+        case 4:  // load
+            messaging().smtpEdited = 0;
+            for (int field = 0; field < kFieldCount; ++field) {
+                const int id = kFields[static_cast<std::size_t>(field)];
+                if (field == kIpField)
+                    WriteIpControl(params.IP);
+                else
+                    setText(id, params.field(field));
+            }
+            sslText_ = messaging().smtpSsl;
+            return;
+        case 5: {  // compare: did a review change the mail fields of a table operator?
+            operators::MessagingState& state = messaging();
+            state.smtpEdited = 0;
+            const bool tableOperator = !state.countryName.empty() && !state.operatorName.empty() &&
+                                       state.countryName != "Others" && state.operatorName != "Others";
+            if (!tableOperator) return;
+            for (int field = kFirstMailField; field <= kLastMailField; ++field) {
+                if (platform::Trim(text(kFields[static_cast<std::size_t>(field)])) != params.field(field)) {
+                    state.smtpEdited = 1;
+                    return;
+                }
+            }
+            return;
+        }
+        default:
+            message("Invalid call for ManageOtherUI()!", "QVT Tips", Icon::Error);
+            return;
+    }
+}
+
+// ---- the IP-address control ---------------------------------------------------------------------
+
+std::string WapInternetDialog::ReadIpControl() const {
+    const std::array<int, 4> o = octets(kIp);
+    auto value = [](int octet) { return octet < 0 ? 0 : octet; };  // a blank octet reads as 0
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%d.%d.%d.%d", value(o[0]), value(o[1]), value(o[2]), value(o[3]));
+    const std::string dotted = buf;
+    return dotted == "0.0.0.0" ? std::string() : dotted;
+}
+
+void WapInternetDialog::WriteIpControl(const std::string& ipText) {
+    // The stored text becomes a single blank on purpose: the settings file writer trims it, and the
+    // editor then shows (and stores) an empty address instead of a malformed one.
+    auto reject = [this] {
+        clearIp(kIp);
+        messaging().params.IP = " ";
+    };
+    if (std::count(ipText.begin(), ipText.end(), '.') != 3) return reject();
+
+    std::array<int, 4> parsed{0, 0, 0, 0};
+    int octet = 0;
+    int digits = 0;
+    int value = 0;
+    for (std::size_t i = 0; i <= ipText.size() && octet < 4; ++i) {
+        if (i == ipText.size() || ipText[i] == '.') {
+            parsed[static_cast<std::size_t>(octet++)] = value;  // an octet without digits is 0
+            digits = 0;
+            value = 0;
+            continue;
+        }
+        const char c = ipText[i];
+        if (c < '0' || c > '9') return reject();
+        // More than three digits can only come from a hand-edited file; such a text is rejected
+        // like any other malformed address rather than guessed at.
+        if (++digits > 3) return reject();
+        value = value * 10 + (c - '0');
+        if (value > 255) return reject();
+    }
+    setOctets(kIp, parsed);
+}
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,211 @@
+#include "operators/OperatorLists.h"
+
+#include "operators/OperatorTables.h"
+#include "platform/FileOps.h"
+
+namespace qvt::operators {
+
+void FillCountryList(ui::Dialog& dialog, int countryListId) {
+    for (int c = 0; c < kCountrySlots; ++c) {
+        const std::string& name = CountryName(c);
+        if (name.empty()) break;  // the table ends at its first empty slot
+        dialog.addItem(countryListId, name);
+    }
+    // Appended, not added: "Others" stays last whatever the sorting says.
+    dialog.appendItem(countryListId, std::string(kOthersItem));
+}
+
+// ---- the five dialogs' variants -----------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kCaption = "QVT Tips";
+constexpr const char* kListFailedText = "Error: ListBox Is Failed In Adding Information For Operator !";
+constexpr const char* kUnknownCountryText =
+    "Error: The information of this country is not exist,Your configuration is invalid !";
+
+OperatorListConfig MakeConfig(int countryList, int operatorList, int checkButton, std::string listFailed) {
+    OperatorListConfig config;
+    config.countryListId = countryList;
+    config.operatorListId = operatorList;
+    config.checkButtonId = checkButton;
+    config.operatorListFailedText = std::move(listFailed);
+    config.unknownCountryText = kUnknownCountryText;
+    return config;
+}
+
+}  // namespace
+
+OperatorListConfig Hx710tListConfig() {
+    OperatorListConfig config = MakeConfig(1065, 1066, 1110, "Error: Adding information failed for operator listBox !");
+    config.unknownCountryText = "Error: The information of this country is not exist, your configuration is invalid !";
+    config.separateApply = true;
+    return config;
+}
+
+OperatorListConfig Hx720uListConfig() {
+    return MakeConfig(1065, 1066, 1110, kListFailedText);
+}
+OperatorListConfig Lp300ListConfig() {
+    return MakeConfig(1138, 1139, 1140, kListFailedText);
+}
+OperatorListConfig Vex2ListConfig() {
+    return MakeConfig(1138, 1139, 1140, kListFailedText);
+}
+OperatorListConfig S1ListConfig() {
+    return MakeConfig(1000, 1004, 1002, "Error:Failed In adding information for operator listbox !");
+}
+
+// ---- the list logic -----------------------------------------------------------------------------
+
+OperatorListLogic::OperatorListLogic(ui::Dialog& dialog, MessagingState& state, OperatorListConfig config,
+                                     EditorRunner runEditor)
+    : dialog_(dialog), state_(state), config_(std::move(config)), runEditor_(std::move(runEditor)) {}
+
+void OperatorListLogic::ConfigC_OListBox(int type) {
+    switch (type) {
+        case 0:
+            FillCountryList(dialog_, config_.countryListId);
+            return;
+        case 1:
+            countrySelected();
+            return;
+        case 2:
+            operatorSelected();
+            return;
+        default:
+            break;
+    }
+    if (config_.separateApply) {
+        dialog_.message("Error: Invalid call for ConfigC_OListBox()!", kCaption, ui::Icon::Error);
+        return;
+    }
+    if (type == 3) ApplyOperatorParams();
+    // Higher types are ignored in these dialogs.
+}
+
+void OperatorListLogic::OnCountrySelChange() {
+    ConfigC_OListBox(1);
+    ApplyOperatorParams();
+}
+
+void OperatorListLogic::OnOperatorSelChange() {
+    ConfigC_OListBox(2);
+    ApplyOperatorParams();
+}
+
+bool OperatorListLogic::HandleNotify(int id, ui::Event event) {
+    if (id == config_.countryListId && event == ui::Event::SelChange) {
+        OnCountrySelChange();
+        return true;
+    }
+    if (id == config_.operatorListId && event == ui::Event::SelChange) {
+        OnOperatorSelChange();
+        return true;
+    }
+    if (id == config_.checkButtonId && event == ui::Event::Clicked) {
+        OnCheckParams();
+        return true;
+    }
+    return false;
+}
+
+void OperatorListLogic::countrySelected() {
+    const int operators = config_.operatorListId;
+    const std::string selected = dialog_.selText(config_.countryListId);
+    if (selected == kOthersItem) {
+        dialog_.resetItems(operators);
+        runOthers();
+        return;
+    }
+    const int c = FindCountry(selected);
+    dialog_.resetItems(operators);
+    if (c < 0) return;  // nothing selected, or a name the table does not know
+
+    state_.countryName = selected;
+    for (int o = 0; o < kOperatorSlots; ++o) {
+        const std::string& name = OperatorName(c, o);
+        if (name.empty()) break;
+        dialog_.addItem(operators, name);
+    }
+    if (dialog_.count(operators) > 0) {
+        // The list is sorted, so the first operator shown is not necessarily the table's first.
+        dialog_.select(operators, 0);
+        state_.operatorName = dialog_.itemText(operators, 0);
+    } else if (!OperatorName(c, 0).empty()) {
+        dialog_.message(config_.operatorListFailedText, kCaption, ui::Icon::Warning);
+    }
+    dialog_.appendItem(operators, std::string(kOthersItem));
+}
+
+void OperatorListLogic::operatorSelected() {
+    const std::string selected = dialog_.selText(config_.operatorListId);
+    if (selected != kOthersItem) {
+        state_.operatorName = selected;
+        return;
+    }
+    runOthers();
+}
+
+void OperatorListLogic::runOthers() {
+    state_.editorMode = 0;
+    if (runEditor_ && runEditor_() == ui::Result::Ok) {
+        // The typed parameters stay as the editor stored them: no operator is in use any more.
+        forgetSelections();
+        state_.countryName.clear();
+        state_.operatorName.clear();
+        return;
+    }
+    Restore();
+}
+
+void OperatorListLogic::Restore() {
+    const std::string keptOperator = state_.operatorName;
+    int pos = dialog_.findExact(config_.countryListId, state_.countryName);
+    // "Others" is never a country in use; selecting it here would reopen the editor without end.
+    if (pos >= 0 && dialog_.itemText(config_.countryListId, pos) == kOthersItem) pos = -1;
+    dialog_.select(config_.countryListId, pos);
+    countrySelected();
+    dialog_.select(config_.operatorListId, dialog_.findExact(config_.operatorListId, keptOperator));
+    state_.operatorName = keptOperator;
+    ApplyOperatorParams();
+    // editorMode stays 0: the next "Others" opens the editor empty again, and the check button sets
+    // its own mode.
+}
+
+void OperatorListLogic::ApplyOperatorParams() {
+    state_.countryName = platform::Trim(state_.countryName);
+    state_.operatorName = platform::Trim(state_.operatorName);
+    if (state_.countryName.empty() || state_.operatorName.empty()) return;
+
+    const int c = FindCountry(state_.countryName);
+    if (c < 0) {
+        dialog_.message(config_.unknownCountryText, kCaption, ui::Icon::Warning);
+        return;
+    }
+    for (int o = 0; o < kOperatorSlots; ++o) {
+        const std::string& name = OperatorName(c, o);
+        if (name.empty()) break;
+        if (name == state_.operatorName) state_.params = ParamsAt(c, o);
+    }
+    // Table operators start without SSL, also when the operator was not found in the row.
+    state_.smtpSsl = "0";
+}
+
+void OperatorListLogic::OnCheckParams() {
+    state_.editorMode = 1;
+    if (runEditor_) runEditor_();
+    if (state_.smtpEdited == 1) {
+        // Edited mail fields no longer match the table's operator: the lists stop showing it, while
+        // the names stay for the next comparison.
+        forgetSelections();
+        state_.smtpEdited = 0;
+    }
+}
+
+void OperatorListLogic::forgetSelections() {
+    dialog_.clearSelection(config_.countryListId);
+    dialog_.resetItems(config_.operatorListId);
+}
+
+}  // namespace qvt::operators

@@ -1,0 +1,80 @@
+#pragma once
+// The country and operator lists of the settings dialogs.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "operators/MessagingState.h"
+#include "ui/Dialog.h"
+
+namespace qvt::operators {
+
+// The last item of both lists: parameters typed by the user.
+inline constexpr std::string_view kOthersItem = "Others";
+
+// Fills a country list box: every country name of the table (the list box sorts them), then
+// "Others" at the end. Nothing is selected.
+void FillCountryList(ui::Dialog& dialog, int countryListId);
+
+// Where one settings dialog keeps its lists and how it words their messages. The five dialogs share
+// the logic below and differ only in this.
+struct OperatorListConfig {
+    int countryListId = 0;
+    int operatorListId = 0;
+    int checkButtonId = 0;               // "Check WAP / Internet Paramaters(&L)"
+    std::string operatorListFailedText;  // the operator list stayed empty although the country has operators
+    std::string unknownCountryText;      // the country in use is not in the table
+    // The HX710T-10M dialog applies an operator's parameters through a separate operation and
+    // reports any list type other than 0 to 2 as an invalid call; the others apply through type 3
+    // and ignore higher types.
+    bool separateApply = false;
+};
+
+OperatorListConfig Hx710tListConfig();
+OperatorListConfig Hx720uListConfig();
+OperatorListConfig Lp300ListConfig();
+OperatorListConfig Vex2ListConfig();
+OperatorListConfig S1ListConfig();
+
+// Keeps a settings dialog's country and operator lists and the messaging state in step. The
+// parameter editor lives above this module, so the dialog hands in a callback that runs it
+// modally and returns its result.
+class OperatorListLogic {
+public:
+    using EditorRunner = std::function<ui::Result()>;
+
+    OperatorListLogic(ui::Dialog& dialog, MessagingState& state, OperatorListConfig config, EditorRunner runEditor);
+
+    // 0 fill the country list, 1 a country was selected, 2 an operator was selected; 3 applies the
+    // operator's parameters, except in the separate-apply variant, where it is an invalid call.
+    void ConfigC_OListBox(int type);
+    // Copies the table parameters of the country and operator in use into the messaging state.
+    void ApplyOperatorParams();
+    // After "Others" was cancelled: back to the country and operator in use, their parameters again.
+    void Restore();
+    // "Check WAP / Internet Paramaters(&L)": the editor in review mode.
+    void OnCheckParams();
+
+    // The dialog's selection-change notifications of the two lists.
+    void OnCountrySelChange();
+    void OnOperatorSelChange();
+
+    // Routes a notification of the country list, the operator list or the check button; false when
+    // the notification is none of them.
+    bool HandleNotify(int id, ui::Event event);
+
+    const OperatorListConfig& config() const { return config_; }
+
+private:
+    void countrySelected();
+    void operatorSelected();
+    void runOthers();         // "Others" in either list
+    void forgetSelections();  // both lists without selection, no operator items
+
+    ui::Dialog& dialog_;
+    MessagingState& state_;
+    OperatorListConfig config_;
+    EditorRunner runEditor_;
+};
+
+}  // namespace qvt::operators

@@ -1,0 +1,305 @@
+// The game-call sound: conversion with the real FFmpeg, placement on the card, the "+" button.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "audio/AudioTestSupport.h"
+
+namespace qvt::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ui::Answer;
+using ui::Buttons;
+using ui::Icon;
+
+constexpr const char* kRenameQuestion =
+    "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" if you want to save the audio file ,continue ?";
+constexpr const char* kGivenUp = "You have given up saving audio file !";
+constexpr const char* kRenameFailed = "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !";
+constexpr const char* kSaved = "OK,audio file have been saved !";
+constexpr const char* kOldSound = "old sound";
+
+void ExpectGameCallWav(const fs::path& file, double seconds) {
+    const std::optional<Wav> wav = ParseWav(readFile(file));
+    ASSERT_TRUE(wav) << file;
+    EXPECT_EQ(wav->format, 1);
+    EXPECT_EQ(wav->channels, 1);
+    EXPECT_EQ(wav->rate, 22050);
+    EXPECT_EQ(wav->bits, 8);
+    EXPECT_NEAR(static_cast<double>(wav->dataBytes), seconds * 22050, seconds * 22050 * 0.03);
+    EXPECT_EQ(fs::file_size(file), 44 + wav->dataBytes) << "plain header, no extra chunks";
+}
+
+// ---- Conversion ------------------------------------------------------------------------------
+
+class ConvertTest : public AudioTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ConvertTest, EachSourceFormatBecomesMono22kUnsigned8BitWav) {
+    fs::create_directories(pictures());
+    EXPECT_TRUE(audio.RunTransform(source(GetParam()), sound()));
+    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << "no temporary file left";
+    ASSERT_EQ(host.requests.size(), 1u);
+    EXPECT_NEAR(host.requests[0].durationSeconds, 2.0, 0.1) << "the progress display knows the length";
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ConvertTest, testing::Values("mp3", "wav", "aac"));
+
+TEST_F(AudioTest, PathCharactersReachTheToolUntouched) {
+    // Blanks, per-cent, quotes, a leading dash and shell syntax: nothing may be interpreted.
+    const fs::path folder = pc.dir / "my sounds & 'more' $(touch pwned)";
+    const fs::path odd = folder / "-x %d \"q\" ;`touch pwned`.mp3";
+    fs::create_directories(folder);
+    fs::copy_file(source("mp3"), odd);
+    choose(odd);
+    EXPECT_TRUE(audio.TransformAudioFile());
+    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_FALSE(fs::exists("pwned"));
+    EXPECT_FALSE(fs::exists(folder / "pwned"));
+    EXPECT_TRUE(fs::exists(odd)) << "the source is only read";
+}
+
+TEST_F(AudioTest, CardWithoutCameraFoldersGetsThemAndTheSound) {
+    choose(source("wav"));
+    ASSERT_FALSE(fs::exists(pc.card / "DCIM"));
+    EXPECT_TRUE(audio.TransformAudioFile());
+    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(AudioTest, PlaceholderOrMissingCardDoNothing) {
+    EXPECT_TRUE(audio.TransformAudioFile()) << "no file chosen: nothing to do, no message";
+    EXPECT_FALSE(fs::exists(pc.card / "DCIM"));
+    EXPECT_TRUE(host.requests.empty());
+
+    choose(source("mp3"));
+    fs::remove_all(pc.card);  // the card was pulled out
+    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(fs::exists(pc.card)) << "a vanished card's folder is not recreated";
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(AudioTest, ReadOnlyOldSoundIsReplacedWithoutMessage) {
+    writeFile(sound(), kOldSound);
+    fs::permissions(sound(), fs::perms::owner_read | fs::perms::group_read);
+    choose(source("mp3"));
+    EXPECT_TRUE(audio.TransformAudioFile());
+    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+// ---- First photo and video ---------------------------------------------------------------------
+
+TEST_F(AudioTest, OnlyThePhotoIsRenamedThenTheSoundWritten) {
+    writeFile(pictures() / "IMAG0001.JPG", "jpeg");
+    choose(source("mp3"));
+    EXPECT_TRUE(audio.TransformAudioFile());
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].text, kRenameQuestion);
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(host.boxes[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(host.boxes[1].text, kSaved);
+    EXPECT_EQ(host.boxes[1].caption, "");
+    EXPECT_EQ(host.boxes[1].icon, Icon::None);
+    EXPECT_EQ(readFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG"), "jpeg");
+    EXPECT_EQ(pictureFiles(), (std::vector<std::string>{"ADUI0001.WAV", "IMAG0001_RenameForSaveAudioFile.JPG"}));
+    ExpectGameCallWav(sound(), 2.0);
+}
+
+TEST_F(AudioTest, PhotoAndVideoAreBothRenamed) {
+    writeFile(pictures() / "IMAG0001.JPG", "jpeg");
+    writeFile(pictures() / "VIDE0001.AVI", "avi");
+    fs::permissions(pictures() / "VIDE0001.AVI", fs::perms::owner_read);
+    choose(source("aac"));
+    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kSaved}));
+    EXPECT_EQ(readFile(pictures() / "VIDE0001_RenameForSaveAudioFile.AVI"), "avi");
+    EXPECT_FALSE(fs::exists(pictures() / "IMAG0001.JPG"));
+    ExpectGameCallWav(sound(), 2.0);
+}
+
+TEST_F(AudioTest, DecliningTheRenameKeepsEverything) {
+    writeFile(sound(), kOldSound);
+    writeFile(pictures() / "VIDE0001.AVI", "avi");
+    host.answers = {Answer::Cancel};
+    choose(source("mp3"));
+    EXPECT_TRUE(audio.TransformAudioFile()) << "given up is no failure";
+    EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kGivenUp}));
+    EXPECT_EQ(host.boxes[1].icon, Icon::Information);
+    EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
+    EXPECT_EQ(readFile(sound()), kOldSound);
+    EXPECT_EQ(pictureFiles(), (std::vector<std::string>{"ADUI0001.WAV", "VIDE0001.AVI"}));
+    EXPECT_TRUE(host.requests.empty());
+}
+
+TEST_F(AudioTest, RenameTargetTakenFailsAndKeepsTheOldSound) {
+    writeFile(sound(), kOldSound);
+    writeFile(pictures() / "IMAG0001.JPG", "new photo");
+    writeFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG", "earlier photo");
+    choose(source("mp3"));
+    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kRenameFailed}));
+    EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
+    EXPECT_EQ(readFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG"), "earlier photo");
+    EXPECT_EQ(readFile(pictures() / "IMAG0001.JPG"), "new photo");
+    EXPECT_EQ(readFile(sound()), kOldSound);
+}
+
+// ---- Failures keep the previous sound -------------------------------------------------------------
+
+TEST_F(AudioTest, UnconvertibleSourcesFailSilentlyAndKeepTheOldSound) {
+    writeFile(sound(), kOldSound);
+    writeFile(pc.dir / "garbage.mp3", std::string(5000, 'x'));
+    writeFile(pc.dir / "empty.wav", "");
+    const fs::path fifo = pc.dir / "pipe.mp3";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& bad : {pc.dir / "garbage.mp3", pc.dir / "empty.wav", pc.dir / "gone.mp3", fifo}) {
+        choose(bad);
+        EXPECT_FALSE(audio.TransformAudioFile()) << bad;
+        EXPECT_EQ(readFile(sound()), kOldSound) << bad;
+        EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << bad;
+    }
+    EXPECT_TRUE(host.boxes.empty()) << "the dialog reports the failure itself";
+}
+
+TEST_F(AudioTest, ToolThatCannotStartIsReported) {
+    writeFile(sound(), kOldSound);
+    pc.context.ffmpeg = "/nonexistent/ffmpeg";
+    choose(source("mp3"));
+    EXPECT_FALSE(audio.TransformAudioFile());
+    ASSERT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(host.boxes[0].caption, "");
+    EXPECT_EQ(readFile(sound()), kOldSound);
+}
+
+TEST_F(AudioTest, NoToolOnPathIsReported) {
+    const char* old = std::getenv("PATH");
+    const std::string saved = old ? old : "";
+    ::setenv("PATH", pc.dir.path().c_str(), 1);
+    EXPECT_EQ(audio.ToolPath(), "");
+    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    ::setenv("PATH", saved.c_str(), 1);
+    EXPECT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
+}
+
+TEST_F(AudioTest, ExitStatusAndOutputAreBothChecked) {
+    // A stand-in tool that writes a perfect WAV to its last argument, then ends with the status given.
+    writeFile(sound(), kOldSound);
+    const fs::path tool = pc.dir / "fake-ffmpeg";
+    writeFile(tool, "#!/bin/sh\nfor last; do :; done\ncp '" + source("wav").string() + "' \"$last\"\nexit $STATUS\n");
+    fs::permissions(tool, fs::perms::owner_all);
+    pc.context.ffmpeg = tool.string();
+    ::setenv("STATUS", "3", 1);
+    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_EQ(readFile(sound()), kOldSound);
+
+    writeFile(tool, "#!/bin/sh\nfor last; do :; done\n: > \"$last\"\n");  // exit 0, empty file
+    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_EQ(readFile(sound()), kOldSound);
+    EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"});
+    EXPECT_TRUE(host.boxes.empty());
+    ::unsetenv("STATUS");
+}
+
+TEST_F(AudioTest, UndeletableOldSoundIsReportedAfterTheConversion) {
+    fs::create_directories(sound());  // something that is no deletable file
+    writeFile(sound() / "keep", "x");
+    choose(source("mp3"));
+    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_EQ(host.texts(), std::vector<std::string>{"Failed to delete " + sound().string() + " !"});
+    EXPECT_EQ(host.boxes[0].icon, Icon::None);
+    EXPECT_EQ(host.boxes[0].caption, "");
+    EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << "the new sound is not left behind";
+}
+
+TEST_F(AudioTest, CancelledRunRemovesItsOutputAndKeepsTheOldSound) {
+    writeFile(sound(), kOldSound);
+    host.reportCancelled = true;
+    choose(source("mp3"));
+    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_EQ(host.texts(), std::vector<std::string>{kGivenUp});
+    EXPECT_EQ(host.boxes[0].icon, Icon::Information);
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+    EXPECT_EQ(readFile(sound()), kOldSound);
+    EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"});
+}
+
+// ---- The "+" button ----------------------------------------------------------------------------
+
+TEST_F(AudioTest, ChoosingAnExistingFileShowsItsFullPath) {
+    host.files = {source("aac").string()};
+    audio.ChooseAudioFile();
+    EXPECT_EQ(dialog.text(1001), source("aac").string());
+    EXPECT_EQ(host.filters, std::vector<std::string>{audio::kAudioFilter});
+    EXPECT_TRUE(host.boxes.empty());
+
+    // A relative name (even one that looks like an option) becomes absolute.
+    const fs::path before = fs::current_path();
+    fs::current_path(pc.dir.path());
+    writeFile(pc.dir / "-call.mp3", "any content: the tool judges it later");
+    host.files = {std::string("-call.mp3")};
+    audio.ChooseAudioFile();
+    fs::current_path(before);
+    EXPECT_EQ(dialog.text(1001), (pc.dir / "-call.mp3").string());
+    EXPECT_EQ(audio.RememberedPath(), dialog.text(1001));
+}
+
+TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
+    const std::string earlier = source("mp3").string();
+    const std::string missing = (pc.dir / "nothing.mp3").string();
+    host.files = {earlier, missing, missing};
+    host.answers = {Answer::Ok, Answer::Cancel};
+    audio.ChooseAudioFile();
+    audio.ChooseAudioFile();
+    EXPECT_EQ(dialog.text(1001), earlier) << "OK keeps the earlier file";
+    audio.ChooseAudioFile();
+    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder) << "Cancel forgets it";
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].text,
+              "File is not exist ! \nWhether retain the directory record of audio file last time you added ?");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(host.boxes[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+}
+
+TEST_F(AudioTest, MissingFileWithoutEarlierChoiceOnlyTells) {
+    host.files = {(pc.dir / "nothing.mp3").string()};
+    audio.ChooseAudioFile();
+    ASSERT_EQ(host.texts(), std::vector<std::string>{"File is not exist !"});
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(host.boxes[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+}
+
+TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
+    audio.ChooseAudioFile();  // nothing chosen yet: no question
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+
+    const std::string earlier = source("wav").string();
+    host.files = {earlier, std::nullopt, std::nullopt};
+    host.answers = {Answer::Ok, Answer::Cancel};
+    audio.ChooseAudioFile();
+    audio.ChooseAudioFile();
+    EXPECT_EQ(dialog.text(1001), earlier);
+    audio.ChooseAudioFile();
+    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].text, "Whether retain the directory record of audio file last time you added ?");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Question);
+    EXPECT_EQ(host.boxes[1].buttons, Buttons::OkCancel);
+
+    host.files = {earlier};
+    audio.ChooseAudioFile();
+    audio.ResetField();  // the dialog opens again
+    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+}
+
+}  // namespace
+}  // namespace qvt::test

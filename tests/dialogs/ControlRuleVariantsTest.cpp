@@ -1,0 +1,183 @@
+// The forms of the shared rules that other dialogs use, on a small dialog that has just the
+// controls those rules touch.
+#include <gtest/gtest.h>
+
+#include "dialogs/DialogTestHost.h"
+#include "dialogs/SettingsDialogBase.h"
+#include "settings/KeyTable.h"
+
+namespace qvt::dialogs {
+namespace {
+
+using namespace ui;
+
+constexpr int kS1PirTrigger = 1169;
+constexpr int kLpWorkHour = 1147;
+constexpr int kLpTimes[4] = {1148, 1149, 1145, 1146};
+
+DialogTemplate RuleTemplate() {
+    DialogTemplate t;
+    t.resourceId = 999;
+    t.title = "rules";
+    const std::vector<std::string> pir{"Low", "Normal", "High", "OFF"};
+    t.controls = {
+        ListSpec(ids::kTimeLapse, {"OFF", "5  Min", "10 Min"}),
+        ListSpec(ids::kPirTrigger, pir),
+        ListSpec(kS1PirTrigger, pir),
+        ListSpec(ids::kYear, NumberItems(2013, 2113)),
+        ListSpec(ids::kMonth, NumberItems(1, 12, 2)),
+        ListSpec(ids::kDay, {}),
+        ListSpec(ids::kHour, NumberItems(0, 23, 2)),
+        ListSpec(ids::kMinute, NumberItems(0, 59, 2)),
+        ListSpec(ids::kSecond, NumberItems(0, 59, 2)),
+        Check3Spec(ids::kWorkDayBox, "Work Day:"),
+        ListSpec(kLpWorkHour, {"OFF", "ON"}),
+    };
+    for (int box : settings::kDayBoxes) t.controls.push_back(CheckSpec(box, "day"));
+    for (int id : kLpTimes) t.controls.push_back(ListSpec(id, NumberItems(0, 59, 2)));
+    for (int id : {1055, 1062, 1064, 1083}) t.controls.push_back(RadioSpec(id, "radio"));
+    return t;
+}
+
+class RuleDialog : public SettingsDialogBase {
+public:
+    RuleDialog(Host& host, app::AppContext& context, RuleSet rules)
+        : SettingsDialogBase(host, RuleTemplate(), context, std::move(rules)) {}
+
+protected:
+    void onNotify(int id, Event event) override { HandleClockNotify(id, event); }
+};
+
+class VariantTest : public testing::Test {
+protected:
+    RuleDialog& open(RuleSet rules) {
+        d = std::make_unique<RuleDialog>(host, pc.context, std::move(rules));
+        d->init();
+        return *d;
+    }
+    test::TestPc pc;
+    test::RecordingHost host;
+    std::unique_ptr<RuleDialog> d;
+};
+
+TEST_F(VariantTest, TwoArgumentFormNamesTheChangedListFirst) {
+    RuleDialog& dlg = open(Hx720uRules());
+    dlg.Manage_PIRTrigger_TimeLapse(0, 0);
+    dlg.select(ids::kTimeLapse, 2);
+    dlg.Manage_PIRTrigger_TimeLapse(1, 0);
+    dlg.select(ids::kPirTrigger, 3);
+    dlg.Manage_PIRTrigger_TimeLapse(1, 1);
+    dlg.select(ids::kTimeLapse, 0);
+    dlg.Manage_PIRTrigger_TimeLapse(1, 0);
+    EXPECT_EQ(dlg.sel(ids::kTimeLapse), 2);
+    dlg.Manage_PIRTrigger_TimeLapse(2, 0);  // remember both
+    dlg.select(ids::kTimeLapse, 0);
+    dlg.select(ids::kPirTrigger, 3);
+    dlg.Manage_PIRTrigger_TimeLapse(1, 1);
+    EXPECT_EQ(dlg.sel(ids::kPirTrigger), 3);  // the remembered PIR Trigger was "OFF" itself
+    dlg.Manage_PIRTrigger_TimeLapse(4, 0);
+    ASSERT_EQ(host.boxes.size(), 3u);
+    EXPECT_EQ(host.boxes[0].text, "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !");
+    EXPECT_EQ(host.boxes[1].text, "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !");
+    EXPECT_EQ(host.boxes[2].text, "Invalid call of Manage_PIRTrigger_TimeLapse() !");
+    EXPECT_EQ(host.boxes[2].icon, Icon::Warning);
+}
+
+TEST_F(VariantTest, TwoArgumentLoadedFormClearsPirAndRemembers) {
+    RuleDialog& dlg = open(Vex2Rules());
+    dlg.select(ids::kTimeLapse, 0);
+    dlg.select(ids::kPirTrigger, 3);
+    dlg.Manage_PIRTrigger_TimeLapse(3, 0);
+    EXPECT_EQ(dlg.sel(ids::kPirTrigger), -1);
+    EXPECT_EQ(dlg.rememberedTimeLapse(), 0);
+    EXPECT_EQ(dlg.rememberedPirTrigger(), -1);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(VariantTest, FourModelDialogUsesItsOwnPirListAndTwoDigitDays) {
+    RuleDialog& dlg = open(S1Rules());
+    dlg.select(kS1PirTrigger, 3);
+    dlg.select(ids::kTimeLapse, 0);
+    dlg.Manage_PIRTrigger_TimeLapse(4);
+    EXPECT_EQ(dlg.sel(kS1PirTrigger), -1);
+    EXPECT_EQ(dlg.sel(ids::kPirTrigger), -1);  // untouched
+
+    dlg.select(ids::kYear, 2016 - 2013);
+    dlg.select(ids::kMonth, 1);
+    dlg.notify(ids::kMonth, Event::SelChange);
+    ASSERT_EQ(dlg.count(ids::kDay), 29);
+    EXPECT_EQ(dlg.itemText(ids::kDay, 0), "01");
+    EXPECT_EQ(dlg.selText(ids::kDay), "01");
+
+    dlg.clearSelection(ids::kMonth);
+    dlg.Manage_SetClock(0);
+    EXPECT_EQ(dlg.itemText(ids::kDay, 0), "1");
+    EXPECT_EQ(dlg.count(ids::kDay), 31);
+    dlg.Manage_SetClock(7);
+    dlg.Manage_PIRTrigger_TimeLapse(5);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+    EXPECT_EQ(host.boxes[1].text, "Invalid call for Manage_PIRTrig_TimeLapse() !");
+}
+
+TEST_F(VariantTest, YearFocusDoesNothingWhereTheRuleSaysSo) {
+    RuleDialog& dlg = open(Lp300Rules());
+    dlg.notify(ids::kYear, Event::Focus);
+    EXPECT_EQ(dlg.count(ids::kDay), 0);
+    EXPECT_EQ(dlg.sel(ids::kYear), -1);
+    dlg.notify(ids::kMonth, Event::Focus);
+    EXPECT_EQ(dlg.count(ids::kDay), 31);
+}
+
+TEST_F(VariantTest, Lp300WorkHourWithBlankSwitchChangesNothing) {
+    RuleDialog& dlg = open(Lp300Rules());
+    auto rule = [&] {
+        dlg.Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kLpWorkHour, kLpTimes[0], kLpTimes[1], kLpTimes[2],
+                              kLpTimes[3], 0);
+    };
+    dlg.setEnabled(kLpTimes[0], false);
+    rule();
+    EXPECT_FALSE(dlg.enabled(kLpTimes[0]));
+    EXPECT_TRUE(dlg.enabled(kLpTimes[1]));
+    EXPECT_EQ(dlg.sel(kLpTimes[1]), -1);
+    dlg.select(kLpWorkHour, 1);
+    rule();
+    for (int id : kLpTimes) {
+        EXPECT_TRUE(dlg.enabled(id));
+        EXPECT_EQ(dlg.selText(id), "00");
+    }
+    dlg.select(kLpWorkHour, 0);
+    rule();
+    for (int id : kLpTimes) EXPECT_FALSE(dlg.enabled(id));
+}
+
+TEST_F(VariantTest, Lp300WordingOfTheWorkDayAndRadioMessages) {
+    RuleDialog& dlg = open(Lp300Rules());
+    dlg.setCheck(1122, 2);
+    dlg.OnDayBoxClick(1122);
+    dlg.Manage_WorkDay(4, 0, 9);
+    dlg.Manage_WorkDay(8, 0, 0);
+    dlg.setCheck(ids::kWorkDayBox, 5);
+    dlg.OnWorkDayBoxClick();
+    EXPECT_EQ(dlg.Manage_SortRadio(3, 1055, 1062, 1064, 1083, 1), 0);
+    EXPECT_EQ(host.texts(), (std::vector<std::string>{
+                                "Error Status In Control \"WorkDay\" !",
+                                "Invalid call of Manage_WorkDay:Case 4:", "InValid call of Manage_WorkDay()",
+                                "Error status in control \"WorkDay\" !", "Invalid call for Manage_OperatorRadio()!"}));
+}
+
+TEST_F(VariantTest, Lp300TimeLapseWarning) {
+    RuleDialog& dlg = open(Lp300Rules());
+    dlg.select(ids::kPirTrigger, 3);
+    dlg.select(ids::kTimeLapse, 0);
+    dlg.Manage_PIRTrigger_TimeLapse(1);
+    dlg.select(ids::kTimeLapse, 0);
+    dlg.Manage_PIRTrigger_TimeLapse(2);
+    EXPECT_EQ(host.texts(),
+              (std::vector<std::string>{
+                  "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !",
+                  "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !"}));
+}
+
+}  // namespace
+}  // namespace qvt::dialogs

@@ -1,0 +1,330 @@
+// The HX710T-10M dialog: its template, opening, "Default(&D)", Save, Exit and the radio readers.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "app/Catalogue.h"
+#include "dialogs/BareSettingsDialog.h"
+#include "dialogs/DialogTestHost.h"
+#include "dialogs/Hx710tDialog.h"
+#include "dialogs/SettingsDialogFactory.h"
+
+namespace qvt::dialogs {
+namespace {
+
+using ui::Event;
+using ui::Icon;
+namespace h = hx710t;
+
+constexpr int kDays[7] = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
+
+// Records the audio and clean-up steps that the audio part fills in later.
+class ProbeDialog : public Hx710tDialog {
+public:
+    using Hx710tDialog::Hx710tDialog;
+    int staged = 0, transformed = 0, cleared = 0;
+    bool transformResult = true;
+
+protected:
+    void stageTransformTool() override { ++staged; }
+    bool transformAudioFile() override {
+        ++transformed;
+        return transformResult;
+    }
+    void clearTempFolder() override { ++cleared; }
+};
+
+class Hx710tTest : public testing::Test {
+protected:
+    ProbeDialog& open() {
+        d = std::make_unique<ProbeDialog>(host, pc.context);
+        d->init();
+        return *d;
+    }
+    void choose(int id, int pos) {
+        d->select(id, pos);
+        d->notify(id, Event::SelChange);
+    }
+    void click(int id) { d->notify(id, Event::Clicked); }
+
+    test::TestPc pc;
+    test::RecordingHost host;
+    std::unique_ptr<ProbeDialog> d;
+};
+
+const std::vector<int>& SettingsLists() {
+    static const std::vector<int> lists = {
+        h::kLanguage,    h::kCameraMode,   h::kPhotoSize,      h::kPhotoBurst,  h::kVideoLength, h::kPirInterval,
+        h::kTimeLapse,   h::kPirTrigger,   h::kSecurityMode,   h::kVideoSize,   h::kSmsControl,  h::kCameraPosition,
+        h::kGameCall,    h::kGameCallHour, h::kGameCallMinute, h::kReplayTimes, h::kWorkHour,    h::kStartHour,
+        h::kStartMinute, h::kStopHour,     h::kStopMinute,     ids::kYear,      ids::kMonth,     ids::kDay,
+        ids::kHour,      ids::kMinute,     ids::kSecond,       ids::kMaxNumber};
+    return lists;
+}
+
+// ---- template -----------------------------------------------------------------------------------
+
+// The generated option lists, against the texts the camera users know (blanks included).
+TEST(Hx710tTemplateTest, GeneratedOptionLists) {
+    const ui::DialogTemplate t = Hx710tDialog::Template();
+    EXPECT_EQ(t.resourceId, 102);
+    EXPECT_EQ(t.title, "QVT CONFIG : For HX710T-10M");
+    auto items = [&](int id) { return t.find(id)->items; };
+    const auto video = items(h::kVideoLength);
+    ASSERT_EQ(video.size(), 18u);
+    EXPECT_EQ(video[0], "10  Sec");
+    EXPECT_EQ(video[8], "90  Sec");
+    EXPECT_EQ(video[9], "100 Sec");
+    EXPECT_EQ(video[17], "180 Sec");
+    const auto pir = items(h::kPirInterval);
+    ASSERT_EQ(pir.size(), 28u);
+    EXPECT_EQ(pir[1], "5  Sec");
+    EXPECT_EQ(pir[12], "1  Min");
+    EXPECT_EQ(pir[17], "10 Min");
+    EXPECT_EQ(pir[27], "60 Min");
+    const auto lapse = items(h::kTimeLapse);
+    ASSERT_EQ(lapse.size(), 20u);
+    EXPECT_EQ(lapse[1], "5  Min");
+    EXPECT_EQ(lapse[12], "1  Hour");
+    EXPECT_EQ(lapse[19], "8  Hour");
+    EXPECT_EQ(items(h::kCameraPosition)[26], "Z");
+    EXPECT_EQ(items(h::kReplayTimes)[99], "99");
+    EXPECT_EQ(items(ids::kMaxNumber)[100], "Unlimited");
+    EXPECT_EQ(items(h::kStopMinute)[5], "05");  // work-hour times have two digits, game-call times not
+    EXPECT_EQ(items(h::kGameCallMinute)[5], "5");
+    EXPECT_EQ(items(ids::kYear).back(), "2113");
+}
+
+// Every control appears exactly once in the layout, and the fixed texts are there as written.
+TEST(Hx710tTemplateTest, LayoutPlacesEveryControlOnce) {
+    const ui::DialogTemplate t = Hx710tDialog::Template();
+    std::multiset<int> placed;
+    std::set<std::string> texts;
+    std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
+        if (n.kind == ui::LayoutNode::Kind::Control) placed.insert(n.id);
+        if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.insert(n.text);
+        for (const auto& child : n.children) walk(child);
+    };
+    walk(t.layout);
+    for (const auto& c : t.controls) EXPECT_EQ(placed.count(c.id), 1u) << c.id;
+    EXPECT_EQ(placed.size(), t.controls.size());
+    for (const char* text : {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ",
+                             " Send Mode ", " Send To ", " Customer Information Setting ",
+                             "Attention Please ,The Data Above Will Be Saved In The Following  File: ", "Set Clock Y:",
+                             "Replay Times", "Admin Number :"})
+        EXPECT_EQ(texts.count(text), 1u) << text;
+}
+
+// ---- opening ------------------------------------------------------------------------------------
+
+TEST_F(Hx710tTest, OpeningWithoutAnyFileLeavesEverythingBlank) {
+    open();
+    EXPECT_TRUE(host.boxes.empty());
+    for (int id : SettingsLists()) EXPECT_EQ(d->sel(id), -1) << id;
+    for (int id : {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, h::kSendToPhoneMms,
+                   h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall, ids::kWorkDayBox})
+        EXPECT_EQ(d->check(id), 0) << id;
+    for (int id : kDays) EXPECT_EQ(d->check(id), 0);
+    for (int id : {h::kGameCallHour, h::kStartHour, h::kChooseAudio, h::kAudioField}) EXPECT_TRUE(d->enabled(id));
+    for (int id : {ids::kMaxNumber, ids::kReportHour, ids::kReportMinute}) EXPECT_TRUE(d->visible(id));
+    EXPECT_EQ(d->text(h::kAudioField), "Choose audio file!");
+    EXPECT_EQ(d->staged, 1);
+    EXPECT_EQ(d->rememberedTimeLapse(), -1);
+    EXPECT_EQ(d->rememberedPirTrigger(), -1);
+    // The save target is the card; its folder and the backup folder exist now.
+    EXPECT_EQ(d->saveFlow().CardFilePath(), pc.cardFile().string());
+    EXPECT_EQ(d->selText(h::kPathList), pc.cardFile().string());
+    EXPECT_TRUE(std::filesystem::is_directory(pc.card / "GSM"));
+    EXPECT_TRUE(std::filesystem::is_directory(pc.pc / "LumbrakonBackup"));
+}
+
+TEST_F(Hx710tTest, CountryListIsSortedWithOthersLast) {
+    open();
+    ASSERT_EQ(d->count(h::kCountryList), 26);
+    EXPECT_EQ(d->itemText(h::kCountryList, 0), "Australia");
+    EXPECT_EQ(d->itemText(h::kCountryList, 1), "Austria");
+    EXPECT_EQ(d->itemText(h::kCountryList, 22), "UK");
+    EXPECT_EQ(d->itemText(h::kCountryList, 23), "Ukraine");
+    EXPECT_EQ(d->itemText(h::kCountryList, 24), "USA");
+    EXPECT_EQ(d->itemText(h::kCountryList, 25), "Others");
+    EXPECT_EQ(d->sel(h::kCountryList), -1);
+    EXPECT_EQ(d->count(h::kOperatorList), 0);
+}
+
+// ---- Default ------------------------------------------------------------------------------------
+
+TEST_F(Hx710tTest, DefaultFillsTheDefaultsAndThePcClock) {
+    open();
+    click(h::kDefault);
+    EXPECT_TRUE(host.boxes.empty());
+    const std::pair<int, const char*> expected[] = {
+        {h::kLanguage, "English"},    {h::kCameraMode, "Photo"},   {h::kPhotoSize, "5M"},   {h::kPhotoBurst, "1 Photo"},
+        {h::kVideoLength, "10  Sec"}, {h::kPirInterval, "5  Sec"}, {h::kTimeLapse, "OFF"},  {h::kPirTrigger, "Normal"},
+        {h::kSecurityMode, "OFF"},    {h::kVideoSize, "1280*720"}, {h::kSmsControl, "OFF"}, {h::kCameraPosition, "OFF"},
+        {h::kGameCall, "OFF"},        {h::kReplayTimes, "OFF"},    {h::kWorkHour, "OFF"},   {ids::kYear, "2024"},
+        {ids::kMonth, "5"},           {ids::kDay, "17"},           {ids::kHour, "10"},      {ids::kMinute, "20"},
+        {ids::kSecond, "30"}};
+    for (const auto& [id, text] : expected) EXPECT_EQ(d->selText(id), text) << id;
+    EXPECT_EQ(d->check(ids::kSendManual), 1);
+    EXPECT_EQ(d->check(h::kSendToPhoneMms), 1);
+    for (int id : {ids::kMaxNumber, ids::kReportHour, ids::kReportMinute}) EXPECT_FALSE(d->visible(id));
+    for (int id : kDays) EXPECT_EQ(d->check(id), 1);
+    EXPECT_EQ(d->check(ids::kWorkDayBox), 1);
+    for (int id : {h::kStartHour, h::kStartMinute, h::kStopHour, h::kStopMinute}) {
+        EXPECT_FALSE(d->enabled(id));
+        EXPECT_EQ(d->sel(id), -1);
+    }
+    for (int id : {h::kGameCallHour, h::kGameCallMinute, h::kReplayTimes, h::kChooseAudio, h::kAudioField})
+        EXPECT_FALSE(d->enabled(id));
+    EXPECT_EQ(d->sel(h::kGameCallHour), -1);  // variant 2: blank lists stay blank
+    EXPECT_EQ(d->rememberedTimeLapse(), 0);
+    EXPECT_EQ(d->rememberedPirTrigger(), 1);
+}
+
+TEST_F(Hx710tTest, DefaultKeepsWhatItDoesNotOwn) {
+    open();
+    choose(h::kGameCall, 1);
+    choose(h::kGameCallHour, 5);
+    choose(h::kGameCallMinute, 6);
+    choose(h::kReplayTimes, 3);
+    click(ids::kSendInstant);
+    choose(ids::kMaxNumber, 42);
+    d->setText(ids::kReportHour, "07");
+    d->setText(h::kAdminNumber, "+4912345");
+    click(h::kDefault);
+    EXPECT_EQ(d->sel(h::kGameCall), 0);
+    for (int id : {h::kGameCallHour, h::kGameCallMinute, h::kReplayTimes, h::kChooseAudio, h::kAudioField})
+        EXPECT_FALSE(d->enabled(id));
+    EXPECT_EQ(d->sel(h::kGameCallHour), 5);
+    EXPECT_EQ(d->sel(h::kGameCallMinute), 6);
+    EXPECT_EQ(d->sel(h::kReplayTimes), 3);
+    EXPECT_EQ(d->check(ids::kSendManual), 1);
+    EXPECT_EQ(d->check(ids::kSendInstant), 0);
+    EXPECT_FALSE(d->visible(ids::kMaxNumber));
+    EXPECT_EQ(d->sel(ids::kMaxNumber), 42);
+    EXPECT_EQ(d->text(ids::kReportHour), "07");
+    EXPECT_EQ(d->text(h::kAdminNumber), "+4912345");
+    EXPECT_FALSE(std::filesystem::exists(pc.cardFile()));  // Default never writes
+}
+
+TEST_F(Hx710tTest, DefaultThenTimeLapseOffIsAccepted) {
+    open();
+    click(h::kDefault);
+    choose(h::kPirTrigger, 3);  // Time Lapse is "OFF": refused, back to "Normal"
+    EXPECT_EQ(d->selText(h::kPirTrigger), "Normal");
+    ASSERT_EQ(host.boxes.size(), 1u);
+}
+
+// ---- radios as the file stores them -------------------------------------------------------------
+
+TEST_F(Hx710tTest, StoredSendModeActsAsAClick) {
+    open();
+    d->SetSendModeRadios("2");
+    EXPECT_EQ(d->check(ids::kSendInstant), 1);
+    EXPECT_TRUE(d->visible(ids::kMaxNumber));
+    EXPECT_FALSE(d->visible(ids::kReportHour));
+    d->SetSendModeRadios("1x");  // leading digits count
+    EXPECT_EQ(d->check(ids::kSendDaily), 1);
+    EXPECT_EQ(d->check(ids::kSendInstant), 0);
+    EXPECT_TRUE(d->visible(ids::kReportHour));
+    for (const char* stored : {"5", "", "-1"}) {
+        d->SetSendModeRadios("1");
+        d->SetSendModeRadios(stored);
+        for (int id : {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff})
+            EXPECT_EQ(d->check(id), 0) << stored;
+        for (int id : {ids::kMaxNumber, ids::kReportHour, ids::kReportMinute}) EXPECT_FALSE(d->visible(id)) << stored;
+    }
+    d->SetSendModeRadios("abc");  // no leading digits: 0, "Manual"
+    EXPECT_EQ(d->check(ids::kSendManual), 1);
+}
+
+TEST_F(Hx710tTest, StoredSendToChecksOneOrNone) {
+    open();
+    d->SetSendToRadios("3");
+    EXPECT_EQ(d->check(h::kSendToCall), 1);
+    d->SetSendToRadios("1");
+    EXPECT_EQ(d->check(h::kSendToEmailMms), 1);
+    EXPECT_EQ(d->check(h::kSendToCall), 0);
+    d->SetSendToRadios("02");
+    EXPECT_EQ(d->check(h::kSendToEmailGprs), 1);
+    d->SetSendToRadios("7");
+    for (int id : {h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall})
+        EXPECT_EQ(d->check(id), 0);
+}
+
+// ---- Save, Exit, the banner ---------------------------------------------------------------------
+
+TEST_F(Hx710tTest, EnterStartsTheSaveWithItsConfirmation) {
+    open();
+    host.answers.push_back(ui::Answer::Cancel);
+    d->pressKey(ui::Key::Enter);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Confirm save all the data ?");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Question);
+    EXPECT_FALSE(std::filesystem::exists(pc.cardFile()));
+    EXPECT_FALSE(d->ended());
+    EXPECT_EQ(d->transformed, 0);  // Game Call is not "ON"
+}
+
+TEST_F(Hx710tTest, SaveWithGameCallOnPlacesTheSoundAndReportsFailure) {
+    open();
+    choose(h::kGameCall, 1);
+    d->transformResult = false;
+    click(1);
+    EXPECT_TRUE(std::filesystem::exists(pc.cardFile()));
+    EXPECT_EQ(d->transformed, 1);
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_EQ(host.boxes.back().text, "Failed to transform audio file!");
+    EXPECT_EQ(host.boxes.back().icon, Icon::Warning);
+    EXPECT_EQ(host.boxes.back().caption, "QVT Tips");
+    EXPECT_FALSE(d->ended());  // the dialog stays open
+}
+
+TEST_F(Hx710tTest, EveryWayOutClearsTheTempFolderAndSavesNothing) {
+    for (int way = 0; way < 3; ++way) {
+        open();
+        if (way == 0) click(2);
+        if (way == 1) d->pressKey(ui::Key::Escape);
+        if (way == 2) d->closeBox();
+        EXPECT_TRUE(d->ended());
+        EXPECT_EQ(d->result(), ui::Result::Cancel);
+        EXPECT_EQ(d->cleared, 1);
+    }
+    EXPECT_FALSE(std::filesystem::exists(pc.cardFile()));
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(Hx710tTest, HelpIsHandledAndDoesNothing) {
+    open();
+    d->pressKey(ui::Key::F1);
+    EXPECT_FALSE(d->ended());
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(host.modalTitles.empty());
+}
+
+TEST_F(Hx710tTest, BannerOpensTheAboutBox) {
+    open();
+    click(h::kDefault);
+    click(h::kBanner);
+    EXPECT_EQ(host.modalTitles, std::vector<std::string>{"About QVT CONFIG"});
+    EXPECT_EQ(d->selText(h::kLanguage), "English");
+    EXPECT_FALSE(d->ended());
+}
+
+TEST(SettingsDialogFactoryTest, Hx710tGetsItsOwnDialog) {
+    test::TestPc pc;
+    test::RecordingHost host;
+    for (const app::Product& product : app::Catalogue()) {
+        const auto dialog = CreateSettingsDialog(product, host, pc.context);
+        const bool own = dynamic_cast<Hx710tDialog*>(dialog.get()) != nullptr;
+        EXPECT_EQ(own, product.dialog == app::SettingsDialogKind::Hx710t) << product.displayName;
+        if (!own) {
+            EXPECT_NE(dynamic_cast<BareSettingsDialog*>(dialog.get()), nullptr);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qvt::dialogs

@@ -1,0 +1,398 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include "qt/QtTestSupport.h"
+
+namespace qvt::test {
+namespace {
+
+using namespace ui;
+
+// A dialog that records what reaches it and runs a test's handler.
+class ProbeDialog : public Dialog {
+public:
+    struct Note {
+        int id;
+        Event event;
+        int check;  // the control's check state when the handler ran (-1 for other kinds)
+    };
+    ProbeDialog(Host& host, DialogTemplate t) : Dialog(host, std::move(t)) {}
+
+    std::vector<Note> notes;
+    std::vector<std::string> calls;  // "ok", "cancel", "help", "close"
+    std::function<void(ProbeDialog&, int, Event)> handler;
+    int refuseCancel = 0;  // cancel requests ignored before one ends the dialog
+
+    std::vector<Event> eventsOf(int id, bool withFocus = false) const {
+        std::vector<Event> events;
+        for (const Note& n : notes)
+            if (n.id == id && (withFocus || n.event != Event::Focus)) events.push_back(n.event);
+        return events;
+    }
+
+protected:
+    void onNotify(int id, Event event) override {
+        const ControlKind kind = control(id).kind;
+        const bool checkable = kind == ControlKind::Check || kind == ControlKind::Check3 || kind == ControlKind::Radio;
+        notes.push_back({id, event, checkable ? check(id) : -1});
+        if (handler) handler(*this, id, event);
+    }
+    void onOK() override {
+        calls.push_back("ok");
+        end(Result::Ok);
+    }
+    void onCancel() override {
+        calls.push_back("cancel");
+        if (refuseCancel > 0) {
+            --refuseCancel;
+            return;
+        }
+        end(Result::Cancel);
+    }
+    void onHelp() override { calls.push_back("help"); }
+    void onClose() override {
+        calls.push_back("close");
+        onCancel();
+    }
+};
+
+enum : int {
+    kList = 1001,
+    kListBox = 1002,
+    kAutoCheck = 1003,
+    kCheck3 = 1004,
+    kRadio = 1005,
+    kMasked = 1006,
+    kDigits = 1007,
+    kReadOnly = 1008,
+    kIp = 1009,
+    kPicture = 1011,
+    kLabel = 1012,
+    kGroupCtl = 1013,
+    kPlainCheck = 1014,
+    kUnplaced = 1015,
+    kHiddenLabel = 1016,
+    kApply = 1017,
+};
+
+DialogTemplate ProbeTemplate() {
+    DialogTemplate t;
+    t.resourceId = 900;
+    t.title = "Probe";
+    t.icon = "app";
+    t.controls = {
+        ListSpec(kList, {"Alpha", "Beta", "Gamma"}),
+        ListBoxSpec(kListBox, {.sorted = true}),
+        CheckSpec(kAutoCheck, "Auto &check", {.autoCheck = true}),
+        Check3Spec(kCheck3, "Three"),
+        RadioSpec(kRadio, "Radio", {.autoCheck = true}),
+        EditSpec(kMasked, {.masked = true}),
+        EditSpec(kDigits, {.digitsOnly = true, .centred = true}),
+        EditSpec(kReadOnly, {.readOnly = true}, "fixed"),
+        IpSpec(kIp),
+        PictureSpec(kPicture, "photo_hx330", {.notify = true}),
+        LabelSpec(kLabel, "Attention"),
+        LabelSpec(kGroupCtl, " Frame "),
+        CheckSpec(kPlainCheck, "Plain"),
+        EditSpec(kUnplaced),
+        LabelSpec(kHiddenLabel, "Later", {.hidden = true}),
+        ButtonSpec(kApply, "Apply"),
+        ButtonSpec(1, "OK(&Y)", {.defaultButton = true}),
+        ButtonSpec(2, "Exit(&N)"),
+    };
+    for (ControlSpec& c : t.controls)
+        if (c.id == kGroupCtl) c.kind = ControlKind::Group;  // a group box placed as a control
+    t.layout = Column({
+        Image("banner_select"),
+        Group(" Camera Setting ", {Grid(2, {Text("List:"), Ctl(kList), Text("Box:"), Ctl(kListBox), Ctl(kAutoCheck),
+                                            Ctl(kCheck3), Ctl(kRadio), Ctl(kPlainCheck)})}),
+        Row({Ctl(kMasked), Ctl(kDigits), Ctl(kReadOnly), Ctl(kIp)}),
+        Row({Ctl(kPicture), Ctl(kLabel), Ctl(kGroupCtl), Ctl(kHiddenLabel)}),
+        Row({Stretch(), Ctl(kApply), Ctl(1), Ctl(2)}),
+    });
+    return t;
+}
+
+// One fresh window per test, shown as a person would see it.
+class DialogWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.init();
+        window.refresh();
+        ShowActive(&window);
+        dialog.notes.clear();  // the first focus of the window is not a user's move
+    }
+    ScriptedHost host;
+    ProbeDialog dialog{host, ProbeTemplate()};
+    qt::DialogWindow window{dialog};
+};
+
+TEST_F(DialogWindowTest, BuildsOneWidgetOfTheRightKindPerLaidOutControl) {
+    ASSERT_NE(Widget<QComboBox>(&window, kList), nullptr);
+    EXPECT_FALSE(Widget<QComboBox>(&window, kList)->isEditable());
+    EXPECT_EQ(Widget<QComboBox>(&window, kList)->count(), 3);
+    ASSERT_NE(Widget<QListWidget>(&window, kListBox), nullptr);
+    ASSERT_NE(Widget<QCheckBox>(&window, kAutoCheck), nullptr);
+    EXPECT_FALSE(Widget<QCheckBox>(&window, kAutoCheck)->isTristate());
+    EXPECT_EQ(Widget<QCheckBox>(&window, kAutoCheck)->text(), "Auto &check");
+    ASSERT_NE(Widget<QCheckBox>(&window, kCheck3), nullptr);
+    EXPECT_TRUE(Widget<QCheckBox>(&window, kCheck3)->isTristate());
+    ASSERT_NE(Widget<QRadioButton>(&window, kRadio), nullptr);
+    EXPECT_FALSE(Widget<QRadioButton>(&window, kRadio)->autoExclusive());
+
+    auto* masked = Widget<QLineEdit>(&window, kMasked);
+    ASSERT_NE(masked, nullptr);
+    EXPECT_EQ(masked->echoMode(), QLineEdit::Password);
+    auto* digits = Widget<QLineEdit>(&window, kDigits);
+    ASSERT_NE(digits, nullptr);
+    ASSERT_NE(digits->validator(), nullptr);
+    QString probe = "12a";
+    int pos = 0;
+    EXPECT_EQ(digits->validator()->validate(probe, pos), QValidator::Invalid);
+    EXPECT_TRUE(digits->alignment() & Qt::AlignHCenter);
+    auto* readOnly = Widget<QLineEdit>(&window, kReadOnly);
+    ASSERT_NE(readOnly, nullptr);
+    EXPECT_TRUE(readOnly->isReadOnly());
+    EXPECT_EQ(readOnly->text(), "fixed");
+
+    ASSERT_NE(Widget<qt::IpAddressEdit>(&window, kIp), nullptr);
+    auto* picture = Widget<QLabel>(&window, kPicture);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull()) << "the photo comes from the compiled-in images";
+    EXPECT_EQ(picture->cursor().shape(), Qt::PointingHandCursor);
+    ASSERT_NE(Widget<QLabel>(&window, kLabel), nullptr);
+    EXPECT_EQ(Widget<QLabel>(&window, kLabel)->text(), "Attention");
+    ASSERT_NE(Widget<QGroupBox>(&window, kGroupCtl), nullptr);
+    EXPECT_EQ(Widget<QGroupBox>(&window, kGroupCtl)->title(), "Frame");
+    ASSERT_NE(Widget<QPushButton>(&window, 1), nullptr);
+    EXPECT_TRUE(Widget<QPushButton>(&window, 1)->isDefault());
+    EXPECT_EQ(Widget<QPushButton>(&window, 1)->text(), "OK(&Y)");
+    EXPECT_FALSE(Widget<QPushButton>(&window, 2)->isDefault());
+
+    EXPECT_EQ(Widget(&window, kUnplaced), nullptr) << "a control outside the layout is not shown";
+    EXPECT_EQ(window.controlWidget(kUnplaced), nullptr);
+    EXPECT_TRUE(Widget(&window, kHiddenLabel)->isHidden());
+    EXPECT_TRUE(Widget(&window, kList)->isVisible());
+    EXPECT_EQ(window.windowTitle(), "Probe");
+    EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(DialogWindowTest, FollowsTheLayoutTree) {
+    QGroupBox* group = nullptr;
+    for (QGroupBox* box : window.findChildren<QGroupBox*>())
+        if (box->title() == "Camera Setting") group = box;
+    ASSERT_NE(group, nullptr) << "group titles are shown without their surrounding blanks";
+    EXPECT_TRUE(group->isAncestorOf(Widget(&window, kList)));
+    EXPECT_FALSE(group->isAncestorOf(Widget(&window, kMasked)));
+
+    auto* grid = group->findChild<QGridLayout*>();
+    ASSERT_NE(grid, nullptr);
+    int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(Widget(&window, kList)), &row, &column, &rowSpan, &columnSpan);
+    EXPECT_EQ(row, 0);
+    EXPECT_EQ(column, 1);
+    grid->getItemPosition(grid->indexOf(Widget(&window, kPlainCheck)), &row, &column, &rowSpan, &columnSpan);
+    EXPECT_EQ(row, 3);
+    EXPECT_EQ(column, 1);
+
+    bool textShown = false, bannerShown = false;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        textShown = textShown || label->text() == "List:";
+        bannerShown = bannerShown || (!label->pixmap().isNull() && label->pixmap().width() >= 400);
+    }
+    EXPECT_TRUE(textShown);
+    EXPECT_TRUE(bannerShown);
+    // The buttons sit in one row after a stretch: OK left of Exit, both right of Apply.
+    window.adjustSize();
+    EXPECT_LT(Widget(&window, kApply)->x(), Widget(&window, 1)->x());
+    EXPECT_LT(Widget(&window, 1)->x(), Widget(&window, 2)->x());
+}
+
+TEST_F(DialogWindowTest, ChoosingInADropDownListReportsItAfterTheDropDownNotification) {
+    dialog.handler = [](ProbeDialog& d, int id, Event event) {
+        // The handler refills the list when it opens; the new item must be there to choose.
+        if (id == kList && event == Event::DropDown && d.findExact(kList, "Delta") < 0) d.addItem(kList, "Delta");
+    };
+    auto* combo = Widget<QComboBox>(&window, kList);
+    ASSERT_TRUE(ChooseInCombo(combo, "Delta"));
+    EXPECT_EQ(dialog.sel(kList), 3);
+    EXPECT_EQ(dialog.eventsOf(kList), (std::vector<Event>{Event::DropDown, Event::SelChange}));
+    EXPECT_EQ(combo->currentText(), "Delta");
+    EXPECT_FALSE(combo->view()->isVisible());
+}
+
+TEST_F(DialogWindowTest, WidgetsShowWhatAHandlerChangedElsewhere) {
+    dialog.handler = [](ProbeDialog& d, int id, Event event) {
+        if (id != kApply || event != Event::Clicked) return;
+        d.setVisible(kLabel, false);
+        d.setVisible(kHiddenLabel, true);
+        d.setTextQuiet(kHiddenLabel, "Shown now");
+        d.setEnabled(kList, false);
+        d.resetItems(kListBox);
+        d.addItem(kListBox, "zeta");
+        d.addItem(kListBox, "Eta");
+        d.select(kListBox, 1);
+        d.select(kList, 2);
+        d.setCheck(kPlainCheck, 1);
+        d.setCheck(kCheck3, 2);
+        d.setOctets(kIp, {192, 168, -1, 1});
+        d.setText(kReadOnly, "changed");
+        d.setTextQuiet(kApply, "Again");
+        d.setTitle("Changed title");
+    };
+    Click(Widget(&window, kApply));
+
+    EXPECT_TRUE(Widget(&window, kLabel)->isHidden());
+    EXPECT_FALSE(Widget(&window, kHiddenLabel)->isHidden());
+    EXPECT_EQ(Widget<QLabel>(&window, kHiddenLabel)->text(), "Shown now");
+    EXPECT_FALSE(Widget(&window, kList)->isEnabled());
+    EXPECT_EQ(Widget<QComboBox>(&window, kList)->currentText(), "Gamma");
+    auto* list = Widget<QListWidget>(&window, kListBox);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Eta");
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_TRUE(list->item(1)->isSelected());
+    EXPECT_EQ(Widget<QCheckBox>(&window, kPlainCheck)->checkState(), Qt::Checked);
+    EXPECT_EQ(Widget<QCheckBox>(&window, kCheck3)->checkState(), Qt::PartiallyChecked);
+    auto* ip = Widget<qt::IpAddressEdit>(&window, kIp);
+    EXPECT_EQ(ip->octetEdit(0)->text(), "192");
+    EXPECT_EQ(ip->octetEdit(2)->text(), "");
+    EXPECT_EQ(ip->octetEdit(3)->text(), "1");
+    EXPECT_EQ(Widget<QLineEdit>(&window, kReadOnly)->text(), "changed");
+    EXPECT_EQ(Widget<QPushButton>(&window, kApply)->text(), "Again");
+    EXPECT_EQ(window.windowTitle(), "Changed title");
+    // Writing the widgets reported nothing back: only the click, and the edit's own change from code.
+    EXPECT_EQ(dialog.eventsOf(kList).size(), 0u);
+    EXPECT_EQ(dialog.eventsOf(kListBox).size(), 0u);
+    EXPECT_EQ(dialog.eventsOf(kReadOnly), std::vector<Event>{Event::TextChanged});
+    EXPECT_EQ(dialog.eventsOf(kApply), std::vector<Event>{Event::Clicked});
+}
+
+TEST_F(DialogWindowTest, ANonAutomaticCheckBoxKeepsTheModelsState) {
+    auto* plain = Widget<QCheckBox>(&window, kPlainCheck);
+    Click(plain);
+    ASSERT_EQ(dialog.notes.size(), 1u);
+    EXPECT_EQ(dialog.notes[0].event, Event::Clicked);
+    EXPECT_EQ(dialog.notes[0].check, 0);
+    EXPECT_EQ(dialog.check(kPlainCheck), 0);
+    EXPECT_FALSE(plain->isChecked()) << "the widget shows the model, not its own toggle";
+
+    auto* three = Widget<QCheckBox>(&window, kCheck3);
+    Click(three);
+    EXPECT_EQ(dialog.check(kCheck3), 0);
+    EXPECT_EQ(three->checkState(), Qt::Unchecked);
+}
+
+TEST_F(DialogWindowTest, AutomaticButtonsChangeStateBeforeTheHandlerRuns) {
+    auto* box = Widget<QCheckBox>(&window, kAutoCheck);
+    Click(box);
+    ASSERT_EQ(dialog.eventsOf(kAutoCheck).size(), 1u);
+    EXPECT_EQ(dialog.notes.back().check, 1);
+    EXPECT_TRUE(box->isChecked());
+    Click(box);
+    EXPECT_EQ(dialog.notes.back().check, 0);
+    EXPECT_FALSE(box->isChecked());
+
+    auto* radio = Widget<QRadioButton>(&window, kRadio);
+    Click(radio);
+    Click(radio);  // a checked radio stays checked
+    EXPECT_EQ(dialog.check(kRadio), 1);
+    EXPECT_EQ(dialog.notes.back().check, 1);
+    EXPECT_TRUE(radio->isChecked());
+}
+
+TEST_F(DialogWindowTest, TypingCopiesTheTextIntoTheModelAndShowsTheHandlersCorrection) {
+    dialog.handler = [](ProbeDialog& d, int id, Event event) {
+        if (id == kDigits && event == Event::TextChanged && d.text(kDigits).size() > 2)
+            d.setTextQuiet(kDigits, d.text(kDigits).substr(0, 2));
+        if (id == kMasked && event == Event::TextChanged)
+            d.setTextQuiet(kLabel, "len " + std::to_string(d.text(kMasked).size()));
+    };
+    auto* digits = Widget<QLineEdit>(&window, kDigits);
+    TypeText(digits, "1a234");
+    EXPECT_EQ(dialog.text(kDigits), "12");
+    EXPECT_EQ(digits->text(), "12");
+    EXPECT_EQ(dialog.eventsOf(kDigits).size(), 4u) << "one change per accepted key; the letter is refused";
+
+    TypeText(Widget(&window, kMasked), "pw");
+    EXPECT_EQ(dialog.text(kMasked), "pw");
+    EXPECT_EQ(Widget<QLabel>(&window, kLabel)->text(), "len 2");
+}
+
+TEST_F(DialogWindowTest, FocusIsReportedWhenTheUserMovesToAControl) {
+    Widget(&window, kMasked)->setFocus(Qt::TabFocusReason);
+    Widget(&window, kList)->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(dialog.eventsOf(kMasked, true), std::vector<Event>{Event::Focus});
+    EXPECT_EQ(dialog.eventsOf(kList, true), std::vector<Event>{Event::Focus});
+}
+
+TEST_F(DialogWindowTest, IpOctetsAcceptBlankOrZeroTo255) {
+    auto* ip = Widget<qt::IpAddressEdit>(&window, kIp);
+    TypeText(ip->octetEdit(0), "10");
+    TypeText(ip->octetEdit(1), "300");
+    EXPECT_EQ(dialog.octets(kIp), (std::array<int, 4>{10, 30, -1, -1}));
+    EXPECT_FALSE(dialog.eventsOf(kIp).empty());
+    EXPECT_EQ(dialog.eventsOf(kIp).back(), Event::TextChanged);
+}
+
+TEST_F(DialogWindowTest, ListBoxAndPictureClicksAreReported) {
+    dialog.handler = [](ProbeDialog& d, int id, Event event) {
+        if (id == kApply && event == Event::Clicked) {
+            d.addItem(kListBox, "b");
+            d.addItem(kListBox, "a");
+        }
+    };
+    Click(Widget(&window, kApply));
+    auto* list = Widget<QListWidget>(&window, kListBox);
+    ASSERT_EQ(list->count(), 2);
+    const QRect second = list->visualItemRect(list->item(1));
+    SendMouse(list->viewport(), QEvent::MouseButtonPress, second.center());
+    SendMouse(list->viewport(), QEvent::MouseButtonRelease, second.center());
+    EXPECT_EQ(dialog.sel(kListBox), 1);
+    EXPECT_EQ(dialog.selText(kListBox), "b");
+    EXPECT_EQ(dialog.eventsOf(kListBox), std::vector<Event>{Event::SelChange});
+
+    Click(Widget(&window, kPicture));
+    EXPECT_EQ(dialog.eventsOf(kPicture), std::vector<Event>{Event::Clicked});
+}
+
+TEST_F(DialogWindowTest, EscapeAndTheCloseBoxAskTheModelAndOnlyItsEndClosesTheWindow) {
+    dialog.refuseCancel = 2;
+    PressKey(&window, Qt::Key_Escape);
+    EXPECT_EQ(dialog.calls, std::vector<std::string>{"cancel"});
+    EXPECT_TRUE(window.isVisible());
+    window.close();
+    EXPECT_EQ(dialog.calls, (std::vector<std::string>{"cancel", "close", "cancel"}));
+    EXPECT_TRUE(window.isVisible());
+    window.reject();  // Qt's own ways of closing a dialog do nothing while the model runs
+    window.accept();
+    EXPECT_TRUE(window.isVisible());
+    PressKey(&window, Qt::Key_F1);
+    EXPECT_EQ(dialog.calls.back(), "help");
+    EXPECT_TRUE(window.isVisible());
+
+    window.close();
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+}
+
+TEST_F(DialogWindowTest, EnterPressesTheDefaultButton) {
+    Widget(&window, kMasked)->setFocus(Qt::TabFocusReason);
+    PressKey(&window, Qt::Key_Return);
+    EXPECT_EQ(dialog.calls, std::vector<std::string>{"ok"});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace qvt::test

@@ -1,0 +1,72 @@
+// Pictures of the parameter editor and Advanced Setup for the documentation. Runs only when
+// QVT_SCREENSHOT_DIR names a folder to write them to.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include "dialogs/AdvancedSetupDialog.h"
+#include "dialogs/DialogTestHost.h"
+#include "dialogs/WapInternetDialog.h"
+#include "operators/OperatorTables.h"
+#include "qt/QtTestSupport.h"
+
+namespace qvt::test {
+namespace {
+
+QString ScreenshotDir() {
+    return qEnvironmentVariable("QVT_SCREENSHOT_DIR");
+}
+
+void Render(ui::Dialog& dialog, const QString& fileName) {
+    dialog.init();
+    qt::DialogWindow window(dialog);
+    window.refresh();
+    window.show();
+    // The offscreen screen is small and caps a new window at two thirds of it; a desktop shows the
+    // window at its natural size.
+    window.resize(window.sizeHint());
+    QApplication::processEvents();
+    const QPixmap shot = window.grab();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save(QDir(ScreenshotDir()).filePath(fileName))) << fileName.toStdString();
+}
+
+class EditorScreenshotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (ScreenshotDir().isEmpty()) GTEST_SKIP() << "QVT_SCREENSHOT_DIR is not set";
+        QDir().mkpath(ScreenshotDir());
+        pc.context.CurrentModelCode = "HX720U";
+    }
+    TestPc pc;
+    ScriptedHost host;
+};
+
+TEST_F(EditorScreenshotTest, ReviewMode) {
+    operators::MessagingState& state = pc.context.messaging;
+    const int c = operators::FindCountry("Germany");
+    state.countryName = "Germany";
+    state.operatorName = "Bild-Vodafone";
+    state.params = operators::ParamsAt(c, operators::FindOperator(c, "Bild-Vodafone"));
+    state.smtpSsl = "0";
+    state.editorMode = 1;
+    dialogs::WapInternetDialog editor(host, pc.context);
+    Render(editor, "editor-review.png");
+}
+
+TEST_F(EditorScreenshotTest, UserDefinedMode) {
+    pc.context.messaging.editorMode = 0;
+    dialogs::WapInternetDialog editor(host, pc.context);
+    Render(editor, "editor-user-defined.png");
+}
+
+TEST_F(EditorScreenshotTest, AdvancedSetup) {
+    dialogs::AdvancedSetupDialog advanced(host);
+    advanced.setSslText("1");
+    Render(advanced, "advanced-setup.png");
+}
+
+}  // namespace
+}  // namespace qvt::test

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+
+#include "qt/QtTestSupport.h"
+
+namespace qvt::test {
+namespace {
+
+using namespace ui;
+
+TEST(FileFilter, WindowsFilterBecomesQtFilters) {
+    EXPECT_EQ(qt::ConvertFileFilter("Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"),
+              QStringList{"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"});
+    EXPECT_EQ(qt::ConvertFileFilter("Text (*.txt)|*.txt|All files|*.*||"),
+              (QStringList{"Text (*.txt) (*.txt)", "All files (*.*)"}));
+    EXPECT_TRUE(qt::ConvertFileFilter("").isEmpty());
+    EXPECT_TRUE(qt::ConvertFileFilter("Only a name").isEmpty());
+    EXPECT_EQ(qt::ConvertFileFilter("No patterns||Wav|*.wav"), QStringList{}) << "the empty pair ends the list";
+    EXPECT_EQ(qt::ConvertFileFilter("Wav| *.wav ;;"), QStringList{"Wav (*.wav)"});
+}
+
+TEST(ProgressTime, ReadsTheConversionToolsReports) {
+    EXPECT_DOUBLE_EQ(qt::ParseProgressTime("out_time_us=2500000").value(), 2.5);
+    EXPECT_DOUBLE_EQ(qt::ParseProgressTime("out_time_ms=1000000").value(), 1.0);  // microseconds too
+    EXPECT_DOUBLE_EQ(qt::ParseProgressTime("out_time=00:01:02.500000").value(), 62.5);
+    EXPECT_DOUBLE_EQ(
+        qt::ParseProgressTime("size=     512kB time=01:00:01.25 bitrate= 176.4kbits/s speed= 120x").value(), 3601.25);
+    EXPECT_FALSE(qt::ParseProgressTime("time=N/A").has_value());
+    EXPECT_FALSE(qt::ParseProgressTime("out_time=-00:00:00.023").has_value());
+    EXPECT_FALSE(qt::ParseProgressTime("progress=continue").has_value());
+    EXPECT_FALSE(qt::ParseProgressTime("runtime=00:00:05.00").has_value()) << "only a whole key counts";
+    EXPECT_FALSE(qt::ParseProgressTime("time=00:75:00.00").has_value());
+    EXPECT_FALSE(qt::ParseProgressTime("").has_value());
+}
+
+// A dialog whose opening and buttons run a test's code.
+class ScriptDialog : public Dialog {
+public:
+    ScriptDialog(Host& host, std::string title) : Dialog(host, Template(std::move(title))) {}
+    std::function<void(ScriptDialog&)> whenOpened;
+    std::function<void(ScriptDialog&)> whenApplied;
+
+    static DialogTemplate Template(std::string title) {
+        DialogTemplate t;
+        t.resourceId = 901;
+        t.title = std::move(title);
+        t.controls = {ButtonSpec(1017, "Apply"), ButtonSpec(1, "OK(&Y)", {.defaultButton = true}),
+                      ButtonSpec(2, "Exit(&N)")};
+        t.layout = Row({Ctl(1017), Stretch(), Ctl(1), Ctl(2)});
+        return t;
+    }
+
+protected:
+    void onInit() override {
+        if (whenOpened) whenOpened(*this);
+    }
+    void onNotify(int id, Event event) override {
+        if (id == 1017 && event == Event::Clicked && whenApplied) whenApplied(*this);
+    }
+};
+
+TEST(QtHost, MessageBoxesCarryTheProgramsNameWhenTheyHaveNoCaption) {
+    ScriptedHost host;
+    host.answers = {Answer::Cancel};
+    EXPECT_EQ(host.messageBox(nullptr, "Confirm save all the data ?", "", Icon::Question, Buttons::OkCancel),
+              Answer::Cancel);
+    EXPECT_EQ(host.messageBox(nullptr, "Done", "QVT Tips", Icon::Information, Buttons::Ok), Answer::Ok);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].caption, "QVT CONFIG");
+    EXPECT_EQ(host.boxes[0].text, "Confirm save all the data ?");
+    EXPECT_EQ(host.boxes[0].buttons, Buttons::OkCancel);
+    EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Information);
+}
+
+TEST(QtHost, OpenFileOffersTheConvertedFilterAndReportsCancel) {
+    ScriptedHost host;
+    host.files = {QString("/music/call.mp3"), std::nullopt};
+    EXPECT_EQ(host.openFile(nullptr, "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"), "/music/call.mp3");
+    EXPECT_EQ(host.openFile(nullptr, "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"), std::nullopt);
+    ASSERT_EQ(host.fileFilters.size(), 2u);
+    EXPECT_EQ(host.fileFilters[0], QStringList{"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"});
+}
+
+TEST(QtHost, ADialogThatEndsWhileOpeningShowsNoWindow) {
+    ScriptedHost host;
+    ScriptDialog dialog(host, "Short");
+    dialog.whenOpened = [](ScriptDialog& d) {
+        d.message("Cannot open", "QVT Tips", Icon::Error);
+        d.end(Result::Ok);
+    };
+    EXPECT_EQ(host.runModal(dialog), Result::Ok);
+    EXPECT_EQ(host.windowsOpened, 0);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_FALSE(host.boxes[0].parentVisible) << "the box comes before the window is on the screen";
+}
+
+TEST(QtHost, AModalRunEndsWithTheModelsResult) {
+    ScriptedHost host;
+    ScriptDialog dialog(host, "Plain");
+    bool wasVisible = false;
+    host.onWindow = [&](qt::DialogWindow& window, int) {
+        wasVisible = window.isVisible();
+        EXPECT_EQ(window.windowTitle(), "Plain");
+        Click(Widget(&window, 1));
+    };
+    EXPECT_EQ(host.runModal(dialog), Result::Ok);
+    EXPECT_TRUE(wasVisible);
+    EXPECT_EQ(host.windowOf(&dialog), nullptr) << "the window is gone once the run returns";
+
+    ScriptDialog second(host, "Plain");
+    host.onWindow = [&](qt::DialogWindow& window, int) { window.close(); };
+    EXPECT_EQ(host.runModal(second), Result::Cancel);
+}
+
+TEST(QtHost, ANestedWindowBelongsToTheWindowThatOpenedIt) {
+    ScriptedHost host;
+    ScriptDialog outer(host, "Outer");
+    ScriptDialog inner(host, "Inner");
+    outer.whenApplied = [&](ScriptDialog& d) { d.host().runModal(inner); };
+    inner.whenApplied = [](ScriptDialog& d) { d.message("From inside", "QVT Tips", Icon::Warning); };
+    qt::DialogWindow* outerWindow = nullptr;
+    bool innerOwned = false;
+    bool boxOwnedByInner = false;
+    host.onWindow = [&](qt::DialogWindow& window, int index) {
+        if (index == 0) {
+            outerWindow = &window;
+            Click(Widget(&window, 1017));  // opens the inner dialog, which runs to its end here
+            EXPECT_TRUE(window.isVisible()) << "a dialog that still runs stays on the screen";
+            PressKey(&window, Qt::Key_Escape);
+            return;
+        }
+        innerOwned = window.parentWidget() == outerWindow;
+        Click(Widget(&window, 1017));
+        boxOwnedByInner = host.parentFor(&inner) == &window;
+        PressKey(&window, Qt::Key_Escape);
+    };
+    EXPECT_EQ(host.runModal(outer), Result::Cancel);
+    EXPECT_EQ(host.windowsOpened, 2);
+    EXPECT_TRUE(innerOwned);
+    EXPECT_TRUE(boxOwnedByInner);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_TRUE(host.boxes[0].parentVisible);
+}
+
+TEST(QtHost, RunProcessReportsStartFailureAndExitCode) {
+    ScriptedHost host;
+    ProcessRequest missing{"/nonexistent/qvt-no-such-tool", {}, "Converting", 0};
+    const ProcessOutcome none = host.runProcess(nullptr, missing);
+    EXPECT_FALSE(none.started);
+
+    // Arguments reach the program untouched: no command interpreter splits them.
+    ProcessRequest exits{"/bin/sh", {"-c", "test \"$1\" = 'a b;c' && exit 3", "sh", "a b;c"}, "Converting", 0};
+    const ProcessOutcome done = host.runProcess(nullptr, exits);
+    EXPECT_TRUE(done.started);
+    EXPECT_FALSE(done.cancelled);
+    EXPECT_FALSE(done.crashed);
+    EXPECT_EQ(done.exitCode, 3);
+
+    ProcessRequest crashes{"/bin/sh", {"-c", "kill -SEGV $$"}, "Converting", 0};
+    EXPECT_TRUE(host.runProcess(nullptr, crashes).crashed);
+}
+
+TEST(QtHost, RunProcessMovesTheBarFromTheToolsProgressReports) {
+    ScriptedHost host;
+    int seen = -1;
+    QString title;
+    host.onProgress = [&](QProgressDialog& progress) {
+        title = progress.windowTitle();
+        auto* poll = new QTimer(&progress);
+        QObject::connect(poll, &QTimer::timeout, [&seen, &progress] { seen = std::max(seen, progress.value()); });
+        poll->start(10);
+    };
+    ProcessRequest request{
+        "/bin/sh", {"-c", "echo out_time_us=5000000; echo progress=continue; sleep 1"}, "Converting audio", 10.0};
+    const ProcessOutcome outcome = host.runProcess(nullptr, request);
+    EXPECT_TRUE(outcome.started);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(title, "Converting audio");
+    EXPECT_EQ(seen, 500);
+}
+
+TEST(QtHost, CancelStopsTheProcess) {
+    ScriptedHost host;
+    host.onProgress = [](QProgressDialog& progress) {
+        QTimer::singleShot(50, &progress, [&progress] {
+            for (QPushButton* button : progress.findChildren<QPushButton*>())
+                if (button->text() == "Cancel") button->click();
+        });
+    };
+    QElapsedTimer clock;
+    clock.start();
+    const ProcessOutcome outcome = host.runProcess(nullptr, {"/bin/sleep", {"30"}, "Converting", 0});
+    EXPECT_TRUE(outcome.started);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_FALSE(outcome.crashed);
+    EXPECT_LT(clock.elapsed(), 20000) << "the process was stopped, not waited for";
+}
+
+}  // namespace
+}  // namespace qvt::test
