@@ -1,0 +1,141 @@
+#include "dialogs/TemplateParts.h"
+
+#include "dialogs/ControlRules.h"
+
+namespace qvt::dialogs::parts {
+
+using namespace ui;
+
+std::vector<std::string> OffOn() { return {"OFF", "ON"}; }
+
+std::vector<std::string> PirTriggers() { return {"Low", "Normal", "High", "OFF"}; }
+
+std::vector<std::string> PirIntervals() {
+    return {"0  Sec", "5  Sec", "10 Sec", "15 Sec", "20 Sec", "25 Sec", "30 Sec", "35 Sec", "40 Sec", "45 Sec",
+            "50 Sec", "55 Sec", "1  Min", "2  Min", "3  Min", "4  Min", "5  Min", "10 Min", "15 Min", "20 Min",
+            "25 Min", "30 Min", "35 Min", "40 Min", "45 Min", "50 Min", "55 Min", "60 Min"};
+}
+
+std::vector<std::string> TimeLapses() {
+    return {"OFF",    "5  Min", "10 Min",  "15 Min",  "20 Min",  "25 Min",  "30 Min",  "35 Min",  "40 Min",  "45 Min",
+            "50 Min", "55 Min", "1  Hour", "2  Hour", "3  Hour", "4  Hour", "5  Hour", "6  Hour", "7  Hour", "8  Hour"};
+}
+
+std::vector<std::string> CameraPositions() {
+    std::vector<std::string> items{"OFF"};
+    for (char letter = 'A'; letter <= 'Z'; ++letter) items.emplace_back(1, letter);
+    return items;
+}
+
+std::vector<std::string> ReplayTimes() {
+    std::vector<std::string> items{"OFF"};
+    for (const std::string& n : NumberItems(1, 99)) items.push_back(n);
+    return items;
+}
+
+std::vector<std::string> MaxNumbers() {
+    std::vector<std::string> items = NumberItems(0, 99);
+    items.emplace_back("Unlimited");
+    return items;
+}
+
+std::vector<std::string> VideoLengths(int from, int to, int step) {
+    std::vector<std::string> items;
+    for (int s = from; s <= to; s += step) items.push_back(std::to_string(s) + (s < 100 ? "  Sec" : " Sec"));
+    return items;
+}
+
+void AddClock(DialogTemplate& t, int defaultId, bool twoDigitItems) {
+    const int width = twoDigitItems ? 2 : 0;
+    t.controls.push_back(ListSpec(ids::kYear, NumberItems(2013, 2113)));
+    t.controls.push_back(ListSpec(ids::kMonth, NumberItems(1, 12, width)));
+    // The templates give the day list the sorted style; its items are appended in numeric order.
+    t.controls.push_back(ListSpec(ids::kDay, {}, {.sorted = true}));
+    t.controls.push_back(ListSpec(ids::kHour, NumberItems(0, 23, width)));
+    t.controls.push_back(ListSpec(ids::kMinute, NumberItems(0, 59, width)));
+    t.controls.push_back(ListSpec(ids::kSecond, NumberItems(0, 59, width)));
+    t.controls.push_back(ButtonSpec(defaultId, "Default(&D)"));
+}
+
+LayoutNode ClockRow(int defaultId) {
+    return Row({Text("Set Clock Y:"), Ctl(ids::kYear), Text("M:"), Ctl(ids::kMonth), Text("D:"), Ctl(ids::kDay),
+                Text("H:"), Ctl(ids::kHour), Text("M:"), Ctl(ids::kMinute), Text("S:"), Ctl(ids::kSecond), Stretch(),
+                Ctl(defaultId)});
+}
+
+void AddWorkDays(DialogTemplate& t) {
+    t.controls.push_back(Check3Spec(ids::kWorkDayBox, "Work Day:"));
+    static constexpr struct {
+        int id;
+        const char* name;
+    } kDays[] = {{1128, "Sunday"},   {1122, "Monday"}, {1123, "Tuesday"}, {1124, "Wednesday"},
+                 {1125, "Thursday"}, {1126, "Friday"}, {1127, "Saturday"}};
+    for (const auto& d : kDays) t.controls.push_back(CheckSpec(d.id, d.name));
+}
+
+void AddSendMode(DialogTemplate& t) {
+    t.controls.push_back(RadioSpec(ids::kSendManual, "Manual"));
+    t.controls.push_back(RadioSpec(ids::kSendDaily, "Daily Report...Send Time(H:M):"));
+    t.controls.push_back(EditSpec(ids::kReportHour, {.digitsOnly = true, .centred = true}));
+    t.controls.push_back(EditSpec(ids::kReportMinute, {.digitsOnly = true, .centred = true}));
+    t.controls.push_back(RadioSpec(ids::kSendInstant, "Instant............Max Number:"));
+    t.controls.push_back(ListSpec(ids::kMaxNumber, MaxNumbers()));
+    t.controls.push_back(RadioSpec(ids::kSendOff, "Off"));
+}
+
+LayoutNode SendModeGroup() {
+    return Group(" Send Mode ", {
+                                    Ctl(ids::kSendManual),
+                                    Row({Ctl(ids::kSendDaily), Ctl(ids::kReportHour), Text(":"), Ctl(ids::kReportMinute)}),
+                                    Row({Ctl(ids::kSendInstant), Ctl(ids::kMaxNumber)}),
+                                    Ctl(ids::kSendOff),
+                                });
+}
+
+void AddOperatorLists(DialogTemplate& t, int countryId, int operatorId, int checkId) {
+    t.controls.push_back(ListBoxSpec(countryId, {.sorted = true}));
+    t.controls.push_back(ListBoxSpec(operatorId, {.sorted = true}));
+    t.controls.push_back(ButtonSpec(checkId, "Check WAP / Internet Paramaters(&L)"));
+}
+
+LayoutNode OperatorListColumn(int countryId, int operatorId, int checkId) {
+    return Column({
+        Row({Column({Text("Select Country"), Ctl(countryId)}), Column({Text("Select Operator"), Ctl(operatorId)})}),
+        Ctl(checkId),
+    });
+}
+
+void AddCustomerInfo(DialogTemplate& t) {
+    for (int id : {1134, 1136, 1008, 1137, 1011, 1012, 1013, 1014}) t.controls.push_back(EditSpec(id));
+}
+
+LayoutNode CustomerInfoGroup() {
+    // clang-format off
+    return Group(" Customer Information Setting ", {Grid(4, {
+        Text("Admin Number :"), Ctl(1134), Text("Receive Email 1:"), Ctl(1011),
+        Text("Phone Number 2:"), Ctl(1136), Text("Receive Email 2:"), Ctl(1012),
+        Text("Phone Number 3:"), Ctl(1008), Text("Receive Email 3:"), Ctl(1013),
+        Text("Phone Number 4:"), Ctl(1137), Text("Receive Email 4:"), Ctl(1014),
+    })});
+    // clang-format on
+}
+
+void AddBanner(DialogTemplate& t, int bannerId) {
+    t.controls.push_back(PictureSpec(bannerId, "banner", {.notify = true}));
+}
+
+void AddFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
+    t.controls.push_back(ListSpec(pathListId, {}, {.sorted = true}));
+    t.controls.push_back(ButtonSpec(1, "Save(&Y)", {.defaultButton = true}));
+    t.controls.push_back(ButtonSpec(2, exitText));
+}
+
+std::vector<LayoutNode> FooterNodes(int pathListId, std::vector<LayoutNode> extraButtons) {
+    std::vector<LayoutNode> buttons{Stretch(), Ctl(1), Ctl(2)};
+    for (LayoutNode& b : extraButtons) buttons.push_back(std::move(b));
+    buttons.push_back(Stretch());
+    return {Text("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Ctl(pathListId),
+            Row(std::move(buttons))};
+}
+
+}  // namespace qvt::dialogs::parts
