@@ -8,11 +8,22 @@ namespace fs = std::filesystem;
 
 namespace qvt::platform {
 
-Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(std::move(systemRoot)) {
+namespace {
+// Path texts shown to the user are whole paths, whatever the command line said.
+fs::path Absolute(const fs::path& p) {
+    std::error_code ec;
+    fs::path a = fs::absolute(p, ec).lexically_normal();
+    if (ec) return p;
+    if (a.has_relative_path() && !a.has_filename()) a = a.parent_path();  // no trailing separator
+    return a;
+}
+}  // namespace
+
+Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(Absolute(systemRoot)) {
     slots_.push_back(systemRoot_);
-    for (auto& v : volumes) {
+    for (const auto& v : volumes) {
         if (static_cast<int>(slots_.size()) > kMaxVolumes) break;
-        slots_.push_back(std::move(v));
+        slots_.push_back(Absolute(v));
     }
 }
 
