@@ -42,10 +42,16 @@ private:
     std::uint64_t size_ = 0;
 };
 
-std::uint8_t byteAt(const std::string& s, std::size_t i) { return static_cast<std::uint8_t>(s[i]); }
+std::uint8_t byteAt(const std::string& s, std::size_t i) {
+    return static_cast<std::uint8_t>(s[i]);
+}
 
-std::uint32_t le16(const std::string& s, std::size_t i) { return byteAt(s, i) | (std::uint32_t{byteAt(s, i + 1)} << 8); }
-std::uint32_t le32(const std::string& s, std::size_t i) { return le16(s, i) | (le16(s, i + 2) << 16); }
+std::uint32_t le16(const std::string& s, std::size_t i) {
+    return byteAt(s, i) | (std::uint32_t{byteAt(s, i + 1)} << 8);
+}
+std::uint32_t le32(const std::string& s, std::size_t i) {
+    return le16(s, i) | (le16(s, i + 2) << 16);
+}
 std::uint32_t be32(const std::string& s, std::size_t i) {
     return (std::uint32_t{byteAt(s, i)} << 24) | (std::uint32_t{byteAt(s, i + 1)} << 16) |
            (std::uint32_t{byteAt(s, i + 2)} << 8) | byteAt(s, i + 3);
@@ -131,8 +137,7 @@ std::optional<double> mp3Duration(Reader& r) {
         if (f->layer == 3) {
             const std::size_t side = f->version == 1 ? (f->mono ? 17 : 32) : (f->mono ? 9 : 17);
             const std::size_t xing = i + 4 + side;
-            if (xing + 12 <= buf.size() &&
-                (buf.compare(xing, 4, "Xing") == 0 || buf.compare(xing, 4, "Info") == 0) &&
+            if (xing + 12 <= buf.size() && (buf.compare(xing, 4, "Xing") == 0 || buf.compare(xing, 4, "Info") == 0) &&
                 (be32(buf, xing + 4) & 1) != 0) {
                 return static_cast<double>(be32(buf, xing + 8)) * f->samples / f->sampleRate;
             }
@@ -167,8 +172,8 @@ std::optional<double> adtsDuration(Reader& r) {
         const std::string h = r.read(pos, 7);
         if (!adtsHeader(h)) break;
         const unsigned rateIndex = (byteAt(h, 2) >> 2) & 0xF;
-        const std::uint32_t length = ((byteAt(h, 3) & 3u) << 11) | (std::uint32_t{byteAt(h, 4)} << 3) |
-                                     (byteAt(h, 5) >> 5);
+        const std::uint32_t length =
+            ((byteAt(h, 3) & 3u) << 11) | (std::uint32_t{byteAt(h, 4)} << 3) | (byteAt(h, 5) >> 5);
         if (rateIndex >= kRates.size() || length < 7) break;
         seconds += ((byteAt(h, 6) & 3) + 1) * 1024.0 / kRates[rateIndex];
         any = true;

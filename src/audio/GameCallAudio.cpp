@@ -70,15 +70,21 @@ bool holdsSound(const fs::path& file) {
 
 }  // namespace
 
-fs::path PictureFolderOf(const fs::path& cardRoot) { return cardRoot / "DCIM" / "100QVTIM"; }
+fs::path PictureFolderOf(const fs::path& cardRoot) {
+    return cardRoot / "DCIM" / "100QVTIM";
+}
 
 GameCallAudio::GameCallAudio(ui::Dialog& dialog, app::AppContext& context, std::function<fs::path()> cardRoot,
                              int fieldId)
     : dialog_(dialog), context_(context), cardRoot_(std::move(cardRoot)), fieldId_(fieldId) {}
 
-fs::path GameCallAudio::TempFolder() const { return TempFolderOf(context_.systemRoot()); }
+fs::path GameCallAudio::TempFolder() const {
+    return TempFolderOf(context_.systemRoot());
+}
 
-std::string GameCallAudio::ToolPath() const { return ResolveTool(context_.ffmpeg, TempFolder()); }
+std::string GameCallAudio::ToolPath() const {
+    return ResolveTool(context_.ffmpeg, TempFolder());
+}
 
 void GameCallAudio::StageTransformTool() {
     const fs::path folder = TempFolder();
@@ -105,7 +111,9 @@ void GameCallAudio::ResetField() {
     ShowPath();
 }
 
-void GameCallAudio::ShowPath() { dialog_.setTextQuiet(fieldId_, path_); }
+void GameCallAudio::ShowPath() {
+    dialog_.setTextQuiet(fieldId_, path_);
+}
 
 void GameCallAudio::ChooseAudioFile() {
     path_ = dialog_.text(fieldId_);  // what the user sees is what is remembered
@@ -173,7 +181,7 @@ bool GameCallAudio::RunTransform(const fs::path& source, const fs::path& target)
     fs::path input = fs::absolute(source, ec);
     if (ec) input = source;
     // A pipe or a device would keep the tool (and the user) waiting for ever.
-    
+    if (!platform::IsRegularFile(input)) return false;
 
     const fs::path output = freshOutputPath(target);
     ui::ProcessRequest request;

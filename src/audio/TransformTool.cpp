@@ -39,7 +39,9 @@ bool ClearDirTree(const fs::path& dir) {
     return ok;
 }
 
-fs::path TempFolderOf(const fs::path& systemRoot) { return systemRoot / kTempFolderName; }
+fs::path TempFolderOf(const fs::path& systemRoot) {
+    return systemRoot / kTempFolderName;
+}
 
 const std::vector<std::string>& ToolFileNames() {
     static const std::vector<std::string> names{"ffmpeg.exe", "avcodec.dll",    "avdevice.dll", "avformat.dll",
@@ -85,11 +87,9 @@ std::string ResolveTool(const std::string& commandLineTool, [[maybe_unused]] con
 }
 
 std::vector<std::string> ConversionArguments(const fs::path& source, const fs::path& output) {
-    return {"-nostdin",      "-hide_banner", "-loglevel", "error",  "-progress", "pipe:1",
-            "-i",            PathText(source),
-            "-vn",           "-map_metadata", "-1",      "-ac",    "1",         "-ar",
-            "22050",         "-acodec",       "pcm_u8",  "-fflags", "+bitexact", "-flags:a",
-            "+bitexact",     "-f",            "wav",     PathText(output)};
+    return {"-nostdin", "-hide_banner",  "-loglevel", "error",    "-progress", "pipe:1", "-i",    PathText(source),
+            "-vn",      "-map_metadata", "-1",        "-ac",      "1",         "-ar",    "22050", "-acodec",
+            "pcm_u8",   "-fflags",       "+bitexact", "-flags:a", "+bitexact", "-f",     "wav",   PathText(output)};
 }
 
 std::string PathText(const fs::path& path) {

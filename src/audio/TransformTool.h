@@ -38,8 +38,7 @@ std::string ResolveTool(const std::string& commandLineTool, const std::filesyste
 // The tool's arguments: read SOURCE, write OUTPUT as a mono 22050 Hz unsigned 8-bit PCM WAV with the
 // plain 44-byte header (no metadata chunks, which simple players in cameras do not expect).
 // Progress goes to standard output as "out_time_us=" lines.
-std::vector<std::string> ConversionArguments(const std::filesystem::path& source,
-                                             const std::filesystem::path& output);
+std::vector<std::string> ConversionArguments(const std::filesystem::path& source, const std::filesystem::path& output);
 
 // UTF-8 text of a path and back (the program's strings are UTF-8 everywhere).
 std::string PathText(const std::filesystem::path& path);

@@ -43,9 +43,13 @@ public:
 
 // Creates a 2-second stereo 44.1 kHz tone in the format its extension names (mp3, wav, aac).
 inline void MakeTone(const std::filesystem::path& file, double seconds = 2, std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{"-nostdin", "-v",  "error", "-y", "-f", "lavfi", "-i",
-                                  "sine=frequency=440:duration=" + std::to_string(seconds),
-                                  "-ac",      "2",   "-ar",   "44100"};
+    std::vector<std::string> args{"-nostdin",  "-v",
+                                  "error",     "-y",
+                                  "-f",        "lavfi",
+                                  "-i",        "sine=frequency=440:duration=" + std::to_string(seconds),
+                                  "-ac",       "2",
+                                  "-ar",       "44100",
+                                  "-metadata", "title=Game call"};
     args.insert(args.end(), extra.begin(), extra.end());
     args.push_back(file.string());
     ASSERT_EQ(platform::RunProcessAndWait("ffmpeg", args).exitCode, 0) << file;

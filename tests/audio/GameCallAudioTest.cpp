@@ -1,9 +1,12 @@
 // The game-call sound: conversion with the real FFmpeg, placement on the card, the "+" button.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cmath>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "audio/AudioTestSupport.h"
 
@@ -80,6 +83,14 @@ TEST_F(AudioTest, PlaceholderOrMissingCardDoNothing) {
     fs::remove_all(pc.card);  // the card was pulled out
     EXPECT_FALSE(audio.TransformAudioFile());
     EXPECT_FALSE(fs::exists(pc.card)) << "a vanished card's folder is not recreated";
+
+    // No card chosen at all: nothing lands in the current folder either.
+    audio::GameCallAudio noCard(dialog, pc.context, [] { return fs::path(); });
+    const fs::path before = fs::current_path();
+    fs::current_path(pc.dir.path());
+    EXPECT_FALSE(noCard.TransformAudioFile());
+    fs::current_path(before);
+    EXPECT_FALSE(fs::exists(pc.dir / "DCIM"));
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -129,7 +140,7 @@ TEST_F(AudioTest, DecliningTheRenameKeepsEverything) {
     host.answers = {Answer::Cancel};
     choose(source("mp3"));
     EXPECT_TRUE(audio.TransformAudioFile()) << "given up is no failure";
-    EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kGivenUp}));
+    ASSERT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kGivenUp}));
     EXPECT_EQ(host.boxes[1].icon, Icon::Information);
     EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
     EXPECT_EQ(readFile(sound()), kOldSound);
@@ -143,7 +154,7 @@ TEST_F(AudioTest, RenameTargetTakenFailsAndKeepsTheOldSound) {
     writeFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG", "earlier photo");
     choose(source("mp3"));
     EXPECT_FALSE(audio.TransformAudioFile());
-    EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kRenameFailed}));
+    ASSERT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kRenameFailed}));
     EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
     EXPECT_EQ(readFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG"), "earlier photo");
     EXPECT_EQ(readFile(pictures() / "IMAG0001.JPG"), "new photo");
@@ -156,15 +167,35 @@ TEST_F(AudioTest, UnconvertibleSourcesFailSilentlyAndKeepTheOldSound) {
     writeFile(sound(), kOldSound);
     writeFile(pc.dir / "garbage.mp3", std::string(5000, 'x'));
     writeFile(pc.dir / "empty.wav", "");
-    const fs::path fifo = pc.dir / "pipe.mp3";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const fs::path& bad : {pc.dir / "garbage.mp3", pc.dir / "empty.wav", pc.dir / "gone.mp3", fifo}) {
+    for (const fs::path& bad : {pc.dir / "garbage.mp3", pc.dir / "empty.wav", pc.dir / "gone.mp3"}) {
         choose(bad);
         EXPECT_FALSE(audio.TransformAudioFile()) << bad;
         EXPECT_EQ(readFile(sound()), kOldSound) << bad;
         EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << bad;
     }
     EXPECT_TRUE(host.boxes.empty()) << "the dialog reports the failure itself";
+}
+
+TEST_F(AudioTest, PipeAsSourceIsNotHandedToTheTool) {
+    // The tool would wait for a writer for ever. Should it be started all the same, a writer comes
+    // by after a while, so that the test fails instead of hanging.
+    const fs::path fifo = pc.dir / "pipe.mp3";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::atomic<bool> done{false};
+    std::thread rescuer([&] {
+        for (int i = 0; i < 400 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        while (!done) {
+            const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        }
+    });
+    choose(fifo);
+    EXPECT_FALSE(audio.TransformAudioFile());
+    done = true;
+    rescuer.join();
+    EXPECT_TRUE(host.requests.empty());
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(AudioTest, ToolThatCannotStartIsReported) {
@@ -212,7 +243,7 @@ TEST_F(AudioTest, UndeletableOldSoundIsReportedAfterTheConversion) {
     writeFile(sound() / "keep", "x");
     choose(source("mp3"));
     EXPECT_FALSE(audio.TransformAudioFile());
-    EXPECT_EQ(host.texts(), std::vector<std::string>{"Failed to delete " + sound().string() + " !"});
+    ASSERT_EQ(host.texts(), std::vector<std::string>{"Failed to delete " + sound().string() + " !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::None);
     EXPECT_EQ(host.boxes[0].caption, "");
     EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << "the new sound is not left behind";
@@ -223,7 +254,7 @@ TEST_F(AudioTest, CancelledRunRemovesItsOutputAndKeepsTheOldSound) {
     host.reportCancelled = true;
     choose(source("mp3"));
     EXPECT_TRUE(audio.TransformAudioFile());
-    EXPECT_EQ(host.texts(), std::vector<std::string>{kGivenUp});
+    ASSERT_EQ(host.texts(), std::vector<std::string>{kGivenUp});
     EXPECT_EQ(host.boxes[0].icon, Icon::Information);
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
     EXPECT_EQ(readFile(sound()), kOldSound);
