@@ -32,7 +32,8 @@ ProductDialogConfig Hx710tConfig() {
 }  // namespace
 
 Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Hx710tRules(), Hx710tConfig()) {
+    : ProductSettingsDialog(host, Template(), context, Hx710tRules(), Hx710tConfig()),
+      audio_(*this, context, [this] { return saveFlow().CardRoot(); }, kAudioField) {
     setKeyTable(BuildKeyTable());
 }
 
@@ -44,7 +45,7 @@ void Hx710tDialog::onInit() {
     lists().ConfigC_OListBox(0);
     Manage_PIRTrigger_TimeLapse(0);
     saveFlow().Manage_SaveDir(0);
-    setText(kAudioField, kChooseAudioText);
+    audio_.ResetField();
     stageTransformTool();
 }
 
@@ -99,8 +100,11 @@ void Hx710tDialog::onNotify(int id, Event event) {
                 case kDefault:
                     OnDefault();
                     return;
+                case kChooseAudio:
+                    audio_.ChooseAudioFile();
+                    return;
                 default:
-                    return;  // "Test" does nothing; "+" comes with the game-call sound
+                    return;  // "Test" does nothing
             }
         case Event::TextChanged:
             if (id == ids::kReportHour) Manage_RangeEdit(id, 0, 23, "0~23 Hour");

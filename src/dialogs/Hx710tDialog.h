@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/AppContext.h"
+#include "audio/GameCallAudio.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
@@ -69,7 +70,6 @@ inline constexpr int kReceiveEmail4 = 1014;
 inline constexpr int kBanner = 1082;
 inline constexpr int kPathList = 1030;
 
-inline constexpr const char* kChooseAudioText = "Choose audio file!";
 }  // namespace hx710t
 
 class Hx710tDialog : public ProductSettingsDialog {
@@ -79,6 +79,7 @@ public:
     static ui::DialogTemplate Template();
     // The layout of the HX710T-10M file: sections and keys in the order the camera expects them.
     settings::KeyTable BuildKeyTable();
+    audio::GameCallAudio& gameCallAudio() { return audio_; }
 
     // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
     // card file, flag 0 the backup. Writing returns whether the file was written and verified.
@@ -96,13 +97,15 @@ protected:
     void onOK() override;      // "Save(&Y)" and Enter
     void onCancel() override;  // "Exit(&N)", Esc and the close box
 
-    // Game-call audio steps, filled in by the audio part of the program.
-    virtual void stageTransformTool() {}                // prepares the conversion tool while the dialog opens
-    virtual bool transformAudioFile() { return true; }  // converts and places the sound after a save
-    virtual void clearTempFolder() {}                   // empties the conversion tool's folder on exit
+    // The game-call sound steps (virtual so that tests can watch the order of opening, save and exit).
+    virtual void stageTransformTool() { audio_.StageTransformTool(); }
+    virtual bool transformAudioFile() { return audio_.TransformAudioFile(); }
+    virtual void clearTempFolder() { audio_.ClearTempFolder(); }
 
 private:
     void OnSendToClick(int radio);
+
+    audio::GameCallAudio audio_;
 };
 
 }  // namespace qvt::dialogs

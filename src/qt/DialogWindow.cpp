@@ -318,6 +318,8 @@ QWidget* DialogWindow::buildGroup(const LayoutNode& node) {
         else if (b.layout)
             inner->addLayout(b.layout);
     }
+    // A group taller than its content keeps the content together at its top, as a dialog template does.
+    if (node.children.empty() || node.children.back().kind != LayoutNode::Kind::Stretch) inner->addStretch(1);
     return box;
 }
 
@@ -330,6 +332,7 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             combo->setEditable(false);
             combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             combo->setMaxVisibleItems(20);
+            if (spec.style.wide) combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             combo->beforePopup = [this, id] {
                 userNotify(id, Event::DropDown);
                 return !finishing_;
@@ -388,6 +391,8 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
         }
         case ControlKind::Edit: {
             auto* edit = new QLineEdit(Q(spec.text));
+            // Text fields get room for an address; the two-digit time edits stay small.
+            if (!spec.style.digitsOnly) edit->setMinimumWidth(200);
             if (spec.style.masked) edit->setEchoMode(QLineEdit::Password);
             if (spec.style.digitsOnly)
                 edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));

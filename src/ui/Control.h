@@ -34,6 +34,7 @@ struct ControlStyle {
     bool disabled = false;       // initially disabled
     bool notify = false;         // pictures: report clicks
     bool defaultButton = false;  // buttons: pressed by Enter
+    bool wide = false;           // stretches across the width it is given (the path lists)
 };
 
 // One control of a dialog template.

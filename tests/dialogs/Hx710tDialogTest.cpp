@@ -317,12 +317,11 @@ TEST(SettingsDialogFactoryTest, Hx710tGetsItsOwnDialog) {
     test::TestPc pc;
     test::RecordingHost host;
     for (const app::Product& product : app::Catalogue()) {
+        pc.context.CurrentModelCode = std::string(product.modelCode);
         const auto dialog = CreateSettingsDialog(product, host, pc.context);
         const bool own = dynamic_cast<Hx710tDialog*>(dialog.get()) != nullptr;
         EXPECT_EQ(own, product.dialog == app::SettingsDialogKind::Hx710t) << product.displayName;
-        if (!own) {
-            EXPECT_NE(dynamic_cast<BareSettingsDialog*>(dialog.get()), nullptr);
-        }
+        EXPECT_EQ(dialog->tmpl().resourceId, product.dialogResource) << product.displayName;
     }
 }
 
