@@ -50,7 +50,7 @@ void Hx710tDialog::onInit() {
 }
 
 void Hx710tDialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event)) return;
+    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event)) return;
     switch (event) {
         case Event::SelChange:
             switch (id) {
@@ -85,12 +85,6 @@ void Hx710tDialog::onNotify(int id, Event event) {
                 case 1128:
                     OnDayBoxClick(id);
                     return;
-                case ids::kSendManual:
-                case ids::kSendDaily:
-                case ids::kSendInstant:
-                case ids::kSendOff:
-                    OnSendModeClick(id);
-                    return;
                 case kSendToPhoneMms:
                 case kSendToEmailMms:
                 case kSendToEmailGprs:
@@ -107,9 +101,6 @@ void Hx710tDialog::onNotify(int id, Event event) {
                     return;  // "Test" does nothing
             }
         case Event::TextChanged:
-            if (id == ids::kReportHour) Manage_RangeEdit(id, 0, 23, "0~23 Hour");
-            if (id == ids::kReportMinute) Manage_RangeEdit(id, 0, 59, "0~59 Minute");
-            return;
         case Event::DropDown:
         case Event::Focus:
             return;
@@ -117,12 +108,7 @@ void Hx710tDialog::onNotify(int id, Event event) {
 }
 
 void Hx710tDialog::OnSendToClick(int radio) {
-    const int group[4] = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
-    int others[3];
-    int n = 0;
-    for (int id : group)
-        if (id != radio) others[n++] = id;
-    Manage_SortRadio(0, radio, others[0], others[1], others[2], 1);
+    OnRadioGroupClick(radio, {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall});
 }
 
 void Hx710tDialog::onOK() {
@@ -171,17 +157,6 @@ void Hx710tDialog::OnDefault() {
 
 // ---- radio groups as the file stores them -------------------------------------------------------
 
-void Hx710tDialog::SetSendModeRadios(const std::string& stored) {
-    static constexpr int kByValue[4] = {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff};
-    const int value = stored.empty() ? -1 : platform::AtoI(stored);
-    if (value >= 0 && value <= 3) {
-        OnSendModeClick(kByValue[value]);
-        return;
-    }
-    Manage_SortRadio(0, ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, 0);
-    ShowCtrl(0);
-}
-
 void Hx710tDialog::SetSendToRadios(const std::string& stored) {
     static constexpr int kByValue[4] = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
     const int value = stored.empty() ? -1 : platform::AtoI(stored);
@@ -203,30 +178,12 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
     AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
-    keys.push_back(RadioKey("Send Mode", {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff},
-                            [this](const std::string& value) { SetSendModeRadios(value); }));
-    keys.push_back(RadioKey("Send To", {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall},
-                            [this](const std::string& value) { SetSendToRadios(value); }));
-    KeySlot maxNumber = Key(kCameraSection, "Max Number", SlotKind::MaxNumber);
-    maxNumber.id = ids::kMaxNumber;
-    keys.push_back(maxNumber);
-    keys.push_back(TwoDigitKey("DR Time H", ids::kReportHour, 0, 23));
-    keys.push_back(TwoDigitKey("DR Time M", ids::kReportMinute, 0, 59));
-
-    keys.push_back(ListKey("Language", kLanguage));
-    keys.push_back(ListKey("Camera Mode", kCameraMode));
-    keys.push_back(ListKey("Photo Size", kPhotoSize));
-    keys.push_back(ListKey("Photo Burst", kPhotoBurst));
-    keys.push_back(ListKey("Video Length", kVideoLength));
-    keys.push_back(ListKey("Time Lapse", kTimeLapse));
-    KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger);
-    pirTrigger.afterRead = [this] { Manage_PIRTrigger_TimeLapse(4); };
-    keys.push_back(pirTrigger);
-    keys.push_back(ListKey("PIR Interval", kPirInterval));
-    keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Number, 2013));
-    keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Number, 1));
-    KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Number, 1);
-    clockDay.read = [this](const std::string& value) {
+    LeadingCameraKeys leading;
+    leading.readSendMode = [this](const std::string& value) { SetSendModeRadios(value); };
+    leading.sendToRadios = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
+    leading.readSendTo = [this](const std::string& value) { SetSendToRadios(value); };
+    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    leading.readClockDay = [this](const std::string& value) {
         if (value.empty()) {
             clearSelection(ids::kDay);
             return;
@@ -237,10 +194,7 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
             Manage_SetClock(0);  // every day "01".."31": the month is unknown
         select(ids::kDay, platform::AtoI(value) - 1);
     };
-    keys.push_back(clockDay);
-    keys.push_back(ListKey("Clock Hour", ids::kHour));
-    keys.push_back(ListKey("Clock Minute", ids::kMinute));
-    keys.push_back(ListKey("Clock Second", ids::kSecond));
+    AppendLeadingCameraKeys(table, leading);
 
     keys.push_back(RangeKey("Security Mode", kSecurityMode, 0, 1));
     keys.push_back(RangeKey("Video Size", kVideoSize, 0, 1));
@@ -263,15 +217,9 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
     keys.push_back(RangeKey("Camera Position", kCameraPosition, 0, 26));
     keys.push_back(RangeKey("SMS Control", kSmsControl, 0, 1));
 
-    keys.push_back(ListKey("Work Hour", kWorkHour, ListRead::Transfer));
-    keys.push_back(ListKey("Work Hour StartH", kStartHour, ListRead::Transfer));
-    keys.push_back(ListKey("Work Hour StartM", kStartMinute, ListRead::Transfer));
-    keys.push_back(ListKey("Work Hour StopH", kStopHour, ListRead::Transfer));
-    KeySlot stopMinute = ListKey("Work Hour StopM", kStopMinute, ListRead::Transfer);
-    stopMinute.afterRead = [this] {
+    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
         Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
-    };
-    keys.push_back(stopMinute);
+    });
     return table;
 }
 

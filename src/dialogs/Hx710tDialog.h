@@ -86,7 +86,6 @@ public:
     bool ReadWriteINI(int type, int flag);
 
     // The settings file reader's view of the two radio groups.
-    void SetSendModeRadios(const std::string& stored);
     void SetSendToRadios(const std::string& stored);
 
     void OnDefault();  // "Default(&D)"

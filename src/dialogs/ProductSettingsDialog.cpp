@@ -47,6 +47,7 @@ bool ProductSettingsDialog::ReadWriteFile(int type, int flag) {
                     file = std::move(*existing);
             }
             settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+            if (keyTable_->afterWrite) keyTable_->afterWrite();
             return !path.empty() && platform::WriteFileAtomically(path, file.toBytes());
         }
         default:

@@ -304,6 +304,48 @@ void SettingsDialogBase::OnSendModeClick(int radio) {
     }
 }
 
+void SettingsDialogBase::SetSendModeRadios(const std::string& stored) {
+    using namespace ids;
+    static constexpr int kByValue[4] = {kSendManual, kSendDaily, kSendInstant, kSendOff};
+    const int value = stored.empty() ? -1 : platform::AtoI(stored);
+    if (value >= 0 && value <= 3) {
+        OnSendModeClick(kByValue[value]);
+        return;
+    }
+    Manage_SortRadio(0, kSendManual, kSendDaily, kSendInstant, kSendOff, 0);
+    ShowCtrl(0);
+}
+
+void SettingsDialogBase::OnRadioGroupClick(int radio, std::initializer_list<int> group) {
+    int others[3] = {radio, radio, radio};
+    int n = 0;
+    for (int id : group)
+        if (id != radio && n < 3) others[n++] = id;
+    for (int i = n; i > 0 && i < 3; ++i) others[i] = others[i - 1];  // a group of three: its last button twice
+    Manage_SortRadio(0, radio, others[0], others[1], others[2], 1);
+}
+
+void SettingsDialogBase::SetRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group) {
+    const int position = stored.size() == 1 ? stored[0] - '0' : -1;
+    if (position >= 0 && position < static_cast<int>(group.size())) {
+        OnRadioGroupClick(group.begin()[position], group);
+        return;
+    }
+    for (int id : group) setCheck(id, 0);
+}
+
+bool SettingsDialogBase::HandleSendModeNotify(int id, Event event) {
+    using namespace ids;
+    if (event == Event::Clicked && (id == kSendManual || id == kSendDaily || id == kSendInstant || id == kSendOff)) {
+        OnSendModeClick(id);
+        return true;
+    }
+    if (event != Event::TextChanged) return false;
+    if (id == kReportHour) Manage_RangeEdit(id, 0, 23, "0~23 Hour");
+    if (id == kReportMinute) Manage_RangeEdit(id, 0, 59, "0~59 Minute");
+    return id == kReportHour || id == kReportMinute;
+}
+
 int SettingsDialogBase::Manage_SortRadio(int mode, int first, int second, int third, int fourth, int check) {
     return SortRadio(*this, rules_.radio, mode, first, second, third, fourth, check);
 }

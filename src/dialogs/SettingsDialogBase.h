@@ -5,6 +5,7 @@
 //
 // The dialog's notification handler, its "Default(&D)" button and its settings file reader all go
 // through these operations, so a rule cannot behave differently depending on who triggered it.
+#include <initializer_list>
 #include <string>
 
 #include "app/AppContext.h"
@@ -57,6 +58,17 @@ public:
     void ShowCtrl(int kind);
     // A click on a Send Mode radio: its ShowCtrl kind, then the radio checked and the others cleared.
     void OnSendModeClick(int radio);
+    // The settings file reader's view of the Send Mode radios: 0..3 (the text's leading number, as
+    // atoi reads it) act as a click on Manual, Daily Report, Instant and Off; an empty text or any
+    // other number clears the four and hides their controls.
+    void SetSendModeRadios(const std::string& stored);
+    // A click on `radio` of a group given in stored-value order (three or four buttons):
+    // Manage_SortRadio mode 0 with that radio first and the others after it, the last one given
+    // twice in a group of three.
+    void OnRadioGroupClick(int radio, std::initializer_list<int> group);
+    // A group read back from the file: exactly one digit "0".."N-1" acts as a click on that button
+    // of `group` (stored-value order); anything else clears the whole group.
+    void SetRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group);
     int Manage_SortRadio(int mode, int first, int second, int third, int fourth, int check);
     int GetRadioIndex(int a, int b, int c, int d) const;
 
@@ -69,6 +81,9 @@ protected:
     // list, the focus on the month or day list (and, where the rule says so, the year list) makes it
     // usable. True when the notification was one of them.
     bool HandleClockNotify(int id, ui::Event event);
+    // The Send Mode notifications of the dialogs that have the group: a click on one of its radios,
+    // a change of a send-time edit. True when the notification was one of them.
+    bool HandleSendModeNotify(int id, ui::Event event);
 
 private:
     bool bothOff() const;

@@ -2,6 +2,9 @@
 
 #include "dialogs/BareSettingsDialog.h"
 #include "dialogs/Hx710tDialog.h"
+#include "dialogs/Hx720uDialog.h"
+#include "dialogs/S1Dialog.h"
+#include "dialogs/Vex2Dialog.h"
 
 namespace qvt::dialogs {
 
@@ -10,6 +13,12 @@ std::unique_ptr<ui::Dialog> CreateSettingsDialog(const app::Product& product, ui
     switch (product.dialog) {
         case app::SettingsDialogKind::Hx710t:
             return std::make_unique<Hx710tDialog>(host, context);
+        case app::SettingsDialogKind::Hx720u:
+            return std::make_unique<Hx720uDialog>(host, context);
+        case app::SettingsDialogKind::Vex2:
+            return std::make_unique<Vex2Dialog>(host, context);
+        case app::SettingsDialogKind::S1:
+            return std::make_unique<S1Dialog>(host, context);
         default:
             return std::make_unique<BareSettingsDialog>(host, product);
     }

@@ -124,8 +124,17 @@ void AddBanner(DialogTemplate& t, int bannerId) {
     t.controls.push_back(PictureSpec(bannerId, "banner", {.notify = true}));
 }
 
+DialogTemplate SettingsTemplate(int resourceId, std::string title, int bannerId) {
+    DialogTemplate t;
+    t.resourceId = resourceId;
+    t.title = std::move(title);
+    t.icon = "app";
+    AddBanner(t, bannerId);
+    return t;
+}
+
 void AddFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
-    t.controls.push_back(ListSpec(pathListId, {}, {.sorted = true}));
+    t.controls.push_back(ListSpec(pathListId, {}, {.sorted = true, .wide = true}));
     t.controls.push_back(ButtonSpec(1, "Save(&Y)", {.defaultButton = true}));
     t.controls.push_back(ButtonSpec(2, exitText));
 }
@@ -136,6 +145,83 @@ std::vector<LayoutNode> FooterNodes(int pathListId, std::vector<LayoutNode> extr
     buttons.push_back(Stretch());
     return {Text("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Ctl(pathListId),
             Row(std::move(buttons))};
+}
+
+void AddHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, std::vector<std::string> videoLengths) {
+    auto& c = t.controls;
+    c.push_back(ListSpec(1081, {"English", "Finnish", "German", "Swedish", "Danish", "Norwegian", "Czech", "Russian"}));
+    c.push_back(ListSpec(1067, {"Photo", "Video", "Camvid"}));
+    c.push_back(ListSpec(1068, std::move(photoSizes)));
+    c.push_back(ListSpec(1069, {"1 Photo", "2 Photos", "3 Photos", "4 Photos", "5 Photos", "6 Photos"}));
+    c.push_back(ListSpec(1070, std::move(videoLengths)));
+    c.push_back(ListSpec(1073, PirIntervals()));
+    c.push_back(ListSpec(ids::kTimeLapse, TimeLapses()));
+    c.push_back(ListSpec(ids::kPirTrigger, PirTriggers()));
+}
+
+LayoutNode HxCameraGrid(std::vector<LayoutNode> moreCells) {
+    // clang-format off
+    std::vector<LayoutNode> cells{
+        Text("Language"), Ctl(1081), Text("Camera Mode"), Ctl(1067),
+        Text("Photo Size"), Ctl(1068), Text("Photo Burst"), Ctl(1069),
+        Text("Video Length"), Ctl(1070), Text("PIR Interval"), Ctl(1073),
+        Text("Time Lapse"), Ctl(ids::kTimeLapse), Text("PIR Trigger"), Ctl(ids::kPirTrigger),
+    };
+    // clang-format on
+    for (LayoutNode& n : moreCells) cells.push_back(std::move(n));
+    return Grid(8, std::move(cells));
+}
+
+void AddGameCall(DialogTemplate& t) {
+    auto& c = t.controls;
+    c.push_back(ListSpec(1118, OffOn()));
+    c.push_back(ListSpec(1119, NumberItems(0, 23)));
+    c.push_back(ListSpec(1120, NumberItems(0, 59)));
+    c.push_back(ListSpec(1130, ReplayTimes()));
+    c.push_back(EditSpec(1001, {.readOnly = true, .centred = true}));
+    c.push_back(ButtonSpec(1002, "+"));
+}
+
+LayoutNode GameCallRow() {
+    return Row({Text("Game Call"), Ctl(1118), Text("H:"), Ctl(1119), Text("M:"), Ctl(1120), Text("Replay Times"),
+                Ctl(1130), Ctl(1001), Ctl(1002)});
+}
+
+void AddWorkHour(DialogTemplate& t, const WorkHourIds& ids) {
+    // Two-digit items, unlike the game-call times.
+    t.controls.push_back(ListSpec(ids.workHour, OffOn()));
+    t.controls.push_back(ListSpec(ids.startHour, NumberItems(0, 23, 2)));
+    t.controls.push_back(ListSpec(ids.startMinute, NumberItems(0, 59, 2)));
+    t.controls.push_back(ListSpec(ids.stopHour, NumberItems(0, 23, 2)));
+    t.controls.push_back(ListSpec(ids.stopMinute, NumberItems(0, 59, 2)));
+}
+
+LayoutNode WorkHourRow(std::vector<LayoutNode> extra, const WorkHourIds& ids) {
+    std::vector<LayoutNode> cells{Text("Work Hour"),     Ctl(ids.workHour),    Text("Start Time"),
+                                  Ctl(ids.startHour),    Text(":"),            Ctl(ids.startMinute),
+                                  Text("Stop Time"),     Ctl(ids.stopHour),    Text(":"),
+                                  Ctl(ids.stopMinute)};
+    for (LayoutNode& n : extra) cells.push_back(std::move(n));
+    cells.push_back(Stretch());
+    return Row(std::move(cells));
+}
+
+LayoutNode MessagingGroup(const std::vector<int>& sendTo, int countryId, int operatorId, int checkId) {
+    std::vector<LayoutNode> radios;
+    for (int id : sendTo) radios.push_back(Ctl(id));
+    return Group(" WAP Setting / Internet Setting / Customer Information Setting ",
+                 {
+                     Row({SendModeGroup(), Group(" Send To ", std::move(radios)),
+                          OperatorListColumn(countryId, operatorId, checkId)}),
+                     CustomerInfoGroup(),
+                 });
+}
+
+void AddMessaging(DialogTemplate& t, const std::vector<RadioText>& sendTo, int countryId, int operatorId, int checkId) {
+    AddSendMode(t);
+    for (const RadioText& radio : sendTo) t.controls.push_back(RadioSpec(radio.id, radio.text));
+    AddOperatorLists(t, countryId, operatorId, checkId);
+    AddCustomerInfo(t);
 }
 
 }  // namespace qvt::dialogs::parts

@@ -39,9 +39,45 @@ ui::LayoutNode CustomerInfoGroup();
 
 // The banner that opens the About box.
 void AddBanner(ui::DialogTemplate& t, int bannerId);
+// A settings dialog's template as it starts: resource id, title, the application icon and the banner.
+ui::DialogTemplate SettingsTemplate(int resourceId, std::string title, int bannerId);
 
 // The attention label, the path list and "Save(&Y)" / `exitText` side by side.
 void AddFooter(ui::DialogTemplate& t, int pathListId, const std::string& exitText = "Exit(&N)");
 std::vector<ui::LayoutNode> FooterNodes(int pathListId, std::vector<ui::LayoutNode> extraButtons = {});
+
+// The first two camera rows of the HX710T-10M and HX720U dialogs: "Language" 1081, "Camera Mode" 1067,
+// "Photo Size" 1068, "Photo Burst" 1069, "Video Length" 1070, "PIR Interval" 1073, "Time Lapse" 1071,
+// "PIR Trigger" 1072; the two cameras differ in their photo sizes and video lengths only.
+void AddHxCameraLists(ui::DialogTemplate& t, std::vector<std::string> photoSizes,
+                      std::vector<std::string> videoLengths);
+// Those two rows in a grid of eight cells per row, followed by `moreCells`.
+ui::LayoutNode HxCameraGrid(std::vector<ui::LayoutNode> moreCells);
+
+// The game call of the two dialogs that play a sound: "Game Call" 1118 with hour 1119, minute 1120,
+// "Replay Times" 1130, the audio file field 1001 and its "+" button 1002.
+void AddGameCall(ui::DialogTemplate& t);
+ui::LayoutNode GameCallRow();
+
+// "Work Hour" 1182 with the start time 1038 : 1039 and the stop time 1041 : 1040 (other ids in the
+// four-model dialog).
+struct WorkHourIds {
+    int workHour = 1182, startHour = 1038, startMinute = 1039, stopHour = 1041, stopMinute = 1040;
+};
+void AddWorkHour(ui::DialogTemplate& t, const WorkHourIds& ids = {});
+ui::LayoutNode WorkHourRow(std::vector<ui::LayoutNode> extra = {}, const WorkHourIds& ids = {});
+
+// " WAP Setting / Internet Setting / Customer Information Setting " of the dialogs with a Send Mode
+// group: " Send Mode ", " Send To " with the radios `sendTo` one under another, the country and
+// operator lists with their check button, then " Customer Information Setting ".
+ui::LayoutNode MessagingGroup(const std::vector<int>& sendTo, int countryId, int operatorId, int checkId);
+// Its controls: the Send Mode group, the Send To radios (id and text, in stored-value order), the
+// country and operator lists with their check button, and the customer information edits.
+struct RadioText {
+    int id;
+    const char* text;
+};
+void AddMessaging(ui::DialogTemplate& t, const std::vector<RadioText>& sendTo, int countryId, int operatorId,
+                  int checkId);
 
 }  // namespace qvt::dialogs::parts

@@ -27,6 +27,20 @@ struct SaveFlowConfig {
     std::string reportPrefix = "Ok , All data has been saved in : \" ";
 };
 
+// The LP300 Series, VEX 2.0 and HX720U dialogs: path list 1135, the path taken as it stands at save,
+// and their own wording of the invalid mode, the missing volume and the confirmation.
+inline SaveFlowConfig Lp300Vex2Hx720uSaveFlow(std::string fileCode) {
+    SaveFlowConfig config;
+    config.pathListId = 1135;
+    config.fileCode = std::move(fileCode);
+    config.trimPathOnSave = false;
+    config.invalidModeCaption = "QVT_Tips";
+    config.volumeMissingBefore = "Can't find the volume \"";
+    config.volumeMissingAfter = "\",Please check connection and Try again !";
+    config.confirmText = "Confirm Save All The Data ?";
+    return config;
+}
+
 // The product's file operation: type 1 reads, type 2 writes; flag 1 the card file, 0 the backup.
 // Writing returns whether the file was written and verified.
 using ReadWriteFn = std::function<bool(int type, int flag)>;

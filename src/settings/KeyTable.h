@@ -47,6 +47,7 @@ struct KeySlot {
     std::function<void()> beforeRead;                  // runs before the value is applied
     std::function<void(const std::string&)> read;      // replaces the standard way of applying the value
     std::function<void()> afterRead;                   // runs after the value is applied
+    std::function<std::string()> write;                // replaces the standard way of forming the value
 };
 
 struct KeyTableOptions {
@@ -58,6 +59,7 @@ struct KeyTableOptions {
 struct KeyTable {
     std::vector<KeySlot> keys;
     KeyTableOptions options;
+    std::function<void()> afterWrite;  // the product's follow-up on the dialog once every key is written
 };
 
 // Day boxes in mask order, Sunday (64) first, Saturday (1) last.
@@ -79,6 +81,8 @@ int DayMaskOf(const ui::Dialog& dialog);
 // the selected position, -1 when none). Any other Way shows `wrongWayText` and gives -1.
 int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int base, int way,
                        const std::string& wrongWayText = "Error:The paramaters \"Way\" is wrong!");
+// The wording of the VEX 2.0 and HX720U dialogs for an unknown Way.
+inline constexpr const char* kInvalidParamsText = "Error:Invalid paramaters!";
 // Selects the item at the number in `text` when it lies from low to high; otherwise clears.
 void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high);
 

@@ -68,4 +68,41 @@ void AppendLeadingSections(KeyTable& table, const std::string& modelCode, bool w
     for (const auto& r : kReceive) table.keys.push_back(EditKey(kReceiveSection, r.key, r.id));
 }
 
+void AppendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
+    auto& out = table.keys;
+    out.push_back(RadioKey("Send Mode", {1057, 1056, 1055, 1058}, keys.readSendMode));
+    out.push_back(RadioKey("Send To", keys.sendToRadios, keys.readSendTo));
+    KeySlot maxNumber = Key(kCameraSection, "Max Number", SlotKind::MaxNumber);
+    maxNumber.id = 1173;
+    out.push_back(maxNumber);
+    out.push_back(TwoDigitKey("DR Time H", 1060, 0, 23));
+    out.push_back(TwoDigitKey("DR Time M", 1061, 0, 59));
+
+    static constexpr struct {
+        const char* key;
+        int id;
+        int base;
+    } kLists[] = {{"Language", 1081, 0},     {"Camera Mode", 1067, 0},  {"Photo Size", 1068, 0},
+                  {"Photo Burst", 1069, 0},  {"Video Length", 1070, 0}, {"Time Lapse", 1071, 0},
+                  {"PIR Trigger", 0, 0},     {"PIR Interval", 1073, 0}, {"Clock Year", 1074, 2013},
+                  {"Clock Month", 1075, 1},  {"Clock Day", 1076, 1},    {"Clock Hour", 1077, 0},
+                  {"Clock Minute", 1078, 0}, {"Clock Second", 1079, 0}};
+    for (const auto& l : kLists) {
+        KeySlot slot = ListKey(l.key, l.id == 0 ? keys.pirTriggerList : l.id, keys.listRead, l.base);
+        if (l.id == 0) slot.afterRead = keys.afterPirTrigger;
+        if (l.id == 1076) {
+            slot.beforeRead = keys.beforeClockDay;
+            slot.read = keys.readClockDay;
+        }
+        out.push_back(slot);
+    }
+}
+
+void AppendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead) {
+    static constexpr const char* kKeys[5] = {"Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH",
+                                             "Work Hour StopM"};
+    for (int i = 0; i < 5; ++i) table.keys.push_back(ListKey(kKeys[i], ids[i], ListRead::Transfer));
+    table.keys.back().afterRead = std::move(afterRead);
+}
+
 }  // namespace qvt::settings

@@ -1,5 +1,6 @@
 #pragma once
 // Short builders for key tables, so that a product's file reads as the list of its keys.
+#include <array>
 #include <string>
 
 #include "settings/KeyTable.h"
@@ -23,5 +24,26 @@ KeySlot RadioKey(std::string key, std::vector<int> radios, std::function<void(co
 // Internet parameters (with "SMTP SSL" last where the product has it) and the eight receive numbers
 // and e-mails of the edits 1134, 1136, 1008, 1137, 1011 to 1014.
 void AppendLeadingSections(KeyTable& table, const std::string& modelCode, bool withSmtpSsl);
+
+// The first 19 "Camera Setting" keys of the HX710T-10M file, which the HX720U and four-model files
+// repeat: "Send Mode" (radios 1057, 1056, 1055, 1058), "Send To", "Max Number" 1173, "DR Time H" 1060,
+// "DR Time M" 1061, then the lists "Language" 1081 to "Clock Second" 1079. What differs between the
+// products comes in here.
+struct LeadingCameraKeys {
+    std::function<void(const std::string&)> readSendMode;
+    std::vector<int> sendToRadios;  // in stored-value order; a group of three repeats its last button
+    std::function<void(const std::string&)> readSendTo;
+    ListRead listRead = ListRead::Number;  // how "Language" to "Clock Second" are read
+    int pirTriggerList = 1072;
+    std::function<void()> afterPirTrigger;                 // the dialog's PIR/Time-Lapse rule after loading
+    std::function<void()> beforeClockDay;                  // prepares the day list
+    std::function<void(const std::string&)> readClockDay;  // replaces the standard read when set
+};
+void AppendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys);
+
+// "Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH", "Work Hour StopM": the switch
+// and the four time lists `ids` in this order, read with TransferComboValue; `afterRead` (the dialog's
+// work-hour rule) runs after the last of them.
+void AppendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead);
 
 }  // namespace qvt::settings

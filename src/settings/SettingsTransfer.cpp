@@ -116,6 +116,7 @@ void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operat
                 break;
             case SlotKind::DayMask: value = Number(DayMaskOf(dialog)); break;
         }
+        if (slot.write) value = slot.write();
         if (table.options.trimValues) value = Trim(value);
         file.set(slot.section, slot.key, Cut(value, kMaxValueLength));
     }

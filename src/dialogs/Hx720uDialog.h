@@ -1,0 +1,94 @@
+#pragma once
+// The settings window of the HX720U camera, the HX710T-10M's closest sister: the same kinds of
+// controls under the same ids, without Security Mode, work days and "Email[MMS]", with its own file
+// "GSM/HX720U.TXT" (values trimmed, "SMTP SSL" included) and path list 1135. Like the HX710T-10M it
+// places the game-call sound on the card after a save with Game Call "ON".
+#include <string>
+
+#include "app/AppContext.h"
+#include "audio/GameCallAudio.h"
+#include "dialogs/Hx710tDialog.h"
+#include "dialogs/ProductSettingsDialog.h"
+
+namespace qvt::dialogs {
+
+namespace hx720u {
+inline constexpr int kTemplateId = 164;
+inline constexpr const char* kTitle = "QVT CONFIG : For HX720U";
+inline constexpr const char* kFileCode = "HX720U";
+inline constexpr int kPathList = 1135;
+
+// Every other control has the id it has in the HX710T-10M dialog.
+using hx710t::kAudioField;
+using hx710t::kBanner;
+using hx710t::kCameraMode;
+using hx710t::kCameraPosition;
+using hx710t::kCheckParams;
+using hx710t::kChooseAudio;  // "+"
+using hx710t::kCountryList;
+using hx710t::kDefault;
+using hx710t::kGameCall;
+using hx710t::kGameCallHour;
+using hx710t::kGameCallMinute;
+using hx710t::kLanguage;
+using hx710t::kOperatorList;
+using hx710t::kPhotoBurst;
+using hx710t::kPhotoSize;
+using hx710t::kPirInterval;
+using hx710t::kPirTrigger;
+using hx710t::kReplayTimes;
+using hx710t::kSmsControl;
+using hx710t::kStartHour;
+using hx710t::kStartMinute;
+using hx710t::kStopHour;
+using hx710t::kStopMinute;
+using hx710t::kTimeLapse;
+using hx710t::kVideoLength;
+using hx710t::kVideoSize;
+using hx710t::kWorkHour;
+// Send To has three radios, stored as 0, 1 and 2 ("Email[MMS]" is missing).
+using hx710t::kSendToCall;
+using hx710t::kSendToEmailGprs;
+using hx710t::kSendToPhoneMms;
+}  // namespace hx720u
+
+class Hx720uDialog : public ProductSettingsDialog {
+public:
+    Hx720uDialog(ui::Host& host, app::AppContext& context);
+
+    static ui::DialogTemplate Template();
+    // The layout of the HX720U file: sections and keys in the order the camera expects them.
+    settings::KeyTable BuildKeyTable();
+
+    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
+    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
+    bool ReadWriteHX720U(int type, int flag);
+    // Moves a number between a list and a text: Way 1 sets, Way 0 gets (-1 when nothing is selected);
+    // any other Way is refused with this dialog's wording.
+    int TransferComboValue(int id, const std::string& text, int base, int way);
+
+    // The settings file reader's view of the Send To radios: "0", "1" or "2" checks that radio and
+    // clears the others; anything else clears all three.
+    void SetSendToRadios(const std::string& stored);
+
+    void OnDefault();  // "Default(&D)"
+
+    audio::GameCallAudio& gameCallAudio() { return audio_; }
+
+protected:
+    // Exit, Esc and the close box keep the base behaviour: the dialog closes and the conversion
+    // tool's folder is left as it is. Help requests get the default (nothing happens).
+    void onInit() override;
+    void onNotify(int id, ui::Event event) override;
+    void onOK() override;  // "Save(&Y)" and Enter
+
+private:
+    void OnSendToClick(int radio);
+    // The Game Call and Work Hour switches with the controls that depend on them.
+    void GameCallGroup(OnOffVariant variant);
+    void WorkHourGroup(OnOffVariant variant);
+
+    audio::GameCallAudio audio_;
+};
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,229 @@
+#include "dialogs/S1Dialog.h"
+
+#include <initializer_list>
+#include <vector>
+
+#include "app/Catalogue.h"
+#include "operators/OperatorLists.h"
+#include "settings/KeyTable.h"
+#include "settings/KeyTableBuilders.h"
+
+namespace qvt::dialogs {
+
+using namespace s1;
+using ui::Event;
+using ui::Icon;
+
+namespace {
+
+// The lists each model lacks, by variant: disabled with their labels, kept without selection, and
+// their keys left out of the model's file.
+const std::vector<int>& LackingLists(int variant) {
+    static const std::vector<int> rows[4] = {{kSmsControl}, {kVideoSize, kSmsControl}, {}, {}};
+    return rows[variant];
+}
+
+// Send To in stored-value order.
+constexpr std::initializer_list<int> kSendTo = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs};
+
+int LabelOf(int list) {
+    return list == kVideoSize ? kVideoSizeLabel : kSmsControlLabel;
+}
+
+ProductDialogConfig S1Config(int variant) {
+    ProductDialogConfig config;
+    settings::SaveFlowConfig& flow = config.saveFlow;
+    flow.pathListId = kPathList;
+    flow.fileCode = app::S1FileNames()[variant].modelCode;
+    flow.trimPathOnSave = false;
+    flow.operationName = "Manage_S1_AllMod";
+    flow.invalidModeText = "Invalid call for Manage_S1_AllMod()";
+    flow.volumeMissingBefore = "Can't find the volume \"";
+    flow.volumeMissingAfter = "\",Please check connection of your device and try again !";
+    flow.confirmText = "Confirm save all the data ?";
+    flow.reportPrefix = "Ok , All Data Has Been Saved In : \" ";
+    config.lists = operators::S1ListConfig();
+    config.bannerId = kBanner;
+    config.invalidReadWriteText = "Invalid Call Of ReadWriteS1()!";
+    return config;
+}
+
+// A model the product selection never offers falls back to the first row; the dialog then refuses
+// to open.
+int VariantOrFirst(const std::string& modelCode) {
+    const int variant = S1Dialog::VariantOf(modelCode);
+    return variant < 0 ? kPn250r : variant;
+}
+
+}  // namespace
+
+int S1Dialog::VariantOf(const std::string& modelCode) {
+    // Compared in the order of the four-product file-name table, exactly.
+    for (int v = 0; v < 4; ++v)
+        if (modelCode == app::S1FileNames()[v].modelCode) return v;
+    return -1;
+}
+
+S1Dialog::S1Dialog(ui::Host& host, app::AppContext& context)
+    : ProductSettingsDialog(host, Template(), context, S1Rules(), S1Config(VariantOrFirst(context.CurrentModelCode))),
+      variant_(VariantOrFirst(context.CurrentModelCode)) {
+    setKeyTable(BuildKeyTable());
+}
+
+// ---- opening, notifications, buttons ------------------------------------------------------------
+
+void S1Dialog::onInit() {
+    lists().ConfigC_OListBox(0);
+    Manage_SortRadio(0, kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToEmailGprs, 0);
+    Manage_SortRadio(0, ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, 0);
+    Manage_S1_AllMod(0);
+    // Not one of the four models: the dialog has ended, and no card or backup is touched.
+    if (ended()) return;
+    Manage_PIRTrigger_TimeLapse(0);
+    Manage_S1_AllMod(1);
+}
+
+void S1Dialog::onNotify(int id, Event event) {
+    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event)) return;
+    if (event == Event::SelChange) {
+        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1);
+        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(2);
+        if (id == kWorkHour) ApplyWorkHourRule();
+        return;
+    }
+    if (event != Event::Clicked) return;
+    if (id == kSendToPhoneMms || id == kSendToEmailMms || id == kSendToEmailGprs) OnRadioGroupClick(id, kSendTo);
+    if (id == kDefault) OnDefault();
+}
+
+void S1Dialog::onOK() {
+    Manage_S1_AllMod(2);
+}
+
+void S1Dialog::ApplyWorkHourRule() {
+    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+}
+
+void S1Dialog::OnDefault() {
+    select(kCameraMode, 0);   // "Photo"
+    select(kPhotoSize, 1);    // "8M"
+    select(kPhotoBurst, 0);   // "1 Photo"
+    select(kVideoLength, 5);  // "10 Sec"
+    select(kLanguage, 0);     // "English"
+    select(kPirInterval, 1);  // " 5 Sec"
+    select(kPirTrigger, 1);   // "Normal"
+    select(kTimeLapse, 0);    // "OFF"
+    select(kVideoSize, 0);    // "1280*720"
+    select(kSmsControl, 0);   // "OFF"
+    select(ids::kMaxNumber, 10);
+    setText(ids::kReportHour, "0");
+    setText(ids::kReportMinute, "0");
+    Manage_S1_AllMod(3);
+
+    select(kWorkHour, 0);  // "OFF": the four times are disabled and keep their selections
+    ApplyWorkHourRule();
+
+    OnSendModeClick(ids::kSendManual);
+    OnRadioGroupClick(kSendToPhoneMms, kSendTo);
+
+    Manage_SetClock(2);
+    SetClockFromPc();
+    Manage_PIRTrigger_TimeLapse(3);
+}
+
+// ---- the four models ----------------------------------------------------------------------------
+
+void S1Dialog::Manage_S1_AllMod(int mode) {
+    const int variant = VariantOf(context().CurrentModelCode);
+    switch (mode) {
+        case 0:
+            if (variant < 0) {
+                variant_ = kPn250r;
+                message("Error: This procuct is not exist !", kTipsCaption, Icon::Error);
+                end(ui::Result::Ok);
+                return;
+            }
+            variant_ = variant;
+            setTitle(app::SettingsDialogTitle(context().CurrentModelCode));
+            for (int list : LackingLists(variant)) {
+                setEnabled(list, false);
+                setEnabled(LabelOf(list), false);
+            }
+            return;
+        case 1:
+            saveFlow().Manage_SaveDir(0);
+            return;
+        case 2:
+            saveFlow().Manage_SaveDir(1);
+            return;
+        case 3:
+            if (variant < 0) {
+                message("This product is not exist !", kTipsCaption, Icon::Error);
+                return;
+            }
+            for (int list : LackingLists(variant)) clearSelection(list);
+            return;
+        default:
+            message("Invalid call for Manage_S1_AllMod()", kTipsCaption, Icon::Error);
+            return;
+    }
+}
+
+bool S1Dialog::IsS1ControlUsed(int id) {
+    const int variant = VariantOf(context().CurrentModelCode);
+    if (variant < 0) {
+        message("This product is not exist !", kTipsCaption, Icon::Error);
+        return false;
+    }
+    for (int list : LackingLists(variant))
+        if (list == id) return false;
+    return true;
+}
+
+void S1Dialog::Manage_SortRadio_Edit(int hourEdit, int minuteEdit, int maxNumber) {
+    auto known = [](int state) { return state == 0 || state == 5; };
+    if (!known(hourEdit) && !known(minuteEdit) && !known(maxNumber)) {
+        message("Invalid call for Manage_SortRadio_Edit()!", kTipsCaption, Icon::Error);
+        return;
+    }
+    setVisible(ids::kReportHour, hourEdit != 0);
+    setVisible(ids::kReportMinute, minuteEdit != 0);
+    setVisible(ids::kMaxNumber, maxNumber != 0);
+}
+
+// ---- the settings file --------------------------------------------------------------------------
+
+settings::KeyTable S1Dialog::BuildKeyTable() {
+    using namespace settings;
+    KeyTable table;
+    table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
+    const std::string& code = app::S1FileNames()[variant_].modelCode;
+    AppendLeadingSections(table, code, /*withSmtpSsl=*/variant_ != kHx330);
+
+    LeadingCameraKeys leading;
+    leading.readSendMode = [this](const std::string& value) { SetSendModeRadios(value); };
+    leading.sendToRadios = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs};
+    // "0", "1" or "2" checks that button; anything else clears all three.
+    leading.readSendTo = [this](const std::string& value) { SetRadioGroupFromDigit(value, kSendTo); };
+    leading.listRead = ListRead::Transfer;
+    leading.pirTriggerList = kPirTrigger;
+    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    leading.beforeClockDay = [this] { Manage_SetClock(0); };
+    AppendLeadingCameraKeys(table, leading);
+
+    auto& keys = table.keys;
+    keys.push_back(ListKey("Video Size", kVideoSize, ListRead::Transfer));
+    keys.push_back(ListKey("SMS Control", kSmsControl, ListRead::Transfer));
+    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
+        ApplyWorkHourRule();
+        Manage_S1_AllMod(3);  // the lists the model lacks stand without selection after every read
+    });
+
+    // The keys of the controls a model lacks are neither written nor read.
+    for (KeySlot& slot : keys)
+        if (slot.section == kCameraSection && slot.id != 0)
+            slot.used = [this, id = slot.id] { return IsS1ControlUsed(id); };
+    return table;
+}
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,74 @@
+#pragma once
+// The settings window of the VEX 2.0 camera, the smallest of the settings dialogs: time format,
+// PIR interval, Time Lapse, PIR Trigger and the clock, the temperature format and "Send To" radio
+// groups, the customer information and the country/operator choice. Its file is "GSM/VEX2.TXT".
+#include <string>
+
+#include "app/AppContext.h"
+#include "dialogs/ProductSettingsDialog.h"
+
+namespace qvt::dialogs {
+
+namespace vex2 {
+inline constexpr int kTemplateId = 161;
+inline constexpr const char* kTitle = "QVT CONFIG : For VEX 2.0";
+inline constexpr const char* kFileCode = "VEX2";  // the file name and the "Model" value (no blank, no point)
+
+// Camera settings.
+inline constexpr int kTimeFormat = 1192;
+inline constexpr int kPirInterval = 1073;
+inline constexpr int kTimeLapse = ids::kTimeLapse;
+inline constexpr int kPirTrigger = ids::kPirTrigger;
+inline constexpr int kDefault = 1080;
+
+// The two radio groups. 1063 and 1065 are the temperature format here, not Send To or a list.
+inline constexpr int kFahrenheit = 1063;
+inline constexpr int kCelsius = 1065;
+inline constexpr int kSendToPhone = 1194;
+inline constexpr int kSendToEmail = 1193;
+inline constexpr int kSendToNone = 1191;
+
+// Messaging settings.
+inline constexpr int kCountryList = 1138;
+inline constexpr int kOperatorList = 1139;
+inline constexpr int kCheckParams = 1140;
+// The eight customer-information edits keep their ids of every dialog (parts::AddCustomerInfo).
+
+inline constexpr int kBanner = 1189;
+inline constexpr int kPathList = 1135;
+}  // namespace vex2
+
+class Vex2Dialog : public ProductSettingsDialog {
+public:
+    Vex2Dialog(ui::Host& host, app::AppContext& context);
+
+    static ui::DialogTemplate Template();
+    // The layout of the VEX 2.0 file: sections and keys in the order the camera expects them.
+    settings::KeyTable BuildKeyTable();
+
+    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
+    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
+    bool ReadWriteVEX2(int type, int flag);
+
+    // The dialog's radio groups of two or three buttons (`third` 0 for two). Mode 0: with `flag`
+    // non-zero `first` is checked, with 0 it stays as it is; the others are cleared. Mode 1: the
+    // position of the first checked button, -1 when none. Mode 2: the buttons from a file value of
+    // exactly one character (`flag` non-zero for a two-button group); any other length changes
+    // nothing. Other modes: the invalid-call message. Returns 0 except in mode 1.
+    int Manage_RadioGroup(int mode, int flag, const std::string& text, int first, int second, int third);
+
+    // A number between a list and a text, with this dialog's wording for an unknown Way.
+    int TransferComboValue(int id, const std::string& text, int base, int way);
+
+    void OnDefault();  // "Default(&D)"
+
+protected:
+    void onInit() override;
+    void onNotify(int id, ui::Event event) override;
+    void onOK() override;  // "Save(&Y)" and Enter
+
+private:
+    void OnRadioClick(int radio);
+};
+
+}  // namespace qvt::dialogs

@@ -1,0 +1,288 @@
+// The HX720U dialog: its template, opening, "Default(&D)", the Send To group, the PIR rule, Save with
+// the game-call sound, Exit, and the messages worded its own way.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "dialogs/DialogTestHost.h"
+#include "dialogs/Hx720uDialog.h"
+#include "settings/ProfileFile.h"
+
+namespace qvt::dialogs {
+namespace {
+
+using ui::Event;
+using ui::Icon;
+namespace h = hx720u;
+namespace fs = std::filesystem;
+
+// A host whose file-open dialog returns a chosen path.
+class FileChoosingHost : public test::RecordingHost {
+public:
+    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return chosen; }
+    std::optional<std::string> chosen;
+};
+
+class Hx720uTest : public testing::Test {
+protected:
+    Hx720uDialog& open() {
+        d = std::make_unique<Hx720uDialog>(host, pc.context);
+        d->init();
+        return *d;
+    }
+    void choose(int id, int pos) {
+        d->select(id, pos);
+        d->notify(id, Event::SelChange);
+    }
+    void click(int id) { d->notify(id, Event::Clicked); }
+    fs::path cardFile() const { return pc.card / "GSM" / "HX720U.TXT"; }
+
+    test::TestPc pc;
+    FileChoosingHost host;
+    std::unique_ptr<Hx720uDialog> d;
+};
+
+// ---- template -----------------------------------------------------------------------------------
+
+TEST(Hx720uTemplateTest, ItsOwnItemsAndTheControlsItLacks) {
+    const ui::DialogTemplate t = Hx720uDialog::Template();
+    EXPECT_EQ(t.resourceId, 164);
+    EXPECT_EQ(t.title, "QVT CONFIG : For HX720U");
+    EXPECT_EQ(t.find(h::kPhotoSize)->items, (std::vector<std::string>{"5 M", "10M", "12M"}));
+    const auto video = t.find(h::kVideoLength)->items;
+    ASSERT_EQ(video.size(), 19u);
+    EXPECT_EQ(video[0], "5   Sec");
+    EXPECT_EQ(video[1], "10  Sec");
+    EXPECT_EQ(video[9], "90  Sec");
+    EXPECT_EQ(video[10], "100 Sec");
+    EXPECT_EQ(video[18], "180 Sec");
+    EXPECT_EQ(t.find(h::kSmsControl)->items, (std::vector<std::string>{"OFF", "ON"}));
+    EXPECT_EQ(t.find(h::kStartMinute)->items[5], "05");
+    EXPECT_EQ(t.find(h::kGameCallHour)->items[5], "5");
+    EXPECT_EQ(t.find(h::kSendToCall)->text, "Call");
+    // No Security Mode, work days, wake-up, "Test", "Email[MMS]"; the path list is 1135.
+    for (int id : {1129, 1121, 1122, 1128, 1115, 1116, 1117, 1037, 1063, 1030}) EXPECT_EQ(t.find(id), nullptr) << id;
+    ASSERT_NE(t.find(h::kPathList), nullptr);
+    EXPECT_TRUE(t.find(h::kAudioField)->style.readOnly);
+}
+
+TEST(Hx720uTemplateTest, LayoutPlacesEveryControlOnceInItsSixCameraRows) {
+    const ui::DialogTemplate t = Hx720uDialog::Template();
+    std::multiset<int> placed;
+    std::vector<std::string> texts;
+    std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
+        if (n.kind == ui::LayoutNode::Kind::Control) placed.insert(n.id);
+        if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.push_back(n.text);
+        for (const auto& child : n.children) walk(child);
+    };
+    walk(t.layout);
+    for (const auto& c : t.controls) EXPECT_EQ(placed.count(c.id), 1u) << c.id;
+    EXPECT_EQ(placed.size(), t.controls.size());
+    // Row 3 of the camera group: "SMS Control", "Camera Position", "Video Size".
+    const auto at = std::find(texts.begin(), texts.end(), "SMS Control");
+    ASSERT_NE(at, texts.end());
+    EXPECT_EQ(*(at + 1), "Camera Position");
+    EXPECT_EQ(*(at + 2), "Video Size");
+    EXPECT_EQ(*(at + 3), "Game Call");
+    for (const char* text : {" Send To ", " Send Mode ", "Work Hour", "Set Clock Y:", "Replay Times"})
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), text), 1) << text;
+}
+
+// ---- opening ------------------------------------------------------------------------------------
+
+TEST_F(Hx720uTest, OpeningWithoutAnyFileLeavesEverythingBlankAndStagesTheTool) {
+    open();
+    EXPECT_TRUE(host.boxes.empty());
+    for (int id : {h::kLanguage, h::kPhotoSize, h::kVideoLength, h::kSmsControl, h::kGameCall, h::kGameCallHour,
+                   h::kWorkHour, ids::kYear, ids::kDay})
+        EXPECT_EQ(d->sel(id), -1) << id;
+    for (int id : {h::kSendToPhoneMms, h::kSendToEmailGprs, h::kSendToCall, ids::kSendManual})
+        EXPECT_EQ(d->check(id), 0);
+    EXPECT_EQ(d->text(h::kAudioField), "Choose audio file!");
+    EXPECT_TRUE(fs::is_directory(pc.pc / "QVT_TEMP"));
+    EXPECT_EQ(d->selText(h::kPathList), cardFile().string());
+    EXPECT_EQ(d->saveFlow().CardFilePath(), cardFile().string());
+    EXPECT_EQ(d->count(h::kCountryList), 26);
+}
+
+// ---- Default ------------------------------------------------------------------------------------
+
+TEST_F(Hx720uTest, DefaultSetsItsOwnDefaultsAndFillsTheGameCallTimes) {
+    open();
+    click(h::kDefault);
+    EXPECT_TRUE(host.boxes.empty());
+    const std::pair<int, const char*> expected[] = {
+        {h::kLanguage, "English"},   {h::kCameraMode, "Photo"},    {h::kPhotoSize, "5 M"},
+        {h::kPhotoBurst, "1 Photo"}, {h::kVideoLength, "10  Sec"}, {h::kTimeLapse, "OFF"},
+        {h::kPirTrigger, "Normal"},  {h::kPirInterval, "5  Sec"},  {h::kVideoSize, "1280*720"},
+        {h::kGameCall, "OFF"},       {h::kCameraPosition, "OFF"},  {h::kSmsControl, "ON"},
+        {h::kReplayTimes, "OFF"},    {h::kGameCallHour, "0"},      {h::kGameCallMinute, "0"},
+        {h::kWorkHour, "OFF"},       {ids::kYear, "2024"},         {ids::kDay, "17"},
+        {ids::kSecond, "30"}};
+    for (const auto& [id, text] : expected) EXPECT_EQ(d->selText(id), text) << id;
+    EXPECT_EQ(d->check(ids::kSendManual), 1);
+    EXPECT_EQ(d->check(h::kSendToPhoneMms), 1);
+    EXPECT_FALSE(d->visible(ids::kMaxNumber));
+    for (int id : {h::kGameCallHour, h::kGameCallMinute, h::kReplayTimes, h::kChooseAudio, h::kAudioField,
+                   h::kStartHour, h::kStopMinute})
+        EXPECT_FALSE(d->enabled(id)) << id;
+    EXPECT_EQ(d->sel(h::kStartHour), -1);
+    EXPECT_EQ(d->rememberedTimeLapse(), 0);
+    EXPECT_EQ(d->rememberedPirTrigger(), 1);
+}
+
+TEST_F(Hx720uTest, DefaultKeepsChosenGameCallTimesAndReplayTimes) {
+    open();
+    choose(h::kGameCall, 1);
+    choose(h::kGameCallHour, 5);
+    choose(h::kReplayTimes, 3);
+    click(h::kDefault);
+    EXPECT_EQ(d->sel(h::kGameCall), 0);
+    EXPECT_EQ(d->sel(h::kGameCallHour), 5);
+    EXPECT_EQ(d->sel(h::kReplayTimes), 3);
+    EXPECT_FALSE(d->enabled(h::kGameCallHour));
+}
+
+// ---- rules --------------------------------------------------------------------------------------
+
+TEST_F(Hx720uTest, SendToRadiosStayExclusiveAndAreStoredAsZeroToTwo) {
+    open();
+    click(h::kSendToPhoneMms);
+    click(h::kSendToCall);
+    EXPECT_EQ(d->check(h::kSendToPhoneMms), 0);
+    EXPECT_EQ(d->check(h::kSendToEmailGprs), 0);
+    EXPECT_EQ(d->check(h::kSendToCall), 1);
+    ASSERT_TRUE(d->ReadWriteHX720U(2, 1));
+    EXPECT_EQ(settings::ProfileFile::fromBytes(test::readFile(cardFile())).get("Camera Setting", "Send To"), "2");
+    click(h::kSendToEmailGprs);
+    EXPECT_EQ(d->check(h::kSendToCall), 0);
+    ASSERT_TRUE(d->ReadWriteHX720U(2, 1));
+    EXPECT_EQ(settings::ProfileFile::fromBytes(test::readFile(cardFile())).get("Camera Setting", "Send To"), "1");
+}
+
+TEST_F(Hx720uTest, PirTriggerAndTimeLapseNeverBothOff) {
+    open();
+    click(h::kDefault);  // Time Lapse "OFF", PIR Trigger "Normal" remembered
+    choose(h::kPirTrigger, 3);
+    EXPECT_EQ(d->selText(h::kPirTrigger), "Normal");
+    choose(h::kTimeLapse, 2);
+    choose(h::kPirTrigger, 3);
+    choose(h::kTimeLapse, 0);
+    EXPECT_EQ(d->selText(h::kTimeLapse), "10 Min");
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].text, "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !");
+    EXPECT_EQ(host.boxes[1].text, "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !");
+    EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
+}
+
+TEST_F(Hx720uTest, SwitchesEnableTheirControls) {
+    open();
+    choose(h::kGameCall, 1);
+    EXPECT_EQ(d->selText(h::kGameCallMinute), "0");
+    EXPECT_EQ(d->selText(h::kReplayTimes), "OFF");
+    EXPECT_TRUE(d->enabled(h::kChooseAudio));
+    choose(h::kWorkHour, 1);
+    EXPECT_EQ(d->selText(h::kStopHour), "00");
+    choose(h::kWorkHour, 0);
+    EXPECT_FALSE(d->enabled(h::kStopHour));
+    EXPECT_EQ(d->selText(h::kStopHour), "00");
+    click(ids::kSendDaily);
+    EXPECT_TRUE(d->visible(ids::kReportHour));
+    EXPECT_FALSE(d->visible(ids::kMaxNumber));
+    d->setText(ids::kReportHour, "123");
+    EXPECT_EQ(d->text(ids::kReportHour), "23");
+    EXPECT_EQ(host.texts(), std::vector<std::string>{"Arrange :0~23 Hour!"});
+}
+
+TEST_F(Hx720uTest, UnknownWayAndTypeAreRefusedInItsOwnWords) {
+    open();
+    choose(h::kLanguage, 3);
+    EXPECT_EQ(d->TransferComboValue(h::kLanguage, "", 0, 0), 3);
+    EXPECT_EQ(d->TransferComboValue(h::kLanguage, "5", 0, 1), 0);
+    EXPECT_EQ(d->sel(h::kLanguage), 5);
+    EXPECT_EQ(d->TransferComboValue(h::kLanguage, "1", 0, 2), -1);
+    EXPECT_EQ(d->sel(h::kLanguage), 5);
+    EXPECT_FALSE(d->ReadWriteHX720U(0, 1));
+    d->saveFlow().Manage_SaveDir(2);
+    ASSERT_EQ(host.boxes.size(), 3u);
+    EXPECT_EQ(host.boxes[0].text, "Error:Invalid paramaters!");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+    EXPECT_EQ(host.boxes[1].text, "Invalid call for ReadWriteHX720U()!");
+    EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[2].text, "Invalid call for Manage_SaveDir() !");
+    EXPECT_EQ(host.boxes[2].caption, "QVT_Tips");
+    EXPECT_FALSE(fs::exists(cardFile()));
+}
+
+// ---- Save and Exit ------------------------------------------------------------------------------
+
+TEST_F(Hx720uTest, SaveAsksInItsOwnWordsAndReportsTheCardFile) {
+    open();
+    host.answers = {ui::Answer::Cancel};
+    click(1);
+    EXPECT_FALSE(fs::exists(cardFile()));
+    click(1);
+    ASSERT_EQ(host.boxes.size(), 3u);
+    EXPECT_EQ(host.boxes[0].text, "Confirm Save All The Data ?");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Question);
+    EXPECT_EQ(host.boxes[2].text, "Ok , All data has been saved in : \" " + cardFile().string() + " \" !");
+    EXPECT_TRUE(fs::exists(cardFile()));
+    EXPECT_TRUE(fs::exists(pc.pc / "LumbrakonBackup" / "HX720U.TXT"));
+    EXPECT_FALSE(d->ended());
+}
+
+TEST_F(Hx720uTest, SaveWithTheCardGoneNamesTheVolumeWithItsOwnCaption) {
+    open();
+    fs::remove_all(pc.card);
+    click(1);
+    ASSERT_FALSE(host.boxes.empty());
+    const std::string root = (pc.card / "").string();
+    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + root + "\",Please check connection and Try again !");
+    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
+    EXPECT_FALSE(fs::exists(cardFile()));
+}
+
+TEST_F(Hx720uTest, SaveWithGameCallOnAndNoAudioFileWritesOnlyTheSettings) {
+    open();
+    click(h::kDefault);
+    choose(h::kGameCall, 1);
+    click(1);
+    ASSERT_EQ(host.boxes.size(), 2u);  // confirmation and report, nothing about the sound
+    EXPECT_FALSE(fs::exists(pc.card / "DCIM"));
+}
+
+TEST_F(Hx720uTest, AFailedConversionIsReportedAfterTheSave) {
+    pc.context.ffmpeg = (pc.dir / "no-such-tool").string();
+    const fs::path sound = pc.dir / "call.mp3";
+    test::writeFile(sound, "not really audio");
+    open();
+    click(h::kDefault);
+    choose(h::kGameCall, 1);
+    host.chosen = sound.string();
+    click(h::kChooseAudio);
+    EXPECT_EQ(d->text(h::kAudioField), sound.string());
+    click(1);
+    ASSERT_GE(host.boxes.size(), 3u);
+    EXPECT_EQ(host.boxes.back().text, "Failed to transform audio file!");
+    EXPECT_EQ(host.boxes.back().caption, "QVT Tips");
+    EXPECT_EQ(host.boxes.back().icon, Icon::Warning);
+    EXPECT_TRUE(fs::exists(cardFile())) << "the settings are saved all the same";
+}
+
+TEST_F(Hx720uTest, ExitLeavesTheToolFolderAlone) {
+    open();
+    const fs::path leftOver = pc.pc / "QVT_TEMP" / "ffmpeg.exe";
+    test::writeFile(leftOver, "tool");
+    click(2);
+    EXPECT_TRUE(d->ended());
+    EXPECT_EQ(d->result(), ui::Result::Cancel);
+    EXPECT_TRUE(fs::exists(leftOver));
+    EXPECT_FALSE(fs::exists(cardFile()));
+}
+
+}  // namespace
+}  // namespace qvt::dialogs

@@ -1,0 +1,359 @@
+// The four-model dialog: its template, the per-model set-up, "Default(&D)", its rule variants and
+// the save flow's wording.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "app/Catalogue.h"
+#include "dialogs/DialogTestHost.h"
+#include "dialogs/S1Dialog.h"
+#include "dialogs/SettingsDialogFactory.h"
+
+namespace qvt::dialogs {
+namespace {
+
+using ui::Event;
+using ui::Icon;
+namespace fs = std::filesystem;
+
+constexpr const char* kCodes[4] = {"PN250R", "HX330", "PN450RT", "HX460T"};
+
+class S1Test : public testing::Test {
+protected:
+    S1Dialog& open(const std::string& code) {
+        pc.context.CurrentModelCode = code;
+        d = std::make_unique<S1Dialog>(host, pc.context);
+        d->init();
+        return *d;
+    }
+    void choose(int id, int pos) {
+        d->select(id, pos);
+        d->notify(id, Event::SelChange);
+    }
+    void click(int id) { d->notify(id, Event::Clicked); }
+    fs::path cardFile(const std::string& code) const { return pc.card / "GSM" / (code + ".TXT"); }
+
+    test::TestPc pc;
+    test::RecordingHost host;
+    std::unique_ptr<S1Dialog> d;
+};
+
+// ---- template -----------------------------------------------------------------------------------
+
+TEST(S1TemplateTest, OptionListsKeepTheirBlanks) {
+    const ui::DialogTemplate t = S1Dialog::Template();
+    EXPECT_EQ(t.resourceId, 141);
+    EXPECT_EQ(t.title, "QVT CONFIG : For PN250R-8MHD / HX330 / PN450RT-8MHD /  HX460T");
+    auto items = [&](int id) { return t.find(id)->items; };
+    const auto video = items(s1::kVideoLength);
+    ASSERT_EQ(video.size(), 56u);
+    EXPECT_EQ(video[0], " 5 Sec");
+    EXPECT_EQ(video[4], " 9 Sec");
+    EXPECT_EQ(video[5], "10 Sec");
+    EXPECT_EQ(video[55], "60 Sec");
+    const auto pir = items(s1::kPirInterval);
+    ASSERT_EQ(pir.size(), 28u);
+    EXPECT_EQ(pir[0], " 0 Sec");
+    EXPECT_EQ(pir[1], " 5 Sec");
+    EXPECT_EQ(pir[2], "10 Sec");
+    EXPECT_EQ(pir[12], " 1 Min");
+    EXPECT_EQ(pir[16], " 5 Min");
+    EXPECT_EQ(pir[17], "10 Min");
+    EXPECT_EQ(pir[27], "60 Min");
+    const auto lapse = items(s1::kTimeLapse);
+    ASSERT_EQ(lapse.size(), 20u);
+    EXPECT_EQ(lapse[1], "5  Min");
+    EXPECT_EQ(lapse[12], "1  Hour");
+    EXPECT_EQ(items(s1::kLanguage), (std::vector<std::string>{"English", "Suomi", "Deutsch", "Svenskt"}));
+    EXPECT_EQ(items(s1::kPhotoSize), (std::vector<std::string>{"5M", "8M"}));
+    EXPECT_EQ(items(s1::kPirTrigger), (std::vector<std::string>{"Low", "Normal", "High", "OFF"}));
+    EXPECT_EQ(items(ids::kMonth).front(), "01");
+    EXPECT_EQ(items(ids::kHour).front(), "00");
+    EXPECT_EQ(items(ids::kSecond).back(), "59");
+    EXPECT_EQ(items(s1::kStopMinute)[5], "05");
+    EXPECT_EQ(items(ids::kMaxNumber)[100], "Unlimited");
+    EXPECT_EQ(t.find(s1::kCheckParams)->text, "Check WAP / Internet Paramaters(&L)");
+    EXPECT_EQ(t.find(s1::kDefault)->text, "Default(&D)");
+    EXPECT_EQ(t.find(ids::kPirTrigger), nullptr) << "PIR Trigger is 1169 here";
+    EXPECT_EQ(t.find(1083), nullptr) << "no \"Call\" button";
+}
+
+TEST(S1TemplateTest, LayoutPlacesEveryControlOnce) {
+    const ui::DialogTemplate t = S1Dialog::Template();
+    std::multiset<int> placed;
+    std::set<std::string> texts;
+    std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
+        if (n.kind == ui::LayoutNode::Kind::Control) placed.insert(n.id);
+        if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.insert(n.text);
+        for (const auto& child : n.children) walk(child);
+    };
+    walk(t.layout);
+    for (const auto& c : t.controls) EXPECT_EQ(placed.count(c.id), 1u) << c.id;
+    EXPECT_EQ(placed.size(), t.controls.size());
+    for (const char* text : {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ",
+                             " Send Mode ", " Send To ", " Customer Information Setting ", "Work Hour", "Start Time",
+                             "Stop Time", "Set Clock Y:", "Select Country", "Select Operator",
+                             "Attention Please ,The Data Above Will Be Saved In The Following  File: "})
+        EXPECT_EQ(texts.count(text), 1u) << text;
+}
+
+// ---- the four models ----------------------------------------------------------------------------
+
+TEST_F(S1Test, EachModelGetsItsTitleFilesAndDisabledControls) {
+    const char* titles[4] = {"QVT CONFIG : For PN250R-8MHD", "QVT CONFIG : For HX330", "QVT CONFIG : For PN450RT-8MHD",
+                             "QVT CONFIG : For HX460T-8MHD"};
+    const std::set<int> disabled[4] = {{1180, 1181}, {1114, 1176, 1180, 1181}, {}, {}};
+    for (int v = 0; v < 4; ++v) {
+        open(kCodes[v]);
+        EXPECT_EQ(d->variant(), v);
+        EXPECT_EQ(d->title(), titles[v]);
+        EXPECT_EQ(d->saveFlow().CardFilePath(), cardFile(kCodes[v]).string());
+        EXPECT_EQ(d->saveFlow().BackupFilePath(), pc.pc / "LumbrakonBackup" / (std::string(kCodes[v]) + ".TXT"));
+        for (int id : {1114, 1176, 1180, 1181, 1067, 1169, 1183})
+            EXPECT_EQ(d->enabled(id), disabled[v].count(id) == 0) << kCodes[v] << " " << id;
+        EXPECT_EQ(d->IsS1ControlUsed(1114), v != s1::kHx330);
+        EXPECT_EQ(d->IsS1ControlUsed(1180), v >= s1::kPn450rt);
+        EXPECT_TRUE(d->IsS1ControlUsed(1067));
+    }
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(S1Test, AnotherModelCodeEndsTheDialogWithoutTouchingTheCard) {
+    open("HX710T");
+    EXPECT_TRUE(d->ended());
+    EXPECT_EQ(d->result(), ui::Result::Ok);
+    EXPECT_EQ(d->variant(), 0);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Error: This procuct is not exist !");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+    EXPECT_FALSE(fs::exists(pc.card / "GSM"));
+
+    // The code changes under a running dialog: the other per-model operations refuse it too.
+    open("HX330");
+    host.boxes.clear();
+    pc.context.CurrentModelCode = "hx330";
+    EXPECT_FALSE(d->IsS1ControlUsed(1067));
+    d->Manage_S1_AllMod(3);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].text, "This product is not exist !");
+    EXPECT_EQ(host.boxes[1].text, "This product is not exist !");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Error);
+}
+
+TEST_F(S1Test, OpeningWithoutAnyFileLeavesEverythingBlank) {
+    open("PN450RT");
+    EXPECT_TRUE(host.boxes.empty());
+    for (int id : {1067, 1068, 1069, 1070, 1081, 1073, 1071, 1169, 1114, 1180, 1183, 1074, 1075, 1076, 1173})
+        EXPECT_EQ(d->sel(id), -1) << id;
+    for (int id : {1057, 1056, 1055, 1058, 1062, 1063, 1064}) EXPECT_EQ(d->check(id), 0) << id;
+    EXPECT_EQ(d->count(s1::kCountryList), 26);
+    EXPECT_EQ(d->itemText(s1::kCountryList, 25), "Others");
+    EXPECT_EQ(d->selText(s1::kPathList), cardFile("PN450RT").string());
+}
+
+// ---- Default ------------------------------------------------------------------------------------
+
+TEST_F(S1Test, DefaultSetsTheModelsDefaultsAndThePcClock) {
+    for (int v = 0; v < 4; ++v) {
+        open(kCodes[v]);
+        click(s1::kDefault);
+        EXPECT_TRUE(host.boxes.empty());
+        const std::pair<int, const char*> expected[] = {
+            {1067, "Photo"},  {1068, "8M"},  {1069, "1 Photo"}, {1070, "10 Sec"}, {1081, "English"}, {1073, " 5 Sec"},
+            {1169, "Normal"}, {1071, "OFF"}, {1173, "10"},      {1183, "OFF"},    {1074, "2024"},    {1075, "05"},
+            {1076, "17"},     {1077, "10"},  {1078, "20"},      {1079, "30"}};
+        for (const auto& [id, text] : expected) EXPECT_EQ(d->selText(id), text) << id;
+        EXPECT_EQ(d->selText(1114), v == s1::kHx330 ? "" : "1280*720");
+        EXPECT_EQ(d->selText(1180), v >= s1::kPn450rt ? "OFF" : "");
+        EXPECT_EQ(d->text(ids::kReportHour), "0");
+        EXPECT_EQ(d->text(ids::kReportMinute), "0");
+        EXPECT_EQ(d->check(ids::kSendManual), 1);
+        EXPECT_EQ(d->check(s1::kSendToPhoneMms), 1);
+        for (int id : {ids::kMaxNumber, ids::kReportHour, ids::kReportMinute}) EXPECT_FALSE(d->visible(id));
+        EXPECT_EQ(d->rememberedTimeLapse(), 0);
+        EXPECT_EQ(d->rememberedPirTrigger(), 1);
+    }
+    EXPECT_FALSE(fs::exists(cardFile("HX460T")));  // Default never writes
+}
+
+TEST_F(S1Test, DefaultTurnsWorkHourOffAndKeepsItsTimes) {
+    open("HX460T");
+    choose(s1::kWorkHour, 1);  // blank times get "00"
+    EXPECT_EQ(d->selText(s1::kStopMinute), "00");
+    choose(s1::kStartHour, 8);
+    choose(s1::kStartMinute, 30);
+    choose(s1::kStopHour, 17);
+    d->setText(1134, "+49 171");
+    click(s1::kDefault);
+    EXPECT_EQ(d->selText(s1::kWorkHour), "OFF");
+    const std::pair<int, const char*> kept[] = {{1184, "08"}, {1185, "30"}, {1186, "17"}, {1187, "00"}};
+    for (const auto& [id, text] : kept) {
+        EXPECT_FALSE(d->enabled(id)) << id;
+        EXPECT_EQ(d->selText(id), text) << id;
+    }
+    EXPECT_EQ(d->text(1134), "+49 171");
+}
+
+TEST_F(S1Test, DefaultOnAWrongPcClockLeavesTheClockAtItsStart) {
+    pc.context.clock = platform::Clock({2012, 12, 31, 23, 59, 59});
+    open("PN250R");
+    click(s1::kDefault);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Attention: Current system time is wrong !");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    for (const auto& [id, text] : std::vector<std::pair<int, const char*>>{
+             {1074, "2013"}, {1075, "01"}, {1076, "01"}, {1077, "00"}, {1078, "00"}, {1079, "00"}})
+        EXPECT_EQ(d->selText(id), text) << id;
+}
+
+// ---- rules in this dialog's form ----------------------------------------------------------------
+
+TEST_F(S1Test, TimeLapseAndPirTriggerUseList1169) {
+    test::writeFile(cardFile("HX330"),
+                    "[QVTFileMark]\r\nModel=HX330\r\n[Camera Setting]\r\nTime Lapse=1\r\n"
+                    "PIR Trigger=3\r\n");
+    open("HX330");
+    EXPECT_EQ(d->selText(s1::kPirTrigger), "OFF");
+    choose(s1::kTimeLapse, 0);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text,
+              "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !");
+    EXPECT_EQ(d->selText(s1::kTimeLapse), "5  Min");
+
+    fs::remove(cardFile("HX330"));
+    host.boxes.clear();
+    open("HX330");  // nothing loaded: nothing to return to
+    choose(s1::kPirTrigger, 3);
+    choose(s1::kTimeLapse, 0);
+    EXPECT_EQ(d->sel(s1::kTimeLapse), -1);
+    d->Manage_PIRTrigger_TimeLapse(5);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].text, "Invalid call for Manage_PIRTrig_TimeLapse() !");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
+}
+
+TEST_F(S1Test, ClockListsHaveTwoDigitDays) {
+    open("PN450RT");
+    choose(ids::kYear, 3);  // 2016
+    choose(ids::kMonth, 1);
+    ASSERT_EQ(d->count(ids::kDay), 29);
+    EXPECT_EQ(d->itemText(ids::kDay, 0), "01");
+    EXPECT_EQ(d->itemText(ids::kDay, 28), "29");
+    EXPECT_EQ(d->selText(ids::kDay), "01");
+
+    open("PN450RT");
+    d->notify(ids::kYear, Event::Focus);  // the year list's focus does nothing here
+    EXPECT_EQ(d->count(ids::kDay), 0);
+    d->notify(ids::kDay, Event::Focus);
+    EXPECT_EQ(d->selText(ids::kYear), "2013");
+    EXPECT_EQ(d->count(ids::kDay), 31);
+    d->Manage_SetClock(3);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_SetClock() !");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+}
+
+TEST_F(S1Test, SendModeShowsItsControlsAndSendToStaysExclusive) {
+    open("HX460T");
+    click(ids::kSendDaily);
+    EXPECT_TRUE(d->visible(ids::kReportHour));
+    EXPECT_TRUE(d->visible(ids::kReportMinute));
+    EXPECT_FALSE(d->visible(ids::kMaxNumber));
+    click(ids::kSendInstant);
+    EXPECT_FALSE(d->visible(ids::kReportHour));
+    EXPECT_TRUE(d->visible(ids::kMaxNumber));
+    EXPECT_EQ(d->check(ids::kSendDaily), 0);
+    click(ids::kSendOff);
+    EXPECT_FALSE(d->visible(ids::kMaxNumber));
+
+    click(s1::kSendToEmailGprs);
+    click(s1::kSendToEmailMms);
+    EXPECT_EQ(d->check(s1::kSendToEmailMms), 1);
+    EXPECT_EQ(d->check(s1::kSendToEmailGprs), 0);
+    EXPECT_EQ(d->check(s1::kSendToPhoneMms), 0);
+
+    d->setText(ids::kReportHour, "12");
+    d->setText(ids::kReportHour, "123");
+    EXPECT_EQ(d->text(ids::kReportHour), "23");
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Arrange :0~23 Hour!");
+}
+
+TEST_F(S1Test, InvalidCallsOfItsOwnOperations) {
+    open("PN250R");
+    d->Manage_SortRadio_Edit(1, 2, 3);  // none of them 0 or 5: refused
+    EXPECT_TRUE(d->visible(ids::kMaxNumber));
+    d->Manage_SortRadio_Edit(0, 0, 5);
+    EXPECT_FALSE(d->visible(ids::kReportHour));
+    EXPECT_TRUE(d->visible(ids::kMaxNumber));
+    d->Manage_SortRadio_ShowCtrl(2);
+    EXPECT_TRUE(d->visible(ids::kReportMinute));
+    EXPECT_FALSE(d->visible(ids::kMaxNumber));
+    d->Manage_SortRadio_ShowCtrl(3);
+    d->Manage_S1_AllMod(4);
+    EXPECT_EQ(d->Manage_SortRadio(2, 1062, 1063, 1064, 1064, 1), -1);
+    EXPECT_FALSE(d->ReadWriteS1(0, 1));
+    EXPECT_EQ(host.texts(),
+              (std::vector<std::string>{"Invalid call for Manage_SortRadio_Edit()!",
+                                        "Error: Invaid call for Manage_SortRadio_ShowCtrl() !",
+                                        "Invalid call for Manage_S1_AllMod()", "Invalid call of Manage_SortRadio()!",
+                                        "Invalid Call Of ReadWriteS1()!"}));
+    for (const test::Box& box : host.boxes) {
+        EXPECT_EQ(box.icon, Icon::Error) << box.text;
+        EXPECT_EQ(box.caption, "QVT Tips") << box.text;
+    }
+    EXPECT_FALSE(fs::exists(cardFile("PN250R")));
+}
+
+// ---- Save, Exit, the banner ---------------------------------------------------------------------
+
+TEST_F(S1Test, SaveUsesTheFourModelWording) {
+    open("PN450RT");
+    click(s1::kDefault);
+    d->pressKey(ui::Key::Enter);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].text, "Confirm save all the data ?");
+    EXPECT_EQ(host.boxes[1].text, "Ok , All Data Has Been Saved In : \" " + cardFile("PN450RT").string() + " \" !");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Information);
+    EXPECT_TRUE(fs::exists(pc.pc / "LumbrakonBackup" / "PN450RT.TXT"));
+    EXPECT_FALSE(d->ended());
+
+    fs::remove_all(pc.card);  // the card is pulled out
+    host.boxes.clear();
+    click(1);
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + platform::Volumes::RootText(pc.card) +
+                                      "\",Please check connection of your device and try again !");
+    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
+}
+
+TEST_F(S1Test, ExitSavesNothingAndTheBannerOpensTheAboutBox) {
+    open("HX330");
+    click(s1::kDefault);
+    click(s1::kBanner);
+    EXPECT_EQ(host.modalTitles, std::vector<std::string>{"About QVT CONFIG"});
+    EXPECT_EQ(d->selText(s1::kLanguage), "English");
+    d->pressKey(ui::Key::F1);
+    EXPECT_FALSE(d->ended());
+    click(2);
+    EXPECT_TRUE(d->ended());
+    EXPECT_EQ(d->result(), ui::Result::Cancel);
+    EXPECT_FALSE(fs::exists(cardFile("HX330")));
+}
+
+TEST_F(S1Test, TheFactoryOpensThisDialogForTheFourModels) {
+    for (const app::Product& product : app::Catalogue()) {
+        if (product.dialog != app::SettingsDialogKind::S1) continue;
+        pc.context.CurrentModelCode = std::string(product.modelCode);
+        const auto dialog = CreateSettingsDialog(product, host, pc.context);
+        auto* s1Dialog = dynamic_cast<S1Dialog*>(dialog.get());
+        ASSERT_NE(s1Dialog, nullptr) << product.displayName;
+        EXPECT_EQ(s1Dialog->variant(), product.s1Variant);
+    }
+}
+
+}  // namespace
+}  // namespace qvt::dialogs

@@ -1,0 +1,400 @@
+// The VEX 2.0 dialog: its template, opening, "Default(&D)", the radio groups, its forms of the
+// shared rules and its messages.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "app/Catalogue.h"
+#include "dialogs/DialogTestHost.h"
+#include "dialogs/SettingsDialogFactory.h"
+#include "dialogs/Vex2Dialog.h"
+
+namespace qvt::dialogs {
+namespace {
+
+using ui::Event;
+using ui::Icon;
+namespace v = vex2;
+
+// Customer-information edits.
+constexpr int kAdminNumber = 1134;
+
+class Vex2Test : public testing::Test {
+protected:
+    Vex2Dialog& open() {
+        d = std::make_unique<Vex2Dialog>(host, pc.context);
+        d->init();
+        return *d;
+    }
+    void choose(int id, int pos) {
+        d->select(id, pos);
+        d->notify(id, Event::SelChange);
+    }
+    void click(int id) { d->notify(id, Event::Clicked); }
+    // Check states of a group, in the order given.
+    std::vector<int> checks(std::initializer_list<int> ids) const {
+        std::vector<int> out;
+        for (int id : ids) out.push_back(d->check(id));
+        return out;
+    }
+    std::vector<int> temperature() const { return checks({v::kFahrenheit, v::kCelsius}); }
+    std::vector<int> sendTo() const { return checks({v::kSendToPhone, v::kSendToEmail, v::kSendToNone}); }
+
+    test::TestPc pc;
+    test::RecordingHost host;
+    std::unique_ptr<Vex2Dialog> d;
+};
+
+// ---- template -----------------------------------------------------------------------------------
+
+TEST(Vex2TemplateTest, ControlsAndTexts) {
+    const ui::DialogTemplate t = Vex2Dialog::Template();
+    EXPECT_EQ(t.resourceId, 161);
+    EXPECT_EQ(t.title, "QVT CONFIG : For VEX 2.0");
+    EXPECT_EQ(t.find(v::kTimeFormat)->items, (std::vector<std::string>{"12H", "24H"}));
+    EXPECT_EQ(t.find(v::kPirInterval)->items.size(), 28u);
+    EXPECT_EQ(t.find(v::kTimeLapse)->items.size(), 20u);
+    EXPECT_EQ(t.find(v::kPirTrigger)->items[3], "OFF");
+    EXPECT_EQ(t.find(v::kFahrenheit)->text, "Fahrenheit [\u2109]");
+    EXPECT_EQ(t.find(v::kCelsius)->text, "Celsius [\u2103]");
+    EXPECT_EQ(t.find(v::kSendToPhone)->text, "Phone");
+    EXPECT_EQ(t.find(v::kSendToEmail)->text, "Email");
+    EXPECT_EQ(t.find(v::kSendToNone)->text, "None");
+    EXPECT_EQ(t.find(2)->text, "Cancel(&N)");
+    EXPECT_TRUE(t.find(1)->style.defaultButton);
+    EXPECT_TRUE(t.find(v::kPathList)->style.sorted);
+    EXPECT_TRUE(t.find(v::kBanner)->style.notify);
+    EXPECT_EQ(t.find(v::kCheckParams)->text, "Check WAP / Internet Paramaters(&L)");
+    // The VEX 2.0 has none of the other dialogs' camera options, send mode or game call.
+    for (int absent : {1081, 1067, 1057, 1062, 1064, 1118, 1121, 1173, 1030, 1082, 1066})
+        EXPECT_EQ(t.find(absent), nullptr) << absent;
+}
+
+TEST(Vex2TemplateTest, LayoutPlacesEveryControlOnce) {
+    const ui::DialogTemplate t = Vex2Dialog::Template();
+    std::multiset<int> placed;
+    std::set<std::string> texts;
+    std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
+        if (n.kind == ui::LayoutNode::Kind::Control) placed.insert(n.id);
+        if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.insert(n.text);
+        for (const auto& child : n.children) walk(child);
+    };
+    walk(t.layout);
+    for (const auto& c : t.controls) EXPECT_EQ(placed.count(c.id), 1u) << c.id;
+    EXPECT_EQ(placed.size(), t.controls.size());
+    for (const char* text :
+         {" Camera Setting ", " Temperature Format ", " Send To ", " Customer Information Setting ", "Time Format",
+          "PIR Interval", "Time Lapse", "PIR Trigger", "Set Clock Y:", "Select Country", "Select Operator",
+          "Attention Please ,The Data Above Will Be Saved In The Following  File: "})
+        EXPECT_EQ(texts.count(text), 1u) << text;
+}
+
+TEST(Vex2FactoryTest, TheVexProductGetsThisDialog) {
+    test::TestPc pc;
+    test::RecordingHost host;
+    const app::Product* product = app::FindProductByModelCode("VEX 2.0");
+    ASSERT_NE(product, nullptr);
+    std::unique_ptr<ui::Dialog> dialog = CreateSettingsDialog(*product, host, pc.context);
+    EXPECT_NE(dynamic_cast<Vex2Dialog*>(dialog.get()), nullptr);
+}
+
+// ---- opening ------------------------------------------------------------------------------------
+
+TEST_F(Vex2Test, OpensBlankWithoutAFile) {
+    open();
+    EXPECT_TRUE(host.boxes.empty());
+    for (int id : {v::kTimeFormat, v::kPirInterval, v::kTimeLapse, v::kPirTrigger, ids::kYear, ids::kMonth, ids::kDay,
+                   ids::kHour, ids::kMinute, ids::kSecond, v::kCountryList, v::kOperatorList})
+        EXPECT_EQ(d->sel(id), -1) << id;
+    EXPECT_EQ(temperature(), (std::vector<int>{0, 0}));
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 0}));
+    EXPECT_GT(d->count(v::kCountryList), 1);
+    EXPECT_EQ(d->itemText(v::kCountryList, d->count(v::kCountryList) - 1), "Others");
+    EXPECT_EQ(d->count(ids::kDay), 0);
+    EXPECT_EQ(d->rememberedTimeLapse(), -1);
+    EXPECT_EQ(d->rememberedPirTrigger(), -1);
+    EXPECT_EQ(d->selText(v::kPathList), d->saveFlow().CardFilePath());
+    EXPECT_EQ(d->saveFlow().CardFilePath(), (pc.card / "GSM" / "VEX2.TXT").string());
+}
+
+// ---- "Default(&D)" ---------------------------------------------------------------------------------
+
+TEST_F(Vex2Test, DefaultSetsItsValuesAndThePcClockAndKeepsTheRest) {
+    open();
+    d->setText(kAdminNumber, "0171");
+    d->select(v::kCountryList, 0);
+    click(v::kCelsius);
+    click(v::kSendToNone);
+    click(v::kDefault);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(d->selText(v::kTimeFormat), "12H");
+    EXPECT_EQ(d->selText(v::kPirInterval), "5  Sec");
+    EXPECT_EQ(d->selText(v::kTimeLapse), "OFF");
+    EXPECT_EQ(d->selText(v::kPirTrigger), "Normal");
+    EXPECT_EQ(temperature(), (std::vector<int>{1, 0}));
+    EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0}));
+    EXPECT_EQ(d->selText(ids::kYear), "2024");
+    EXPECT_EQ(d->selText(ids::kMonth), "5");
+    EXPECT_EQ(d->count(ids::kDay), 31);
+    EXPECT_EQ(d->selText(ids::kDay), "17");
+    EXPECT_EQ(d->selText(ids::kHour), "10");
+    EXPECT_EQ(d->selText(ids::kMinute), "20");
+    EXPECT_EQ(d->selText(ids::kSecond), "30");
+    EXPECT_EQ(d->rememberedTimeLapse(), 0);
+    EXPECT_EQ(d->rememberedPirTrigger(), 1);
+    EXPECT_EQ(d->text(kAdminNumber), "0171");
+    EXPECT_EQ(d->sel(v::kCountryList), 0);
+    EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT")) << "Default never writes";
+}
+
+TEST(Vex2ClockTest, DefaultOnAPcClockOutsideTheYearsWarnsAndResetsTheClock) {
+    test::TestPc pc({2012, 12, 31, 23, 59, 59});
+    test::RecordingHost host;
+    Vex2Dialog d(host, pc.context);
+    d.init();
+    d.notify(v::kDefault, Event::Clicked);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Attention: Current system time is wrong !");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    for (int id : {ids::kYear, ids::kMonth, ids::kDay, ids::kHour, ids::kMinute, ids::kSecond})
+        EXPECT_EQ(d.sel(id), 0) << id;
+    EXPECT_EQ(d.selText(ids::kYear), "2013");
+    EXPECT_EQ(d.selText(v::kPirTrigger), "Normal");
+    EXPECT_EQ(d.check(v::kSendToPhone), 1);
+}
+
+// ---- radio groups ---------------------------------------------------------------------------------
+
+TEST_F(Vex2Test, ClickingARadioClearsTheOthersOfItsGroupOnly) {
+    open();
+    click(v::kCelsius);
+    click(v::kSendToEmail);
+    EXPECT_EQ(temperature(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 1, 0}));
+    click(v::kSendToNone);
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 1}));
+    click(v::kFahrenheit);
+    EXPECT_EQ(temperature(), (std::vector<int>{1, 0}));
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 1}));
+    click(v::kSendToPhone);
+    EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0}));
+}
+
+TEST_F(Vex2Test, RadioGroupSetAndGet) {
+    open();
+    const int p = v::kSendToPhone, e = v::kSendToEmail, n = v::kSendToNone;
+    // Set with flag 0: the first stays as it is, the others are cleared.
+    d->setCheck(p, 0);
+    d->setCheck(e, 1);
+    d->setCheck(n, 1);
+    EXPECT_EQ(d->Manage_RadioGroup(0, 0, "", p, e, n), 0);
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 0}));
+    d->setCheck(p, 1);
+    d->Manage_RadioGroup(0, 0, "", p, e, n);
+    EXPECT_EQ(d->check(p), 1);
+
+    // Get: the first checked counts; the third only in a group of three.
+    EXPECT_EQ(d->Manage_RadioGroup(1, 0, "", p, e, n), 0);
+    d->setCheck(p, 0);
+    d->setCheck(n, 1);
+    EXPECT_EQ(d->Manage_RadioGroup(1, 0, "", p, e, n), 2);
+    EXPECT_EQ(d->Manage_RadioGroup(1, 0, "", p, e, 0), -1);
+    d->setCheck(e, 1);
+    EXPECT_EQ(d->Manage_RadioGroup(1, 0, "", p, e, n), 1);
+}
+
+TEST_F(Vex2Test, RadioGroupFromAFileValue) {
+    open();
+    const int f = v::kFahrenheit, c = v::kCelsius;
+    const int p = v::kSendToPhone, e = v::kSendToEmail, n = v::kSendToNone;
+    d->Manage_RadioGroup(2, 0, "2", p, e, n);
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 1}));
+    d->Manage_RadioGroup(2, 0, "1", p, e, n);
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 1, 0}));
+    d->Manage_RadioGroup(2, 0, "0", p, e, n);
+    EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0}));
+    // Only one character counts: longer values and the empty value change nothing.
+    for (const char* ignored : {"10", "", "00", " 1"}) {
+        d->Manage_RadioGroup(2, 0, ignored, p, e, n);
+        EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0})) << ignored;
+    }
+    // Any other character keeps the first button and clears the others.
+    d->setCheck(e, 1);
+    d->setCheck(n, 1);
+    d->Manage_RadioGroup(2, 0, "x", p, e, n);
+    EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0}));
+
+    // A group of two: "2" and "5" clear "Celsius" and leave "Fahrenheit" as it was.
+    for (const char* other : {"2", "5"}) {
+        for (int first : {0, 1}) {
+            d->setCheck(f, first);
+            d->setCheck(c, 1);
+            d->Manage_RadioGroup(2, 1, other, f, c, 0);
+            EXPECT_EQ(temperature(), (std::vector<int>{first, 0})) << other;
+        }
+    }
+    d->Manage_RadioGroup(2, 1, "1", f, c, 0);
+    EXPECT_EQ(temperature(), (std::vector<int>{0, 1}));
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(Vex2Test, RadioGroupRefusesAnUnknownMode) {
+    open();
+    d->setCheck(v::kSendToEmail, 1);
+    EXPECT_EQ(d->Manage_RadioGroup(3, 1, "0", v::kSendToPhone, v::kSendToEmail, v::kSendToNone), 0);
+    EXPECT_EQ(d->Manage_RadioGroup(-1, 1, "0", v::kSendToPhone, v::kSendToEmail, v::kSendToNone), 0);
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 1, 0}));
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_RadioGroup()!");
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+}
+
+// ---- Time Lapse and PIR Trigger ---------------------------------------------------------------------
+
+TEST_F(Vex2Test, BothOffIsRefusedNamingTheChangedListFirst) {
+    open();
+    click(v::kDefault);  // Time Lapse "OFF", PIR Trigger "Normal"
+    choose(v::kPirTrigger, 3);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !");
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(d->selText(v::kPirTrigger), "Normal");
+
+    choose(v::kTimeLapse, 4);
+    choose(v::kPirTrigger, 3);  // accepted: Time Lapse is not "OFF"
+    choose(v::kTimeLapse, 0);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].text, "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !");
+    EXPECT_EQ(d->selText(v::kTimeLapse), "20 Min");
+    EXPECT_EQ(d->selText(v::kPirTrigger), "OFF");
+}
+
+TEST_F(Vex2Test, RuleModesOutsideTheFormAreRefusedWithAWarning) {
+    open();
+    d->Manage_PIRTrigger_TimeLapse(4, 0);
+    d->Manage_SetClock(3);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].text, "Invalid call of Manage_PIRTrigger_TimeLapse() !");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(host.boxes[1].text, "Invalid call for Manage_SetClock() !");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
+}
+
+// ---- clock ----------------------------------------------------------------------------------------
+
+TEST_F(Vex2Test, FebruaryOfALeapYearAfterDay31) {
+    open();
+    click(v::kDefault);
+    d->select(ids::kMonth, 0);
+    d->RefillDayList();
+    d->select(ids::kDay, 30);
+    choose(ids::kYear, 2016 - 2013);
+    choose(ids::kMonth, 1);
+    EXPECT_EQ(d->count(ids::kDay), 29);
+    EXPECT_EQ(d->selText(ids::kDay), "1");
+    EXPECT_EQ(d->itemText(ids::kDay, 28), "29");
+}
+
+TEST_F(Vex2Test, FocusOnTheYearListDoesNothingOnTheDayListItDoes) {
+    open();
+    d->notify(ids::kYear, Event::Focus);
+    EXPECT_EQ(d->sel(ids::kYear), -1);
+    EXPECT_EQ(d->count(ids::kDay), 0);
+    d->notify(ids::kDay, Event::Focus);
+    EXPECT_EQ(d->selText(ids::kYear), "2013");
+    EXPECT_EQ(d->selText(ids::kMonth), "1");
+    EXPECT_EQ(d->count(ids::kDay), 31);
+    EXPECT_EQ(d->itemText(ids::kDay, 0), "1");
+}
+
+// ---- buttons, lists, messages ----------------------------------------------------------------------
+
+TEST_F(Vex2Test, BannerOpensTheAboutBoxAndLeavesTheSettings) {
+    open();
+    click(v::kDefault);
+    click(v::kSendToNone);
+    click(v::kBanner);
+    ASSERT_EQ(host.modalTitles.size(), 1u);
+    EXPECT_EQ(host.modalTitles[0], "About QVT CONFIG");
+    EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 1}));
+    EXPECT_FALSE(d->ended());
+}
+
+TEST_F(Vex2Test, CancelEscAndHelp) {
+    open();
+    d->pressKey(ui::Key::F1);
+    EXPECT_FALSE(d->ended());
+    EXPECT_TRUE(host.boxes.empty());
+    click(2);
+    EXPECT_TRUE(d->ended());
+    EXPECT_EQ(d->result(), ui::Result::Cancel);
+    EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
+}
+
+TEST_F(Vex2Test, EnterSavesAfterItsOwnConfirmationAndStaysOpen) {
+    open();
+    host.answers.push_back(ui::Answer::Cancel);
+    d->pressKey(ui::Key::Enter);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Confirm Save All The Data ?");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Question);
+    EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
+    d->pressKey(ui::Key::Enter);
+    EXPECT_TRUE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
+    EXPECT_EQ(host.boxes.back().text,
+              "Ok , All data has been saved in : \" " + (pc.card / "GSM" / "VEX2.TXT").string() + " \" !");
+    EXPECT_FALSE(d->ended());
+}
+
+TEST_F(Vex2Test, SaveFlowWording) {
+    open();
+    d->saveFlow().Manage_SaveDir(2);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_SaveDir() !");
+    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+
+    std::filesystem::remove_all(pc.card);  // the card is pulled out
+    click(1);
+    ASSERT_GE(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].text, "Can't find the volume \"" + platform::Volumes::RootText(pc.card) +
+                                      "\",Please check connection and Try again !");
+    EXPECT_EQ(host.boxes[1].caption, "QVT_Tips");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
+}
+
+TEST_F(Vex2Test, UnknownWaysAndTypesAreRefused) {
+    open();
+    click(v::kDefault);
+    EXPECT_EQ(d->TransferComboValue(v::kTimeFormat, "1", 0, 2), -1);
+    EXPECT_EQ(d->selText(v::kTimeFormat), "12H");
+    EXPECT_EQ(d->TransferComboValue(ids::kYear, "", 2013, 0), 2024);
+    EXPECT_FALSE(d->ReadWriteVEX2(3, 1));
+    EXPECT_FALSE(d->ReadWriteVEX2(0, 0));
+    ASSERT_EQ(host.boxes.size(), 3u);
+    EXPECT_EQ(host.boxes[0].text, "Error:Invalid paramaters!");
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+    EXPECT_EQ(host.boxes[1].text, "Invalid call for ReadWriteVEX2()!");
+    EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[1].icon, Icon::Error);
+    EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
+}
+
+TEST_F(Vex2Test, ChoosingACountryFillsTheOperatorsAndTakesTheFirstOnesParameters) {
+    open();
+    const int germany = d->findExact(v::kCountryList, "Germany");
+    ASSERT_GE(germany, 0);
+    choose(v::kCountryList, germany);
+    EXPECT_EQ(d->sel(v::kOperatorList), 0);
+    EXPECT_EQ(d->selText(v::kOperatorList), "Bild-Vodafone");
+    EXPECT_EQ(pc.context.messaging.countryName, "Germany");
+    EXPECT_EQ(pc.context.messaging.params.APN, "event.vodafone.de");
+}
+
+}  // namespace
+}  // namespace qvt::dialogs
