@@ -3,6 +3,7 @@
 #include "dialogs/BareSettingsDialog.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/Hx720uDialog.h"
+#include "dialogs/Lp300Dialog.h"
 #include "dialogs/S1Dialog.h"
 #include "dialogs/Vex2Dialog.h"
 
@@ -15,6 +16,8 @@ std::unique_ptr<ui::Dialog> CreateSettingsDialog(const app::Product& product, ui
             return std::make_unique<Hx710tDialog>(host, context);
         case app::SettingsDialogKind::Hx720u:
             return std::make_unique<Hx720uDialog>(host, context);
+        case app::SettingsDialogKind::Lp300:
+            return std::make_unique<Lp300Dialog>(host, context);
         case app::SettingsDialogKind::Vex2:
             return std::make_unique<Vex2Dialog>(host, context);
         case app::SettingsDialogKind::S1:

@@ -1,0 +1,161 @@
+#include "dialogs/Lp300Dialog.h"
+
+#include "platform/FileOps.h"
+#include "settings/KeyTable.h"
+#include "settings/KeyTableBuilders.h"
+
+namespace qvt::dialogs {
+
+using namespace lp300;
+using ui::Event;
+
+namespace {
+
+ProductDialogConfig Lp300Config() {
+    ProductDialogConfig config;
+    config.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.lists = operators::Lp300ListConfig();
+    config.bannerId = kBanner;
+    config.invalidReadWriteText = "Invalid call for ReadWriteLP300()!";
+    return config;
+}
+
+}  // namespace
+
+Lp300Dialog::Lp300Dialog(ui::Host& host, app::AppContext& context)
+    : ProductSettingsDialog(host, Template(), context, Lp300Rules(), Lp300Config()) {
+    setKeyTable(BuildKeyTable());
+}
+
+// ---- opening, notifications, buttons ------------------------------------------------------------
+
+void Lp300Dialog::onInit() {
+    lists().ConfigC_OListBox(0);
+    Manage_PIRTrigger_TimeLapse(0);
+    saveFlow().Manage_SaveDir(0);
+}
+
+void Lp300Dialog::onNotify(int id, Event event) {
+    if (HandleCommonNotify(id, event)) return;
+    if (event == Event::SelChange) {
+        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1);
+        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(2);
+        if (id == kWorkHour) WorkHourRule();
+        return;
+    }
+    if (event != Event::Clicked) return;
+    switch (id) {
+        case ids::kWorkDayBox:
+            OnWorkDayBoxClick();
+            return;
+        case 1122:
+        case 1123:
+        case 1124:
+        case 1125:
+        case 1126:
+        case 1127:
+        case 1128:
+            OnDayBoxClick(id);
+            return;
+        case kSendToLocal:
+        case kSendToPhoneMms:
+        case kSendToEmailGprs:
+        case kSendToCall:
+            OnSendToClick(id);
+            return;
+        case kDefault:
+            OnDefault();
+            return;
+        default:
+            return;  // "Test" does nothing
+    }
+}
+
+void Lp300Dialog::WorkHourRule() {
+    Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute,
+                      0);
+}
+
+void Lp300Dialog::OnSendToClick(int radio) {
+    OnRadioGroupClick(radio, {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
+}
+
+int Lp300Dialog::Manage_OperatorRadio(int mode, int first, int second, int third, int fourth, int check) {
+    return Manage_SortRadio(mode, first, second, third, fourth, check);
+}
+
+void Lp300Dialog::onOK() { saveFlow().Manage_SaveDir(1); }
+
+void Lp300Dialog::OnDefault() {
+    select(kCameraMode, 0);    // "Photo"
+    select(kWorkMode, 0);      // "Indoor"
+    select(kPhotoSize, 1);     // "5M"
+    select(kPhotoBurst, 0);    // "1 Photo"
+    select(kVideoLength, 5);   // "10 Sec"
+    select(kPirInterval, 0);   // "0  Sec"
+    select(kTimeLapse, 0);     // "OFF"
+    select(kPirTrigger, 1);    // "Normal"
+    select(kVideoSize, 0);     // "1280*720"
+    select(kWorkHour, 0);      // "OFF"
+    for (int id : {kStartHour, kStartMinute, kStopHour, kStopMinute})
+        if (sel(id) < 0) select(id, 0);
+    WorkHourRule();
+    OnSendToClick(kSendToPhoneMms);
+    Manage_WorkDay(0, kAllDays, 0);
+    Manage_WorkDay(2, 0, 0);
+    Manage_SetClock(2);
+    SetClockFromPc();
+    Manage_PIRTrigger_TimeLapse(3);
+}
+
+// ---- the settings file --------------------------------------------------------------------------
+
+bool Lp300Dialog::ReadWriteLP300(int type, int flag) { return ReadWriteFile(type, flag); }
+
+settings::KeyTable Lp300Dialog::BuildKeyTable() {
+    using namespace settings;
+    KeyTable table;
+    // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
+    table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
+    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    auto& keys = table.keys;
+
+    // "Send To": exactly one character "0".."3" chooses a button, anything else clears all four.
+    keys.push_back(RadioKey("Send To", {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
+                            [this](const std::string& value) {
+                                SetRadioGroupFromDigit(value,
+                                                       {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
+                            }));
+    keys.push_back(ListKey("Camera Mode", kCameraMode, ListRead::Transfer));
+    keys.push_back(ListKey("Photo Size", kPhotoSize, ListRead::Transfer));
+    keys.push_back(ListKey("Photo Burst", kPhotoBurst, ListRead::Transfer));
+    keys.push_back(ListKey("Video Length", kVideoLength, ListRead::Transfer));
+    keys.push_back(ListKey("Time Lapse", kTimeLapse, ListRead::Transfer));
+    KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
+    pirTrigger.afterRead = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    keys.push_back(pirTrigger);
+    keys.push_back(ListKey("PIR Interval", kPirInterval, ListRead::Transfer));
+    keys.push_back(ListKey("Video Size", kVideoSize, ListRead::Transfer));
+    keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
+    keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
+    KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
+    clockDay.beforeRead = [this] { Manage_SetClock(0); };
+    keys.push_back(clockDay);
+    keys.push_back(ListKey("Clock Hour", ids::kHour, ListRead::Transfer));
+    keys.push_back(ListKey("Clock Minute", ids::kMinute, ListRead::Transfer));
+    keys.push_back(ListKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    keys.push_back(ListKey("Work Mode", kWorkMode, ListRead::Transfer));
+    KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
+    workDay.read = [this](const std::string& value) {
+        int mask = value.empty() ? 0 : platform::AtoI(value);
+        if (mask < 0 || mask > kAllDays) mask = 0;
+        Manage_WorkDay(0, mask, 0);
+        Manage_WorkDay(2, 0, 0);
+    };
+    keys.push_back(workDay);
+    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
+                       [this] { WorkHourRule(); });
+    return table;
+}
+
+}  // namespace qvt::dialogs
