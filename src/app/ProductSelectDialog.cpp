@@ -114,12 +114,12 @@ int ProductSelectDialog::LaunchSettingsDialog() {
     context_.CurrentModelCode = code;
 
     const Product* product = FindProductByModelCode(code);
-    if (!product) {
+    std::unique_ptr<Dialog> settings = product ? dialogs::CreateSettingsDialog(*product, host(), context_) : nullptr;
+    if (!settings) {
         message("Error: This product is not exist !", "QVT Tips", Icon::Error);
         end(Result::Ok);
         return 1;
     }
-    std::unique_ptr<Dialog> settings = dialogs::CreateSettingsDialog(*product, host(), context_);
     host().runModal(*settings);
     return 1;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/SettingsDialogFactory.h"
 
-#include "dialogs/BareSettingsDialog.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/Hx720uDialog.h"
 #include "dialogs/Lp300Dialog.h"
@@ -22,9 +21,8 @@ std::unique_ptr<ui::Dialog> CreateSettingsDialog(const app::Product& product, ui
             return std::make_unique<Vex2Dialog>(host, context);
         case app::SettingsDialogKind::S1:
             return std::make_unique<S1Dialog>(host, context);
-        default:
-            return std::make_unique<BareSettingsDialog>(host, product);
     }
+    return nullptr;  // every kind is handled above
 }
 
 }  // namespace qvt::dialogs

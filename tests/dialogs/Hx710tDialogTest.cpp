@@ -6,7 +6,6 @@
 #include <set>
 
 #include "app/Catalogue.h"
-#include "dialogs/BareSettingsDialog.h"
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/SettingsDialogFactory.h"
