@@ -33,7 +33,8 @@ ProductDialogConfig Hx710tConfig() {
 
 Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
     : ProductSettingsDialog(host, Template(), context, Hx710tRules(), Hx710tConfig()),
-      audio_(*this, context, [this] { return saveFlow().CardRoot(); }, kAudioField) {
+      audio_(
+          *this, context, [this] { return saveFlow().CardRoot(); }, kAudioField) {
     setKeyTable(BuildKeyTable());
 }
 
@@ -50,7 +51,7 @@ void Hx710tDialog::onInit() {
 }
 
 void Hx710tDialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event)) return;
+    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event) || HandleWorkDayNotify(id, event)) return;
     switch (event) {
         case Event::SelChange:
             switch (id) {
@@ -73,18 +74,6 @@ void Hx710tDialog::onNotify(int id, Event event) {
             }
         case Event::Clicked:
             switch (id) {
-                case ids::kWorkDayBox:
-                    OnWorkDayBoxClick();
-                    return;
-                case 1122:
-                case 1123:
-                case 1124:
-                case 1125:
-                case 1126:
-                case 1127:
-                case 1128:
-                    OnDayBoxClick(id);
-                    return;
                 case kSendToPhoneMms:
                 case kSendToEmailMms:
                 case kSendToEmailGprs:
@@ -169,7 +158,9 @@ void Hx710tDialog::SetSendToRadios(const std::string& stored) {
 
 // ---- the settings file --------------------------------------------------------------------------
 
-bool Hx710tDialog::ReadWriteINI(int type, int flag) { return ReadWriteFile(type, flag); }
+bool Hx710tDialog::ReadWriteINI(int type, int flag) {
+    return ReadWriteFile(type, flag);
+}
 
 settings::KeyTable Hx710tDialog::BuildKeyTable() {
     using namespace settings;

@@ -36,7 +36,7 @@ void Lp300Dialog::onInit() {
 }
 
 void Lp300Dialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event)) return;
+    if (HandleCommonNotify(id, event) || HandleWorkDayNotify(id, event)) return;
     if (event == Event::SelChange) {
         if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1);
         if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(2);
@@ -45,18 +45,6 @@ void Lp300Dialog::onNotify(int id, Event event) {
     }
     if (event != Event::Clicked) return;
     switch (id) {
-        case ids::kWorkDayBox:
-            OnWorkDayBoxClick();
-            return;
-        case 1122:
-        case 1123:
-        case 1124:
-        case 1125:
-        case 1126:
-        case 1127:
-        case 1128:
-            OnDayBoxClick(id);
-            return;
         case kSendToLocal:
         case kSendToPhoneMms:
         case kSendToEmailGprs:

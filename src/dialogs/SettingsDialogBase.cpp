@@ -334,6 +334,21 @@ void SettingsDialogBase::SetRadioGroupFromDigit(const std::string& stored, std::
     for (int id : group) setCheck(id, 0);
 }
 
+bool SettingsDialogBase::HandleWorkDayNotify(int id, Event event) {
+    if (event != Event::Clicked) return false;
+    if (id == ids::kWorkDayBox) {
+        OnWorkDayBoxClick();
+        return true;
+    }
+    for (int day : kDayBoxes) {
+        if (day == id) {
+            OnDayBoxClick(id);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool SettingsDialogBase::HandleSendModeNotify(int id, Event event) {
     using namespace ids;
     if (event == Event::Clicked && (id == kSendManual || id == kSendDaily || id == kSendInstant || id == kSendOff)) {

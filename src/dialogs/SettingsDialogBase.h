@@ -84,6 +84,8 @@ protected:
     // The Send Mode notifications of the dialogs that have the group: a click on one of its radios,
     // a change of a send-time edit. True when the notification was one of them.
     bool HandleSendModeNotify(int id, ui::Event event);
+    // A click on the "Work Day:" box or a day box of the dialogs that have them. True when it was one.
+    bool HandleWorkDayNotify(int id, ui::Event event);
 
 private:
     bool bothOff() const;
