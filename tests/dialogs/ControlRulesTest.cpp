@@ -18,25 +18,13 @@ constexpr int kSunday = 1128, kMonday = 1122, kTuesday = 1123, kWednesday = 1124
               kSaturday = 1127;
 constexpr int kAllDayBoxes[7] = {kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday};
 
-class RulesTest : public testing::Test {
+class RulesTest : public test::DialogFixture<Hx710tDialog> {
 protected:
-    explicit RulesTest(platform::DateTime now = {2024, 5, 17, 10, 20, 30}) : pc(now) {}
-
     void SetUp() override {
-        d = std::make_unique<Hx710tDialog>(host, pc.context);
-        d->init();
+        open();
         host.boxes.clear();
     }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
-    void click(int id) { d->notify(id, Event::Clicked); }
     void type(int id, const std::string& text) { d->setText(id, text); }
-
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<Hx710tDialog> d;
 };
 
 // ---- work days ----------------------------------------------------------------------------------
@@ -249,7 +237,7 @@ TEST_F(RulesTest, SetClockFromThePc) {
 
 class WrongClockTest : public RulesTest {
 protected:
-    WrongClockTest() : RulesTest({2012, 12, 31, 23, 59, 58}) {}
+    WrongClockTest() { pc.context.clock = platform::Clock({2012, 12, 31, 23, 59, 58}); }
 };
 
 TEST_F(WrongClockTest, DefaultWarnsAndKeepsTheResetClock) {
@@ -269,7 +257,7 @@ TEST_F(WrongClockTest, DefaultWarnsAndKeepsTheResetClock) {
 
 class LateClockTest : public RulesTest {
 protected:
-    LateClockTest() : RulesTest({2114, 1, 1, 0, 0, 0}) {}
+    LateClockTest() { pc.context.clock = platform::Clock({2114, 1, 1, 0, 0, 0}); }
 };
 
 TEST_F(LateClockTest, AYearBeyondTheListIsRefused) {

@@ -1,7 +1,10 @@
 #pragma once
 // A Host for dialog tests: records every message box and nested dialog, answers confirmations from
 // a queue (OK when the queue is empty).
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <memory>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -68,6 +71,26 @@ struct TestPc {
     std::filesystem::path pc;
     std::filesystem::path card;
     app::AppContext context;
+};
+
+// A test of one settings dialog on a PC with a card: opens the dialog and drives it as a user would.
+template <class D, class H = RecordingHost>
+class DialogFixture : public ::testing::Test {
+protected:
+    D& open() {
+        d = std::make_unique<D>(host, pc.context);
+        d->init();
+        return *d;
+    }
+    void choose(int id, int pos) {
+        d->select(id, pos);
+        d->notify(id, ui::Event::SelChange);
+    }
+    void click(int id) { d->notify(id, ui::Event::Clicked); }
+
+    TestPc pc;
+    H host;
+    std::unique_ptr<D> d;
 };
 
 }  // namespace qvt::test

@@ -35,22 +35,8 @@ protected:
     void clearTempFolder() override { ++cleared; }
 };
 
-class Hx710tTest : public testing::Test {
+class Hx710tTest : public test::DialogFixture<ProbeDialog> {
 protected:
-    ProbeDialog& open() {
-        d = std::make_unique<ProbeDialog>(host, pc.context);
-        d->init();
-        return *d;
-    }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
-    void click(int id) { d->notify(id, Event::Clicked); }
-
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<ProbeDialog> d;
 };
 
 const std::vector<int>& SettingsLists() {

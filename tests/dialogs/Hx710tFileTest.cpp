@@ -25,13 +25,8 @@ const std::vector<std::string> kCameraKeys = {
     "GameCall PlayTime", "Work Day",        "Camera Position", "SMS Control",  "Work Hour",     "Work Hour StartH",
     "Work Hour StartM",  "Work Hour StopH", "Work Hour StopM"};
 
-class Hx710tFileTest : public testing::Test {
+class Hx710tFileTest : public test::DialogFixture<Hx710tDialog> {
 protected:
-    Hx710tDialog& open() {
-        d = std::make_unique<Hx710tDialog>(host, pc.context);
-        d->init();
-        return *d;
-    }
     // A card file of the product with these lines after its mark.
     void cardFile(const std::string& body) {
         test::writeFile(pc.cardFile(), "[QVTFileMark]\r\nModel=HX710T\r\n" + body);
@@ -40,14 +35,7 @@ protected:
         EXPECT_TRUE(d->ReadWriteINI(2, 1));
         return ProfileFile::fromBytes(test::readFile(pc.cardFile()));
     }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
 
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<Hx710tDialog> d;
 };
 
 // ---- writing ------------------------------------------------------------------------------------

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kCamera = "Camera Setting";
 
-class Hx720uFileTest : public testing::Test {
+class Hx720uFileTest : public test::DialogFixture<Hx720uDialog> {
 protected:
     fs::path cardFile() const { return pc.card / "GSM" / "HX720U.TXT"; }
     // Opens the dialog on a card file of the product with these lines after its mark.
@@ -26,19 +26,11 @@ protected:
         test::writeFile(cardFile(), "[QVTFileMark]\r\nModel= HX720U \r\n" + body);
         return open();
     }
-    Hx720uDialog& open() {
-        d = std::make_unique<Hx720uDialog>(host, pc.context);
-        d->init();
-        return *d;
-    }
     ProfileFile written() {
         EXPECT_TRUE(d->ReadWriteHX720U(2, 1));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
 
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<Hx720uDialog> d;
 };
 
 // The key lines of a file in order: "[Section]" and "Key".

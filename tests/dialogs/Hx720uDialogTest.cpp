@@ -26,23 +26,10 @@ public:
     std::optional<std::string> chosen;
 };
 
-class Hx720uTest : public testing::Test {
+class Hx720uTest : public test::DialogFixture<Hx720uDialog, FileChoosingHost> {
 protected:
-    Hx720uDialog& open() {
-        d = std::make_unique<Hx720uDialog>(host, pc.context);
-        d->init();
-        return *d;
-    }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
-    void click(int id) { d->notify(id, Event::Clicked); }
     fs::path cardFile() const { return pc.card / "GSM" / "HX720U.TXT"; }
 
-    test::TestPc pc;
-    FileChoosingHost host;
-    std::unique_ptr<Hx720uDialog> d;
 };
 
 // ---- template -----------------------------------------------------------------------------------

@@ -17,15 +17,10 @@ namespace l = lp300;
 
 constexpr const char* kCamera = "Camera Setting";
 
-class Lp300Test : public testing::Test {
+class Lp300Test : public test::DialogFixture<Lp300Dialog> {
 protected:
     std::filesystem::path cardFile() const { return pc.card / "GSM" / "LP300.TXT"; }
 
-    Lp300Dialog& open() {
-        d = std::make_unique<Lp300Dialog>(host, pc.context);
-        d->init();
-        return *d;
-    }
     void readCard(const std::string& body) {
         test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=LP300\r\n[Camera Setting]\r\n" + body);
         ASSERT_TRUE(d->ReadWriteLP300(1, 1));
@@ -33,10 +28,6 @@ protected:
     ProfileFile written() {
         EXPECT_TRUE(d->ReadWriteLP300(2, 1));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
-    }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
     }
     int checkedSendTo() const {
         int found = -1;
@@ -46,9 +37,6 @@ protected:
         return found;
     }
 
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<Lp300Dialog> d;
 };
 
 TEST_F(Lp300Test, DefaultTakesTheLp300Defaults) {

@@ -40,14 +40,12 @@ std::vector<std::string> KeyOrder(const std::string& bytes) {
     return names;
 }
 
-class S1FileTest : public testing::Test {
+class S1FileTest : public test::DialogFixture<S1Dialog> {
 protected:
     S1Dialog& open(const std::string& code) {
         code_ = code;
         pc.context.CurrentModelCode = code;
-        d = std::make_unique<S1Dialog>(host, pc.context);
-        d->init();
-        return *d;
+        return DialogFixture::open();
     }
     fs::path cardFile() const { return pc.card / "GSM" / (code_ + ".TXT"); }
     // A card file of the model with these lines after its mark.
@@ -58,15 +56,8 @@ protected:
         EXPECT_TRUE(d->ReadWriteS1(2, 1));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
 
     std::string code_;
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<S1Dialog> d;
 };
 
 // ---- writing ------------------------------------------------------------------------------------

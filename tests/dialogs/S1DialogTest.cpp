@@ -20,24 +20,13 @@ namespace fs = std::filesystem;
 
 constexpr const char* kCodes[4] = {"PN250R", "HX330", "PN450RT", "HX460T"};
 
-class S1Test : public testing::Test {
+class S1Test : public test::DialogFixture<S1Dialog> {
 protected:
     S1Dialog& open(const std::string& code) {
         pc.context.CurrentModelCode = code;
-        d = std::make_unique<S1Dialog>(host, pc.context);
-        d->init();
-        return *d;
+        return DialogFixture::open();
     }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
-    void click(int id) { d->notify(id, Event::Clicked); }
     fs::path cardFile(const std::string& code) const { return pc.card / "GSM" / (code + ".TXT"); }
-
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<S1Dialog> d;
 };
 
 // ---- template -----------------------------------------------------------------------------------

@@ -21,18 +21,8 @@ namespace v = vex2;
 // Customer-information edits.
 constexpr int kAdminNumber = 1134;
 
-class Vex2Test : public testing::Test {
+class Vex2Test : public test::DialogFixture<Vex2Dialog> {
 protected:
-    Vex2Dialog& open() {
-        d = std::make_unique<Vex2Dialog>(host, pc.context);
-        d->init();
-        return *d;
-    }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
-    void click(int id) { d->notify(id, Event::Clicked); }
     // Check states of a group, in the order given.
     std::vector<int> checks(std::initializer_list<int> ids) const {
         std::vector<int> out;
@@ -42,9 +32,6 @@ protected:
     std::vector<int> temperature() const { return checks({v::kFahrenheit, v::kCelsius}); }
     std::vector<int> sendTo() const { return checks({v::kSendToPhone, v::kSendToEmail, v::kSendToNone}); }
 
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<Vex2Dialog> d;
 };
 
 // ---- template -----------------------------------------------------------------------------------

@@ -29,16 +29,11 @@ const std::vector<std::string> kCameraKeys = {"Time Format",  "PIR Interval", "T
                                               "Clock Year",   "Clock Month",  "Clock Day",          "Clock Hour",
                                               "Clock Minute", "Clock Second", "Temperature Format", "Send To"};
 
-class Vex2FileTest : public testing::Test {
+class Vex2FileTest : public test::DialogFixture<Vex2Dialog> {
 protected:
     std::filesystem::path cardFile() const { return pc.card / "GSM" / "VEX2.TXT"; }
     std::filesystem::path backupFile() const { return pc.pc / "LumbrakonBackup" / "VEX2.TXT"; }
 
-    Vex2Dialog& open() {
-        d = std::make_unique<Vex2Dialog>(host, pc.context);
-        d->init();
-        return *d;
-    }
     // A card file of the product with these lines after its mark.
     void writeCard(const std::string& body) { test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=VEX2\r\n" + body); }
     // Reads the card file into the open dialog.
@@ -50,14 +45,7 @@ protected:
         EXPECT_TRUE(d->ReadWriteVEX2(2, 1));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, Event::SelChange);
-    }
 
-    test::TestPc pc;
-    test::RecordingHost host;
-    std::unique_ptr<Vex2Dialog> d;
 };
 
 // ---- writing ------------------------------------------------------------------------------------
