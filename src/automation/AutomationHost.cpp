@@ -51,11 +51,16 @@ ProcessOutcome AutomationHost::runProcess(Dialog*, const ProcessRequest& request
 bool AutomationHost::nextAction(Action& action) {
     while (!eof_) {
         std::string line;
-        if (!std::getline(script_, line)) {
+        const LineRead read = ReadScriptLine(script_, line);
+        if (read == LineRead::End) {
             eof_ = true;
             break;
         }
         ++lineNo_;
+        if (read == LineRead::TooLong) {
+            lineText_.clear();  // far too long to repeat
+            throw ScriptError{lineNo_, "line longer than 1 MiB", {}, false};
+        }
         lineText_ = line;
         std::string error;
         std::optional<Action> parsed = ParseLine(line, error);
@@ -211,7 +216,9 @@ int RunAutomation(std::istream& script, std::ostream& out, std::ostream& err, ap
         app::ConfigApp(host, context).InitInstance();
     } catch (const ScriptError& e) {
         out.flush();
-        err << "qvt-config: script line " << e.line << ": " << e.reason << ": " << e.text << '\n';
+        err << "qvt-config: script line " << e.line << ": " << e.reason;
+        if (e.showText) err << ": " << e.text;
+        err << '\n';
         err.flush();
         return 2;
     }

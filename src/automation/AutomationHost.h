@@ -19,6 +19,7 @@ struct ScriptError {
     int line;
     std::string reason;
     std::string text;
+    bool showText = true;  // the line is repeated after the reason
 };
 
 class AutomationHost : public ui::Host {

@@ -7,10 +7,40 @@ namespace qvt::automation {
 using ui::Control;
 using ui::ControlKind;
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence at text[i], 0 when there is none (a stray continuation
+// byte, an overlong form, a surrogate, a code point above U+10FFFF, or a sequence cut short).
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const unsigned char c = b(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || b(1) < low || b(1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((b(k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+}  // namespace
+
 std::string JsonString(std::string_view text) {
     std::string out = "\"";
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
         switch (c) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
@@ -22,8 +52,15 @@ std::string JsonString(std::string_view text) {
                     char buf[8];
                     std::snprintf(buf, sizeof buf, "\\u%04x", c);
                     out += buf;
+                } else if (c < 0x80) {
+                    out += static_cast<char>(c);
+                } else if (const std::size_t n = Utf8SequenceAt(text, i); n > 0) {
+                    out += text.substr(i, n);
+                    i += n - 1;
                 } else {
-                    out += ch;
+                    // Not UTF-8 (a card value in an 8-bit code page, a path): the byte as Latin-1.
+                    out += static_cast<char>(0xC0 | (c >> 6));
+                    out += static_cast<char>(0x80 | (c & 0x3F));
                 }
         }
     }

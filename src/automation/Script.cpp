@@ -1,6 +1,7 @@
 #include "automation/Script.h"
 
 #include <cctype>
+#include <filesystem>
 #include <vector>
 
 namespace qvt::automation {
@@ -173,6 +174,33 @@ std::optional<Action> ParseLine(std::string_view line, std::string& error) {
     }
     error = "unknown action \"" + (tokens[0].quoted ? tokens[0].text : verb) + "\"";
     return std::nullopt;
+}
+
+LineRead ReadScriptLine(std::istream& in, std::string& line, std::size_t maxLength) {
+    line.clear();
+    std::istream::sentry ok(in, true);  // keeps leading blanks; fails at the end of a stream
+    std::streambuf* buf = in.rdbuf();
+    if (!ok || !buf) return LineRead::End;
+    using Traits = std::istream::traits_type;
+    for (bool any = false;;) {
+        const Traits::int_type c = buf->sbumpc();
+        if (Traits::eq_int_type(c, Traits::eof())) {
+            in.setstate(std::ios::eofbit);
+            return any ? LineRead::Line : LineRead::End;
+        }
+        any = true;
+        if (Traits::to_char_type(c) == '\n') return LineRead::Line;
+        if (line.size() >= maxLength) return LineRead::TooLong;
+        line.push_back(Traits::to_char_type(c));
+    }
+}
+
+bool OpenScriptFile(const std::string& path, std::ifstream& in) {
+    // A folder opens like a file on some systems and then reads as an empty script.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
+    in.open(path);
+    return in.is_open();
 }
 
 }  // namespace qvt::automation

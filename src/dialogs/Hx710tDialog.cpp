@@ -183,7 +183,8 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
             RefillDayList();
         else
             Manage_SetClock(0);  // every day "01".."31": the month is unknown
-        select(ids::kDay, platform::AtoI(value) - 1);
+        const int day = platform::AtoI(value);
+        select(ids::kDay, day > 0 ? day - 1 : -1);  // (no day below 1; INT_MIN - 1 would overflow)
     };
     AppendLeadingCameraKeys(table, leading);
 

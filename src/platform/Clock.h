@@ -9,8 +9,14 @@ struct DateTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
-// Parses "YYYY-MM-DD HH:MM:SS"; nullopt when the text has another shape.
+// Parses "YYYY-MM-DD HH:MM:SS"; nullopt when the text has another shape or names no real moment
+// (see IsValidDateTime).
 std::optional<DateTime> ParseDateTime(std::string_view text);
+
+// Days of a month in the Gregorian calendar; 0 for a month outside 1..12.
+int DaysInMonth(int year, int month);
+// A real moment: year 1 to 9999, an existing day of the month, 00:00:00 to 23:59:59.
+bool IsValidDateTime(const DateTime& t);
 
 class Clock {
 public:

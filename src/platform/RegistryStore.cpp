@@ -1,7 +1,8 @@
 #include "platform/RegistryStore.h"
 
 #include <fstream>
-#include <sstream>
+
+#include "platform/FileOps.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -84,13 +85,12 @@ std::optional<std::string> RegistryStore::queryDefaultValue(std::string_view key
     const fs::path dir = keyDir(keyPath);
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) return std::nullopt;
-    std::ifstream in(dir / kValueFile, std::ios::binary);
-    if (!in) return std::string();
-    std::ostringstream s;
-    s << in.rdbuf();
-    std::string value = s.str();
+    // Only a small regular file is a value: a FIFO must not block the start, a huge file is no
+    // value this program wrote, and a key folder without its file has no value that can be read.
+    std::optional<std::string> value = ReadFileLimited(dir / kValueFile, kMaxValueBytes);
+    if (!value) return std::nullopt;
     // A registry text ends at its first NUL.
-    if (auto nul = value.find('\0'); nul != std::string::npos) value.resize(nul);
+    if (auto nul = value->find('\0'); nul != std::string::npos) value->resize(nul);
     return value;
 }
 

@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
 
     if (cl->script) {
         if (*cl->script == "-") return automation::RunAutomation(std::cin, std::cout, std::cerr, context);
-        std::ifstream in(*cl->script);
-        if (!in) {
+        std::ifstream in;
+        if (!automation::OpenScriptFile(*cl->script, in)) {
             std::cerr << "qvt-config: cannot read the script " << *cl->script << '\n';
             return 2;
         }

@@ -26,14 +26,6 @@ char lowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    }
-    return true;
-}
-
 // One pair of matching outer quotes is removed; inner blanks stay.
 std::string_view unquote(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
@@ -62,60 +54,137 @@ std::string CutValue(std::string_view text, std::size_t maxLength) {
     if (text.size() <= maxLength) return std::string(text);
     std::size_t cut = maxLength;
     if (isContinuationByte(text[cut])) {
-        // The first byte dropped continues a character: find its lead byte and drop that too.
+        // The first byte dropped may continue a character: find its lead byte.
         std::size_t lead = cut;
         while (lead > 0 && cut - lead < 4) {
             --lead;
             if (!isContinuationByte(text[lead])) break;
         }
         const auto byte = static_cast<unsigned char>(text[lead]);
-        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        if (byte >= 0xC0 && lead + length > cut) cut = lead;  // otherwise not UTF-8: a plain byte cut
+        const std::size_t length = byte >= 0xF8 ? 0 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
+        // Only a whole UTF-8 sequence across the cut goes with it; bytes of an 8-bit code page that
+        // merely look like the start of one are cut as plain bytes.
+        bool whole = length > 0 && lead + length > cut && lead + length <= text.size();
+        for (std::size_t i = lead + 1; whole && i < lead + length; ++i) whole = isContinuationByte(text[i]);
+        if (whole) cut = lead;
     }
     return std::string(text.substr(0, cut));
 }
 
-ProfileFile::Line ProfileFile::makeLine(std::string text, std::string eol) {
-    Line line{std::move(text), std::move(eol), Kind::Other, {}};
-    const std::string_view view = line.text;
+namespace {
+
+std::string lowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = lowerAscii(c);
+    return lower;
+}
+
+std::string_view eolText(unsigned char eol) {
+    static constexpr std::string_view texts[] = {"", "\r\n", "\n", "\r"};
+    return texts[eol];
+}
+
+// What a line is, and its section or key name with blanks removed.
+struct Classified {
+    unsigned char kind;  // as ProfileFile's Kind: Blank, Comment, Section, Key, Other
+    std::string_view name;
+};
+enum : unsigned char { kBlank, kComment, kSection, kKey, kOther };
+
+Classified classify(std::string_view view) {
     std::size_t start = 0;
     while (start < view.size() && isBlank(view[start])) ++start;
-    if (start == view.size()) {
-        line.kind = Kind::Blank;
-    } else if (view[start] == ';') {
-        line.kind = Kind::Comment;
-    } else if (view[start] == '[') {
+    if (start == view.size()) return {kBlank, {}};
+    if (view[start] == ';') return {kComment, {}};
+    if (view[start] == '[') {
         // The name ends at the first ']'; the rest of the line is ignored. No ']' at all still opens it.
         const std::string_view rest = view.substr(start + 1);
-        line.kind = Kind::Section;
-        line.name = trimBlanks(rest.substr(0, rest.find(']')));
-    } else if (const auto equals = view.find('=', start); equals != std::string_view::npos) {
-        line.kind = Kind::Key;
-        line.name = trimBlanks(view.substr(start, equals - start));
+        return {kSection, trimBlanks(rest.substr(0, rest.find(']')))};
     }
-    return line;
+    if (const auto equals = view.find('=', start); equals != std::string_view::npos)
+        return {kKey, trimBlanks(view.substr(start, equals - start))};
+    return {kOther, {}};
+}
+
+}  // namespace
+
+std::string_view ProfileFile::textOf(const Line& line) const {
+    return std::string_view(text_).substr(line.begin, line.length);
+}
+
+std::size_t ProfileFile::addLine(std::string_view text, Eol eol) {
+    Line line;
+    line.begin = text_.size();
+    line.length = text.size();
+    line.eol = eol;
+    line.kind = static_cast<Kind>(classify(text).kind);
+    text_ += text;
+    lines_.push_back(line);
+    return lines_.size() - 1;
+}
+
+void ProfileFile::linkAfter(std::size_t after, std::size_t line) {
+    if (after == kNone) {
+        head_ = tail_ = line;
+        return;
+    }
+    lines_[line].next = lines_[after].next;
+    lines_[after].next = line;
+    if (tail_ == after) tail_ = line;
+}
+
+void ProfileFile::rebuildIndex() {
+    sections_.clear();
+    Section* current = nullptr;  // null outside a section's first occurrence
+    for (std::size_t i = head_; i != kNone; i = lines_[i].next) {
+        const Line& line = lines_[i];
+        if (line.kind == Kind::Section) {
+            auto [it, first] = sections_.try_emplace(lowerAscii(classify(textOf(line)).name));
+            current = first ? &it->second : nullptr;
+            if (current) current->line = current->lastKey = i;
+        } else if (line.kind == Kind::Key && current) {
+            current->keys.try_emplace(lowerAscii(classify(textOf(line)).name), i);  // the first one wins
+            current->lastKey = i;
+        }
+    }
 }
 
 ProfileFile ProfileFile::fromBytes(std::string bytes) {
     ProfileFile file;
-    const std::string_view view = bytes;
+    file.text_ = std::move(bytes);
+    const std::string_view view = file.text_;
     std::size_t pos = 0;
     if (view.starts_with(kUtf8Bom)) {
         file.bom_ = kUtf8Bom;
         pos = kUtf8Bom.size();
     }
     // CRLF, LF and CR all end a line.
+    std::size_t previous = kNone;
     while (pos < view.size()) {
-        const std::size_t end = view.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            file.lines_.push_back(makeLine(std::string(view.substr(pos)), ""));
-            break;
+        std::size_t end = pos;
+        while (end < view.size() && view[end] != '\r' && view[end] != '\n') ++end;
+        Line line;
+        line.begin = pos;
+        line.length = end - pos;
+        line.kind = static_cast<Kind>(classify(view.substr(pos, end - pos)).kind);
+        if (end == view.size()) {
+            pos = end;
+        } else if (view[end] == '\r' && end + 1 < view.size() && view[end + 1] == '\n') {
+            line.eol = Eol::CrLf;
+            pos = end + 2;
+        } else {
+            line.eol = view[end] == '\r' ? Eol::Cr : Eol::Lf;
+            pos = end + 1;
         }
-        const std::size_t eolLength = (view[end] == '\r' && end + 1 < view.size() && view[end + 1] == '\n') ? 2 : 1;
-        file.lines_.push_back(
-            makeLine(std::string(view.substr(pos, end - pos)), std::string(view.substr(end, eolLength))));
-        pos = end + eolLength;
+        file.lines_.push_back(line);
+        const std::size_t index = file.lines_.size() - 1;
+        if (previous == kNone)
+            file.head_ = index;
+        else
+            file.lines_[previous].next = index;
+        previous = file.tail_ = index;
     }
+    file.rebuildIndex();
     return file;
 }
 
@@ -125,73 +194,90 @@ std::optional<ProfileFile> ProfileFile::load(const std::filesystem::path& path, 
     return fromBytes(std::move(*bytes));
 }
 
-std::optional<std::size_t> ProfileFile::findSection(std::string_view name) const {
+const std::size_t* ProfileFile::findKey(std::string_view section, std::string_view key) const {
     // Only the first occurrence of a section name is ever searched or written.
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && equalsIgnoringCase(lines_[i].name, name)) return i;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::size_t> ProfileFile::findKey(std::size_t sectionLine, std::string_view key) const {
-    for (std::size_t i = sectionLine + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
-        if (lines_[i].kind == Kind::Key && equalsIgnoringCase(lines_[i].name, key)) return i;  // first wins
-    }
-    return std::nullopt;
+    const auto s = sections_.find(lowerAscii(trimBlanks(section)));
+    if (s == sections_.end()) return nullptr;
+    const auto k = s->second.keys.find(lowerAscii(trimBlanks(key)));
+    return k == s->second.keys.end() ? nullptr : &k->second;
 }
 
 std::string ProfileFile::get(std::string_view section, std::string_view key, std::string_view def,
                              std::size_t maxLength) const {
-    const auto sectionLine = findSection(trimBlanks(section));
-    if (!sectionLine) return std::string(def);
-    const auto keyLine = findKey(*sectionLine, trimBlanks(key));
-    if (!keyLine) return std::string(def);
-    const std::string_view text = lines_[*keyLine].text;
+    const std::size_t* line = findKey(section, key);
+    if (!line) return std::string(def);
+    const std::string_view text = textOf(lines_[*line]);
     return CutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), maxLength);
 }
 
 bool ProfileFile::contains(std::string_view section, std::string_view key) const {
-    const auto sectionLine = findSection(trimBlanks(section));
-    return sectionLine && findKey(*sectionLine, trimBlanks(key));
+    return findKey(section, key) != nullptr;
 }
 
 void ProfileFile::set(std::string_view section, std::string_view key, std::string_view value) {
     const std::string sectionName(trimBlanks(withoutLineBreaks(section)));
     const std::string keyName(trimBlanks(withoutLineBreaks(key)));
     const std::string text = CutValue(withoutLineBreaks(value), kMaxValueLength);
+    const std::string keyLine = keyName + "=" + text;
+    // A name the reader would see differently (a ']' in a section name, a key name with '=' or
+    // starting with ';' or '[') changes the file's structure: the index is then rebuilt from scratch.
+    const auto readsAs = [&](std::size_t line, Kind kind, std::string_view name) {
+        const Classified c = classify(textOf(lines_[line]));
+        return c.kind == static_cast<unsigned char>(kind) && c.name == name;
+    };
 
-    const auto sectionLine = findSection(sectionName);
-    if (!sectionLine) {
-        if (!lines_.empty() && lines_.back().eol.empty()) lines_.back().eol = kCrLf;
-        lines_.push_back(makeLine("[" + sectionName + "]", std::string(kCrLf)));
-        lines_.push_back(makeLine(keyName + "=" + text, std::string(kCrLf)));
+    const auto found = sections_.find(lowerAscii(sectionName));
+    if (found == sections_.end()) {
+        if (tail_ != kNone && lines_[tail_].eol == Eol::None) lines_[tail_].eol = Eol::CrLf;
+        const std::size_t header = addLine("[" + sectionName + "]", Eol::CrLf);
+        linkAfter(tail_, header);
+        const std::size_t line = addLine(keyLine, Eol::CrLf);
+        linkAfter(header, line);
+        if (!readsAs(header, Kind::Section, sectionName) || !readsAs(line, Kind::Key, keyName)) {
+            rebuildIndex();
+            return;
+        }
+        Section& s = sections_[lowerAscii(sectionName)];
+        s.line = header;
+        s.lastKey = line;
+        s.keys.emplace(lowerAscii(keyName), line);
+        return;
+    }
+    Section& s = found->second;
+    if (const auto k = s.keys.find(lowerAscii(keyName)); k != s.keys.end()) {
+        // Rewritten in place; the file's own spelling of the key is kept.
+        Line& line = lines_[k->second];
+        const std::string name(classify(textOf(line)).name);
+        const std::string rewritten = name + "=" + text;
+        line.begin = text_.size();
+        line.length = rewritten.size();
+        line.eol = Eol::CrLf;
+        text_ += rewritten;
         return;
     }
     // A new key goes after the section's last key line, ahead of trailing comments and blank lines.
-    std::size_t after = *sectionLine;
-    for (std::size_t i = *sectionLine + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
-        if (lines_[i].kind != Kind::Key) continue;
-        if (equalsIgnoringCase(lines_[i].name, keyName)) {
-            // The file's own spelling of the key is kept.
-            lines_[i] = makeLine(lines_[i].name + "=" + text, std::string(kCrLf));
-            return;
-        }
-        after = i;
+    const std::size_t after = s.lastKey;
+    if (lines_[after].eol == Eol::None) lines_[after].eol = Eol::CrLf;
+    const std::size_t line = addLine(keyLine, Eol::CrLf);
+    linkAfter(after, line);
+    if (!readsAs(line, Kind::Key, keyName)) {
+        rebuildIndex();
+        return;
     }
-    if (lines_[after].eol.empty()) lines_[after].eol = kCrLf;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
-                  makeLine(keyName + "=" + text, std::string(kCrLf)));
+    s.keys.emplace(lowerAscii(keyName), line);
+    s.lastKey = line;
 }
 
 std::string ProfileFile::toBytes() const {
     std::size_t size = bom_.size();
-    for (const auto& line : lines_) size += line.text.size() + line.eol.size();
+    for (std::size_t i = head_; i != kNone; i = lines_[i].next)
+        size += lines_[i].length + eolText(static_cast<unsigned char>(lines_[i].eol)).size();
     std::string bytes;
     bytes.reserve(size);
     bytes += bom_;
-    for (const auto& line : lines_) {
-        bytes += line.text;
-        bytes += line.eol;
+    for (std::size_t i = head_; i != kNone; i = lines_[i].next) {
+        bytes += textOf(lines_[i]);
+        bytes += eolText(static_cast<unsigned char>(lines_[i].eol));
     }
     return bytes;
 }

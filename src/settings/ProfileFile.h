@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace qvt::settings {
@@ -55,20 +56,37 @@ public:
     bool save(const std::filesystem::path& path) const;
 
 private:
-    enum class Kind { Blank, Comment, Section, Key, Other };
+    // Lines live in `lines_` in the order they were made; file order follows `next`, so a key is
+    // inserted without moving the lines after it. Every line's text is a slice of `text_`: the file's
+    // own bytes first, then the texts of lines written later. The index finds the first occurrence
+    // of a section and the first of its keys by name, so a get or set costs no scan of the file.
+    enum class Kind : unsigned char { Blank, Comment, Section, Key, Other };
+    enum class Eol : unsigned char { None, CrLf, Lf, Cr };
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     struct Line {
-        std::string text;  // without its line end
-        std::string eol;   // "\r\n", "\n", "\r", or "" (a last line without line end)
+        std::size_t begin = 0;   // the text, without its line end, is text_[begin, begin + length)
+        std::size_t length = 0;
+        std::size_t next = kNone;
+        Eol eol = Eol::None;
         Kind kind = Kind::Other;
-        std::string name;  // section or key name, blanks removed
+    };
+    struct Section {
+        std::size_t line = kNone;     // its header
+        std::size_t lastKey = kNone;  // its last key line (the header when it has none): new keys go after it
+        std::unordered_map<std::string, std::size_t> keys;  // lower-case name -> first line of that key
     };
 
-    static Line makeLine(std::string text, std::string eol);
-    std::optional<std::size_t> findSection(std::string_view name) const;
-    std::optional<std::size_t> findKey(std::size_t sectionLine, std::string_view key) const;
+    std::string_view textOf(const Line& line) const;
+    std::size_t addLine(std::string_view text, Eol eol);  // not yet linked into the file
+    void linkAfter(std::size_t after, std::size_t line);  // kNone: the file was empty
+    void rebuildIndex();
+    const std::size_t* findKey(std::string_view section, std::string_view key) const;
 
     std::string bom_;  // a UTF-8 byte-order mark found at the very start, written back as it was
+    std::string text_;
     std::vector<Line> lines_;
+    std::size_t head_ = kNone, tail_ = kNone;
+    std::unordered_map<std::string, Section> sections_;  // lower-case name -> first occurrence
 };
 
 // Cuts text to at most maxLength bytes without splitting a UTF-8 sequence.

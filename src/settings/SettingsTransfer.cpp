@@ -1,3 +1,4 @@
+#include <climits>
 #include <cstdio>
 
 #include "platform/FileOps.h"
@@ -16,9 +17,11 @@ std::string Number(int value) {
     return buf;
 }
 
-std::string Cut(std::string text, std::size_t length) {
-    if (text.size() > length) text.resize(length);
-    return text;
+// The position `number - base` of a list, computed without overflow: a value far outside the int
+// range stays far outside every list.
+int Offset(int number, int base) {
+    const long long position = static_cast<long long>(number) - base;
+    return position < INT_MIN ? INT_MIN : position > INT_MAX ? INT_MAX : static_cast<int>(position);
 }
 
 bool Used(const KeySlot& slot) { return !slot.used || slot.used(); }
@@ -29,7 +32,7 @@ void ApplyList(const KeySlot& slot, const std::string& value, ui::Dialog& dialog
             if (value.empty())
                 dialog.clearSelection(slot.id);
             else
-                dialog.select(slot.id, AtoI(value) - slot.base);
+                dialog.select(slot.id, Offset(AtoI(value), slot.base));
             return;
         case ListRead::InRange: SelectComboInRange(dialog, slot.id, value, slot.lo, slot.hi); return;
         case ListRead::Transfer: TransferComboValue(dialog, slot.id, value, slot.base, 1); return;
@@ -73,7 +76,7 @@ void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& di
                     std::string& field = messaging.params.field(slot.field);
                     field = value;
                     if (table.options.cutPortsOnRead && (slot.key == "Port" || slot.key == "SendEmailPort"))
-                        field = Cut(field, 4);
+                        field = CutValue(field, 4);
                     break;
                 }
                 case SlotKind::SmtpSsl: messaging.smtpSsl = value; break;
@@ -102,7 +105,7 @@ void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operat
             case SlotKind::Model: value = slot.text; break;
             case SlotKind::Param: value = Trim(snapshot.params.field(slot.field)); break;
             case SlotKind::SmtpSsl: value = Trim(snapshot.smtpSsl); break;
-            case SlotKind::Edit: value = Cut(dialog.text(slot.id), kMaxValueLength); break;
+            case SlotKind::Edit: value = CutValue(dialog.text(slot.id), kMaxValueLength); break;
             case SlotKind::TwoDigit:
                 value = table.options.trimValues ? Trim(dialog.text(slot.id)) : dialog.text(slot.id);
                 if (value.size() == 1) value = "0" + value;
@@ -118,7 +121,7 @@ void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operat
         }
         if (slot.write) value = slot.write();
         if (table.options.trimValues) value = Trim(value);
-        file.set(slot.section, slot.key, Cut(value, kMaxValueLength));
+        file.set(slot.section, slot.key, CutValue(value, kMaxValueLength));
     }
 }
 
@@ -144,7 +147,7 @@ int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int 
                        const std::string& wrongWayText) {
     switch (way) {
         case 1: {
-            const int pos = AtoI(text) - base;
+            const int pos = Offset(AtoI(text), base);
             if (!text.empty() && pos >= 0 && pos < dialog.count(id))
                 dialog.select(id, pos);
             else

@@ -15,7 +15,7 @@ TEST(RegistryStore, KeysAreFoldersAndTheDefaultValueIsAFileWithTheTextAlone) {
     const char* key = "Software\\Lumbrakon\\UserModelSel";
     EXPECT_FALSE(store.queryDefaultValue(key)) << "no key yet";
     ASSERT_TRUE(store.createKey(key));
-    EXPECT_EQ(store.queryDefaultValue(key), std::string()) << "a key without value reads empty";
+    EXPECT_FALSE(store.queryDefaultValue(key)) << "a key without its value file has no readable value";
     ASSERT_TRUE(store.setDefaultValue(key, "-1"));
     const fs::path file = root / "registry/Software/Lumbrakon/UserModelSel/(Default)";
     EXPECT_EQ(qvt::test::readFile(file), "-1");
