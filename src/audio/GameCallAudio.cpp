@@ -1,12 +1,14 @@
 #include "audio/GameCallAudio.h"
 
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <optional>
 #include <random>
 
 #include "audio/AudioFileInfo.h"
 #include "platform/FileOps.h"
+#include "platform/Process.h"
 
 namespace fs = std::filesystem;
 
@@ -60,6 +62,28 @@ fs::path freshOutputPath(const fs::path& target) {
         if (isAbsent(candidate)) break;
     }
     return candidate;
+}
+
+// A partial sound left by a conversion that never finished (the program was killed): a name only
+// freshOutputPath() makes.
+bool isPartialSoundName(const std::string& name) {
+    static constexpr std::string_view prefix = "~ADUI0001-", suffix = ".WAV";
+    if (name.size() != prefix.size() + 12 + suffix.size() || !name.starts_with(prefix) || !name.ends_with(suffix))
+        return false;
+    for (std::size_t i = prefix.size(); i < prefix.size() + 12; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+void removePartialSounds(const fs::path& folder) {
+    std::vector<fs::path> partial;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (isPartialSoundName(it->path().filename().string())) partial.push_back(it->path());
+    for (const fs::path& file : partial) {
+        if (fs::is_directory(fs::symlink_status(file, ec))) continue;
+        fs::remove(file, ec);  // a link goes itself, never what it points to
+    }
 }
 
 // The tool ended well only if it left a WAV with samples in it.
@@ -183,6 +207,9 @@ bool GameCallAudio::RunTransform(const fs::path& source, const fs::path& target)
     // A pipe or a device would keep the tool (and the user) waiting for ever.
     if (!platform::IsRegularFile(input)) return false;
 
+    // From here on a signal to end the program first stops the tool and removes its partial file.
+    platform::InterruptGuard interrupt;
+    removePartialSounds(target.parent_path());
     const fs::path output = freshOutputPath(target);
     ui::ProcessRequest request;
     request.program = tool;
@@ -190,6 +217,10 @@ bool GameCallAudio::RunTransform(const fs::path& source, const fs::path& target)
     request.title = kProgressTitle;
     request.durationSeconds = DurationSeconds(input).value_or(0);
     const ui::ProcessOutcome outcome = dialog_.host().runProcess(&dialog_, request);
+    if (platform::InterruptGuard::requested()) {
+        platform::DeleteIfExist(output);
+        interrupt.endProgram();
+    }
 
     if (!outcome.started) {
         platform::DeleteIfExist(output);

@@ -4,20 +4,130 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <csignal>
+#include <cstdlib>
+#include <memory>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 namespace qvt::platform {
 
-ProcessResult RunProcessAndWait(const std::string& program, const std::vector<std::string>& arguments) {
+namespace {
+
+volatile std::sig_atomic_t g_signal = 0;
+int g_guards = 0;
+
+#ifndef _WIN32
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+struct sigaction g_previous[3];
+
+extern "C" void noteSignal(int signal) {
+    g_signal = signal;
+}
+#endif
+
+bool isUtf8(const std::string& text) {
+    return QString::fromStdString(text).toStdString() == text;
+}
+
+}  // namespace
+
+InterruptGuard::InterruptGuard() {
+#ifndef _WIN32
+    if (g_guards++ > 0) return;
+    g_signal = 0;
+    struct sigaction action {};
+    action.sa_handler = noteSignal;
+    sigemptyset(&action.sa_mask);
+    for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &action, &g_previous[i]);
+#endif
+}
+
+InterruptGuard::~InterruptGuard() {
+#ifndef _WIN32
+    if (--g_guards > 0) return;
+    for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &g_previous[i], nullptr);
+    // A signal that came while the guard was in place, and that no one acted on, still ends us.
+    if (g_signal != 0) std::raise(g_signal);
+#endif
+}
+
+bool InterruptGuard::requested() {
+    return g_signal != 0;
+}
+
+void InterruptGuard::endProgram() {
+#ifndef _WIN32
+    const int signal = g_signal != 0 ? g_signal : SIGTERM;
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+    std::raise(signal);
+    _exit(128 + signal);
+#else
+    std::_Exit(1);
+#endif
+}
+
+void SetCommand(QProcess& process, const std::string& program, const std::vector<std::string>& arguments) {
     QStringList args;
     for (const std::string& a : arguments) args << QString::fromStdString(a);
+    process.setProgram(QString::fromStdString(program));
+    process.setArguments(args);
+#ifndef _WIN32
+    // Everything the child does is prepared here: after fork only system calls are allowed.
+    struct Raw {
+        std::vector<std::string> strings;
+        std::vector<char*> argv;
+        bool exec = false;
+        pid_t parent = 0;
+    };
+    auto raw = std::make_shared<Raw>();
+    raw->strings.push_back(program);
+    raw->strings.insert(raw->strings.end(), arguments.begin(), arguments.end());
+    for (const std::string& s : raw->strings) raw->exec = raw->exec || !isUtf8(s);
+    for (std::string& s : raw->strings) raw->argv.push_back(s.data());
+    raw->argv.push_back(nullptr);
+    raw->parent = ::getpid();
+    process.setChildProcessModifier([raw] {
+#ifdef __linux__
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != raw->parent) _exit(127);  // the parent died before the line above
+#endif
+        if (!raw->exec) return;
+        if (raw->strings.front().find('/') != std::string::npos)
+            ::execv(raw->argv[0], raw->argv.data());
+        else
+            ::execvp(raw->argv[0], raw->argv.data());
+        // Not started: Qt's own attempt follows and reports the failure as usual.
+    });
+#endif
+}
+
+ProcessResult RunProcessAndWait(const std::string& program, const std::vector<std::string>& arguments) {
     QProcess process;
+    SetCommand(process, program, arguments);
     process.setStandardErrorFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QString::fromStdString(program), args);
+    process.start();
     ProcessResult result;
     if (!process.waitForStarted(-1)) return result;
     result.started = true;
-    process.waitForFinished(-1);
+    while (process.state() != QProcess::NotRunning && !process.waitForFinished(50)) {
+        if (InterruptGuard::requested()) {
+            process.kill();
+            process.waitForFinished(-1);
+            result.interrupted = true;
+            break;
+        }
+    }
     result.crashed = process.exitStatus() == QProcess::CrashExit;
     result.exitCode = process.exitCode();
     return result;

@@ -75,7 +75,11 @@ bool RegistryStore::setDefaultValue(std::string_view keyPath, std::string_view t
     const fs::path dir = keyDir(keyPath);
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) return false;
-    std::ofstream out(dir / kValueFile, std::ios::binary | std::ios::trunc);
+    // Whatever else stands where the value belongs (a FIFO would block the write) is replaced.
+    const fs::path file = dir / kValueFile;
+    const fs::file_status status = fs::symlink_status(file, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status) && !fs::remove(file, ec)) return false;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
     return static_cast<bool>(out);

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/Process.h"
 #include "qt/DialogWindow.h"
 
 namespace qvt::qt {
@@ -164,10 +165,7 @@ ui::Result QtHost::runModal(ui::Dialog& dialog) {
 ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) {
     ui::ProcessOutcome outcome;
     QProcess process;
-    process.setProgram(Q(request.program));
-    QStringList arguments;
-    for (const std::string& a : request.arguments) arguments << Q(a);
-    process.setArguments(arguments);
+    platform::SetCommand(process, request.program, request.arguments);
     process.start();
     if (!process.waitForStarted(-1)) return outcome;
     outcome.started = true;
@@ -212,6 +210,12 @@ ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessReques
         cancelled = true;
         process.kill();
     };
+    // A signal to end the program stops the tool too; the caller then tidies up and ends.
+    QTimer interruptPoll;
+    QObject::connect(&interruptPoll, &QTimer::timeout, &loop, [&] {
+        if (platform::InterruptGuard::requested()) process.kill();
+    });
+    interruptPoll.start(50);
     QObject::connect(&progress, &QProgressDialog::canceled, &loop, cancel);
     QObject::connect(&progress, &QDialog::rejected, &loop, cancel);  // Esc closes the window
     progress.show();

@@ -132,6 +132,32 @@ TEST(ProfileReadLength, CutNeverSplitsUtf8) {
     // Bytes of an 8-bit code page are cut where the limit is.
     EXPECT_EQ(CutValue("ab\xE9\xE9", 3), "ab\xE9");
     EXPECT_EQ(CutValue("a\x80\x80\x80\x80\x80", 3), "a\x80\x80");
+    // Latin-1 "é°x" looks like the start of a three-byte sequence, but is none: a plain byte cut.
+    EXPECT_EQ(CutValue("ab\xE9\xB0x", 3), "ab\xE9");
+    EXPECT_EQ(CutValue("ab\xC3\xA9", 3), "ab") << "a whole character at the very end still goes whole";
+}
+
+// Names the reader sees differently from what set() was given (a key name starting with '[' reads
+// as a section, one with '=' splits early, a ']' ends a section name) change the file's structure:
+// the object must then answer exactly as the file it writes would.
+TEST(ProfileWriteStructure, AnswersAsItsOwnBytesRead) {
+    const std::vector<std::vector<std::string>> writes = {
+        {"S", "[T", "1"}, {"S", "a=b", "2"}, {"U]x", "k", "3"}, {"T", "k", "4"}, {"S", ";c", "5"},
+        {"S", "k", "6"},  {"U", "k", "7"},   {"s", "K", "8"},   {"T", "j", "9"},
+    };
+    const std::vector<std::vector<std::string>> probes = {{"S", "k"}, {"S", "a"}, {"T", "k"}, {"T", "j"},
+                                                          {"U", "k"}, {"S", "[T"}, {"T", ""}, {"S", ";c"}};
+    for (const std::string& start : {std::string(), std::string("[S]\r\nk=0\r\n\r\n;end\r\n[T]\r\nx=1")}) {
+        auto file = ProfileFile::fromBytes(start);
+        for (const auto& w : writes) {
+            file.set(w[0], w[1], w[2]);
+            const auto reread = ProfileFile::fromBytes(file.toBytes());
+            EXPECT_EQ(reread.toBytes(), file.toBytes());
+            for (const auto& p : probes)
+                EXPECT_EQ(file.get(p[0], p[1], kDefault), reread.get(p[0], p[1], kDefault))
+                    << "after " << w[0] << "/" << w[1] << " probe " << p[0] << "/" << p[1];
+        }
+    }
 }
 
 // ---- Writing --------------------------------------------------------------------------------
