@@ -158,7 +158,11 @@ ProfileFile ProfileFile::fromBytes(std::string bytes) {
         file.bom_ = kUtf8Bom;
         pos = kUtf8Bom.size();
     }
-    // CRLF, LF and CR all end a line.
+    // CRLF, LF and CR all end a line. One allocation for all lines, with room for the keys a save adds.
+    std::size_t count = 1;
+    for (std::size_t i = pos; i < view.size(); ++i)
+        if (view[i] == '\n' || (view[i] == '\r' && (i + 1 == view.size() || view[i + 1] != '\n'))) ++count;
+    file.lines_.reserve(count + 128);
     std::size_t previous = kNone;
     while (pos < view.size()) {
         std::size_t end = pos;
