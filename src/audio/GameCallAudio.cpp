@@ -172,6 +172,8 @@ bool GameCallAudio::TransformAudioFile() {
     const fs::path root = cardRoot_ ? cardRoot_() : fs::path();
     if (root.empty() || !platform::IsDirectory(root)) return false;
     const fs::path pictures = PictureFolderOf(root);
+    // Folders that are links lead off the card: nothing there is renamed, replaced or written.
+    if (isLink(pictures.parent_path()) || isLink(pictures)) return false;
     std::error_code ec;
     fs::create_directory(pictures.parent_path(), ec);  // a failure surfaces when the sound is written
     fs::create_directory(pictures, ec);

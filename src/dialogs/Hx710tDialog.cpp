@@ -34,7 +34,7 @@ ProductDialogConfig Hx710tConfig() {
 Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
     : ProductSettingsDialog(host, Template(), context, Hx710tRules(), Hx710tConfig()),
       audio_(
-          *this, context, [this] { return saveFlow().CardRoot(); }, kAudioField) {
+          *this, context, [this] { return saveFlow().SaveVolume(); }, kAudioField) {
     setKeyTable(BuildKeyTable());
 }
 
@@ -102,8 +102,9 @@ void Hx710tDialog::OnSendToClick(int radio) {
 
 void Hx710tDialog::onOK() {
     saveFlow().Manage_SaveDir(1);
-    // The sound goes onto the card whatever the save itself reported.
-    if (sel(kGameCall) == 1 && !transformAudioFile())
+    // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
+    // save found no card (its message said so), nothing is placed anywhere, not on another card.
+    if (sel(kGameCall) == 1 && !saveFlow().SaveVolume().empty() && !transformAudioFile())
         message("Failed to transform audio file!", kTipsCaption, Icon::Warning);
 }
 

@@ -43,7 +43,7 @@ constexpr ListDefault kListDefaults[] = {
 Hx720uDialog::Hx720uDialog(ui::Host& host, app::AppContext& context)
     : ProductSettingsDialog(host, Template(), context, Hx720uRules(), Hx720uConfig()),
       audio_(
-          *this, context, [this] { return saveFlow().CardRoot(); }, kAudioField) {
+          *this, context, [this] { return saveFlow().SaveVolume(); }, kAudioField) {
     setKeyTable(BuildKeyTable());
 }
 
@@ -86,8 +86,9 @@ void Hx720uDialog::WorkHourGroup(OnOffVariant variant) {
 
 void Hx720uDialog::onOK() {
     saveFlow().Manage_SaveDir(1);
-    // The sound goes onto the card whatever the save itself reported.
-    if (sel(kGameCall) == 1 && !audio_.TransformAudioFile())
+    // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
+    // save found no card (its message said so), nothing is placed anywhere, not on another card.
+    if (sel(kGameCall) == 1 && !saveFlow().SaveVolume().empty() && !audio_.TransformAudioFile())
         message("Failed to transform audio file!", kTipsCaption, Icon::Warning);
 }
 

@@ -47,8 +47,16 @@ bool ProductSettingsDialog::ReadWriteFile(int type, int flag) {
                     file = std::move(*existing);
             }
             settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+            std::string bytes = file.toBytes();
+            if (!card && bytes.size() > settings::kMaxSettingsFileSize) {
+                // The old backup's extra content would make a file that the next opening rejects:
+                // the backup starts afresh from the product's keys instead.
+                settings::ProfileFile fresh;
+                settings::WriteSettings(*keyTable_, *this, context().messaging, fresh);
+                bytes = fresh.toBytes();
+            }
             if (keyTable_->afterWrite) keyTable_->afterWrite();
-            return !path.empty() && platform::WriteFileAtomically(path, file.toBytes());
+            return !path.empty() && platform::WriteFileAtomically(path, bytes);
         }
         default:
             message(config_.invalidReadWriteText, kTipsCaption, ui::Icon::Error);

@@ -104,6 +104,21 @@ bool IsRegularFile(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
+bool IsLink(const fs::path& path) {
+    std::error_code ec;
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return true;
+#endif
+    return fs::is_symlink(fs::symlink_status(path, ec));
+}
+
+bool SameEntry(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    const bool same = fs::equivalent(a, b, ec);
+    return !ec && same;
+}
+
 bool CreateDirectories(const fs::path& path) {
     std::error_code ec;
     fs::create_directories(path, ec);
@@ -128,6 +143,7 @@ bool DeleteIfExist(const fs::path& path) {
 void ClearReadOnly(const fs::path& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return;  // a link: not followed
     const DWORD rest = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
     SetFileAttributesW(path.c_str(), rest == 0 ? FILE_ATTRIBUTE_NORMAL : rest);
 }
@@ -178,6 +194,8 @@ bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
         done += written;
     }
     ok = ok && FlushFileBuffers(handle);
+    // Windows offers no way to drop one file's cached pages; unbuffered handles would need
+    // sector-aligned buffers and sizes, so the check below may be answered from the cache.
     if (ok) {
         std::string back(bytes.size(), '\0');
         DWORD read = 0;
@@ -198,7 +216,9 @@ bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
 
 void ClearReadOnly(const fs::path& path) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) return;
+    // Only a regular file of its own: a link is neither followed nor changed (Linux links have no
+    // permissions of their own anyway).
+    if (fs::symlink_status(path, ec).type() != fs::file_type::regular) return;
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
@@ -293,10 +313,19 @@ bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
     Fd fd(raw);
 
     struct stat previous {};
-    if (::stat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
+    // lstat: a link at the target lends no permissions from what it points to.
+    if (::lstat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
         (void)::fchmod(fd.get(), previous.st_mode & 07777);  // best effort; FAT volumes ignore it
     }
     bool ok = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::lseek(fd.get(), 0, SEEK_SET) == 0;
+    // The check below should read what reached the card, not the copy still in memory: the pages
+    // are clean after fsync, so they can be dropped and the read goes to the medium.
+#if defined(__linux__)
+    if (ok) (void)::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_DONTNEED);
+#elif defined(__APPLE__)
+    // No way to drop cached pages; at least the read itself bypasses the cache where it can.
+    if (ok) (void)::fcntl(fd.get(), F_NOCACHE, 1);
+#endif
     if (ok) {
         const auto back = readAll(fd.get(), bytes.size());
         ok = back && *back == bytes;

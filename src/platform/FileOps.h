@@ -20,7 +20,8 @@ bool IsAllDigits(std::string_view text);
 int AtoI(std::string_view text);
 
 // Makes the file writable again and keeps its other permission bits / attributes.
-// Nothing happens when the file does not exist.
+// Nothing happens when the file does not exist or is a symbolic link: a link on a card may point
+// anywhere, and what it points to is not ours to change.
 void ClearReadOnly(const std::filesystem::path& path);
 bool IsReadOnly(const std::filesystem::path& path);
 
@@ -34,12 +35,18 @@ bool RenameIfExist(const std::filesystem::path& from, const std::filesystem::pat
 bool IsDirectory(const std::filesystem::path& path);
 bool Exists(const std::filesystem::path& path);  // any entry: file, directory, ...
 bool IsRegularFile(const std::filesystem::path& path);
+// True when `path` itself is a symbolic link (or, on Windows, any other reparse point).
+bool IsLink(const std::filesystem::path& path);
+// True when both paths name the same existing file or directory (links, bind mounts, two names).
+bool SameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // True when `path` is a directory afterwards (created now or before).
 bool CreateDirectories(const std::filesystem::path& path);
 
 // Writes the whole content to a temporary file beside the target, flushes it to the medium,
-// checks it by reading it back and renames it over the target; the target is read back once more
+// drops the file's cached pages where the platform allows it (Linux; macOS turns caching off for
+// the read instead; Windows has no practical way), checks it by reading it back and renames it
+// over the target (a link at `target` is replaced, not followed); the target is read back once more
 // afterwards. False on any failure. The target keeps its previous content (or stays absent) when
 // anything before the rename fails, and no temporary file is left behind. An existing target's
 // permission bits are kept (POSIX); on Windows a read-only target makes the write fail, as it always did.

@@ -3,6 +3,15 @@
 #include <QStorageInfo>
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <sstream>
+
+#include "platform/FileOps.h"
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -17,7 +26,122 @@ fs::path Absolute(const fs::path& p) {
     if (a.has_relative_path() && !a.has_filename()) a = a.parent_path();  // no trailing separator
     return a;
 }
+
+// The mount table writes blanks, tabs, new lines and backslashes in names as \ooo.
+std::string Unescape(std::string_view field) {
+    const auto octal = [](char c) { return c >= '0' && c <= '7'; };
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) &&
+            octal(field[i + 2]) && octal(field[i + 3])) {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
+bool HasOption(const std::string& options, const std::string& option) {
+    std::istringstream in(options);
+    for (std::string item; std::getline(in, item, ',');)
+        if (item == option) return true;
+    return false;
+}
+
+// `path` lies strictly below the folder `prefix` (given with its trailing '/').
+bool Below(const std::string& path, const std::string& prefix) {
+    return path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string CurrentUser() {
+#ifdef _WIN32
+    return {};
+#else
+    if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) return pw->pw_name;
+    const char* user = std::getenv("USER");
+    return user ? user : "";
+#endif
+}
+
+#if !defined(_WIN32) && !defined(__linux__)
+std::vector<MountEntry> MountsFromQt() {
+    std::vector<MountEntry> table;
+    for (const QStorageInfo& info : QStorageInfo::mountedVolumes()) {
+        MountEntry e;
+        e.mountPoint = info.rootPath().toStdString();
+        e.fsType = info.fileSystemType().toStdString();
+        e.source = info.device().toStdString();
+        e.readOnly = info.isReadOnly();
+        table.push_back(std::move(e));
+    }
+    return table;
+}
+#endif
+
 }  // namespace
+
+std::vector<MountEntry> ParseMountInfo(std::string_view text) {
+    std::vector<MountEntry> table;
+    std::istringstream lines{std::string(text)};
+    for (std::string line; std::getline(lines, line);) {
+        // id parent major:minor root mount-point options [optional fields...] - type source super-options
+        std::istringstream in(line);
+        std::vector<std::string> f;
+        for (std::string word; in >> word;) f.push_back(word);
+        const auto dash = std::find(f.begin(), f.end(), "-");
+        if (f.size() < 6 || dash == f.end() || dash - f.begin() < 6 || f.end() - dash < 3) continue;
+        MountEntry e;
+        const std::size_t colon = f[2].find(':');
+        if (colon == std::string::npos) continue;
+        e.major = static_cast<unsigned>(std::strtoul(f[2].substr(0, colon).c_str(), nullptr, 10));
+        e.minor = static_cast<unsigned>(std::strtoul(f[2].substr(colon + 1).c_str(), nullptr, 10));
+        e.mountPoint = Unescape(f[4]);
+        e.fsType = Unescape(dash[1]);
+        e.source = Unescape(dash[2]);
+        e.readOnly = HasOption(f[5], "ro") || HasOption(dash[3], "ro");
+        table.push_back(std::move(e));
+    }
+    return table;
+}
+
+std::vector<fs::path> CardMounts(const std::vector<MountEntry>& table, const std::string& user) {
+    const MountEntry* root = nullptr;
+    std::map<std::string, const MountEntry*> visible;  // a later mount hides the one beneath
+    for (const MountEntry& e : table) {
+        visible[e.mountPoint] = &e;
+        if (e.mountPoint == "/") root = &e;
+    }
+    const auto isRootDevice = [root](const MountEntry& e) {
+        if (!root) return false;
+        if (root->major != 0 && e.major == root->major && e.minor == root->minor) return true;
+        return !root->source.empty() && e.source == root->source;
+    };
+    std::vector<fs::path> found;
+    for (const auto& [point, e] : visible) {
+        if (e->readOnly || point == "/" || isRootDevice(*e)) continue;
+        if (e->source.rfind("/dev/", 0) != 0) continue;  // pseudo and network file systems
+        const bool usersMedia =
+            !user.empty() && (Below(point, "/media/" + user + "/") || Below(point, "/run/media/" + user + "/"));
+        const bool otherMedia = Below(point, "/media/") || Below(point, "/run/media/") || Below(point, "/mnt/");
+        if (usersMedia || Below(point, "/Volumes/") || (otherMedia && e->removable)) found.emplace_back(point);
+    }
+    return found;  // the map kept them sorted by mount point
+}
+
+bool IsRemovableBlockDevice(unsigned major, unsigned minor, const fs::path& sysDevBlock) {
+    if (major == 0) return false;  // no device behind it
+    std::error_code ec;
+    fs::path device = fs::canonical(sysDevBlock / (std::to_string(major) + ":" + std::to_string(minor)), ec);
+    if (ec) return false;
+    if (fs::exists(device / "partition", ec)) device = device.parent_path();  // a partition: its disk
+    if (const auto flag = ReadFileLimited(device / "removable", 16); flag && Trim(*flag) == "1") return true;
+    const std::string chain = device.generic_string();
+    for (const char* bus : {"/usb", "/mmc_host/", "/memstick"})
+        if (chain.find(bus) != std::string::npos) return true;
+    return false;
+}
 
 Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(Absolute(systemRoot)) {
     slots_.push_back(systemRoot_);
@@ -59,17 +183,14 @@ void Volumes::discover() {
     if (slots_.size() > 1) return;
     for (char letter = 'D'; letter <= 'Z'; ++letter) slots_.push_back(fs::path(std::string(1, letter) + ":\\"));
 #else
-    std::vector<fs::path> found;
-    for (const QStorageInfo& info : QStorageInfo::mountedVolumes()) {
-        const std::string root = info.rootPath().toStdString();
-        for (const char* prefix : {"/media/", "/run/media/", "/mnt/", "/Volumes/"}) {
-            if (root.rfind(prefix, 0) == 0) {
-                found.emplace_back(root);
-                break;
-            }
-        }
-    }
-    std::sort(found.begin(), found.end());
+#ifdef __linux__
+    std::vector<MountEntry> table;
+    if (const auto text = ReadFileLimited("/proc/self/mountinfo", 16u << 20)) table = ParseMountInfo(*text);
+    for (MountEntry& e : table) e.removable = IsRemovableBlockDevice(e.major, e.minor);
+#else
+    const std::vector<MountEntry> table = MountsFromQt();
+#endif
+    const std::vector<fs::path> found = CardMounts(table, CurrentUser());
     for (const fs::path& p : found) {
         if (static_cast<int>(slots_.size()) > kMaxVolumes) break;
         if (std::find(slots_.begin(), slots_.end(), p) == slots_.end()) slots_.push_back(p);

@@ -3,6 +3,7 @@
 // always present; the slots after it are the removable volumes (memory cards).
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qvt::platform {
@@ -32,6 +33,32 @@ private:
     std::vector<std::filesystem::path> slots_;
     bool discovery_ = false;
 };
+
+// One mounted file system, as far as choosing memory cards needs it.
+struct MountEntry {
+    std::string mountPoint;
+    std::string fsType;
+    std::string source;  // "/dev/sdb1"; pseudo file systems have a name such as "tmpfs" or "proc"
+    unsigned major = 0;  // the device numbers (0 when unknown)
+    unsigned minor = 0;
+    bool readOnly = false;
+    bool removable = false;  // the device is removable or sits on a hot-plug bus (USB, SD/MMC)
+};
+
+// The entries of a /proc/self/mountinfo text, in mount order; lines it cannot read are skipped.
+// `removable` is left false: that needs the device's sysfs entry (IsRemovableBlockDevice).
+std::vector<MountEntry> ParseMountInfo(std::string_view text);
+
+// The mounts that may be memory cards, sorted by mount point: writable file systems on a device
+// node, other than the root file system (or another mount of its device), mounted at
+// /media/<user>/..., /run/media/<user>/... or /Volumes/...; elsewhere under /media and /mnt only
+// when the device is removable. A later mount on the same mount point hides the earlier one.
+std::vector<std::filesystem::path> CardMounts(const std::vector<MountEntry>& table, const std::string& user);
+
+// Linux: the kernel marks the block device (or the disk of a partition) removable, or it hangs off
+// a USB, SD/MMC or Memory Stick bus. `sysDevBlock` is where the device numbers are linked.
+bool IsRemovableBlockDevice(unsigned major, unsigned minor,
+                            const std::filesystem::path& sysDevBlock = "/sys/dev/block");
 
 // The default system root: $XDG_DATA_HOME/qvt-config, else ~/.local/share/qvt-config (C:\ on Windows).
 std::filesystem::path DefaultSystemRoot();

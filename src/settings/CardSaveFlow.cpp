@@ -115,7 +115,8 @@ void CardSaveFlow::Start() {
     const std::string target = CandidateText(*lastFree);
     dialog_.select(list, FindItem(dialog_, list, target));
     platform::CreateDirectories(CardDirText(*lastFree));
-    if (platform::Exists(target)) {
+    // A "GSM" that is a link leads off the card: nothing is deleted through it.
+    if (!CardDirIsLink(*lastFree) && platform::Exists(target)) {
         // It is not valid for this product, or it would have been found above.
         platform::ClearReadOnly(target);
         if (!platform::DeleteIfExist(target))
@@ -158,12 +159,19 @@ void CardSaveFlow::TakeCardPath() {
     cardFilePath_ = platform::Trim(dialog_.selText(config_.pathListId));
 }
 
+bool CardSaveFlow::CardDirIsLink(const fs::path& slot) {
+    return platform::IsLink(slot / "GSM");
+}
+
 bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
     const std::string keep = platform::Volumes::RootText(keepRoot);
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
         if (platform::Volumes::RootText(slot) == keep) continue;
         if (!platform::IsDirectory(CardDirText(slot))) continue;
+        // Never through a "GSM" link (its files are not on that card), and never the kept card's own
+        // folder seen under another name (a link to the volume, a bind mount): that file is the new one.
+        if (CardDirIsLink(slot) || platform::SameEntry(slot / "GSM", keepRoot / "GSM")) continue;
         const std::string candidate = CandidateText(slot);
         // Only this product's own valid files: other models' files and foreign files stay.
         if (!IsValidSettingsFile(candidate, config_.fileCode)) continue;
@@ -204,6 +212,7 @@ std::string CardSaveFlow::RootTextOf(const std::string& candidate, const std::op
 }
 
 void CardSaveFlow::Save() {
+    saveVolume_.clear();
     const int list = config_.pathListId;
     std::string text = dialog_.selText(list);
     if (config_.trimPathOnSave) text = platform::Trim(text);
@@ -233,6 +242,7 @@ void CardSaveFlow::Save() {
         dialog_.select(list, FindItem(dialog_, list, text));
         cardFilePath_ = text;
     }
+    saveVolume_ = *slot;
 
     const std::string cardDir = CardDirText(*slot);
     if (!platform::IsDirectory(cardDir)) platform::CreateDirectories(cardDir);
@@ -241,16 +251,12 @@ void CardSaveFlow::Save() {
         return;
 
     const std::string cardFile = cardFilePath_;
-    // The card file is written from scratch so that its keys come in the camera's order. A failure
-    // here shows up as a failed write below.
-    if (platform::Exists(cardFile)) {
-        platform::ClearReadOnly(cardFile);
-        platform::DeleteIfExist(cardFile);
-    }
-    DeleteOtherCardFiles(*slot);
-
+    // Write first, delete after: the new card file (written from scratch, keys in the camera's
+    // order) replaces the old one in a single rename, so a failed write leaves the old file; the
+    // same product's files on the other volumes go only once the new one is in place and verified.
     platform::ClearReadOnly(cardFile);
     const bool cardWritten = Call(2, 1);
+    if (cardWritten) DeleteOtherCardFiles(*slot);
 
     const fs::path backup = BackupFilePath();
     platform::ClearReadOnly(backup);

@@ -59,6 +59,9 @@ public:
     std::filesystem::path BackupFilePath() const;
     // The volume root of the card file path (the "F:" of the game-call paths), empty when unknown.
     std::filesystem::path CardRoot() const;
+    // The volume the last Save was aimed at and found present; empty when that save found none (the
+    // path was no item, or the card had gone). The game-call sound goes there and nowhere else.
+    const std::filesystem::path& SaveVolume() const { return saveVolume_; }
     const SaveFlowConfig& config() const { return config_; }
 
     // The card candidate of a volume slot: "<root>/GSM/<CODE>.TXT" ("E:\GSM\HX710T.TXT" on Windows).
@@ -66,6 +69,7 @@ public:
 
 private:
     static std::string CardDirText(const std::filesystem::path& slot);  // "<root>/GSM/"
+    static bool CardDirIsLink(const std::filesystem::path& slot);       // "<root>/GSM" is a link
     static std::string RootTextOf(const std::string& candidate, const std::optional<std::filesystem::path>& slot);
     std::filesystem::path BackupDir() const;
     std::optional<std::filesystem::path> SlotOf(const std::string& candidate);  // the slot whose candidate it is
@@ -79,6 +83,7 @@ private:
     SaveFlowConfig config_;
     ReadWriteFn readWrite_;
     std::string cardFilePath_;
+    std::filesystem::path saveVolume_;
 };
 
 }  // namespace qvt::settings

@@ -332,5 +332,46 @@ TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
 }
 
+// ---- Links on the card lead elsewhere and are not followed ---------------------------------------
+
+TEST_F(AudioTest, LinksOnTheCardAreNotFollowed) {
+    const fs::path outside = pc.dir / "outside";
+    const fs::path kept = outside / "someone-elses.file";
+    struct Row {
+        const char* link;  // in the picture folder, or the card's DCIM folder itself
+        bool folder;
+    };
+    for (const Row row : {Row{"ADUI0001.WAV", false}, Row{"IMAG0001.JPG", false}, Row{"VIDE0001.AVI", false},
+                          Row{"DCIM", true}}) {
+        SCOPED_TRACE(row.link);
+        fs::remove_all(pc.card / "DCIM");
+        fs::remove_all(outside);
+        writeFile(kept, "not the card's");
+        fs::permissions(kept, fs::perms::owner_read);
+        if (row.folder) {
+            // A DCIM link to a folder that looks like a card's: its photo stays, no sound lands there.
+            writeFile(outside / "100QVTIM" / "IMAG0001.JPG", "their photo");
+            fs::create_directory_symlink(outside, pc.card / "DCIM");
+        } else {
+            fs::create_directories(pictures());
+            fs::create_symlink(kept, pictures() / row.link);
+        }
+        host.boxes.clear();
+        choose(source("wav"));
+        const bool ok = audio.TransformAudioFile();
+        EXPECT_EQ(readFile(kept), "not the card's");
+        EXPECT_EQ(fs::status(kept).permissions() & fs::perms::owner_write, fs::perms::none) << "mode unchanged";
+        if (row.folder) {
+            EXPECT_FALSE(ok);
+            EXPECT_EQ(readFile(outside / "100QVTIM" / "IMAG0001.JPG"), "their photo");
+            EXPECT_FALSE(fs::exists(outside / "100QVTIM" / "ADUI0001.WAV"));
+            EXPECT_TRUE(host.boxes.empty()) << "nothing asked about files that are not on the card";
+        } else {
+            EXPECT_TRUE(ok);
+            ExpectGameCallWav(sound(), 2.0);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace qvt::test

@@ -1,5 +1,14 @@
 #include "e2e/E2eSupport.h"
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <sstream>
+#include <thread>
+
 namespace qvt::test {
 
 static bool ContainsAll(const std::string& line, const std::vector<std::string>& fragments) {
@@ -31,6 +40,59 @@ std::string DumpLineOf(const RunResult& r, int id) {
 
 std::filesystem::path ChoiceValueFile(const std::filesystem::path& systemRoot) {
     return systemRoot / "registry" / "Software" / "Lumbrakon" / "UserModelSel" / "(Default)";
+}
+
+RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                           const std::vector<ScriptPart>& parts) {
+    std::signal(SIGPIPE, SIG_IGN);  // a program that ended early must not end the test with it
+    TempDir io;
+    const std::string outPath = (io / "out.txt").string(), errPath = (io / "err.txt").string();
+    std::vector<std::string> args{QVT_BINARY, "--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
+    for (const auto& v : volumes) {
+        args.push_back("--volume");
+        args.push_back(v.string());
+    }
+    args.push_back("--script");
+    args.push_back("-");
+    int toChild[2];
+    if (::pipe(toChild) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(toChild[0], 0);
+        ::close(toChild[1]);
+        ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(toChild[0]);
+    const auto dumpsSoFar = [&] {
+        const std::string out = readFile(outPath);
+        int n = 0;
+        for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos; at = out.find("\"event\":\"dump\"", at + 1))
+            ++n;
+        return n;
+    };
+    int sent = 0;
+    for (const ScriptPart& part : parts) {
+        // Wait (at most 30 s) until the program has done the parts sent so far.
+        for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (part.before) part.before();
+        (void)!::write(toChild[1], part.script.data(), part.script.size());
+        ++sent;
+    }
+    ::close(toChild[1]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    RunResult r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream out(readFile(outPath));
+    for (std::string line; std::getline(out, line);) r.lines.push_back(line);
+    r.err = readFile(errPath);
+    return r;
 }
 
 }  // namespace qvt::test

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the end-to-end tests that run the real binary in automation mode.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,15 @@ std::string DumpLineOf(const RunResult& r, int id);
 
 // The remembered-choice value file under a system root.
 std::filesystem::path ChoiceValueFile(const std::filesystem::path& systemRoot);
+
+// One part of a script fed while the program runs: `before` runs once the program has done every
+// earlier part, then `script` is sent. Every part ends with a dump line, which tells when it is done.
+struct ScriptPart {
+    std::function<void()> before;
+    std::string script;
+};
+// Like runScript, with the script written to standard input part by part.
+RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                           const std::vector<ScriptPart>& parts);
 
 }  // namespace qvt::test

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -280,6 +281,42 @@ TEST_F(SmallVolume, WriteProtectedVolume) {
     EXPECT_FALSE(CreateDirectories(root_ / "GSM"));
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "IMAG0001.JPG"}));
 }
+
+#ifdef __linux__
+// Bytes this process had fetched from storage so far; nullopt when the kernel does not count them.
+std::optional<long long> ReadBytesFromStorage() {
+    std::ifstream io("/proc/self/io");
+    for (std::string key; io >> key;) {
+        long long value = 0;
+        io >> value;
+        if (key == "read_bytes:") return value;
+    }
+    return std::nullopt;
+}
+
+TEST(FileOpsMedium, VerifyReadAfterTheWriteComesFromTheMedium) {
+    test::TempDir dir;
+    test::TestMount card = test::TestMount::Image(dir / "card", dir / "card.img", "mkfs.ext2 -q -F -b 1024 -m 0", 4096);
+    if (!card.mounted()) GTEST_SKIP() << card.why();
+    const auto before = ReadBytesFromStorage();
+    if (!before) GTEST_SKIP() << "the kernel does not count the bytes read from storage";
+    const std::string bytes(1u << 20, 'v');
+    ASSERT_TRUE(WriteFileAtomically(dir / "card" / "F.TXT", bytes));
+    // Served from memory, the check would read nothing from the device.
+    EXPECT_GE(*ReadBytesFromStorage() - *before, static_cast<long long>(bytes.size()));
+}
+
+TEST(FileOpsLinks, ClearReadOnlyLeavesALinksTargetAlone) {
+    test::TempDir dir;
+    test::writeFile(dir / "target", "x");
+    fs::permissions(dir / "target", fs::perms::owner_read);
+    fs::create_symlink(dir / "target", dir / "link");
+    ClearReadOnly(dir / "link");
+    EXPECT_EQ(permsOf(dir / "target"), fs::perms::owner_read);
+    EXPECT_TRUE(DeleteIfExist(dir / "link"));
+    EXPECT_TRUE(fs::exists(dir / "target")) << "the link goes, not what it points to";
+}
+#endif
 
 }  // namespace
 }  // namespace qvt::platform

@@ -145,7 +145,8 @@ protected:
             lastRead = markerOf(path);
             return true;
         }
-        ProfileFile file = ProfileFile::load(path).value_or(ProfileFile());
+        // Like the dialogs: the card file is written from scratch, the backup over its old keys.
+        ProfileFile file = flag == 1 ? ProfileFile() : ProfileFile::load(path).value_or(ProfileFile());
         file.set("QVTFileMark", "Model", flow->config().fileCode);
         file.set("Camera Setting", "Marker", marker);
         return file.save(path);
@@ -477,6 +478,52 @@ TEST_F(CardSaveFlowTest, UndeletableValidFileElsewhereStopsTheSweepButTheSaveGoe
     EXPECT_FALSE(fs::exists(cand(f)));
 }
 #endif
+
+// --- links and second names ------------------------------------------------------------------------
+
+TEST_F(CardSaveFlowTest, LinksOnACardAreNeverFollowedOutOfIt) {
+    struct Row {
+        const char* name;
+        bool linkIsGsm;  // the card's GSM folder is the link, else its HX710T.TXT
+        bool atSave;     // another card's valid file at Save, else the target's invalid file at start
+    };
+    for (const Row row : {Row{"file-start", false, false}, Row{"gsm-start", true, false}, Row{"file-save", false, true},
+                          Row{"gsm-save", true, true}}) {
+        SCOPED_TRACE(row.name);
+        const fs::path base = tmp / row.name, d = base / "d", e = base / "e", outside = base / "outside";
+        const fs::path theirs = outside / "HX710T.TXT";
+        writeSettings(theirs, row.atSave ? "HX710T" : "HX720U", "theirs");
+        fs::permissions(theirs, fs::perms::owner_read);
+        const fs::path linked = row.atSave ? d : e;  // start: E, the last volume, is the target
+        fs::create_directories(linked);
+        fs::create_directories(row.atSave ? e : d);
+        if (row.linkIsGsm) {
+            fs::create_directory_symlink(outside, linked / "GSM");
+        } else {
+            fs::create_directories(linked / "GSM");
+            fs::create_symlink(theirs, cand(linked));
+        }
+        open({d, e});
+        if (row.atSave) {
+            choose(e);
+            flow->Manage_SaveDir(1);
+            EXPECT_EQ(markerOf(cand(e)), "new");
+        }
+        EXPECT_EQ(markerOf(theirs), "theirs");
+        EXPECT_EQ(fs::status(theirs).permissions() & fs::perms::owner_write, fs::perms::none) << "mode unchanged";
+    }
+}
+
+TEST_F(CardSaveFlowTest, AVolumeListedUnderASecondNameKeepsItsNewFile) {
+    const fs::path e = tmp / "e", alias = tmp / "alias";
+    writeSettings(cand(e), "HX710T", "old");
+    fs::create_directory_symlink(e, alias);  // the same card once more, e.g. a link or a bind mount
+    open({e, alias});
+    choose(e);
+    flow->Manage_SaveDir(1);
+    EXPECT_EQ(markerOf(cand(e)), "new");
+    EXPECT_EQ(texts().back(), report(e));
+}
 
 }  // namespace
 }  // namespace qvt::settings

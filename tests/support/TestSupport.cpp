@@ -8,6 +8,13 @@
 #include <stdexcept>
 #include <sys/wait.h>
 
+#ifdef __linux__
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace qvt::test {
@@ -96,6 +103,79 @@ RunResult runScript(const fs::path& systemRoot, const std::vector<fs::path>& vol
     args.push_back("--script");
     args.push_back("-");
     return runBinary(args, script);
+}
+
+TestMount TestMount::Tmpfs(const fs::path& dir, const std::string& size) {
+    TestMount m;
+    m.dir_ = dir;
+    fs::create_directories(dir);
+#ifdef __linux__
+    m.mounted_ = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+#endif
+    if (!m.mounted_) m.why_ = "mounting a tmpfs is not permitted here";
+    return m;
+}
+
+TestMount TestMount::Image(const fs::path& dir, const fs::path& image, const std::string& mkfs, int kib,
+                           bool readOnly) {
+    TestMount m;
+    m.dir_ = dir;
+    fs::create_directories(dir);
+    const std::string tool = mkfs.substr(0, mkfs.find(' '));
+    if (std::system(("command -v " + tool + " >/dev/null 2>&1 || test -x /usr/sbin/" + tool + " || test -x /sbin/" +
+                     tool).c_str()) != 0) {
+        m.why_ = tool + " is not installed (scripts/setup installs it)";
+        return m;
+    }
+    const std::string make = "PATH=\"$PATH:/usr/sbin:/sbin\" " + mkfs + " " + shellQuote(image.string()) + " " +
+                             std::to_string(kib) + " >/dev/null 2>&1";
+    if (std::system(("rm -f " + shellQuote(image.string()) + " && " + make).c_str()) != 0) {
+        m.why_ = "cannot make a file system image with " + tool;
+        return m;
+    }
+    const std::string mount = "mount -o loop" + std::string(readOnly ? ",ro " : " ") + shellQuote(image.string()) +
+                              " " + shellQuote(dir.string()) + " >/dev/null 2>&1";
+    m.mounted_ = std::system(mount.c_str()) == 0;
+    if (!m.mounted_) m.why_ = "loop-mounting a file system image is not permitted here";
+    return m;
+}
+
+TestMount::TestMount(TestMount&& other) noexcept
+    : dir_(std::move(other.dir_)), mounted_(other.mounted_), why_(std::move(other.why_)) {
+    other.mounted_ = false;
+}
+
+TestMount::~TestMount() {
+#ifdef __linux__
+    if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);  // a loop device set up by mount frees itself
+#endif
+}
+
+bool TestMount::remountReadOnly() {
+#ifdef __linux__
+    return mounted_ && ::mount("none", dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+#else
+    return false;
+#endif
+}
+
+bool TestMount::fill() {
+#ifdef __linux__
+    const int fd = ::open((dir_ / "filler").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    // Large pieces first, then smaller ones, down to single bytes.
+    for (std::size_t piece = 65536; piece >= 1; piece /= 2) {
+        const std::string chunk(piece, 'x');
+        while (::write(fd, chunk.data(), chunk.size()) == static_cast<ssize_t>(chunk.size())) {
+        }
+    }
+    ::fsync(fd);
+    ::close(fd);
+    struct statvfs st {};
+    return ::statvfs(dir_.c_str(), &st) == 0 && st.f_bfree == 0;
+#else
+    return false;
+#endif
 }
 
 }  // namespace qvt::test

@@ -37,4 +37,28 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& scr
 RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
                     const std::string& script, const std::vector<std::string>& extraArgs = {});
 
+// A small file system mounted for a test (Linux, as root): a tmpfs, or a file system image made
+// by `mkfs` and loop-mounted. Unmounted at scope end. Tests skip with why() when mounted() is false.
+class TestMount {
+public:
+    static TestMount Tmpfs(const std::filesystem::path& dir, const std::string& size = "64k");
+    // `mkfs` is the command without the image, e.g. "mkfs.ext2 -q -F -b 1024 -m 0".
+    static TestMount Image(const std::filesystem::path& dir, const std::filesystem::path& image, const std::string& mkfs,
+                           int kib, bool readOnly = false);
+    TestMount(TestMount&& other) noexcept;
+    TestMount& operator=(TestMount&&) = delete;
+    ~TestMount();
+    bool mounted() const { return mounted_; }
+    const std::string& why() const { return why_; }
+    bool remountReadOnly();
+    // Fills the file system with a file "filler" until not one more byte fits; true when it is full.
+    bool fill();
+
+private:
+    TestMount() = default;
+    std::filesystem::path dir_;
+    bool mounted_ = false;
+    std::string why_;
+};
+
 }  // namespace qvt::test
