@@ -55,20 +55,28 @@ else()
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${QVT_APP_ID}.png)
   endforeach()
 
-  # The manual page, compressed as the Debian policy asks (gzip -9n: no name, no time stamp).
-  configure_file(packaging/linux/qvt-config.1.in ${CMAKE_BINARY_DIR}/generated/qvt-config.1 @ONLY)
+  # The manual page and the Debian changelog, compressed as the Debian policy asks (gzip -9n: no
+  # name, no time stamp, so the package is reproducible).
+  set(gen ${CMAKE_BINARY_DIR}/generated)
+  configure_file(packaging/linux/qvt-config.1.in ${gen}/qvt-config.1 @ONLY)
+  configure_file(packaging/debian/changelog.in ${gen}/changelog @ONLY)
   find_program(QVT_GZIP gzip REQUIRED)
-  add_custom_command(
-    OUTPUT ${CMAKE_BINARY_DIR}/generated/qvt-config.1.gz
-    COMMAND ${QVT_GZIP} -9n -c ${CMAKE_BINARY_DIR}/generated/qvt-config.1 > ${CMAKE_BINARY_DIR}/generated/qvt-config.1.gz
-    DEPENDS ${CMAKE_BINARY_DIR}/generated/qvt-config.1
-    COMMENT "Compressing the manual page")
-  add_custom_target(qvt_manpage ALL DEPENDS ${CMAKE_BINARY_DIR}/generated/qvt-config.1.gz)
-  install(FILES ${CMAKE_BINARY_DIR}/generated/qvt-config.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  foreach(file qvt-config.1 changelog)
+    add_custom_command(
+      OUTPUT ${gen}/${file}.gz
+      COMMAND ${QVT_GZIP} -9n -c ${gen}/${file} > ${gen}/${file}.gz
+      DEPENDS ${gen}/${file}
+      COMMENT "Compressing ${file}")
+  endforeach()
+  add_custom_target(qvt_compressed_docs ALL DEPENDS ${gen}/qvt-config.1.gz ${gen}/changelog.gz)
+  install(FILES ${gen}/qvt-config.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
   install(FILES README.md LICENSE NOTICE docs/AUTOMATION.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   # Debian wants its machine-readable copyright file in the package's doc folder.
   install(FILES packaging/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+          RENAME qvt-config)
 
   # cpack -G DEB: qvt-config_<version>_<arch>.deb
   set(CPACK_GENERATOR DEB)
@@ -87,8 +95,7 @@ else()
   # FFmpeg converts the game-call sounds; it is run as a program, so shlibdeps cannot find it.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS ffmpeg)
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-QVT CONFIG configures a family of eight cellular trail cameras through their
+    "QVT CONFIG configures a family of eight cellular trail cameras through their
 memory card: it writes the camera's settings file onto the card, keeps a
 backup copy on the computer and reads an existing file back the next time.
 A built-in table of countries and mobile operators fills in the MMS and GPRS
