@@ -9,6 +9,8 @@
 #include "qt/GuiMain.h"
 
 #ifdef _WIN32
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <cstdio>
@@ -18,10 +20,12 @@
 // Streams the caller redirected to files or pipes are kept.
 static void AttachParentConsole() {
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    // _fileno is negative for a stream that has no handle at all; test it before asking for one.
+    auto unconnected = [](FILE* f) { return _fileno(f) < 0 || _get_osfhandle(_fileno(f)) < 0; };
     FILE* unused = nullptr;
-    if (_get_osfhandle(_fileno(stdin)) < 0) freopen_s(&unused, "CONIN$", "r", stdin);
-    if (_get_osfhandle(_fileno(stdout)) < 0) freopen_s(&unused, "CONOUT$", "w", stdout);
-    if (_get_osfhandle(_fileno(stderr)) < 0) freopen_s(&unused, "CONOUT$", "w", stderr);
+    if (unconnected(stdin)) freopen_s(&unused, "CONIN$", "r", stdin);
+    if (unconnected(stdout)) freopen_s(&unused, "CONOUT$", "w", stdout);
+    if (unconnected(stderr)) freopen_s(&unused, "CONOUT$", "w", stderr);
     std::ios::sync_with_stdio();
 }
 #endif
