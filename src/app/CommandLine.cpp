@@ -27,9 +27,9 @@ constexpr std::array kOptions{
     OptionSpec{"volume", "DIR",
                "Uses DIR as a memory card, in slot order; repeatable up to 23 times, and when given the "
                "mounted file systems are not searched for cards."},
-    OptionSpec{"now", "\"YYYY-MM-DD HH:MM:SS\"",
-               "Uses this fixed local date and time instead of the real clock."},
-    OptionSpec{"ffmpeg", "PATH", "Runs PATH to convert game-call sounds (default: the staged tool, else ffmpeg found on PATH)."},
+    OptionSpec{"now", "\"YYYY-MM-DD HH:MM:SS\"", "Uses this fixed local date and time instead of the real clock."},
+    OptionSpec{"ffmpeg", "PATH",
+               "Runs PATH to convert game-call sounds (default: the staged tool, else ffmpeg found on PATH)."},
     OptionSpec{"script", "FILE|-",
                "Runs headless: performs the user actions in FILE (- for standard input) and prints one JSON "
                "event per line; no window opens and no display is needed."},
@@ -37,9 +37,9 @@ constexpr std::array kOptions{
 
 // Options that QGuiApplication and QApplication take for themselves: with a windowed run they are
 // gone before the parse; a headless run has no use for them and ignores them.
-constexpr std::array kQtValueOptions{"platform", "platformpluginpath", "platformtheme", "plugin",
-                                     "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
-                                     "display", "geometry", "style", "stylesheet", "qmljsdebugger"};
+constexpr std::array kQtValueOptions{"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+                                     "style",       "stylesheet",         "qmljsdebugger"};
 constexpr std::array kQtFlagOptions{"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 constexpr const char* kQtHelp =
@@ -47,11 +47,17 @@ constexpr const char* kQtHelp =
     "widget style), -session ID (restores an X11 session) and -reverse (right-to-left layout), are "
     "passed to Qt; a headless run ignores them.";
 
-QStringList NamesOf(const char* names) { return QString::fromLatin1(names).split(QLatin1Char(',')); }
+QStringList NamesOf(const char* names) {
+    return QString::fromLatin1(names).split(QLatin1Char(','));
+}
 
 // Arguments are byte strings (paths need not be UTF-8): Latin-1 carries every byte through unchanged.
-QString Bytes(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-std::string Bytes(const QString& s) { return s.toLatin1().toStdString(); }
+QString Bytes(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string Bytes(const QString& s) {
+    return s.toLatin1().toStdString();
+}
 
 // Wraps `text` into lines of at most `width` characters, each starting with `indent`.
 std::string Wrap(const std::string& text, const std::string& indent, std::size_t width) {
@@ -103,7 +109,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         if (o.valueName) option.setValueName(QString::fromLatin1(o.valueName));
         parser.addOption(option);
     }
-    for (const char* q : kQtValueOptions) parser.addOption(QCommandLineOption(QString::fromLatin1(q), {}, QStringLiteral("x")));
+    for (const char* q : kQtValueOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(q), {}, QStringLiteral("x")));
     for (const char* q : kQtFlagOptions) parser.addOption(QCommandLineOption(QString::fromLatin1(q)));
 
     QStringList list{QStringLiteral("qvt-config")};
@@ -126,8 +133,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     CommandLine cl;
     cl.help = parser.isSet(QStringLiteral("help"));
     cl.version = parser.isSet(QStringLiteral("version"));
-    if (parser.isSet(QStringLiteral("system-root")))
-        cl.systemRoot = Bytes(parser.value(QStringLiteral("system-root")));
+    if (parser.isSet(QStringLiteral("system-root"))) cl.systemRoot = Bytes(parser.value(QStringLiteral("system-root")));
     for (const QString& v : parser.values(QStringLiteral("volume"))) {
         if (static_cast<int>(cl.volumes.size()) >= platform::Volumes::kMaxVolumes) {
             error = "at most 23 volumes";
@@ -149,10 +155,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 
 std::string HelpText() {
     std::string text = "Usage: qvt-config [options]\n" +
-                       Wrap("Configures cellular trail cameras through their memory card: writes the camera's "
-                            "settings file GSM/<CODE>.TXT and converts a game-call sound with FFmpeg. Without "
-                            "--script it opens its windows.",
-                            "", 79) +
+                       Wrap(
+                           "Configures cellular trail cameras through their memory card: writes the camera's "
+                           "settings file GSM/<CODE>.TXT and converts a game-call sound with FFmpeg. Without "
+                           "--script it opens its windows.",
+                           "", 79) +
                        "\nOptions:\n";
     for (const OptionSpec& o : kOptions) {
         std::string left = "  ";
@@ -164,14 +171,16 @@ std::string HelpText() {
         if (o.valueName) left += std::string(" ") + o.valueName;
         text += left + "\n" + Wrap(o.help, "      ", 79);
     }
-    text += "\n" + Wrap(kQtHelp, "", 79) +
-            "\n" +
-            Wrap("The automation mode (script actions and the JSON events) is described in qvt-config(1) and "
-                 "in AUTOMATION.md.",
-                 "", 79);
+    text += "\n" + Wrap(kQtHelp, "", 79) + "\n" +
+            Wrap(
+                "The automation mode (script actions and the JSON events) is described in qvt-config(1) and "
+                "in AUTOMATION.md.",
+                "", 79);
     return text;
 }
 
-std::string VersionText() { return std::string("qvt-config ") + QVT_VERSION + "\n"; }
+std::string VersionText() {
+    return std::string("qvt-config ") + QVT_VERSION + "\n";
+}
 
 }  // namespace qvt::app

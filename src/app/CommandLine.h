@@ -24,7 +24,9 @@ struct CommandLine {
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
 // Whether the parsed command line asks for windows (not --script, --help or --version).
-inline bool WantsWindows(const CommandLine& cl) { return !cl.help && !cl.version && !cl.script; }
+inline bool WantsWindows(const CommandLine& cl) {
+    return !cl.help && !cl.version && !cl.script;
+}
 
 // The --help text: usage, then every option with one sentence.
 std::string HelpText();

@@ -11,10 +11,10 @@
 #ifdef _WIN32
 #define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
-#include <io.h>
 
 // A GUI-subsystem program has no console: a headless run started from one writes to it again.
 // Streams the caller redirected to files or pipes are kept.

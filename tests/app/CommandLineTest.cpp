@@ -61,8 +61,8 @@ TEST(CommandLine, RefusalsNameTheArgumentInOneLine) {
 TEST(CommandLine, ValuesKeepTheirBytesAndEqualsFormWorks) {
     std::string error;
     const std::string latin1Path = "/media/caf\xe9 card";  // not UTF-8
-    auto cl = ParseCommandLine({"--volume", latin1Path, "--system-root=/pc", "--ffmpeg", "/opt/ff mpeg",
-                                "--volume=/b", "--script", "-platform"},
+    auto cl = ParseCommandLine({"--volume", latin1Path, "--system-root=/pc", "--ffmpeg", "/opt/ff mpeg", "--volume=/b",
+                                "--script", "-platform"},
                                error);
     ASSERT_TRUE(cl) << error;
     ASSERT_EQ(cl->volumes.size(), 2u);

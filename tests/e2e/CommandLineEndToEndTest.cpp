@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 // The command line of the real binary: help, version, refusals, and Qt's own options.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <sys/wait.h>
 
 #include "QvtVersion.h"
 #include "e2e/E2eSupport.h"
@@ -50,8 +50,8 @@ TEST(CommandLineEndToEnd, VersionIsTheProjectVersion) {
 }
 
 TEST(CommandLineEndToEnd, UnknownOptionExitsWithTwoAndOneLine) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--frobnicate"}, {"-platform", "offscreen",
-                                                                                      "--frobnicate", "--script", "-"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--frobnicate"}, {"-platform", "offscreen", "--frobnicate", "--script", "-"}}) {
         RunResult r = runBinary(args, kSaveScript);
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.err, "qvt-config: unknown option --frobnicate\n");
@@ -63,10 +63,10 @@ TEST(CommandLineEndToEnd, QtOptionsLeaveAHeadlessRunUnchanged) {
     TempDir plainPc, plainCard, qtPc, qtCard, io;
     RunResult plain = runScript(plainPc.path(), {plainCard.path()}, kSaveScript);
     writeFile(io / "save.txt", kSaveScript);
-    RunResult withQt = runBinary({"-platform", "offscreen", "-style", "fusion", "-session", "1a2b", "--system-root",
-                                  qtPc.path().string(), "--volume", qtCard.path().string(), "--now",
-                                  "2024-05-17 10:20:30", "--script", (io / "save.txt").string()},
-                                 "");
+    RunResult withQt = runBinary(
+        {"-platform", "offscreen", "-style", "fusion", "-session", "1a2b", "--system-root", qtPc.path().string(),
+         "--volume", qtCard.path().string(), "--now", "2024-05-17 10:20:30", "--script", (io / "save.txt").string()},
+        "");
     ASSERT_EQ(plain.exitCode, 0) << plain.err;
     ASSERT_EQ(withQt.exitCode, 0) << withQt.err;
     EXPECT_EQ(withQt.err, "");
