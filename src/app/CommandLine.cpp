@@ -1,49 +1,186 @@
 #include "app/CommandLine.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
+#include <array>
+
+#include "QvtVersion.h"
 #include "platform/Volumes.h"
 
 namespace qvt::app {
 
+namespace {
+
+struct OptionSpec {
+    const char* names;      // comma-separated, long name last
+    const char* valueName;  // nullptr: a flag
+    const char* help;
+};
+
+constexpr std::array kOptions{
+    OptionSpec{"h,help", nullptr, "Shows this help and exits."},
+    OptionSpec{"v,version", nullptr, "Shows the program's name and version and exits."},
+    OptionSpec{"system-root", "DIR",
+               "Uses DIR as the PC's system drive, which holds the settings backups, the sound conversion "
+               "folder and the remembered camera choice (default: $XDG_DATA_HOME/qvt-config, else "
+               "~/.local/share/qvt-config)."},
+    OptionSpec{"volume", "DIR",
+               "Uses DIR as a memory card, in slot order; repeatable up to 23 times, and when given the "
+               "mounted file systems are not searched for cards."},
+    OptionSpec{"now", "\"YYYY-MM-DD HH:MM:SS\"", "Uses this fixed local date and time instead of the real clock."},
+    OptionSpec{"ffmpeg", "PATH",
+               "Runs PATH to convert game-call sounds (default: the staged tool, else ffmpeg found on PATH)."},
+    OptionSpec{"script", "FILE|-",
+               "Runs headless: performs the user actions in FILE (- for standard input) and prints one JSON "
+               "event per line; no window opens and no display is needed."},
+};
+
+// Options that QGuiApplication and QApplication take for themselves: with a windowed run they are
+// gone before the parse; a headless run has no use for them and ignores them.
+constexpr std::array kQtValueOptions{"platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+                                     "style",       "stylesheet",         "qmljsdebugger"};
+constexpr std::array kQtFlagOptions{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+constexpr const char* kQtHelp =
+    "Qt options, such as -platform NAME (the window system plugin, e.g. offscreen), -style NAME (the "
+    "widget style), -session ID (restores an X11 session) and -reverse (right-to-left layout), are "
+    "passed to Qt; a headless run ignores them.";
+
+QStringList NamesOf(const char* names) {
+    return QString::fromLatin1(names).split(QLatin1Char(','));
+}
+
+// Arguments are byte strings (paths need not be UTF-8): Latin-1 carries every byte through unchanged.
+QString Bytes(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string Bytes(const QString& s) {
+    return s.toLatin1().toStdString();
+}
+
+// Wraps `text` into lines of at most `width` characters, each starting with `indent`.
+std::string Wrap(const std::string& text, const std::string& indent, std::size_t width) {
+    std::string out, line = indent;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > width) {
+            out += line + "\n";
+            line = indent;
+        }
+        if (line.size() > indent.size()) line += ' ';
+        line += word;
+        start = end + 1;
+    }
+    return out + line + "\n";
+}
+
+bool TakesValue(const std::string& arg) {
+    std::string name = arg;
+    while (!name.empty() && name.front() == '-') name.erase(name.begin());
+    for (const OptionSpec& o : kOptions)
+        if (o.valueName && NamesOf(o.names).contains(Bytes(name))) return true;
+    for (const char* q : kQtValueOptions)
+        if (name == q) return true;
+    return false;
+}
+
+// The argument as typed that carries the unknown option `name`.
+std::string TypedArgument(const std::vector<std::string>& args, const QString& name) {
+    for (const std::string& a : args) {
+        std::string n = a.substr(0, a.find('='));
+        while (!n.empty() && n.front() == '-') n.erase(n.begin());
+        if (a.size() > 1 && a.front() == '-' && Bytes(n) == name) return a.substr(0, a.find('='));
+    }
+    return "-" + Bytes(name);
+}
+
+}  // namespace
+
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
-    CommandLine cl;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            cl.help = true;
-            continue;
-        }
-        const bool takesValue =
-            a == "--system-root" || a == "--volume" || a == "--now" || a == "--ffmpeg" || a == "--script";
-        if (!takesValue) {
-            error = "unknown option " + a;
-            return std::nullopt;
-        }
-        if (i + 1 >= args.size()) {
-            error = a + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& v = args[++i];
-        if (a == "--system-root") {
-            cl.systemRoot = v;
-        } else if (a == "--volume") {
-            if (static_cast<int>(cl.volumes.size()) >= platform::Volumes::kMaxVolumes) {
-                error = "at most 23 volumes";
-                return std::nullopt;
-            }
-            cl.volumes.emplace_back(v);
-        } else if (a == "--now") {
-            cl.now = platform::ParseDateTime(v);
-            if (!cl.now) {
-                error = "--now expects \"YYYY-MM-DD HH:MM:SS\"";
-                return std::nullopt;
-            }
-        } else if (a == "--ffmpeg") {
-            cl.ffmpeg = v;
+    QCommandLineParser parser;
+    // "-platform" is one option, as Qt spells its own options, not "-p -l -a ...".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionSpec& o : kOptions) {
+        QCommandLineOption option(NamesOf(o.names));
+        if (o.valueName) option.setValueName(QString::fromLatin1(o.valueName));
+        parser.addOption(option);
+    }
+    for (const char* q : kQtValueOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(q), {}, QStringLiteral("x")));
+    for (const char* q : kQtFlagOptions) parser.addOption(QCommandLineOption(QString::fromLatin1(q)));
+
+    QStringList list{QStringLiteral("qvt-config")};
+    for (const std::string& a : args) list << Bytes(a);
+    if (!parser.parse(list)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            error = "unknown option " + TypedArgument(args, parser.unknownOptionNames().constFirst());
+        } else if (!args.empty() && TakesValue(args.back()) && args.back().find('=') == std::string::npos) {
+            error = args.back() + " needs a value";
         } else {
-            cl.script = v;
+            error = parser.errorText().toStdString();
+        }
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = "unexpected argument " + Bytes(parser.positionalArguments().constFirst());
+        return std::nullopt;
+    }
+
+    CommandLine cl;
+    cl.help = parser.isSet(QStringLiteral("help"));
+    cl.version = parser.isSet(QStringLiteral("version"));
+    if (parser.isSet(QStringLiteral("system-root"))) cl.systemRoot = Bytes(parser.value(QStringLiteral("system-root")));
+    for (const QString& v : parser.values(QStringLiteral("volume"))) {
+        if (static_cast<int>(cl.volumes.size()) >= platform::Volumes::kMaxVolumes) {
+            error = "at most 23 volumes";
+            return std::nullopt;
+        }
+        cl.volumes.emplace_back(Bytes(v));
+    }
+    for (const QString& v : parser.values(QStringLiteral("now"))) {
+        cl.now = platform::ParseDateTime(Bytes(v));
+        if (!cl.now) {
+            error = "--now expects \"YYYY-MM-DD HH:MM:SS\"";
+            return std::nullopt;
         }
     }
+    if (parser.isSet(QStringLiteral("ffmpeg"))) cl.ffmpeg = Bytes(parser.value(QStringLiteral("ffmpeg")));
+    if (parser.isSet(QStringLiteral("script"))) cl.script = Bytes(parser.value(QStringLiteral("script")));
     return cl;
+}
+
+std::string HelpText() {
+    std::string text = "Usage: qvt-config [options]\n" +
+                       Wrap(
+                           "Configures cellular trail cameras through their memory card: writes the camera's "
+                           "settings file GSM/<CODE>.TXT and converts a game-call sound with FFmpeg. Without "
+                           "--script it opens its windows.",
+                           "", 79) +
+                       "\nOptions:\n";
+    for (const OptionSpec& o : kOptions) {
+        std::string left = "  ";
+        const QStringList names = NamesOf(o.names);
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (i > 0) left += ", ";
+            left += (names[i].size() == 1 ? "-" : "--") + names[i].toStdString();
+        }
+        if (o.valueName) left += std::string(" ") + o.valueName;
+        text += left + "\n" + Wrap(o.help, "      ", 79);
+    }
+    text += "\n" + Wrap(kQtHelp, "", 79) + "\n" +
+            Wrap(
+                "The automation mode (script actions and the JSON events) is described in qvt-config(1) and "
+                "in AUTOMATION.md.",
+                "", 79);
+    return text;
+}
+
+std::string VersionText() {
+    return std::string("qvt-config ") + QVT_VERSION + "\n";
 }
 
 }  // namespace qvt::app

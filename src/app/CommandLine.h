@@ -15,13 +15,22 @@ struct CommandLine {
     std::string ffmpeg;
     std::optional<std::string> script;  // "-" = standard input
     bool help = false;
+    bool version = false;
 };
 
-// Parses the arguments after the program name; on a bad argument returns nullopt and sets `error`.
+// Parses the arguments after the program name; on a bad argument returns nullopt and sets `error`
+// to one line naming it. Qt's own options (-platform, -style, -session, ...) are accepted and
+// ignored: the application object takes them out of the arguments before a windowed run.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
-inline constexpr const char* kUsage =
-    "usage: qvt-config [--system-root DIR] [--volume DIR]... [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "                  [--ffmpeg PATH] [--script FILE|-]\n";
+// Whether the parsed command line asks for windows (not --script, --help or --version).
+inline bool WantsWindows(const CommandLine& cl) {
+    return !cl.help && !cl.version && !cl.script;
+}
+
+// The --help text: usage, then every option with one sentence.
+std::string HelpText();
+// The --version text: "qvt-config <version>\n".
+std::string VersionText();
 
 }  // namespace qvt::app

@@ -3,17 +3,29 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "QvtVersion.h"
 #include "app/Application.h"
 #include "qt/DialogWindow.h"
 #include "qt/QtHost.h"
 
 namespace qvt::qt {
 
-int RunGui(int& argc, char** argv, qvt::app::AppContext& context) {
-    QApplication application(argc, argv);
+ApplicationPtr MakeApplication(int& argc, char** argv, bool windows) {
+    ApplicationPtr application(windows ? new QApplication(argc, argv) : new QCoreApplication(argc, argv),
+                               [](QCoreApplication* a) { delete a; });
+    QCoreApplication::setApplicationVersion(QStringLiteral(QVT_VERSION));
+    return application;
+}
+
+int RunGui(qvt::app::AppContext& context) {
     QApplication::setApplicationName(QStringLiteral("QVT CONFIG"));
+    // Docks and task switchers find the icon through the desktop entry.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     LoadImages();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/app.png")));
+    QIcon icon;
+    for (int size : {48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QString::fromLatin1(kDesktopId)).arg(size));
+    QApplication::setWindowIcon(icon);
     // The dialogs end the program themselves; a hidden selection window must not end it early.
     QApplication::setQuitOnLastWindowClosed(false);
     QtHost host;

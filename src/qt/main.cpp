@@ -8,17 +8,50 @@
 #include "automation/AutomationHost.h"
 #include "qt/GuiMain.h"
 
+#ifdef _WIN32
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+
+// A GUI-subsystem program has no console: a headless run started from one writes to it again.
+// Streams the caller redirected to files or pipes are kept.
+static void AttachParentConsole() {
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    // _fileno is negative for a stream that has no handle at all; test it before asking for one.
+    auto unconnected = [](FILE* f) { return _fileno(f) < 0 || _get_osfhandle(_fileno(f)) < 0; };
+    FILE* unused = nullptr;
+    if (unconnected(stdin)) freopen_s(&unused, "CONIN$", "r", stdin);
+    if (unconnected(stdout)) freopen_s(&unused, "CONOUT$", "w", stdout);
+    if (unconnected(stderr)) freopen_s(&unused, "CONOUT$", "w", stderr);
+    std::ios::sync_with_stdio();
+}
+#endif
+
 int main(int argc, char** argv) {
     using namespace qvt;
-    std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
-    std::optional<app::CommandLine> cl = app::ParseCommandLine(args, error);
+    // A first look tells whether windows are needed: help, version, errors and scripts need no display.
+    std::optional<app::CommandLine> cl = app::ParseCommandLine({argv + 1, argv + argc}, error);
+    const bool windows = cl && app::WantsWindows(*cl);
+#ifdef _WIN32
+    if (!windows) AttachParentConsole();
+#endif
+    qt::ApplicationPtr application = qt::MakeApplication(argc, argv, windows);
+    // The application object has taken Qt's own options (-platform, -style, -session...) out of argv.
+    if (windows) cl = app::ParseCommandLine({argv + 1, argv + argc}, error);
     if (!cl) {
-        std::cerr << "qvt-config: " << error << '\n' << app::kUsage;
+        std::cerr << "qvt-config: " << error << '\n';
         return 2;
     }
     if (cl->help) {
-        std::cout << app::kUsage;
+        std::cout << app::HelpText();
+        return 0;
+    }
+    if (cl->version) {
+        std::cout << app::VersionText();
         return 0;
     }
     std::filesystem::path root = cl->systemRoot ? *cl->systemRoot : platform::DefaultSystemRoot();
@@ -42,5 +75,5 @@ int main(int argc, char** argv) {
         }
         return automation::RunAutomation(in, std::cout, std::cerr, context);
     }
-    return qt::RunGui(argc, argv, context);
+    return qt::RunGui(context);
 }

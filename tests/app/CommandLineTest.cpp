@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: Apache-2.0
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/CommandLine.h"
+
+using namespace qvt::app;
+
+namespace {
+
+struct Refusal {
+    std::vector<std::string> args;
+    std::string error;
+};
+
+}  // namespace
+
+TEST(CommandLine, QtOwnOptionsAreAcceptedAndIgnored) {
+    std::string error;
+    auto cl = ParseCommandLine({"-platform", "offscreen", "-style", "fusion", "-session", "1a2b", "-reverse",
+                                "-qwindowtitle", "T", "--script", "-", "-stylesheet=a.qss"},
+                               error);
+    ASSERT_TRUE(cl) << error;
+    EXPECT_EQ(*cl->script, "-");
+    EXPECT_TRUE(cl->volumes.empty());
+    EXPECT_FALSE(WantsWindows(*cl));
+}
+
+TEST(CommandLine, HelpVersionAndScriptNeedNoWindows) {
+    std::string error;
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"--version"}, {"-v"}}) {
+        auto cl = ParseCommandLine(args, error);
+        ASSERT_TRUE(cl) << args[0];
+        EXPECT_FALSE(WantsWindows(*cl)) << args[0];
+    }
+    EXPECT_TRUE(ParseCommandLine({"--version"}, error)->version);
+    EXPECT_TRUE(ParseCommandLine({"-h"}, error)->help);
+    auto windowed = ParseCommandLine({"-platform", "xcb", "--volume", "/media/card"}, error);
+    ASSERT_TRUE(windowed);
+    EXPECT_TRUE(WantsWindows(*windowed));
+}
+
+TEST(CommandLine, RefusalsNameTheArgumentInOneLine) {
+    const std::vector<Refusal> cases{
+        {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"--volume", "/a", "-x"}, "unknown option -x"},
+        {{"--bogus=1"}, "unknown option --bogus"},
+        {{"--script"}, "--script needs a value"},
+        {{"--now", "2024-01-01 00:00:00", "--system-root"}, "--system-root needs a value"},
+        {{"extra"}, "unexpected argument extra"},
+        {{"--now", "yesterday"}, "--now expects \"YYYY-MM-DD HH:MM:SS\""},
+    };
+    for (const Refusal& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ParseCommandLine(c.args, error)) << c.args[0];
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST(CommandLine, ValuesKeepTheirBytesAndEqualsFormWorks) {
+    std::string error;
+    const std::string latin1Path = "/media/caf\xe9 card";  // not UTF-8
+    auto cl = ParseCommandLine({"--volume", latin1Path, "--system-root=/pc", "--ffmpeg", "/opt/ff mpeg", "--volume=/b",
+                                "--script", "-platform"},
+                               error);
+    ASSERT_TRUE(cl) << error;
+    ASSERT_EQ(cl->volumes.size(), 2u);
+    EXPECT_EQ(cl->volumes[0].string(), latin1Path);
+    EXPECT_EQ(cl->volumes[1].string(), "/b");
+    EXPECT_EQ(cl->systemRoot->string(), "/pc");
+    EXPECT_EQ(cl->ffmpeg, "/opt/ff mpeg");
+    EXPECT_EQ(*cl->script, "-platform") << "a value is taken as written, even when it looks like an option";
+}
+
+TEST(CommandLine, HelpDescribesEveryOptionInShortLines) {
+    const std::string help = HelpText();
+    for (const char* option : {"--help", "--version", "--system-root DIR", "--volume DIR", "--now \"YYYY-MM-DD",
+                               "--ffmpeg PATH", "--script FILE|-", "-platform", "-style", "-session"})
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
+    EXPECT_EQ(VersionText().rfind("qvt-config ", 0), 0u);
+}
