@@ -5,6 +5,7 @@
 
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
+#include "settings/SaveDiff.h"
 
 namespace fs = std::filesystem;
 
@@ -158,15 +159,22 @@ void CardSaveFlow::TakeCardPath() {
     cardFilePath_ = platform::Trim(dialog_.selText(config_.pathListId));
 }
 
-bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
+std::vector<std::string> CardSaveFlow::FindOtherCardFiles(const fs::path& keepRoot) const {
     const std::string keep = platform::Volumes::RootText(keepRoot);
+    std::vector<std::string> found;
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
         if (platform::Volumes::RootText(slot) == keep) continue;
         if (!platform::IsDirectory(CardDirText(slot))) continue;
         const std::string candidate = CandidateText(slot);
         // Only this product's own valid files: other models' files and foreign files stay.
-        if (!IsValidSettingsFile(candidate, config_.fileCode)) continue;
+        if (IsValidSettingsFile(candidate, config_.fileCode)) found.push_back(candidate);
+    }
+    return found;
+}
+
+bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
+    for (const std::string& candidate : FindOtherCardFiles(keepRoot)) {
         platform::ClearReadOnly(candidate);
         if (!platform::DeleteIfExist(candidate)) {
             dialog_.message("Can't delete \"" + candidate + "\",Please delete it manually!", kTips, ui::Icon::Warning);
@@ -237,7 +245,8 @@ void CardSaveFlow::Save() {
     const std::string cardDir = CardDirText(*slot);
     if (!platform::IsDirectory(cardDir)) platform::CreateDirectories(cardDir);
 
-    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel) != ui::Answer::Ok)
+    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, SaveDetails(*slot)) !=
+        ui::Answer::Ok)
         return;
 
     const std::string cardFile = cardFilePath_;
@@ -265,6 +274,12 @@ void CardSaveFlow::Save() {
     if (!backupWritten)
         dialog_.message("Error : The back-up copy could not be saved in : \" " + backup.string() + " \" !", kTips,
                         ui::Icon::Warning);
+}
+
+std::vector<std::string> CardSaveFlow::SaveDetails(const fs::path& slot) const {
+    if (!preview_) return {};
+    return settings::SaveDetails(cardFilePath_, preview_(), InspectTarget(cardFilePath_, config_.fileCode),
+                                 FindOtherCardFiles(slot));
 }
 
 }  // namespace qvt::settings
