@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
@@ -131,7 +132,13 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
-    if (!details.isEmpty()) box->setDetailedText(details);
+    if (!details.isEmpty()) {
+        box->setDetailedText(details);
+        // Details are paths and "[Section] Key: old → new" lines: room for them on one line each.
+        if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+            grid->addItem(new QSpacerItem(520, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                          grid->columnCount());
+    }
     return box;
 }
 
