@@ -54,22 +54,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChangedValuesTest, testing::ValuesIn(kDiffCases)
 
 const std::string kNew = "[QVTFileMark]\r\nModel=HX710T\r\n[Camera Setting]\r\nPhoto Size=1\r\n";
 
-TEST(SaveDetails, OneLinePerStateOfTheTargetThenTheDeletions) {
-    const std::vector<std::string> deletions{"/e/GSM/HX710T.TXT", "/g/GSM/HX710T.TXT"};
-    TargetFile valid{TargetFile::State::Valid, ProfileFile::fromBytes(kNew)};
-    EXPECT_EQ(SaveDetails("/f/GSM/HX710T.TXT", kNew, valid, {}),
-              (std::vector<std::string>{"write: /f/GSM/HX710T.TXT", "no change"}));
-    valid.file.set("Camera Setting", "Photo Size", "0");
-    EXPECT_EQ(SaveDetails("/f/GSM/HX710T.TXT", kNew, valid, deletions),
-              (std::vector<std::string>{"write: /f/GSM/HX710T.TXT", "[Camera Setting] Photo Size: 0" + kArrow + "1",
-                                        "delete: /e/GSM/HX710T.TXT", "delete: /g/GSM/HX710T.TXT"}));
-    EXPECT_EQ(SaveDetails("/f/GSM/HX710T.TXT", kNew, {}, deletions),
-              (std::vector<std::string>{"write: /f/GSM/HX710T.TXT", "new file", "delete: /e/GSM/HX710T.TXT",
-                                        "delete: /g/GSM/HX710T.TXT"}));
-    EXPECT_EQ(SaveDetails("/f/GSM/HX710T.TXT", kNew, {TargetFile::State::Invalid, {}}, {}),
-              (std::vector<std::string>{"write: /f/GSM/HX710T.TXT", "replaces an invalid file"}));
-}
-
 TEST(InspectTarget, TellsMissingInvalidAndValidApart) {
     test::TempDir dir;
     using State = TargetFile::State;
