@@ -17,6 +17,16 @@ void AutomationHost::fail(const std::string& reason) { throw ScriptError{lineNo_
 
 Answer AutomationHost::messageBox(Dialog*, std::string_view text, std::string_view caption, Icon icon,
                                   Buttons buttons) {
+    return showBox(text, caption, icon, buttons, {});
+}
+
+Answer AutomationHost::messageBoxWithDetails(Dialog*, std::string_view text, std::string_view caption, Icon icon,
+                                             Buttons buttons, const std::vector<std::string>& details) {
+    return showBox(text, caption, icon, buttons, details);
+}
+
+Answer AutomationHost::showBox(std::string_view text, std::string_view caption, Icon icon, Buttons buttons,
+                               const std::vector<std::string>& details) {
     Answer answer = Answer::Ok;
     if (buttons == Buttons::OkCancel) {
         if (answers_.empty()) fail("a message box asks for an answer and none is queued: " + std::string(text));
@@ -24,18 +34,35 @@ Answer AutomationHost::messageBox(Dialog*, std::string_view text, std::string_vi
         answers_.pop_front();
     }
     const std::string_view shownCaption = caption.empty() ? kAppName : caption;
+    // A box without details prints exactly as it always did.
+    std::string detailsJson;
+    if (!details.empty()) {
+        detailsJson = ",\"details\":[";
+        for (std::size_t i = 0; i < details.size(); ++i) detailsJson += (i ? "," : "") + JsonString(details[i]);
+        detailsJson += "]";
+    }
     emit("{\"event\":\"message\",\"caption\":" + JsonString(shownCaption) + ",\"icon\":" + JsonString(IconName(icon)) +
          ",\"buttons\":" + JsonString(buttons == Buttons::Ok ? "ok" : "okcancel") + ",\"text\":" + JsonString(text) +
-         ",\"answer\":" + JsonString(answer == Answer::Ok ? "OK" : "Cancel") + "}");
+         detailsJson + ",\"answer\":" + JsonString(answer == Answer::Ok ? "OK" : "Cancel") + "}");
     return answer;
 }
 
 std::optional<std::string> AutomationHost::openFile(Dialog*, std::string_view filter) {
-    if (files_.empty()) fail("a file-open dialog asks for a file and none is queued");
+    return takeFile("{\"event\":\"file-dialog\",\"filter\":" + JsonString(filter), "file-open");
+}
+
+std::optional<std::string> AutomationHost::saveFile(Dialog*, std::string_view filter, std::string_view defaultName) {
+    return takeFile("{\"event\":\"file-dialog\",\"mode\":\"save\",\"filter\":" + JsonString(filter) +
+                        ",\"default\":" + JsonString(defaultName),
+                    "file-save");
+}
+
+// `event` is the event's line up to its answer.
+std::optional<std::string> AutomationHost::takeFile(const std::string& event, const char* kind) {
+    if (files_.empty()) fail(std::string("a ") + kind + " dialog asks for a file and none is queued");
     std::optional<std::string> file = files_.front();
     files_.pop_front();
-    emit("{\"event\":\"file-dialog\",\"filter\":" + JsonString(filter) +
-         ",\"answer\":" + JsonString(file ? *file : std::string("Cancel")) + "}");
+    emit(event + ",\"answer\":" + JsonString(file ? *file : std::string("Cancel")) + "}");
     return file;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/AppContext.h"
 #include "automation/Script.h"
@@ -29,11 +30,18 @@ public:
     ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                           ui::Buttons buttons) override;
     std::optional<std::string> openFile(ui::Dialog* owner, std::string_view filter) override;
+    ui::Answer messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
+                                     ui::Buttons buttons, const std::vector<std::string>& details) override;
+    std::optional<std::string> saveFile(ui::Dialog* owner, std::string_view filter,
+                                        std::string_view defaultName) override;
     ui::Result runModal(ui::Dialog& dialog) override;
     ui::ProcessOutcome runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) override;
 
 private:
     void emit(const std::string& json);
+    ui::Answer showBox(std::string_view text, std::string_view caption, ui::Icon icon, ui::Buttons buttons,
+                       const std::vector<std::string>& details);
+    std::optional<std::string> takeFile(const std::string& event, const char* kind);
     bool nextAction(Action& action);  // false at the end of the script
     void perform(ui::Dialog& dialog, const Action& action);
     const ui::Control& usable(ui::Dialog& dialog, int id);

@@ -30,6 +30,8 @@ inline constexpr int kSendOff = 1058;
 inline constexpr int kReportHour = 1060;
 inline constexpr int kReportMinute = 1061;
 inline constexpr int kMaxNumber = 1173;
+inline constexpr int kExport = 9001;  // "Export…": the dialog's values to a file of the user's choice
+inline constexpr int kImport = 9002;  // "Import…": a settings file from anywhere into the dialog
 }  // namespace ids
 
 // The day boxes are settings::kDayBoxes of the key tables (Sunday, bit value 64, first; Saturday, 1,

@@ -20,7 +20,9 @@ ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate 
                  WapInternetDialog editor(this->host(), this->context());
                  return this->host().runModal(editor);
              }),
-      keyTable_(std::make_unique<settings::KeyTable>()) {}
+      keyTable_(std::make_unique<settings::KeyTable>()) {
+    saveFlow_.setCardPreview([this] { return CardFileBytes(); });
+}
 
 ProductSettingsDialog::~ProductSettingsDialog() = default;
 
@@ -74,8 +76,66 @@ bool ProductSettingsDialog::HandleCommonNotify(int id, ui::Event event) {
         if (event == ui::Event::SelChange) saveFlow_.TakeCardPath();
         return true;
     }
+    if ((id == ids::kExport || id == ids::kImport) && event == ui::Event::Clicked) {
+        if (id == ids::kExport)
+            ExportSettings();
+        else
+            ImportSettings();
+        return true;
+    }
     if (lists_.HandleNotify(id, event)) return true;
     return HandleClockNotify(id, event);
+}
+
+namespace {
+
+// Settings files are named "<CODE>.TXT"; any other name may be chosen.
+constexpr std::string_view kSettingsFilter = "Settings File(*.TXT)|*.TXT;*.txt|All Files(*.*)|*.*||";
+
+}  // namespace
+
+std::string ProductSettingsDialog::CardFileBytes() {
+    settings::ProfileFile file;
+    settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+    return file.toBytes();
+}
+
+void ProductSettingsDialog::ExportSettings() {
+    const std::string& code = config_.saveFlow.fileCode;
+    const std::optional<std::string> path = host().saveFile(this, kSettingsFilter, code + ".TXT");
+    if (!path || path->empty()) return;
+    if (platform::WriteFileAtomically(*path, CardFileBytes()))
+        message("The settings have been exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Information);
+    else
+        message("The settings could not be exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Error);
+}
+
+void ProductSettingsDialog::ImportSettings() {
+    const std::string& code = config_.saveFlow.fileCode;
+    const std::optional<std::string> path = host().openFile(this, kSettingsFilter);
+    if (!path || path->empty()) return;
+    const std::string nothing = " Nothing was imported.";
+    const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(*path);
+    if (!file) {
+        message("The file \"" + *path + "\" could not be read as a settings file." + nothing, kTipsCaption,
+                ui::Icon::Warning);
+        return;
+    }
+    if (!settings::IsValidSettings(*file, code)) {
+        // The same reading as the validity rule, but the whole value, to name what the file is for.
+        const std::string model = platform::Trim(file->get("QVTFileMark", "Model"));
+        if (model.empty())
+            message("The file \"" + *path + "\" is not a settings file of " + code + "." + nothing, kTipsCaption,
+                    ui::Icon::Warning);
+        else
+            message("The file \"" + *path + "\" holds the settings of \"" + model + "\", not of " + code + "." +
+                        nothing,
+                    kTipsCaption, ui::Icon::Warning);
+        return;
+    }
+    settings::ReadSettings(*keyTable_, *file, *this, context().messaging);
+    message("The settings of \"" + *path + "\" have been imported. Save writes them to the card.", kTipsCaption,
+            ui::Icon::Information);
 }
 
 }  // namespace qvt::dialogs

@@ -137,11 +137,15 @@ void AddFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
     t.controls.push_back(ListSpec(pathListId, {}, {.sorted = true, .wide = true}));
     t.controls.push_back(ButtonSpec(1, "Save(&Y)", {.defaultButton = true}));
     t.controls.push_back(ButtonSpec(2, exitText));
+    t.controls.push_back(ButtonSpec(ids::kExport, "Export\xE2\x80\xA6"));
+    t.controls.push_back(ButtonSpec(ids::kImport, "Import\xE2\x80\xA6"));
 }
 
 std::vector<LayoutNode> FooterNodes(int pathListId, std::vector<LayoutNode> extraButtons) {
     std::vector<LayoutNode> buttons{Stretch(), Ctl(1), Ctl(2)};
     for (LayoutNode& b : extraButtons) buttons.push_back(std::move(b));
+    buttons.push_back(Ctl(ids::kExport));
+    buttons.push_back(Ctl(ids::kImport));
     buttons.push_back(Stretch());
     return {Text("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Ctl(pathListId),
             Row(std::move(buttons))};

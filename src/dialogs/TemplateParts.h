@@ -42,7 +42,8 @@ void AddBanner(ui::DialogTemplate& t, int bannerId);
 // A settings dialog's template as it starts: resource id, title, the application icon and the banner.
 ui::DialogTemplate SettingsTemplate(int resourceId, std::string title, int bannerId);
 
-// The attention label, the path list and "Save(&Y)" / `exitText` side by side.
+// The attention label, the path list and "Save(&Y)" / `exitText` side by side, then any extra
+// buttons, "Export…" and "Import…".
 void AddFooter(ui::DialogTemplate& t, int pathListId, const std::string& exitText = "Exit(&N)");
 std::vector<ui::LayoutNode> FooterNodes(int pathListId, std::vector<ui::LayoutNode> extraButtons = {});
 

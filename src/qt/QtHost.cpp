@@ -1,12 +1,15 @@
 #include "qt/QtHost.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 
@@ -119,15 +122,57 @@ ui::Answer QtHost::messageBox(ui::Dialog* owner, std::string_view text, std::str
 
 ui::Answer QtHost::showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                                   ui::Buttons buttons) {
+    return showMessageBoxWithDetails(parent, text, caption, icon, buttons, {});
+}
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                            ui::Icon icon, ui::Buttons buttons, const QString& details) {
     const bool withCancel = buttons == ui::Buttons::OkCancel;
-    QMessageBox box(ToQtIcon(icon), caption, text,
-                    withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
-    const int answer = box.exec();
-    if (!withCancel) return ui::Answer::Ok;
+    auto box = std::make_unique<QMessageBox>(
+        ToQtIcon(icon), caption, text, withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    if (!details.isEmpty()) {
+        box->setDetailedText(details);
+        // Details are paths and "[Section] Key: old → new" lines: room for them on one line each.
+        if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+            grid->addItem(new QSpacerItem(520, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                          grid->columnCount());
+    }
+    return box;
+}
+
+ui::Answer QtHost::messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption,
+                                         ui::Icon icon, ui::Buttons buttons, const std::vector<std::string>& details) {
+    const QString title = caption.empty() ? Q(ui::kAppName) : Q(caption);
+    QStringList lines;
+    for (const std::string& line : details) lines << Q(line);
+    return showMessageBoxWithDetails(parentFor(owner), Q(text), title, icon, buttons, lines.join(QLatin1Char('\n')));
+}
+
+ui::Answer QtHost::showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                                             ui::Icon icon, ui::Buttons buttons, const QString& details) {
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(parent, text, caption, icon, buttons, details);
+    const int answer = box->exec();
+    if (buttons != ui::Buttons::OkCancel) return ui::Answer::Ok;
     return answer == QMessageBox::Ok ? ui::Answer::Ok : ui::Answer::Cancel;
+}
+
+std::optional<std::string> QtHost::saveFile(ui::Dialog* owner, std::string_view filter, std::string_view defaultName) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString defaultPath = documents.isEmpty() ? Q(defaultName) : QDir(documents).filePath(Q(defaultName));
+    const std::optional<QString> chosen = showSaveFileDialog(parentFor(owner), ConvertFileFilter(filter), defaultPath);
+    if (!chosen || chosen->isEmpty()) return std::nullopt;
+    return chosen->toStdString();
+}
+
+std::optional<QString> QtHost::showSaveFileDialog(QWidget* parent, const QStringList& filters,
+                                                  const QString& defaultPath) {
+    // The dialog itself asks before an existing file is replaced.
+    const QString file = QFileDialog::getSaveFileName(parent, QString(), defaultPath, filters.join(QStringLiteral(";;")));
+    if (file.isEmpty()) return std::nullopt;
+    return file;
 }
 
 std::optional<std::string> QtHost::openFile(ui::Dialog* owner, std::string_view filter) {

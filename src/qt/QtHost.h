@@ -3,6 +3,7 @@
 // modal windows and a progress window while an external program runs.
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "ui/Dialog.h"
 #include "ui/Host.h"
 
+class QMessageBox;
 class QProgressDialog;
 class QWidget;
 
@@ -26,6 +28,11 @@ QStringList ConvertFileFilter(std::string_view windowsFilter);
 // "out_time_ms=" (both microseconds), "out_time=HH:MM:SS.xx" or a status line with "time=HH:MM:SS.xx".
 std::optional<double> ParseProgressTime(std::string_view line);
 
+// The message box as the host shows it: plain text, OK (and Cancel) with OK the default; `details`
+// become its detailed text when not empty.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                            ui::Icon icon, ui::Buttons buttons, const QString& details = {});
+
 class QtHost : public ui::Host {
 public:
     QtHost() = default;
@@ -34,6 +41,11 @@ public:
     ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                           ui::Buttons buttons) override;
     std::optional<std::string> openFile(ui::Dialog* owner, std::string_view filter) override;
+    ui::Answer messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
+                                     ui::Buttons buttons, const std::vector<std::string>& details) override;
+    // Offers `defaultName` in the user's documents folder.
+    std::optional<std::string> saveFile(ui::Dialog* owner, std::string_view filter,
+                                        std::string_view defaultName) override;
     ui::Result runModal(ui::Dialog& dialog) override;
     ui::ProcessOutcome runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) override;
 
@@ -46,6 +58,11 @@ protected:
     virtual ui::Answer showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                                       ui::Buttons buttons);
     virtual std::optional<QString> showOpenFileDialog(QWidget* parent, const QStringList& filters);
+    // A box whose details (one line each) open under "Show Details...".
+    virtual ui::Answer showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
+                                                 ui::Icon icon, ui::Buttons buttons, const QString& details);
+    virtual std::optional<QString> showSaveFileDialog(QWidget* parent, const QStringList& filters,
+                                                      const QString& defaultPath);
 
     // Called from inside the window's modal loop, once it is up.
     virtual void modalWindowStarted(DialogWindow& /*window*/) {}

@@ -5,6 +5,7 @@
 
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
+#include "settings/SaveDiff.h"
 
 namespace fs = std::filesystem;
 
@@ -163,8 +164,9 @@ bool CardSaveFlow::CardDirIsLink(const fs::path& slot) {
     return platform::IsLink(slot / "GSM");
 }
 
-bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
+std::vector<std::string> CardSaveFlow::FindOtherCardFiles(const fs::path& keepRoot) const {
     const std::string keep = platform::Volumes::RootText(keepRoot);
+    std::vector<std::string> found;
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
         if (platform::Volumes::RootText(slot) == keep) continue;
@@ -174,7 +176,13 @@ bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
         if (CardDirIsLink(slot) || platform::SameEntry(slot / "GSM", keepRoot / "GSM")) continue;
         const std::string candidate = CandidateText(slot);
         // Only this product's own valid files: other models' files and foreign files stay.
-        if (!IsValidSettingsFile(candidate, config_.fileCode)) continue;
+        if (IsValidSettingsFile(candidate, config_.fileCode)) found.push_back(candidate);
+    }
+    return found;
+}
+
+bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
+    for (const std::string& candidate : FindOtherCardFiles(keepRoot)) {
         platform::ClearReadOnly(candidate);
         if (!platform::DeleteIfExist(candidate)) {
             dialog_.message("Can't delete \"" + candidate + "\",Please delete it manually!", kTips, ui::Icon::Warning);
@@ -247,7 +255,8 @@ void CardSaveFlow::Save() {
     const std::string cardDir = CardDirText(*slot);
     if (!platform::IsDirectory(cardDir)) platform::CreateDirectories(cardDir);
 
-    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel) != ui::Answer::Ok)
+    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, SaveDetails(*slot)) !=
+        ui::Answer::Ok)
         return;
 
     const std::string cardFile = cardFilePath_;
@@ -271,6 +280,12 @@ void CardSaveFlow::Save() {
     if (!backupWritten)
         dialog_.message("Error : The back-up copy could not be saved in : \" " + backup.string() + " \" !", kTips,
                         ui::Icon::Warning);
+}
+
+std::vector<std::string> CardSaveFlow::SaveDetails(const fs::path& slot) const {
+    if (!preview_) return {};
+    return settings::SaveDetails(cardFilePath_, preview_(), InspectTarget(cardFilePath_, config_.fileCode),
+                                 FindOtherCardFiles(slot));
 }
 
 }  // namespace qvt::settings

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/AppContext.h"
 #include "ui/Dialog.h"
@@ -54,6 +55,11 @@ public:
     void RefreshCardPathList();  // the path list is about to drop down
     void TakeCardPath();         // the path list's selection changed
     bool DeleteOtherCardFiles(const std::filesystem::path& keepRoot);
+    // This product's valid files on the other volumes, which a save to `keepRoot` deletes.
+    std::vector<std::string> FindOtherCardFiles(const std::filesystem::path& keepRoot) const;
+
+    // The bytes the card write would produce now; with it the confirmation lists what a save changes.
+    void setCardPreview(std::function<std::string()> preview) { preview_ = std::move(preview); }
 
     const std::string& CardFilePath() const { return cardFilePath_; }
     std::filesystem::path BackupFilePath() const;
@@ -77,6 +83,7 @@ private:
     void Start();
     void Save();
     void VolumeMissing(const std::string& rootText);  // message, then the path list rebuilt
+    std::vector<std::string> SaveDetails(const std::filesystem::path& slot) const;  // for the confirmation
 
     ui::Dialog& dialog_;
     app::AppContext& context_;
@@ -84,6 +91,7 @@ private:
     ReadWriteFn readWrite_;
     std::string cardFilePath_;
     std::filesystem::path saveVolume_;
+    std::function<std::string()> preview_;
 };
 
 }  // namespace qvt::settings

@@ -89,5 +89,7 @@ void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int
 // A product's valid settings file: "Model" of "QVTFileMark", read with room for 9 characters and
 // trimmed, equals the model code exactly.
 bool IsValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode);
+// The same rule over a file already loaded.
+bool IsValidSettings(const ProfileFile& file, const std::string& modelCode);
 
 }  // namespace qvt::settings

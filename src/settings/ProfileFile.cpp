@@ -1,5 +1,6 @@
 #include "settings/ProfileFile.h"
 
+#include <set>
 #include <utility>
 
 #include "platform/FileOps.h"
@@ -216,6 +217,31 @@ std::string ProfileFile::get(std::string_view section, std::string_view key, std
 
 bool ProfileFile::contains(std::string_view section, std::string_view key) const {
     return findKey(section, key) != nullptr;
+}
+
+std::vector<ProfileFile::Entry> ProfileFile::entries() const {
+    // Names compared in lower case, so that a large file is walked once rather than searched per key.
+    auto lower = [](std::string_view name) {
+        std::string folded(name);
+        for (char& c : folded) c = lowerAscii(c);
+        return folded;
+    };
+    std::vector<Entry> result;
+    std::set<std::string> sectionsSeen;
+    std::set<std::string> keysSeen;
+    const Line* section = nullptr;  // a readable section the lines below belong to
+    for (const Line& line : lines_) {
+        if (line.kind == Kind::Section) {
+            section = sectionsSeen.insert(lower(line.name)).second ? &line : nullptr;
+            keysSeen.clear();
+            continue;
+        }
+        if (line.kind != Kind::Key || !section || !keysSeen.insert(lower(line.name)).second) continue;
+        const std::string_view text = line.text;
+        result.push_back({section->name, line.name,
+                          CutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), kMaxValueLength)});
+    }
+    return result;
 }
 
 void ProfileFile::set(std::string_view section, std::string_view key, std::string_view value) {

@@ -41,6 +41,13 @@ public:
                     std::size_t maxLength = kMaxValueLength) const;
     bool contains(std::string_view section, std::string_view key) const;
 
+    // Every key that get() can reach, in file order, with the value get() gives for it: keys of a
+    // section name's first occurrence, the first line of each key name.
+    struct Entry {
+        std::string section, key, value;
+    };
+    std::vector<Entry> entries() const;
+
     // Writes a value in memory: an existing key is rewritten in place (its spelling kept), a new key
     // goes right after the last key line of the section, a new section is appended at the end.
     // Names are written as given, trimmed of blanks. The value is written verbatim, cut to

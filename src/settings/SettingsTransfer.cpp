@@ -169,8 +169,11 @@ void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int
 
 bool IsValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode) {
     const std::optional<ProfileFile> file = ProfileFile::load(path);
-    if (!file) return false;
-    return Trim(file->get("QVTFileMark", "Model", "", 9)) == modelCode;
+    return file && IsValidSettings(*file, modelCode);
+}
+
+bool IsValidSettings(const ProfileFile& file, const std::string& modelCode) {
+    return Trim(file.get("QVTFileMark", "Model", "", 9)) == modelCode;
 }
 
 }  // namespace qvt::settings

@@ -115,6 +115,12 @@ Answer Dialog::message(std::string_view text, std::string_view caption, Icon ico
     return host_.messageBox(this, text, caption, icon, buttons);
 }
 
+Answer Dialog::message(std::string_view text, std::string_view caption, Icon icon, Buttons buttons,
+                       const std::vector<std::string>& details) {
+    if (details.empty()) return host_.messageBox(this, text, caption, icon, buttons);
+    return host_.messageBoxWithDetails(this, text, caption, icon, buttons, details);
+}
+
 int Dialog::count(int id) const { return static_cast<int>(control(id).items.size()); }
 int Dialog::sel(int id) const { return control(id).sel; }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/Control.h"
 #include "ui/DialogTemplate.h"
@@ -43,6 +44,9 @@ public:
 
     // --- message boxes ---------------------------------------------------------------------------
     Answer message(std::string_view text, std::string_view caption, Icon icon, Buttons buttons = Buttons::Ok);
+    // The same box with details the user may open; without details it is the plain box.
+    Answer message(std::string_view text, std::string_view caption, Icon icon, Buttons buttons,
+                   const std::vector<std::string>& details);
 
     // --- lists -----------------------------------------------------------------------------------
     int count(int id) const;

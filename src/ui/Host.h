@@ -46,6 +46,20 @@ public:
     // The file-open dialog; nullopt when the user cancelled.
     virtual std::optional<std::string> openFile(Dialog* owner, std::string_view filter) = 0;
 
+    // A message box that carries details beyond its text, one line each, which the user may open.
+    // A front end without a place for them shows the box alone.
+    virtual Answer messageBoxWithDetails(Dialog* owner, std::string_view text, std::string_view caption, Icon icon,
+                                         Buttons buttons, const std::vector<std::string>& /*details*/) {
+        return messageBox(owner, text, caption, icon, buttons);
+    }
+
+    // The file-save dialog, offering `defaultName` (in the user's documents folder where the front end
+    // has one); nullopt when the user cancelled or the front end cannot ask.
+    virtual std::optional<std::string> saveFile(Dialog* /*owner*/, std::string_view /*filter*/,
+                                                std::string_view /*defaultName*/) {
+        return std::nullopt;
+    }
+
     // Runs a dialog modally: initialises it, lets the user work until it ends, returns its result.
     virtual Result runModal(Dialog& dialog) = 0;
 

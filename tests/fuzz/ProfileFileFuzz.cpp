@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "settings/ProfileFile.h"
+#include "settings/SaveDiff.h"
 
 namespace {
 
@@ -59,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     auto file = qvt::settings::ProfileFile::fromBytes(bytes);
     check(file.toBytes() == bytes);  // nothing changes until something is set
+    // The listing of every key reads as get() does, and a file never differs from itself.
+    for (const auto& e : file.entries()) check(file.get(e.section, e.key, "<none>") == e.value);
+    check(qvt::settings::ChangedValues(file, file).empty());
 
     // Reads of other keys must not change through the write.
     const std::string probes[][2] = {{"S", "k"}, {"Camera Setting", "Work Day"}, {"QVTFileMark", "Model"}, {"", ""}};

@@ -29,11 +29,13 @@ public:
         ui::Icon icon = ui::Icon::None;
         ui::Buttons buttons = ui::Buttons::Ok;
         bool parentVisible = false;  // the box had a visible window as its owner
+        std::string details;         // the detailed text, "" for a box without
     };
     std::vector<Box> boxes;
     std::deque<ui::Answer> answers;  // used in order; Ok when empty
     std::vector<QStringList> fileFilters;
     std::deque<std::optional<QString>> files;  // used in order; cancel when empty
+    std::vector<QString> saveDefaults;         // the default path of each file-save dialog
     // Drives each modal window once it is up; windows are counted from 0 in the order they open.
     std::function<void(qt::DialogWindow&, int)> onWindow;
     int windowsOpened = 0;
@@ -44,11 +46,22 @@ public:
 protected:
     ui::Answer showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                               ui::Buttons buttons) override {
-        boxes.push_back({text.toStdString(), caption.toStdString(), icon, buttons, parent && parent->isVisible()});
+        boxes.push_back({text.toStdString(), caption.toStdString(), icon, buttons, parent && parent->isVisible(), {}});
         if (answers.empty()) return ui::Answer::Ok;
         const ui::Answer a = answers.front();
         answers.pop_front();
         return a;
+    }
+    ui::Answer showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
+                                         ui::Buttons buttons, const QString& details) override {
+        const ui::Answer a = showMessageBox(parent, text, caption, icon, buttons);
+        boxes.back().details = details.toStdString();
+        return a;
+    }
+    std::optional<QString> showSaveFileDialog(QWidget* parent, const QStringList& filters,
+                                              const QString& defaultPath) override {
+        saveDefaults.push_back(defaultPath);
+        return showOpenFileDialog(parent, filters);
     }
     std::optional<QString> showOpenFileDialog(QWidget* /*parent*/, const QStringList& filters) override {
         fileFilters.push_back(filters);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -89,6 +90,28 @@ const ReadCase kReadCases[] = {
     {"MissingSection", "[A]\r\nk=v\r\n", "S", "k", kDefault},
     {"MissingKey", "[S]\r\nj=v\r\n", "S", "k", kDefault},
 };
+
+// The listing of every key agrees with get(): the key is listed once, with get()'s value, exactly when
+// get() finds it, and every listed key reads as listed.
+TEST_P(ProfileRead, EntriesListWhatGetReads) {
+    const auto& c = GetParam();
+    const auto file = ProfileFile::fromBytes(c.file);
+    auto fold = [](std::string s) {
+        for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        std::string trimmed;
+        const auto first = s.find_first_not_of(" \t"), last = s.find_last_not_of(" \t");
+        return first == std::string::npos ? trimmed : s.substr(first, last - first + 1);
+    };
+    int listed = 0;
+    for (const ProfileFile::Entry& e : file.entries()) {
+        EXPECT_EQ(file.get(e.section, e.key, kDefault), e.value) << "[" << e.section << "] " << e.key;
+        if (fold(e.section) == fold(c.section) && fold(e.key) == fold(c.key)) {
+            ++listed;
+            EXPECT_EQ(e.value, c.expected);
+        }
+    }
+    EXPECT_EQ(listed, c.expected == kDefault ? 0 : 1);
+}
 
 INSTANTIATE_TEST_SUITE_P(Behaviours, ProfileRead, testing::ValuesIn(kReadCases),
                          [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });

@@ -1,0 +1,113 @@
+// The save confirmation's details and Export… in real windows: the HX710T-10M window on a card that
+// already holds a file, the real message box with its details opened by a click. With
+// QVT_SCREENSHOT_DIR set, the box is also saved as a picture for the documentation.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextEdit>
+
+#include "app/Catalogue.h"
+#include "dialogs/DialogTestHost.h"
+#include "dialogs/SettingsDialogFactory.h"
+#include "qt/QtTestSupport.h"
+
+namespace qvt::test {
+namespace {
+
+// Shows the real box the Qt host builds, opens its details as a person does, records what it shows,
+// then answers Cancel.
+class DetailsHost : public ScriptedHost {
+public:
+    QString shownDetails;
+    bool detailsVisible = false;
+
+protected:
+    ui::Answer showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
+                                         ui::Buttons buttons, const QString& details) override {
+        ScriptedHost::showMessageBoxWithDetails(parent, text, caption, icon, buttons, details);
+        const std::unique_ptr<QMessageBox> box = qt::MakeMessageBox(parent, text, caption, icon, buttons, details);
+        box->show();
+        QApplication::processEvents();
+        for (QAbstractButton* b : box->buttons())
+            if (box->buttonRole(b) == QMessageBox::ActionRole) Click(b);  // "Show Details..."
+        QApplication::processEvents();
+        box->adjustSize();
+        if (auto* edit = box->findChild<QTextEdit*>()) {
+            detailsVisible = edit->isVisible();
+            shownDetails = edit->toPlainText();
+        }
+        const QString dir = qEnvironmentVariable("QVT_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            EXPECT_TRUE(box->grab().save(QDir(dir).filePath(QStringLiteral("save-details.png"))));
+        }
+        box->hide();
+        return ui::Answer::Cancel;
+    }
+};
+
+struct Window {
+    Window(ui::Host& host, app::AppContext& context) {
+        dialog = dialogs::CreateSettingsDialog(*app::FindProductByModelCode("HX710T"), host, context);
+        dialog->init();
+        window = std::make_unique<qt::DialogWindow>(*dialog);
+        window->refresh();
+        ShowActive(window.get());
+    }
+    QWidget* operator()(int id) { return Widget(window.get(), id); }
+    std::unique_ptr<ui::Dialog> dialog;
+    std::unique_ptr<qt::DialogWindow> window;
+};
+
+TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
+    TempDir dir;
+    const auto pc = TestPc::makeDir(dir / "pc");
+    const auto older = TestPc::makeDir(dir / "older");  // an older card with this camera's file
+    const auto card = TestPc::makeDir(dir / "card");
+    const auto cardFile = card / "GSM" / "HX710T.TXT";
+    app::AppContext context(platform::Volumes(pc, {older, card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
+    context.CurrentModelCode = "HX710T";
+    DetailsHost host;
+
+    // The defaults exported: exactly what a save of them puts on a card.
+    const QString exported = QString::fromStdString((dir / "exported.TXT").string());
+    {
+        Window w(host, context);
+        Click(w(1080));  // Default(&D)
+        host.files = {exported};
+        Click(w(9001));
+        Click(w(2));
+    }
+    ASSERT_EQ(host.saveDefaults.size(), 1u);
+    EXPECT_EQ(host.saveDefaults[0],
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("HX710T.TXT"));
+    EXPECT_EQ(host.fileFilters.back(), (QStringList{"Settings File(*.TXT) (*.TXT *.txt)", "All Files(*.*) (*.*)"}));
+    const std::string defaults = readFile(exported.toStdString());
+    ASSERT_NE(defaults.find("Photo Size=0\r\n"), std::string::npos) << defaults;
+    writeFile(older / "GSM" / "HX710T.TXT", defaults);
+    writeFile(cardFile, defaults);
+
+    Window w(host, context);  // opens on the later card's file
+    ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
+    ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
+    Click(w(1));  // Save(&Y)
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_EQ(host.boxes.back().text, "Confirm save all the data ?");
+    EXPECT_TRUE(host.detailsVisible);
+    const std::string arrow = " \xE2\x86\x92 ";
+    EXPECT_EQ(host.shownDetails.toStdString(), "write: " + cardFile.string() + "\n[Camera Setting] Photo Size: 0" +
+                                                   arrow + "1\n[Camera Setting] PIR Trigger: 1" + arrow +
+                                                   "2\ndelete: " + (older / "GSM" / "HX710T.TXT").string());
+    EXPECT_EQ(host.boxes.back().details, host.shownDetails.toStdString());
+    // Cancelled: both cards keep their files.
+    EXPECT_EQ(readFile(cardFile), defaults);
+    EXPECT_EQ(readFile(older / "GSM" / "HX710T.TXT"), defaults);
+    Click(w(2));
+}
+
+}  // namespace
+}  // namespace qvt::test
