@@ -276,7 +276,8 @@ TEST(OperatorParams, IndexAndNameMatchTheFieldOrder) {
 // The generator that builds the tables from data/operators.tsv.
 class OperatorGenerator : public ::testing::Test {
 protected:
-    static fs::path repoRoot() { return fs::absolute(fs::path(__FILE__)).parent_path().parent_path().parent_path(); }
+    // Found from the build's data folder (tests/data), not __FILE__: a compiler cache may make that relative.
+    static fs::path repoRoot() { return fs::path(QVT_TEST_DATA_DIR).parent_path().parent_path(); }
 
     static std::string quote(const std::string& s) {
         std::string q = "'";
