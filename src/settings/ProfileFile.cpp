@@ -220,25 +220,25 @@ bool ProfileFile::contains(std::string_view section, std::string_view key) const
 }
 
 std::vector<ProfileFile::Entry> ProfileFile::entries() const {
-    // Names compared in lower case, so that a large file is walked once rather than searched per key.
-    auto lower = [](std::string_view name) {
-        std::string folded(name);
-        for (char& c : folded) c = lowerAscii(c);
-        return folded;
-    };
+    // One walk in file order; only a section's first occurrence and a key's first line are read.
     std::vector<Entry> result;
     std::set<std::string> sectionsSeen;
     std::set<std::string> keysSeen;
-    const Line* section = nullptr;  // a readable section the lines below belong to
-    for (const Line& line : lines_) {
+    std::string_view section;
+    bool readable = false;  // the lines below belong to a section's first occurrence
+    for (std::size_t i = head_; i != kNone; i = lines_[i].next) {
+        const Line& line = lines_[i];
         if (line.kind == Kind::Section) {
-            section = sectionsSeen.insert(lower(line.name)).second ? &line : nullptr;
+            section = classify(textOf(line)).name;
+            readable = sectionsSeen.insert(lowerAscii(section)).second;
             keysSeen.clear();
             continue;
         }
-        if (line.kind != Kind::Key || !section || !keysSeen.insert(lower(line.name)).second) continue;
-        const std::string_view text = line.text;
-        result.push_back({section->name, line.name,
+        if (line.kind != Kind::Key || !readable) continue;
+        const std::string_view text = textOf(line);
+        const std::string_view key = classify(text).name;
+        if (!keysSeen.insert(lowerAscii(key)).second) continue;
+        result.push_back({std::string(section), std::string(key),
                           CutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), kMaxValueLength)});
     }
     return result;
