@@ -32,8 +32,8 @@ std::string Unescape(std::string_view field) {
     const auto octal = [](char c) { return c >= '0' && c <= '7'; };
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) &&
-            octal(field[i + 2]) && octal(field[i + 3])) {
+        if (field[i] == '\\' && i + 3 < field.size() && octal(field[i + 1]) && octal(field[i + 2]) &&
+            octal(field[i + 3])) {
             out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
             i += 3;
         } else {

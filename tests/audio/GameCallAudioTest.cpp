@@ -341,8 +341,8 @@ TEST_F(AudioTest, LinksOnTheCardAreNotFollowed) {
         const char* link;  // in the picture folder, or the card's DCIM folder itself
         bool folder;
     };
-    for (const Row row : {Row{"ADUI0001.WAV", false}, Row{"IMAG0001.JPG", false}, Row{"VIDE0001.AVI", false},
-                          Row{"DCIM", true}}) {
+    for (const Row row :
+         {Row{"ADUI0001.WAV", false}, Row{"IMAG0001.JPG", false}, Row{"VIDE0001.AVI", false}, Row{"DCIM", true}}) {
         SCOPED_TRACE(row.link);
         fs::remove_all(pc.card / "DCIM");
         fs::remove_all(outside);

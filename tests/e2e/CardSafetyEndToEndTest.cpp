@@ -10,7 +10,9 @@ namespace {
 
 const std::string kOpen = "select 1131 \"HX710T-10M\"\nclick 1\n";
 
-std::string Golden() { return readFile(fs::path(QVT_TEST_DATA_DIR) / "hx710t_defaults.txt"); }
+std::string Golden() {
+    return readFile(fs::path(QVT_TEST_DATA_DIR) / "hx710t_defaults.txt");
+}
 
 std::vector<std::string> Names(const fs::path& folder) {
     std::vector<std::string> names;
@@ -72,8 +74,8 @@ TEST(CardSafetyEndToEnd, SuccessfulSaveRemovesTheOtherCardsFileAfterwards) {
     fs::create_directories(pc);
     writeFile(d / "GSM" / "HX710T.TXT", Golden());
     fs::create_directories(e);
-    RunResult r = runScript(pc, {d, e}, kOpen + "select 1030 \"" + (e / "GSM" / "HX710T.TXT").string() +
-                                            "\"\nanswer OK\nclick 1\n");
+    RunResult r = runScript(
+        pc, {d, e}, kOpen + "select 1030 \"" + (e / "GSM" / "HX710T.TXT").string() + "\"\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_FALSE(FindLine(r, {"Ok , All data has been saved in"}).empty()) << r.out();
     EXPECT_FALSE(fs::exists(d / "GSM" / "HX710T.TXT"));

@@ -72,14 +72,16 @@ RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::v
     const auto dumpsSoFar = [&] {
         const std::string out = readFile(outPath);
         int n = 0;
-        for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos; at = out.find("\"event\":\"dump\"", at + 1))
+        for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos;
+             at = out.find("\"event\":\"dump\"", at + 1))
             ++n;
         return n;
     };
     int sent = 0;
     for (const ScriptPart& part : parts) {
         // Wait (at most 30 s) until the program has done the parts sent so far.
-        for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         if (part.before) part.before();
         (void)!::write(toChild[1], part.script.data(), part.script.size());
         ++sent;

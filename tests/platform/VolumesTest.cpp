@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 namespace qvt::platform {
 namespace {
 
-MountEntry Mount(std::string point, std::string type, std::string source, bool readOnly = false,
-                 bool removable = false, unsigned major = 8, unsigned minor = 17) {
+MountEntry Mount(std::string point, std::string type, std::string source, bool readOnly = false, bool removable = false,
+                 unsigned major = 8, unsigned minor = 17) {
     return {std::move(point), std::move(type), std::move(source), major, minor, readOnly, removable};
 }
 
@@ -27,20 +27,20 @@ TEST(CardMountsTest, OnlyWritableUserAndRemovableMediaAreOffered) {
         {Mount("/", "ext4", "/dev/vda", false, false, 254, 0), false},
         {Mount("/media/ann/CARD", "vfat", "/dev/sdb1"), true},
         {Mount("/run/media/ann/SD CARD", "exfat", "/dev/mmcblk0p1", false, false, 179, 1), true},
-        {Mount("/media/ann/DVD", "iso9660", "/dev/sr0", true, true, 11, 0), false},       // read-only
-        {Mount("/media/bob/CARD", "vfat", "/dev/sdc1", false, false, 8, 33), false},     // another user's, fixed
-        {Mount("/media/bob/STICK", "vfat", "/dev/sdd1", false, true, 8, 49), true},      // removable
-        {Mount("/mnt/data", "ext4", "/dev/sda2", false, false, 8, 2), false},            // fixed disk
-        {Mount("/mnt/usb", "vfat", "/dev/sde1", false, true, 8, 65), true},               // removable disk
-        {Mount("/mnt/system", "squashfs", "/dev/loop3", true, false, 7, 3), false},      // read-only system image
-        {Mount("/mnt/sandbox", "tmpfs", "tools", true, false, 0, 24), false},            // pseudo, read-only
-        {Mount("/mnt/scratch", "tmpfs", "tmpfs", false, true, 0, 25), false},            // pseudo
+        {Mount("/media/ann/DVD", "iso9660", "/dev/sr0", true, true, 11, 0), false},         // read-only
+        {Mount("/media/bob/CARD", "vfat", "/dev/sdc1", false, false, 8, 33), false},        // another user's, fixed
+        {Mount("/media/bob/STICK", "vfat", "/dev/sdd1", false, true, 8, 49), true},         // removable
+        {Mount("/mnt/data", "ext4", "/dev/sda2", false, false, 8, 2), false},               // fixed disk
+        {Mount("/mnt/usb", "vfat", "/dev/sde1", false, true, 8, 65), true},                 // removable disk
+        {Mount("/mnt/system", "squashfs", "/dev/loop3", true, false, 7, 3), false},         // read-only system image
+        {Mount("/mnt/sandbox", "tmpfs", "tools", true, false, 0, 24), false},               // pseudo, read-only
+        {Mount("/mnt/scratch", "tmpfs", "tmpfs", false, true, 0, 25), false},               // pseudo
         {Mount("/media/ann/share", "cifs", "//server/share", false, false, 0, 60), false},  // network
-        {Mount("/mnt/rootbind", "ext4", "/dev/vda", false, true, 254, 0), false},        // the root fs again
+        {Mount("/mnt/rootbind", "ext4", "/dev/vda", false, true, 254, 0), false},           // the root fs again
         {Mount("/Volumes/UNTITLED", "msdos", "/dev/disk4s1", false, false, 0, 0), true},
         {Mount("/Volumes/Macintosh HD", "apfs", "/dev/vda", false, false, 0, 0), false},  // the system volume
         {Mount("/media/ann", "tmpfs", "tmpfs"), false},
-        {Mount("/media/", "vfat", "/dev/sdf1", false, true), false},                       // not below it
+        {Mount("/media/", "vfat", "/dev/sdf1", false, true), false},  // not below it
     };
     std::vector<MountEntry> table;
     std::vector<fs::path> expected;
@@ -49,7 +49,8 @@ TEST(CardMountsTest, OnlyWritableUserAndRemovableMediaAreOffered) {
         if (row.offered) expected.emplace_back(row.entry.mountPoint);
         EXPECT_EQ(CardMounts({rows[0].entry, row.entry}, "ann").size(), row.offered ? 1u : 0u) << row.entry.mountPoint;
     }
-    std::sort(expected.begin(), expected.end(), [](const fs::path& a, const fs::path& b) { return a.string() < b.string(); });
+    std::sort(expected.begin(), expected.end(),
+              [](const fs::path& a, const fs::path& b) { return a.string() < b.string(); });
     EXPECT_EQ(CardMounts(table, "ann"), expected);
 
     // A later mount on the same point hides the card beneath it.
@@ -124,7 +125,8 @@ TEST(CardMountsTest, RealReadOnlyMountUnderMntIsNotOffered) {
     EXPECT_EQ(std::count(roots.begin(), roots.end(), point), 0) << "read-only, and a loop device is no card";
     EXPECT_EQ(std::count(roots.begin(), roots.end(), fs::path("/")), 0);
     const auto table = ParseMountInfo(*ReadFileLimited("/proc/self/mountinfo", 1u << 24));
-    EXPECT_TRUE(std::any_of(table.begin(), table.end(), [&](const MountEntry& e) { return e.mountPoint == point.string() && e.readOnly; }));
+    EXPECT_TRUE(std::any_of(table.begin(), table.end(),
+                            [&](const MountEntry& e) { return e.mountPoint == point.string() && e.readOnly; }));
     { test::TestMount gone = std::move(ro); }
     std::error_code ec;
     fs::remove(point, ec);

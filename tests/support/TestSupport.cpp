@@ -122,8 +122,9 @@ TestMount TestMount::Image(const fs::path& dir, const fs::path& image, const std
     m.dir_ = dir;
     fs::create_directories(dir);
     const std::string tool = mkfs.substr(0, mkfs.find(' '));
-    if (std::system(("command -v " + tool + " >/dev/null 2>&1 || test -x /usr/sbin/" + tool + " || test -x /sbin/" +
-                     tool).c_str()) != 0) {
+    if (std::system(
+            ("command -v " + tool + " >/dev/null 2>&1 || test -x /usr/sbin/" + tool + " || test -x /sbin/" + tool)
+                .c_str()) != 0) {
         m.why_ = tool + " is not installed (scripts/setup installs it)";
         return m;
     }
