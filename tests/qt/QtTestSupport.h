@@ -33,6 +33,7 @@ public:
     std::vector<Box> boxes;
     std::deque<ui::Answer> answers;  // used in order; Ok when empty
     std::vector<QStringList> fileFilters;
+    std::vector<qt::FileDialogRequest> fileDialogs;
     std::deque<std::optional<QString>> files;  // used in order; cancel when empty
     // Drives each modal window once it is up; windows are counted from 0 in the order they open.
     std::function<void(qt::DialogWindow&, int)> onWindow;
@@ -40,6 +41,7 @@ public:
     std::function<void(QProgressDialog&)> onProgress;
 
     using QtHost::parentFor;
+    using QtHost::startFolder;
 
 protected:
     ui::Answer showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
@@ -50,8 +52,9 @@ protected:
         answers.pop_front();
         return a;
     }
-    std::optional<QString> showOpenFileDialog(QWidget* /*parent*/, const QStringList& filters) override {
-        fileFilters.push_back(filters);
+    std::optional<QString> showOpenFileDialog(QWidget* /*parent*/, const qt::FileDialogRequest& request) override {
+        fileFilters.push_back(request.filters);
+        fileDialogs.push_back(request);
         if (files.empty()) return std::nullopt;
         std::optional<QString> f = files.front();
         files.pop_front();
