@@ -727,10 +727,13 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             break;
     }
     widget->setObjectName(ObjectName(id));
-    // A control the dialog hides keeps its place, as on a dialog template: nothing else moves.
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
+    // A control the dialog hides keeps its place, as on a dialog template: nothing else moves. Pictures
+    // are the exception: the photos that take turns in one place would each hold room of their own.
+    if (spec.kind != ControlKind::Picture) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     widgets_[id] = widget;
     if (focusTargets_.count(widget)) widget->installEventFilter(this);
     return widget;

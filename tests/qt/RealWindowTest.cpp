@@ -130,13 +130,14 @@ TEST_P(SettingsWindowSize, FitsALaptopScreenWithFooterInView) {
 INSTANTIATE_TEST_SUITE_P(Products, SettingsWindowSize, ::testing::ValuesIn(kProducts),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WindowSize, EditorAndAdvancedSetupFitALaptopScreen) {
+TEST(WindowSize, EditorAdvancedSetupAndProductSelectionFitALaptopScreen) {
     TestPc pc;
     ScriptedHost host;
     pc.context.CurrentModelCode = "HX720U";
     WapInternetDialog editor(host, pc.context);
     dialogs::AdvancedSetupDialog advanced(host);
-    for (const QSize size : {OpeningSize(editor), OpeningSize(advanced)}) {
+    app::ProductSelectDialog selection(host, pc.context);
+    for (const QSize size : {OpeningSize(editor), OpeningSize(advanced), OpeningSize(selection)}) {
         std::printf("window %dx%d\n", size.width(), size.height());
         EXPECT_LE(size.width(), kScreenWidth);
         EXPECT_LE(size.height(), kScreenHeight);
