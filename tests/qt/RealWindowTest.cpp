@@ -144,6 +144,20 @@ TEST(WindowSize, EditorAdvancedSetupAndProductSelectionFitALaptopScreen) {
     }
 }
 
+TEST(WindowSize, AWindowOpensInsideTheScreensFreeArea) {
+    TestPc pc;
+    ScriptedHost host;
+    dialogs::AdvancedSetupDialog advanced(host);
+    advanced.init();
+    qt::DialogWindow window(advanced);
+    window.refresh();
+    const QRect area = window.screen()->availableGeometry();
+    window.move(area.right() - 20, area.bottom() - 20);  // mostly past the corner
+    window.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(window.frameGeometry())) << window.frameGeometry().x() << "," << window.frameGeometry().y();
+}
+
 // ---- Enter on a focused button --------------------------------------------------------------------
 
 TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
