@@ -4,6 +4,8 @@
 // Build and run from the repository root:
 //   g++ -std=c++20 -fPIC -O1 tools/make_images.cpp -o /tmp/make_images $(pkg-config --cflags --libs Qt6Gui)
 //   QT_QPA_PLATFORM=offscreen /tmp/make_images resources/images
+// Every picture is drawn twice: at its size ("name.png") and at double density ("name@2x.png", the
+// same drawing on twice the pixels) for screens scaled to 150 % and more.
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -50,14 +52,19 @@ QFont Font(double pixelSize, int weight = QFont::Normal) {
     return f;
 }
 
+int g_density = 1;  // device pixels per drawing unit
+
 QImage NewImage(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w * g_density, h * g_density, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_density);  // painters draw in the picture's own units
     image.fill(Qt::transparent);
     return image;
 }
 
 bool Save(const QImage& image, const QDir& dir, const char* name) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    QString file = QString::fromLatin1(name);
+    if (g_density > 1) file.replace(QStringLiteral(".png"), QStringLiteral("@%1x.png").arg(g_density));
+    const QString path = dir.filePath(file);
     if (!image.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -490,62 +497,64 @@ int main(int argc, char** argv) {
     if (!dir.mkpath(QStringLiteral("."))) return 1;
 
     bool ok = true;
-    ok &= Save(Banner(480, 90), dir, "banner_select.png");
-    ok &= Save(Banner(900, 90), dir, "banner.png");
-    ok &= Save(AppIcon(256), dir, "app.png");
-    ok &= Save(AppIcon(64), dir, "logo.png");
+    for (g_density = 1; g_density <= 2; ++g_density) {
+        ok &= Save(Banner(480, 90), dir, "banner_select.png");
+        ok &= Save(Banner(900, 90), dir, "banner.png");
+        if (g_density == 1) ok &= Save(AppIcon(256), dir, "app.png");  // the window icon comes at its own sizes
+        ok &= Save(AppIcon(64), dir, "logo.png");
 
-    CameraStyle none;
-    none.base = QColor(0xb4, 0xb8, 0xb0);
-    none.straps = false;
-    none.silhouette = true;
-    ok &= Save(ProductPhoto(none, QStringLiteral("Select a product"), true), dir, "photo_none.png");
+        CameraStyle none;
+        none.base = QColor(0xb4, 0xb8, 0xb0);
+        none.straps = false;
+        none.silhouette = true;
+        ok &= Save(ProductPhoto(none, QStringLiteral("Select a product"), true), dir, "photo_none.png");
 
-    struct Entry {
-        const char* file;
-        const char* name;
-        CameraStyle style;
-    };
-    auto style = [](QColor base, std::vector<QColor> camo, double w, double h, int rows, int cols,
-                    CameraStyle::Leds leds, bool antenna, bool visor, std::uint32_t seed) {
-        CameraStyle s;
-        s.base = base;
-        s.camo = std::move(camo);
-        s.width = w;
-        s.height = h;
-        s.ledRows = rows;
-        s.ledCols = cols;
-        s.leds = leds;
-        s.antenna = antenna;
-        s.visor = visor;
-        s.seed = seed;
-        return s;
-    };
-    const std::vector<Entry> products = {
-        {"photo_hx710t.png", "HX710T-10M",
-         style(QColor(0x5f, 0x68, 0x38), {QColor(0x3c, 0x48, 0x22), QColor(0x8c, 0x7a, 0x4a), QColor(0x26, 0x2b, 0x19)},
-               112, 140, 4, 6, CameraStyle::Grid, true, false, 21)},
-        {"photo_hx720u.png", "HX720U",
-         style(QColor(0x7d, 0x62, 0x40), {QColor(0x5a, 0x43, 0x29), QColor(0xa8, 0x8d, 0x62), QColor(0x36, 0x2a, 0x1b)},
-               132, 128, 3, 8, CameraStyle::Grid, true, false, 22)},
-        {"photo_lp300.png", "LP300 Series",
-         style(QColor(0x34, 0x36, 0x33), {}, 100, 126, 3, 4, CameraStyle::Grid, false, false, 23)},
-        {"photo_vex2.png", "VEX 2.0",
-         style(QColor(0x3e, 0x57, 0x3a), {QColor(0x25, 0x36, 0x22), QColor(0x6e, 0x7d, 0x4e), QColor(0x1a, 0x21, 0x16)},
-               118, 134, 0, 0, CameraStyle::Arc, false, false, 24)},
-        {"photo_pn250r.png", "PN250R-8MHD",
-         style(QColor(0xa3, 0x93, 0x6a), {QColor(0x7f, 0x70, 0x4b), QColor(0xc4, 0xb5, 0x8a), QColor(0x5b, 0x50, 0x36)},
-               124, 136, 5, 2, CameraStyle::Split, false, true, 25)},
-        {"photo_hx330.png", "HX330",
-         style(QColor(0x6f, 0x76, 0x6a), {QColor(0x55, 0x5c, 0x50), QColor(0x8e, 0x94, 0x86)}, 102, 118, 2, 5,
-               CameraStyle::Grid, false, false, 26)},
-        {"photo_pn450rt.png", "PN450RT-8MHD",
-         style(QColor(0x5a, 0x3f, 0x2a), {QColor(0x3d, 0x2a, 0x1b), QColor(0x7c, 0x5e, 0x3e), QColor(0x26, 0x1b, 0x12)},
-               112, 146, 5, 6, CameraStyle::Grid, true, true, 27)},
-        {"photo_hx460t.png", "HX460T-8MHD",
-         style(QColor(0x33, 0x4a, 0x2c), {QColor(0x15, 0x1a, 0x12), QColor(0x4f, 0x6e, 0x3a), QColor(0x0c, 0x0f, 0x0a)},
-               120, 136, 6, 2, CameraStyle::Split, true, false, 28)},
-    };
-    for (const Entry& e : products) ok &= Save(ProductPhoto(e.style, QString::fromLatin1(e.name)), dir, e.file);
+        struct Entry {
+            const char* file;
+            const char* name;
+            CameraStyle style;
+        };
+        auto style = [](QColor base, std::vector<QColor> camo, double w, double h, int rows, int cols,
+                        CameraStyle::Leds leds, bool antenna, bool visor, std::uint32_t seed) {
+            CameraStyle s;
+            s.base = base;
+            s.camo = std::move(camo);
+            s.width = w;
+            s.height = h;
+            s.ledRows = rows;
+            s.ledCols = cols;
+            s.leds = leds;
+            s.antenna = antenna;
+            s.visor = visor;
+            s.seed = seed;
+            return s;
+        };
+        const std::vector<Entry> products = {
+            {"photo_hx710t.png", "HX710T-10M",
+             style(QColor(0x5f, 0x68, 0x38), {QColor(0x3c, 0x48, 0x22), QColor(0x8c, 0x7a, 0x4a), QColor(0x26, 0x2b, 0x19)},
+                   112, 140, 4, 6, CameraStyle::Grid, true, false, 21)},
+            {"photo_hx720u.png", "HX720U",
+             style(QColor(0x7d, 0x62, 0x40), {QColor(0x5a, 0x43, 0x29), QColor(0xa8, 0x8d, 0x62), QColor(0x36, 0x2a, 0x1b)},
+                   132, 128, 3, 8, CameraStyle::Grid, true, false, 22)},
+            {"photo_lp300.png", "LP300 Series",
+             style(QColor(0x34, 0x36, 0x33), {}, 100, 126, 3, 4, CameraStyle::Grid, false, false, 23)},
+            {"photo_vex2.png", "VEX 2.0",
+             style(QColor(0x3e, 0x57, 0x3a), {QColor(0x25, 0x36, 0x22), QColor(0x6e, 0x7d, 0x4e), QColor(0x1a, 0x21, 0x16)},
+                   118, 134, 0, 0, CameraStyle::Arc, false, false, 24)},
+            {"photo_pn250r.png", "PN250R-8MHD",
+             style(QColor(0xa3, 0x93, 0x6a), {QColor(0x7f, 0x70, 0x4b), QColor(0xc4, 0xb5, 0x8a), QColor(0x5b, 0x50, 0x36)},
+                   124, 136, 5, 2, CameraStyle::Split, false, true, 25)},
+            {"photo_hx330.png", "HX330",
+             style(QColor(0x6f, 0x76, 0x6a), {QColor(0x55, 0x5c, 0x50), QColor(0x8e, 0x94, 0x86)}, 102, 118, 2, 5,
+                   CameraStyle::Grid, false, false, 26)},
+            {"photo_pn450rt.png", "PN450RT-8MHD",
+             style(QColor(0x5a, 0x3f, 0x2a), {QColor(0x3d, 0x2a, 0x1b), QColor(0x7c, 0x5e, 0x3e), QColor(0x26, 0x1b, 0x12)},
+                   112, 146, 5, 6, CameraStyle::Grid, true, true, 27)},
+            {"photo_hx460t.png", "HX460T-8MHD",
+             style(QColor(0x33, 0x4a, 0x2c), {QColor(0x15, 0x1a, 0x12), QColor(0x4f, 0x6e, 0x3a), QColor(0x0c, 0x0f, 0x0a)},
+                   120, 136, 6, 2, CameraStyle::Split, true, false, 28)},
+        };
+        for (const Entry& e : products) ok &= Save(ProductPhoto(e.style, QString::fromLatin1(e.name)), dir, e.file);
+    }
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "automation/Json.h"
+#include "ui/IpText.h"
 #include "platform/Process.h"
 
 namespace qvt::automation {
@@ -180,28 +181,9 @@ void AutomationHost::perform(Dialog& dialog, const Action& a) {
             if (c.kind != ControlKind::Ip) fail("control " + std::to_string(a.id) + " is not an IP-address control");
             std::array<int, 4> octets{-1, -1, -1, -1};
             if (!a.text.empty()) {
-                std::size_t part = 0;
-                std::string digits;
-                auto close = [&]() {
-                    if (part > 3 || digits.size() > 3) fail("A.B.C.D with octets 0 to 255 expected");
-                    if (!digits.empty()) {
-                        const int v = std::stoi(digits);
-                        if (v > 255) fail("A.B.C.D with octets 0 to 255 expected");
-                        octets[part] = v;
-                    }
-                    ++part;
-                    digits.clear();
-                };
-                for (char ch : a.text) {
-                    if (ch == '.')
-                        close();
-                    else if (ch >= '0' && ch <= '9')
-                        digits += ch;
-                    else
-                        fail("A.B.C.D with octets 0 to 255 expected");
-                }
-                close();
-                if (part != 4) fail("A.B.C.D with octets 0 to 255 expected");
+                const std::optional<std::array<int, 4>> parsed = ui::ParseDottedOctets(a.text);
+                if (!parsed) fail("A.B.C.D with octets 0 to 255 expected");
+                octets = *parsed;
             }
             dialog.setOctets(a.id, octets);
             dialog.notify(a.id, Event::TextChanged);

@@ -86,7 +86,7 @@ void AddSendMode(DialogTemplate& t) {
 LayoutNode SendModeGroup() {
     return Group(" Send Mode ", {
                                     Ctl(ids::kSendManual),
-                                    Row({Ctl(ids::kSendDaily), Ctl(ids::kReportHour), Text(":"), Ctl(ids::kReportMinute)}),
+                                    Row({Ctl(ids::kSendDaily), Ctl(ids::kReportHour), TextWith(":", ids::kReportMinute), Ctl(ids::kReportMinute)}),
                                     Row({Ctl(ids::kSendInstant), Ctl(ids::kMaxNumber)}),
                                     Ctl(ids::kSendOff),
                                 });
@@ -142,13 +142,12 @@ void AddFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
 }
 
 std::vector<LayoutNode> FooterNodes(int pathListId, std::vector<LayoutNode> extraButtons) {
-    std::vector<LayoutNode> buttons{Stretch(), Ctl(1), Ctl(2)};
-    for (LayoutNode& b : extraButtons) buttons.push_back(std::move(b));
-    buttons.push_back(Ctl(ids::kExport));
-    buttons.push_back(Ctl(ids::kImport));
-    buttons.push_back(Stretch());
-    return {Text("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Ctl(pathListId),
-            Row(std::move(buttons))};
+    // The buttons share the path list's row: one row less, so that the tallest window fits a laptop.
+    std::vector<LayoutNode> row{Ctl(pathListId), Ctl(1), Ctl(2)};
+    for (LayoutNode& b : extraButtons) row.push_back(std::move(b));
+    row.push_back(Ctl(ids::kExport));
+    row.push_back(Ctl(ids::kImport));
+    return {Text("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Row(std::move(row))};
 }
 
 void AddHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, std::vector<std::string> videoLengths) {

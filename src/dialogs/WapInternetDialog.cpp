@@ -6,6 +6,7 @@
 #include "app/Catalogue.h"
 #include "dialogs/AdvancedSetupDialog.h"
 #include "platform/FileOps.h"
+#include "ui/IpText.h"
 
 namespace qvt::dialogs {
 
@@ -247,28 +248,11 @@ void WapInternetDialog::WriteIpControl(const std::string& ipText) {
         clearIp(kIp);
         messaging().params.IP = " ";
     };
-    if (std::count(ipText.begin(), ipText.end(), '.') != 3) return reject();
-
-    std::array<int, 4> parsed{0, 0, 0, 0};
-    int octet = 0;
-    int digits = 0;
-    int value = 0;
-    for (std::size_t i = 0; i <= ipText.size() && octet < 4; ++i) {
-        if (i == ipText.size() || ipText[i] == '.') {
-            parsed[static_cast<std::size_t>(octet++)] = value;  // an octet without digits is 0
-            digits = 0;
-            value = 0;
-            continue;
-        }
-        const char c = ipText[i];
-        if (c < '0' || c > '9') return reject();
-        // More than three digits can only come from a hand-edited file; such a text is rejected
-        // like any other malformed address rather than guessed at.
-        if (++digits > 3) return reject();
-        value = value * 10 + (c - '0');
-        if (value > 255) return reject();
-    }
-    setOctets(kIp, parsed);
+    std::optional<std::array<int, 4>> parsed = ui::ParseDottedOctets(ipText);
+    if (!parsed) return reject();
+    for (int& octet : *parsed)
+        if (octet < 0) octet = 0;  // an octet without digits, as in a text ending in a point, is 0
+    setOctets(kIp, *parsed);
 }
 
 }  // namespace qvt::dialogs

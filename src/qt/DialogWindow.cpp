@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,17 +14,26 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpacerItem>
+#include <QStorageInfo>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+
+#include "dialogs/SettingsDialogBase.h"
+#include "dialogs/WapInternetDialog.h"
+#include "ui/IpText.h"
 
 // The images are compiled into this library; a static library must register them itself.
 static void InitImageResources() {
@@ -96,13 +108,83 @@ void SetPixmap(QLabel* label, const std::string& image) {
     const QString path = ImagePath(image);
     if (label->property("qvtImage").toString() == path) return;
     label->setProperty("qvtImage", path);
-    label->setPixmap(QPixmap(path));
+    label->setPixmap(LoadImage(image, qApp->devicePixelRatio()));
+}
+
+// Layouts a little tighter than the style's defaults, so that the largest settings window fits a
+// laptop screen.
+constexpr int kSpacing = 4;
+constexpr int kMargin = 6;
+
+// "Daily Report...Send Time(H:M):" -> "Daily Report Send Time(H:M)": a caption as a screen reader
+// should say it.
+QString SpokenName(QString text) {
+    text.remove(QLatin1Char('&'));
+    static const QRegularExpression dots(QStringLiteral("\\.{2,}"));
+    text.replace(dots, QStringLiteral(" "));
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':'))) text.chop(1);
+    return text.trimmed();
+}
+
+bool ContainsWidget(QLayout* layout, const QWidget* widget) {
+    for (int i = 0; widget && i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == widget) return true;
+        if (item->layout() && ContainsWidget(item->layout(), widget)) return true;
+    }
+    return false;
+}
+
+bool HasLetter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
 }  // namespace
 
 QString ImagePath(const std::string& name) {
     return QStringLiteral(":/images/%1.png").arg(Q(name));
+}
+
+QPixmap LoadImage(const std::string& name, qreal devicePixelRatio) {
+    LoadImages();
+    const QString dense = QStringLiteral(":/images/%1@2x.png").arg(Q(name));
+    if (devicePixelRatio > 1.0 && QFile::exists(dense)) {
+        QPixmap pixmap(dense);
+        pixmap.setDevicePixelRatio(2.0);
+        return pixmap;
+    }
+    return QPixmap(ImagePath(name));
+}
+
+QString DescribeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot) {
+    if (cardFilePath.trimmed().isEmpty()) return {};
+    // The card file lives in "<volume>/GSM/": the volume is what comes before that folder.
+    QString normal = QDir::fromNativeSeparators(cardFilePath);
+    const qsizetype gsm = normal.lastIndexOf(QStringLiteral("/GSM/"), -1, Qt::CaseInsensitive);
+    const QString volume = QDir::cleanPath(gsm >= 0 ? normal.left(gsm + 1) : normal);
+    if (systemRoot && volume == QDir::cleanPath(QString::fromStdString(systemRoot->string())))
+        return QStringLiteral("This PC (no memory card found)");
+    const QStorageInfo info(volume);
+    QString name = info.isValid() ? info.name() : QString();
+    if (name.isEmpty()) name = QDir(volume).dirName();
+    if (name.isEmpty()) name = volume;
+    if (!info.isValid() || !info.isReady() || !QDir(volume).exists())
+        return QStringLiteral("Memory card \u201C%1\u201D (not present)").arg(name);
+    return QStringLiteral("Memory card \u201C%1\u201D, %2").arg(name, QLocale().formattedDataSize(info.bytesTotal()));
+}
+
+void ShowReadOnly(QLineEdit* edit, bool readOnly) {
+    if (edit->isReadOnly() == readOnly && edit->property("qvtReadOnlyLook").toBool() == readOnly) return;
+    edit->setReadOnly(readOnly);
+    edit->setProperty("qvtReadOnlyLook", readOnly);
+    QPalette palette = edit->parentWidget() ? edit->parentWidget()->palette() : QApplication::palette();
+    if (readOnly) {
+        // The window's own background says "not for typing"; the text keeps its full contrast.
+        palette.setColor(QPalette::Base, palette.color(QPalette::Active, QPalette::Window));
+        palette.setColor(QPalette::Inactive, QPalette::Base, palette.color(QPalette::Inactive, QPalette::Window));
+    }
+    edit->setPalette(palette);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -149,11 +231,12 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 6);
         row->addWidget(edit);
         edits_[i] = edit;
+        edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             // A full octet moves on to the next field, as the platform's control does.
-            if (text.size() == 3 && i + 1 < edits_.size()) {
-                edits_[i + 1]->setFocus(Qt::TabFocusReason);
-                edits_[i + 1]->selectAll();
+            if (text.size() == 3 && i + 1 < edits_.size() && edits_[i]->cursorPosition() == 3) {
+                moveTo(static_cast<int>(i) + 1, false);
+                justAdvanced_ = true;
             }
             if (onEdited) onEdited();
         });
@@ -165,6 +248,60 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
 
 IpAddressEdit::~IpAddressEdit() {
     disconnect(focusConnection_);
+}
+
+int IpAddressEdit::indexOf(const QObject* edit) const {
+    for (std::size_t i = 0; i < edits_.size(); ++i)
+        if (edits_[i] == edit) return static_cast<int>(i);
+    return -1;
+}
+
+void IpAddressEdit::moveTo(int index, bool atEnd) {
+    QLineEdit* edit = edits_[static_cast<std::size_t>(index)];
+    edit->setFocus(Qt::OtherFocusReason);
+    if (atEnd) {
+        edit->deselect();
+        edit->setCursorPosition(static_cast<int>(edit->text().size()));
+    } else {
+        edit->selectAll();  // typing replaces what the field held
+    }
+}
+
+bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
+    const int i = indexOf(watched);
+    if (i < 0 || event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
+    const bool afterAdvance = justAdvanced_;
+    justAdvanced_ = false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    QLineEdit* edit = edits_[static_cast<std::size_t>(i)];
+    if (key->matches(QKeySequence::Paste)) {
+        const QString text = QApplication::clipboard()->text().trimmed();
+        const std::optional<std::array<int, 4>> octets = ui::ParseDottedOctets(text.toStdString());
+        if (edit->isReadOnly() || !octets) return false;  // digits alone paste into the field as usual
+        setOctets(*octets);
+        moveTo(3, true);
+        if (onEdited) onEdited();
+        return true;
+    }
+    const QString text = key->text();
+    if (text == QStringLiteral(".") || text == QStringLiteral(",") || text == QStringLiteral(" ")) {
+        // A separator ends the octet being typed; one right after an automatic move only confirms it.
+        if (!afterAdvance && i + 1 < 4 && !edit->text().isEmpty() && !edit->isReadOnly()) moveTo(i + 1, false);
+        return true;
+    }
+    const bool atStart = edit->cursorPosition() == 0 && !edit->hasSelectedText();
+    const bool atEnd = edit->cursorPosition() == edit->text().size() && !edit->hasSelectedText();
+    if ((key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Left) && key->modifiers() == Qt::NoModifier &&
+        atStart && i > 0) {
+        moveTo(i - 1, true);
+        return true;
+    }
+    if (key->key() == Qt::Key_Right && key->modifiers() == Qt::NoModifier && atEnd && i < 3) {
+        moveTo(i + 1, true);
+        edits_[static_cast<std::size_t>(i + 1)]->setCursorPosition(0);
+        return true;
+    }
+    return false;
 }
 
 bool IpAddressEdit::owns(const QWidget* widget) const {
@@ -189,14 +326,16 @@ std::array<int, 4> IpAddressEdit::octets() const {
 }
 
 void IpAddressEdit::setOctets(const std::array<int, 4>& octets) {
+    const std::array<int, 4> shown = this->octets();
     for (std::size_t i = 0; i < edits_.size(); ++i) {
-        const QString text = octets[i] >= 0 ? QString::number(octets[i]) : QString();
-        if (edits_[i]->text() != text) edits_[i]->setText(text);
+        // "007" being typed is 7 already: only a different value is written over the field.
+        if (shown[i] == octets[i] && (octets[i] >= 0 || edits_[i]->text().isEmpty())) continue;
+        edits_[i]->setText(octets[i] >= 0 ? QString::number(octets[i]) : QString());
     }
 }
 
 void IpAddressEdit::setReadOnly(bool readOnly) {
-    for (QLineEdit* e : edits_) e->setReadOnly(readOnly);
+    for (QLineEdit* e : edits_) ShowReadOnly(e, readOnly);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -206,6 +345,10 @@ DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent
     setWindowTitle(Q(dialog_.title()));
     const std::string icon = dialog_.tmpl().icon.empty() ? std::string("app") : dialog_.tmpl().icon;
     setWindowIcon(QIcon(ImagePath(icon)));
+    // The editor's review asks the user to check values it does not let them change: they stay legible.
+    disabledReadOnly_ = dynamic_cast<const dialogs::WapInternetDialog*>(&dialog_) != nullptr;
+    if (auto* settings = dynamic_cast<dialogs::SettingsDialogBase*>(&dialog_))
+        systemRoot_ = settings->context().volumes.systemRoot();
 
     Built root = build(dialog_.tmpl().layout);
     QLayout* layout = root.layout;
@@ -213,6 +356,32 @@ DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent
         auto* column = new QVBoxLayout;
         if (root.widget) column->addWidget(root.widget);
         layout = column;
+    }
+    layout->setContentsMargins(kMargin + 2, kMargin, kMargin + 2, kMargin);
+    layout->setSpacing(kSpacing);
+    if (systemRoot_ && targetLabel_) {
+        // On the footer's first line: a quiet note while the window shows no settings at all.
+        firstOpenNote_ = new QLabel(QStringLiteral(
+            "No settings file was found for this camera. Default(D) fills in the camera's defaults."));
+        firstOpenNote_->setObjectName(QStringLiteral("firstOpenNote"));
+        firstOpenNote_->setTextFormat(Qt::PlainText);
+        QPalette quiet = firstOpenNote_->palette();
+        quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
+        firstOpenNote_->setPalette(quiet);
+        firstOpenNote_->setVisible(false);
+        auto* box = qobject_cast<QBoxLayout*>(layout);
+        for (int i = 0; box && i < box->count(); ++i) {
+            QWidget* text = box->itemAt(i)->widget();
+            if (!text || !text->property("qvtFooterText").toBool()) continue;
+            delete box->takeAt(i);
+            auto* line = new QHBoxLayout;
+            line->addWidget(text);
+            line->addStretch(1);
+            line->addWidget(firstOpenNote_);
+            box->insertLayout(i, line);
+            break;
+        }
+        if (!firstOpenNote_->parent() && box) box->addWidget(firstOpenNote_);
     }
     setLayout(layout);
 }
@@ -247,6 +416,12 @@ DialogWindow::Built DialogWindow::build(const LayoutNode& node) {
         case LayoutNode::Kind::Text: {
             auto* label = new QLabel(Q(node.text));
             label->setTextFormat(Qt::PlainText);
+            if (node.id != 0) {
+                companions_.emplace_back(label, node.id);
+                QSizePolicy keep = label->sizePolicy();
+                keep.setRetainSizeWhenHidden(true);
+                label->setSizePolicy(keep);
+            }
             built.widget = label;
             break;
         }
@@ -261,6 +436,21 @@ DialogWindow::Built DialogWindow::build(const LayoutNode& node) {
             const ui::ControlSpec* spec = dialog_.tmpl().find(node.id);
             if (!spec || widgets_.count(node.id)) break;  // unknown, or placed twice: shown once
             built.widget = createControl(*spec);
+            if (spec->kind == ControlKind::List && spec->style.wide && !targetLabel_) {
+                // The path list, with the line that names its volume beside it.
+                pathListId_ = node.id;
+                targetLabel_ = new QLabel;
+                targetLabel_->setObjectName(QStringLiteral("targetVolume"));
+                targetLabel_->setTextFormat(Qt::PlainText);
+                targetLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                auto* row = new QHBoxLayout;
+                row->setSpacing(8);
+                row->addWidget(built.widget, 1);
+                row->addWidget(targetLabel_);
+                built.named = built.widget;
+                built.widget = nullptr;
+                built.layout = row;
+            }
             break;
         }
     }
@@ -269,8 +459,19 @@ DialogWindow::Built DialogWindow::build(const LayoutNode& node) {
 
 QBoxLayout* DialogWindow::buildBox(const LayoutNode& node, bool vertical) {
     QBoxLayout* box = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
+    box->setSpacing(kSpacing);
+    std::vector<QWidget*> cells;
     for (const LayoutNode& child : node.children) {
         Built b = build(child);
+        cells.push_back(b.widget ? b.widget : b.named);
+        if (b.layout && !footerMarked_ && ContainsWidget(b.layout, controlWidget(pathListId_)) && cells.size() > 1 &&
+            qobject_cast<QLabel*>(cells[cells.size() - 2])) {
+            auto* text = static_cast<QLabel*>(cells[cells.size() - 2]);
+            text->setProperty("qvtFooterText", true);  // the text above the path list names it
+            text->setBuddy(controlWidget(pathListId_));
+            controlWidget(pathListId_)->setAccessibleName(SpokenName(text->text()));
+            footerMarked_ = true;
+        }
         if (b.stretch)
             box->addStretch(1);
         else if (b.widget)
@@ -278,18 +479,23 @@ QBoxLayout* DialogWindow::buildBox(const LayoutNode& node, bool vertical) {
         else if (b.layout)
             box->addLayout(b.layout);
     }
+    nameFields(cells);
     return box;
 }
 
 QGridLayout* DialogWindow::buildGrid(const LayoutNode& node) {
     auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(kSpacing + 2);
+    grid->setVerticalSpacing(kSpacing);
     const int columns = node.columns > 0 ? node.columns : 1;
     int index = 0;
+    std::vector<QWidget*> cells;
     for (const LayoutNode& child : node.children) {
         const int row = index / columns;
         const int column = index % columns;
         ++index;
         Built b = build(child);
+        cells.push_back(b.widget ? b.widget : b.named);
         if (b.stretch)
             grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), row, column);
         else if (b.widget)
@@ -297,6 +503,7 @@ QGridLayout* DialogWindow::buildGrid(const LayoutNode& node) {
         else if (b.layout)
             grid->addLayout(b.layout, row, column);
     }
+    nameFields(cells);
     return grid;
 }
 
@@ -309,8 +516,12 @@ QWidget* DialogWindow::buildGroup(const LayoutNode& node) {
         widgets_[node.id] = box;
     }
     auto* inner = new QVBoxLayout(box);
+    inner->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    inner->setSpacing(kSpacing);
+    std::vector<QWidget*> cells;
     for (const LayoutNode& child : node.children) {
         Built b = build(child);
+        cells.push_back(b.widget ? b.widget : b.named);
         if (b.stretch)
             inner->addStretch(1);
         else if (b.widget)
@@ -318,9 +529,48 @@ QWidget* DialogWindow::buildGroup(const LayoutNode& node) {
         else if (b.layout)
             inner->addLayout(b.layout);
     }
+    nameFields(cells);
     // A group taller than its content keeps the content together at its top, as a dialog template does.
     if (node.children.empty() || node.children.back().kind != LayoutNode::Kind::Stretch) inner->addStretch(1);
     return box;
+}
+
+// A text right before a field is its label: the buddy for its mnemonic and the name a screen reader
+// says. A ":" between two time fields names the second after the label of the first.
+void DialogWindow::nameFields(const std::vector<QWidget*>& cells) {
+    QString lastName;
+    for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
+        // The field beside the "+" button shows the chosen game-call sound.
+        auto* plus = qobject_cast<QPushButton*>(cells[i + 1]);
+        if (plus && plus->text() == QStringLiteral("+") && qobject_cast<QLineEdit*>(cells[i]))
+            cells[i]->setAccessibleName(QStringLiteral("Game-call sound file"));
+        QWidget* before = cells[i];
+        QWidget* field = cells[i + 1];
+        if (!before || !field) continue;
+        const bool input = qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field) ||
+                           qobject_cast<QListWidget*>(field) || dynamic_cast<IpAddressEdit*>(field);
+        if (!input || !field->accessibleName().isEmpty()) continue;
+        QString name;
+        if (auto* label = qobject_cast<QLabel*>(before); label && !dynamic_cast<PictureLabel*>(label)) {
+            if (HasLetter(label->text())) {
+                name = SpokenName(label->text());
+                label->setBuddy(dynamic_cast<IpAddressEdit*>(field) ? static_cast<IpAddressEdit*>(field)->octetEdit(0)
+                                                                    : field);
+            } else if (!lastName.isEmpty()) {
+                name = lastName + QStringLiteral(" (minutes)");
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(before); button && HasLetter(button->text())) {
+            name = SpokenName(button->text());  // "Instant............Max Number:" names its list
+        } else if (qobject_cast<QComboBox*>(before) || qobject_cast<QLineEdit*>(before)) {
+            continue;
+        }
+        if (name.isEmpty()) continue;
+        lastName = name;
+        field->setAccessibleName(name);
+        if (auto* ip = dynamic_cast<IpAddressEdit*>(field))
+            for (int o = 0; o < 4; ++o)
+                ip->octetEdit(o)->setAccessibleName(QStringLiteral("%1 part %2").arg(name).arg(o + 1));
+    }
 }
 
 QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
@@ -349,10 +599,23 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
         case ControlKind::ListBox: {
             auto* list = new QListWidget;
             list->setSelectionMode(QAbstractItemView::SingleSelection);
-            connect(list, &QListWidget::currentRowChanged, this, [this, id](int row) {
-                if (refreshing_ || finishing_ || row < 0) return;
+            // Seven rows are enough to choose from; the list scrolls for the rest.
+            list->setMaximumHeight(list->fontMetrics().height() * 7 + 2 * list->frameWidth() + 4);
+            // A choice is a row becoming selected, by a click or a key. The current row alone is not:
+            // Qt makes the first row current when the list takes the focus without one.
+            connect(list, &QListWidget::itemSelectionChanged, this, [this, id, list] {
+                if (refreshing_ || finishing_) return;
+                const QList<QListWidgetItem*> selected = list->selectedItems();
+                if (selected.size() != 1) return;
+                const int row = list->row(selected.front());
+                // Qt selects the row once more after the handler has returned from the same click or
+                // key; that is the choice already handled, not a new one.
+                if (resyncPending_ && handledList_ == id && handledRow_ == row) return;
+                handledList_ = id;
+                handledRow_ = row;
                 dialog_.select(id, row);
                 userNotify(id, Event::SelChange);
+                resyncAfterSelection();
             });
             focusTargets_[list] = id;
             widget = list;
@@ -396,7 +659,7 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             if (spec.style.masked) edit->setEchoMode(QLineEdit::Password);
             if (spec.style.digitsOnly)
                 edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-            edit->setReadOnly(spec.style.readOnly);
+            ShowReadOnly(edit, spec.style.readOnly);
             if (spec.style.centred) edit->setAlignment(Qt::AlignCenter);
             connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
                 if (refreshing_ || finishing_) return;
@@ -428,6 +691,10 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             // take it over.
             button->setAutoDefault(false);
             button->setDefault(spec.style.defaultButton);
+            if (spec.text == "+") {
+                button->setToolTip(QStringLiteral("Choose the game-call sound"));
+                button->setAccessibleName(QStringLiteral("Choose the game-call sound"));
+            }
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (refreshing_ || finishing_) return;
                 userNotify(id, Event::Clicked);
@@ -460,6 +727,13 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             break;
     }
     widget->setObjectName(ObjectName(id));
+    // A control the dialog hides keeps its place, as on a dialog template: nothing else moves. Pictures
+    // are the exception: the photos that take turns in one place would each hold room of their own.
+    if (spec.kind != ControlKind::Picture) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     widgets_[id] = widget;
     if (focusTargets_.count(widget)) widget->installEventFilter(this);
     return widget;
@@ -473,7 +747,38 @@ void DialogWindow::refresh() {
         if (!dialog_.has(id)) continue;  // the model has not been initialised yet
         refreshControl(dialog_.control(id), widget);
     }
+    for (const auto& [text, id] : companions_)
+        if (dialog_.has(id) && text->isHidden() == dialog_.visible(id)) text->setVisible(dialog_.visible(id));
+    refreshTarget();
+    refreshFirstOpenNote();
     refreshing_ = false;
+}
+
+void DialogWindow::refreshTarget() {
+    if (!targetLabel_ || !dialog_.has(pathListId_)) return;
+    const QString text = DescribeVolume(Q(dialog_.selText(pathListId_)), systemRoot_);
+    if (targetLabel_->text() != text) targetLabel_->setText(text);
+}
+
+void DialogWindow::refreshFirstOpenNote() {
+    if (!firstOpenNote_) return;
+    // A window that read no file opens with every drop-down blank; the first value set ends the note.
+    bool blank = true;
+    for (const auto& [id, c] : dialog_.controls())
+        if (c.kind == ControlKind::List && id != pathListId_ && c.sel >= 0) blank = false;
+    if (firstOpenNote_->isHidden() == blank) firstOpenNote_->setVisible(blank);
+}
+
+// A list box reports its new row from inside Qt's own click or key handling, which goes on selecting
+// after the handler has returned (and the handler may have run a nested window that changed the
+// lists). The lists are read back from the dialog once Qt is done with the event.
+void DialogWindow::resyncAfterSelection() {
+    if (resyncPending_ || finishing_) return;
+    resyncPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        resyncPending_ = false;
+        if (!finishing_) refresh();
+    });
 }
 
 void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
@@ -547,7 +852,16 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
             }
             break;
     }
-    if (widget->isEnabled() != c.enabled) widget->setEnabled(c.enabled);
+    bool enabled = c.enabled;
+    if (disabledReadOnly_ && (c.kind == ControlKind::Edit || c.kind == ControlKind::Ip)) {
+        // Shown, selectable and copyable, but not for typing; the dialog hears nothing from it.
+        if (c.kind == ControlKind::Edit)
+            ShowReadOnly(static_cast<QLineEdit*>(widget), c.style.readOnly || !c.enabled);
+        else
+            static_cast<IpAddressEdit*>(widget)->setReadOnly(c.style.readOnly || !c.enabled);
+        enabled = true;
+    }
+    if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
     if (widget->isHidden() == c.visible) widget->setVisible(c.visible);
 }
 
@@ -559,6 +873,7 @@ void DialogWindow::sync() {
 // ---------------------------------------------------------------------------------------------------
 void DialogWindow::userNotify(int id, Event event) {
     if (refreshing_ || finishing_) return;
+    if (dialog_.has(id) && !dialog_.enabled(id)) return;  // a field shown read-only in place of disabled
     dialog_.notify(id, event);
     afterModelChange();
 }
@@ -592,6 +907,15 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // As in native dialogs, Enter on a focused push button presses that button.
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled()) {
+                for (const auto& [id, widget] : widgets_) {
+                    if (widget == button) {
+                        userNotify(id, Event::Clicked);
+                        return;
+                    }
+                }
+            }
             userKey(ui::Key::Enter);
             return;
         case Qt::Key_Escape:
@@ -603,6 +927,22 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
         default:
             QWidget::keyPressEvent(event);  // not QDialog's: it would close the window itself
     }
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The window opens inside the screen's free area (not under a task bar, not past an edge).
+    const QScreen* screen = this->screen();
+    if (!screen || isMaximized() || isFullScreen()) return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize extra = frame.size() - size();
+    QSize client = size().boundedTo(area.size() - extra);
+    if (client != size()) resize(client);
+    QRect placed = frameGeometry();
+    placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width() + 1)));
+    placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height() + 1)));
+    if (placed.topLeft() != frame.topLeft()) move(placed.topLeft());
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {

@@ -9,8 +9,11 @@
 #include <QLineEdit>
 #include <QString>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
+#include <vector>
 
 #include "ui/Dialog.h"
 
@@ -26,6 +29,17 @@ void LoadImages();
 
 // The resource path of an image name of the templates: ":/images/<name>.png".
 QString ImagePath(const std::string& name);
+
+// An image of the templates for a screen of this pixel ratio: the @2x drawing on dense screens,
+// so that pictures stay sharp; its logical size is the same.
+QPixmap LoadImage(const std::string& name, qreal devicePixelRatio);
+
+// What the line beside the path list says about the volume of a card file path: the memory card's
+// label (or folder name) and size, or "This PC (no memory card found)" on the system root.
+QString DescribeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot);
+
+// Shows a line edit read-only at full contrast, on the window's background, or as an ordinary field.
+void ShowReadOnly(QLineEdit* edit, bool readOnly);
 
 // A drop-down list that lets its owner run the drop-down notification before the items are shown,
 // because the handler may change them.
@@ -50,7 +64,9 @@ private:
     bool pressed_ = false;
 };
 
-// The four-octet IP-address control: four small fields of 0-255, each may stay blank.
+// The four-octet IP-address control: four small fields of 0-255, each may stay blank. It types like
+// the platform's control: ".", "," or a blank moves on to the next field, a third digit moves on by
+// itself, Backspace at the start of a field goes back, and a pasted dotted address fills all four.
 class IpAddressEdit : public QFrame {
 public:
     explicit IpAddressEdit(QWidget* parent = nullptr);
@@ -64,12 +80,18 @@ public:
     std::function<void()> onEdited;   // the user changed an octet
     std::function<void()> onFocused;  // the keyboard focus entered the control from outside
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    int indexOf(const QObject* edit) const;
+    void moveTo(int index, bool atEnd);
     void focusChanged(QWidget* old, QWidget* now);
     bool owns(const QWidget* widget) const;
 
     std::array<QLineEdit*, 4> edits_{};
     QMetaObject::Connection focusConnection_;
+    bool justAdvanced_ = false;  // a full octet moved the cursor on; a separator typed next is absorbed
 };
 
 class DialogWindow : public QDialog {
@@ -90,6 +112,11 @@ public:
     // The widget of a laid-out control; nullptr when the control is not in the layout.
     QWidget* controlWidget(int id) const;
 
+    // The line beside the path list that names the chosen volume; nullptr without a path list.
+    QLabel* targetLabel() const { return targetLabel_; }
+    // The note shown while a settings window opened without a settings file; nullptr elsewhere.
+    QLabel* firstOpenNote() const { return firstOpenNote_; }
+
     // Overridden so that Qt never closes the window on its own: only the model ends it.
     void accept() override;
     void reject() override;
@@ -97,6 +124,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -104,6 +132,7 @@ private:
         QWidget* widget = nullptr;
         QLayout* layout = nullptr;
         bool stretch = false;
+        QWidget* named = nullptr;  // the field a text before it names, when it is inside `layout`
     };
     Built build(const ui::LayoutNode& node);
     QBoxLayout* buildBox(const ui::LayoutNode& node, bool vertical);
@@ -111,6 +140,10 @@ private:
     QWidget* buildGroup(const ui::LayoutNode& node);
     QWidget* createControl(const ui::ControlSpec& spec);
     void refreshControl(const ui::Control& control, QWidget* widget);
+    void nameFields(const std::vector<QWidget*>& cells);
+    void refreshTarget();
+    void refreshFirstOpenNote();
+    void resyncAfterSelection();
 
     // User actions.
     void userNotify(int id, ui::Event event);
@@ -121,8 +154,18 @@ private:
     ui::Dialog& dialog_;
     std::map<int, QWidget*> widgets_;       // laid-out controls by id
     std::map<QObject*, int> focusTargets_;  // widgets whose focus-in is reported, by control id
+    std::vector<std::pair<QWidget*, int>> companions_;  // static texts shown and hidden with a control
     bool refreshing_ = false;
     bool finishing_ = false;
+    bool resyncPending_ = false;   // a list's selection handler ran; the lists are read back once Qt is done
+    int handledList_ = 0;          // that list and row
+    int handledRow_ = -1;
+    bool disabledReadOnly_ = false;  // disabled fields show their values read-only (the editor's review)
+    int pathListId_ = 0;
+    bool footerMarked_ = false;
+    QLabel* targetLabel_ = nullptr;
+    QLabel* firstOpenNote_ = nullptr;
+    std::optional<std::filesystem::path> systemRoot_;
 };
 
 }  // namespace qvt::qt

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
@@ -71,6 +72,17 @@ QStringList ConvertFileFilter(std::string_view windowsFilter) {
         filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
     }
     return filters;
+}
+
+FileDialogRequest DescribeFileDialog(std::string_view windowsFilter) {
+    FileDialogRequest request;
+    request.filters = ConvertFileFilter(windowsFilter);
+    static const QString audio = QStringLiteral("(*.mp3 *.wav *.aac)");
+    if (request.filters.size() == 1 && request.filters.front().endsWith(QStringLiteral(") ") + audio)) {
+        request.title = QStringLiteral("Choose the game-call sound");
+        request.filters = QStringList{QStringLiteral("Audio files ") + audio};
+    }
+    return request;
 }
 
 std::optional<double> ParseProgressTime(std::string_view line) {
@@ -176,17 +188,30 @@ std::optional<QString> QtHost::showSaveFileDialog(QWidget* parent, const QString
 }
 
 std::optional<std::string> QtHost::openFile(ui::Dialog* owner, std::string_view filter) {
-    const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), ConvertFileFilter(filter));
+    FileDialogRequest request = DescribeFileDialog(filter);
+    request.directory = startFolder();
+    const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), request);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
+    const QString folder = QFileInfo(*chosen).absolutePath();
+    if (QDir(folder).exists()) lastFolder_ = folder;
     return chosen->toStdString();
 }
 
-std::optional<QString> QtHost::showOpenFileDialog(QWidget* parent, const QStringList& filters) {
+QString QtHost::startFolder() const {
+    if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (!music.isEmpty() && QDir(music).exists()) return music;
+    return QDir::homePath();
+}
+
+std::optional<QString> QtHost::showOpenFileDialog(QWidget* parent, const FileDialogRequest& request) {
     QFileDialog dialog(parent);
     // The caller checks the file itself; a name typed for a missing file is passed on as it is.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
+    if (!request.directory.isEmpty()) dialog.setDirectory(request.directory);
+    if (!request.filters.isEmpty()) dialog.setNameFilters(request.filters);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;

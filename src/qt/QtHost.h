@@ -24,6 +24,18 @@ class DialogWindow;
 // {"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"}; the first empty field ends the list.
 QStringList ConvertFileFilter(std::string_view windowsFilter);
 
+// What the file-open dialog shows for a dialog's filter text: a title, the name filters, and the
+// folder it starts in.
+struct FileDialogRequest {
+    QString title;
+    QStringList filters;
+    QString directory;
+};
+
+// The game-call sound's filter gets its own title and a plain filter name ("Audio files (*.mp3 *.wav
+// *.aac)"); any other filter text is converted as it is, under the platform's default title.
+FileDialogRequest DescribeFileDialog(std::string_view windowsFilter);
+
 // The media time (seconds) that one line of the conversion tool's output reports: "out_time_us=",
 // "out_time_ms=" (both microseconds), "out_time=HH:MM:SS.xx" or a status line with "time=HH:MM:SS.xx".
 std::optional<double> ParseProgressTime(std::string_view line);
@@ -57,7 +69,7 @@ protected:
     // dialogs' windows stay real.
     virtual ui::Answer showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                                       ui::Buttons buttons);
-    virtual std::optional<QString> showOpenFileDialog(QWidget* parent, const QStringList& filters);
+    virtual std::optional<QString> showOpenFileDialog(QWidget* parent, const FileDialogRequest& request);
     // A box whose details (one line each) open under "Show Details...".
     virtual ui::Answer showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
                                                  ui::Icon icon, ui::Buttons buttons, const QString& details);
@@ -73,8 +85,13 @@ protected:
     // visible window whose dialog still runs.
     QWidget* parentFor(const ui::Dialog* owner) const;
 
+    // The folder the next file-open dialog starts in: the last one a file was chosen from, else the
+    // user's Music folder, else the home folder.
+    QString startFolder() const;
+
 private:
     std::vector<DialogWindow*> windows_;  // modal windows from the outermost in
+    QString lastFolder_;
 };
 
 }  // namespace qvt::qt

@@ -18,6 +18,12 @@ LayoutNode Group(std::string title, std::vector<LayoutNode> children) {
 }
 LayoutNode Ctl(int id) { return LayoutNode{LayoutNode::Kind::Control, {}, id, 0, {}}; }
 LayoutNode Text(std::string text) { return LayoutNode{LayoutNode::Kind::Text, std::move(text), 0, 0, {}}; }
+
+LayoutNode TextWith(std::string text, int shownWithId) {
+    LayoutNode n = Text(std::move(text));
+    n.id = shownWithId;
+    return n;
+}
 LayoutNode Image(std::string name) { return LayoutNode{LayoutNode::Kind::Image, std::move(name), 0, 0, {}}; }
 LayoutNode Stretch() { return LayoutNode{LayoutNode::Kind::Stretch, {}, 0, 0, {}}; }
 

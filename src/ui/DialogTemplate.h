@@ -13,7 +13,8 @@ struct LayoutNode {
     enum class Kind { Column, Row, Group, Control, Text, Stretch, Grid, Image };
     Kind kind = Kind::Column;
     std::string text;  // Group: title; Text: the static text; Image: the image resource name
-    int id = 0;        // Control: the control id; Group: the group box control id (0 = none)
+    int id = 0;        // Control: the control id; Group: the group box control id (0 = none); Text: the
+                       // control it is shown and hidden with (0 = always shown)
     int columns = 0;   // Grid: cells per row
     std::vector<LayoutNode> children;
 };
@@ -25,6 +26,7 @@ LayoutNode Grid(int columns, std::vector<LayoutNode> children);
 LayoutNode Group(std::string title, std::vector<LayoutNode> children);
 LayoutNode Ctl(int id);
 LayoutNode Text(std::string text);
+LayoutNode TextWith(std::string text, int shownWithId);  // a static text visible only with that control
 LayoutNode Stretch();
 LayoutNode Image(std::string name);  // a static picture without id
 

@@ -82,7 +82,8 @@ TEST(QtHost, OpenFileOffersTheConvertedFilterAndReportsCancel) {
     EXPECT_EQ(host.openFile(nullptr, "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"), "/music/call.mp3");
     EXPECT_EQ(host.openFile(nullptr, "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"), std::nullopt);
     ASSERT_EQ(host.fileFilters.size(), 2u);
-    EXPECT_EQ(host.fileFilters[0], QStringList{"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"});
+    EXPECT_EQ(host.fileFilters[0], QStringList{"Audio files (*.mp3 *.wav *.aac)"});
+    EXPECT_EQ(host.fileDialogs[0].title, QStringLiteral("Choose the game-call sound"));
 }
 
 TEST(QtHost, ADialogThatEndsWhileOpeningShowsNoWindow) {

@@ -34,6 +34,7 @@ public:
     std::vector<Box> boxes;
     std::deque<ui::Answer> answers;  // used in order; Ok when empty
     std::vector<QStringList> fileFilters;
+    std::vector<qt::FileDialogRequest> fileDialogs;
     std::deque<std::optional<QString>> files;  // used in order; cancel when empty
     std::vector<QString> saveDefaults;         // the default path of each file-save dialog
     // Drives each modal window once it is up; windows are counted from 0 in the order they open.
@@ -42,6 +43,7 @@ public:
     std::function<void(QProgressDialog&)> onProgress;
 
     using QtHost::parentFor;
+    using QtHost::startFolder;
 
 protected:
     ui::Answer showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
@@ -61,10 +63,11 @@ protected:
     std::optional<QString> showSaveFileDialog(QWidget* parent, const QStringList& filters,
                                               const QString& defaultPath) override {
         saveDefaults.push_back(defaultPath);
-        return showOpenFileDialog(parent, filters);
+        return showOpenFileDialog(parent, qt::FileDialogRequest{QString(), filters, QString()});
     }
-    std::optional<QString> showOpenFileDialog(QWidget* /*parent*/, const QStringList& filters) override {
-        fileFilters.push_back(filters);
+    std::optional<QString> showOpenFileDialog(QWidget* /*parent*/, const qt::FileDialogRequest& request) override {
+        fileFilters.push_back(request.filters);
+        fileDialogs.push_back(request);
         if (files.empty()) return std::nullopt;
         std::optional<QString> f = files.front();
         files.pop_front();

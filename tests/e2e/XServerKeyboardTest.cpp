@@ -1,0 +1,146 @@
+// The real program in a real X server (Xvfb), driven only by key presses (xdotool), as a person at a
+// keyboard would: choose the HX710T-10M, Default, "Others" with an address typed into the editor,
+// Save to the card. Skips where no X server can be started.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+using namespace qvt::test;
+
+namespace {
+
+struct Shell {
+    int status = -1;
+    std::string out;
+};
+
+Shell Sh(const std::string& command) {
+    Shell result;
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 512> buffer{};
+    while (fgets(buffer.data(), buffer.size(), pipe)) result.out += buffer.data();
+    result.status = pclose(pipe);
+    return result;
+}
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Tab presses from the first field (Language, where the window opens) to the "Select Country" list of
+// the HX710T-10M window,
+// in the window's focus order (the GUI test FocusChain checks these counts).
+constexpr int kTabsFromFirstFieldToCountries = 37;
+// Tab presses from the editor's first field (URL) to the first part of its IP address.
+constexpr int kTabsFromUrlToIp = 2;
+
+class XServerKeyboard : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (Sh("command -v Xvfb").status != 0 || Sh("command -v xdotool").status != 0)
+            GTEST_SKIP() << "Xvfb or xdotool is not installed (scripts/setup installs them)";
+        // The server picks a free display itself and writes its number to the file.
+        const std::string numberFile = (dir_ / "display").string();
+        xvfbPid_ = Sh("Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>" + Quote(numberFile) +
+                      " >/dev/null 2>&1 & echo $!")
+                       .out;
+        for (int i = 0; i < 100 && !ready(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            std::string number = readFile(numberFile);
+            while (!number.empty() && (number.back() == '\n' || number.back() == ' ')) number.pop_back();
+            display_ = number.empty() ? std::string() : ":" + number;
+        }
+        if (!ready()) GTEST_SKIP() << "the X server " << display_ << " did not start";
+    }
+    void TearDown() override {
+        if (!appPid_.empty()) Sh("kill " + appPid_);
+        if (!xvfbPid_.empty()) Sh("kill " + xvfbPid_);
+    }
+    bool ready() { return !display_.empty() && Sh("DISPLAY=" + display_ + " xdotool getdisplaygeometry").status == 0; }
+
+    std::string x(const std::string& args) { return Sh("DISPLAY=" + display_ + " xdotool " + args).out; }
+
+    // Waits for a visible window with exactly this title, gives it the keyboard and returns its id.
+    std::string focus(const std::string& title, const std::string& notId = {}) {
+        for (int i = 0; i < 100; ++i) {
+            std::istringstream ids(x("search --onlyvisible --name " + Quote("^" + title + "$")));
+            for (std::string id; ids >> id;) {
+                if (id == notId) continue;
+                x("windowfocus --sync " + id);
+                std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                return id;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        ADD_FAILURE() << "no window \"" << title << "\"";
+        return {};
+    }
+    void keys(const std::string& names) {
+        x("key --delay 40 " + names);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    // Answers a "QVT Tips" box with Enter (its OK) and waits for it to go.
+    std::string answerTip(const std::string& previous = {}) {
+        const std::string id = focus("QVT Tips", previous);
+        keys("Return");
+        return id;
+    }
+
+    TempDir dir_;
+    std::string display_;
+    std::string xvfbPid_;
+    std::string appPid_;
+};
+
+}  // namespace
+
+TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
+    TempDir& dir = dir_;
+    const fs::path root = dir / "pc";
+    const fs::path card = dir / "card";
+    fs::create_directories(root);
+    fs::create_directories(card);
+    fs::create_directories(dir / "runtime");
+    fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+    appPid_ = Sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + Quote((dir / "runtime").string()) +
+                  " " + Quote(QVT_BINARY) + " --system-root " + Quote(root.string()) + " --volume " +
+                  Quote(card.string()) + " >" + Quote((dir / "log").string()) + " 2>&1 & echo $!")
+                  .out;
+    while (!appPid_.empty() && appPid_.back() == '\n') appPid_.pop_back();
+
+    // The product selection: HX710T-10M is the third of the sorted list; Enter is OK.
+    focus("QVT CONFIG");
+    keys("Home Down Down Return");
+    focus("QVT CONFIG : For HX710T-10M");
+    keys("alt+d");
+    std::string tabs;
+    for (int i = 0; i < kTabsFromFirstFieldToCountries; ++i) tabs += " Tab";
+    keys(tabs + " End");  // "Others": the editor, empty, for typed parameters
+
+    focus("WAP / Internet Paramaters");
+    tabs.clear();
+    for (int i = 0; i < kTabsFromUrlToIp; ++i) tabs += " Tab";
+    keys(tabs + " 1 0 period 0 period 0 period 1 Return");
+    const std::string confirm = answerTip();  // "Confirm save MMS,GPRS paramaters ?"
+    answerTip(confirm);                       // "OK,WAP/Internet Paramaters Have Been Saved !"
+
+    focus("QVT CONFIG : For HX710T-10M");
+    keys("alt+y");
+    answerTip(answerTip());  // "Confirm save all the data ?", then the message naming the card file
+    const fs::path file = card / "GSM" / "HX710T.TXT";
+    ASSERT_TRUE(fs::exists(file)) << readFile(dir / "log");
+    const std::string written = readFile(file);
+    EXPECT_NE(written.find("\nIP=10.0.0.1\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("Language=0"), std::string::npos) << "Default's values are saved:\n" << written;
+}
