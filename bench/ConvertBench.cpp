@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The game-call conversion as the program runs it (tool located, length probed, written beside the
 // old sound, checked, swapped in) against the bare tool converting the same one-minute stereo MP3.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Opening and saving a 1 MiB settings file (the size limit of a card file): a section followed by
 // half a million blank lines, or by as many short distinct keys. Both must stay linear in the size.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
 """Writes the built-in operator tables as C++ source.
 
 Usage: gen_operator_data.py OPERATORS_TSV OUTPUT_CPP

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Draws the program's images (banners, logo, application icon, product photos) into resources/images.
 // Everything is drawn here from shapes; no outside artwork is used.
 //

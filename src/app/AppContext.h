@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The application-wide state that outlives a dialog: the PC's volumes and clock, the remembered
 // choice store, the conversion tool, the model code being configured and the messaging state.

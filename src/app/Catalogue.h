@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The eight camera products: names, codes, files, dialogs and photos.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A light look into audio files without decoding them: the WAV header (to check what the
 // conversion produced) and the playing time of the user's source file (for the progress display).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The game-call sound of a settings dialog: the audio file the user picks with "+", the conversion
 // tool's temporary folder, and placing the converted sound on the card as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The audio conversion tool (FFmpeg): its temporary folder on the PC, where the tool is found and
 // the command line it is given. The tool is always started directly with an argument vector, so no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The headless front end: runs the dialogs from a script of user actions read line by line and
 // reports what happens as JSON lines.

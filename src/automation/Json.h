@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The few JSON texts the automation mode prints, one object per line.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // "Advanced Setup": the SMTP SSL option of the products whose camera supports it. It works on its
 // own copy of the SSL text ("0", "1"); the parameter editor hands the text in and takes it back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The rules that keep the controls of the settings dialogs consistent are written once, in
 // SettingsDialogBase. What differs between the dialogs (control ids, the wording of their messages,

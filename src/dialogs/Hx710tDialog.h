@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The settings window of the HX710T-10M camera: every camera and messaging setting of its file
 // "GSM/HX710T.TXT" as a control, read from the card (or the backup) when it opens and written to the

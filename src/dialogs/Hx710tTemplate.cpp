@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The HX710T-10M dialog template: its controls with their option lists and styles, and the layout.
 #include <string>
 #include <vector>

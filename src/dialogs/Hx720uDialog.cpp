@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/Hx720uDialog.h"
 
 #include "settings/KeyTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The settings window of the HX720U camera, the HX710T-10M's closest sister: the same kinds of
 // controls under the same ids, without Security Mode, work days and "Email[MMS]", with its own file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The settings window of the LP300 Series cameras: a work mode instead of a language, no game call,
 // no Send Mode group, and a Send To group that includes local storage. Its file is "GSM/LP300.TXT".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What the five settings dialogs have in common beyond the control rules: the card discovery and
 // save flow over their own path list, the product's settings file described as a key table, the

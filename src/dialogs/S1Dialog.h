@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The one settings window of four cameras: PN250R-8MHD, HX330, PN450RT-8MHD and HX460T-8MHD. It
 // takes the model being configured when it opens; the title, the file names on the card and on the

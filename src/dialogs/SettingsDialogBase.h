@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What every settings dialog shares: the rules between its controls (work days, Time Lapse and PIR
 // Trigger, the clock lists, OFF/ON groups, the Send Mode radios and their controls, the two-digit

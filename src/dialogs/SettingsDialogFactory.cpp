@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/SettingsDialogFactory.h"
 
 #include "dialogs/Hx710tDialog.h"

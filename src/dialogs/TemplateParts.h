@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Pieces the settings dialog templates share: option lists and the blocks of controls that every
 // dialog has under the same ids (clock, work days, operator lists, customer information, footer).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "dialogs/Vex2Dialog.h"
 
 #include "settings/KeyTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The settings window of the VEX 2.0 camera, the smallest of the settings dialogs: time format,
 // PIR interval, Time Lapse, PIR Trigger and the clock, the temperature format and "Send To" radio

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The WAP / Internet parameter editor: shows the thirteen messaging parameters of the application's
 // messaging state and lets the user change them. It opens in review mode (the current parameters,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The one application-wide record of the current messaging choice. The country and operator lists
 // keep it in step with the user's choice, the parameter editor shows and changes it, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The built-in database of countries, mobile operators and their thirteen messaging parameters.
 // Three fixed-capacity tables, ended by the first empty slot, never changed at run time; the

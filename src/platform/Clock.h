@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The PC's local date and time, or a fixed moment given on the command line.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Small text and file helpers used all over the program. The file helpers never throw: every
 // failure is reported through the result, because the cards they work on may vanish at any time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Starting an external program directly (no command interpreter) and waiting for its end.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The remembered-choice store: the default value of a key under HKEY_LOCAL_MACHINE on Windows, a small
 // folder tree under the system root elsewhere (a key is a directory, its default value the file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The volume slots of the PC: slot 0 is the system root (the "C:" of the camera's paths) and is
 // always present; the slots after it are the removable volumes (memory cards).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A Qt window that shows any dialog of the control model: widgets are built from the dialog's
 // template, user actions are reported to the model, and after every report the whole model is read

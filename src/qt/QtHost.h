@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The Qt front end's answers to what a dialog asks: real message boxes, the file-open dialog, nested
 // modal windows and a progress window while an external program runs.

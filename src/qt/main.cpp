@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // qvt-config: configures trail cameras through their memory card, in windows or headless.
 #include <fstream>
 #include <iostream>

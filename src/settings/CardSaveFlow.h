@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Finding the memory card, offering the candidate settings-file paths in the dialog's path list,
 // reading the card file or the backup when a dialog opens, and the whole "Save": checks,

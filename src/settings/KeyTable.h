@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A product's settings file as data: the keys in the order the camera expects them, where each
 // value comes from, and the small special cases of a product as hooks. One generic transfer moves a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Short builders for key tables, so that a product's file reads as the list of its keys.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The settings files on the cards were always read and written by the Windows private-profile
 // functions. ProfileFile reproduces their behaviour on every platform, on a file held in memory:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What a Save is about to change, as the lines the confirmation shows under "details": the card file
 // it writes, each value that will read differently from the file now there, and the other cards'

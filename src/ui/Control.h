@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The toolkit-neutral control model: what a dialog template declares and what a running dialog holds.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A running dialog: the live controls of its template, the user notifications and its end result.
 // Every rule of the program is written against this class; front ends only show it and report

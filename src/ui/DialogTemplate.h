@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A dialog template is data: the controls with their items and styles, plus a layout tree that the
 // window front end follows. Every item list of the program lives in a template, once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What a dialog asks of its front end: message boxes, the file-open dialog, nested modal dialogs and
 // waiting for an external process. The Qt front end shows real windows; the automation front end

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Dotted IP-address text ("A.B.C.D"), read the same way wherever a person or a file supplies it:
 // by the window's IP control when text is pasted, by the parameter editor and by the scripts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Shared pieces of the audio tests: a host that also answers file dialogs and runs processes, a PC
 // with a card and a dialog holding the audio field, and sources made by the real FFmpeg.

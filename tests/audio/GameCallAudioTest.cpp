@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The game-call sound: conversion with the real FFmpeg, placement on the card, the "+" button.
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The conversion tool's temporary folder: clearing, staging, the tool files; and the header reader.
 #include <sys/mount.h>
 

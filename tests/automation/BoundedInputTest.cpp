@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Script lines are read within a bound; JSON text is valid UTF-8 whatever bytes it is given.
 #include <gtest/gtest.h>
 

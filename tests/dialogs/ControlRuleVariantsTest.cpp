@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The forms of the shared rules that other dialogs use, on a small dialog that has just the
 // controls those rules touch.
 #include <gtest/gtest.h>

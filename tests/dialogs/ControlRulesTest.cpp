@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The shared control rules, driven through the HX710T-10M dialog's notifications as a user would.
 #include <gtest/gtest.h>
 

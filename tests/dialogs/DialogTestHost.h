@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A Host for dialog tests: records every message box and nested dialog, answers confirmations from
 // a queue (OK when the queue is empty).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The HX710T-10M dialog: its template, opening, "Default(&D)", Save, Exit and the radio readers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The HX710T-10M settings file, written and read through the dialog with real files.
 #include <gtest/gtest.h>
 

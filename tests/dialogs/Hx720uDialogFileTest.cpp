@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The HX720U settings file, written and read through the dialog with real files.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The HX720U dialog: its template, opening, "Default(&D)", the Send To group, the PIR rule, Save with
 // the game-call sound, Exit, and the messages worded its own way.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The LP300 Series dialog: its own rules and its settings file, with real files.
 #include <gtest/gtest.h>
 

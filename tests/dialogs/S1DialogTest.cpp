@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The four-model dialog: its template, the per-model set-up, "Default(&D)", its rule variants and
 // the save flow's wording.
 #include <gtest/gtest.h>

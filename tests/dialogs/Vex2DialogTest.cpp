@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The VEX 2.0 dialog: its template, opening, "Default(&D)", the radio groups, its forms of the
 // shared rules and its messages.
 #include <gtest/gtest.h>

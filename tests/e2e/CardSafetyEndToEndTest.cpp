@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A card never loses its settings or its sound through a Save: the real binary on real file systems.
 #include <gtest/gtest.h>
 

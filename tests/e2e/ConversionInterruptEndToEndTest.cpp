@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The conversion through the real binary and the real FFmpeg when file names are not UTF-8 and
 // when the program is told to end while the tool runs.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "e2e/E2eSupport.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Helpers for the end-to-end tests that run the real binary in automation mode.
 #include <filesystem>

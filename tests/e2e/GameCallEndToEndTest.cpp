@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The game-call sound through the real binary and the real FFmpeg: Save with Game Call "ON".
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Hostile or malformed input met by the real binary: the remembered choice, the script, the
 // command line, card values and typed text. Each case must end in the documented reaction, never a
 // hang, a crash or a corrupted file.

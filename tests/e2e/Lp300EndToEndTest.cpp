@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The LP300 Series through the real binary: Default, Save, and the values back on reopening.
 #include <gtest/gtest.h>
 

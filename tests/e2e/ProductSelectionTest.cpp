@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The product selection window and the remembered choice, driven through the real binary.
 #include <gtest/gtest.h>
 

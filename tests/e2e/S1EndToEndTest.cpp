@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // PN250R-8MHD, HX330, PN450RT-8MHD and HX460T-8MHD end to end: the real binary, headless, on
 // temporary volumes, one run of every case per model.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What Save will change, and settings carried to another card with Export… / Import…: the real
 // binary, headless, on temporary volumes, every case for each of the five settings dialogs.
 #include <gtest/gtest.h>

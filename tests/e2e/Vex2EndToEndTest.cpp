@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The VEX 2.0 end to end: the real binary, headless, on temporary volumes.
 #include <gtest/gtest.h>
 

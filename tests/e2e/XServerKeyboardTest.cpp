@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The real program in a real X server (Xvfb), driven only by key presses (xdotool), as a person at a
 // keyboard would: choose the HX710T-10M, Default, "Others" with an address typed into the editor,
 // Save to the card. Skips where no X server can be started.

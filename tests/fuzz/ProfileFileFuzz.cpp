@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Any bytes on a card must parse without harm, survive a rewrite byte for byte outside the line that
 // was set, and give back the value just written.
 #include <cctype>

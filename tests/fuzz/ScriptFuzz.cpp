@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Any script text is read line by line within the bound and parsed without harm; a parsed action
 // written back in the script syntax parses to the same action; JSON text made of any bytes is
 // valid UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Any card file goes through a product's settings dialog: it is read into the controls and saved.
 // Nothing may crash, and saving a second time must change nothing: what the dialog writes it reads
 // back the same way. QVT_FUZZ_DIALOG picks the dialog (the SettingsDialogKind); the four-model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Which mounted file systems are offered as memory cards.
 #include <gtest/gtest.h>
 

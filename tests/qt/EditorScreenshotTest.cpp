@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Pictures of the parameter editor and Advanced Setup for the documentation. Runs only when
 // QVT_SCREENSHOT_DIR names a folder to write them to.
 #include <gtest/gtest.h>

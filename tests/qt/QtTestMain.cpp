@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The GUI tests need a QApplication before any widget exists, and treat every Qt warning as a fault.
 #include <gtest/gtest.h>
 #include <unistd.h>

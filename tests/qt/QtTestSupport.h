@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Driving real windows on the offscreen platform: a host whose boxes and file dialogs answer from a
 // script, and user actions sent as real input events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings windows as a person uses them: real key presses and clicks on real widgets.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The save confirmation's details and Export… in real windows: the HX710T-10M window on a card that
 // already holds a file, the real message box with its details opened by a click. With
 // QVT_SCREENSHOT_DIR set, the box is also saved as a picture for the documentation.

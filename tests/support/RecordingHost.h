@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The dialog tests' recording host, able to drive nested modal dialogs: a test hands in what the
 // user does in each nested dialog; one left open afterwards is closed as with Escape.

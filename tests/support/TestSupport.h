@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Small helpers shared by the tests: temporary folders and running the real binary headless.
 #include <filesystem>
