@@ -7,15 +7,13 @@ namespace {
 // The wording that most dialogs share; the others differ in a few letters, which the cameras'
 // users have seen for years, so they stay as they are.
 WorkDayTexts MainWorkDayTexts() {
-    return {"Error status in control \"WorkDay\" !", "Invalid call for Manage_WorkDay(),Case 4 !",
-            "Invalid call for Manage_WorkDay() !", "Errors status in control \"WorkDay\" !"};
+    return {"Error status in control \"WorkDay\" !", "Errors status in control \"WorkDay\" !"};
 }
 
 PirRule MainPirRule() {
     PirRule rule;
     rule.timeLapseChanged = "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
     rule.pirTriggerChanged = "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
-    rule.invalidMode = "Invalid call for Manage_PIRTrigger_TimeLapse() !";
     return rule;
 }
 
@@ -24,12 +22,11 @@ PirRule NamedPirRule() {
     PirRule rule;
     rule.timeLapseChanged = "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !";
     rule.pirTriggerChanged = "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
-    rule.invalidMode = "Invalid call of Manage_PIRTrigger_TimeLapse() !";
     return rule;
 }
 
 RadioRule SortRadioRule() {
-    return {"Invalid call of Manage_SortRadio()!", -1, true};
+    return {true};
 }
 
 }  // namespace
@@ -50,18 +47,15 @@ RuleSet Hx720uRules() {
 
 RuleSet Lp300Rules() {
     RuleSet rules;
-    rules.workDay = {"Error Status In Control \"WorkDay\" !",
-                     "Invalid call of Manage_WorkDay:Case 4:", "InValid call of Manage_WorkDay()",
-                     "Error status in control \"WorkDay\" !"};
+    rules.workDay = {"Error Status In Control \"WorkDay\" !", "Error status in control \"WorkDay\" !"};
     rules.pir = MainPirRule();
     rules.pir.timeLapseChanged =
         "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !";
     rules.pir.pirTriggerChanged =
         "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !";
-    rules.pir.invalidMode = "Invalid call of Manage_PIRTrigger_TimeLapse() !";
     rules.clock.yearFocusEnsuresDays = false;
-    // Manage_OperatorRadio: four distinct buttons, 0 for an unknown mode.
-    rules.radio = {"Invalid call for Manage_OperatorRadio()!", 0, false};
+    // Its operator radios are four distinct buttons.
+    rules.radio = {false};
     return rules;
 }
 
@@ -75,13 +69,10 @@ RuleSet Vex2Rules() {
 RuleSet S1Rules() {
     RuleSet rules = Hx710tRules();
     rules.pir.pirTriggerList = 1169;
-    rules.pir.invalidMode = "Invalid call for Manage_PIRTrig_TimeLapse() !";
     // Its lists show two-digit items, so its day list does too; the fallback list is the other way round.
     rules.clock.yearFocusEnsuresDays = false;
     rules.clock.dayItemWidth = 2;
     rules.clock.fallbackDayWidth = 0;
-    rules.clock.invalidIcon = ui::Icon::Error;
-    rules.showCtrlInvalid = "Error: Invaid call for Manage_SortRadio_ShowCtrl() !";
     return rules;
 }
 
@@ -115,20 +106,10 @@ int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool thr
     return index;
 }
 
-int SortRadio(ui::Dialog& dialog, const RadioRule& rule, int mode, int first, int second, int third, int fourth,
-              int check) {
-    switch (mode) {
-        case 0:
-            dialog.setCheck(first, check == 1 ? 1 : 0);
-            for (int other : {second, third, fourth})
-                if (other != first) dialog.setCheck(other, 0);
-            return 0;
-        case 1:
-            return GetRadioIndex(dialog, first, second, third, fourth, rule.threeButtonRule);
-        default:
-            dialog.message(rule.invalidMode, kTipsCaption, ui::Icon::Error);
-            return rule.invalidResult;
-    }
+void SetRadioGroup(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked) {
+    dialog.setCheck(first, checked ? 1 : 0);
+    for (int other : {second, third, fourth})
+        if (other != first) dialog.setCheck(other, 0);
 }
 
 }  // namespace qvt::dialogs

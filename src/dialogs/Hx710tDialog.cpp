@@ -25,7 +25,6 @@ ProductDialogConfig Hx710tConfig() {
     config.saveFlow.trimPathOnSave = true;
     config.lists = operators::Hx710tListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Error: Invalid call for ReadWriteINI()!";
     return config;
 }
 
@@ -42,10 +41,10 @@ Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
 
 void Hx710tDialog::onInit() {
     setCheck(ids::kWorkDayBox, 0);
-    Manage_WorkDay(0, 0, 0);
+    showWorkDays(0);
     lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0);
-    saveFlow().Manage_SaveDir(0);
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
     audio_.ResetField();
     stageTransformTool();
 }
@@ -56,10 +55,10 @@ void Hx710tDialog::onNotify(int id, Event event) {
         case Event::SelChange:
             switch (id) {
                 case kTimeLapse:
-                    Manage_PIRTrigger_TimeLapse(1);
+                    onTimeLapseChanged();
                     return;
                 case kPirTrigger:
-                    Manage_PIRTrigger_TimeLapse(2);
+                    onPirTriggerChanged();
                     return;
                 case kGameCall:
                     Manage_OnOffGroup(OnOffVariant::FillBlanks, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
@@ -101,7 +100,7 @@ void Hx710tDialog::OnSendToClick(int radio) {
 }
 
 void Hx710tDialog::onOK() {
-    saveFlow().Manage_SaveDir(1);
+    saveFlow().save();
     // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
     // save found no card (its message said so), nothing is placed anywhere, not on another card.
     if (sel(kGameCall) == 1 && !saveFlow().SaveVolume().empty() && !transformAudioFile())
@@ -114,7 +113,7 @@ void Hx710tDialog::onCancel() {
 }
 
 void Hx710tDialog::OnDefault() {
-    Manage_SetClock(2);
+    resetClock();
     OnSendModeClick(ids::kSendManual);
     OnSendToClick(kSendToPhoneMms);
 
@@ -136,13 +135,13 @@ void Hx710tDialog::OnDefault() {
     select(kWorkHour, 0);
     Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
 
-    Manage_WorkDay(0, kAllDays, 0);
+    showWorkDays(kAllDays);
     setCheck(ids::kWorkDayBox, 1);
 
     Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio,
                       kAudioField);
     SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(3);
+    rememberTimeLapsePir();
 }
 
 // ---- radio groups as the file stores them -------------------------------------------------------
@@ -154,14 +153,11 @@ void Hx710tDialog::SetSendToRadios(const std::string& stored) {
         OnSendToClick(kByValue[value]);
         return;
     }
-    Manage_SortRadio(0, kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall, 0);
+    setRadioGroup(kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall, false);
 }
 
 // ---- the settings file --------------------------------------------------------------------------
 
-bool Hx710tDialog::ReadWriteINI(int type, int flag) {
-    return ReadWriteFile(type, flag);
-}
 
 settings::KeyTable Hx710tDialog::BuildKeyTable() {
     using namespace settings;
@@ -174,7 +170,7 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
     leading.readSendMode = [this](const std::string& value) { SetSendModeRadios(value); };
     leading.sendToRadios = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
     leading.readSendTo = [this](const std::string& value) { SetSendToRadios(value); };
-    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    leading.afterPirTrigger = [this] { afterTimeLapsePirLoaded(); };
     leading.readClockDay = [this](const std::string& value) {
         if (value.empty()) {
             clearSelection(ids::kDay);
@@ -183,7 +179,7 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
         if (sel(ids::kYear) >= 0 && sel(ids::kMonth) >= 0)
             RefillDayList();
         else
-            Manage_SetClock(0);  // every day "01".."31": the month is unknown
+            prepareDayListForLoad();  // every day "01".."31": the month is unknown
         const int day = platform::AtoI(value);
         select(ids::kDay, day > 0 ? day - 1 : -1);  // (no day below 1; INT_MIN - 1 would overflow)
     };
@@ -203,8 +199,8 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
     workDay.read = [this](const std::string& value) {
         const int mask = platform::AtoI(value);
-        for (int position = 0; position < 7; ++position) Manage_WorkDay(4, mask, position);
-        Manage_WorkDay(2, 0, 0);
+        for (int position = 0; position < 7; ++position) showWorkDay(position, mask);
+        updateWorkDayBox();
     };
     keys.push_back(workDay);
     keys.push_back(RangeKey("Camera Position", kCameraPosition, 0, 26));

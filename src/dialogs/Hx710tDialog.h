@@ -81,10 +81,6 @@ public:
     settings::KeyTable BuildKeyTable();
     audio::GameCallAudio& gameCallAudio() { return audio_; }
 
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteINI(int type, int flag);
-
     // The settings file reader's view of the two radio groups.
     void SetSendToRadios(const std::string& stored);
 

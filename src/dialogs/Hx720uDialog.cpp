@@ -14,8 +14,7 @@ namespace {
 ProductDialogConfig Hx720uConfig() {
     return {.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode),
             .lists = operators::Hx720uListConfig(),
-            .bannerId = kBanner,
-            .invalidReadWriteText = "Invalid call for ReadWriteHX720U()!"};
+            .bannerId = kBanner};
 }
 
 // What "Default(&D)" selects, in the order it selects them.
@@ -51,8 +50,8 @@ Hx720uDialog::Hx720uDialog(ui::Host& host, app::AppContext& context)
 
 void Hx720uDialog::onInit() {
     lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0, 0);
-    saveFlow().Manage_SaveDir(0);
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
     audio_.ResetField();  // never taken from the file: "Choose audio file!"
     audio_.StageTransformTool();
 }
@@ -60,8 +59,8 @@ void Hx720uDialog::onInit() {
 void Hx720uDialog::onNotify(int id, Event event) {
     if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1, 0);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(1, 1);
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
         if (id == kGameCall) GameCallGroup(OnOffVariant::FillBlanks);
         if (id == kWorkHour) WorkHourGroup(OnOffVariant::WorkHour);
         return;
@@ -85,7 +84,7 @@ void Hx720uDialog::WorkHourGroup(OnOffVariant variant) {
 }
 
 void Hx720uDialog::onOK() {
-    saveFlow().Manage_SaveDir(1);
+    saveFlow().save();
     // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
     // save found no card (its message said so), nothing is placed anywhere, not on another card.
     if (sel(kGameCall) == 1 && !saveFlow().SaveVolume().empty() && !audio_.TransformAudioFile())
@@ -93,7 +92,7 @@ void Hx720uDialog::onOK() {
 }
 
 void Hx720uDialog::OnDefault() {
-    Manage_SetClock(2);
+    resetClock();
     OnSendModeClick(ids::kSendManual);
     OnSendToClick(kSendToPhoneMms);
     for (const ListDefault& d : kListDefaults) select(d.id, d.position);
@@ -104,7 +103,7 @@ void Hx720uDialog::OnDefault() {
     // Unlike the HX710T-10M, blank game-call lists get their first item here.
     GameCallGroup(OnOffVariant::FillBlanks);
     SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(2, 0);
+    rememberTimeLapsePir();
 }
 
 void Hx720uDialog::SetSendToRadios(const std::string& stored) {
@@ -113,9 +112,6 @@ void Hx720uDialog::SetSendToRadios(const std::string& stored) {
 
 // ---- the settings file --------------------------------------------------------------------------
 
-bool Hx720uDialog::ReadWriteHX720U(int type, int flag) {
-    return ReadWriteFile(type, flag);
-}
 
 int Hx720uDialog::TransferComboValue(int id, const std::string& text, int base, int way) {
     return settings::TransferComboValue(*this, id, text, base, way, settings::kInvalidParamsText);
@@ -132,8 +128,8 @@ settings::KeyTable Hx720uDialog::BuildKeyTable() {
     leading.sendToRadios = {kSendToPhoneMms, kSendToEmailGprs, kSendToCall, kSendToCall};
     leading.readSendTo = [this](const std::string& value) { SetSendToRadios(value); };
     leading.listRead = ListRead::Transfer;
-    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(3, 0); };
-    leading.beforeClockDay = [this] { Manage_SetClock(0); };
+    leading.afterPirTrigger = [this] { afterTimeLapsePirLoaded(); };
+    leading.beforeClockDay = [this] { prepareDayListForLoad(); };
     AppendLeadingCameraKeys(table, leading);
 
     auto& keys = table.keys;

@@ -60,9 +60,6 @@ public:
     // The layout of the HX720U file: sections and keys in the order the camera expects them.
     settings::KeyTable BuildKeyTable();
 
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteHX720U(int type, int flag);
     // Moves a number between a list and a text: Way 1 sets, Way 0 gets (-1 when nothing is selected);
     // any other Way is refused with this dialog's wording.
     int TransferComboValue(int id, const std::string& text, int base, int way);

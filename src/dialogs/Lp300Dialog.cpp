@@ -16,7 +16,6 @@ ProductDialogConfig Lp300Config() {
     config.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode);
     config.lists = operators::Lp300ListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Invalid call for ReadWriteLP300()!";
     return config;
 }
 
@@ -31,15 +30,15 @@ Lp300Dialog::Lp300Dialog(ui::Host& host, app::AppContext& context)
 
 void Lp300Dialog::onInit() {
     lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0);
-    saveFlow().Manage_SaveDir(0);
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
 }
 
 void Lp300Dialog::onNotify(int id, Event event) {
     if (HandleCommonNotify(id, event) || HandleWorkDayNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(2);
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
         if (id == kWorkHour) WorkHourRule();
         return;
     }
@@ -68,11 +67,7 @@ void Lp300Dialog::OnSendToClick(int radio) {
     OnRadioGroupClick(radio, {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
 }
 
-int Lp300Dialog::Manage_OperatorRadio(int mode, int first, int second, int third, int fourth, int check) {
-    return Manage_SortRadio(mode, first, second, third, fourth, check);
-}
-
-void Lp300Dialog::onOK() { saveFlow().Manage_SaveDir(1); }
+void Lp300Dialog::onOK() { saveFlow().save(); }
 
 void Lp300Dialog::OnDefault() {
     select(kCameraMode, 0);    // "Photo"
@@ -89,16 +84,15 @@ void Lp300Dialog::OnDefault() {
         if (sel(id) < 0) select(id, 0);
     WorkHourRule();
     OnSendToClick(kSendToPhoneMms);
-    Manage_WorkDay(0, kAllDays, 0);
-    Manage_WorkDay(2, 0, 0);
-    Manage_SetClock(2);
+    showWorkDays(kAllDays);
+    updateWorkDayBox();
+    resetClock();
     SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(3);
+    rememberTimeLapsePir();
 }
 
 // ---- the settings file --------------------------------------------------------------------------
 
-bool Lp300Dialog::ReadWriteLP300(int type, int flag) { return ReadWriteFile(type, flag); }
 
 settings::KeyTable Lp300Dialog::BuildKeyTable() {
     using namespace settings;
@@ -120,14 +114,14 @@ settings::KeyTable Lp300Dialog::BuildKeyTable() {
     keys.push_back(ListKey("Video Length", kVideoLength, ListRead::Transfer));
     keys.push_back(ListKey("Time Lapse", kTimeLapse, ListRead::Transfer));
     KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
-    pirTrigger.afterRead = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
     keys.push_back(ListKey("PIR Interval", kPirInterval, ListRead::Transfer));
     keys.push_back(ListKey("Video Size", kVideoSize, ListRead::Transfer));
     keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
     keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
     KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { Manage_SetClock(0); };
+    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
     keys.push_back(clockDay);
     keys.push_back(ListKey("Clock Hour", ids::kHour, ListRead::Transfer));
     keys.push_back(ListKey("Clock Minute", ids::kMinute, ListRead::Transfer));
@@ -137,8 +131,8 @@ settings::KeyTable Lp300Dialog::BuildKeyTable() {
     workDay.read = [this](const std::string& value) {
         int mask = value.empty() ? 0 : platform::AtoI(value);
         if (mask < 0 || mask > kAllDays) mask = 0;
-        Manage_WorkDay(0, mask, 0);
-        Manage_WorkDay(2, 0, 0);
+        showWorkDays(mask);
+        updateWorkDayBox();
     };
     keys.push_back(workDay);
     AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},

@@ -14,7 +14,7 @@ ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate 
                                              RuleSet rules, ProductDialogConfig config)
     : SettingsDialogBase(host, std::move(tmpl), context, std::move(rules)),
       config_(std::move(config)),
-      saveFlow_(*this, context, config_.saveFlow, [this](int type, int flag) { return ReadWriteFile(type, flag); }),
+      saveFlow_(*this, context, config_.saveFlow, {[this](settings::FileTarget t) { return readSettingsFile(t); }, [this](settings::FileTarget t) { return writeSettingsFile(t); }}),
       lists_(*this, context.messaging, config_.lists,
              [this] {
                  WapInternetDialog editor(this->host(), this->context());
@@ -28,42 +28,41 @@ ProductSettingsDialog::~ProductSettingsDialog() = default;
 
 void ProductSettingsDialog::setKeyTable(settings::KeyTable table) { *keyTable_ = std::move(table); }
 
-bool ProductSettingsDialog::ReadWriteFile(int type, int flag) {
-    const bool card = flag == 1;
-    const std::filesystem::path path =
-        card ? std::filesystem::path(saveFlow_.CardFilePath()) : saveFlow_.BackupFilePath();
-    switch (type) {
-        case 1: {
-            // Validity was checked just before; a file that vanished since leaves the dialog as it is.
-            const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(path);
-            if (!file) return false;
-            settings::ReadSettings(*keyTable_, *file, *this, context().messaging);
-            return true;
-        }
-        case 2: {
-            settings::ProfileFile file;
-            if (!card) {
-                platform::CreateDirectories(path.parent_path());
-                // Keys already in the backup keep their place and get the new values.
-                if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
-                    file = std::move(*existing);
-            }
-            settings::WriteSettings(*keyTable_, *this, context().messaging, file);
-            std::string bytes = file.toBytes();
-            if (!card && bytes.size() > settings::kMaxSettingsFileSize) {
-                // The old backup's extra content would make a file that the next opening rejects:
-                // the backup starts afresh from the product's keys instead.
-                settings::ProfileFile fresh;
-                settings::WriteSettings(*keyTable_, *this, context().messaging, fresh);
-                bytes = fresh.toBytes();
-            }
-            if (keyTable_->afterWrite) keyTable_->afterWrite();
-            return !path.empty() && platform::WriteFileAtomically(path, bytes);
-        }
-        default:
-            message(config_.invalidReadWriteText, kTipsCaption, ui::Icon::Error);
-            return false;
+namespace {
+std::filesystem::path PathOf(settings::CardSaveFlow& flow, settings::FileTarget target) {
+    return target == settings::FileTarget::Card ? std::filesystem::path(flow.CardFilePath()) : flow.BackupFilePath();
+}
+}  // namespace
+
+bool ProductSettingsDialog::readSettingsFile(settings::FileTarget target) {
+    // Validity was checked just before; a file that vanished since leaves the dialog as it is.
+    const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(PathOf(saveFlow_, target));
+    if (!file) return false;
+    settings::ReadSettings(*keyTable_, *file, *this, context().messaging);
+    return true;
+}
+
+bool ProductSettingsDialog::writeSettingsFile(settings::FileTarget target) {
+    const bool card = target == settings::FileTarget::Card;
+    const std::filesystem::path path = PathOf(saveFlow_, target);
+    settings::ProfileFile file;
+    if (!card) {
+        platform::CreateDirectories(path.parent_path());
+        // Keys already in the backup keep their place and get the new values.
+        if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
+            file = std::move(*existing);
     }
+    settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+    std::string bytes = file.toBytes();
+    if (!card && bytes.size() > settings::kMaxSettingsFileSize) {
+        // The old backup's extra content would make a file that the next opening rejects:
+        // the backup starts afresh from the product's keys instead.
+        settings::ProfileFile fresh;
+        settings::WriteSettings(*keyTable_, *this, context().messaging, fresh);
+        bytes = fresh.toBytes();
+    }
+    if (keyTable_->afterWrite) keyTable_->afterWrite();
+    return !path.empty() && platform::WriteFileAtomically(path, bytes);
 }
 
 bool ProductSettingsDialog::HandleCommonNotify(int id, ui::Event event) {

@@ -20,7 +20,6 @@ struct ProductDialogConfig {
     settings::SaveFlowConfig saveFlow;
     operators::OperatorListConfig lists;
     int bannerId = 1082;
-    std::string invalidReadWriteText;  // the file operation called with an unknown type
 };
 
 class ProductSettingsDialog : public SettingsDialogBase {
@@ -33,12 +32,15 @@ public:
     operators::OperatorListLogic& lists() { return lists_; }
     const settings::KeyTable& keyTable() const { return *keyTable_; }
 
+    // The card file or the backup into the dialog and the messaging state; false when it is gone.
+    bool readSettingsFile(settings::FileTarget target);
+    // The dialog and the messaging state into the card file or the backup; true when the file was
+    // written and verified.
+    bool writeSettingsFile(settings::FileTarget target);
+
 protected:
     // The product's file; derived dialogs describe it once, in their constructor.
     void setKeyTable(settings::KeyTable table);
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteFile(int type, int flag);
     // The notifications every product dialog handles alike (banner, path list, country and operator
     // lists, the parameter check, the clock lists); true when it was one of them.
     bool HandleCommonNotify(int id, ui::Event event);

@@ -36,15 +36,12 @@ ProductDialogConfig S1Config(int variant) {
     flow.pathListId = kPathList;
     flow.fileCode = app::S1FileNames()[variant].modelCode;
     flow.trimPathOnSave = false;
-    flow.operationName = "Manage_S1_AllMod";
-    flow.invalidModeText = "Invalid call for Manage_S1_AllMod()";
     flow.volumeMissingBefore = "Can't find the volume \"";
     flow.volumeMissingAfter = "\",Please check connection of your device and try again !";
     flow.confirmText = "Confirm save all the data ?";
     flow.reportPrefix = "Ok , All Data Has Been Saved In : \" ";
     config.lists = operators::S1ListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Invalid Call Of ReadWriteS1()!";
     return config;
 }
 
@@ -74,20 +71,20 @@ S1Dialog::S1Dialog(ui::Host& host, app::AppContext& context)
 
 void S1Dialog::onInit() {
     lists().ConfigC_OListBox(0);
-    Manage_SortRadio(0, kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToEmailGprs, 0);
-    Manage_SortRadio(0, ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, 0);
-    Manage_S1_AllMod(0);
+    setRadioGroup(kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToEmailGprs, false);
+    setRadioGroup(ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, false);
+    setUpVariant();
     // Not one of the four models: the dialog has ended, and no card or backup is touched.
     if (ended()) return;
-    Manage_PIRTrigger_TimeLapse(0);
-    Manage_S1_AllMod(1);
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
 }
 
 void S1Dialog::onNotify(int id, Event event) {
     if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(2);
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
         if (id == kWorkHour) ApplyWorkHourRule();
         return;
     }
@@ -97,7 +94,7 @@ void S1Dialog::onNotify(int id, Event event) {
 }
 
 void S1Dialog::onOK() {
-    Manage_S1_AllMod(2);
+    saveFlow().save();
 }
 
 void S1Dialog::ApplyWorkHourRule() {
@@ -118,7 +115,7 @@ void S1Dialog::OnDefault() {
     select(ids::kMaxNumber, 10);
     setText(ids::kReportHour, "0");
     setText(ids::kReportMinute, "0");
-    Manage_S1_AllMod(3);
+    clearLackingLists();
 
     select(kWorkHour, 0);  // "OFF": the four times are disabled and keep their selections
     ApplyWorkHourRule();
@@ -126,47 +123,36 @@ void S1Dialog::OnDefault() {
     OnSendModeClick(ids::kSendManual);
     OnRadioGroupClick(kSendToPhoneMms, kSendTo);
 
-    Manage_SetClock(2);
+    resetClock();
     SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(3);
+    rememberTimeLapsePir();
 }
 
 // ---- the four models ----------------------------------------------------------------------------
 
-void S1Dialog::Manage_S1_AllMod(int mode) {
+void S1Dialog::setUpVariant() {
     const int variant = VariantOf(context().CurrentModelCode);
-    switch (mode) {
-        case 0:
-            if (variant < 0) {
-                variant_ = kPn250r;
-                message("Error: This procuct is not exist !", kTipsCaption, Icon::Error);
-                end(ui::Result::Ok);
-                return;
-            }
-            variant_ = variant;
-            setTitle(app::SettingsDialogTitle(context().CurrentModelCode));
-            for (int list : LackingLists(variant)) {
-                setEnabled(list, false);
-                setEnabled(LabelOf(list), false);
-            }
-            return;
-        case 1:
-            saveFlow().Manage_SaveDir(0);
-            return;
-        case 2:
-            saveFlow().Manage_SaveDir(1);
-            return;
-        case 3:
-            if (variant < 0) {
-                message("This product is not exist !", kTipsCaption, Icon::Error);
-                return;
-            }
-            for (int list : LackingLists(variant)) clearSelection(list);
-            return;
-        default:
-            message("Invalid call for Manage_S1_AllMod()", kTipsCaption, Icon::Error);
-            return;
+    if (variant < 0) {
+        variant_ = kPn250r;
+        message("Error: This procuct is not exist !", kTipsCaption, Icon::Error);
+        end(ui::Result::Ok);
+        return;
     }
+    variant_ = variant;
+    setTitle(app::SettingsDialogTitle(context().CurrentModelCode));
+    for (int list : LackingLists(variant)) {
+        setEnabled(list, false);
+        setEnabled(LabelOf(list), false);
+    }
+}
+
+void S1Dialog::clearLackingLists() {
+    const int variant = VariantOf(context().CurrentModelCode);
+    if (variant < 0) {
+        message("This product is not exist !", kTipsCaption, Icon::Error);
+        return;
+    }
+    for (int list : LackingLists(variant)) clearSelection(list);
 }
 
 bool S1Dialog::IsS1ControlUsed(int id) {
@@ -178,17 +164,6 @@ bool S1Dialog::IsS1ControlUsed(int id) {
     for (int list : LackingLists(variant))
         if (list == id) return false;
     return true;
-}
-
-void S1Dialog::Manage_SortRadio_Edit(int hourEdit, int minuteEdit, int maxNumber) {
-    auto known = [](int state) { return state == 0 || state == 5; };
-    if (!known(hourEdit) && !known(minuteEdit) && !known(maxNumber)) {
-        message("Invalid call for Manage_SortRadio_Edit()!", kTipsCaption, Icon::Error);
-        return;
-    }
-    setVisible(ids::kReportHour, hourEdit != 0);
-    setVisible(ids::kReportMinute, minuteEdit != 0);
-    setVisible(ids::kMaxNumber, maxNumber != 0);
 }
 
 // ---- the settings file --------------------------------------------------------------------------
@@ -207,8 +182,8 @@ settings::KeyTable S1Dialog::BuildKeyTable() {
     leading.readSendTo = [this](const std::string& value) { SetRadioGroupFromDigit(value, kSendTo); };
     leading.listRead = ListRead::Transfer;
     leading.pirTriggerList = kPirTrigger;
-    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(4); };
-    leading.beforeClockDay = [this] { Manage_SetClock(0); };
+    leading.afterPirTrigger = [this] { afterTimeLapsePirLoaded(); };
+    leading.beforeClockDay = [this] { prepareDayListForLoad(); };
     AppendLeadingCameraKeys(table, leading);
 
     auto& keys = table.keys;
@@ -216,7 +191,7 @@ settings::KeyTable S1Dialog::BuildKeyTable() {
     keys.push_back(ListKey("SMS Control", kSmsControl, ListRead::Transfer));
     AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
         ApplyWorkHourRule();
-        Manage_S1_AllMod(3);  // the lists the model lacks stand without selection after every read
+        clearLackingLists();  // the lists the model lacks stand without selection after every read
     });
 
     // The keys of the controls a model lacks are neither written nor read.

@@ -1,5 +1,6 @@
 #include "dialogs/SettingsDialogBase.h"
 
+#include <cassert>
 #include <cstdio>
 
 #include "platform/FileOps.h"
@@ -27,63 +28,56 @@ SettingsDialogBase::SettingsDialogBase(ui::Host& host, ui::DialogTemplate tmpl, 
 
 // ---- work days ----------------------------------------------------------------------------------
 
-int SettingsDialogBase::Manage_WorkDay(int mode, int mask, int control) {
-    switch (mode) {
-        case 0:
-            for (int i = 0; i < 7; ++i) setCheck(kDayBoxes[i], (mask & kDayWeights[i]) ? 1 : 0);
-            return 0;
-        case 1: {
-            int sum = 0;
-            for (int i = 0; i < 7; ++i)
-                if (check(kDayBoxes[i]) == 1) sum += kDayWeights[i];
-            return sum;
-        }
-        case 2: {
-            int checked = 0;
-            for (int box : kDayBoxes)
-                if (check(box) == 1) ++checked;
-            setCheck(ids::kWorkDayBox, checked == 0 ? 0 : (checked == 7 ? 1 : 2));
-            return 0;
-        }
-        case 3: {
-            if (control == 0) return 0;
-            const int previous = check(control);
-            if (previous == 0) {
-                setCheck(control, 1);
-            } else {
-                setCheck(control, 0);
-                if (previous != 1) message(rules_.workDay.dayBoxStatus, kTipsCaption, Icon::Warning);
-            }
-            return previous;
-        }
-        case 4:
-            if (control < 0 || control > 6) {
-                message(rules_.workDay.invalidPosition, kTipsCaption, Icon::Warning);
-                return 0;
-            }
-            setCheck(kDayBoxes[control], (mask & kDayWeights[control]) ? 1 : 0);
-            return 0;
-        default:
-            message(rules_.workDay.invalidMode, kTipsCaption, Icon::Error);
-            return 0;
+void SettingsDialogBase::showWorkDays(int mask) {
+    for (int i = 0; i < 7; ++i) setCheck(kDayBoxes[i], (mask & kDayWeights[i]) ? 1 : 0);
+}
+
+int SettingsDialogBase::checkedWorkDays() const {
+    int sum = 0;
+    for (int i = 0; i < 7; ++i)
+        if (check(kDayBoxes[i]) == 1) sum += kDayWeights[i];
+    return sum;
+}
+
+void SettingsDialogBase::updateWorkDayBox() {
+    int checked = 0;
+    for (int box : kDayBoxes)
+        if (check(box) == 1) ++checked;
+    setCheck(ids::kWorkDayBox, checked == 0 ? 0 : (checked == 7 ? 1 : 2));
+}
+
+int SettingsDialogBase::toggleDayBox(int dayBox) {
+    if (dayBox == 0) return 0;
+    const int previous = check(dayBox);
+    if (previous == 0) {
+        setCheck(dayBox, 1);
+    } else {
+        setCheck(dayBox, 0);
+        if (previous != 1) message(rules_.workDay.dayBoxStatus, kTipsCaption, Icon::Warning);
     }
+    return previous;
+}
+
+void SettingsDialogBase::showWorkDay(int position, int mask) {
+    assert(position >= 0 && position < 7);
+    setCheck(kDayBoxes[position], (mask & kDayWeights[position]) ? 1 : 0);
 }
 
 void SettingsDialogBase::OnWorkDayBoxClick() {
     const int state = check(ids::kWorkDayBox);
     if (state == 0 || state == 2) {
         setCheck(ids::kWorkDayBox, 1);
-        Manage_WorkDay(0, kAllDays, 0);
+        showWorkDays(kAllDays);
         return;
     }
     setCheck(ids::kWorkDayBox, 0);
-    Manage_WorkDay(0, 0, 0);
+    showWorkDays(0);
     if (state != 1) message(rules_.workDay.workDayBoxStatus, kTipsCaption, Icon::Warning);
 }
 
 void SettingsDialogBase::OnDayBoxClick(int dayBox) {
-    Manage_WorkDay(3, 0, dayBox);
-    Manage_WorkDay(2, 0, 0);
+    toggleDayBox(dayBox);
+    updateWorkDayBox();
 }
 
 // ---- Time Lapse and PIR Trigger -------------------------------------------------------------------
@@ -93,65 +87,40 @@ bool SettingsDialogBase::bothOff() const {
     return sel(r.timeLapseList) == r.timeLapseOff && sel(r.pirTriggerList) == r.pirTriggerOff;
 }
 
-void SettingsDialogBase::Manage_PIRTrigger_TimeLapse(int mode) {
+void SettingsDialogBase::forgetTimeLapsePir() {
+    rememberedTimeLapse_ = -1;
+    rememberedPirTrigger_ = -1;
+}
+
+void SettingsDialogBase::onTimeLapseChanged() {
     const PirRule& r = rules_.pir;
-    switch (mode) {
-        case 0:
-            rememberedTimeLapse_ = -1;
-            rememberedPirTrigger_ = -1;
-            return;
-        case 1:
-            if (bothOff()) {
-                message(r.timeLapseChanged, kTipsCaption, Icon::Warning);
-                select(r.timeLapseList, rememberedTimeLapse_);
-            } else {
-                rememberedTimeLapse_ = sel(r.timeLapseList);
-            }
-            return;
-        case 2:
-            if (bothOff()) {
-                message(r.pirTriggerChanged, kTipsCaption, Icon::Warning);
-                select(r.pirTriggerList, rememberedPirTrigger_);
-            } else {
-                rememberedPirTrigger_ = sel(r.pirTriggerList);
-            }
-            return;
-        case 3:
-            rememberedTimeLapse_ = sel(r.timeLapseList);
-            rememberedPirTrigger_ = sel(r.pirTriggerList);
-            return;
-        case 4:
-            // A file may hold both "OFF"; it is not the user's doing, so no message.
-            if (bothOff()) clearSelection(r.pirTriggerList);
-            Manage_PIRTrigger_TimeLapse(3);
-            return;
-        default:
-            message(r.invalidMode, kTipsCaption, Icon::Warning);
-            return;
+    if (bothOff()) {
+        message(r.timeLapseChanged, kTipsCaption, Icon::Warning);
+        select(r.timeLapseList, rememberedTimeLapse_);
+    } else {
+        rememberedTimeLapse_ = sel(r.timeLapseList);
     }
 }
 
-void SettingsDialogBase::Manage_PIRTrigger_TimeLapse(int mode, int which) {
-    switch (mode) {
-        case 0:
-            Manage_PIRTrigger_TimeLapse(0);
-            return;
-        case 1:
-            if (which == 0 || which == 1) {
-                Manage_PIRTrigger_TimeLapse(which == 0 ? 1 : 2);
-                return;
-            }
-            break;
-        case 2:
-            Manage_PIRTrigger_TimeLapse(3);
-            return;
-        case 3:
-            Manage_PIRTrigger_TimeLapse(4);
-            return;
-        default:
-            break;
+void SettingsDialogBase::onPirTriggerChanged() {
+    const PirRule& r = rules_.pir;
+    if (bothOff()) {
+        message(r.pirTriggerChanged, kTipsCaption, Icon::Warning);
+        select(r.pirTriggerList, rememberedPirTrigger_);
+    } else {
+        rememberedPirTrigger_ = sel(r.pirTriggerList);
     }
-    message(rules_.pir.invalidMode, kTipsCaption, Icon::Warning);
+}
+
+void SettingsDialogBase::rememberTimeLapsePir() {
+    rememberedTimeLapse_ = sel(rules_.pir.timeLapseList);
+    rememberedPirTrigger_ = sel(rules_.pir.pirTriggerList);
+}
+
+void SettingsDialogBase::afterTimeLapsePirLoaded() {
+    // A file may hold both "OFF"; it is not the user's doing, so no message.
+    if (bothOff()) clearSelection(rules_.pir.pirTriggerList);
+    rememberTimeLapsePir();
 }
 
 // ---- clock --------------------------------------------------------------------------------------
@@ -182,46 +151,42 @@ void SettingsDialogBase::EnsureDayList() {
     }
 }
 
-int SettingsDialogBase::Manage_SetClock(int mode) {
+void SettingsDialogBase::prepareDayListForLoad() {
     const ClockRule& c = rules_.clock;
-    switch (mode) {
-        case 0:
-            if (sel(c.year()) >= 0 && sel(c.month()) >= 0) {
-                EnsureDayList();
-            } else {
-                // Without year and month the length of the month is unknown: offer every day.
-                resetItems(c.day());
-                for (int d = 1; d <= 31; ++d) appendItem(c.day(), DayItem(d, c.fallbackDayWidth));
-            }
-            return 1;
-        case 1: {
-            const platform::DateTime now = context_.clock.now();
-            // The year list's span is the check that matters; a system time always fits the others.
-            if (now.year < 2013 || now.year > 2113 || now.month < 1 || now.month > 12 || now.day < 1 ||
-                now.day > YearMonthDay(now.year, now.month) || now.hour < 0 || now.hour > 24 || now.minute < 0 ||
-                now.minute > 60 || now.second < 0 || now.second > 60)
-                return 0;
-            select(c.year(), now.year - 2013);
-            select(c.month(), now.month - 1);
-            RefillDayList();
-            select(c.day(), now.day - 1);
-            select(c.lists[3], now.hour);
-            select(c.lists[4], now.minute);
-            select(c.lists[5], now.second);
-            return 1;
-        }
-        case 2:
-            EnsureDayList();
-            for (int list : c.lists) select(list, 0);
-            return 1;
-        default:
-            message(c.invalidMode, kTipsCaption, c.invalidIcon);
-            return 0;
+    if (sel(c.year()) >= 0 && sel(c.month()) >= 0) {
+        EnsureDayList();
+    } else {
+        // Without year and month the length of the month is unknown: offer every day.
+        resetItems(c.day());
+        for (int d = 1; d <= 31; ++d) appendItem(c.day(), DayItem(d, c.fallbackDayWidth));
     }
 }
 
+bool SettingsDialogBase::setClockFromSystem() {
+    const ClockRule& c = rules_.clock;
+    const platform::DateTime now = context_.clock.now();
+    // The year list's span is the check that matters; a system time always fits the others.
+    if (now.year < 2013 || now.year > 2113 || now.month < 1 || now.month > 12 || now.day < 1 ||
+        now.day > YearMonthDay(now.year, now.month) || now.hour < 0 || now.hour > 24 || now.minute < 0 ||
+        now.minute > 60 || now.second < 0 || now.second > 60)
+        return false;
+    select(c.year(), now.year - 2013);
+    select(c.month(), now.month - 1);
+    RefillDayList();
+    select(c.day(), now.day - 1);
+    select(c.lists[3], now.hour);
+    select(c.lists[4], now.minute);
+    select(c.lists[5], now.second);
+    return true;
+}
+
+void SettingsDialogBase::resetClock() {
+    EnsureDayList();
+    for (int list : rules_.clock.lists) select(list, 0);
+}
+
 void SettingsDialogBase::SetClockFromPc() {
-    if (Manage_SetClock(1) == 0) message(rules_.clock.wrongSystemTime, kTipsCaption, Icon::Warning);
+    if (!setClockFromSystem()) message(rules_.clock.wrongSystemTime, kTipsCaption, Icon::Warning);
 }
 
 bool SettingsDialogBase::HandleClockNotify(int id, Event event) {
@@ -270,34 +235,30 @@ void SettingsDialogBase::Manage_OnOffGroup(OnOffVariant variant, int switchList,
     }
 }
 
-void SettingsDialogBase::ShowCtrl(int kind) {
-    if (kind < 0 || kind > 2) {
-        message(rules_.showCtrlInvalid, kTipsCaption, Icon::Error);
-        return;
-    }
-    setVisible(ids::kMaxNumber, kind == 1);
-    setVisible(ids::kReportHour, kind == 2);
-    setVisible(ids::kReportMinute, kind == 2);
+void SettingsDialogBase::showSendControls(SendControls shown) {
+    setVisible(ids::kMaxNumber, shown == SendControls::MaxNumber);
+    setVisible(ids::kReportHour, shown == SendControls::ReportTime);
+    setVisible(ids::kReportMinute, shown == SendControls::ReportTime);
 }
 
 void SettingsDialogBase::OnSendModeClick(int radio) {
     using namespace ids;
     switch (radio) {
         case kSendManual:
-            ShowCtrl(0);
-            Manage_SortRadio(0, kSendManual, kSendDaily, kSendInstant, kSendOff, 1);
+            showSendControls(SendControls::None);
+            setRadioGroup(kSendManual, kSendDaily, kSendInstant, kSendOff, true);
             return;
         case kSendDaily:
-            ShowCtrl(2);
-            Manage_SortRadio(0, kSendDaily, kSendManual, kSendInstant, kSendOff, 1);
+            showSendControls(SendControls::ReportTime);
+            setRadioGroup(kSendDaily, kSendManual, kSendInstant, kSendOff, true);
             return;
         case kSendInstant:
-            ShowCtrl(1);
-            Manage_SortRadio(0, kSendInstant, kSendManual, kSendDaily, kSendOff, 1);
+            showSendControls(SendControls::MaxNumber);
+            setRadioGroup(kSendInstant, kSendManual, kSendDaily, kSendOff, true);
             return;
         case kSendOff:
-            ShowCtrl(0);
-            Manage_SortRadio(0, kSendOff, kSendManual, kSendDaily, kSendInstant, 1);
+            showSendControls(SendControls::None);
+            setRadioGroup(kSendOff, kSendManual, kSendDaily, kSendInstant, true);
             return;
         default:
             return;
@@ -312,8 +273,8 @@ void SettingsDialogBase::SetSendModeRadios(const std::string& stored) {
         OnSendModeClick(kByValue[value]);
         return;
     }
-    Manage_SortRadio(0, kSendManual, kSendDaily, kSendInstant, kSendOff, 0);
-    ShowCtrl(0);
+    setRadioGroup(kSendManual, kSendDaily, kSendInstant, kSendOff, false);
+    showSendControls(SendControls::None);
 }
 
 void SettingsDialogBase::OnRadioGroupClick(int radio, std::initializer_list<int> group) {
@@ -322,7 +283,7 @@ void SettingsDialogBase::OnRadioGroupClick(int radio, std::initializer_list<int>
     for (int id : group)
         if (id != radio && n < 3) others[n++] = id;
     for (int i = n; i > 0 && i < 3; ++i) others[i] = others[i - 1];  // a group of three: its last button twice
-    Manage_SortRadio(0, radio, others[0], others[1], others[2], 1);
+    setRadioGroup(radio, others[0], others[1], others[2], true);
 }
 
 void SettingsDialogBase::SetRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group) {
@@ -361,8 +322,8 @@ bool SettingsDialogBase::HandleSendModeNotify(int id, Event event) {
     return id == kReportHour || id == kReportMinute;
 }
 
-int SettingsDialogBase::Manage_SortRadio(int mode, int first, int second, int third, int fourth, int check) {
-    return SortRadio(*this, rules_.radio, mode, first, second, third, fourth, check);
+void SettingsDialogBase::setRadioGroup(int first, int second, int third, int fourth, bool checked) {
+    SetRadioGroup(*this, first, second, third, fourth, checked);
 }
 
 int SettingsDialogBase::GetRadioIndex(int a, int b, int c, int d) const {

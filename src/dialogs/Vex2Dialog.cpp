@@ -16,7 +16,6 @@ ProductDialogConfig Vex2Config() {
     config.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode);
     config.lists = operators::Vex2ListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Invalid call for ReadWriteVEX2()!";
     return config;
 }
 
@@ -36,15 +35,15 @@ Vex2Dialog::Vex2Dialog(ui::Host& host, app::AppContext& context)
 void Vex2Dialog::onInit() {
     // Nothing gets a value of the dialog's own: what the file does not set stays blank.
     lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0, 0);
-    saveFlow().Manage_SaveDir(0);
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
 }
 
 void Vex2Dialog::onNotify(int id, Event event) {
     if (HandleCommonNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1, 0);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(1, 1);
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
         return;
     }
     if (event != Event::Clicked) return;
@@ -66,18 +65,18 @@ void Vex2Dialog::onNotify(int id, Event event) {
 
 void Vex2Dialog::OnRadioClick(int radio) {
     if (radio == kFahrenheit || radio == kCelsius) {
-        Manage_RadioGroup(0, 1, "", radio, radio == kFahrenheit ? kCelsius : kFahrenheit, 0);
+        setRadios(radio, radio == kFahrenheit ? kCelsius : kFahrenheit, 0, true);
         return;
     }
     int others[2];
     int n = 0;
     for (int id : kSendToGroup)
         if (id != radio) others[n++] = id;
-    Manage_RadioGroup(0, 1, "", radio, others[0], others[1]);
+    setRadios(radio, others[0], others[1], true);
 }
 
 void Vex2Dialog::onOK() {
-    saveFlow().Manage_SaveDir(1);
+    saveFlow().save();
 }
 
 void Vex2Dialog::OnDefault() {
@@ -87,48 +86,41 @@ void Vex2Dialog::OnDefault() {
     select(kPirTrigger, 1);   // "Normal"
     OnRadioClick(kFahrenheit);
     OnRadioClick(kSendToPhone);
-    Manage_SetClock(2);
+    resetClock();
     SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(2, 0);
+    rememberTimeLapsePir();
 }
 
 // ---- radio groups -------------------------------------------------------------------------------
 
-int Vex2Dialog::Manage_RadioGroup(int mode, int flag, const std::string& text, int first, int second, int third) {
-    // Id 0 (and any id the dialog lacks) is "no such button": a group of two passes 0 as third.
-    auto present = [this](int id) { return id != 0 && has(id); };
-    auto set = [&](int id, int state) {
-        if (present(id)) setCheck(id, state);
-    };
-    switch (mode) {
-        case 0:
-            if (flag != 0) set(first, 1);
-            set(second, 0);
-            set(third, 0);
-            return 0;
-        case 1: {
-            const int buttons[3] = {first, second, third};
-            for (int i = 0; i < 3; ++i)
-                if (present(buttons[i]) && check(buttons[i]) == 1) return i;
-            return -1;
-        }
-        case 2: {
-            // Only a one-character value is a choice; anything longer, or nothing, is not the camera's.
-            if (text.size() != 1) return 0;
-            const bool threeButtons = flag == 0;
-            const int chosen = text[0] - '0';
-            if (chosen == 0 || chosen == 1 || (chosen == 2 && threeButtons)) {
-                const int buttons[3] = {first, second, third};
-                for (int i = 0; i < 3; ++i) set(buttons[i], i == chosen ? 1 : 0);
-            } else {
-                set(second, 0);
-                set(third, 0);
-            }
-            return 0;
-        }
-        default:
-            message("Invalid call for Manage_RadioGroup()!", kTipsCaption, Icon::Error);
-            return 0;
+namespace {
+// Id 0 (and any id the dialog lacks) is "no such button": a group of two passes 0 as third.
+bool Present(const ui::Dialog& dialog, int id) { return id != 0 && dialog.has(id); }
+}  // namespace
+
+void Vex2Dialog::setRadios(int first, int second, int third, bool checkFirst) {
+    if (checkFirst && Present(*this, first)) setCheck(first, 1);
+    for (int id : {second, third})
+        if (Present(*this, id)) setCheck(id, 0);
+}
+
+int Vex2Dialog::checkedRadio(int first, int second, int third) const {
+    const int buttons[3] = {first, second, third};
+    for (int i = 0; i < 3; ++i)
+        if (Present(*this, buttons[i]) && check(buttons[i]) == 1) return i;
+    return -1;
+}
+
+void Vex2Dialog::setRadiosFromText(const std::string& text, int first, int second, int third, bool twoButtons) {
+    // Only a one-character value is a choice; anything longer, or nothing, is not the camera's.
+    if (text.size() != 1) return;
+    const int chosen = text[0] - '0';
+    if (chosen == 0 || chosen == 1 || (chosen == 2 && !twoButtons)) {
+        const int buttons[3] = {first, second, third};
+        for (int i = 0; i < 3; ++i)
+            if (Present(*this, buttons[i])) setCheck(buttons[i], i == chosen ? 1 : 0);
+    } else {
+        setRadios(first, second, third, false);
     }
 }
 
@@ -138,9 +130,6 @@ int Vex2Dialog::TransferComboValue(int id, const std::string& text, int base, in
     return settings::TransferComboValue(*this, id, text, base, way, settings::kInvalidParamsText);
 }
 
-bool Vex2Dialog::ReadWriteVEX2(int type, int flag) {
-    return ReadWriteFile(type, flag);
-}
 
 settings::KeyTable Vex2Dialog::BuildKeyTable() {
     using namespace settings;
@@ -154,12 +143,12 @@ settings::KeyTable Vex2Dialog::BuildKeyTable() {
     keys.push_back(ListKey("PIR Interval", kPirInterval, ListRead::Transfer));
     keys.push_back(ListKey("Time Lapse", kTimeLapse, ListRead::Transfer));
     KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
-    pirTrigger.afterRead = [this] { Manage_PIRTrigger_TimeLapse(3, 0); };
+    pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
     keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
     keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
     KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { Manage_SetClock(0); };
+    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
     keys.push_back(clockDay);
     keys.push_back(ListKey("Clock Hour", ids::kHour, ListRead::Transfer));
     keys.push_back(ListKey("Clock Minute", ids::kMinute, ListRead::Transfer));
@@ -170,10 +159,10 @@ settings::KeyTable Vex2Dialog::BuildKeyTable() {
         std::vector<int> buttons{first, second};
         if (third != 0) buttons.push_back(third);
         KeySlot slot = RadioKey(key, buttons, [=, this](const std::string& value) {
-            Manage_RadioGroup(2, third == 0 ? 1 : 0, value, first, second, third);
+            setRadiosFromText(value, first, second, third, third == 0);
         });
         slot.write = [=, this] {
-            const int position = Manage_RadioGroup(1, 0, "", first, second, third);
+            const int position = checkedRadio(first, second, third);
             return position < 0 ? std::string() : std::to_string(position);
         };
         return slot;

@@ -32,8 +32,8 @@ int FindItem(const ui::Dialog& dialog, int id, const std::string& text) {
 
 }  // namespace
 
-CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, ReadWriteFn readWrite)
-    : dialog_(dialog), context_(context), config_(std::move(config)), readWrite_(std::move(readWrite)) {}
+CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, SettingsFileAccess files)
+    : dialog_(dialog), context_(context), config_(std::move(config)), files_(std::move(files)) {}
 
 fs::path CardSaveFlow::BackupFilePath() const {
     return BackupDir() / (config_.fileCode + ".TXT");
@@ -65,25 +65,15 @@ fs::path CardSaveFlow::CardRoot() const {
     return {};
 }
 
-bool CardSaveFlow::Call(int type, int flag) {
-    return readWrite_ ? readWrite_(type, flag) : false;
+bool CardSaveFlow::read(FileTarget target) {
+    return files_.read ? files_.read(target) : false;
 }
 
-void CardSaveFlow::Manage_SaveDir(int mode) {
-    switch (mode) {
-        case 0:
-            Start();
-            return;
-        case 1:
-            Save();
-            return;
-        default:
-            dialog_.message(config_.invalidModeText, config_.invalidModeCaption, ui::Icon::Error);
-            return;
-    }
+bool CardSaveFlow::write(FileTarget target) {
+    return files_.write ? files_.write(target) : false;
 }
 
-void CardSaveFlow::Start() {
+void CardSaveFlow::scanAndLoad() {
     const int list = config_.pathListId;
     bool found = false;
     std::optional<fs::path> lastFree;
@@ -103,7 +93,7 @@ void CardSaveFlow::Start() {
 
     if (found) {
         dialog_.select(list, FindItem(dialog_, list, cardFilePath_));
-        Call(1, 1);
+        read(FileTarget::Card);
         return;  // a valid card file wins over the backup
     }
     if (!lastFree) {
@@ -133,7 +123,7 @@ void CardSaveFlow::Start() {
     }
     const fs::path backup = BackupFilePath();
     if (IsValidSettingsFile(backup, config_.fileCode)) {
-        Call(1, 0);
+        read(FileTarget::Backup);
     } else if (platform::Exists(backup)) {
         if (!platform::DeleteIfExist(backup))
             dialog_.message("Can't delete invalid back-up file,\nPlease delete it manually!", kTips, ui::Icon::Warning);
@@ -219,7 +209,7 @@ std::string CardSaveFlow::RootTextOf(const std::string& candidate, const std::op
     return root.empty() ? candidate : platform::Volumes::RootText(root);
 }
 
-void CardSaveFlow::Save() {
+void CardSaveFlow::save() {
     saveVolume_.clear();
     const int list = config_.pathListId;
     std::string text = dialog_.selText(list);
@@ -264,14 +254,14 @@ void CardSaveFlow::Save() {
     // order) replaces the old one in a single rename, so a failed write leaves the old file; the
     // same product's files on the other volumes go only once the new one is in place and verified.
     platform::ClearReadOnly(cardFile);
-    const bool cardWritten = Call(2, 1);
+    const bool cardWritten = write(FileTarget::Card);
     if (cardWritten) DeleteOtherCardFiles(*slot);
 
     const fs::path backup = BackupFilePath();
     platform::ClearReadOnly(backup);
     if (!platform::IsDirectory(BackupDir())) platform::CreateDirectories(BackupDir());
     // The backup is written whatever happened to the card: it keeps the settings on the PC.
-    const bool backupWritten = Call(2, 0);
+    const bool backupWritten = write(FileTarget::Backup);
 
     if (cardWritten)
         dialog_.message(config_.reportPrefix + cardFile + " \" !", kTips, ui::Icon::Information);

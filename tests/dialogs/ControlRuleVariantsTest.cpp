@@ -60,34 +60,31 @@ protected:
     std::unique_ptr<RuleDialog> d;
 };
 
-TEST_F(VariantTest, TwoArgumentFormNamesTheChangedListFirst) {
+TEST_F(VariantTest, NamedWordingNamesTheChangedListFirst) {
     RuleDialog& dlg = open(Hx720uRules());
-    dlg.Manage_PIRTrigger_TimeLapse(0, 0);
+    dlg.forgetTimeLapsePir();
     dlg.select(ids::kTimeLapse, 2);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 0);
+    dlg.onTimeLapseChanged();
     dlg.select(ids::kPirTrigger, 3);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 1);
+    dlg.onPirTriggerChanged();
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 0);
+    dlg.onTimeLapseChanged();
     EXPECT_EQ(dlg.sel(ids::kTimeLapse), 2);
-    dlg.Manage_PIRTrigger_TimeLapse(2, 0);  // remember both
+    dlg.rememberTimeLapsePir();  // remember both
     dlg.select(ids::kTimeLapse, 0);
     dlg.select(ids::kPirTrigger, 3);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 1);
+    dlg.onPirTriggerChanged();
     EXPECT_EQ(dlg.sel(ids::kPirTrigger), 3);  // the remembered PIR Trigger was "OFF" itself
-    dlg.Manage_PIRTrigger_TimeLapse(4, 0);
-    ASSERT_EQ(host.boxes.size(), 3u);
+    ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !");
     EXPECT_EQ(host.boxes[1].text, "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !");
-    EXPECT_EQ(host.boxes[2].text, "Invalid call of Manage_PIRTrigger_TimeLapse() !");
-    EXPECT_EQ(host.boxes[2].icon, Icon::Warning);
 }
 
-TEST_F(VariantTest, TwoArgumentLoadedFormClearsPirAndRemembers) {
+TEST_F(VariantTest, LoadedBothOffClearsPirAndRemembers) {
     RuleDialog& dlg = open(Vex2Rules());
     dlg.select(ids::kTimeLapse, 0);
     dlg.select(ids::kPirTrigger, 3);
-    dlg.Manage_PIRTrigger_TimeLapse(3, 0);
+    dlg.afterTimeLapsePirLoaded();
     EXPECT_EQ(dlg.sel(ids::kPirTrigger), -1);
     EXPECT_EQ(dlg.rememberedTimeLapse(), 0);
     EXPECT_EQ(dlg.rememberedPirTrigger(), -1);
@@ -98,7 +95,7 @@ TEST_F(VariantTest, FourModelDialogUsesItsOwnPirListAndTwoDigitDays) {
     RuleDialog& dlg = open(S1Rules());
     dlg.select(kS1PirTrigger, 3);
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(4);
+    dlg.afterTimeLapsePirLoaded();
     EXPECT_EQ(dlg.sel(kS1PirTrigger), -1);
     EXPECT_EQ(dlg.sel(ids::kPirTrigger), -1);  // untouched
 
@@ -110,14 +107,10 @@ TEST_F(VariantTest, FourModelDialogUsesItsOwnPirListAndTwoDigitDays) {
     EXPECT_EQ(dlg.selText(ids::kDay), "01");
 
     dlg.clearSelection(ids::kMonth);
-    dlg.Manage_SetClock(0);
+    dlg.prepareDayListForLoad();
     EXPECT_EQ(dlg.itemText(ids::kDay, 0), "1");
     EXPECT_EQ(dlg.count(ids::kDay), 31);
-    dlg.Manage_SetClock(7);
-    dlg.Manage_PIRTrigger_TimeLapse(5);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
-    EXPECT_EQ(host.boxes[1].text, "Invalid call for Manage_PIRTrig_TimeLapse() !");
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(VariantTest, YearFocusDoesNothingWhereTheRuleSaysSo) {
@@ -151,28 +144,23 @@ TEST_F(VariantTest, Lp300WorkHourWithBlankSwitchChangesNothing) {
     for (int id : kLpTimes) EXPECT_FALSE(dlg.enabled(id));
 }
 
-TEST_F(VariantTest, Lp300WordingOfTheWorkDayAndRadioMessages) {
+TEST_F(VariantTest, Lp300WordingOfTheWorkDayMessages) {
     RuleDialog& dlg = open(Lp300Rules());
     dlg.setCheck(1122, 2);
     dlg.OnDayBoxClick(1122);
-    dlg.Manage_WorkDay(4, 0, 9);
-    dlg.Manage_WorkDay(8, 0, 0);
     dlg.setCheck(ids::kWorkDayBox, 5);
     dlg.OnWorkDayBoxClick();
-    EXPECT_EQ(dlg.Manage_SortRadio(3, 1055, 1062, 1064, 1083, 1), 0);
-    EXPECT_EQ(host.texts(), (std::vector<std::string>{
-                                "Error Status In Control \"WorkDay\" !",
-                                "Invalid call of Manage_WorkDay:Case 4:", "InValid call of Manage_WorkDay()",
-                                "Error status in control \"WorkDay\" !", "Invalid call for Manage_OperatorRadio()!"}));
+    EXPECT_EQ(host.texts(), (std::vector<std::string>{"Error Status In Control \"WorkDay\" !",
+                                                      "Error status in control \"WorkDay\" !"}));
 }
 
 TEST_F(VariantTest, Lp300TimeLapseWarning) {
     RuleDialog& dlg = open(Lp300Rules());
     dlg.select(ids::kPirTrigger, 3);
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(1);
+    dlg.onTimeLapseChanged();
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(2);
+    dlg.onPirTriggerChanged();
     EXPECT_EQ(host.texts(),
               (std::vector<std::string>{
                   "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !",

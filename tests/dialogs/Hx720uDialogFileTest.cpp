@@ -27,7 +27,7 @@ protected:
         return open();
     }
     ProfileFile written() {
-        EXPECT_TRUE(d->ReadWriteHX720U(2, 1));
+        EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
 
@@ -50,7 +50,7 @@ std::vector<std::string> Names(const std::string& bytes) {
 
 TEST_F(Hx720uFileTest, KeysInTheCamerasOrderWithSmtpSslAndWithoutTheHx710tKeys) {
     open();
-    EXPECT_TRUE(d->ReadWriteHX720U(2, 1));
+    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     // clang-format off
     const std::vector<std::string> expected{
         "[QVTFileMark]", "Model", "[Via WAP Settings]", "URL", "APN", "IP", "Port", "Account", "Password",
@@ -140,7 +140,7 @@ TEST_F(Hx720uFileTest, ReadingTrimsEveryValueAndEmptiesEditsForEmptyValues) {
 
     d->setText(1136, "0171");
     test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=HX720U\r\n[Receive number and receive email]\r\n");
-    EXPECT_TRUE(d->ReadWriteHX720U(1, 1));
+    EXPECT_TRUE(d->readSettingsFile(settings::FileTarget::Card));
     EXPECT_EQ(d->text(1136), "") << "unlike the HX710T-10M, an empty value empties the box";
 }
 

@@ -53,7 +53,7 @@ protected:
         test::writeFile(pc.card / "GSM" / (code + ".TXT"), "[QVTFileMark]\r\nModel=" + code + "\r\n" + body);
     }
     ProfileFile written() {
-        EXPECT_TRUE(d->ReadWriteS1(2, 1));
+        EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
 
@@ -241,7 +241,7 @@ TEST_F(S1FileTest, WhatIsWrittenReadsBackTheSame) {
     d->notify(s1::kSendToEmailMms, Event::Clicked);
     d->setText(1014, "last@example.com");
     pc.context.messaging.params.URL = "http://mms.example";
-    ASSERT_TRUE(d->ReadWriteS1(2, 1));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     const auto before = d->controls();
 
     pc.context.messaging = {};
@@ -272,13 +272,13 @@ TEST_F(S1FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsCreated) {
     open("HX330");
     EXPECT_EQ(d->selText(s1::kLanguage), "Svenskt");
     d->select(s1::kLanguage, 1);
-    ASSERT_TRUE(d->ReadWriteS1(2, 0));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     const std::string bytes = test::readFile(backup);
     // A key the model does not use is not written; what an older file had stays where it was.
     EXPECT_EQ(bytes.rfind("[Camera Setting]\r\nLanguage=1\r\nSMS Control=1\r\n", 0), 0u) << bytes;
 
     fs::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->ReadWriteS1(2, 0));
+    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     EXPECT_TRUE(fs::exists(backup));
 }
 

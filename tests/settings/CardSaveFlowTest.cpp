@@ -127,15 +127,17 @@ protected:
         return c;
     }
 
-    // Opens the dialog: mode 0 over the system root and these volumes.
+    // Opens the dialog: the opening scan over the system root and these volumes.
     void open(std::vector<fs::path> volumes, SaveFlowConfig config = Hx710t()) {
         host.boxes.clear();
         context = std::make_unique<app::AppContext>(platform::Volumes(sys, std::move(volumes)), platform::Clock());
         dialog = std::make_unique<PathListDialog>(host);
         dialog->init();
-        flow = std::make_unique<CardSaveFlow>(*dialog, *context, std::move(config),
-                                              [this](int type, int flag) { return readWrite(type, flag); });
-        flow->Manage_SaveDir(0);
+        auto flagOf = [](FileTarget target) { return target == FileTarget::Card ? 1 : 0; };
+        SettingsFileAccess files{[=, this](FileTarget t) { return readWrite(1, flagOf(t)); },
+                                 [=, this](FileTarget t) { return readWrite(2, flagOf(t)); }};
+        flow = std::make_unique<CardSaveFlow>(*dialog, *context, std::move(config), std::move(files));
+        flow->scanAndLoad();
     }
 
     bool readWrite(int type, int flag) {
@@ -289,7 +291,7 @@ TEST_F(CardSaveFlowTest, SaveDeletesSameProductFileElsewhereOnlyAndReports) {
     ASSERT_EQ(flow->CardFilePath(), cand(d));
     choose(e);
     calls.clear();
-    flow->Manage_SaveDir(1);
+    flow->save();
 
     EXPECT_EQ(calls, (Calls{{2, 1}, {2, 0}}));
     EXPECT_FALSE(fs::exists(cand(d)));
@@ -316,7 +318,7 @@ TEST_F(CardSaveFlowTest, CancelledConfirmationChangesNothing) {
     choose(e);
     calls.clear();
     host.answers = {ui::Answer::Cancel};
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(texts(), std::vector<std::string>{"Confirm save all the data ?"});
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(markerOf(cand(d)), "d");
@@ -333,7 +335,7 @@ TEST_F(CardSaveFlowTest, SaveAfterRemovalReportsVolumeRebuildsListAndWritesNothi
     open({e, f});
     ASSERT_EQ(flow->CardFilePath(), cand(f));
     fs::remove_all(f);
-    flow->Manage_SaveDir(1);
+    flow->save();
 
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, "Can't find volume \"" + platform::Volumes::RootText(f) +
@@ -351,7 +353,7 @@ TEST_F(CardSaveFlowTest, SaveAfterRemovalReportsVolumeRebuildsListAndWritesNothi
     host.boxes.clear();
     fs::remove_all(e);
     fs::remove_all(sys);
-    flow->Manage_SaveDir(1);
+    flow->save();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Error : No disk is valid,Please reboot and try again !");
     EXPECT_EQ(host.boxes[1].icon, ui::Icon::Error);
@@ -365,7 +367,7 @@ TEST_F(CardSaveFlowTest, SaveStaysOnCheckedVolumeWhenAnotherVanished) {
     open({e, f});
     choose(sys);
     fs::remove_all(f);  // the drop-down rule of the save then selects the last item, E
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(items(), (std::vector<std::string>{cand(sys), cand(e)}));
     EXPECT_EQ(selected(), cand(sys));
     EXPECT_EQ(markerOf(cand(sys)), "new");
@@ -376,24 +378,12 @@ TEST_F(CardSaveFlowTest, SaveStaysOnCheckedVolumeWhenAnotherVanished) {
 TEST_F(CardSaveFlowTest, PathTextThatIsNoItemClosesTheDialog) {
     open({});
     dialog->clearSelection(kList);
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(texts(), std::vector<std::string>{
                            "The file directory \"\" is invalid, Please reboot the application and try again!"});
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
     EXPECT_TRUE(dialog->ended());
     EXPECT_EQ(dialog->result(), ui::Result::Cancel);
-    EXPECT_TRUE(calls.empty());
-}
-
-TEST_F(CardSaveFlowTest, InvalidModeShowsTheDialogsOwnCaption) {
-    SaveFlowConfig config = Hx710t();
-    config.invalidModeCaption = "QVT_Tips";
-    open({}, config);
-    flow->Manage_SaveDir(2);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_SaveDir() !");
-    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
     EXPECT_TRUE(calls.empty());
 }
 
@@ -403,7 +393,7 @@ TEST_F(CardSaveFlowTest, ReadOnlyCardFileIsReplaced) {
     test::writeFile(cand(e), test::readFile(cand(e)) + "Stale=1\r\n");
     fs::permissions(cand(e), fs::perms::owner_read | fs::perms::group_read);
     open({e});
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(markerOf(cand(e)), "new");
     EXPECT_FALSE(ProfileFile::load(cand(e))->contains("Camera Setting", "Stale"));  // written from scratch
     EXPECT_FALSE(platform::IsReadOnly(cand(e)));
@@ -415,7 +405,7 @@ TEST_F(CardSaveFlowTest, BackupFailureFollowsTheSuccessReport) {
     const fs::path e = tmp / "e";
     fs::create_directories(e);
     open({e});
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(markerOf(cand(e)), "new");
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[1].text, report(e));
@@ -433,7 +423,7 @@ TEST_F(CardSaveFlowTest, WriteProtectedCardReportsAnErrorNotSuccess) {
     ASSERT_TRUE(card.makeReadOnly());
     open({e});
     ASSERT_EQ(flow->CardFilePath(), cand(e));
-    flow->Manage_SaveDir(1);
+    flow->save();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Error : The data could not be saved in : \" " + cand(e) + " \" !");
     EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
@@ -449,7 +439,7 @@ TEST_F(CardSaveFlowTest, FullCardReportsAnErrorAndLeavesNoPartialFile) {
     fs::create_directories(e / "GSM");
     card.fill();
     open({e});
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(texts().back(), "Error : The data could not be saved in : \" " + cand(e) + " \" !");
     EXPECT_TRUE(fs::is_empty(e / "GSM"));  // neither the file nor a temporary one
 }
@@ -464,7 +454,7 @@ TEST_F(CardSaveFlowTest, UndeletableValidFileElsewhereStopsTheSweepButTheSaveGoe
     fs::create_directories(e);
     open({d, e, f});
     choose(e);
-    flow->Manage_SaveDir(1);
+    flow->save();
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[1].text, "Can't delete \"" + cand(d) + "\",Please delete it manually!");
     EXPECT_EQ(host.boxes[1].icon, ui::Icon::Warning);
@@ -506,7 +496,7 @@ TEST_F(CardSaveFlowTest, LinksOnACardAreNeverFollowedOutOfIt) {
         open({d, e});
         if (row.atSave) {
             choose(e);
-            flow->Manage_SaveDir(1);
+            flow->save();
             EXPECT_EQ(markerOf(cand(e)), "new");
         }
         EXPECT_EQ(markerOf(theirs), "theirs");
@@ -520,7 +510,7 @@ TEST_F(CardSaveFlowTest, AVolumeListedUnderASecondNameKeepsItsNewFile) {
     fs::create_directory_symlink(e, alias);  // the same card once more, e.g. a link or a bind mount
     open({e, alias});
     choose(e);
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(markerOf(cand(e)), "new");
     EXPECT_EQ(texts().back(), report(e));
 }
