@@ -38,65 +38,55 @@ DialogTemplate ProductSelectDialog::Template() {
 ProductSelectDialog::ProductSelectDialog(Host& host, AppContext& context) : Dialog(host, Template()), context_(context) {}
 
 void ProductSelectDialog::onInit() {
-    Manage_UserChoice(1, kProductList, kRememberBox);
-    Manage_PicDis(1);
+    restoreUserChoice();
+    showProductPhoto();
 }
 
 void ProductSelectDialog::onNotify(int id, Event event) {
-    if (id == kProductList && event == Event::SelChange) Manage_PicDis(1);
+    if (id == kProductList && event == Event::SelChange) showProductPhoto();
 }
 
 void ProductSelectDialog::onOK() {
     LaunchSettingsDialog();
-    Manage_UserChoice(2, kProductList, kRememberBox);
+    rememberUserChoice();
 }
 
-void ProductSelectDialog::Manage_UserChoice(int mode, int comboId, int checkId) {
+void ProductSelectDialog::forgetUserChoice() {
     platform::RegistryStore& registry = context_.registry;
-    switch (mode) {
-        case 0:  // forget
-            if (registry.createKey(kRegistryKey) && !registry.setDefaultValue(kRegistryKey, "-1"))
-                Manage_UserChoice(3, comboId, checkId);
-            return;
-        case 1: {  // restore
-            const std::optional<std::string> value = registry.queryDefaultValue(kRegistryKey);
-            if (!value) {
-                Manage_UserChoice(0, comboId, checkId);
-                return;
-            }
-            const int pos = platform::AtoI(*value);
-            if (pos < 0 || pos >= count(comboId)) {
-                Manage_UserChoice(3, comboId, checkId);
-                return;
-            }
-            select(comboId, pos);
-            setCheck(checkId, 1);
-            return;
-        }
-        case 2:  // remember
-            Manage_UserChoice(0, comboId, checkId);
-            if (check(checkId) != 1) return;
-            if (registry.createKey(kRegistryKey)) registry.setDefaultValue(kRegistryKey, std::to_string(sel(comboId)));
-            return;
-        case 3:  // clear
-            clearSelection(comboId);
-            setCheck(checkId, 0);
-            registry.deleteKey(kRegistryKey);
-            registry.deleteKey(kRegistryParentKey);
-            return;
-        default:
-            message("Invalid call for Manage_UserChoice() !", "QVT Tips", Icon::Error);
-            return;
-    }
+    if (registry.createKey(kRegistryKey) && !registry.setDefaultValue(kRegistryKey, "-1")) clearUserChoice();
 }
 
-void ProductSelectDialog::Manage_PicDis(int mode) {
-    if (mode != 0 && mode != 1) {
-        message("Invalid call for Manage_PicDis() !", "QVT Tips", Icon::Error);
+void ProductSelectDialog::restoreUserChoice() {
+    const std::optional<std::string> value = context_.registry.queryDefaultValue(kRegistryKey);
+    if (!value) {
+        forgetUserChoice();
         return;
     }
+    const int pos = platform::AtoI(*value);
+    if (pos < 0 || pos >= count(kProductList)) {
+        clearUserChoice();
+        return;
+    }
+    select(kProductList, pos);
+    setCheck(kRememberBox, 1);
+}
+
+void ProductSelectDialog::rememberUserChoice() {
+    platform::RegistryStore& registry = context_.registry;
+    forgetUserChoice();
+    if (check(kRememberBox) != 1) return;
+    if (registry.createKey(kRegistryKey)) registry.setDefaultValue(kRegistryKey, std::to_string(sel(kProductList)));
+}
+
+void ProductSelectDialog::clearUserChoice() {
+    clearSelection(kProductList);
+    setCheck(kRememberBox, 0);
+    context_.registry.deleteKey(kRegistryKey);
+    context_.registry.deleteKey(kRegistryParentKey);
+}
+
+void ProductSelectDialog::showProductPhoto() {
     for (int id = kFirstPhoto; id <= kLastPhoto; ++id) setVisible(id, false);
-    if (mode == 0) return;
     std::string code = selText(kProductList);
     DisplayNameToModelCode(code);
     const Product* product = FindProductByModelCode(code);

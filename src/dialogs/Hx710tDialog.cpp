@@ -42,7 +42,7 @@ Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
 void Hx710tDialog::onInit() {
     setCheck(ids::kWorkDayBox, 0);
     showWorkDays(0);
-    lists().ConfigC_OListBox(0);
+    lists().fillCountryList();
     forgetTimeLapsePir();
     saveFlow().scanAndLoad();
     audio_.ResetField();

@@ -49,7 +49,7 @@ Hx720uDialog::Hx720uDialog(ui::Host& host, app::AppContext& context)
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void Hx720uDialog::onInit() {
-    lists().ConfigC_OListBox(0);
+    lists().fillCountryList();
     forgetTimeLapsePir();
     saveFlow().scanAndLoad();
     audio_.ResetField();  // never taken from the file: "Choose audio file!"

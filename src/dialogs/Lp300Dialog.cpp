@@ -29,7 +29,7 @@ Lp300Dialog::Lp300Dialog(ui::Host& host, app::AppContext& context)
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void Lp300Dialog::onInit() {
-    lists().ConfigC_OListBox(0);
+    lists().fillCountryList();
     forgetTimeLapsePir();
     saveFlow().scanAndLoad();
 }

@@ -70,7 +70,7 @@ S1Dialog::S1Dialog(ui::Host& host, app::AppContext& context)
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void S1Dialog::onInit() {
-    lists().ConfigC_OListBox(0);
+    lists().fillCountryList();
     setRadioGroup(kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToEmailGprs, false);
     setRadioGroup(ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, false);
     setUpVariant();

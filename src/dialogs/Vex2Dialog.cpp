@@ -34,7 +34,7 @@ Vex2Dialog::Vex2Dialog(ui::Host& host, app::AppContext& context)
 
 void Vex2Dialog::onInit() {
     // Nothing gets a value of the dialog's own: what the file does not set stays blank.
-    lists().ConfigC_OListBox(0);
+    lists().fillCountryList();
     forgetTimeLapsePir();
     saveFlow().scanAndLoad();
 }

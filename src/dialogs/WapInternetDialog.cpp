@@ -111,12 +111,12 @@ void WapInternetDialog::onInit() {
     ManageAdvancedButton();
     if (messaging().editorMode == 1) {
         setTextQuiet(kHeader, kReviewHeader);
-        ManageOtherUI(4);
-        ManageOtherUI(1);
+        loadFields();
+        restrictToMailFields();
     } else {
         // User-defined parameters start from nothing: the fields are not loaded.
         setTextQuiet(kHeader, kUserDefinedHeader);
-        ManageOtherUI(2);
+        enableAllFields();
     }
 }
 
@@ -134,8 +134,8 @@ void WapInternetDialog::onOK() {
         "dialog !",
         "QVT Tips", Icon::Question, Buttons::OkCancel);
     if (answer == Answer::Ok) {
-        ManageOtherUI(5);
-        ManageOtherUI(3);
+        compareMailFields();
+        storeFields();
         message("OK,WAP/Internet Paramaters Have Been Saved !", "QVT Tips", Icon::Information);
     }
     // The opener sees OK whatever the answer: a refused confirmation simply stores nothing.
@@ -145,7 +145,7 @@ void WapInternetDialog::onOK() {
 void WapInternetDialog::OnClear() {
     if (message("Confirm Clear MMS Paramaters And GPRS Paramaters ?", "QVT_Tips", Icon::Question, Buttons::OkCancel) ==
         Answer::Ok)
-        ManageOtherUI(0);
+        clearFields();
 }
 
 void WapInternetDialog::OnAdvanced() {
@@ -162,71 +162,72 @@ void WapInternetDialog::ManageAdvancedButton() {
     setVisible(kAdvanced, show);
 }
 
-// ---- the mode operations ------------------------------------------------------------------------
+// ---- the field operations ------------------------------------------------------------------------
 
-void WapInternetDialog::ManageOtherUI(int type) {
+void WapInternetDialog::clearFields() {
+    for (int field = 0; field < kFieldCount; ++field) {
+        const int id = kFields[static_cast<std::size_t>(field)];
+        if (field == kIpField)
+            clearIp(id);
+        else
+            setText(id, {});
+    }
+}
+
+// The labels keep their state.
+void WapInternetDialog::restrictToMailFields() {
     const std::array<int, 27>& list = ControlList();
+    for (int i = 0; i <= kFieldCount; ++i)
+        setEnabled(list[static_cast<std::size_t>(i)], i >= kFirstMailField && i <= kLastMailField);
+}
+
+// The Advanced button's visibility stays the product's.
+void WapInternetDialog::enableAllFields() {
+    for (int id : ControlList()) setEnabled(id, true);
+    setEnabled(kAdvanced, true);
+}
+
+void WapInternetDialog::storeFields() {
     operators::OperatorParams& params = messaging().params;
-    switch (type) {
-        case 0:  // clear
-            for (int field = 0; field < kFieldCount; ++field) {
-                const int id = kFields[static_cast<std::size_t>(field)];
-                if (field == kIpField)
-                    clearIp(id);
-                else
-                    setText(id, {});
-            }
-            return;
-        case 1:  // restrict to the outgoing-mail fields; the labels keep their state
-            for (int i = 0; i <= kFieldCount; ++i)
-                setEnabled(list[static_cast<std::size_t>(i)], i >= kFirstMailField && i <= kLastMailField);
-            return;
-        case 2:  // enable everything; the Advanced button's visibility stays the product's
-            for (int id : list) setEnabled(id, true);
-            setEnabled(kAdvanced, true);
-            return;
-        case 3:  // store
-            for (int field = 0; field < kFieldCount; ++field) {
-                const int id = kFields[static_cast<std::size_t>(field)];
-                std::string value;
-                if (field == kIpField)
-                    value = ReadIpControl();
-                else if (IsPortField(field))
-                    value = FirstChars(platform::Trim(text(id)), 4);
-                else
-                    value = FirstChars(platform::Trim(text(id)), 100);
-                params.field(field) = std::move(value);
-            }
-            messaging().smtpSsl = sslText_;
-            return;
-        case 4:  // load
-            messaging().smtpEdited = 0;
-            for (int field = 0; field < kFieldCount; ++field) {
-                const int id = kFields[static_cast<std::size_t>(field)];
-                if (field == kIpField)
-                    WriteIpControl(params.IP);
-                else
-                    setText(id, params.field(field));
-            }
-            sslText_ = messaging().smtpSsl;
-            return;
-        case 5: {  // compare: did a review change the mail fields of a table operator?
-            operators::MessagingState& state = messaging();
-            state.smtpEdited = 0;
-            const bool tableOperator = !state.countryName.empty() && !state.operatorName.empty() &&
-                                       state.countryName != "Others" && state.operatorName != "Others";
-            if (!tableOperator) return;
-            for (int field = kFirstMailField; field <= kLastMailField; ++field) {
-                if (platform::Trim(text(kFields[static_cast<std::size_t>(field)])) != params.field(field)) {
-                    state.smtpEdited = 1;
-                    return;
-                }
-            }
+    for (int field = 0; field < kFieldCount; ++field) {
+        const int id = kFields[static_cast<std::size_t>(field)];
+        std::string value;
+        if (field == kIpField)
+            value = ReadIpControl();
+        else if (IsPortField(field))
+            value = FirstChars(platform::Trim(text(id)), 4);
+        else
+            value = FirstChars(platform::Trim(text(id)), 100);
+        params.field(field) = std::move(value);
+    }
+    messaging().smtpSsl = sslText_;
+}
+
+void WapInternetDialog::loadFields() {
+    const operators::OperatorParams& params = messaging().params;
+    messaging().smtpEdited = 0;
+    for (int field = 0; field < kFieldCount; ++field) {
+        const int id = kFields[static_cast<std::size_t>(field)];
+        if (field == kIpField)
+            WriteIpControl(params.IP);
+        else
+            setText(id, params.field(field));
+    }
+    sslText_ = messaging().smtpSsl;
+}
+
+// Did a review change the mail fields of a table operator?
+void WapInternetDialog::compareMailFields() {
+    operators::MessagingState& state = messaging();
+    state.smtpEdited = 0;
+    const bool tableOperator = !state.countryName.empty() && !state.operatorName.empty() &&
+                               state.countryName != "Others" && state.operatorName != "Others";
+    if (!tableOperator) return;
+    for (int field = kFirstMailField; field <= kLastMailField; ++field) {
+        if (platform::Trim(text(kFields[static_cast<std::size_t>(field)])) != state.params.field(field)) {
+            state.smtpEdited = 1;
             return;
         }
-        default:
-            message("Invalid call for ManageOtherUI()!", "QVT Tips", Icon::Error);
-            return;
     }
 }
 

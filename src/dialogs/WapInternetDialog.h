@@ -41,12 +41,15 @@ public:
 
     static ui::DialogTemplate Template();
 
-    // The controls the mode operations walk: the 13 value fields, the Clear button, the 13 labels.
+    // The controls the field operations walk: the 13 value fields, the Clear button, the 13 labels.
     static const std::array<int, 27>& ControlList();
 
-    // 0 clear the fields, 1 restrict to the outgoing-mail fields, 2 enable everything, 3 store into
-    // the messaging state, 4 load from it, 5 compare the mail fields with it (sets `smtpEdited`).
-    void ManageOtherUI(int type);
+    void clearFields();
+    void restrictToMailFields();  // only the outgoing-mail fields enabled
+    void enableAllFields();
+    void storeFields();        // the fields into the messaging state
+    void loadFields();         // the messaging state into the fields
+    void compareMailFields();  // sets `smtpEdited` when a review changed a table operator's mail fields
     // Shows "Advanced...(&V)" only for the products whose camera knows the SMTP SSL option.
     void ManageAdvancedButton();
 

@@ -39,7 +39,6 @@ OperatorListConfig MakeConfig(int countryList, int operatorList, int checkButton
 OperatorListConfig Hx710tListConfig() {
     OperatorListConfig config = MakeConfig(1065, 1066, 1110, "Error: Adding information failed for operator listBox !");
     config.unknownCountryText = "Error: The information of this country is not exist, your configuration is invalid !";
-    config.separateApply = true;
     return config;
 }
 
@@ -62,35 +61,17 @@ OperatorListLogic::OperatorListLogic(ui::Dialog& dialog, MessagingState& state, 
                                      EditorRunner runEditor)
     : dialog_(dialog), state_(state), config_(std::move(config)), runEditor_(std::move(runEditor)) {}
 
-void OperatorListLogic::ConfigC_OListBox(int type) {
-    switch (type) {
-        case 0:
-            FillCountryList(dialog_, config_.countryListId);
-            return;
-        case 1:
-            countrySelected();
-            return;
-        case 2:
-            operatorSelected();
-            return;
-        default:
-            break;
-    }
-    if (config_.separateApply) {
-        dialog_.message("Error: Invalid call for ConfigC_OListBox()!", kCaption, ui::Icon::Error);
-        return;
-    }
-    if (type == 3) ApplyOperatorParams();
-    // Higher types are ignored in these dialogs.
+void OperatorListLogic::fillCountryList() {
+    FillCountryList(dialog_, config_.countryListId);
 }
 
 void OperatorListLogic::OnCountrySelChange() {
-    ConfigC_OListBox(1);
+    countrySelected();
     ApplyOperatorParams();
 }
 
 void OperatorListLogic::OnOperatorSelChange() {
-    ConfigC_OListBox(2);
+    operatorSelected();
     ApplyOperatorParams();
 }
 

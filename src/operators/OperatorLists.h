@@ -24,10 +24,6 @@ struct OperatorListConfig {
     int checkButtonId = 0;               // "Check WAP / Internet Paramaters(&L)"
     std::string operatorListFailedText;  // the operator list stayed empty although the country has operators
     std::string unknownCountryText;      // the country in use is not in the table
-    // The HX710T-10M dialog applies an operator's parameters through a separate operation and
-    // reports any list type other than 0 to 2 as an invalid call; the others apply through type 3
-    // and ignore higher types.
-    bool separateApply = false;
 };
 
 OperatorListConfig Hx710tListConfig();
@@ -45,9 +41,8 @@ public:
 
     OperatorListLogic(ui::Dialog& dialog, MessagingState& state, OperatorListConfig config, EditorRunner runEditor);
 
-    // 0 fill the country list, 1 a country was selected, 2 an operator was selected; 3 applies the
-    // operator's parameters, except in the separate-apply variant, where it is an invalid call.
-    void ConfigC_OListBox(int type);
+    // The country list from the operator table, "Others" last.
+    void fillCountryList();
     // Copies the table parameters of the country and operator in use into the messaging state.
     void ApplyOperatorParams();
     // After "Others" was cancelled: back to the country and operator in use, their parameters again.

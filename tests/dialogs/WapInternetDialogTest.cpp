@@ -398,19 +398,5 @@ TEST_F(WapEditorTest, ReviewStartsAdvancedSetupFromSmtpSsl) {
     EXPECT_EQ(d.sslText(), "1");
 }
 
-// ---- invalid calls ------------------------------------------------------------------------------
-
-TEST_F(WapEditorTest, InvalidManageOtherUiTypeOnlyReports) {
-    state().params = SampleParams();
-    WapInternetDialog& d = open(1);
-    for (int type : {-1, 6}) d.ManageOtherUI(type);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call for ManageOtherUI()!");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
-    EXPECT_EQ(state().params, SampleParams());
-    EXPECT_FALSE(d.enabled(kUrl));
-}
-
 }  // namespace
 }  // namespace qvt::test

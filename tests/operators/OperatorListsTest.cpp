@@ -41,7 +41,7 @@ public:
     OperatorListLogic logic;
 
 protected:
-    void onInit() override { logic.ConfigC_OListBox(0); }
+    void onInit() override { logic.fillCountryList(); }
     void onNotify(int id, Event event) override { logic.HandleNotify(id, event); }
 };
 
@@ -302,23 +302,15 @@ TEST_F(OperatorListsTest, ApplyWithAnEmptyNameOrUnknownOperator) {
     EXPECT_EQ(state().smtpSsl, "0");
 }
 
-TEST_F(OperatorListsTest, ListTypesPerDialogVariant) {
+TEST_F(OperatorListsTest, ApplyCopiesTheTableParametersOfTheOperatorInUse) {
     state().countryName = "France";
     state().operatorName = "Orange";
-    dialog->logic.ConfigC_OListBox(3);
+    dialog->logic.ApplyOperatorParams();
     EXPECT_EQ(state().params, TableParams("France", "Orange"));
-    state().params = TypedParams();
-    dialog->logic.ConfigC_OListBox(4);
-    EXPECT_EQ(state().params, TypedParams());
     EXPECT_TRUE(host.boxes.empty());
 
     open(operators::Hx710tListConfig());
     EXPECT_EQ(dialog->count(1065), 26);
-    for (int type : {3, -1}) dialog->logic.ConfigC_OListBox(type);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].text, "Error: Invalid call for ConfigC_OListBox()!");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
-    EXPECT_EQ(state().params, TypedParams());
 }
 
 TEST_F(OperatorListsTest, EveryDialogVariantWorksOnItsOwnIds) {
