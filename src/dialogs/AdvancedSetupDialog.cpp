@@ -23,33 +23,26 @@ DialogTemplate AdvancedSetupDialog::Template() {
 AdvancedSetupDialog::AdvancedSetupDialog(Host& host) : Dialog(host, Template()) {}
 
 void AdvancedSetupDialog::onInit() {
-    InitAdvancedPara(0);
+    showSslText();
 }
 
 void AdvancedSetupDialog::onOK() {
-    InitAdvancedPara(1);
+    takeSslCheck();
     end(Result::Ok);
 }
 
-void AdvancedSetupDialog::InitAdvancedPara(int mode) {
-    switch (mode) {
-        case 0: {
-            // The decimal value is the leading number of the text, as atoi reads it (none reads as 0).
-            int value = platform::AtoI(sslText_);
-            if (sslText_.empty() || value < 0 || value > 1) {
-                sslText_ = "0";
-                value = 0;
-            }
-            setCheck(kSslBox, value);
-            return;
-        }
-        case 1:
-            sslText_ = check(kSslBox) == 1 ? "1" : "0";
-            return;
-        default:
-            message("Invalid Call For InitAdvancedPara() !", "QVT Tips", Icon::Error);
-            return;
+void AdvancedSetupDialog::showSslText() {
+    // The decimal value is the leading number of the text, as atoi reads it (none reads as 0).
+    int value = platform::AtoI(sslText_);
+    if (sslText_.empty() || value < 0 || value > 1) {
+        sslText_ = "0";
+        value = 0;
     }
+    setCheck(kSslBox, value);
+}
+
+void AdvancedSetupDialog::takeSslCheck() {
+    sslText_ = check(kSslBox) == 1 ? "1" : "0";
 }
 
 }  // namespace qvt::dialogs

@@ -113,10 +113,6 @@ void Hx720uDialog::SetSendToRadios(const std::string& stored) {
 // ---- the settings file --------------------------------------------------------------------------
 
 
-int Hx720uDialog::TransferComboValue(int id, const std::string& text, int base, int way) {
-    return settings::TransferComboValue(*this, id, text, base, way, settings::kInvalidParamsText);
-}
-
 settings::KeyTable Hx720uDialog::BuildKeyTable() {
     using namespace settings;
     KeyTable table;

@@ -60,10 +60,6 @@ public:
     // The layout of the HX720U file: sections and keys in the order the camera expects them.
     settings::KeyTable BuildKeyTable();
 
-    // Moves a number between a list and a text: Way 1 sets, Way 0 gets (-1 when nothing is selected);
-    // any other Way is refused with this dialog's wording.
-    int TransferComboValue(int id, const std::string& text, int base, int way);
-
     // The settings file reader's view of the Send To radios: "0", "1" or "2" checks that radio and
     // clears the others; anything else clears all three.
     void SetSendToRadios(const std::string& stored);

@@ -126,10 +126,6 @@ void Vex2Dialog::setRadiosFromText(const std::string& text, int first, int secon
 
 // ---- the settings file --------------------------------------------------------------------------
 
-int Vex2Dialog::TransferComboValue(int id, const std::string& text, int base, int way) {
-    return settings::TransferComboValue(*this, id, text, base, way, settings::kInvalidParamsText);
-}
-
 
 settings::KeyTable Vex2Dialog::BuildKeyTable() {
     using namespace settings;

@@ -55,9 +55,6 @@ public:
     // The buttons from a file value of exactly one character; any other length changes nothing.
     void setRadiosFromText(const std::string& text, int first, int second, int third, bool twoButtons);
 
-    // A number between a list and a text, with this dialog's wording for an unknown Way.
-    int TransferComboValue(int id, const std::string& text, int base, int way);
-
     void OnDefault();  // "Default(&D)"
 
 protected:

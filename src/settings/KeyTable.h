@@ -28,7 +28,7 @@ enum class SlotKind {
 enum class ListRead {
     Number,     // a non-empty value selects (number - base); no such item clears; empty clears
     InRange,    // a number from lo to hi selects that item, anything else clears
-    Transfer,   // TransferComboValue, Way 1
+    Transfer,   // selectComboNumber
 };
 
 struct KeySlot {
@@ -77,12 +77,11 @@ void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operat
 int CheckedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios);
 int DayMaskOf(const ui::Dialog& dialog);
 
-// Moves a number between a drop-down list and a text. Way 1 sets (result 0), Way 0 gets (base plus
-// the selected position, -1 when none). Any other Way shows `wrongWayText` and gives -1.
-int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int base, int way,
-                       const std::string& wrongWayText = "Error:The paramaters \"Way\" is wrong!");
-// The wording of the VEX 2.0 and HX720U dialogs for an unknown Way.
-inline constexpr const char* kInvalidParamsText = "Error:Invalid paramaters!";
+// Selects the item at the number in `text` minus `base`; an empty text or a number outside the list
+// clears the selection.
+void selectComboNumber(ui::Dialog& dialog, int id, const std::string& text, int base);
+// `base` plus the selected position, -1 when none.
+int comboNumber(const ui::Dialog& dialog, int id, int base);
 // Selects the item at the number in `text` when it lies from low to high; otherwise clears.
 void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high);
 

@@ -42,7 +42,7 @@ struct LeadingCameraKeys {
 void AppendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys);
 
 // "Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH", "Work Hour StopM": the switch
-// and the four time lists `ids` in this order, read with TransferComboValue; `afterRead` (the dialog's
+// and the four time lists `ids` in this order, read with selectComboNumber; `afterRead` (the dialog's
 // work-hour rule) runs after the last of them.
 void AppendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead);
 

@@ -35,7 +35,7 @@ void ApplyList(const KeySlot& slot, const std::string& value, ui::Dialog& dialog
                 dialog.select(slot.id, Offset(AtoI(value), slot.base));
             return;
         case ListRead::InRange: SelectComboInRange(dialog, slot.id, value, slot.lo, slot.hi); return;
-        case ListRead::Transfer: TransferComboValue(dialog, slot.id, value, slot.base, 1); return;
+        case ListRead::Transfer: selectComboNumber(dialog, slot.id, value, slot.base); return;
     }
 }
 
@@ -143,20 +143,16 @@ int DayMaskOf(const ui::Dialog& dialog) {
     return mask;
 }
 
-int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int base, int way,
-                       const std::string& wrongWayText) {
-    switch (way) {
-        case 1: {
-            const int pos = Offset(AtoI(text), base);
-            if (!text.empty() && pos >= 0 && pos < dialog.count(id))
-                dialog.select(id, pos);
-            else
-                dialog.clearSelection(id);
-            return 0;
-        }
-        case 0: return dialog.sel(id) < 0 ? -1 : base + dialog.sel(id);
-        default: dialog.message(wrongWayText, "QVT Tips", ui::Icon::Error); return -1;
-    }
+void selectComboNumber(ui::Dialog& dialog, int id, const std::string& text, int base) {
+    const int pos = Offset(AtoI(text), base);
+    if (!text.empty() && pos >= 0 && pos < dialog.count(id))
+        dialog.select(id, pos);
+    else
+        dialog.clearSelection(id);
+}
+
+int comboNumber(const ui::Dialog& dialog, int id, int base) {
+    return dialog.sel(id) < 0 ? -1 : base + dialog.sel(id);
 }
 
 void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high) {

@@ -59,20 +59,5 @@ TEST(AdvancedSetupDialogTest, OkTakesTheCheckBox) {
     }
 }
 
-TEST(AdvancedSetupDialogTest, InvalidModeOnlyReports) {
-    RecordingHost host;
-    AdvancedSetupDialog d(host);
-    d.setSslText("1");
-    d.init();
-    d.setCheck(kBox, 0);
-    d.InitAdvancedPara(2);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid Call For InitAdvancedPara() !");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
-    EXPECT_EQ(d.sslText(), "1");
-    EXPECT_EQ(d.check(kBox), 0);
-}
-
 }  // namespace
 }  // namespace qvt::test

@@ -10,6 +10,7 @@
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "dialogs/Vex2Dialog.h"
+#include "settings/KeyTable.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -325,16 +326,12 @@ TEST_F(Vex2Test, SaveFlowWording) {
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
 }
 
-TEST_F(Vex2Test, UnknownWaysAreRefused) {
+TEST_F(Vex2Test, ComboNumberOfTheYearCountsFromItsBase) {
     open();
     click(v::kDefault);
-    EXPECT_EQ(d->TransferComboValue(v::kTimeFormat, "1", 0, 2), -1);
     EXPECT_EQ(d->selText(v::kTimeFormat), "12H");
-    EXPECT_EQ(d->TransferComboValue(ids::kYear, "", 2013, 0), 2024);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Error:Invalid paramaters!");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+    EXPECT_EQ(settings::comboNumber(*d, ids::kYear, 2013), 2024);
+    EXPECT_TRUE(host.boxes.empty());
     EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
 }
 
