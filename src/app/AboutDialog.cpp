@@ -16,7 +16,7 @@ DialogTemplate AboutDialog::Template() {
 
 AboutDialog::AboutDialog(Host& host) : Dialog(host, Template()) {}
 
-void ShowAboutBox(Host& host) {
+void showAboutBox(Host& host) {
     AboutDialog about(host);
     host.runModal(about);
 }

@@ -12,6 +12,6 @@ public:
 };
 
 // Runs the About box modally (every settings dialog's banner click).
-void ShowAboutBox(ui::Host& host);
+void showAboutBox(ui::Host& host);
 
 }  // namespace qvt::app

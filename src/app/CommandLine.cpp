@@ -47,7 +47,7 @@ constexpr const char* kQtHelp =
     "widget style), -session ID (restores an X11 session) and -reverse (right-to-left layout), are "
     "passed to Qt; a headless run ignores them.";
 
-QStringList NamesOf(const char* names) {
+QStringList namesOf(const char* names) {
     return QString::fromLatin1(names).split(QLatin1Char(','));
 }
 
@@ -60,7 +60,7 @@ std::string Bytes(const QString& s) {
 }
 
 // Wraps `text` into lines of at most `width` characters, each starting with `indent`.
-std::string Wrap(const std::string& text, const std::string& indent, std::size_t width) {
+std::string wrap(const std::string& text, const std::string& indent, std::size_t width) {
     std::string out, line = indent;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -78,18 +78,18 @@ std::string Wrap(const std::string& text, const std::string& indent, std::size_t
     return out + line + "\n";
 }
 
-bool TakesValue(const std::string& arg) {
+bool takesValue(const std::string& arg) {
     std::string name = arg;
     while (!name.empty() && name.front() == '-') name.erase(name.begin());
     for (const OptionSpec& o : kOptions)
-        if (o.valueName && NamesOf(o.names).contains(Bytes(name))) return true;
+        if (o.valueName && namesOf(o.names).contains(Bytes(name))) return true;
     for (const char* q : kQtValueOptions)
         if (name == q) return true;
     return false;
 }
 
 // The argument as typed that carries the unknown option `name`.
-std::string TypedArgument(const std::vector<std::string>& args, const QString& name) {
+std::string typedArgument(const std::vector<std::string>& args, const QString& name) {
     for (const std::string& a : args) {
         std::string n = a.substr(0, a.find('='));
         while (!n.empty() && n.front() == '-') n.erase(n.begin());
@@ -100,12 +100,12 @@ std::string TypedArgument(const std::vector<std::string>& args, const QString& n
 
 }  // namespace
 
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
+std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, std::string& error) {
     QCommandLineParser parser;
     // "-platform" is one option, as Qt spells its own options, not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionSpec& o : kOptions) {
-        QCommandLineOption option(NamesOf(o.names));
+        QCommandLineOption option(namesOf(o.names));
         if (o.valueName) option.setValueName(QString::fromLatin1(o.valueName));
         parser.addOption(option);
     }
@@ -117,8 +117,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     for (const std::string& a : args) list << Bytes(a);
     if (!parser.parse(list)) {
         if (!parser.unknownOptionNames().isEmpty()) {
-            error = "unknown option " + TypedArgument(args, parser.unknownOptionNames().constFirst());
-        } else if (!args.empty() && TakesValue(args.back()) && args.back().find('=') == std::string::npos) {
+            error = "unknown option " + typedArgument(args, parser.unknownOptionNames().constFirst());
+        } else if (!args.empty() && takesValue(args.back()) && args.back().find('=') == std::string::npos) {
             error = args.back() + " needs a value";
         } else {
             error = parser.errorText().toStdString();
@@ -142,7 +142,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         cl.volumes.emplace_back(Bytes(v));
     }
     for (const QString& v : parser.values(QStringLiteral("now"))) {
-        cl.now = platform::ParseDateTime(Bytes(v));
+        cl.now = platform::parseDateTime(Bytes(v));
         if (!cl.now) {
             error = "--now expects \"YYYY-MM-DD HH:MM:SS\"";
             return std::nullopt;
@@ -153,9 +153,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     return cl;
 }
 
-std::string HelpText() {
+std::string helpText() {
     std::string text = "Usage: qvt-config [options]\n" +
-                       Wrap(
+                       wrap(
                            "Configures cellular trail cameras through their memory card: writes the camera's "
                            "settings file GSM/<CODE>.TXT and converts a game-call sound with FFmpeg. Without "
                            "--script it opens its windows.",
@@ -163,23 +163,23 @@ std::string HelpText() {
                        "\nOptions:\n";
     for (const OptionSpec& o : kOptions) {
         std::string left = "  ";
-        const QStringList names = NamesOf(o.names);
+        const QStringList names = namesOf(o.names);
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (i > 0) left += ", ";
             left += (names[i].size() == 1 ? "-" : "--") + names[i].toStdString();
         }
         if (o.valueName) left += std::string(" ") + o.valueName;
-        text += left + "\n" + Wrap(o.help, "      ", 79);
+        text += left + "\n" + wrap(o.help, "      ", 79);
     }
-    text += "\n" + Wrap(kQtHelp, "", 79) + "\n" +
-            Wrap(
+    text += "\n" + wrap(kQtHelp, "", 79) + "\n" +
+            wrap(
                 "The automation mode (script actions and the JSON events) is described in qvt-config(1) and "
                 "in AUTOMATION.md.",
                 "", 79);
     return text;
 }
 
-std::string VersionText() {
+std::string versionText() {
     return std::string("qvt-config ") + QVT_VERSION + "\n";
 }
 

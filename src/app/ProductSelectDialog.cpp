@@ -16,13 +16,13 @@ DialogTemplate ProductSelectDialog::Template() {
     t.title = "QVT CONFIG";
     t.icon = "app";
     std::vector<std::string> names;
-    for (const Product& p : Catalogue()) names.emplace_back(p.displayName);
-    t.controls.push_back(ListSpec(kProductList, names, {.sorted = true}));
-    t.controls.push_back(CheckSpec(kRememberBox, "Remember My Choice", {.autoCheck = true}));
-    t.controls.push_back(PictureSpec(kDefaultPhotoControl, std::string(kDefaultPhotoImage)));
-    for (const Product& p : Catalogue()) t.controls.push_back(PictureSpec(p.photoControl, std::string(p.photoImage)));
-    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
-    t.controls.push_back(ButtonSpec(2, "Exit(&N)"));
+    for (const Product& p : catalogue()) names.emplace_back(p.displayName);
+    t.controls.push_back(listSpec(kProductList, names, {.sorted = true}));
+    t.controls.push_back(checkSpec(kRememberBox, "Remember My Choice", {.autoCheck = true}));
+    t.controls.push_back(pictureSpec(kDefaultPhotoControl, std::string(kDefaultPhotoImage)));
+    for (const Product& p : catalogue()) t.controls.push_back(pictureSpec(p.photoControl, std::string(p.photoImage)));
+    t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(buttonSpec(2, "Exit(&N)"));
 
     std::vector<LayoutNode> photos;
     for (int id = kFirstPhoto; id <= kLastPhoto; ++id) photos.push_back(Ctl(id));
@@ -47,7 +47,7 @@ void ProductSelectDialog::onNotify(int id, Event event) {
 }
 
 void ProductSelectDialog::onOK() {
-    LaunchSettingsDialog();
+    launchSettingsDialog();
     rememberUserChoice();
 }
 
@@ -62,7 +62,7 @@ void ProductSelectDialog::restoreUserChoice() {
         forgetUserChoice();
         return;
     }
-    const int pos = platform::AtoI(*value);
+    const int pos = platform::atoI(*value);
     if (pos < 0 || pos >= count(kProductList)) {
         clearUserChoice();
         return;
@@ -88,23 +88,23 @@ void ProductSelectDialog::clearUserChoice() {
 void ProductSelectDialog::showProductPhoto() {
     for (int id = kFirstPhoto; id <= kLastPhoto; ++id) setVisible(id, false);
     std::string code = selText(kProductList);
-    DisplayNameToModelCode(code);
-    const Product* product = FindProductByModelCode(code);
+    displayNameToModelCode(code);
+    const Product* product = findProductByModelCode(code);
     setVisible(product ? product->photoControl : kDefaultPhotoControl, true);
 }
 
-int ProductSelectDialog::LaunchSettingsDialog() {
+int ProductSelectDialog::launchSettingsDialog() {
     if (sel(kProductList) < 0) {
         message("Please select a product !", "QVT Tips", Icon::Warning);
         return 0;
     }
     end(Result::Ok);
     std::string code = selText(kProductList);
-    DisplayNameToModelCode(code);
+    displayNameToModelCode(code);
     context_.CurrentModelCode = code;
 
-    const Product* product = FindProductByModelCode(code);
-    std::unique_ptr<Dialog> settings = product ? dialogs::CreateSettingsDialog(*product, host(), context_) : nullptr;
+    const Product* product = findProductByModelCode(code);
+    std::unique_ptr<Dialog> settings = product ? dialogs::createSettingsDialog(*product, host(), context_) : nullptr;
     if (!settings) {
         message("Error: This product is not exist !", "QVT Tips", Icon::Error);
         end(Result::Ok);

@@ -23,7 +23,7 @@ public:
     void forgetUserChoice();  // the stored choice becomes "-1"
     void clearUserChoice();   // no selection, box unchecked, the stored choice deleted
     void showProductPhoto();  // the photo of the selected product, the others hidden
-    int LaunchSettingsDialog();
+    int launchSettingsDialog();
 
 protected:
     void onInit() override;

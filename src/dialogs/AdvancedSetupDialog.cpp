@@ -10,9 +10,9 @@ DialogTemplate AdvancedSetupDialog::Template() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = "Advanced Setup";
-    t.controls.push_back(CheckSpec(kSslBox, "This service requires SSL(&S)", {.autoCheck = true}));
-    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
-    t.controls.push_back(ButtonSpec(2, "Cancel(&N)"));
+    t.controls.push_back(checkSpec(kSslBox, "This service requires SSL(&S)", {.autoCheck = true}));
+    t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(buttonSpec(2, "Cancel(&N)"));
     t.layout = Column({
         Group("SMTP Server", {Ctl(kSslBox)}),
         Row({Stretch(), Ctl(1), Ctl(2)}),
@@ -33,7 +33,7 @@ void AdvancedSetupDialog::onOK() {
 
 void AdvancedSetupDialog::showSslText() {
     // The decimal value is the leading number of the text, as atoi reads it (none reads as 0).
-    int value = platform::AtoI(sslText_);
+    int value = platform::atoI(sslText_);
     if (sslText_.empty() || value < 0 || value > 1) {
         sslText_ = "0";
         value = 0;

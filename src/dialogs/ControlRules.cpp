@@ -6,11 +6,11 @@ namespace {
 
 // The wording that most dialogs share; the others differ in a few letters, which the cameras'
 // users have seen for years, so they stay as they are.
-WorkDayTexts MainWorkDayTexts() {
+WorkDayTexts mainWorkDayTexts() {
     return {"Error status in control \"WorkDay\" !", "Errors status in control \"WorkDay\" !"};
 }
 
-PirRule MainPirRule() {
+PirRule mainPirRule() {
     PirRule rule;
     rule.timeLapseChanged = "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
     rule.pirTriggerChanged = "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
@@ -18,37 +18,37 @@ PirRule MainPirRule() {
 }
 
 // The two-argument form names the changed list first.
-PirRule NamedPirRule() {
+PirRule namedPirRule() {
     PirRule rule;
     rule.timeLapseChanged = "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !";
     rule.pirTriggerChanged = "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
     return rule;
 }
 
-RadioRule SortRadioRule() {
+RadioRule sortRadioRule() {
     return {true};
 }
 
 }  // namespace
 
-RuleSet Hx710tRules() {
+RuleSet hx710tRules() {
     RuleSet rules;
-    rules.workDay = MainWorkDayTexts();
-    rules.pir = MainPirRule();
-    rules.radio = SortRadioRule();
+    rules.workDay = mainWorkDayTexts();
+    rules.pir = mainPirRule();
+    rules.radio = sortRadioRule();
     return rules;
 }
 
-RuleSet Hx720uRules() {
-    RuleSet rules = Hx710tRules();
-    rules.pir = NamedPirRule();
+RuleSet hx720uRules() {
+    RuleSet rules = hx710tRules();
+    rules.pir = namedPirRule();
     return rules;
 }
 
-RuleSet Lp300Rules() {
+RuleSet lp300Rules() {
     RuleSet rules;
     rules.workDay = {"Error Status In Control \"WorkDay\" !", "Error status in control \"WorkDay\" !"};
-    rules.pir = MainPirRule();
+    rules.pir = mainPirRule();
     rules.pir.timeLapseChanged =
         "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !";
     rules.pir.pirTriggerChanged =
@@ -59,15 +59,15 @@ RuleSet Lp300Rules() {
     return rules;
 }
 
-RuleSet Vex2Rules() {
-    RuleSet rules = Hx710tRules();
-    rules.pir = NamedPirRule();
+RuleSet vex2Rules() {
+    RuleSet rules = hx710tRules();
+    rules.pir = namedPirRule();
     rules.clock.yearFocusEnsuresDays = false;
     return rules;
 }
 
-RuleSet S1Rules() {
-    RuleSet rules = Hx710tRules();
+RuleSet s1Rules() {
+    RuleSet rules = hx710tRules();
     rules.pir.pirTriggerList = 1169;
     // Its lists show two-digit items, so its day list does too; the fallback list is the other way round.
     rules.clock.yearFocusEnsuresDays = false;
@@ -76,7 +76,7 @@ RuleSet S1Rules() {
     return rules;
 }
 
-int YearMonthDay(int year, int month, ui::Host& host) {
+int yearMonthDay(int year, int month, ui::Host& host) {
     if (year < 1 || month < 1 || month > 12) {
         host.messageBox(nullptr, "Error: Invalid call for YearMonthDay()!", kTipsCaption, ui::Icon::Warning,
                         ui::Buttons::Ok);
@@ -97,7 +97,7 @@ int YearMonthDay(int year, int month, ui::Host& host) {
     }
 }
 
-int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule) {
+int getRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule) {
     const int buttons[4] = {a, b, c, d};
     int index = -1;
     for (int i = 0; i < 4; ++i)

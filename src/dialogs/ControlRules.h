@@ -57,8 +57,8 @@ struct PirRule {
 // The six clock lists with their day list.
 struct ClockRule {
     std::array<int, 6> lists = {ids::kYear, ids::kMonth, ids::kDay, ids::kHour, ids::kMinute, ids::kSecond};
-    bool yearFocusEnsuresDays = true;  // the year list getting the focus runs EnsureDayList too
-    int dayItemWidth = 0;              // RefillDayList items: 0 gives "1".."31", 2 gives "01".."31"
+    bool yearFocusEnsuresDays = true;  // the year list getting the focus runs ensureDayList too
+    int dayItemWidth = 0;              // refillDayList items: 0 gives "1".."31", 2 gives "01".."31"
     int fallbackDayWidth = 2;          // prepareDayListForLoad without year or month: "01".."31"
     std::string wrongSystemTime = "Attention: Current system time is wrong !";
 
@@ -93,19 +93,19 @@ enum class OnOffVariant {
 };
 
 // The rule sets of the five settings dialogs.
-RuleSet Hx710tRules();
-RuleSet Hx720uRules();
-RuleSet Lp300Rules();
-RuleSet Vex2Rules();
-RuleSet S1Rules();
+RuleSet hx710tRules();
+RuleSet hx720uRules();
+RuleSet lp300Rules();
+RuleSet vex2Rules();
+RuleSet s1Rules();
 
 // Days of the month, Gregorian leap years. A year below 1 or a month outside 1..12 shows a warning
 // without owner window and gives 28.
-int YearMonthDay(int year, int month, ui::Host& host);
+int yearMonthDay(int year, int month, ui::Host& host);
 
 // Position 0..3 of the checked button of a, b, c, d, scanning in that order so that the last checked
 // one wins; -1 when none. With the three-button rule, a group of three (c == d) never gives 3.
-int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule = true);
+int getRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule = true);
 
 // `first` checked (unchecked when `checked` is false), the other three unchecked.
 void SetRadioGroup(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked);

@@ -18,12 +18,12 @@ using ui::Icon;
 
 namespace {
 
-ProductDialogConfig Hx710tConfig() {
+ProductDialogConfig hx710tConfig() {
     ProductDialogConfig config;
     config.saveFlow.pathListId = kPathList;
     config.saveFlow.fileCode = kFileCode;
     config.saveFlow.trimPathOnSave = true;
-    config.lists = operators::Hx710tListConfig();
+    config.lists = operators::hx710tListConfig();
     config.bannerId = kBanner;
     return config;
 }
@@ -31,10 +31,10 @@ ProductDialogConfig Hx710tConfig() {
 }  // namespace
 
 Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Hx710tRules(), Hx710tConfig()),
+    : ProductSettingsDialog(host, Template(), context, hx710tRules(), hx710tConfig()),
       audio_(
-          *this, context, [this] { return saveFlow().SaveVolume(); }, kAudioField) {
-    setKeyTable(BuildKeyTable());
+          *this, context, [this] { return saveFlow().saveVolume(); }, kAudioField) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
@@ -45,12 +45,12 @@ void Hx710tDialog::onInit() {
     lists().fillCountryList();
     forgetTimeLapsePir();
     saveFlow().scanAndLoad();
-    audio_.ResetField();
+    audio_.resetField();
     stageTransformTool();
 }
 
 void Hx710tDialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event) || HandleWorkDayNotify(id, event)) return;
+    if (handleCommonNotify(id, event) || handleSendModeNotify(id, event) || handleWorkDayNotify(id, event)) return;
     switch (event) {
         case Event::SelChange:
             switch (id) {
@@ -77,13 +77,13 @@ void Hx710tDialog::onNotify(int id, Event event) {
                 case kSendToEmailMms:
                 case kSendToEmailGprs:
                 case kSendToCall:
-                    OnSendToClick(id);
+                    onSendToClick(id);
                     return;
                 case kDefault:
-                    OnDefault();
+                    onDefault();
                     return;
                 case kChooseAudio:
-                    audio_.ChooseAudioFile();
+                    audio_.chooseAudioFile();
                     return;
                 default:
                     return;  // "Test" does nothing
@@ -95,15 +95,15 @@ void Hx710tDialog::onNotify(int id, Event event) {
     }
 }
 
-void Hx710tDialog::OnSendToClick(int radio) {
-    OnRadioGroupClick(radio, {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall});
+void Hx710tDialog::onSendToClick(int radio) {
+    onRadioGroupClick(radio, {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall});
 }
 
 void Hx710tDialog::onOK() {
     saveFlow().save();
     // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
     // save found no card (its message said so), nothing is placed anywhere, not on another card.
-    if (sel(kGameCall) == 1 && !saveFlow().SaveVolume().empty() && !transformAudioFile())
+    if (sel(kGameCall) == 1 && !saveFlow().saveVolume().empty() && !transformAudioFile())
         message("Failed to transform audio file!", kTipsCaption, Icon::Warning);
 }
 
@@ -112,10 +112,10 @@ void Hx710tDialog::onCancel() {
     end(ui::Result::Cancel);
 }
 
-void Hx710tDialog::OnDefault() {
+void Hx710tDialog::onDefault() {
     resetClock();
-    OnSendModeClick(ids::kSendManual);
-    OnSendToClick(kSendToPhoneMms);
+    onSendModeClick(ids::kSendManual);
+    onSendToClick(kSendToPhoneMms);
 
     select(kLanguage, 0);        // "English"
     select(kCameraMode, 0);      // "Photo"
@@ -140,17 +140,17 @@ void Hx710tDialog::OnDefault() {
 
     Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio,
                       kAudioField);
-    SetClockFromPc();
+    setClockFromPc();
     rememberTimeLapsePir();
 }
 
 // ---- radio groups as the file stores them -------------------------------------------------------
 
-void Hx710tDialog::SetSendToRadios(const std::string& stored) {
+void Hx710tDialog::setSendToRadios(const std::string& stored) {
     static constexpr int kByValue[4] = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
-    const int value = stored.empty() ? -1 : platform::AtoI(stored);
+    const int value = stored.empty() ? -1 : platform::atoI(stored);
     if (value >= 0 && value <= 3) {
-        OnSendToClick(kByValue[value]);
+        onSendToClick(kByValue[value]);
         return;
     }
     setRadioGroup(kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall, false);
@@ -159,17 +159,17 @@ void Hx710tDialog::SetSendToRadios(const std::string& stored) {
 // ---- the settings file --------------------------------------------------------------------------
 
 
-settings::KeyTable Hx710tDialog::BuildKeyTable() {
+settings::KeyTable Hx710tDialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = false, .cutPortsOnRead = true, .emptyEditKeeps = true};
-    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     LeadingCameraKeys leading;
-    leading.readSendMode = [this](const std::string& value) { SetSendModeRadios(value); };
+    leading.readSendMode = [this](const std::string& value) { setSendModeRadios(value); };
     leading.sendToRadios = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
-    leading.readSendTo = [this](const std::string& value) { SetSendToRadios(value); };
+    leading.readSendTo = [this](const std::string& value) { setSendToRadios(value); };
     leading.afterPirTrigger = [this] { afterTimeLapsePirLoaded(); };
     leading.readClockDay = [this](const std::string& value) {
         if (value.empty()) {
@@ -177,36 +177,36 @@ settings::KeyTable Hx710tDialog::BuildKeyTable() {
             return;
         }
         if (sel(ids::kYear) >= 0 && sel(ids::kMonth) >= 0)
-            RefillDayList();
+            refillDayList();
         else
             prepareDayListForLoad();  // every day "01".."31": the month is unknown
-        const int day = platform::AtoI(value);
+        const int day = platform::atoI(value);
         select(ids::kDay, day > 0 ? day - 1 : -1);  // (no day below 1; INT_MIN - 1 would overflow)
     };
-    AppendLeadingCameraKeys(table, leading);
+    appendLeadingCameraKeys(table, leading);
 
-    keys.push_back(RangeKey("Security Mode", kSecurityMode, 0, 1));
-    keys.push_back(RangeKey("Video Size", kVideoSize, 0, 1));
-    KeySlot gameCall = RangeKey("Game Call", kGameCall, 0, 1);
+    keys.push_back(rangeKey("Security Mode", kSecurityMode, 0, 1));
+    keys.push_back(rangeKey("Video Size", kVideoSize, 0, 1));
+    KeySlot gameCall = rangeKey("Game Call", kGameCall, 0, 1);
     gameCall.afterRead = [this] {
         Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
                           kChooseAudio, kAudioField);
     };
     keys.push_back(gameCall);
-    keys.push_back(RangeKey("GameCall Hour", kGameCallHour, 0, 23));
-    keys.push_back(RangeKey("GameCall Minute", kGameCallMinute, 0, 59));
-    keys.push_back(RangeKey("GameCall PlayTime", kReplayTimes, 0, 99));
+    keys.push_back(rangeKey("GameCall Hour", kGameCallHour, 0, 23));
+    keys.push_back(rangeKey("GameCall Minute", kGameCallMinute, 0, 59));
+    keys.push_back(rangeKey("GameCall PlayTime", kReplayTimes, 0, 99));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
     workDay.read = [this](const std::string& value) {
-        const int mask = platform::AtoI(value);
+        const int mask = platform::atoI(value);
         for (int position = 0; position < 7; ++position) showWorkDay(position, mask);
         updateWorkDayBox();
     };
     keys.push_back(workDay);
-    keys.push_back(RangeKey("Camera Position", kCameraPosition, 0, 26));
-    keys.push_back(RangeKey("SMS Control", kSmsControl, 0, 1));
+    keys.push_back(rangeKey("Camera Position", kCameraPosition, 0, 26));
+    keys.push_back(rangeKey("SMS Control", kSmsControl, 0, 1));
 
-    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
+    appendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
         Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
     });
     return table;

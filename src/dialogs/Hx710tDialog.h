@@ -78,13 +78,13 @@ public:
 
     static ui::DialogTemplate Template();
     // The layout of the HX710T-10M file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
+    settings::KeyTable buildKeyTable();
     audio::GameCallAudio& gameCallAudio() { return audio_; }
 
     // The settings file reader's view of the two radio groups.
-    void SetSendToRadios(const std::string& stored);
+    void setSendToRadios(const std::string& stored);
 
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -98,7 +98,7 @@ protected:
     virtual void clearTempFolder() { audio_.ClearTempFolder(); }
 
 private:
-    void OnSendToClick(int radio);
+    void onSendToClick(int radio);
 
     audio::GameCallAudio audio_;
 };

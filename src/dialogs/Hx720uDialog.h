@@ -58,13 +58,13 @@ public:
 
     static ui::DialogTemplate Template();
     // The layout of the HX720U file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
+    settings::KeyTable buildKeyTable();
 
     // The settings file reader's view of the Send To radios: "0", "1" or "2" checks that radio and
     // clears the others; anything else clears all three.
-    void SetSendToRadios(const std::string& stored);
+    void setSendToRadios(const std::string& stored);
 
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
     audio::GameCallAudio& gameCallAudio() { return audio_; }
 
@@ -76,10 +76,10 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    void OnSendToClick(int radio);
+    void onSendToClick(int radio);
     // The Game Call and Work Hour switches with the controls that depend on them.
-    void GameCallGroup(OnOffVariant variant);
-    void WorkHourGroup(OnOffVariant variant);
+    void gameCallGroup(OnOffVariant variant);
+    void workHourGroup(OnOffVariant variant);
 
     audio::GameCallAudio audio_;
 };

@@ -11,10 +11,10 @@ using ui::Event;
 
 namespace {
 
-ProductDialogConfig Lp300Config() {
+ProductDialogConfig lp300Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode);
-    config.lists = operators::Lp300ListConfig();
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.lists = operators::lp300ListConfig();
     config.bannerId = kBanner;
     return config;
 }
@@ -22,8 +22,8 @@ ProductDialogConfig Lp300Config() {
 }  // namespace
 
 Lp300Dialog::Lp300Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Lp300Rules(), Lp300Config()) {
-    setKeyTable(BuildKeyTable());
+    : ProductSettingsDialog(host, Template(), context, lp300Rules(), lp300Config()) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
@@ -35,11 +35,11 @@ void Lp300Dialog::onInit() {
 }
 
 void Lp300Dialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event) || HandleWorkDayNotify(id, event)) return;
+    if (handleCommonNotify(id, event) || handleWorkDayNotify(id, event)) return;
     if (event == Event::SelChange) {
         if (id == kTimeLapse) onTimeLapseChanged();
         if (id == kPirTrigger) onPirTriggerChanged();
-        if (id == kWorkHour) WorkHourRule();
+        if (id == kWorkHour) workHourRule();
         return;
     }
     if (event != Event::Clicked) return;
@@ -48,28 +48,28 @@ void Lp300Dialog::onNotify(int id, Event event) {
         case kSendToPhoneMms:
         case kSendToEmailGprs:
         case kSendToCall:
-            OnSendToClick(id);
+            onSendToClick(id);
             return;
         case kDefault:
-            OnDefault();
+            onDefault();
             return;
         default:
             return;  // "Test" does nothing
     }
 }
 
-void Lp300Dialog::WorkHourRule() {
+void Lp300Dialog::workHourRule() {
     Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute,
                       0);
 }
 
-void Lp300Dialog::OnSendToClick(int radio) {
-    OnRadioGroupClick(radio, {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
+void Lp300Dialog::onSendToClick(int radio) {
+    onRadioGroupClick(radio, {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
 }
 
 void Lp300Dialog::onOK() { saveFlow().save(); }
 
-void Lp300Dialog::OnDefault() {
+void Lp300Dialog::onDefault() {
     select(kCameraMode, 0);    // "Photo"
     select(kWorkMode, 0);      // "Indoor"
     select(kPhotoSize, 1);     // "5M"
@@ -82,61 +82,61 @@ void Lp300Dialog::OnDefault() {
     select(kWorkHour, 0);      // "OFF"
     for (int id : {kStartHour, kStartMinute, kStopHour, kStopMinute})
         if (sel(id) < 0) select(id, 0);
-    WorkHourRule();
-    OnSendToClick(kSendToPhoneMms);
+    workHourRule();
+    onSendToClick(kSendToPhoneMms);
     showWorkDays(kAllDays);
     updateWorkDayBox();
     resetClock();
-    SetClockFromPc();
+    setClockFromPc();
     rememberTimeLapsePir();
 }
 
 // ---- the settings file --------------------------------------------------------------------------
 
 
-settings::KeyTable Lp300Dialog::BuildKeyTable() {
+settings::KeyTable Lp300Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     // "Send To": exactly one character "0".."3" chooses a button, anything else clears all four.
     keys.push_back(RadioKey("Send To", {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
                             [this](const std::string& value) {
-                                SetRadioGroupFromDigit(value,
+                                setRadioGroupFromDigit(value,
                                                        {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
                             }));
-    keys.push_back(ListKey("Camera Mode", kCameraMode, ListRead::Transfer));
-    keys.push_back(ListKey("Photo Size", kPhotoSize, ListRead::Transfer));
-    keys.push_back(ListKey("Photo Burst", kPhotoBurst, ListRead::Transfer));
-    keys.push_back(ListKey("Video Length", kVideoLength, ListRead::Transfer));
-    keys.push_back(ListKey("Time Lapse", kTimeLapse, ListRead::Transfer));
-    KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
+    keys.push_back(listKey("Camera Mode", kCameraMode, ListRead::Transfer));
+    keys.push_back(listKey("Photo Size", kPhotoSize, ListRead::Transfer));
+    keys.push_back(listKey("Photo Burst", kPhotoBurst, ListRead::Transfer));
+    keys.push_back(listKey("Video Length", kVideoLength, ListRead::Transfer));
+    keys.push_back(listKey("Time Lapse", kTimeLapse, ListRead::Transfer));
+    KeySlot pirTrigger = listKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
     pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
-    keys.push_back(ListKey("PIR Interval", kPirInterval, ListRead::Transfer));
-    keys.push_back(ListKey("Video Size", kVideoSize, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
+    keys.push_back(listKey("PIR Interval", kPirInterval, ListRead::Transfer));
+    keys.push_back(listKey("Video Size", kVideoSize, ListRead::Transfer));
+    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
+    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
+    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
     clockDay.beforeRead = [this] { prepareDayListForLoad(); };
     keys.push_back(clockDay);
-    keys.push_back(ListKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Second", ids::kSecond, ListRead::Transfer));
-    keys.push_back(ListKey("Work Mode", kWorkMode, ListRead::Transfer));
+    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
+    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
+    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    keys.push_back(listKey("Work Mode", kWorkMode, ListRead::Transfer));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
     workDay.read = [this](const std::string& value) {
-        int mask = value.empty() ? 0 : platform::AtoI(value);
+        int mask = value.empty() ? 0 : platform::atoI(value);
         if (mask < 0 || mask > kAllDays) mask = 0;
         showWorkDays(mask);
         updateWorkDayBox();
     };
     keys.push_back(workDay);
-    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
-                       [this] { WorkHourRule(); });
+    appendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
+                       [this] { workHourRule(); });
     return table;
 }
 

@@ -49,9 +49,9 @@ public:
 
     static ui::DialogTemplate Template();
     // The layout of the LP300 Series file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
+    settings::KeyTable buildKeyTable();
 
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -59,8 +59,8 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    void WorkHourRule();
-    void OnSendToClick(int radio);
+    void workHourRule();
+    void onSendToClick(int radio);
 };
 
 }  // namespace qvt::dialogs

@@ -43,16 +43,16 @@ protected:
     void setKeyTable(settings::KeyTable table);
     // The notifications every product dialog handles alike (banner, path list, country and operator
     // lists, the parameter check, the clock lists); true when it was one of them.
-    bool HandleCommonNotify(int id, ui::Event event);
+    bool handleCommonNotify(int id, ui::Event event);
 
     // The bytes Save writes to the card for the values shown now: a fresh file, as the card file
     // is always written afresh. Export writes them too, and the save confirmation compares them.
-    std::string CardFileBytes();
+    std::string cardFileBytes();
     // "Export…": the values shown, to a file the user names. "Import…": a settings file of this
     // product from anywhere into the dialog; any other file is refused and the dialog stays as it is.
     // Neither touches the card.
-    void ExportSettings();
-    void ImportSettings();
+    void exportSettings();
+    void importSettings();
 
 private:
     ProductDialogConfig config_;

@@ -58,7 +58,7 @@ public:
 
     static ui::DialogTemplate Template();
     // The variant 0..3 of a model code, -1 for a code that is none of the four.
-    static int VariantOf(const std::string& modelCode);
+    static int variantOf(const std::string& modelCode);
 
     int variant() const { return variant_; }
 
@@ -67,9 +67,9 @@ public:
     // The lists the model lacks lose their selection.
     void clearLackingLists();
     // False for the controls the current model lacks, whose keys are neither written nor kept.
-    bool IsS1ControlUsed(int id);
+    bool isS1ControlUsed(int id);
 
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -77,8 +77,8 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    settings::KeyTable BuildKeyTable();
-    void ApplyWorkHourRule();
+    settings::KeyTable buildKeyTable();
+    void applyWorkHourRule();
 
     int variant_;
 };

@@ -15,7 +15,7 @@ using ui::Icon;
 
 namespace {
 
-std::string DayItem(int day, int width) {
+std::string dayItem(int day, int width) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%0*d", width, day);
     return buf;
@@ -63,7 +63,7 @@ void SettingsDialogBase::showWorkDay(int position, int mask) {
     setCheck(kDayBoxes[position], (mask & kDayWeights[position]) ? 1 : 0);
 }
 
-void SettingsDialogBase::OnWorkDayBoxClick() {
+void SettingsDialogBase::onWorkDayBoxClick() {
     const int state = check(ids::kWorkDayBox);
     if (state == 0 || state == 2) {
         setCheck(ids::kWorkDayBox, 1);
@@ -75,7 +75,7 @@ void SettingsDialogBase::OnWorkDayBoxClick() {
     if (state != 1) message(rules_.workDay.workDayBoxStatus, kTipsCaption, Icon::Warning);
 }
 
-void SettingsDialogBase::OnDayBoxClick(int dayBox) {
+void SettingsDialogBase::onDayBoxClick(int dayBox) {
     toggleDayBox(dayBox);
     updateWorkDayBox();
 }
@@ -125,40 +125,40 @@ void SettingsDialogBase::afterTimeLapsePirLoaded() {
 
 // ---- clock --------------------------------------------------------------------------------------
 
-int SettingsDialogBase::YearMonthDay(int year, int month) {
-    return dialogs::YearMonthDay(year, month, host());
+int SettingsDialogBase::yearMonthDay(int year, int month) {
+    return dialogs::yearMonthDay(year, month, host());
 }
 
-void SettingsDialogBase::RefillDayList() {
+void SettingsDialogBase::refillDayList() {
     const ClockRule& c = rules_.clock;
     resetItems(c.day());
     if (sel(c.year()) < 0) select(c.year(), 0);
     if (sel(c.month()) < 0) select(c.month(), 0);
-    const int days = YearMonthDay(2013 + sel(c.year()), 1 + sel(c.month()));
+    const int days = yearMonthDay(2013 + sel(c.year()), 1 + sel(c.month()));
     // Appended, never sorted: a sorted list would put "10" before "2".
-    for (int d = 1; d <= days; ++d) appendItem(c.day(), DayItem(d, c.dayItemWidth));
+    for (int d = 1; d <= days; ++d) appendItem(c.day(), dayItem(d, c.dayItemWidth));
     select(c.day(), 0);
 }
 
-void SettingsDialogBase::EnsureDayList() {
+void SettingsDialogBase::ensureDayList() {
     const ClockRule& c = rules_.clock;
     if (sel(c.year()) < 0 || sel(c.month()) < 0) {
         select(c.year(), 0);
         select(c.month(), 0);
-        RefillDayList();
+        refillDayList();
     } else if (sel(c.day()) < 0) {
-        RefillDayList();
+        refillDayList();
     }
 }
 
 void SettingsDialogBase::prepareDayListForLoad() {
     const ClockRule& c = rules_.clock;
     if (sel(c.year()) >= 0 && sel(c.month()) >= 0) {
-        EnsureDayList();
+        ensureDayList();
     } else {
         // Without year and month the length of the month is unknown: offer every day.
         resetItems(c.day());
-        for (int d = 1; d <= 31; ++d) appendItem(c.day(), DayItem(d, c.fallbackDayWidth));
+        for (int d = 1; d <= 31; ++d) appendItem(c.day(), dayItem(d, c.fallbackDayWidth));
     }
 }
 
@@ -167,12 +167,12 @@ bool SettingsDialogBase::setClockFromSystem() {
     const platform::DateTime now = context_.clock.now();
     // The year list's span is the check that matters; a system time always fits the others.
     if (now.year < 2013 || now.year > 2113 || now.month < 1 || now.month > 12 || now.day < 1 ||
-        now.day > YearMonthDay(now.year, now.month) || now.hour < 0 || now.hour > 24 || now.minute < 0 ||
+        now.day > yearMonthDay(now.year, now.month) || now.hour < 0 || now.hour > 24 || now.minute < 0 ||
         now.minute > 60 || now.second < 0 || now.second > 60)
         return false;
     select(c.year(), now.year - 2013);
     select(c.month(), now.month - 1);
-    RefillDayList();
+    refillDayList();
     select(c.day(), now.day - 1);
     select(c.lists[3], now.hour);
     select(c.lists[4], now.minute);
@@ -181,22 +181,22 @@ bool SettingsDialogBase::setClockFromSystem() {
 }
 
 void SettingsDialogBase::resetClock() {
-    EnsureDayList();
+    ensureDayList();
     for (int list : rules_.clock.lists) select(list, 0);
 }
 
-void SettingsDialogBase::SetClockFromPc() {
+void SettingsDialogBase::setClockFromPc() {
     if (!setClockFromSystem()) message(rules_.clock.wrongSystemTime, kTipsCaption, Icon::Warning);
 }
 
-bool SettingsDialogBase::HandleClockNotify(int id, Event event) {
+bool SettingsDialogBase::handleClockNotify(int id, Event event) {
     const ClockRule& c = rules_.clock;
     if (event == Event::SelChange && (id == c.year() || id == c.month())) {
-        RefillDayList();
+        refillDayList();
         return true;
     }
     if (event == Event::Focus && (id == c.month() || id == c.day() || (id == c.year() && c.yearFocusEnsuresDays))) {
-        EnsureDayList();
+        ensureDayList();
         return true;
     }
     return false;
@@ -241,7 +241,7 @@ void SettingsDialogBase::showSendControls(SendControls shown) {
     setVisible(ids::kReportMinute, shown == SendControls::ReportTime);
 }
 
-void SettingsDialogBase::OnSendModeClick(int radio) {
+void SettingsDialogBase::onSendModeClick(int radio) {
     using namespace ids;
     switch (radio) {
         case kSendManual:
@@ -265,19 +265,19 @@ void SettingsDialogBase::OnSendModeClick(int radio) {
     }
 }
 
-void SettingsDialogBase::SetSendModeRadios(const std::string& stored) {
+void SettingsDialogBase::setSendModeRadios(const std::string& stored) {
     using namespace ids;
     static constexpr int kByValue[4] = {kSendManual, kSendDaily, kSendInstant, kSendOff};
-    const int value = stored.empty() ? -1 : platform::AtoI(stored);
+    const int value = stored.empty() ? -1 : platform::atoI(stored);
     if (value >= 0 && value <= 3) {
-        OnSendModeClick(kByValue[value]);
+        onSendModeClick(kByValue[value]);
         return;
     }
     setRadioGroup(kSendManual, kSendDaily, kSendInstant, kSendOff, false);
     showSendControls(SendControls::None);
 }
 
-void SettingsDialogBase::OnRadioGroupClick(int radio, std::initializer_list<int> group) {
+void SettingsDialogBase::onRadioGroupClick(int radio, std::initializer_list<int> group) {
     int others[3] = {radio, radio, radio};
     int n = 0;
     for (int id : group)
@@ -286,34 +286,34 @@ void SettingsDialogBase::OnRadioGroupClick(int radio, std::initializer_list<int>
     setRadioGroup(radio, others[0], others[1], others[2], true);
 }
 
-void SettingsDialogBase::SetRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group) {
+void SettingsDialogBase::setRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group) {
     const int position = stored.size() == 1 ? stored[0] - '0' : -1;
     if (position >= 0 && position < static_cast<int>(group.size())) {
-        OnRadioGroupClick(group.begin()[position], group);
+        onRadioGroupClick(group.begin()[position], group);
         return;
     }
     for (int id : group) setCheck(id, 0);
 }
 
-bool SettingsDialogBase::HandleWorkDayNotify(int id, Event event) {
+bool SettingsDialogBase::handleWorkDayNotify(int id, Event event) {
     if (event != Event::Clicked) return false;
     if (id == ids::kWorkDayBox) {
-        OnWorkDayBoxClick();
+        onWorkDayBoxClick();
         return true;
     }
     for (int day : kDayBoxes) {
         if (day == id) {
-            OnDayBoxClick(id);
+            onDayBoxClick(id);
             return true;
         }
     }
     return false;
 }
 
-bool SettingsDialogBase::HandleSendModeNotify(int id, Event event) {
+bool SettingsDialogBase::handleSendModeNotify(int id, Event event) {
     using namespace ids;
     if (event == Event::Clicked && (id == kSendManual || id == kSendDaily || id == kSendInstant || id == kSendOff)) {
-        OnSendModeClick(id);
+        onSendModeClick(id);
         return true;
     }
     if (event != Event::TextChanged) return false;
@@ -326,8 +326,8 @@ void SettingsDialogBase::setRadioGroup(int first, int second, int third, int fou
     SetRadioGroup(*this, first, second, third, fourth, checked);
 }
 
-int SettingsDialogBase::GetRadioIndex(int a, int b, int c, int d) const {
-    return dialogs::GetRadioIndex(*this, a, b, c, d, rules_.radio.threeButtonRule);
+int SettingsDialogBase::getRadioIndex(int a, int b, int c, int d) const {
+    return dialogs::getRadioIndex(*this, a, b, c, d, rules_.radio.threeButtonRule);
 }
 
 // ---- two-digit time edits -----------------------------------------------------------------------------
@@ -343,13 +343,13 @@ void SettingsDialogBase::Manage_RangeEdit(int edit, int minimum, int maximum, co
         ~Depth() { --depth; }
     } depth(rangeEditDepth_);
 
-    const std::string trimmed = platform::Trim(text(edit));
-    if (!platform::IsAllDigits(trimmed))
+    const std::string trimmed = platform::trim(text(edit));
+    if (!platform::isAllDigits(trimmed))
         setText(edit, "");
     else if (trimmed.size() > 2)
         setText(edit, trimmed.substr(0, 2));
 
-    const int number = platform::AtoI(trimmed);
+    const int number = platform::atoI(trimmed);
     if (number > maximum || number < minimum) {
         message("Arrange :" + rangeText + "!", kTipsCaption, Icon::Warning);
         setText(edit, std::to_string(maximum));

@@ -27,8 +27,8 @@ public:
     void updateWorkDayBox();            // the "Work Day:" box from the number of checked days
     int toggleDayBox(int dayBox);       // returns the box's previous state
     void showWorkDay(int position, int mask);  // one day box (0 Sunday .. 6 Saturday) from a mask
-    void OnWorkDayBoxClick();        // the "Work Day:" box was clicked
-    void OnDayBoxClick(int dayBox);  // a day box was clicked
+    void onWorkDayBoxClick();        // the "Work Day:" box was clicked
+    void onDayBoxClick(int dayBox);  // a day box was clicked
 
     // --- Time Lapse and PIR Trigger --------------------------------------------------------------
     void forgetTimeLapsePir();
@@ -41,15 +41,15 @@ public:
     int rememberedPirTrigger() const { return rememberedPirTrigger_; }
 
     // --- clock -----------------------------------------------------------------------------------
-    int YearMonthDay(int year, int month);  // the free function, messages through this dialog's host
-    void RefillDayList();
-    void EnsureDayList();
+    int yearMonthDay(int year, int month);  // the free function, messages through this dialog's host
+    void refillDayList();
+    void ensureDayList();
     void prepareDayListForLoad();  // every day "01".."31" when year or month is missing
     // The lists from the PC clock; false (nothing changed) when the clock is outside the lists' span.
     bool setClockFromSystem();
     void resetClock();  // 2013-1-1 0:0:0
     // setClockFromSystem with the warning the "Default(&D)" buttons give when the PC clock is refused.
-    void SetClockFromPc();
+    void setClockFromPc();
 
     // --- OFF/ON groups, Send Mode and radios -----------------------------------------------------
     // Ids that a caller does not need are 0.
@@ -58,21 +58,21 @@ public:
     // Which of Max Number and the two send-time edits are shown (the others are hidden).
     void showSendControls(SendControls shown);
     // A click on a Send Mode radio: its controls shown, then the radio checked and the others cleared.
-    void OnSendModeClick(int radio);
+    void onSendModeClick(int radio);
     // The settings file reader's view of the Send Mode radios: 0..3 (the text's leading number, as
     // atoi reads it) act as a click on Manual, Daily Report, Instant and Off; an empty text or any
     // other number clears the four and hides their controls.
-    void SetSendModeRadios(const std::string& stored);
+    void setSendModeRadios(const std::string& stored);
     // A click on `radio` of a group given in stored-value order (three or four buttons):
     // setRadioGroup with that radio first and the others after it, the last one given
     // twice in a group of three.
-    void OnRadioGroupClick(int radio, std::initializer_list<int> group);
+    void onRadioGroupClick(int radio, std::initializer_list<int> group);
     // A group read back from the file: exactly one digit "0".."N-1" acts as a click on that button
     // of `group` (stored-value order); anything else clears the whole group.
-    void SetRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group);
+    void setRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group);
     // `first` checked (or unchecked when `checked` is false), the other three unchecked.
     void setRadioGroup(int first, int second, int third, int fourth, bool checked);
-    int GetRadioIndex(int a, int b, int c, int d) const;
+    int getRadioIndex(int a, int b, int c, int d) const;
 
     // --- two-digit time edits --------------------------------------------------------------------
     // Runs on every change of the edit's text (also the changes it makes itself).
@@ -82,12 +82,12 @@ protected:
     // The clock notifications every dialog handles alike: a year or month change refills the day
     // list, the focus on the month or day list (and, where the rule says so, the year list) makes it
     // usable. True when the notification was one of them.
-    bool HandleClockNotify(int id, ui::Event event);
+    bool handleClockNotify(int id, ui::Event event);
     // The Send Mode notifications of the dialogs that have the group: a click on one of its radios,
     // a change of a send-time edit. True when the notification was one of them.
-    bool HandleSendModeNotify(int id, ui::Event event);
+    bool handleSendModeNotify(int id, ui::Event event);
     // A click on the "Work Day:" box or a day box of the dialogs that have them. True when it was one.
-    bool HandleWorkDayNotify(int id, ui::Event event);
+    bool handleWorkDayNotify(int id, ui::Event event);
 
 private:
     bool bothOff() const;

@@ -11,10 +11,10 @@ using ui::Icon;
 
 namespace {
 
-ProductDialogConfig Vex2Config() {
+ProductDialogConfig vex2Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode);
-    config.lists = operators::Vex2ListConfig();
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.lists = operators::vex2ListConfig();
     config.bannerId = kBanner;
     return config;
 }
@@ -26,8 +26,8 @@ constexpr int kSendToGroup[3] = {kSendToPhone, kSendToEmail, kSendToNone};
 }  // namespace
 
 Vex2Dialog::Vex2Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Vex2Rules(), Vex2Config()) {
-    setKeyTable(BuildKeyTable());
+    : ProductSettingsDialog(host, Template(), context, vex2Rules(), vex2Config()) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
@@ -40,7 +40,7 @@ void Vex2Dialog::onInit() {
 }
 
 void Vex2Dialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event)) return;
+    if (handleCommonNotify(id, event)) return;
     if (event == Event::SelChange) {
         if (id == kTimeLapse) onTimeLapseChanged();
         if (id == kPirTrigger) onPirTriggerChanged();
@@ -53,17 +53,17 @@ void Vex2Dialog::onNotify(int id, Event event) {
         case kSendToPhone:
         case kSendToEmail:
         case kSendToNone:
-            OnRadioClick(id);
+            onRadioClick(id);
             return;
         case kDefault:
-            OnDefault();
+            onDefault();
             return;
         default:
             return;
     }
 }
 
-void Vex2Dialog::OnRadioClick(int radio) {
+void Vex2Dialog::onRadioClick(int radio) {
     if (radio == kFahrenheit || radio == kCelsius) {
         setRadios(radio, radio == kFahrenheit ? kCelsius : kFahrenheit, 0, true);
         return;
@@ -79,15 +79,15 @@ void Vex2Dialog::onOK() {
     saveFlow().save();
 }
 
-void Vex2Dialog::OnDefault() {
+void Vex2Dialog::onDefault() {
     select(kTimeFormat, 0);   // "12H"
     select(kPirInterval, 1);  // "5  Sec"
     select(kTimeLapse, 0);    // "OFF"
     select(kPirTrigger, 1);   // "Normal"
-    OnRadioClick(kFahrenheit);
-    OnRadioClick(kSendToPhone);
+    onRadioClick(kFahrenheit);
+    onRadioClick(kSendToPhone);
     resetClock();
-    SetClockFromPc();
+    setClockFromPc();
     rememberTimeLapsePir();
 }
 
@@ -112,7 +112,7 @@ int Vex2Dialog::checkedRadio(int first, int second, int third) const {
 }
 
 void Vex2Dialog::setRadiosFromText(const std::string& text, int first, int second, int third, bool twoButtons) {
-    // Only a one-character value is a choice; anything longer, or nothing, is not the camera's.
+    // only a one-character value is a choice; anything longer, or nothing, is not the camera's.
     if (text.size() != 1) return;
     const int chosen = text[0] - '0';
     if (chosen == 0 || chosen == 1 || (chosen == 2 && !twoButtons)) {
@@ -127,28 +127,28 @@ void Vex2Dialog::setRadiosFromText(const std::string& text, int first, int secon
 // ---- the settings file --------------------------------------------------------------------------
 
 
-settings::KeyTable Vex2Dialog::BuildKeyTable() {
+settings::KeyTable Vex2Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
-    keys.push_back(ListKey("Time Format", kTimeFormat, ListRead::Transfer));
-    keys.push_back(ListKey("PIR Interval", kPirInterval, ListRead::Transfer));
-    keys.push_back(ListKey("Time Lapse", kTimeLapse, ListRead::Transfer));
-    KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
+    keys.push_back(listKey("Time Format", kTimeFormat, ListRead::Transfer));
+    keys.push_back(listKey("PIR Interval", kPirInterval, ListRead::Transfer));
+    keys.push_back(listKey("Time Lapse", kTimeLapse, ListRead::Transfer));
+    KeySlot pirTrigger = listKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
     pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
-    keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
+    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
+    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
+    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
     clockDay.beforeRead = [this] { prepareDayListForLoad(); };
     keys.push_back(clockDay);
-    keys.push_back(ListKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
+    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
+    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
 
     // The radio groups are stored as the position of the first checked button.
     auto radioKey = [this](const char* key, int first, int second, int third) {

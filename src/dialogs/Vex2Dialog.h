@@ -32,7 +32,7 @@ inline constexpr int kSendToNone = 1191;
 inline constexpr int kCountryList = 1138;
 inline constexpr int kOperatorList = 1139;
 inline constexpr int kCheckParams = 1140;
-// The eight customer-information edits keep their ids of every dialog (parts::AddCustomerInfo).
+// The eight customer-information edits keep their ids of every dialog (parts::addCustomerInfo).
 
 inline constexpr int kBanner = 1189;
 inline constexpr int kPathList = 1135;
@@ -44,7 +44,7 @@ public:
 
     static ui::DialogTemplate Template();
     // The layout of the VEX 2.0 file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
+    settings::KeyTable buildKeyTable();
 
     // The dialog's radio groups of two or three buttons (`third` 0 for two; id 0 and ids the dialog
     // lacks are no button). `first` is checked when `checkFirst` is true, else it stays as it is;
@@ -55,7 +55,7 @@ public:
     // The buttons from a file value of exactly one character; any other length changes nothing.
     void setRadiosFromText(const std::string& text, int first, int second, int third, bool twoButtons);
 
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -63,7 +63,7 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    void OnRadioClick(int radio);
+    void onRadioClick(int radio);
 };
 
 }  // namespace qvt::dialogs

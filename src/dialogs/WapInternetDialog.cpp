@@ -32,15 +32,15 @@ constexpr const char* kLabelTexts[WapInternetDialog::kFieldCount] = {
 
 constexpr int kWapFieldCount = 6;  // fields 0..5 sit in the WAP group, 6..12 in the Internet group
 
-bool IsPortField(int field) {
+bool isPortField(int field) {
     return field == 3 || field == 10;
 }
-bool IsMaskedField(int field) {
+bool isMaskedField(int field) {
     return field == 5 || field == 8 || field == 12;
 }
 
 // The first `limit` characters of a UTF-8 text; a character is never cut in half.
-std::string FirstChars(const std::string& text, std::size_t limit) {
+std::string firstChars(const std::string& text, std::size_t limit) {
     std::size_t chars = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
@@ -57,27 +57,27 @@ DialogTemplate WapInternetDialog::Template() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kTitle;
-    t.controls.push_back(LabelSpec(kHeader, {}, {.centred = true}));
+    t.controls.push_back(labelSpec(kHeader, {}, {.centred = true}));
     std::vector<LayoutNode> wapCells;
     std::vector<LayoutNode> internetCells;
     for (int field = 0; field < kFieldCount; ++field) {
         const int id = kFields[static_cast<std::size_t>(field)];
         const int labelId = kFieldLabels[static_cast<std::size_t>(field)];
-        t.controls.push_back(LabelSpec(labelId, kLabelTexts[field]));
+        t.controls.push_back(labelSpec(labelId, kLabelTexts[field]));
         if (field == kIpField)
-            t.controls.push_back(IpSpec(id));
-        else if (IsPortField(field))
-            t.controls.push_back(EditSpec(id, {.digitsOnly = true, .centred = true}));
+            t.controls.push_back(ipSpec(id));
+        else if (isPortField(field))
+            t.controls.push_back(editSpec(id, {.digitsOnly = true, .centred = true}));
         else
-            t.controls.push_back(EditSpec(id, {.masked = IsMaskedField(field)}));
+            t.controls.push_back(editSpec(id, {.masked = isMaskedField(field)}));
         std::vector<LayoutNode>& cells = field < kWapFieldCount ? wapCells : internetCells;
         cells.push_back(Ctl(labelId));
         cells.push_back(Ctl(id));
     }
-    t.controls.push_back(ButtonSpec(kClear, "Clear WAP / Internet Paramaters(&W)"));
-    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
-    t.controls.push_back(ButtonSpec(2, "Cancel(&N)"));
-    t.controls.push_back(ButtonSpec(kAdvanced, "Advanced...(&V)", {.hidden = true}));
+    t.controls.push_back(buttonSpec(kClear, "Clear WAP / Internet Paramaters(&W)"));
+    t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(buttonSpec(2, "Cancel(&N)"));
+    t.controls.push_back(buttonSpec(kAdvanced, "Advanced...(&V)", {.hidden = true}));
 
     t.layout = Column({
         Ctl(kHeader),
@@ -90,7 +90,7 @@ DialogTemplate WapInternetDialog::Template() {
     return t;
 }
 
-const std::array<int, 27>& WapInternetDialog::ControlList() {
+const std::array<int, 27>& WapInternetDialog::controlList() {
     // The labels follow their own order, not the fields': the mode operations were written against it.
     // clang-format off
     static const std::array<int, 27> list = {
@@ -108,7 +108,7 @@ WapInternetDialog::WapInternetDialog(Host& host, app::AppContext& context)
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void WapInternetDialog::onInit() {
-    ManageAdvancedButton();
+    manageAdvancedButton();
     if (messaging().editorMode == 1) {
         setTextQuiet(kHeader, kReviewHeader);
         loadFields();
@@ -123,9 +123,9 @@ void WapInternetDialog::onInit() {
 void WapInternetDialog::onNotify(int id, Event event) {
     if (event != Event::Clicked) return;
     if (id == kClear)
-        OnClear();
+        onClear();
     else if (id == kAdvanced)
-        OnAdvanced();
+        onAdvanced();
 }
 
 void WapInternetDialog::onOK() {
@@ -142,13 +142,13 @@ void WapInternetDialog::onOK() {
     end(Result::Ok);
 }
 
-void WapInternetDialog::OnClear() {
+void WapInternetDialog::onClear() {
     if (message("Confirm Clear MMS Paramaters And GPRS Paramaters ?", "QVT_Tips", Icon::Question, Buttons::OkCancel) ==
         Answer::Ok)
         clearFields();
 }
 
-void WapInternetDialog::OnAdvanced() {
+void WapInternetDialog::onAdvanced() {
     AdvancedSetupDialog advanced(host());
     advanced.setSslText(sslText_);
     host().runModal(advanced);
@@ -156,8 +156,8 @@ void WapInternetDialog::OnAdvanced() {
     sslText_ = advanced.sslText();
 }
 
-void WapInternetDialog::ManageAdvancedButton() {
-    const bool show = app::IsAdvancedSetupProduct(context_.CurrentModelCode);
+void WapInternetDialog::manageAdvancedButton() {
+    const bool show = app::isAdvancedSetupProduct(context_.CurrentModelCode);
     setEnabled(kAdvanced, show);
     setVisible(kAdvanced, show);
 }
@@ -176,14 +176,14 @@ void WapInternetDialog::clearFields() {
 
 // The labels keep their state.
 void WapInternetDialog::restrictToMailFields() {
-    const std::array<int, 27>& list = ControlList();
+    const std::array<int, 27>& list = controlList();
     for (int i = 0; i <= kFieldCount; ++i)
         setEnabled(list[static_cast<std::size_t>(i)], i >= kFirstMailField && i <= kLastMailField);
 }
 
 // The Advanced button's visibility stays the product's.
 void WapInternetDialog::enableAllFields() {
-    for (int id : ControlList()) setEnabled(id, true);
+    for (int id : controlList()) setEnabled(id, true);
     setEnabled(kAdvanced, true);
 }
 
@@ -193,11 +193,11 @@ void WapInternetDialog::storeFields() {
         const int id = kFields[static_cast<std::size_t>(field)];
         std::string value;
         if (field == kIpField)
-            value = ReadIpControl();
-        else if (IsPortField(field))
-            value = FirstChars(platform::Trim(text(id)), 4);
+            value = readIpControl();
+        else if (isPortField(field))
+            value = firstChars(platform::trim(text(id)), 4);
         else
-            value = FirstChars(platform::Trim(text(id)), 100);
+            value = firstChars(platform::trim(text(id)), 100);
         params.field(field) = std::move(value);
     }
     messaging().smtpSsl = sslText_;
@@ -209,7 +209,7 @@ void WapInternetDialog::loadFields() {
     for (int field = 0; field < kFieldCount; ++field) {
         const int id = kFields[static_cast<std::size_t>(field)];
         if (field == kIpField)
-            WriteIpControl(params.IP);
+            writeIpControl(params.IP);
         else
             setText(id, params.field(field));
     }
@@ -224,7 +224,7 @@ void WapInternetDialog::compareMailFields() {
                                state.countryName != "Others" && state.operatorName != "Others";
     if (!tableOperator) return;
     for (int field = kFirstMailField; field <= kLastMailField; ++field) {
-        if (platform::Trim(text(kFields[static_cast<std::size_t>(field)])) != state.params.field(field)) {
+        if (platform::trim(text(kFields[static_cast<std::size_t>(field)])) != state.params.field(field)) {
             state.smtpEdited = 1;
             return;
         }
@@ -233,7 +233,7 @@ void WapInternetDialog::compareMailFields() {
 
 // ---- the IP-address control ---------------------------------------------------------------------
 
-std::string WapInternetDialog::ReadIpControl() const {
+std::string WapInternetDialog::readIpControl() const {
     const std::array<int, 4> o = octets(kIp);
     auto value = [](int octet) { return octet < 0 ? 0 : octet; };  // a blank octet reads as 0
     char buf[32];
@@ -242,14 +242,14 @@ std::string WapInternetDialog::ReadIpControl() const {
     return dotted == "0.0.0.0" ? std::string() : dotted;
 }
 
-void WapInternetDialog::WriteIpControl(const std::string& ipText) {
+void WapInternetDialog::writeIpControl(const std::string& ipText) {
     // The stored text becomes a single blank on purpose: the settings file writer trims it, and the
     // editor then shows (and stores) an empty address instead of a malformed one.
     auto reject = [this] {
         clearIp(kIp);
         messaging().params.IP = " ";
     };
-    std::optional<std::array<int, 4>> parsed = ui::ParseDottedOctets(ipText);
+    std::optional<std::array<int, 4>> parsed = ui::parseDottedOctets(ipText);
     if (!parsed) return reject();
     for (int& octet : *parsed)
         if (octet < 0) octet = 0;  // an octet without digits, as in a text ending in a point, is 0

@@ -24,7 +24,7 @@ constexpr const char* kListFailedText = "Error: ListBox Is Failed In Adding Info
 constexpr const char* kUnknownCountryText =
     "Error: The information of this country is not exist,Your configuration is invalid !";
 
-OperatorListConfig MakeConfig(int countryList, int operatorList, int checkButton, std::string listFailed) {
+OperatorListConfig makeConfig(int countryList, int operatorList, int checkButton, std::string listFailed) {
     OperatorListConfig config;
     config.countryListId = countryList;
     config.operatorListId = operatorList;
@@ -36,23 +36,23 @@ OperatorListConfig MakeConfig(int countryList, int operatorList, int checkButton
 
 }  // namespace
 
-OperatorListConfig Hx710tListConfig() {
-    OperatorListConfig config = MakeConfig(1065, 1066, 1110, "Error: Adding information failed for operator listBox !");
+OperatorListConfig hx710tListConfig() {
+    OperatorListConfig config = makeConfig(1065, 1066, 1110, "Error: Adding information failed for operator listBox !");
     config.unknownCountryText = "Error: The information of this country is not exist, your configuration is invalid !";
     return config;
 }
 
-OperatorListConfig Hx720uListConfig() {
-    return MakeConfig(1065, 1066, 1110, kListFailedText);
+OperatorListConfig hx720uListConfig() {
+    return makeConfig(1065, 1066, 1110, kListFailedText);
 }
-OperatorListConfig Lp300ListConfig() {
-    return MakeConfig(1138, 1139, 1140, kListFailedText);
+OperatorListConfig lp300ListConfig() {
+    return makeConfig(1138, 1139, 1140, kListFailedText);
 }
-OperatorListConfig Vex2ListConfig() {
-    return MakeConfig(1138, 1139, 1140, kListFailedText);
+OperatorListConfig vex2ListConfig() {
+    return makeConfig(1138, 1139, 1140, kListFailedText);
 }
-OperatorListConfig S1ListConfig() {
-    return MakeConfig(1000, 1004, 1002, "Error:Failed In adding information for operator listbox !");
+OperatorListConfig s1ListConfig() {
+    return makeConfig(1000, 1004, 1002, "Error:Failed In adding information for operator listbox !");
 }
 
 // ---- the list logic -----------------------------------------------------------------------------
@@ -65,27 +65,27 @@ void OperatorListLogic::fillCountryList() {
     FillCountryList(dialog_, config_.countryListId);
 }
 
-void OperatorListLogic::OnCountrySelChange() {
+void OperatorListLogic::onCountrySelChange() {
     countrySelected();
-    ApplyOperatorParams();
+    applyOperatorParams();
 }
 
-void OperatorListLogic::OnOperatorSelChange() {
+void OperatorListLogic::onOperatorSelChange() {
     operatorSelected();
-    ApplyOperatorParams();
+    applyOperatorParams();
 }
 
-bool OperatorListLogic::HandleNotify(int id, ui::Event event) {
+bool OperatorListLogic::handleNotify(int id, ui::Event event) {
     if (id == config_.countryListId && event == ui::Event::SelChange) {
-        OnCountrySelChange();
+        onCountrySelChange();
         return true;
     }
     if (id == config_.operatorListId && event == ui::Event::SelChange) {
-        OnOperatorSelChange();
+        onOperatorSelChange();
         return true;
     }
     if (id == config_.checkButtonId && event == ui::Event::Clicked) {
-        OnCheckParams();
+        onCheckParams();
         return true;
     }
     return false;
@@ -99,7 +99,7 @@ void OperatorListLogic::countrySelected() {
         runOthers();
         return;
     }
-    const int c = FindCountry(selected);
+    const int c = findCountry(selected);
     dialog_.resetItems(operators);
     if (c < 0) return;  // nothing selected, or a name the table does not know
 
@@ -137,10 +137,10 @@ void OperatorListLogic::runOthers() {
         state_.operatorName.clear();
         return;
     }
-    Restore();
+    restore();
 }
 
-void OperatorListLogic::Restore() {
+void OperatorListLogic::restore() {
     const std::string keptOperator = state_.operatorName;
     int pos = dialog_.findExact(config_.countryListId, state_.countryName);
     // "Others" is never a country in use; selecting it here would reopen the editor without end.
@@ -149,17 +149,17 @@ void OperatorListLogic::Restore() {
     countrySelected();
     dialog_.select(config_.operatorListId, dialog_.findExact(config_.operatorListId, keptOperator));
     state_.operatorName = keptOperator;
-    ApplyOperatorParams();
+    applyOperatorParams();
     // editorMode stays 0: the next "Others" opens the editor empty again, and the check button sets
     // its own mode.
 }
 
-void OperatorListLogic::ApplyOperatorParams() {
-    state_.countryName = platform::Trim(state_.countryName);
-    state_.operatorName = platform::Trim(state_.operatorName);
+void OperatorListLogic::applyOperatorParams() {
+    state_.countryName = platform::trim(state_.countryName);
+    state_.operatorName = platform::trim(state_.operatorName);
     if (state_.countryName.empty() || state_.operatorName.empty()) return;
 
-    const int c = FindCountry(state_.countryName);
+    const int c = findCountry(state_.countryName);
     if (c < 0) {
         dialog_.message(config_.unknownCountryText, kCaption, ui::Icon::Warning);
         return;
@@ -167,13 +167,13 @@ void OperatorListLogic::ApplyOperatorParams() {
     for (int o = 0; o < kOperatorSlots; ++o) {
         const std::string& name = OperatorName(c, o);
         if (name.empty()) break;
-        if (name == state_.operatorName) state_.params = ParamsAt(c, o);
+        if (name == state_.operatorName) state_.params = paramsAt(c, o);
     }
     // Table operators start without SSL, also when the operator was not found in the row.
     state_.smtpSsl = "0";
 }
 
-void OperatorListLogic::OnCheckParams() {
+void OperatorListLogic::onCheckParams() {
     state_.editorMode = 1;
     if (runEditor_) runEditor_();
     if (state_.smtpEdited == 1) {

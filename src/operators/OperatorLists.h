@@ -26,11 +26,11 @@ struct OperatorListConfig {
     std::string unknownCountryText;      // the country in use is not in the table
 };
 
-OperatorListConfig Hx710tListConfig();
-OperatorListConfig Hx720uListConfig();
-OperatorListConfig Lp300ListConfig();
-OperatorListConfig Vex2ListConfig();
-OperatorListConfig S1ListConfig();
+OperatorListConfig hx710tListConfig();
+OperatorListConfig hx720uListConfig();
+OperatorListConfig lp300ListConfig();
+OperatorListConfig vex2ListConfig();
+OperatorListConfig s1ListConfig();
 
 // Keeps a settings dialog's country and operator lists and the messaging state in step. The
 // parameter editor lives above this module, so the dialog hands in a callback that runs it
@@ -44,19 +44,19 @@ public:
     // The country list from the operator table, "Others" last.
     void fillCountryList();
     // Copies the table parameters of the country and operator in use into the messaging state.
-    void ApplyOperatorParams();
+    void applyOperatorParams();
     // After "Others" was cancelled: back to the country and operator in use, their parameters again.
-    void Restore();
+    void restore();
     // "Check WAP / Internet Paramaters(&L)": the editor in review mode.
-    void OnCheckParams();
+    void onCheckParams();
 
     // The dialog's selection-change notifications of the two lists.
-    void OnCountrySelChange();
-    void OnOperatorSelChange();
+    void onCountrySelChange();
+    void onOperatorSelChange();
 
     // Routes a notification of the country list, the operator list or the check button; false when
     // the notification is none of them.
-    bool HandleNotify(int id, ui::Event event);
+    bool handleNotify(int id, ui::Event event);
 
     const OperatorListConfig& config() const { return config_; }
 

@@ -109,11 +109,11 @@ const std::string& OperatorName(int c, int o) {
     return validSlot(c, o) ? tables().operators[c][o] : kEmptyText;
 }
 
-const OperatorParams& ParamsAt(int c, int o) {
+const OperatorParams& paramsAt(int c, int o) {
     return validSlot(c, o) ? tables().params[c][o] : kEmptyParams;
 }
 
-int FindCountry(std::string_view name) {
+int findCountry(std::string_view name) {
     for (int c = 0; c < kCountrySlots; ++c) {
         const std::string& slot = CountryName(c);
         if (slot.empty()) break;
@@ -122,7 +122,7 @@ int FindCountry(std::string_view name) {
     return -1;
 }
 
-int FindOperator(int c, std::string_view name) {
+int findOperator(int c, std::string_view name) {
     if (!validCountry(c)) return -1;
     for (int o = 0; o < kOperatorSlots; ++o) {
         const std::string& slot = OperatorName(c, o);

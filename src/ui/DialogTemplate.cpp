@@ -19,7 +19,7 @@ LayoutNode Group(std::string title, std::vector<LayoutNode> children) {
 LayoutNode Ctl(int id) { return LayoutNode{LayoutNode::Kind::Control, {}, id, 0, {}}; }
 LayoutNode Text(std::string text) { return LayoutNode{LayoutNode::Kind::Text, std::move(text), 0, 0, {}}; }
 
-LayoutNode TextWith(std::string text, int shownWithId) {
+LayoutNode textWith(std::string text, int shownWithId) {
     LayoutNode n = Text(std::move(text));
     n.id = shownWithId;
     return n;
@@ -42,38 +42,38 @@ static ControlSpec Make(int id, ControlKind kind, std::string text, ControlStyle
     return s;
 }
 
-ControlSpec ListSpec(int id, std::vector<std::string> items, ControlStyle style) {
+ControlSpec listSpec(int id, std::vector<std::string> items, ControlStyle style) {
     ControlSpec s = Make(id, ControlKind::List, {}, style);
     s.items = std::move(items);
     return s;
 }
-ControlSpec ListBoxSpec(int id, ControlStyle style) { return Make(id, ControlKind::ListBox, {}, style); }
-ControlSpec CheckSpec(int id, std::string text, ControlStyle style) {
+ControlSpec listBoxSpec(int id, ControlStyle style) { return Make(id, ControlKind::ListBox, {}, style); }
+ControlSpec checkSpec(int id, std::string text, ControlStyle style) {
     return Make(id, ControlKind::Check, std::move(text), style);
 }
-ControlSpec Check3Spec(int id, std::string text, ControlStyle style) {
+ControlSpec check3Spec(int id, std::string text, ControlStyle style) {
     return Make(id, ControlKind::Check3, std::move(text), style);
 }
-ControlSpec RadioSpec(int id, std::string text, ControlStyle style) {
+ControlSpec radioSpec(int id, std::string text, ControlStyle style) {
     return Make(id, ControlKind::Radio, std::move(text), style);
 }
-ControlSpec EditSpec(int id, ControlStyle style, std::string text) {
+ControlSpec editSpec(int id, ControlStyle style, std::string text) {
     return Make(id, ControlKind::Edit, std::move(text), style);
 }
-ControlSpec IpSpec(int id, ControlStyle style) { return Make(id, ControlKind::Ip, {}, style); }
-ControlSpec ButtonSpec(int id, std::string text, ControlStyle style) {
+ControlSpec ipSpec(int id, ControlStyle style) { return Make(id, ControlKind::Ip, {}, style); }
+ControlSpec buttonSpec(int id, std::string text, ControlStyle style) {
     return Make(id, ControlKind::Button, std::move(text), style);
 }
-ControlSpec PictureSpec(int id, std::string image, ControlStyle style) {
+ControlSpec pictureSpec(int id, std::string image, ControlStyle style) {
     ControlSpec s = Make(id, ControlKind::Picture, {}, style);
     s.image = std::move(image);
     return s;
 }
-ControlSpec LabelSpec(int id, std::string text, ControlStyle style) {
+ControlSpec labelSpec(int id, std::string text, ControlStyle style) {
     return Make(id, ControlKind::Label, std::move(text), style);
 }
 
-std::vector<std::string> NumberItems(int from, int to, int width) {
+std::vector<std::string> numberItems(int from, int to, int width) {
     std::vector<std::string> items;
     for (int v = from; v <= to; ++v) {
         char buf[16];

@@ -25,8 +25,8 @@ constexpr const char* kRenameFailed = "Failed to rename \"IMAG0001.JPG\" or \"VI
 constexpr const char* kSaved = "OK,audio file have been saved !";
 constexpr const char* kOldSound = "old sound";
 
-void ExpectGameCallWav(const fs::path& file, double seconds) {
-    const std::optional<Wav> wav = ParseWav(readFile(file));
+void expectGameCallWav(const fs::path& file, double seconds) {
+    const std::optional<Wav> wav = parseWav(readFile(file));
     ASSERT_TRUE(wav) << file;
     EXPECT_EQ(wav->format, 1);
     EXPECT_EQ(wav->channels, 1);
@@ -42,8 +42,8 @@ class ConvertTest : public AudioTest, public testing::WithParamInterface<const c
 
 TEST_P(ConvertTest, EachSourceFormatBecomesMono22kUnsigned8BitWav) {
     fs::create_directories(pictures());
-    EXPECT_TRUE(audio.RunTransform(source(GetParam()), sound()));
-    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(audio.runTransform(source(GetParam()), sound()));
+    expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << "no temporary file left";
     ASSERT_EQ(host.requests.size(), 1u);
@@ -60,7 +60,7 @@ TEST_F(AudioTest, PathCharactersReachTheToolUntouched) {
     fs::copy_file(source("mp3"), odd);
     choose(odd);
     EXPECT_TRUE(audio.TransformAudioFile());
-    ExpectGameCallWav(sound(), 2.0);
+    expectGameCallWav(sound(), 2.0);
     EXPECT_FALSE(fs::exists("pwned"));
     EXPECT_FALSE(fs::exists(folder / "pwned"));
     EXPECT_TRUE(fs::exists(odd)) << "the source is only read";
@@ -70,7 +70,7 @@ TEST_F(AudioTest, CardWithoutCameraFoldersGetsThemAndTheSound) {
     choose(source("wav"));
     ASSERT_FALSE(fs::exists(pc.card / "DCIM"));
     EXPECT_TRUE(audio.TransformAudioFile());
-    ExpectGameCallWav(sound(), 2.0);
+    expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -99,7 +99,7 @@ TEST_F(AudioTest, ReadOnlyOldSoundIsReplacedWithoutMessage) {
     fs::permissions(sound(), fs::perms::owner_read | fs::perms::group_read);
     choose(source("mp3"));
     EXPECT_TRUE(audio.TransformAudioFile());
-    ExpectGameCallWav(sound(), 2.0);
+    expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -119,7 +119,7 @@ TEST_F(AudioTest, OnlyThePhotoIsRenamedThenTheSoundWritten) {
     EXPECT_EQ(host.boxes[1].icon, Icon::None);
     EXPECT_EQ(readFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG"), "jpeg");
     EXPECT_EQ(pictureFiles(), (std::vector<std::string>{"ADUI0001.WAV", "IMAG0001_RenameForSaveAudioFile.JPG"}));
-    ExpectGameCallWav(sound(), 2.0);
+    expectGameCallWav(sound(), 2.0);
 }
 
 TEST_F(AudioTest, PhotoAndVideoAreBothRenamed) {
@@ -131,7 +131,7 @@ TEST_F(AudioTest, PhotoAndVideoAreBothRenamed) {
     EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kSaved}));
     EXPECT_EQ(readFile(pictures() / "VIDE0001_RenameForSaveAudioFile.AVI"), "avi");
     EXPECT_FALSE(fs::exists(pictures() / "IMAG0001.JPG"));
-    ExpectGameCallWav(sound(), 2.0);
+    expectGameCallWav(sound(), 2.0);
 }
 
 TEST_F(AudioTest, DecliningTheRenameKeepsEverything) {
@@ -213,8 +213,8 @@ TEST_F(AudioTest, NoToolOnPathIsReported) {
     const char* old = std::getenv("PATH");
     const std::string saved = old ? old : "";
     ::setenv("PATH", pc.dir.path().c_str(), 1);
-    EXPECT_EQ(audio.ToolPath(), "");
-    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_EQ(audio.toolPath(), "");
+    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
     ::setenv("PATH", saved.c_str(), 1);
     EXPECT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
 }
@@ -227,11 +227,11 @@ TEST_F(AudioTest, ExitStatusAndOutputAreBothChecked) {
     fs::permissions(tool, fs::perms::owner_all);
     pc.context.ffmpeg = tool.string();
     ::setenv("STATUS", "3", 1);
-    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
     EXPECT_EQ(readFile(sound()), kOldSound);
 
     writeFile(tool, "#!/bin/sh\nfor last; do :; done\n: > \"$last\"\n");  // exit 0, empty file
-    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
     EXPECT_EQ(readFile(sound()), kOldSound);
     EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"});
     EXPECT_TRUE(host.boxes.empty());
@@ -265,7 +265,7 @@ TEST_F(AudioTest, CancelledRunRemovesItsOutputAndKeepsTheOldSound) {
 
 TEST_F(AudioTest, ChoosingAnExistingFileShowsItsFullPath) {
     host.files = {source("aac").string()};
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), source("aac").string());
     EXPECT_EQ(host.filters, std::vector<std::string>{audio::kAudioFilter});
     EXPECT_TRUE(host.boxes.empty());
@@ -275,10 +275,10 @@ TEST_F(AudioTest, ChoosingAnExistingFileShowsItsFullPath) {
     fs::current_path(pc.dir.path());
     writeFile(pc.dir / "-call.mp3", "any content: the tool judges it later");
     host.files = {std::string("-call.mp3")};
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     fs::current_path(before);
     EXPECT_EQ(dialog.text(1001), (pc.dir / "-call.mp3").string());
-    EXPECT_EQ(audio.RememberedPath(), dialog.text(1001));
+    EXPECT_EQ(audio.rememberedPath(), dialog.text(1001));
 }
 
 TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
@@ -286,10 +286,10 @@ TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
     const std::string missing = (pc.dir / "nothing.mp3").string();
     host.files = {earlier, missing, missing};
     host.answers = {Answer::Ok, Answer::Cancel};
-    audio.ChooseAudioFile();
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), earlier) << "OK keeps the earlier file";
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder) << "Cancel forgets it";
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text,
@@ -301,7 +301,7 @@ TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
 
 TEST_F(AudioTest, MissingFileWithoutEarlierChoiceOnlyTells) {
     host.files = {(pc.dir / "nothing.mp3").string()};
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     ASSERT_EQ(host.texts(), std::vector<std::string>{"File is not exist !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
     EXPECT_EQ(host.boxes[0].buttons, Buttons::Ok);
@@ -309,17 +309,17 @@ TEST_F(AudioTest, MissingFileWithoutEarlierChoiceOnlyTells) {
 }
 
 TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
-    audio.ChooseAudioFile();  // nothing chosen yet: no question
+    audio.chooseAudioFile();  // nothing chosen yet: no question
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
 
     const std::string earlier = source("wav").string();
     host.files = {earlier, std::nullopt, std::nullopt};
     host.answers = {Answer::Ok, Answer::Cancel};
-    audio.ChooseAudioFile();
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), earlier);
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Whether retain the directory record of audio file last time you added ?");
@@ -327,8 +327,8 @@ TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
     EXPECT_EQ(host.boxes[1].buttons, Buttons::OkCancel);
 
     host.files = {earlier};
-    audio.ChooseAudioFile();
-    audio.ResetField();  // the dialog opens again
+    audio.chooseAudioFile();
+    audio.resetField();  // the dialog opens again
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
 }
 
@@ -368,7 +368,7 @@ TEST_F(AudioTest, LinksOnTheCardAreNotFollowed) {
             EXPECT_TRUE(host.boxes.empty()) << "nothing asked about files that are not on the card";
         } else {
             EXPECT_TRUE(ok);
-            ExpectGameCallWav(sound(), 2.0);
+            expectGameCallWav(sound(), 2.0);
         }
     }
 }

@@ -34,7 +34,7 @@ private:
     bool mounted_ = false;
 };
 
-TEST(ClearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
+TEST(clearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
     TempDir dir;
     writeFile(dir / "a.bat", "a");
     writeFile(dir / "sub" / "b.dll", "b");
@@ -45,7 +45,7 @@ TEST(ClearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
     writeFile(outside / "precious", "p");
     fs::create_directory_symlink(outside.path(), dir / "link");
 
-    EXPECT_TRUE(audio::ClearDirTree(dir.path()));
+    EXPECT_TRUE(audio::clearDirTree(dir.path()));
     EXPECT_TRUE(fs::is_directory(dir / "sub" / "deeper"));
     EXPECT_TRUE(fs::is_directory(dir / "empty"));
     EXPECT_FALSE(fs::exists(dir / "a.bat"));
@@ -54,19 +54,19 @@ TEST(ClearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "link")));
     EXPECT_EQ(readFile(outside / "precious"), "p");
 
-    EXPECT_TRUE(audio::ClearDirTree(dir / "absent"));
+    EXPECT_TRUE(audio::clearDirTree(dir / "absent"));
     writeFile(dir / "file", "f");
-    EXPECT_TRUE(audio::ClearDirTree(dir / "file")) << "a file is no folder: nothing to clear";
+    EXPECT_TRUE(audio::clearDirTree(dir / "file")) << "a file is no folder: nothing to clear";
     EXPECT_TRUE(fs::exists(dir / "file"));
 }
 
-TEST(ClearDirTree, UndeletableFileIsReportedAndTheRestStillGoes) {
+TEST(clearDirTree, UndeletableFileIsReportedAndTheRestStillGoes) {
     TempDir dir;
     LockedFolder locked(dir / "sub" / "locked");
     if (!locked.ok()) GTEST_SKIP() << "cannot mount a tmpfs here";
     writeFile(dir / "a", "a");
     writeFile(dir / "sub" / "z", "z");
-    EXPECT_FALSE(audio::ClearDirTree(dir.path()));
+    EXPECT_FALSE(audio::clearDirTree(dir.path()));
     EXPECT_FALSE(fs::exists(dir / "a"));
     EXPECT_FALSE(fs::exists(dir / "sub" / "z"));
     EXPECT_TRUE(fs::exists(dir / "sub" / "locked" / "stuck.dll"));
@@ -129,11 +129,11 @@ TEST(ToolFiles, PresentOnesAreCopiedMissingOnesSkipped) {
     writeFile(from / "ffmpeg.exe", "tool");
     writeFile(from / "xvidcore.dll", "xvid");
     writeFile(to / "ffmpeg.exe", "older tool");
-    audio::CopyToolFiles(from.path(), to.path());
+    audio::copyToolFiles(from.path(), to.path());
     EXPECT_EQ(readFile(to / "ffmpeg.exe"), "tool");
     EXPECT_EQ(readFile(to / "xvidcore.dll"), "xvid");
     EXPECT_FALSE(fs::exists(to / "avcodec.dll"));
-    EXPECT_EQ(audio::ToolFileNames().size(), 8u);
+    EXPECT_EQ(audio::toolFileNames().size(), 8u);
 }
 
 // ---- Header reader ------------------------------------------------------------------------------
@@ -148,7 +148,7 @@ TEST_F(FileInfoTest, DurationOfEachSourceFormat) {
     }
     // Without the encoder's frame-count header the length follows from the bit rate.
     const fs::path cbr = pc.dir / "cbr.mp3";
-    MakeTone(cbr, 3, {"-write_xing", "0", "-b:a", "64k"});
+    makeTone(cbr, 3, {"-write_xing", "0", "-b:a", "64k"});
     const std::optional<double> d = audio::DurationSeconds(cbr);
     ASSERT_TRUE(d);
     EXPECT_NEAR(*d, 3.0, 0.15);
@@ -157,14 +157,14 @@ TEST_F(FileInfoTest, DurationOfEachSourceFormat) {
 TEST_F(FileInfoTest, DamagedFilesGiveNoAnswerAndNoCrash) {
     const std::string wav = readFile(source("wav"));
     writeFile(pc.dir / "short.wav", wav.substr(0, 30));
-    EXPECT_FALSE(audio::ReadWavInfo(pc.dir / "short.wav"));
+    EXPECT_FALSE(audio::readWavInfo(pc.dir / "short.wav"));
     EXPECT_FALSE(audio::DurationSeconds(pc.dir / "short.wav"));
     EXPECT_FALSE(audio::DurationSeconds(pc.dir / "absent.mp3"));
     EXPECT_FALSE(audio::DurationSeconds(pc.dir.path()));
 
     // A cut-off WAV counts only the samples that are there.
     writeFile(pc.dir / "cut.wav", wav.substr(0, wav.size() / 2));
-    const std::optional<audio::WavInfo> cut = audio::ReadWavInfo(pc.dir / "cut.wav");
+    const std::optional<audio::WavInfo> cut = audio::readWavInfo(pc.dir / "cut.wav");
     ASSERT_TRUE(cut);
     EXPECT_LT(cut->dataBytes, wav.size() / 2);
     EXPECT_GT(cut->dataBytes, wav.size() / 2 - 200);

@@ -4,20 +4,20 @@
 #include "automation/Script.h"
 
 using qvt::automation::Action;
-using qvt::automation::ParseLine;
+using qvt::automation::parseLine;
 
 namespace {
 
 Action Parse(const std::string& line) {
     std::string error;
-    auto a = ParseLine(line, error);
+    auto a = parseLine(line, error);
     EXPECT_TRUE(a.has_value()) << line << ": " << error;
     return a.value_or(Action{});
 }
 
-std::string ErrorOf(const std::string& line) {
+std::string errorOf(const std::string& line) {
     std::string error;
-    auto a = ParseLine(line, error);
+    auto a = parseLine(line, error);
     EXPECT_FALSE(a.has_value()) << line;
     return error;
 }
@@ -61,25 +61,25 @@ TEST(ScriptParse, AnswersKeysAndFiles) {
 }
 
 TEST(ScriptParse, MalformedLinesAreRejectedWithAReason) {
-    EXPECT_NE(ErrorOf("frobnicate 1").find("unknown action"), std::string::npos);
-    EXPECT_FALSE(ErrorOf(R"(type 1134 "unterminated)").empty());
-    EXPECT_FALSE(ErrorOf("click").empty());
-    EXPECT_FALSE(ErrorOf("click abc").empty());
-    EXPECT_FALSE(ErrorOf("click -5").empty());
-    EXPECT_FALSE(ErrorOf("type 1134 unquoted").empty());
-    EXPECT_FALSE(ErrorOf("select 1131 #").empty());
-    EXPECT_FALSE(ErrorOf("select 1131 #x").empty());
-    EXPECT_FALSE(ErrorOf("answer Yes").empty());
-    EXPECT_FALSE(ErrorOf("key Space").empty());
-    EXPECT_FALSE(ErrorOf("close now").empty());
-    EXPECT_FALSE(ErrorOf(R"(type 1 "a"b)").empty());
-    EXPECT_FALSE(ErrorOf("click 99999999999999").empty());
+    EXPECT_NE(errorOf("frobnicate 1").find("unknown action"), std::string::npos);
+    EXPECT_FALSE(errorOf(R"(type 1134 "unterminated)").empty());
+    EXPECT_FALSE(errorOf("click").empty());
+    EXPECT_FALSE(errorOf("click abc").empty());
+    EXPECT_FALSE(errorOf("click -5").empty());
+    EXPECT_FALSE(errorOf("type 1134 unquoted").empty());
+    EXPECT_FALSE(errorOf("select 1131 #").empty());
+    EXPECT_FALSE(errorOf("select 1131 #x").empty());
+    EXPECT_FALSE(errorOf("answer Yes").empty());
+    EXPECT_FALSE(errorOf("key Space").empty());
+    EXPECT_FALSE(errorOf("close now").empty());
+    EXPECT_FALSE(errorOf(R"(type 1 "a"b)").empty());
+    EXPECT_FALSE(errorOf("click 99999999999999").empty());
 }
 
 TEST(Json, StringsAreEscaped) {
-    using qvt::automation::JsonString;
-    EXPECT_EQ(JsonString("a\"b\\c"), R"("a\"b\\c")");
-    EXPECT_EQ(JsonString("line1\nline2"), R"("line1\nline2")");
-    EXPECT_EQ(JsonString(std::string("\x01", 1)), R"("\u0001")");
-    EXPECT_EQ(JsonString("Fahrenheit [\xE2\x84\x89]"), "\"Fahrenheit [\xE2\x84\x89]\"");
+    using qvt::automation::jsonString;
+    EXPECT_EQ(jsonString("a\"b\\c"), R"("a\"b\\c")");
+    EXPECT_EQ(jsonString("line1\nline2"), R"("line1\nline2")");
+    EXPECT_EQ(jsonString(std::string("\x01", 1)), R"("\u0001")");
+    EXPECT_EQ(jsonString("Fahrenheit [\xE2\x84\x89]"), "\"Fahrenheit [\xE2\x84\x89]\"");
 }

@@ -15,37 +15,37 @@ constexpr int kS1PirTrigger = 1169;
 constexpr int kLpWorkHour = 1147;
 constexpr int kLpTimes[4] = {1148, 1149, 1145, 1146};
 
-DialogTemplate RuleTemplate() {
+DialogTemplate ruleTemplate() {
     DialogTemplate t;
     t.resourceId = 999;
     t.title = "rules";
     const std::vector<std::string> pir{"Low", "Normal", "High", "OFF"};
     t.controls = {
-        ListSpec(ids::kTimeLapse, {"OFF", "5  Min", "10 Min"}),
-        ListSpec(ids::kPirTrigger, pir),
-        ListSpec(kS1PirTrigger, pir),
-        ListSpec(ids::kYear, NumberItems(2013, 2113)),
-        ListSpec(ids::kMonth, NumberItems(1, 12, 2)),
-        ListSpec(ids::kDay, {}),
-        ListSpec(ids::kHour, NumberItems(0, 23, 2)),
-        ListSpec(ids::kMinute, NumberItems(0, 59, 2)),
-        ListSpec(ids::kSecond, NumberItems(0, 59, 2)),
-        Check3Spec(ids::kWorkDayBox, "Work Day:"),
-        ListSpec(kLpWorkHour, {"OFF", "ON"}),
+        listSpec(ids::kTimeLapse, {"OFF", "5  Min", "10 Min"}),
+        listSpec(ids::kPirTrigger, pir),
+        listSpec(kS1PirTrigger, pir),
+        listSpec(ids::kYear, numberItems(2013, 2113)),
+        listSpec(ids::kMonth, numberItems(1, 12, 2)),
+        listSpec(ids::kDay, {}),
+        listSpec(ids::kHour, numberItems(0, 23, 2)),
+        listSpec(ids::kMinute, numberItems(0, 59, 2)),
+        listSpec(ids::kSecond, numberItems(0, 59, 2)),
+        check3Spec(ids::kWorkDayBox, "Work Day:"),
+        listSpec(kLpWorkHour, {"OFF", "ON"}),
     };
-    for (int box : settings::kDayBoxes) t.controls.push_back(CheckSpec(box, "day"));
-    for (int id : kLpTimes) t.controls.push_back(ListSpec(id, NumberItems(0, 59, 2)));
-    for (int id : {1055, 1062, 1064, 1083}) t.controls.push_back(RadioSpec(id, "radio"));
+    for (int box : settings::kDayBoxes) t.controls.push_back(checkSpec(box, "day"));
+    for (int id : kLpTimes) t.controls.push_back(listSpec(id, numberItems(0, 59, 2)));
+    for (int id : {1055, 1062, 1064, 1083}) t.controls.push_back(radioSpec(id, "radio"));
     return t;
 }
 
 class RuleDialog : public SettingsDialogBase {
 public:
     RuleDialog(Host& host, app::AppContext& context, RuleSet rules)
-        : SettingsDialogBase(host, RuleTemplate(), context, std::move(rules)) {}
+        : SettingsDialogBase(host, ruleTemplate(), context, std::move(rules)) {}
 
 protected:
-    void onNotify(int id, Event event) override { HandleClockNotify(id, event); }
+    void onNotify(int id, Event event) override { handleClockNotify(id, event); }
 };
 
 class VariantTest : public testing::Test {
@@ -61,7 +61,7 @@ protected:
 };
 
 TEST_F(VariantTest, NamedWordingNamesTheChangedListFirst) {
-    RuleDialog& dlg = open(Hx720uRules());
+    RuleDialog& dlg = open(hx720uRules());
     dlg.forgetTimeLapsePir();
     dlg.select(ids::kTimeLapse, 2);
     dlg.onTimeLapseChanged();
@@ -81,7 +81,7 @@ TEST_F(VariantTest, NamedWordingNamesTheChangedListFirst) {
 }
 
 TEST_F(VariantTest, LoadedBothOffClearsPirAndRemembers) {
-    RuleDialog& dlg = open(Vex2Rules());
+    RuleDialog& dlg = open(vex2Rules());
     dlg.select(ids::kTimeLapse, 0);
     dlg.select(ids::kPirTrigger, 3);
     dlg.afterTimeLapsePirLoaded();
@@ -92,7 +92,7 @@ TEST_F(VariantTest, LoadedBothOffClearsPirAndRemembers) {
 }
 
 TEST_F(VariantTest, FourModelDialogUsesItsOwnPirListAndTwoDigitDays) {
-    RuleDialog& dlg = open(S1Rules());
+    RuleDialog& dlg = open(s1Rules());
     dlg.select(kS1PirTrigger, 3);
     dlg.select(ids::kTimeLapse, 0);
     dlg.afterTimeLapsePirLoaded();
@@ -114,7 +114,7 @@ TEST_F(VariantTest, FourModelDialogUsesItsOwnPirListAndTwoDigitDays) {
 }
 
 TEST_F(VariantTest, YearFocusDoesNothingWhereTheRuleSaysSo) {
-    RuleDialog& dlg = open(Lp300Rules());
+    RuleDialog& dlg = open(lp300Rules());
     dlg.notify(ids::kYear, Event::Focus);
     EXPECT_EQ(dlg.count(ids::kDay), 0);
     EXPECT_EQ(dlg.sel(ids::kYear), -1);
@@ -123,7 +123,7 @@ TEST_F(VariantTest, YearFocusDoesNothingWhereTheRuleSaysSo) {
 }
 
 TEST_F(VariantTest, Lp300WorkHourWithBlankSwitchChangesNothing) {
-    RuleDialog& dlg = open(Lp300Rules());
+    RuleDialog& dlg = open(lp300Rules());
     auto rule = [&] {
         dlg.Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kLpWorkHour, kLpTimes[0], kLpTimes[1], kLpTimes[2],
                               kLpTimes[3], 0);
@@ -145,17 +145,17 @@ TEST_F(VariantTest, Lp300WorkHourWithBlankSwitchChangesNothing) {
 }
 
 TEST_F(VariantTest, Lp300WordingOfTheWorkDayMessages) {
-    RuleDialog& dlg = open(Lp300Rules());
+    RuleDialog& dlg = open(lp300Rules());
     dlg.setCheck(1122, 2);
-    dlg.OnDayBoxClick(1122);
+    dlg.onDayBoxClick(1122);
     dlg.setCheck(ids::kWorkDayBox, 5);
-    dlg.OnWorkDayBoxClick();
+    dlg.onWorkDayBoxClick();
     EXPECT_EQ(host.texts(), (std::vector<std::string>{"Error Status In Control \"WorkDay\" !",
                                                       "Error status in control \"WorkDay\" !"}));
 }
 
 TEST_F(VariantTest, Lp300TimeLapseWarning) {
-    RuleDialog& dlg = open(Lp300Rules());
+    RuleDialog& dlg = open(lp300Rules());
     dlg.select(ids::kPirTrigger, 3);
     dlg.select(ids::kTimeLapse, 0);
     dlg.onTimeLapseChanged();

@@ -140,23 +140,23 @@ TEST_F(RulesTest, LoadedBothOffLeavesPirBlankSilently) {
 
 TEST(YearMonthDayTest, GregorianMonthLengths) {
     test::RecordingHost host;
-    EXPECT_EQ(YearMonthDay(2016, 2, host), 29);
-    EXPECT_EQ(YearMonthDay(2100, 2, host), 28);
-    EXPECT_EQ(YearMonthDay(2000, 2, host), 29);
-    EXPECT_EQ(YearMonthDay(2013, 2, host), 28);
-    EXPECT_EQ(YearMonthDay(2013, 4, host), 30);
-    EXPECT_EQ(YearMonthDay(2013, 11, host), 30);
-    EXPECT_EQ(YearMonthDay(2013, 7, host), 31);
-    EXPECT_EQ(YearMonthDay(2013, 8, host), 31);
-    EXPECT_EQ(YearMonthDay(2013, 12, host), 31);
+    EXPECT_EQ(yearMonthDay(2016, 2, host), 29);
+    EXPECT_EQ(yearMonthDay(2100, 2, host), 28);
+    EXPECT_EQ(yearMonthDay(2000, 2, host), 29);
+    EXPECT_EQ(yearMonthDay(2013, 2, host), 28);
+    EXPECT_EQ(yearMonthDay(2013, 4, host), 30);
+    EXPECT_EQ(yearMonthDay(2013, 11, host), 30);
+    EXPECT_EQ(yearMonthDay(2013, 7, host), 31);
+    EXPECT_EQ(yearMonthDay(2013, 8, host), 31);
+    EXPECT_EQ(yearMonthDay(2013, 12, host), 31);
     EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST(YearMonthDayTest, InvalidArgumentsWarnWithoutOwnerAndGive28) {
     test::RecordingHost host;
-    EXPECT_EQ(YearMonthDay(0, 1, host), 28);
-    EXPECT_EQ(YearMonthDay(2013, 13, host), 28);
-    EXPECT_EQ(YearMonthDay(2013, 0, host), 28);
+    EXPECT_EQ(yearMonthDay(0, 1, host), 28);
+    EXPECT_EQ(yearMonthDay(2013, 13, host), 28);
+    EXPECT_EQ(yearMonthDay(2013, 0, host), 28);
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[0].text, "Error: Invalid call for YearMonthDay()!");
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
@@ -303,7 +303,7 @@ TEST_F(RulesTest, SendModeRadiosShowTheirControls) {
         EXPECT_FALSE(d->visible(ids::kReportHour));
         EXPECT_FALSE(d->visible(ids::kReportMinute));
     }
-    EXPECT_EQ(d->GetRadioIndex(ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff), 3);
+    EXPECT_EQ(d->getRadioIndex(ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff), 3);
 }
 
 TEST_F(RulesTest, SendToRadiosStayExclusive) {
@@ -311,18 +311,18 @@ TEST_F(RulesTest, SendToRadiosStayExclusive) {
     click(h::kSendToCall);
     EXPECT_EQ(d->check(h::kSendToCall), 1);
     EXPECT_EQ(d->check(h::kSendToEmailGprs), 0);
-    EXPECT_EQ(d->GetRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), 3);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), 3);
 }
 
 TEST_F(RulesTest, RadioIndexLastCheckedWinsAndThreeButtonGroups) {
     d->setCheck(h::kSendToPhoneMms, 1);
     d->setCheck(h::kSendToEmailGprs, 1);
-    EXPECT_EQ(d->GetRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), 2);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), 2);
     d->setCheck(h::kSendToEmailGprs, 0);
     d->setCheck(h::kSendToCall, 1);
-    EXPECT_EQ(d->GetRadioIndex(h::kSendToPhoneMms, h::kSendToEmailGprs, h::kSendToCall, h::kSendToCall), 2);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailGprs, h::kSendToCall, h::kSendToCall), 2);
     for (int id : {h::kSendToPhoneMms, h::kSendToCall}) d->setCheck(id, 0);
-    EXPECT_EQ(d->GetRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), -1);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), -1);
 }
 
 TEST_F(RulesTest, SendControlsShowOneKindAtATime) {

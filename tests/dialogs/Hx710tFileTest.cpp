@@ -60,7 +60,7 @@ TEST_F(Hx710tFileTest, ValueForms) {
     d->setText(ids::kReportMinute, "12");
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 0);
-    d->RefillDayList();
+    d->refillDayList();
     d->setCheck(1122, 1);  // Monday
     d->setCheck(1126, 1);  // Friday
     ProfileFile file = written();

@@ -91,7 +91,7 @@ TEST_F(Hx720uFileTest, ListValuesWithTheirBases) {
     open();
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 11);
-    d->RefillDayList();
+    d->refillDayList();
     d->select(ids::kDay, 30);
     d->select(ids::kMaxNumber, 100);
     d->select(h::kCameraPosition, 26);

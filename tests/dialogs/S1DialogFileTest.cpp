@@ -27,7 +27,7 @@ const std::vector<std::string> kCameraKeys = {
     "Work Hour StopH", "Work Hour StopM"};
 
 // The key lines of a file in their order, "[Section]" lines included.
-std::vector<std::string> KeyOrder(const std::string& bytes) {
+std::vector<std::string> keyOrder(const std::string& bytes) {
     std::vector<std::string> names;
     std::size_t at = 0;
     while (at < bytes.size()) {
@@ -97,7 +97,7 @@ TEST_F(S1FileTest, EachModelWritesExactlyItsKeysInTheCamerasOrder) {
             expected.push_back(key);
         }
         const std::string bytes = test::readFile(cardFile());
-        EXPECT_EQ(KeyOrder(bytes), expected) << codes[v];
+        EXPECT_EQ(keyOrder(bytes), expected) << codes[v];
         const ProfileFile file = ProfileFile::fromBytes(bytes);
         EXPECT_EQ(file.get("QVTFileMark", "Model"), codes[v]);
         if (v != s1::kHx330) {
@@ -115,7 +115,7 @@ TEST_F(S1FileTest, ValueFormsAndTrimming) {
     d->select(ids::kMaxNumber, 100);
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 0);
-    d->RefillDayList();
+    d->refillDayList();
     choose(s1::kWorkHour, 1);
     choose(s1::kStopHour, 23);
     d->setText(1136, "0171 555   ");

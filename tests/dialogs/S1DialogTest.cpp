@@ -99,12 +99,12 @@ TEST_F(S1Test, EachModelGetsItsTitleFilesAndDisabledControls) {
         EXPECT_EQ(d->variant(), v);
         EXPECT_EQ(d->title(), titles[v]);
         EXPECT_EQ(d->saveFlow().CardFilePath(), cardFile(kCodes[v]).string());
-        EXPECT_EQ(d->saveFlow().BackupFilePath(), pc.pc / "LumbrakonBackup" / (std::string(kCodes[v]) + ".TXT"));
+        EXPECT_EQ(d->saveFlow().backupFilePath(), pc.pc / "LumbrakonBackup" / (std::string(kCodes[v]) + ".TXT"));
         for (int id : {1114, 1176, 1180, 1181, 1067, 1169, 1183})
             EXPECT_EQ(d->enabled(id), disabled[v].count(id) == 0) << kCodes[v] << " " << id;
-        EXPECT_EQ(d->IsS1ControlUsed(1114), v != s1::kHx330);
-        EXPECT_EQ(d->IsS1ControlUsed(1180), v >= s1::kPn450rt);
-        EXPECT_TRUE(d->IsS1ControlUsed(1067));
+        EXPECT_EQ(d->isS1ControlUsed(1114), v != s1::kHx330);
+        EXPECT_EQ(d->isS1ControlUsed(1180), v >= s1::kPn450rt);
+        EXPECT_TRUE(d->isS1ControlUsed(1067));
     }
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -124,7 +124,7 @@ TEST_F(S1Test, AnotherModelCodeEndsTheDialogWithoutTouchingTheCard) {
     open("HX330");
     host.boxes.clear();
     pc.context.CurrentModelCode = "hx330";
-    EXPECT_FALSE(d->IsS1ControlUsed(1067));
+    EXPECT_FALSE(d->isS1ControlUsed(1067));
     d->clearLackingLists();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, "This product is not exist !");
@@ -313,10 +313,10 @@ TEST_F(S1Test, ExitSavesNothingAndTheBannerOpensTheAboutBox) {
 }
 
 TEST_F(S1Test, TheFactoryOpensThisDialogForTheFourModels) {
-    for (const app::Product& product : app::Catalogue()) {
+    for (const app::Product& product : app::catalogue()) {
         if (product.dialog != app::SettingsDialogKind::S1) continue;
         pc.context.CurrentModelCode = std::string(product.modelCode);
-        const auto dialog = CreateSettingsDialog(product, host, pc.context);
+        const auto dialog = createSettingsDialog(product, host, pc.context);
         auto* s1Dialog = dynamic_cast<S1Dialog*>(dialog.get());
         ASSERT_NE(s1Dialog, nullptr) << product.displayName;
         EXPECT_EQ(s1Dialog->variant(), product.s1Variant);

@@ -82,9 +82,9 @@ TEST(Vex2TemplateTest, LayoutPlacesEveryControlOnce) {
 TEST(Vex2FactoryTest, TheVexProductGetsThisDialog) {
     test::TestPc pc;
     test::RecordingHost host;
-    const app::Product* product = app::FindProductByModelCode("VEX 2.0");
+    const app::Product* product = app::findProductByModelCode("VEX 2.0");
     ASSERT_NE(product, nullptr);
-    std::unique_ptr<ui::Dialog> dialog = CreateSettingsDialog(*product, host, pc.context);
+    std::unique_ptr<ui::Dialog> dialog = createSettingsDialog(*product, host, pc.context);
     EXPECT_NE(dynamic_cast<Vex2Dialog*>(dialog.get()), nullptr);
 }
 
@@ -203,7 +203,7 @@ TEST_F(Vex2Test, RadioGroupFromAFileValue) {
     EXPECT_EQ(sendTo(), (std::vector<int>{0, 1, 0}));
     d->setRadiosFromText("0", p, e, n, false);
     EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0}));
-    // Only one character counts: longer values and the empty value change nothing.
+    // only one character counts: longer values and the empty value change nothing.
     for (const char* ignored : {"10", "", "00", " 1"}) {
         d->setRadiosFromText(ignored, p, e, n, false);
         EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0})) << ignored;
@@ -255,7 +255,7 @@ TEST_F(Vex2Test, FebruaryOfALeapYearAfterDay31) {
     open();
     click(v::kDefault);
     d->select(ids::kMonth, 0);
-    d->RefillDayList();
+    d->refillDayList();
     d->select(ids::kDay, 30);
     choose(ids::kYear, 2016 - 2013);
     choose(ids::kMonth, 1);

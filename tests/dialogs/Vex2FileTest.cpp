@@ -66,7 +66,7 @@ TEST_F(Vex2FileTest, ValueForms) {
     open();
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 0);
-    d->RefillDayList();
+    d->refillDayList();
     d->select(v::kTimeFormat, 1);
     d->select(v::kPirInterval, 27);
     d->notify(v::kCelsius, Event::Clicked);

@@ -40,7 +40,7 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
     // The old file on E takes one 1 KiB block; the new one, with four long e-mail addresses, two.
     TestMount card = GetParam() == Fault::FullCard
                          ? TestMount::Image(e, dir / "e.img", "mkfs.ext2 -q -F -b 1024 -m 0", 256)
-                         : TestMount::Tmpfs(e);
+                         : TestMount::tmpfs(e);
     if (!card.mounted()) GTEST_SKIP() << card.why();
     writeFile(eFile, Golden());
     ASSERT_LT(Golden().size(), 1024u);
@@ -55,9 +55,9 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
                   "@example.com\"\n";
     RunResult r = runScript(pc, {d, e}, script + "answer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
-    EXPECT_FALSE(FindLine(r, {"Error : The data could not be saved in : \\\" " + eFile.string() + " \\\" !"}).empty())
+    EXPECT_FALSE(findLine(r, {"Error : The data could not be saved in : \\\" " + eFile.string() + " \\\" !"}).empty())
         << r.out();
-    EXPECT_TRUE(FindLine(r, {"Can't delete"}).empty()) << r.out();
+    EXPECT_TRUE(findLine(r, {"Can't delete"}).empty()) << r.out();
     EXPECT_EQ(readFile(eFile), Golden()) << "the old file on the chosen card is kept";
     EXPECT_EQ(readFile(dFile), dBytes) << "the other card keeps its file";
     EXPECT_EQ(Names(e / "GSM"), std::vector<std::string>{"HX710T.TXT"}) << "no temporary file left";
@@ -77,7 +77,7 @@ TEST(CardSafetyEndToEnd, SuccessfulSaveRemovesTheOtherCardsFileAfterwards) {
     RunResult r = runScript(
         pc, {d, e}, kOpen + "select 1030 \"" + (e / "GSM" / "HX710T.TXT").string() + "\"\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"Ok , All data has been saved in"}).empty()) << r.out();
+    EXPECT_FALSE(findLine(r, {"Ok , All data has been saved in"}).empty()) << r.out();
     EXPECT_FALSE(fs::exists(d / "GSM" / "HX710T.TXT"));
     EXPECT_TRUE(fs::exists(e / "GSM" / "HX710T.TXT"));
 }
@@ -98,9 +98,9 @@ TEST(CardSafetyEndToEnd, SoundGoesNowhereWhenTheChosenCardVanishedBeforeSave) {
                                     {[&] { fs::remove_all(c1); },  // the card is pulled out before Save
                                      "answer OK\nanswer OK\nclick 1\ndump 1030\n"}});
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
-    EXPECT_FALSE(FindLine(r, {"Can't find volume \\\"" + c1.string() + "/\\\""}).empty()) << r.out();
-    EXPECT_TRUE(FindLine(r, {"IMAG0001.JPG"}).empty()) << "no rename question";
-    EXPECT_TRUE(FindLine(r, {"Failed to transform audio file!"}).empty()) << "the save's message said it all";
+    EXPECT_FALSE(findLine(r, {"Can't find volume \\\"" + c1.string() + "/\\\""}).empty()) << r.out();
+    EXPECT_TRUE(findLine(r, {"IMAG0001.JPG"}).empty()) << "no rename question";
+    EXPECT_TRUE(findLine(r, {"Failed to transform audio file!"}).empty()) << "the save's message said it all";
     EXPECT_EQ(readFile(photo), "photo");
     EXPECT_EQ(Names(photo.parent_path()), std::vector<std::string>{"IMAG0001.JPG"});
     EXPECT_FALSE(fs::exists(pc / "DCIM"));
@@ -119,7 +119,7 @@ TEST(CardSafetyEndToEnd, BackupThatWouldGrowPastTheLimitIsWrittenAfresh) {
 
     RunResult r = runScript(pc, {card}, kOpen + "type 1011 \"a@b.c\"\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(FindLine(r, {"back-up copy could not be saved"}).empty()) << r.out();
+    EXPECT_TRUE(findLine(r, {"back-up copy could not be saved"}).empty()) << r.out();
     const std::string written = readFile(backup);
     EXPECT_LE(written.size(), 1u << 20);
     EXPECT_EQ(written, readFile(card / "GSM" / "HX710T.TXT")) << "written from the product's keys alone";
@@ -128,5 +128,5 @@ TEST(CardSafetyEndToEnd, BackupThatWouldGrowPastTheLimitIsWrittenAfresh) {
     fs::remove(card / "GSM" / "HX710T.TXT");
     r = runScript(pc, {card}, kOpen + "dump 1011\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(DumpLineOf(r, 1011).find("\"text\":\"a@b.c\""), std::string::npos) << DumpLineOf(r, 1011);
+    EXPECT_NE(dumpLineOf(r, 1011).find("\"text\":\"a@b.c\""), std::string::npos) << dumpLineOf(r, 1011);
 }

@@ -38,7 +38,7 @@ std::string Lines(const std::vector<std::pair<std::string, std::string>>& lines)
 }
 
 // The file that "Default(&D)" and "Save(&Y)" give on a fresh PC at 2024-05-17 10:20:30.
-std::string DefaultFile(const Model& m) {
+std::string defaultFile(const Model& m) {
     std::string file = Lines({{"[QVTFileMark]", ""},
                               {"Model", m.code},
                               {"[Via WAP Settings]", ""},
@@ -128,8 +128,8 @@ TEST_P(S1EndToEnd, OpensWithItsTitleBlankListsAndItsDisabledControls) {
     RunResult r = run("dump\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string title = "QVT CONFIG : For " + std::string(model().displayName);
-    EXPECT_FALSE(FindLine(r, {R"({"event":"open","dialog":")" + title + "\"}"}).empty()) << r.out();
-    const std::string dump = FindLine(r, {"\"controls\""});
+    EXPECT_FALSE(findLine(r, {R"({"event":"open","dialog":")" + title + "\"}"}).empty()) << r.out();
+    const std::string dump = findLine(r, {"\"controls\""});
     for (int id : {1067, 1068, 1069, 1070, 1081, 1073, 1071, 1169, 1114, 1180, 1183, 1074, 1075, 1076, 1000, 1004})
         EXPECT_NE(Entry(dump, id).find("\"sel\":-1"), std::string::npos) << Entry(dump, id);
     for (int id : {1057, 1056, 1055, 1058, 1062, 1063, 1064})
@@ -147,17 +147,17 @@ TEST_P(S1EndToEnd, OpensWithItsTitleBlankListsAndItsDisabledControls) {
 TEST_P(S1EndToEnd, DefaultThenSaveWritesTheModelsFileAndReopeningShowsIt) {
     RunResult r = run("click 1003\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Confirm save all the data ?\"", "\"icon\":\"question\""}).empty());
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Ok , All Data Has Been Saved In : \\\" " + cardFile().string() + " \\\" !\"",
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Confirm save all the data ?\"", "\"icon\":\"question\""}).empty());
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Ok , All Data Has Been Saved In : \\\" " + cardFile().string() + " \\\" !\"",
                               "\"icon\":\"information\""})
                      .empty())
         << r.out();
-    EXPECT_EQ(readFile(cardFile()), DefaultFile(model()));
+    EXPECT_EQ(readFile(cardFile()), defaultFile(model()));
     EXPECT_EQ(readFile(backupFile()), readFile(cardFile()));
 
     RunResult again = run("dump\n");
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    const std::string dump = FindLine(again, {"\"controls\""});
+    const std::string dump = findLine(again, {"\"controls\""});
     const std::pair<int, const char*> shown[] = {{1067, "Photo"},
                                                  {1068, "8M"},
                                                  {1070, "10 Sec"},

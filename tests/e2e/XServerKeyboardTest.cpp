@@ -22,7 +22,7 @@ struct Shell {
     std::string out;
 };
 
-Shell Sh(const std::string& command) {
+Shell sh(const std::string& command) {
     Shell result;
     FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
     if (!pipe) return result;
@@ -48,11 +48,11 @@ constexpr int kTabsFromUrlToIp = 2;
 class XServerKeyboard : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (Sh("command -v Xvfb").status != 0 || Sh("command -v xdotool").status != 0)
+        if (sh("command -v Xvfb").status != 0 || sh("command -v xdotool").status != 0)
             GTEST_SKIP() << "Xvfb or xdotool is not installed (scripts/setup installs them)";
         // The server picks a free display itself and writes its number to the file.
         const std::string numberFile = (dir_ / "display").string();
-        xvfbPid_ = Sh("Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>" + Quote(numberFile) +
+        xvfbPid_ = sh("Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>" + Quote(numberFile) +
                       " >/dev/null 2>&1 & echo $!")
                        .out;
         for (int i = 0; i < 100 && !ready(); ++i) {
@@ -64,12 +64,12 @@ protected:
         if (!ready()) GTEST_SKIP() << "the X server " << display_ << " did not start";
     }
     void TearDown() override {
-        if (!appPid_.empty()) Sh("kill " + appPid_);
-        if (!xvfbPid_.empty()) Sh("kill " + xvfbPid_);
+        if (!appPid_.empty()) sh("kill " + appPid_);
+        if (!xvfbPid_.empty()) sh("kill " + xvfbPid_);
     }
-    bool ready() { return !display_.empty() && Sh("DISPLAY=" + display_ + " xdotool getdisplaygeometry").status == 0; }
+    bool ready() { return !display_.empty() && sh("DISPLAY=" + display_ + " xdotool getdisplaygeometry").status == 0; }
 
-    std::string x(const std::string& args) { return Sh("DISPLAY=" + display_ + " xdotool " + args).out; }
+    std::string x(const std::string& args) { return sh("DISPLAY=" + display_ + " xdotool " + args).out; }
 
     // Waits for a visible window with exactly this title, gives it the keyboard and returns its id.
     std::string focus(const std::string& title, const std::string& notId = {}) {
@@ -113,7 +113,7 @@ TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
     fs::create_directories(card);
     fs::create_directories(dir / "runtime");
     fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    appPid_ = Sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + Quote((dir / "runtime").string()) +
+    appPid_ = sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + Quote((dir / "runtime").string()) +
                   " " + Quote(QVT_BINARY) + " --system-root " + Quote(root.string()) + " --volume " +
                   Quote(card.string()) + " >" + Quote((dir / "log").string()) + " 2>&1 & echo $!")
                   .out;

@@ -50,24 +50,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::istringstream in(bytes);
     std::string line;
-    for (LineRead read; (read = ReadScriptLine(in, line, 256)) != LineRead::End;) {
+    for (LineRead read; (read = readScriptLine(in, line, 256)) != LineRead::End;) {
         if (read == LineRead::TooLong) {
             Check(line.size() == 256);
             break;
         }
         std::string error;
-        const std::optional<Action> action = ParseLine(line, error);
+        const std::optional<Action> action = parseLine(line, error);
         Check(action.has_value() || !error.empty());
         if (!action) continue;
         const std::string again = Written(*action);
         if (again.empty()) continue;
-        const std::optional<Action> reparsed = ParseLine(again, error);
+        const std::optional<Action> reparsed = parseLine(again, error);
         Check(reparsed && reparsed->verb == action->verb && reparsed->id == action->id &&
               reparsed->text == action->text && reparsed->position == action->position &&
               reparsed->byPosition == action->byPosition && reparsed->cancel == action->cancel);
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    [[maybe_unused]] const QString text = decoder(QByteArray::fromStdString(JsonString(bytes)));
+    [[maybe_unused]] const QString text = decoder(QByteArray::fromStdString(jsonString(bytes)));
     Check(!decoder.hasError());
     return 0;
 }

@@ -64,7 +64,7 @@ void Check(bool condition) {
 
 std::vector<const app::Product*> Products() {
     std::vector<const app::Product*> products;
-    for (const app::Product& p : app::Catalogue())
+    for (const app::Product& p : app::catalogue())
         if (static_cast<int>(p.dialog) == QVT_FUZZ_DIALOG) products.push_back(&p);
     return products;
 }
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AnswerOkHost host;
     app::AppContext context(platform::Volumes(pc, {card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
     context.CurrentModelCode = product.modelCode;
-    const std::unique_ptr<ui::Dialog> dialog = dialogs::CreateSettingsDialog(product, host, context);
+    const std::unique_ptr<ui::Dialog> dialog = dialogs::createSettingsDialog(product, host, context);
     dialog->init();
     dialog->notify(1, ui::Event::Clicked);  // Save
     const std::string first = Read(cardFile);

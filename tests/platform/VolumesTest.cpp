@@ -47,15 +47,15 @@ TEST(CardMountsTest, OnlyWritableUserAndRemovableMediaAreOffered) {
     for (const Row& row : rows) {
         table.push_back(row.entry);
         if (row.offered) expected.emplace_back(row.entry.mountPoint);
-        EXPECT_EQ(CardMounts({rows[0].entry, row.entry}, "ann").size(), row.offered ? 1u : 0u) << row.entry.mountPoint;
+        EXPECT_EQ(cardMounts({rows[0].entry, row.entry}, "ann").size(), row.offered ? 1u : 0u) << row.entry.mountPoint;
     }
     std::sort(expected.begin(), expected.end(),
               [](const fs::path& a, const fs::path& b) { return a.string() < b.string(); });
-    EXPECT_EQ(CardMounts(table, "ann"), expected);
+    EXPECT_EQ(cardMounts(table, "ann"), expected);
 
     // A later mount on the same point hides the card beneath it.
     table.push_back(Mount("/media/ann/CARD", "vfat", "/dev/sdb1", true));
-    const auto hidden = CardMounts(table, "ann");
+    const auto hidden = cardMounts(table, "ann");
     EXPECT_EQ(std::count(hidden.begin(), hidden.end(), fs::path("/media/ann/CARD")), 0);
 }
 
@@ -65,7 +65,7 @@ TEST(CardMountsTest, MountInfoLinesAreReadWithTheirEscapes) {
         "44 26 8:17 / /media/ann/MY\\040CARD rw,nosuid shared:5 master:1 - vfat /dev/sdb1 rw,fmask=0022\n"
         "45 26 7:0 / /mnt/ro rw,relatime - ext2 /dev/loop0 ro\n"
         "garbage line\n";
-    const std::vector<MountEntry> table = ParseMountInfo(text);
+    const std::vector<MountEntry> table = parseMountInfo(text);
     ASSERT_EQ(table.size(), 3u);
     EXPECT_EQ(table[1].mountPoint, "/media/ann/MY CARD");
     EXPECT_EQ(table[1].fsType, "vfat");
@@ -102,11 +102,11 @@ TEST(CardMountsTest, RemovableOrHotPlugDevicesBySysfs) {
         fs::create_directory_symlink(device, links / row.numbers);
         const std::string numbers = row.numbers;
         const auto colon = numbers.find(':');
-        EXPECT_EQ(IsRemovableBlockDevice(static_cast<unsigned>(std::stoul(numbers.substr(0, colon))),
+        EXPECT_EQ(isRemovableBlockDevice(static_cast<unsigned>(std::stoul(numbers.substr(0, colon))),
                                          static_cast<unsigned>(std::stoul(numbers.substr(colon + 1))), links),
                   row.expected);
     }
-    EXPECT_FALSE(IsRemovableBlockDevice(9, 9, links)) << "unknown device";
+    EXPECT_FALSE(isRemovableBlockDevice(9, 9, links)) << "unknown device";
 }
 
 #ifdef __linux__
@@ -124,7 +124,7 @@ TEST(CardMountsTest, RealReadOnlyMountUnderMntIsNotOffered) {
     const std::vector<fs::path> roots = volumes.roots();
     EXPECT_EQ(std::count(roots.begin(), roots.end(), point), 0) << "read-only, and a loop device is no card";
     EXPECT_EQ(std::count(roots.begin(), roots.end(), fs::path("/")), 0);
-    const auto table = ParseMountInfo(*ReadFileLimited("/proc/self/mountinfo", 1u << 24));
+    const auto table = parseMountInfo(*readFileLimited("/proc/self/mountinfo", 1u << 24));
     EXPECT_TRUE(std::any_of(table.begin(), table.end(),
                             [&](const MountEntry& e) { return e.mountPoint == point.string() && e.readOnly; }));
     { test::TestMount gone = std::move(ro); }

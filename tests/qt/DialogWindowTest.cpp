@@ -84,30 +84,30 @@ enum : int {
     kApply = 1017,
 };
 
-DialogTemplate ProbeTemplate() {
+DialogTemplate probeTemplate() {
     DialogTemplate t;
     t.resourceId = 900;
     t.title = "Probe";
     t.icon = "app";
     t.controls = {
-        ListSpec(kList, {"Alpha", "Beta", "Gamma"}),
-        ListBoxSpec(kListBox, {.sorted = true}),
-        CheckSpec(kAutoCheck, "Auto &check", {.autoCheck = true}),
-        Check3Spec(kCheck3, "Three"),
-        RadioSpec(kRadio, "Radio", {.autoCheck = true}),
-        EditSpec(kMasked, {.masked = true}),
-        EditSpec(kDigits, {.digitsOnly = true, .centred = true}),
-        EditSpec(kReadOnly, {.readOnly = true}, "fixed"),
-        IpSpec(kIp),
-        PictureSpec(kPicture, "photo_hx330", {.notify = true}),
-        LabelSpec(kLabel, "Attention"),
-        LabelSpec(kGroupCtl, " Frame "),
-        CheckSpec(kPlainCheck, "Plain"),
-        EditSpec(kUnplaced),
-        LabelSpec(kHiddenLabel, "Later", {.hidden = true}),
-        ButtonSpec(kApply, "Apply"),
-        ButtonSpec(1, "OK(&Y)", {.defaultButton = true}),
-        ButtonSpec(2, "Exit(&N)"),
+        listSpec(kList, {"Alpha", "Beta", "Gamma"}),
+        listBoxSpec(kListBox, {.sorted = true}),
+        checkSpec(kAutoCheck, "Auto &check", {.autoCheck = true}),
+        check3Spec(kCheck3, "Three"),
+        radioSpec(kRadio, "Radio", {.autoCheck = true}),
+        editSpec(kMasked, {.masked = true}),
+        editSpec(kDigits, {.digitsOnly = true, .centred = true}),
+        editSpec(kReadOnly, {.readOnly = true}, "fixed"),
+        ipSpec(kIp),
+        pictureSpec(kPicture, "photo_hx330", {.notify = true}),
+        labelSpec(kLabel, "Attention"),
+        labelSpec(kGroupCtl, " Frame "),
+        checkSpec(kPlainCheck, "Plain"),
+        editSpec(kUnplaced),
+        labelSpec(kHiddenLabel, "Later", {.hidden = true}),
+        buttonSpec(kApply, "Apply"),
+        buttonSpec(1, "OK(&Y)", {.defaultButton = true}),
+        buttonSpec(2, "Exit(&N)"),
     };
     for (ControlSpec& c : t.controls)
         if (c.id == kGroupCtl) c.kind = ControlKind::Group;  // a group box placed as a control
@@ -128,11 +128,11 @@ protected:
     void SetUp() override {
         dialog.init();
         window.refresh();
-        ShowActive(&window);
+        showActive(&window);
         dialog.notes.clear();  // the first focus of the window is not a user's move
     }
     ScriptedHost host;
-    ProbeDialog dialog{host, ProbeTemplate()};
+    ProbeDialog dialog{host, probeTemplate()};
     qt::DialogWindow window{dialog};
 };
 
@@ -223,7 +223,7 @@ TEST_F(DialogWindowTest, ChoosingInADropDownListReportsItAfterTheDropDownNotific
         if (id == kList && event == Event::DropDown && d.findExact(kList, "Delta") < 0) d.addItem(kList, "Delta");
     };
     auto* combo = Widget<QComboBox>(&window, kList);
-    ASSERT_TRUE(ChooseInCombo(combo, "Delta"));
+    ASSERT_TRUE(chooseInCombo(combo, "Delta"));
     EXPECT_EQ(dialog.sel(kList), 3);
     EXPECT_EQ(dialog.eventsOf(kList), (std::vector<Event>{Event::DropDown, Event::SelChange}));
     EXPECT_EQ(combo->currentText(), "Delta");
@@ -318,12 +318,12 @@ TEST_F(DialogWindowTest, TypingCopiesTheTextIntoTheModelAndShowsTheHandlersCorre
             d.setTextQuiet(kLabel, "len " + std::to_string(d.text(kMasked).size()));
     };
     auto* digits = Widget<QLineEdit>(&window, kDigits);
-    TypeText(digits, "1a234");
+    typeText(digits, "1a234");
     EXPECT_EQ(dialog.text(kDigits), "12");
     EXPECT_EQ(digits->text(), "12");
     EXPECT_EQ(dialog.eventsOf(kDigits).size(), 4u) << "one change per accepted key; the letter is refused";
 
-    TypeText(Widget(&window, kMasked), "pw");
+    typeText(Widget(&window, kMasked), "pw");
     EXPECT_EQ(dialog.text(kMasked), "pw");
     EXPECT_EQ(Widget<QLabel>(&window, kLabel)->text(), "len 2");
 }
@@ -337,8 +337,8 @@ TEST_F(DialogWindowTest, FocusIsReportedWhenTheUserMovesToAControl) {
 
 TEST_F(DialogWindowTest, IpOctetsAcceptBlankOrZeroTo255) {
     auto* ip = Widget<qt::IpAddressEdit>(&window, kIp);
-    TypeText(ip->octetEdit(0), "10");
-    TypeText(ip->octetEdit(1), "300");
+    typeText(ip->octetEdit(0), "10");
+    typeText(ip->octetEdit(1), "300");
     EXPECT_EQ(dialog.octets(kIp), (std::array<int, 4>{10, 30, -1, -1}));
     EXPECT_FALSE(dialog.eventsOf(kIp).empty());
     EXPECT_EQ(dialog.eventsOf(kIp).back(), Event::TextChanged);
@@ -355,8 +355,8 @@ TEST_F(DialogWindowTest, ListBoxAndPictureClicksAreReported) {
     auto* list = Widget<QListWidget>(&window, kListBox);
     ASSERT_EQ(list->count(), 2);
     const QRect second = list->visualItemRect(list->item(1));
-    SendMouse(list->viewport(), QEvent::MouseButtonPress, second.center());
-    SendMouse(list->viewport(), QEvent::MouseButtonRelease, second.center());
+    sendMouse(list->viewport(), QEvent::MouseButtonPress, second.center());
+    sendMouse(list->viewport(), QEvent::MouseButtonRelease, second.center());
     EXPECT_EQ(dialog.sel(kListBox), 1);
     EXPECT_EQ(dialog.selText(kListBox), "b");
     EXPECT_EQ(dialog.eventsOf(kListBox), std::vector<Event>{Event::SelChange});

@@ -18,7 +18,7 @@ using namespace ui;
 
 constexpr int kList = ProductSelectDialog::kProductList;
 
-std::vector<int> VisiblePhotos(QWidget* window) {
+std::vector<int> visiblePhotos(QWidget* window) {
     std::vector<int> shown;
     for (int id = ProductSelectDialog::kFirstPhoto; id <= ProductSelectDialog::kLastPhoto; ++id) {
         QWidget* photo = Widget(window, id);
@@ -39,9 +39,9 @@ TEST_F(ProductSelectWindowTest, ChoosingAProductShowsItsPhotoAlone) {
     std::vector<int> before, after;
     bool pixmapShown = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        before = VisiblePhotos(&window);
-        ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(&window, kList), "HX710T-10M"));
-        after = VisiblePhotos(&window);
+        before = visiblePhotos(&window);
+        ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(&window, kList), "HX710T-10M"));
+        after = visiblePhotos(&window);
         pixmapShown = !Widget<QLabel>(&window, 1166)->pixmap().isNull();
         Click(Widget(&window, 2));
     };
@@ -59,7 +59,7 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
     host.onWindow = [&](qt::DialogWindow& window, int index) {
         switch (index) {
             case 0:
-                ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(&window, kList), "HX720U"));
+                ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(&window, kList), "HX720U"));
                 Click(Widget(&window, 1));  // the settings window runs inside this click
                 return;
             case 1:
@@ -127,7 +127,7 @@ TEST_F(ProductSelectWindowTest, Screenshot) {
     if (dir.isEmpty()) GTEST_SKIP() << "set QVT_SCREENSHOT_DIR to write the screenshot";
     bool saved = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        ChooseInCombo(Widget<QComboBox>(&window, kList), "HX720U");
+        chooseInCombo(Widget<QComboBox>(&window, kList), "HX720U");
         Click(Widget(&window, ProductSelectDialog::kRememberBox));
         window.adjustSize();
         QDir().mkpath(dir);

@@ -82,7 +82,7 @@ protected:
     }
 };
 
-inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+inline void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
     QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
@@ -93,12 +93,12 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
 inline void Click(QWidget* widget) {
     QPoint at = widget->rect().center();
     if (dynamic_cast<QCheckBox*>(widget) || dynamic_cast<QRadioButton*>(widget)) at.setX(6);
-    SendMouse(widget, QEvent::MouseButtonPress, at);
-    SendMouse(widget, QEvent::MouseButtonRelease, at);
+    sendMouse(widget, QEvent::MouseButtonPress, at);
+    sendMouse(widget, QEvent::MouseButtonRelease, at);
 }
 
 // Shows the window and makes it the active one, so that keyboard focus moves as for a person.
-inline void ShowActive(QWidget* window) {
+inline void showActive(QWidget* window) {
     window->show();
     window->activateWindow();
     for (int i = 0; i < 50 && !window->isActiveWindow(); ++i) QApplication::processEvents();
@@ -114,7 +114,7 @@ inline void PressKey(QWidget* window, int key, const QString& text = {}) {
     QApplication::sendEvent(target, &release);
 }
 
-inline void TypeText(QWidget* widget, const QString& text) {
+inline void typeText(QWidget* widget, const QString& text) {
     widget->setFocus(Qt::TabFocusReason);
     for (QChar c : text) {
         QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
@@ -125,7 +125,7 @@ inline void TypeText(QWidget* widget, const QString& text) {
 // Opens the drop-down with a click (the drop-down notification runs first), moves to the item with
 // this text and presses Enter in the list, as a person choosing an item does. False when the list
 // did not open or has no such item.
-inline bool ChooseInCombo(QComboBox* combo, const QString& text) {
+inline bool chooseInCombo(QComboBox* combo, const QString& text) {
     Click(combo);
     QAbstractItemView* view = combo->view();
     if (!view->isVisible()) return false;

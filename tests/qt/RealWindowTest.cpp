@@ -46,11 +46,11 @@ const Product kProducts[] = {{"HX710T", "hx710t", 1080}, {"HX720U", "hx720u", 10
 struct SettingsWindow {
     explicit SettingsWindow(const char* modelCode) {
         pc.context.CurrentModelCode = modelCode;
-        dialog = dialogs::CreateSettingsDialog(*app::FindProductByModelCode(modelCode), host, pc.context);
+        dialog = dialogs::createSettingsDialog(*app::findProductByModelCode(modelCode), host, pc.context);
         dialog->init();
         window = std::make_unique<qt::DialogWindow>(*dialog);
         window->refresh();
-        ShowActive(window.get());
+        showActive(window.get());
     }
     QListWidget* list(int id) const { return Widget<QListWidget>(window.get(), id); }
 
@@ -60,7 +60,7 @@ struct SettingsWindow {
     std::unique_ptr<qt::DialogWindow> window;
 };
 
-void ClickRow(QListWidget* list, const QString& text) {
+void clickRow(QListWidget* list, const QString& text) {
     const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << text.toStdString();
     list->scrollToItem(items.front());
@@ -87,7 +87,7 @@ void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(Focus(), key, modifiers);
 }
 
-std::vector<int> Only(int row) {
+std::vector<int> only(int row) {
     return row < 0 ? std::vector<int>{} : std::vector<int>{row};
 }
 
@@ -100,7 +100,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 // ---- every window fits a laptop screen ------------------------------------------------------------
 
-QSize OpeningSize(Dialog& dialog) {
+QSize openingSize(Dialog& dialog) {
     dialog.init();
     qt::DialogWindow window(dialog);
     window.refresh();
@@ -137,7 +137,7 @@ TEST(WindowSize, EditorAdvancedSetupAndProductSelectionFitALaptopScreen) {
     WapInternetDialog editor(host, pc.context);
     dialogs::AdvancedSetupDialog advanced(host);
     app::ProductSelectDialog selection(host, pc.context);
-    for (const QSize size : {OpeningSize(editor), OpeningSize(advanced), OpeningSize(selection)}) {
+    for (const QSize size : {openingSize(editor), openingSize(advanced), openingSize(selection)}) {
         std::printf("window %dx%d\n", size.width(), size.height());
         EXPECT_LE(size.width(), kScreenWidth);
         EXPECT_LE(size.height(), kScreenHeight);
@@ -203,12 +203,12 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
 
 TEST(IpText, ParsesFourDottedOctets) {
     using Octets = std::array<int, 4>;
-    EXPECT_EQ(ParseDottedOctets("10.0.0.1"), (Octets{10, 0, 0, 1}));
-    EXPECT_EQ(ParseDottedOctets("255.255.255.255"), (Octets{255, 255, 255, 255}));
-    EXPECT_EQ(ParseDottedOctets("1..2."), (Octets{1, -1, 2, -1}));
-    EXPECT_EQ(ParseDottedOctets("..."), (Octets{-1, -1, -1, -1}));
+    EXPECT_EQ(parseDottedOctets("10.0.0.1"), (Octets{10, 0, 0, 1}));
+    EXPECT_EQ(parseDottedOctets("255.255.255.255"), (Octets{255, 255, 255, 255}));
+    EXPECT_EQ(parseDottedOctets("1..2."), (Octets{1, -1, 2, -1}));
+    EXPECT_EQ(parseDottedOctets("..."), (Octets{-1, -1, -1, -1}));
     for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "1.2.3.256", "1.2.3.0004", "1.2.3.a", " 1.2.3.4", "1-2.3.4"})
-        EXPECT_EQ(ParseDottedOctets(bad), std::nullopt) << bad;
+        EXPECT_EQ(parseDottedOctets(bad), std::nullopt) << bad;
 }
 
 struct Typing {
@@ -228,7 +228,7 @@ TEST_P(IpTyping, TypesLikeThePlatformsControl) {
     editor.init();
     qt::DialogWindow window(editor);
     window.refresh();
-    ShowActive(&window);
+    showActive(&window);
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
     ASSERT_NE(ip, nullptr);
     g_window = &window;
@@ -280,7 +280,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     SettingsWindow w("HX710T");
     w.dialog->notify(1080, Event::Clicked);  // Default: values to save
     w.window->refresh();
-    ClickRow(w.list(kCountryList), "Australia");
+    clickRow(w.list(kCountryList), "Australia");
     const operators::MessagingState before = w.pc.context.messaging;
     ASSERT_EQ(before.countryName, "Australia");
     ASSERT_FALSE(before.operatorName.empty());
@@ -301,14 +301,14 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
         list->setFocus(Qt::TabFocusReason);
         QTest::keyClick(list, Qt::Key_End);
     } else {
-        ClickRow(list, "Others");
+        clickRow(list, "Others");
     }
     QTest::qWait(20);  // whatever Qt still has queued from the click or key
     EXPECT_EQ(w.host.windowsOpened, 1) << "the editor opens once";
 
     const operators::MessagingState& state = w.pc.context.messaging;
     for (int id : {kCountryList, kOperatorList}) {
-        EXPECT_EQ(Shown(w.list(id)), Only(w.dialog->sel(id))) << id;
+        EXPECT_EQ(Shown(w.list(id)), only(w.dialog->sel(id))) << id;
         if (w.dialog->sel(id) >= 0) {
             EXPECT_EQ(w.list(id)->currentRow(), w.dialog->sel(id)) << id;
         }
@@ -319,7 +319,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     list->setFocus(Qt::ActiveWindowFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(w.dialog->sel(c.operatorList ? kOperatorList : kCountryList), selectedBefore);
-    EXPECT_EQ(Shown(list), Only(selectedBefore));
+    EXPECT_EQ(Shown(list), only(selectedBefore));
     if (c.ok) {
         EXPECT_EQ(state.params.IP, "10.0.0.1");
         EXPECT_EQ(state.countryName, "");
@@ -385,16 +385,16 @@ TEST(Review, ValuesToCheckAreReadOnlyAtFullContrastMailFieldsEditable) {
     ScriptedHost host;
     pc.context.CurrentModelCode = "HX710T";
     operators::MessagingState& state = pc.context.messaging;
-    const int country = operators::FindCountry("Australia");
+    const int country = operators::findCountry("Australia");
     state.countryName = "Australia";
     state.operatorName = "Telstra";
-    state.params = operators::ParamsAt(country, operators::FindOperator(country, "Telstra"));
+    state.params = operators::paramsAt(country, operators::findOperator(country, "Telstra"));
     state.editorMode = 1;
     WapInternetDialog editor(host, pc.context);
     editor.init();
     qt::DialogWindow window(editor);
     window.refresh();
-    ShowActive(&window);
+    showActive(&window);
 
     auto* url = Widget<QLineEdit>(&window, 1097);
     auto* server = Widget<QLineEdit>(&window, 1103);
@@ -423,16 +423,16 @@ TEST(TargetCard, TheLineBesidePathListNamesTheVolume) {
     TempDir dir;
     const std::filesystem::path card = dir.path() / "CARD";
     std::filesystem::create_directories(card / "GSM");
-    EXPECT_EQ(qt::DescribeVolume(QString::fromStdString((dir.path() / "GSM" / "HX710T.TXT").string()), dir.path()),
+    EXPECT_EQ(qt::describeVolume(QString::fromStdString((dir.path() / "GSM" / "HX710T.TXT").string()), dir.path()),
               QStringLiteral("This PC (no memory card found)"));
-    const QString onCard = qt::DescribeVolume(QString::fromStdString((card / "GSM" / "HX710T.TXT").string()), dir.path());
+    const QString onCard = qt::describeVolume(QString::fromStdString((card / "GSM" / "HX710T.TXT").string()), dir.path());
     EXPECT_TRUE(onCard.startsWith(QStringLiteral("Memory card \u201CCARD\u201D, "))) << onCard.toStdString();
-    EXPECT_EQ(qt::DescribeVolume({}, dir.path()), QString());
+    EXPECT_EQ(qt::describeVolume({}, dir.path()), QString());
 
     SettingsWindow w("HX710T");
     ASSERT_NE(w.window->targetLabel(), nullptr);
     EXPECT_EQ(w.window->targetLabel()->text(),
-              qt::DescribeVolume(QString::fromStdString(w.dialog->selText(dialogs::hx710t::kPathList)),
+              qt::describeVolume(QString::fromStdString(w.dialog->selText(dialogs::hx710t::kPathList)),
                                  w.pc.context.volumes.systemRoot()));
     EXPECT_TRUE(w.window->targetLabel()->text().startsWith(QStringLiteral("Memory card \u201Ccard\u201D")))
         << w.window->targetLabel()->text().toStdString();
@@ -467,8 +467,8 @@ TEST(Accessible, EveryFieldHasANameAndThePlusButtonATip) {
 TEST(Images, EveryPictureHasADoubleDensityDrawingOfTheSameLogicalSize) {
     for (const char* name : {"banner", "banner_select", "logo", "photo_none", "photo_hx710t", "photo_hx720u", "photo_lp300",
                              "photo_vex2", "photo_pn250r", "photo_hx330", "photo_pn450rt", "photo_hx460t"}) {
-        const QPixmap plain = qt::LoadImage(name, 1.0);
-        const QPixmap dense = qt::LoadImage(name, 2.0);
+        const QPixmap plain = qt::loadImage(name, 1.0);
+        const QPixmap dense = qt::loadImage(name, 2.0);
         ASSERT_FALSE(plain.isNull()) << name;
         EXPECT_EQ(dense.devicePixelRatio(), 2.0) << name;
         EXPECT_EQ(dense.size(), plain.size() * 2) << name;
@@ -522,7 +522,7 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     editor.init();
     qt::DialogWindow window(editor);
     window.refresh();
-    ShowActive(&window);
+    showActive(&window);
     g_window = &window;
     EXPECT_EQ(Focus(), Widget(&window, 1097)) << "the editor opens in its first field";
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));

@@ -29,7 +29,7 @@ protected:
     ui::Answer showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                                          ui::Buttons buttons, const QString& details) override {
         ScriptedHost::showMessageBoxWithDetails(parent, text, caption, icon, buttons, details);
-        const std::unique_ptr<QMessageBox> box = qt::MakeMessageBox(parent, text, caption, icon, buttons, details);
+        const std::unique_ptr<QMessageBox> box = qt::makeMessageBox(parent, text, caption, icon, buttons, details);
         box->show();
         QApplication::processEvents();
         for (QAbstractButton* b : box->buttons())
@@ -52,11 +52,11 @@ protected:
 
 struct Window {
     Window(ui::Host& host, app::AppContext& context) {
-        dialog = dialogs::CreateSettingsDialog(*app::FindProductByModelCode("HX710T"), host, context);
+        dialog = dialogs::createSettingsDialog(*app::findProductByModelCode("HX710T"), host, context);
         dialog->init();
         window = std::make_unique<qt::DialogWindow>(*dialog);
         window->refresh();
-        ShowActive(window.get());
+        showActive(window.get());
     }
     QWidget* operator()(int id) { return Widget(window.get(), id); }
     std::unique_ptr<ui::Dialog> dialog;
@@ -92,8 +92,8 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     writeFile(cardFile, defaults);
 
     Window w(host, context);  // opens on the later card's file
-    ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
-    ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
+    ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
+    ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
     Click(w(1));  // Save(&Y)
     ASSERT_FALSE(host.boxes.empty());
     EXPECT_EQ(host.boxes.back().text, "Confirm save all the data ?");

@@ -63,7 +63,7 @@ public:
         t.resourceId = 1;
         ui::ControlStyle sorted;
         sorted.sorted = true;
-        t.controls.push_back(ui::ListSpec(kList, {}, sorted));
+        t.controls.push_back(ui::listSpec(kList, {}, sorted));
         return t;
     }
 };
@@ -142,7 +142,7 @@ protected:
 
     bool readWrite(int type, int flag) {
         calls.emplace_back(type, flag);
-        const fs::path path = flag == 1 ? fs::path(flow->CardFilePath()) : flow->BackupFilePath();
+        const fs::path path = flag == 1 ? fs::path(flow->CardFilePath()) : flow->backupFilePath();
         if (type == 1) {
             lastRead = markerOf(path);
             return true;
@@ -162,7 +162,7 @@ protected:
     std::string selected() const { return dialog->selText(kList); }
     void choose(const fs::path& volume) {
         dialog->select(kList, dialog->findExact(kList, cand(volume)));
-        flow->TakeCardPath();
+        flow->takeCardPath();
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> t;
@@ -271,7 +271,7 @@ TEST_F(CardSaveFlowTest, DropDownRemovesVanishedVolumeSelectsLastAndAppendsNewOn
     ASSERT_EQ(flow->CardFilePath(), cand(f));
     fs::remove_all(f);
     fs::create_directories(g);
-    flow->RefreshCardPathList();
+    flow->refreshCardPathList();
     EXPECT_EQ(items(), (std::vector<std::string>{cand(sys), cand(e), cand(g)}));
     EXPECT_EQ(selected(), cand(e));  // the last item when F went; G came after
     EXPECT_EQ(flow->CardFilePath(), cand(e));
@@ -462,8 +462,8 @@ TEST_F(CardSaveFlowTest, UndeletableValidFileElsewhereStopsTheSweepButTheSaveGoe
     EXPECT_EQ(host.boxes[2].text, report(e));
     EXPECT_EQ(markerOf(cand(e)), "new");
 
-    EXPECT_FALSE(flow->DeleteOtherCardFiles(e));
-    EXPECT_TRUE(flow->DeleteOtherCardFiles(d));  // D is kept, E and F go
+    EXPECT_FALSE(flow->deleteOtherCardFiles(e));
+    EXPECT_TRUE(flow->deleteOtherCardFiles(d));  // D is kept, E and F go
     EXPECT_FALSE(fs::exists(cand(e)));
     EXPECT_FALSE(fs::exists(cand(f)));
 }

@@ -148,16 +148,16 @@ TEST(ProfileReadLength, CutAfterQuotesRemoved) {
 
 TEST(ProfileReadLength, CutNeverSplitsUtf8) {
     // "é" is two bytes: a cut through it drops the whole character.
-    EXPECT_EQ(CutValue("ab\xC3\xA9z", 3), "ab");
-    EXPECT_EQ(CutValue("ab\xC3\xA9z", 4), "ab\xC3\xA9");
-    EXPECT_EQ(CutValue("a\xE2\x82\xAC", 3), "a");  // euro sign, three bytes
-    EXPECT_EQ(CutValue("\xF0\x9F\x98\x80", 3), "");
+    EXPECT_EQ(cutValue("ab\xC3\xA9z", 3), "ab");
+    EXPECT_EQ(cutValue("ab\xC3\xA9z", 4), "ab\xC3\xA9");
+    EXPECT_EQ(cutValue("a\xE2\x82\xAC", 3), "a");  // euro sign, three bytes
+    EXPECT_EQ(cutValue("\xF0\x9F\x98\x80", 3), "");
     // Bytes of an 8-bit code page are cut where the limit is.
-    EXPECT_EQ(CutValue("ab\xE9\xE9", 3), "ab\xE9");
-    EXPECT_EQ(CutValue("a\x80\x80\x80\x80\x80", 3), "a\x80\x80");
+    EXPECT_EQ(cutValue("ab\xE9\xE9", 3), "ab\xE9");
+    EXPECT_EQ(cutValue("a\x80\x80\x80\x80\x80", 3), "a\x80\x80");
     // Latin-1 "é°x" looks like the start of a three-byte sequence, but is none: a plain byte cut.
-    EXPECT_EQ(CutValue("ab\xE9\xB0x", 3), "ab\xE9");
-    EXPECT_EQ(CutValue("ab\xC3\xA9", 3), "ab") << "a whole character at the very end still goes whole";
+    EXPECT_EQ(cutValue("ab\xE9\xB0x", 3), "ab\xE9");
+    EXPECT_EQ(cutValue("ab\xC3\xA9", 3), "ab") << "a whole character at the very end still goes whole";
 }
 
 // Names the reader sees differently from what set() was given (a key name starting with '[' reads

@@ -105,7 +105,7 @@ RunResult runScript(const fs::path& systemRoot, const std::vector<fs::path>& vol
     return runBinary(args, script);
 }
 
-TestMount TestMount::Tmpfs(const fs::path& dir, const std::string& size) {
+TestMount TestMount::tmpfs(const fs::path& dir, const std::string& size) {
     TestMount m;
     m.dir_ = dir;
     fs::create_directories(dir);
