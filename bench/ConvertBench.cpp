@@ -38,7 +38,7 @@ struct Setup {
         fs::create_directories(root / "pc");
         fs::create_directories(root / "card" / "DCIM" / "100QVTIM");
         source = root / "call.mp3";
-        tool = platform::FindExecutable("ffmpeg");
+        tool = platform::findOnPath("ffmpeg");
         const platform::ProcessResult r = platform::runProcessAndWait(
             tool, {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=60", "-ac", "2", "-ar",
                    "44100", source.string()});

@@ -8,7 +8,7 @@ namespace qvt::app {
 class AboutDialog : public ui::Dialog {
 public:
     explicit AboutDialog(ui::Host& host);
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 };
 
 // Runs the About box modally (every settings dialog's banner click).

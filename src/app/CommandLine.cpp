@@ -52,10 +52,10 @@ QStringList namesOf(const char* names) {
 }
 
 // Arguments are byte strings (paths need not be UTF-8): Latin-1 carries every byte through unchanged.
-QString Bytes(const std::string& s) {
+QString qtString(const std::string& s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
-std::string Bytes(const QString& s) {
+std::string qtString(const QString& s) {
     return s.toLatin1().toStdString();
 }
 
@@ -82,7 +82,7 @@ bool takesValue(const std::string& arg) {
     std::string name = arg;
     while (!name.empty() && name.front() == '-') name.erase(name.begin());
     for (const OptionSpec& o : kOptions)
-        if (o.valueName && namesOf(o.names).contains(Bytes(name))) return true;
+        if (o.valueName && namesOf(o.names).contains(qtString(name))) return true;
     for (const char* q : kQtValueOptions)
         if (name == q) return true;
     return false;
@@ -93,9 +93,9 @@ std::string typedArgument(const std::vector<std::string>& args, const QString& n
     for (const std::string& a : args) {
         std::string n = a.substr(0, a.find('='));
         while (!n.empty() && n.front() == '-') n.erase(n.begin());
-        if (a.size() > 1 && a.front() == '-' && Bytes(n) == name) return a.substr(0, a.find('='));
+        if (a.size() > 1 && a.front() == '-' && qtString(n) == name) return a.substr(0, a.find('='));
     }
-    return "-" + Bytes(name);
+    return "-" + qtString(name);
 }
 
 }  // namespace
@@ -114,7 +114,7 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args
     for (const char* q : kQtFlagOptions) parser.addOption(QCommandLineOption(QString::fromLatin1(q)));
 
     QStringList list{QStringLiteral("qvt-config")};
-    for (const std::string& a : args) list << Bytes(a);
+    for (const std::string& a : args) list << qtString(a);
     if (!parser.parse(list)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             error = "unknown option " + typedArgument(args, parser.unknownOptionNames().constFirst());
@@ -126,30 +126,30 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        error = "unexpected argument " + Bytes(parser.positionalArguments().constFirst());
+        error = "unexpected argument " + qtString(parser.positionalArguments().constFirst());
         return std::nullopt;
     }
 
     CommandLine cl;
     cl.help = parser.isSet(QStringLiteral("help"));
     cl.version = parser.isSet(QStringLiteral("version"));
-    if (parser.isSet(QStringLiteral("system-root"))) cl.systemRoot = Bytes(parser.value(QStringLiteral("system-root")));
+    if (parser.isSet(QStringLiteral("system-root"))) cl.systemRoot = qtString(parser.value(QStringLiteral("system-root")));
     for (const QString& v : parser.values(QStringLiteral("volume"))) {
         if (static_cast<int>(cl.volumes.size()) >= platform::Volumes::kMaxVolumes) {
             error = "at most 23 volumes";
             return std::nullopt;
         }
-        cl.volumes.emplace_back(Bytes(v));
+        cl.volumes.emplace_back(qtString(v));
     }
     for (const QString& v : parser.values(QStringLiteral("now"))) {
-        cl.now = platform::parseDateTime(Bytes(v));
+        cl.now = platform::parseDateTime(qtString(v));
         if (!cl.now) {
             error = "--now expects \"YYYY-MM-DD HH:MM:SS\"";
             return std::nullopt;
         }
     }
-    if (parser.isSet(QStringLiteral("ffmpeg"))) cl.ffmpeg = Bytes(parser.value(QStringLiteral("ffmpeg")));
-    if (parser.isSet(QStringLiteral("script"))) cl.script = Bytes(parser.value(QStringLiteral("script")));
+    if (parser.isSet(QStringLiteral("ffmpeg"))) cl.ffmpeg = qtString(parser.value(QStringLiteral("ffmpeg")));
+    if (parser.isSet(QStringLiteral("script"))) cl.script = qtString(parser.value(QStringLiteral("script")));
     return cl;
 }
 

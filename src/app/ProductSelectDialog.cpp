@@ -10,7 +10,7 @@ namespace qvt::app {
 
 using namespace ui;
 
-DialogTemplate ProductSelectDialog::Template() {
+DialogTemplate ProductSelectDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = 136;
     t.title = "QVT CONFIG";
@@ -25,17 +25,17 @@ DialogTemplate ProductSelectDialog::Template() {
     t.controls.push_back(buttonSpec(2, "Exit(&N)"));
 
     std::vector<LayoutNode> photos;
-    for (int id = kFirstPhoto; id <= kLastPhoto; ++id) photos.push_back(Ctl(id));
-    t.layout = Column({
-        Image("banner_select"),
-        Row({Column({Text("Please select a product:"), Ctl(kProductList), Ctl(kRememberBox), Stretch()}),
+    for (int id = kFirstPhoto; id <= kLastPhoto; ++id) photos.push_back(ctrl(id));
+    t.layout = column({
+        image("banner_select"),
+        Row({column({textNode("Please select a product:"), ctrl(kProductList), ctrl(kRememberBox), stretch()}),
              Row(std::move(photos))}),
-        Row({Stretch(), Ctl(1), Ctl(2)}),
+        Row({stretch(), ctrl(1), ctrl(2)}),
     });
     return t;
 }
 
-ProductSelectDialog::ProductSelectDialog(Host& host, AppContext& context) : Dialog(host, Template()), context_(context) {}
+ProductSelectDialog::ProductSelectDialog(Host& host, AppContext& context) : Dialog(host, dialogTemplate()), context_(context) {}
 
 void ProductSelectDialog::onInit() {
     restoreUserChoice();

@@ -15,7 +15,7 @@ public:
     static constexpr const char* kRegistryParentKey = "Software\\Lumbrakon";
 
     ProductSelectDialog(ui::Host& host, AppContext& context);
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 
     // The remembered product choice: restored at the start, remembered (or forgotten) on OK.
     void restoreUserChoice();

@@ -220,7 +220,7 @@ std::optional<WavInfo> readWavInfo(const fs::path& file) {
     return info;
 }
 
-std::optional<double> DurationSeconds(const fs::path& file) {
+std::optional<double> durationSeconds(const fs::path& file) {
     if (const std::optional<WavInfo> wav = readWavInfo(file)) {
         if (wav->byteRate == 0) return std::nullopt;
         return static_cast<double>(wav->dataBytes) / wav->byteRate;

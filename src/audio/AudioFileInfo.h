@@ -22,6 +22,6 @@ std::optional<WavInfo> readWavInfo(const std::filesystem::path& file);
 
 // The playing time of a WAV, MP3 or ADTS AAC file, read from its headers; nullopt when the file is
 // none of those or its headers make no sense.
-std::optional<double> DurationSeconds(const std::filesystem::path& file);
+std::optional<double> durationSeconds(const std::filesystem::path& file);
 
 }  // namespace qvt::audio

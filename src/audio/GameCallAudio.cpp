@@ -102,16 +102,16 @@ GameCallAudio::GameCallAudio(ui::Dialog& dialog, app::AppContext& context, std::
                              int fieldId)
     : dialog_(dialog), context_(context), cardRoot_(std::move(cardRoot)), fieldId_(fieldId) {}
 
-fs::path GameCallAudio::TempFolder() const {
+fs::path GameCallAudio::tempFolder() const {
     return tempFolderOf(context_.systemRoot());
 }
 
 std::string GameCallAudio::toolPath() const {
-    return resolveTool(context_.ffmpeg, TempFolder());
+    return resolveTool(context_.ffmpeg, tempFolder());
 }
 
-void GameCallAudio::StageTransformTool() {
-    const fs::path folder = TempFolder();
+void GameCallAudio::stageConverter() {
+    const fs::path folder = tempFolder();
     if (isAbsent(folder)) {
         platform::createDirectories(folder);  // a failure shows later, when the tool is missing
     } else if (!isLink(folder) && !clearDirTree(folder)) {
@@ -125,8 +125,8 @@ void GameCallAudio::StageTransformTool() {
     platform::setHidden(folder);
 }
 
-void GameCallAudio::ClearTempFolder() {
-    const fs::path folder = TempFolder();
+void GameCallAudio::emptyTempFolder() {
+    const fs::path folder = tempFolder();
     if (!isLink(folder)) clearDirTree(folder);
 }
 
@@ -145,7 +145,7 @@ void GameCallAudio::chooseAudioFile() {
     const std::optional<std::string> answer = dialog_.host().openFile(&dialog_, kAudioFilter);
     if (answer) {
         const fs::path file = pathFromText(*answer);
-        if (!answer->empty() && platform::Exists(file)) {
+        if (!answer->empty() && platform::pathExists(file)) {
             // Any existing file is accepted; the tool decides whether it can read it.
             std::error_code ec;
             const fs::path full = fs::absolute(file, ec);
@@ -164,7 +164,7 @@ void GameCallAudio::chooseAudioFile() {
     showPath();
 }
 
-bool GameCallAudio::TransformAudioFile() {
+bool GameCallAudio::convertGameCallSound() {
     const std::string source = dialog_.text(fieldId_);
     if (source == kChooseAudioPlaceholder) return true;
 
@@ -180,7 +180,7 @@ bool GameCallAudio::TransformAudioFile() {
 
     const fs::path photo = pictures / kFirstPhoto;
     const fs::path video = pictures / kFirstVideo;
-    if (platform::Exists(photo) || platform::Exists(video)) {
+    if (platform::pathExists(photo) || platform::pathExists(video)) {
         platform::clearReadOnly(photo);
         platform::clearReadOnly(video);
         if (dialog_.message(kRenameQuestion, kTips, Icon::Warning, Buttons::OkCancel) != Answer::Ok) {
@@ -217,7 +217,7 @@ bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target)
     request.program = tool;
     request.arguments = conversionArguments(input, output);
     request.title = kProgressTitle;
-    request.durationSeconds = DurationSeconds(input).value_or(0);
+    request.durationSeconds = durationSeconds(input).value_or(0);
     const ui::ProcessOutcome outcome = dialog_.host().runProcess(&dialog_, request);
     if (platform::InterruptGuard::requested()) {
         platform::deleteIfExist(output);

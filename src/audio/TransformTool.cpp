@@ -83,7 +83,7 @@ std::string resolveTool(const std::string& commandLineTool, [[maybe_unused]] con
     const fs::path staged = tempFolder / "ffmpeg.exe";
     if (platform::isRegularFile(staged)) return pathText(staged);
 #endif
-    return platform::FindExecutable("ffmpeg");
+    return platform::findOnPath("ffmpeg");
 }
 
 std::vector<std::string> conversionArguments(const fs::path& source, const fs::path& output) {

@@ -67,7 +67,7 @@ std::string jsonString(std::string_view text) {
     return out + "\"";
 }
 
-static std::string IpText(const Control& c) {
+static std::string ipText(const Control& c) {
     bool blank = true;
     for (int o : c.octets) blank = blank && o < 0;
     if (blank) return {};
@@ -93,7 +93,7 @@ static std::string controlFields(const Control& c) {
         case ControlKind::Check:
         case ControlKind::Check3:
         case ControlKind::Radio: s += ",\"check\":" + std::to_string(c.check); break;
-        case ControlKind::Ip: s += ",\"text\":" + jsonString(IpText(c)); break;
+        case ControlKind::Ip: s += ",\"text\":" + jsonString(ipText(c)); break;
         case ControlKind::Edit:
         case ControlKind::Button:
         case ControlKind::Label: s += ",\"text\":" + jsonString(c.text); break;

@@ -13,12 +13,12 @@ struct Token {
     bool quoted = false;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlankLine(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 bool tokenize(std::string_view line, std::vector<Token>& tokens, std::string& error) {
     std::size_t i = 0;
     while (i < line.size()) {
-        if (IsBlank(line[i])) {
+        if (isBlankLine(line[i])) {
             ++i;
             continue;
         }
@@ -43,12 +43,12 @@ bool tokenize(std::string_view line, std::vector<Token>& tokens, std::string& er
                 error = "unterminated text";
                 return false;
             }
-            if (i < line.size() && !IsBlank(line[i])) {
+            if (i < line.size() && !isBlankLine(line[i])) {
                 error = "text must be followed by a blank";
                 return false;
             }
         } else {
-            while (i < line.size() && !IsBlank(line[i])) t.text += line[i++];
+            while (i < line.size() && !isBlankLine(line[i])) t.text += line[i++];
         }
         tokens.push_back(std::move(t));
     }

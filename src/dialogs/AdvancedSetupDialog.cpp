@@ -6,21 +6,21 @@ namespace qvt::dialogs {
 
 using namespace ui;
 
-DialogTemplate AdvancedSetupDialog::Template() {
+DialogTemplate AdvancedSetupDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = "Advanced Setup";
     t.controls.push_back(checkSpec(kSslBox, "This service requires SSL(&S)", {.autoCheck = true}));
     t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
     t.controls.push_back(buttonSpec(2, "Cancel(&N)"));
-    t.layout = Column({
-        Group("SMTP Server", {Ctl(kSslBox)}),
-        Row({Stretch(), Ctl(1), Ctl(2)}),
+    t.layout = column({
+        group("SMTP Server", {ctrl(kSslBox)}),
+        Row({stretch(), ctrl(1), ctrl(2)}),
     });
     return t;
 }
 
-AdvancedSetupDialog::AdvancedSetupDialog(Host& host) : Dialog(host, Template()) {}
+AdvancedSetupDialog::AdvancedSetupDialog(Host& host) : Dialog(host, dialogTemplate()) {}
 
 void AdvancedSetupDialog::onInit() {
     showSslText();

@@ -14,7 +14,7 @@ public:
 
     explicit AdvancedSetupDialog(ui::Host& host);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 
     void setSslText(std::string text) { sslText_ = std::move(text); }
     const std::string& sslText() const { return sslText_; }

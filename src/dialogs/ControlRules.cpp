@@ -106,7 +106,7 @@ int getRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool thr
     return index;
 }
 
-void SetRadioGroup(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked) {
+void setRadioGroupOf(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked) {
     dialog.setCheck(first, checked ? 1 : 0);
     for (int other : {second, third, fourth})
         if (other != first) dialog.setCheck(other, 0);

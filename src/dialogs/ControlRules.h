@@ -108,6 +108,6 @@ int yearMonthDay(int year, int month, ui::Host& host);
 int getRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule = true);
 
 // `first` checked (unchecked when `checked` is false), the other three unchecked.
-void SetRadioGroup(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked);
+void setRadioGroupOf(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked);
 
 }  // namespace qvt::dialogs

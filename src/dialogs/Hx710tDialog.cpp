@@ -31,7 +31,7 @@ ProductDialogConfig hx710tConfig() {
 }  // namespace
 
 Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, hx710tRules(), hx710tConfig()),
+    : ProductSettingsDialog(host, dialogTemplate(), context, hx710tRules(), hx710tConfig()),
       audio_(
           *this, context, [this] { return saveFlow().saveVolume(); }, kAudioField) {
     setKeyTable(buildKeyTable());
@@ -61,11 +61,11 @@ void Hx710tDialog::onNotify(int id, Event event) {
                     onPirTriggerChanged();
                     return;
                 case kGameCall:
-                    Manage_OnOffGroup(OnOffVariant::FillBlanks, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
+                    applyOnOffGroup(OnOffVariant::FillBlanks, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
                                       kChooseAudio, kAudioField);
                     return;
                 case kWorkHour:
-                    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour,
+                    applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour,
                                       kStopMinute, 0);
                     return;
                 default:
@@ -133,12 +133,12 @@ void Hx710tDialog::onDefault() {
     if (sel(kReplayTimes) < 0) select(kReplayTimes, 0);
 
     select(kWorkHour, 0);
-    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+    applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
 
     showWorkDays(kAllDays);
     setCheck(ids::kWorkDayBox, 1);
 
-    Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio,
+    applyOnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio,
                       kAudioField);
     setClockFromPc();
     rememberTimeLapsePir();
@@ -189,7 +189,7 @@ settings::KeyTable Hx710tDialog::buildKeyTable() {
     keys.push_back(rangeKey("Video Size", kVideoSize, 0, 1));
     KeySlot gameCall = rangeKey("Game Call", kGameCall, 0, 1);
     gameCall.afterRead = [this] {
-        Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
+        applyOnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
                           kChooseAudio, kAudioField);
     };
     keys.push_back(gameCall);
@@ -207,7 +207,7 @@ settings::KeyTable Hx710tDialog::buildKeyTable() {
     keys.push_back(rangeKey("SMS Control", kSmsControl, 0, 1));
 
     appendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
-        Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+        applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
     });
     return table;
 }

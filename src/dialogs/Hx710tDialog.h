@@ -76,7 +76,7 @@ class Hx710tDialog : public ProductSettingsDialog {
 public:
     Hx710tDialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the HX710T-10M file: sections and keys in the order the camera expects them.
     settings::KeyTable buildKeyTable();
     audio::GameCallAudio& gameCallAudio() { return audio_; }
@@ -93,9 +93,9 @@ protected:
     void onCancel() override;  // "Exit(&N)", Esc and the close box
 
     // The game-call sound steps (virtual so that tests can watch the order of opening, save and exit).
-    virtual void stageTransformTool() { audio_.StageTransformTool(); }
-    virtual bool transformAudioFile() { return audio_.TransformAudioFile(); }
-    virtual void clearTempFolder() { audio_.ClearTempFolder(); }
+    virtual void stageTransformTool() { audio_.stageConverter(); }
+    virtual bool transformAudioFile() { return audio_.convertGameCallSound(); }
+    virtual void clearTempFolder() { audio_.emptyTempFolder(); }
 
 private:
     void onSendToClick(int radio);

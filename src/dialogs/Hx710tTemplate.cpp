@@ -10,13 +10,13 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace hx710t;
 
-DialogTemplate Hx710tDialog::Template() {
+DialogTemplate Hx710tDialog::dialogTemplate() {
     DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
     const ControlStyle hiddenOff{.hidden = true, .disabled = true};
     auto& c = t.controls;
 
     // " Camera Setting "
-    parts::addHxCameraLists(t, {"5M", "10M"}, parts::VideoLengths(10, 180, 10));
+    parts::addHxCameraLists(t, {"5M", "10M"}, parts::videoLengthItems(10, 180, 10));
     c.push_back(listSpec(kSecurityMode, parts::offOn()));
     c.push_back(listSpec(kVideoSize, {"1280*720", "640*480"}));
     parts::addWorkDays(t);
@@ -44,27 +44,27 @@ DialogTemplate Hx710tDialog::Template() {
     c.push_back(buttonSpec(kTest, "Test", hiddenOff));
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
                   // clang-format off
                   parts::hxCameraGrid({
-                      Text("Security Mode"), Ctl(kSecurityMode), Text("Video Size"), Ctl(kVideoSize),
-                      Ctl(ids::kWorkDayBox), Ctl(1128), Ctl(1122), Ctl(1123),
-                      Text("SMS Control"), Ctl(kSmsControl), Text("Camera Position"), Ctl(kCameraPosition),
-                      Ctl(1124), Ctl(1125), Ctl(1126), Ctl(1127),
+                      textNode("Security Mode"), ctrl(kSecurityMode), textNode("Video Size"), ctrl(kVideoSize),
+                      ctrl(ids::kWorkDayBox), ctrl(1128), ctrl(1122), ctrl(1123),
+                      textNode("SMS Control"), ctrl(kSmsControl), textNode("Camera Position"), ctrl(kCameraPosition),
+                      ctrl(1124), ctrl(1125), ctrl(1126), ctrl(1127),
                   }),
                   // clang-format on
                   parts::gameCallRow(),
-                  parts::workHourRow({Ctl(kWakeUpLabel), Ctl(kWakeUp), Ctl(kWakeUpHourLabel), Ctl(kWakeUpHour),
-                                      Ctl(kWakeUpMinuteLabel), Ctl(kWakeUpMinute)}),
+                  parts::workHourRow({ctrl(kWakeUpLabel), ctrl(kWakeUp), ctrl(kWakeUpHourLabel), ctrl(kWakeUpHour),
+                                      ctrl(kWakeUpMinuteLabel), ctrl(kWakeUpMinute)}),
                   parts::clockRow(kDefault),
               }),
         parts::messagingGroup({kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall}, kCountryList,
                               kOperatorList, kCheckParams),
     };
-    for (LayoutNode& n : parts::footerNodes(kPathList, {Ctl(kTest)})) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    for (LayoutNode& n : parts::footerNodes(kPathList, {ctrl(kTest)})) layout.push_back(std::move(n));
+    t.layout = column(std::move(layout));
     return t;
 }
 

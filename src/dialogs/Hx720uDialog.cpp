@@ -40,7 +40,7 @@ constexpr ListDefault kListDefaults[] = {
 }  // namespace
 
 Hx720uDialog::Hx720uDialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, hx720uRules(), hx720uConfig()),
+    : ProductSettingsDialog(host, dialogTemplate(), context, hx720uRules(), hx720uConfig()),
       audio_(
           *this, context, [this] { return saveFlow().saveVolume(); }, kAudioField) {
     setKeyTable(buildKeyTable());
@@ -53,7 +53,7 @@ void Hx720uDialog::onInit() {
     forgetTimeLapsePir();
     saveFlow().scanAndLoad();
     audio_.resetField();  // never taken from the file: "Choose audio file!"
-    audio_.StageTransformTool();
+    audio_.stageConverter();
 }
 
 void Hx720uDialog::onNotify(int id, Event event) {
@@ -76,18 +76,18 @@ void Hx720uDialog::onSendToClick(int radio) {
 }
 
 void Hx720uDialog::gameCallGroup(OnOffVariant variant) {
-    Manage_OnOffGroup(variant, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio, kAudioField);
+    applyOnOffGroup(variant, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio, kAudioField);
 }
 
 void Hx720uDialog::workHourGroup(OnOffVariant variant) {
-    Manage_OnOffGroup(variant, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+    applyOnOffGroup(variant, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
 }
 
 void Hx720uDialog::onOK() {
     saveFlow().save();
     // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
     // save found no card (its message said so), nothing is placed anywhere, not on another card.
-    if (sel(kGameCall) == 1 && !saveFlow().saveVolume().empty() && !audio_.TransformAudioFile())
+    if (sel(kGameCall) == 1 && !saveFlow().saveVolume().empty() && !audio_.convertGameCallSound())
         message("Failed to transform audio file!", kTipsCaption, Icon::Warning);
 }
 

@@ -56,7 +56,7 @@ class Hx720uDialog : public ProductSettingsDialog {
 public:
     Hx720uDialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the HX720U file: sections and keys in the order the camera expects them.
     settings::KeyTable buildKeyTable();
 

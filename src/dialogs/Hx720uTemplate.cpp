@@ -10,13 +10,13 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace hx720u;
 
-DialogTemplate Hx720uDialog::Template() {
+DialogTemplate Hx720uDialog::dialogTemplate() {
     DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
     auto& c = t.controls;
 
     // " Camera Setting "
     std::vector<std::string> videoLengths{"5   Sec"};  // three blanks: it lines up with "10  Sec"
-    for (std::string& item : parts::VideoLengths(10, 180, 10)) videoLengths.push_back(std::move(item));
+    for (std::string& item : parts::videoLengthItems(10, 180, 10)) videoLengths.push_back(std::move(item));
     parts::addHxCameraLists(t, {"5 M", "10M", "12M"}, std::move(videoLengths));
     c.push_back(listSpec(kSmsControl, parts::offOn()));
     c.push_back(listSpec(kCameraPosition, parts::cameraPositions()));
@@ -32,11 +32,11 @@ DialogTemplate Hx720uDialog::Template() {
     parts::addFooter(t, kPathList);
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
-                  parts::hxCameraGrid({Text("SMS Control"), Ctl(kSmsControl), Text("Camera Position"),
-                                       Ctl(kCameraPosition), Text("Video Size"), Ctl(kVideoSize)}),
+                  parts::hxCameraGrid({textNode("SMS Control"), ctrl(kSmsControl), textNode("Camera Position"),
+                                       ctrl(kCameraPosition), textNode("Video Size"), ctrl(kVideoSize)}),
                   parts::gameCallRow(),
                   parts::workHourRow(),
                   parts::clockRow(kDefault),
@@ -45,7 +45,7 @@ DialogTemplate Hx720uDialog::Template() {
                               kCheckParams),
     };
     for (LayoutNode& n : parts::footerNodes(kPathList)) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    t.layout = column(std::move(layout));
     return t;
 }
 

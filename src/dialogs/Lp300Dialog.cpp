@@ -22,7 +22,7 @@ ProductDialogConfig lp300Config() {
 }  // namespace
 
 Lp300Dialog::Lp300Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, lp300Rules(), lp300Config()) {
+    : ProductSettingsDialog(host, dialogTemplate(), context, lp300Rules(), lp300Config()) {
     setKeyTable(buildKeyTable());
 }
 
@@ -59,7 +59,7 @@ void Lp300Dialog::onNotify(int id, Event event) {
 }
 
 void Lp300Dialog::workHourRule() {
-    Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute,
+    applyOnOffGroup(OnOffVariant::WorkHourBlankKeeps, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute,
                       0);
 }
 
@@ -103,7 +103,7 @@ settings::KeyTable Lp300Dialog::buildKeyTable() {
     auto& keys = table.keys;
 
     // "Send To": exactly one character "0".."3" chooses a button, anything else clears all four.
-    keys.push_back(RadioKey("Send To", {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
+    keys.push_back(radioKeySlot("Send To", {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
                             [this](const std::string& value) {
                                 setRadioGroupFromDigit(value,
                                                        {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});

@@ -47,7 +47,7 @@ class Lp300Dialog : public ProductSettingsDialog {
 public:
     Lp300Dialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the LP300 Series file: sections and keys in the order the camera expects them.
     settings::KeyTable buildKeyTable();
 

@@ -25,7 +25,7 @@ std::vector<std::string> lp300VideoLengths() {
 
 }  // namespace
 
-DialogTemplate Lp300Dialog::Template() {
+DialogTemplate Lp300Dialog::dialogTemplate() {
     DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
     auto& c = t.controls;
 
@@ -56,33 +56,33 @@ DialogTemplate Lp300Dialog::Template() {
     c.push_back(buttonSpec(kTest, "Test", {.hidden = true, .disabled = true}));
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
                   // clang-format off
-                  Grid(8, {
-                      Text("Camera Mode"), Ctl(kCameraMode), Text("Work Mode"), Ctl(kWorkMode),
-                      Text("Photo Size"), Ctl(kPhotoSize), Text("Photo Burst"), Ctl(kPhotoBurst),
-                      Text("Video Length"), Ctl(kVideoLength), Text("PIR Interval"), Ctl(kPirInterval),
-                      Text("Time Lapse"), Ctl(kTimeLapse), Text("PIR Trigger"), Ctl(kPirTrigger),
-                      Text("Video Size"), Ctl(kVideoSize),
+                  grid(8, {
+                      textNode("Camera Mode"), ctrl(kCameraMode), textNode("Work Mode"), ctrl(kWorkMode),
+                      textNode("Photo Size"), ctrl(kPhotoSize), textNode("Photo Burst"), ctrl(kPhotoBurst),
+                      textNode("Video Length"), ctrl(kVideoLength), textNode("PIR Interval"), ctrl(kPirInterval),
+                      textNode("Time Lapse"), ctrl(kTimeLapse), textNode("PIR Trigger"), ctrl(kPirTrigger),
+                      textNode("Video Size"), ctrl(kVideoSize),
                   }),
                   // clang-format on
-                  Row({Ctl(ids::kWorkDayBox), Ctl(1128), Ctl(1122), Ctl(1123), Ctl(1124), Ctl(1125), Ctl(1126),
-                       Ctl(1127), Stretch()}),
+                  Row({ctrl(ids::kWorkDayBox), ctrl(1128), ctrl(1122), ctrl(1123), ctrl(1124), ctrl(1125), ctrl(1126),
+                       ctrl(1127), stretch()}),
                   parts::clockRow(kDefault),
               }),
         Row({
-            Group(" Work Hour ", {Row({Text("Work Hour"), Ctl(kWorkHour)}),
-                                  Row({Text("Start Time"), Ctl(kStartHour), Text(":"), Ctl(kStartMinute)}),
-                                  Row({Text("Stop Time"), Ctl(kStopHour), Text(":"), Ctl(kStopMinute)})}),
-            Group(" Send To ", {Ctl(kSendToLocal), Ctl(kSendToPhoneMms), Ctl(kSendToEmailGprs), Ctl(kSendToCall)}),
+            group(" Work Hour ", {Row({textNode("Work Hour"), ctrl(kWorkHour)}),
+                                  Row({textNode("Start Time"), ctrl(kStartHour), textNode(":"), ctrl(kStartMinute)}),
+                                  Row({textNode("Stop Time"), ctrl(kStopHour), textNode(":"), ctrl(kStopMinute)})}),
+            group(" Send To ", {ctrl(kSendToLocal), ctrl(kSendToPhoneMms), ctrl(kSendToEmailGprs), ctrl(kSendToCall)}),
             parts::operatorListColumn(kCountryList, kOperatorList, kCheckParams),
         }),
         parts::customerInfoGroup(),
     };
-    for (LayoutNode& n : parts::footerNodes(kPathList, {Ctl(kTest)})) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    for (LayoutNode& n : parts::footerNodes(kPathList, {ctrl(kTest)})) layout.push_back(std::move(n));
+    t.layout = column(std::move(layout));
     return t;
 }
 

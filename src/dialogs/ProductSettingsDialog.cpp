@@ -30,7 +30,7 @@ void ProductSettingsDialog::setKeyTable(settings::KeyTable table) { *keyTable_ =
 
 namespace {
 std::filesystem::path pathOf(settings::CardSaveFlow& flow, settings::FileTarget target) {
-    return target == settings::FileTarget::Card ? std::filesystem::path(flow.CardFilePath()) : flow.backupFilePath();
+    return target == settings::FileTarget::Card ? std::filesystem::path(flow.cardFilePath()) : flow.backupFilePath();
 }
 }  // namespace
 
@@ -52,13 +52,13 @@ bool ProductSettingsDialog::writeSettingsFile(settings::FileTarget target) {
         if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
             file = std::move(*existing);
     }
-    settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+    settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
     std::string bytes = file.toBytes();
     if (!card && bytes.size() > settings::kMaxSettingsFileSize) {
         // The old backup's extra content would make a file that the next opening rejects:
         // the backup starts afresh from the product's keys instead.
         settings::ProfileFile fresh;
-        settings::WriteSettings(*keyTable_, *this, context().messaging, fresh);
+        settings::writeSettingsTo(*keyTable_, *this, context().messaging, fresh);
         bytes = fresh.toBytes();
     }
     if (keyTable_->afterWrite) keyTable_->afterWrite();
@@ -95,7 +95,7 @@ constexpr std::string_view kSettingsFilter = "Settings File(*.TXT)|*.TXT;*.txt|A
 
 std::string ProductSettingsDialog::cardFileBytes() {
     settings::ProfileFile file;
-    settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+    settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
     return file.toBytes();
 }
 

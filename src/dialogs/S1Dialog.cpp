@@ -62,7 +62,7 @@ int S1Dialog::variantOf(const std::string& modelCode) {
 }
 
 S1Dialog::S1Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, s1Rules(), s1Config(variantOrFirst(context.CurrentModelCode))),
+    : ProductSettingsDialog(host, dialogTemplate(), context, s1Rules(), s1Config(variantOrFirst(context.CurrentModelCode))),
       variant_(variantOrFirst(context.CurrentModelCode)) {
     setKeyTable(buildKeyTable());
 }
@@ -98,7 +98,7 @@ void S1Dialog::onOK() {
 }
 
 void S1Dialog::applyWorkHourRule() {
-    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+    applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
 }
 
 void S1Dialog::onDefault() {

@@ -56,7 +56,7 @@ class S1Dialog : public ProductSettingsDialog {
 public:
     S1Dialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The variant 0..3 of a model code, -1 for a code that is none of the four.
     static int variantOf(const std::string& modelCode);
 

@@ -36,7 +36,7 @@ const parts::WorkHourIds kWorkHourIds{kWorkHour, kStartHour, kStartMinute, kStop
 
 }  // namespace
 
-DialogTemplate S1Dialog::Template() {
+DialogTemplate S1Dialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kPlaceholderTitle;
@@ -73,16 +73,16 @@ DialogTemplate S1Dialog::Template() {
     parts::addFooter(t, kPathList);
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
                   // clang-format off
-                  Grid(8, {
-                      Text("Camera Mode"), Ctl(kCameraMode), Text("Photo Size"), Ctl(kPhotoSize),
-                      Text("Photo Burst"), Ctl(kPhotoBurst), Text("Video Length"), Ctl(kVideoLength),
-                      Text("Language"), Ctl(kLanguage), Text("PIR Interval"), Ctl(kPirInterval),
-                      Text("Time Lapse"), Ctl(kTimeLapse), Text("PIR Trigger"), Ctl(kPirTrigger),
-                      Ctl(kVideoSizeLabel), Ctl(kVideoSize), Ctl(kSmsControlLabel), Ctl(kSmsControl),
+                  grid(8, {
+                      textNode("Camera Mode"), ctrl(kCameraMode), textNode("Photo Size"), ctrl(kPhotoSize),
+                      textNode("Photo Burst"), ctrl(kPhotoBurst), textNode("Video Length"), ctrl(kVideoLength),
+                      textNode("Language"), ctrl(kLanguage), textNode("PIR Interval"), ctrl(kPirInterval),
+                      textNode("Time Lapse"), ctrl(kTimeLapse), textNode("PIR Trigger"), ctrl(kPirTrigger),
+                      ctrl(kVideoSizeLabel), ctrl(kVideoSize), ctrl(kSmsControlLabel), ctrl(kSmsControl),
                   }),
                   // clang-format on
                   parts::workHourRow({}, kWorkHourIds),
@@ -92,7 +92,7 @@ DialogTemplate S1Dialog::Template() {
                               kCheckParams),
     };
     for (LayoutNode& n : parts::footerNodes(kPathList)) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    t.layout = column(std::move(layout));
     return t;
 }
 

@@ -204,7 +204,7 @@ bool SettingsDialogBase::handleClockNotify(int id, Event event) {
 
 // ---- OFF/ON groups, Send Mode and radios ------------------------------------------------------------
 
-void SettingsDialogBase::Manage_OnOffGroup(OnOffVariant variant, int switchList, int dependent1, int dependent2,
+void SettingsDialogBase::applyOnOffGroup(OnOffVariant variant, int switchList, int dependent1, int dependent2,
                                            int dependent3, int extra1, int extra2) {
     const int controls[5] = {dependent1, dependent2, dependent3, extra1, extra2};
     const int position = sel(switchList);
@@ -317,13 +317,13 @@ bool SettingsDialogBase::handleSendModeNotify(int id, Event event) {
         return true;
     }
     if (event != Event::TextChanged) return false;
-    if (id == kReportHour) Manage_RangeEdit(id, 0, 23, "0~23 Hour");
-    if (id == kReportMinute) Manage_RangeEdit(id, 0, 59, "0~59 Minute");
+    if (id == kReportHour) applyRangeEdit(id, 0, 23, "0~23 Hour");
+    if (id == kReportMinute) applyRangeEdit(id, 0, 59, "0~59 Minute");
     return id == kReportHour || id == kReportMinute;
 }
 
 void SettingsDialogBase::setRadioGroup(int first, int second, int third, int fourth, bool checked) {
-    SetRadioGroup(*this, first, second, third, fourth, checked);
+    setRadioGroupOf(*this, first, second, third, fourth, checked);
 }
 
 int SettingsDialogBase::getRadioIndex(int a, int b, int c, int d) const {
@@ -332,7 +332,7 @@ int SettingsDialogBase::getRadioIndex(int a, int b, int c, int d) const {
 
 // ---- two-digit time edits -----------------------------------------------------------------------------
 
-void SettingsDialogBase::Manage_RangeEdit(int edit, int minimum, int maximum, const std::string& rangeText) {
+void SettingsDialogBase::applyRangeEdit(int edit, int minimum, int maximum, const std::string& rangeText) {
     // Setting the text below runs this rule again on the new text before this run goes on. For
     // every range the dialogs use that ends after two levels; the guard only protects against a
     // range whose own maximum would not satisfy it.

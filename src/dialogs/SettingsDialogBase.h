@@ -53,7 +53,7 @@ public:
 
     // --- OFF/ON groups, Send Mode and radios -----------------------------------------------------
     // Ids that a caller does not need are 0.
-    void Manage_OnOffGroup(OnOffVariant variant, int switchList, int dependent1, int dependent2, int dependent3,
+    void applyOnOffGroup(OnOffVariant variant, int switchList, int dependent1, int dependent2, int dependent3,
                            int extra1, int extra2);
     // Which of Max Number and the two send-time edits are shown (the others are hidden).
     void showSendControls(SendControls shown);
@@ -76,7 +76,7 @@ public:
 
     // --- two-digit time edits --------------------------------------------------------------------
     // Runs on every change of the edit's text (also the changes it makes itself).
-    void Manage_RangeEdit(int edit, int minimum, int maximum, const std::string& rangeText);
+    void applyRangeEdit(int edit, int minimum, int maximum, const std::string& rangeText);
 
 protected:
     // The clock notifications every dialog handles alike: a year or month change refills the day

@@ -39,7 +39,7 @@ std::vector<std::string> maxNumbers() {
     return items;
 }
 
-std::vector<std::string> VideoLengths(int from, int to, int step) {
+std::vector<std::string> videoLengthItems(int from, int to, int step) {
     std::vector<std::string> items;
     for (int s = from; s <= to; s += step) items.push_back(std::to_string(s) + (s < 100 ? "  Sec" : " Sec"));
     return items;
@@ -58,9 +58,9 @@ void addClock(DialogTemplate& t, int defaultId, bool twoDigitItems) {
 }
 
 LayoutNode clockRow(int defaultId) {
-    return Row({Text("Set Clock Y:"), Ctl(ids::kYear), Text("M:"), Ctl(ids::kMonth), Text("D:"), Ctl(ids::kDay),
-                Text("H:"), Ctl(ids::kHour), Text("M:"), Ctl(ids::kMinute), Text("S:"), Ctl(ids::kSecond), Stretch(),
-                Ctl(defaultId)});
+    return Row({textNode("Set Clock Y:"), ctrl(ids::kYear), textNode("M:"), ctrl(ids::kMonth), textNode("D:"), ctrl(ids::kDay),
+                textNode("H:"), ctrl(ids::kHour), textNode("M:"), ctrl(ids::kMinute), textNode("S:"), ctrl(ids::kSecond), stretch(),
+                ctrl(defaultId)});
 }
 
 void addWorkDays(DialogTemplate& t) {
@@ -84,11 +84,11 @@ void addSendMode(DialogTemplate& t) {
 }
 
 LayoutNode sendModeGroup() {
-    return Group(" Send Mode ", {
-                                    Ctl(ids::kSendManual),
-                                    Row({Ctl(ids::kSendDaily), Ctl(ids::kReportHour), textWith(":", ids::kReportMinute), Ctl(ids::kReportMinute)}),
-                                    Row({Ctl(ids::kSendInstant), Ctl(ids::kMaxNumber)}),
-                                    Ctl(ids::kSendOff),
+    return group(" Send Mode ", {
+                                    ctrl(ids::kSendManual),
+                                    Row({ctrl(ids::kSendDaily), ctrl(ids::kReportHour), textWith(":", ids::kReportMinute), ctrl(ids::kReportMinute)}),
+                                    Row({ctrl(ids::kSendInstant), ctrl(ids::kMaxNumber)}),
+                                    ctrl(ids::kSendOff),
                                 });
 }
 
@@ -99,9 +99,9 @@ void addOperatorLists(DialogTemplate& t, int countryId, int operatorId, int chec
 }
 
 LayoutNode operatorListColumn(int countryId, int operatorId, int checkId) {
-    return Column({
-        Row({Column({Text("Select Country"), Ctl(countryId)}), Column({Text("Select Operator"), Ctl(operatorId)})}),
-        Ctl(checkId),
+    return column({
+        Row({column({textNode("Select Country"), ctrl(countryId)}), column({textNode("Select Operator"), ctrl(operatorId)})}),
+        ctrl(checkId),
     });
 }
 
@@ -111,11 +111,11 @@ void addCustomerInfo(DialogTemplate& t) {
 
 LayoutNode customerInfoGroup() {
     // clang-format off
-    return Group(" Customer Information Setting ", {Grid(4, {
-        Text("Admin Number :"), Ctl(1134), Text("Receive Email 1:"), Ctl(1011),
-        Text("Phone Number 2:"), Ctl(1136), Text("Receive Email 2:"), Ctl(1012),
-        Text("Phone Number 3:"), Ctl(1008), Text("Receive Email 3:"), Ctl(1013),
-        Text("Phone Number 4:"), Ctl(1137), Text("Receive Email 4:"), Ctl(1014),
+    return group(" Customer Information Setting ", {grid(4, {
+        textNode("Admin Number :"), ctrl(1134), textNode("Receive Email 1:"), ctrl(1011),
+        textNode("Phone Number 2:"), ctrl(1136), textNode("Receive Email 2:"), ctrl(1012),
+        textNode("Phone Number 3:"), ctrl(1008), textNode("Receive Email 3:"), ctrl(1013),
+        textNode("Phone Number 4:"), ctrl(1137), textNode("Receive Email 4:"), ctrl(1014),
     })});
     // clang-format on
 }
@@ -143,11 +143,11 @@ void addFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
 
 std::vector<LayoutNode> footerNodes(int pathListId, std::vector<LayoutNode> extraButtons) {
     // The buttons share the path list's row: one row less, so that the tallest window fits a laptop.
-    std::vector<LayoutNode> row{Ctl(pathListId), Ctl(1), Ctl(2)};
+    std::vector<LayoutNode> row{ctrl(pathListId), ctrl(1), ctrl(2)};
     for (LayoutNode& b : extraButtons) row.push_back(std::move(b));
-    row.push_back(Ctl(ids::kExport));
-    row.push_back(Ctl(ids::kImport));
-    return {Text("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Row(std::move(row))};
+    row.push_back(ctrl(ids::kExport));
+    row.push_back(ctrl(ids::kImport));
+    return {textNode("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Row(std::move(row))};
 }
 
 void addHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, std::vector<std::string> videoLengths) {
@@ -165,14 +165,14 @@ void addHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, st
 LayoutNode hxCameraGrid(std::vector<LayoutNode> moreCells) {
     // clang-format off
     std::vector<LayoutNode> cells{
-        Text("Language"), Ctl(1081), Text("Camera Mode"), Ctl(1067),
-        Text("Photo Size"), Ctl(1068), Text("Photo Burst"), Ctl(1069),
-        Text("Video Length"), Ctl(1070), Text("PIR Interval"), Ctl(1073),
-        Text("Time Lapse"), Ctl(ids::kTimeLapse), Text("PIR Trigger"), Ctl(ids::kPirTrigger),
+        textNode("Language"), ctrl(1081), textNode("Camera Mode"), ctrl(1067),
+        textNode("Photo Size"), ctrl(1068), textNode("Photo Burst"), ctrl(1069),
+        textNode("Video Length"), ctrl(1070), textNode("PIR Interval"), ctrl(1073),
+        textNode("Time Lapse"), ctrl(ids::kTimeLapse), textNode("PIR Trigger"), ctrl(ids::kPirTrigger),
     };
     // clang-format on
     for (LayoutNode& n : moreCells) cells.push_back(std::move(n));
-    return Grid(8, std::move(cells));
+    return grid(8, std::move(cells));
 }
 
 void addGameCall(DialogTemplate& t) {
@@ -186,8 +186,8 @@ void addGameCall(DialogTemplate& t) {
 }
 
 LayoutNode gameCallRow() {
-    return Row({Text("Game Call"), Ctl(1118), Text("H:"), Ctl(1119), Text("M:"), Ctl(1120), Text("Replay Times"),
-                Ctl(1130), Ctl(1001), Ctl(1002)});
+    return Row({textNode("Game Call"), ctrl(1118), textNode("H:"), ctrl(1119), textNode("M:"), ctrl(1120), textNode("Replay Times"),
+                ctrl(1130), ctrl(1001), ctrl(1002)});
 }
 
 void addWorkHour(DialogTemplate& t, const WorkHourIds& ids) {
@@ -200,21 +200,21 @@ void addWorkHour(DialogTemplate& t, const WorkHourIds& ids) {
 }
 
 LayoutNode workHourRow(std::vector<LayoutNode> extra, const WorkHourIds& ids) {
-    std::vector<LayoutNode> cells{Text("Work Hour"),     Ctl(ids.workHour),    Text("Start Time"),
-                                  Ctl(ids.startHour),    Text(":"),            Ctl(ids.startMinute),
-                                  Text("Stop Time"),     Ctl(ids.stopHour),    Text(":"),
-                                  Ctl(ids.stopMinute)};
+    std::vector<LayoutNode> cells{textNode("Work Hour"),     ctrl(ids.workHour),    textNode("Start Time"),
+                                  ctrl(ids.startHour),    textNode(":"),            ctrl(ids.startMinute),
+                                  textNode("Stop Time"),     ctrl(ids.stopHour),    textNode(":"),
+                                  ctrl(ids.stopMinute)};
     for (LayoutNode& n : extra) cells.push_back(std::move(n));
-    cells.push_back(Stretch());
+    cells.push_back(stretch());
     return Row(std::move(cells));
 }
 
 LayoutNode messagingGroup(const std::vector<int>& sendTo, int countryId, int operatorId, int checkId) {
     std::vector<LayoutNode> radios;
-    for (int id : sendTo) radios.push_back(Ctl(id));
-    return Group(" WAP Setting / Internet Setting / Customer Information Setting ",
+    for (int id : sendTo) radios.push_back(ctrl(id));
+    return group(" WAP Setting / Internet Setting / Customer Information Setting ",
                  {
-                     Row({sendModeGroup(), Group(" Send To ", std::move(radios)),
+                     Row({sendModeGroup(), group(" Send To ", std::move(radios)),
                           operatorListColumn(countryId, operatorId, checkId)}),
                      customerInfoGroup(),
                  });

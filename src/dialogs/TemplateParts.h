@@ -16,7 +16,7 @@ std::vector<std::string> cameraPositions(); // "OFF", "A" .. "Z"
 std::vector<std::string> replayTimes();     // "OFF", "1" .. "99"
 std::vector<std::string> maxNumbers();      // "0" .. "99", "Unlimited"
 // "<n>  Sec" below 100 (two blanks, so the numbers line up), "<n> Sec" from 100, in `step` seconds.
-std::vector<std::string> VideoLengths(int from, int to, int step);
+std::vector<std::string> videoLengthItems(int from, int to, int step);
 
 // The six clock lists 1074..1079 (the day list is filled at run time) and "Default(&D)" `defaultId`.
 void addClock(ui::DialogTemplate& t, int defaultId, bool twoDigitItems = false);

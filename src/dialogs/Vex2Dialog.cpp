@@ -26,7 +26,7 @@ constexpr int kSendToGroup[3] = {kSendToPhone, kSendToEmail, kSendToNone};
 }  // namespace
 
 Vex2Dialog::Vex2Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, vex2Rules(), vex2Config()) {
+    : ProductSettingsDialog(host, dialogTemplate(), context, vex2Rules(), vex2Config()) {
     setKeyTable(buildKeyTable());
 }
 
@@ -95,19 +95,19 @@ void Vex2Dialog::onDefault() {
 
 namespace {
 // Id 0 (and any id the dialog lacks) is "no such button": a group of two passes 0 as third.
-bool Present(const ui::Dialog& dialog, int id) { return id != 0 && dialog.has(id); }
+bool isPresent(const ui::Dialog& dialog, int id) { return id != 0 && dialog.has(id); }
 }  // namespace
 
 void Vex2Dialog::setRadios(int first, int second, int third, bool checkFirst) {
-    if (checkFirst && Present(*this, first)) setCheck(first, 1);
+    if (checkFirst && isPresent(*this, first)) setCheck(first, 1);
     for (int id : {second, third})
-        if (Present(*this, id)) setCheck(id, 0);
+        if (isPresent(*this, id)) setCheck(id, 0);
 }
 
 int Vex2Dialog::checkedRadio(int first, int second, int third) const {
     const int buttons[3] = {first, second, third};
     for (int i = 0; i < 3; ++i)
-        if (Present(*this, buttons[i]) && check(buttons[i]) == 1) return i;
+        if (isPresent(*this, buttons[i]) && check(buttons[i]) == 1) return i;
     return -1;
 }
 
@@ -118,7 +118,7 @@ void Vex2Dialog::setRadiosFromText(const std::string& text, int first, int secon
     if (chosen == 0 || chosen == 1 || (chosen == 2 && !twoButtons)) {
         const int buttons[3] = {first, second, third};
         for (int i = 0; i < 3; ++i)
-            if (Present(*this, buttons[i])) setCheck(buttons[i], i == chosen ? 1 : 0);
+            if (isPresent(*this, buttons[i])) setCheck(buttons[i], i == chosen ? 1 : 0);
     } else {
         setRadios(first, second, third, false);
     }
@@ -154,7 +154,7 @@ settings::KeyTable Vex2Dialog::buildKeyTable() {
     auto radioKey = [this](const char* key, int first, int second, int third) {
         std::vector<int> buttons{first, second};
         if (third != 0) buttons.push_back(third);
-        KeySlot slot = RadioKey(key, buttons, [=, this](const std::string& value) {
+        KeySlot slot = radioKeySlot(key, buttons, [=, this](const std::string& value) {
             setRadiosFromText(value, first, second, third, third == 0);
         });
         slot.write = [=, this] {

@@ -42,7 +42,7 @@ class Vex2Dialog : public ProductSettingsDialog {
 public:
     Vex2Dialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the VEX 2.0 file: sections and keys in the order the camera expects them.
     settings::KeyTable buildKeyTable();
 

@@ -10,7 +10,7 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace vex2;
 
-DialogTemplate Vex2Dialog::Template() {
+DialogTemplate Vex2Dialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kTitle;
@@ -38,22 +38,22 @@ DialogTemplate Vex2Dialog::Template() {
     parts::addFooter(t, kPathList, "Cancel(&N)");
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
-                  Row({Text("Time Format"), Ctl(kTimeFormat), Text("PIR Interval"), Ctl(kPirInterval),
-                       Text("Time Lapse"), Ctl(kTimeLapse), Text("PIR Trigger"), Ctl(kPirTrigger), Stretch()}),
+                  Row({textNode("Time Format"), ctrl(kTimeFormat), textNode("PIR Interval"), ctrl(kPirInterval),
+                       textNode("Time Lapse"), ctrl(kTimeLapse), textNode("PIR Trigger"), ctrl(kPirTrigger), stretch()}),
                   parts::clockRow(kDefault),
               }),
         Row({
-            Group(" Temperature Format ", {Ctl(kFahrenheit), Ctl(kCelsius), Stretch()}),
-            Group(" Send To ", {Ctl(kSendToPhone), Ctl(kSendToEmail), Ctl(kSendToNone), Stretch()}),
+            group(" Temperature Format ", {ctrl(kFahrenheit), ctrl(kCelsius), stretch()}),
+            group(" Send To ", {ctrl(kSendToPhone), ctrl(kSendToEmail), ctrl(kSendToNone), stretch()}),
             parts::operatorListColumn(kCountryList, kOperatorList, kCheckParams),
         }),
         parts::customerInfoGroup(),
     };
     for (LayoutNode& n : parts::footerNodes(kPathList)) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    t.layout = column(std::move(layout));
     return t;
 }
 

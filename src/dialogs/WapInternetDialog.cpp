@@ -53,7 +53,7 @@ std::string firstChars(const std::string& text, std::size_t limit) {
 
 }  // namespace
 
-DialogTemplate WapInternetDialog::Template() {
+DialogTemplate WapInternetDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kTitle;
@@ -71,21 +71,21 @@ DialogTemplate WapInternetDialog::Template() {
         else
             t.controls.push_back(editSpec(id, {.masked = isMaskedField(field)}));
         std::vector<LayoutNode>& cells = field < kWapFieldCount ? wapCells : internetCells;
-        cells.push_back(Ctl(labelId));
-        cells.push_back(Ctl(id));
+        cells.push_back(ctrl(labelId));
+        cells.push_back(ctrl(id));
     }
     t.controls.push_back(buttonSpec(kClear, "Clear WAP / Internet Paramaters(&W)"));
     t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
     t.controls.push_back(buttonSpec(2, "Cancel(&N)"));
     t.controls.push_back(buttonSpec(kAdvanced, "Advanced...(&V)", {.hidden = true}));
 
-    t.layout = Column({
-        Ctl(kHeader),
+    t.layout = column({
+        ctrl(kHeader),
         Row({
-            Column({Group(" WAP Settings ", {Grid(2, std::move(wapCells))}), Row({Stretch(), Ctl(kClear)}), Stretch()}),
-            Column({Group(" Internet Settings ", {Grid(2, std::move(internetCells))}), Stretch()}),
+            column({group(" WAP Settings ", {grid(2, std::move(wapCells))}), Row({stretch(), ctrl(kClear)}), stretch()}),
+            column({group(" Internet Settings ", {grid(2, std::move(internetCells))}), stretch()}),
         }),
-        Row({Ctl(kAdvanced), Stretch(), Ctl(1), Ctl(2)}),
+        Row({ctrl(kAdvanced), stretch(), ctrl(1), ctrl(2)}),
     });
     return t;
 }
@@ -103,7 +103,7 @@ const std::array<int, 27>& WapInternetDialog::controlList() {
 }
 
 WapInternetDialog::WapInternetDialog(Host& host, app::AppContext& context)
-    : Dialog(host, Template()), context_(context) {}
+    : Dialog(host, dialogTemplate()), context_(context) {}
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 

@@ -39,7 +39,7 @@ public:
 
     WapInternetDialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 
     // The controls the field operations walk: the 13 value fields, the Clear button, the 13 labels.
     static const std::array<int, 27>& controlList();

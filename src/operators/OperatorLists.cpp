@@ -5,9 +5,9 @@
 
 namespace qvt::operators {
 
-void FillCountryList(ui::Dialog& dialog, int countryListId) {
+void fillCountryListOf(ui::Dialog& dialog, int countryListId) {
     for (int c = 0; c < kCountrySlots; ++c) {
-        const std::string& name = CountryName(c);
+        const std::string& name = countryName(c);
         if (name.empty()) break;  // the table ends at its first empty slot
         dialog.addItem(countryListId, name);
     }
@@ -62,7 +62,7 @@ OperatorListLogic::OperatorListLogic(ui::Dialog& dialog, MessagingState& state, 
     : dialog_(dialog), state_(state), config_(std::move(config)), runEditor_(std::move(runEditor)) {}
 
 void OperatorListLogic::fillCountryList() {
-    FillCountryList(dialog_, config_.countryListId);
+    fillCountryListOf(dialog_, config_.countryListId);
 }
 
 void OperatorListLogic::onCountrySelChange() {
@@ -105,7 +105,7 @@ void OperatorListLogic::countrySelected() {
 
     state_.countryName = selected;
     for (int o = 0; o < kOperatorSlots; ++o) {
-        const std::string& name = OperatorName(c, o);
+        const std::string& name = operatorName(c, o);
         if (name.empty()) break;
         dialog_.addItem(operators, name);
     }
@@ -113,7 +113,7 @@ void OperatorListLogic::countrySelected() {
         // The list is sorted, so the first operator shown is not necessarily the table's first.
         dialog_.select(operators, 0);
         state_.operatorName = dialog_.itemText(operators, 0);
-    } else if (!OperatorName(c, 0).empty()) {
+    } else if (!operatorName(c, 0).empty()) {
         dialog_.message(config_.operatorListFailedText, kCaption, ui::Icon::Warning);
     }
     dialog_.appendItem(operators, std::string(kOthersItem));
@@ -165,7 +165,7 @@ void OperatorListLogic::applyOperatorParams() {
         return;
     }
     for (int o = 0; o < kOperatorSlots; ++o) {
-        const std::string& name = OperatorName(c, o);
+        const std::string& name = operatorName(c, o);
         if (name.empty()) break;
         if (name == state_.operatorName) state_.params = paramsAt(c, o);
     }

@@ -14,7 +14,7 @@ inline constexpr std::string_view kOthersItem = "Others";
 
 // Fills a country list box: every country name of the table (the list box sorts them), then
 // "Others" at the end. Nothing is selected.
-void FillCountryList(ui::Dialog& dialog, int countryListId);
+void fillCountryListOf(ui::Dialog& dialog, int countryListId);
 
 // Where one settings dialog keeps its lists and how it words their messages. The five dialogs share
 // the logic below and differ only in this.

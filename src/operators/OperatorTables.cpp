@@ -101,11 +101,11 @@ const char* OperatorParams::fieldName(int index) {
     return validField(index) ? kFieldNames[index] : "";
 }
 
-const std::string& CountryName(int c) {
+const std::string& countryName(int c) {
     return validCountry(c) ? tables().countries[c] : kEmptyText;
 }
 
-const std::string& OperatorName(int c, int o) {
+const std::string& operatorName(int c, int o) {
     return validSlot(c, o) ? tables().operators[c][o] : kEmptyText;
 }
 
@@ -115,7 +115,7 @@ const OperatorParams& paramsAt(int c, int o) {
 
 int findCountry(std::string_view name) {
     for (int c = 0; c < kCountrySlots; ++c) {
-        const std::string& slot = CountryName(c);
+        const std::string& slot = countryName(c);
         if (slot.empty()) break;
         if (slot == name) return c;
     }
@@ -125,7 +125,7 @@ int findCountry(std::string_view name) {
 int findOperator(int c, std::string_view name) {
     if (!validCountry(c)) return -1;
     for (int o = 0; o < kOperatorSlots; ++o) {
-        const std::string& slot = OperatorName(c, o);
+        const std::string& slot = operatorName(c, o);
         if (slot.empty()) break;
         if (slot == name) return o;
     }

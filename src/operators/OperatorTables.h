@@ -30,8 +30,8 @@ inline constexpr int kOperatorSlots = 5;
 
 // Read-only access by slot. Empty slots give an empty text or a record with all fields empty, and
 // so do indices outside the tables.
-const std::string& CountryName(int c);
-const std::string& OperatorName(int c, int o);
+const std::string& countryName(int c);
+const std::string& operatorName(int c, int o);
 const OperatorParams& paramsAt(int c, int o);
 
 // Linear searches the way the lists walk the tables: exact, case-sensitive comparison, stopping at

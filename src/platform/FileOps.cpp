@@ -94,7 +94,7 @@ bool isDirectory(const fs::path& path) {
     return fs::is_directory(path, ec);
 }
 
-bool Exists(const fs::path& path) {
+bool pathExists(const fs::path& path) {
     std::error_code ec;
     return fs::exists(path, ec);
 }
@@ -104,7 +104,7 @@ bool isRegularFile(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
-bool IsLink(const fs::path& path) {
+bool isSymlink(const fs::path& path) {
     std::error_code ec;
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -148,7 +148,7 @@ void clearReadOnly(const fs::path& path) {
     SetFileAttributesW(path.c_str(), rest == 0 ? FILE_ATTRIBUTE_NORMAL : rest);
 }
 
-bool IsReadOnly(const fs::path& path) {
+bool isReadOnlyPath(const fs::path& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
@@ -200,7 +200,7 @@ bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
         std::string back(bytes.size(), '\0');
         DWORD read = 0;
         ok = SetFilePointer(handle, 0, nullptr, FILE_BEGIN) == 0 &&
-             (back.empty() || ReadFile(handle, back.data(), static_cast<DWORD>(back.size()), &read, nullptr)) &&
+             (back.empty() || readWholeFile(handle, back.data(), static_cast<DWORD>(back.size()), &read, nullptr)) &&
              read == back.size() && back == bytes;
     }
     ok = CloseHandle(handle) && ok;
@@ -222,7 +222,7 @@ void clearReadOnly(const fs::path& path) {
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
-bool IsReadOnly(const fs::path& path) {
+bool isReadOnlyPath(const fs::path& path) {
     std::error_code ec;
     const auto status = fs::status(path, ec);
     return fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;

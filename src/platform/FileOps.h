@@ -23,7 +23,7 @@ int atoI(std::string_view text);
 // Nothing happens when the file does not exist or is a symbolic link: a link on a card may point
 // anywhere, and what it points to is not ours to change.
 void clearReadOnly(const std::filesystem::path& path);
-bool IsReadOnly(const std::filesystem::path& path);
+bool isReadOnlyPath(const std::filesystem::path& path);
 
 // Deletes a file (not a directory). True when nothing is at `path` afterwards.
 bool deleteIfExist(const std::filesystem::path& path);
@@ -33,10 +33,10 @@ bool deleteIfExist(const std::filesystem::path& path);
 bool renameIfExist(const std::filesystem::path& from, const std::filesystem::path& to);
 
 bool isDirectory(const std::filesystem::path& path);
-bool Exists(const std::filesystem::path& path);  // any entry: file, directory, ...
+bool pathExists(const std::filesystem::path& path);  // any entry: file, directory, ...
 bool isRegularFile(const std::filesystem::path& path);
 // True when `path` itself is a symbolic link (or, on Windows, any other reparse point).
-bool IsLink(const std::filesystem::path& path);
+bool isSymlink(const std::filesystem::path& path);
 // True when both paths name the same existing file or directory (links, bind mounts, two names).
 bool sameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
 

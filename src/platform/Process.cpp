@@ -133,7 +133,7 @@ ProcessResult runProcessAndWait(const std::string& program, const std::vector<st
     return result;
 }
 
-std::string FindExecutable(const std::string& name) {
+std::string findOnPath(const std::string& name) {
     return QStandardPaths::findExecutable(QString::fromStdString(name)).toStdString();
 }
 

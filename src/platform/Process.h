@@ -24,7 +24,7 @@ ProcessResult runProcessAndWait(const std::string& program, const std::vector<st
 void setCommand(QProcess& process, const std::string& program, const std::vector<std::string>& arguments);
 
 // Finds an executable by name on PATH; "" when there is none.
-std::string FindExecutable(const std::string& name);
+std::string findOnPath(const std::string& name);
 
 // While one exists, SIGTERM, SIGINT and SIGHUP (and console close on Windows is left as it is) do
 // not end the program at once: they are noted, so that a running tool can be stopped and its

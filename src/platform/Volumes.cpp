@@ -19,7 +19,7 @@ namespace qvt::platform {
 
 namespace {
 // Path texts shown to the user are whole paths, whatever the command line said.
-fs::path Absolute(const fs::path& p) {
+fs::path absoluteOf(const fs::path& p) {
     std::error_code ec;
     fs::path a = fs::absolute(p, ec).lexically_normal();
     if (ec) return p;
@@ -143,15 +143,15 @@ bool isRemovableBlockDevice(unsigned major, unsigned minor, const fs::path& sysD
     return false;
 }
 
-Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(Absolute(systemRoot)) {
+Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(absoluteOf(systemRoot)) {
     slots_.push_back(systemRoot_);
     for (const auto& v : volumes) {
         if (static_cast<int>(slots_.size()) > kMaxVolumes) break;
-        slots_.push_back(Absolute(v));
+        slots_.push_back(absoluteOf(v));
     }
 }
 
-Volumes Volumes::Discover(fs::path systemRoot) {
+Volumes Volumes::discoverVolumes(fs::path systemRoot) {
     Volumes v(std::move(systemRoot), {});
     v.discovery_ = true;
     v.discover();
@@ -168,7 +168,7 @@ bool Volumes::present(const fs::path& slot) const {
     return fs::is_directory(slot, ec);
 }
 
-std::string Volumes::RootText(const fs::path& slot) {
+std::string Volumes::rootText(const fs::path& slot) {
     std::string text = slot.string();
 #ifdef _WIN32
     if (text.empty() || (text.back() != '\\' && text.back() != '/')) text += '\\';

@@ -13,7 +13,7 @@ public:
     // Explicit volumes (command line): fixed slots, present while the folder exists.
     Volumes(std::filesystem::path systemRoot, std::vector<std::filesystem::path> volumes);
     // Discovery of mounted removable volumes; a volume seen once keeps its slot for the run.
-    static Volumes Discover(std::filesystem::path systemRoot);
+    static Volumes discoverVolumes(std::filesystem::path systemRoot);
 
     const std::filesystem::path& systemRoot() const { return systemRoot_; }
 
@@ -22,7 +22,7 @@ public:
     bool present(const std::filesystem::path& slot) const;
 
     // The text of a slot's root as shown to the user: "<path>/" (the "E:\" of Windows).
-    static std::string RootText(const std::filesystem::path& slot);
+    static std::string rootText(const std::filesystem::path& slot);
 
     static constexpr int kMaxVolumes = 23;
 

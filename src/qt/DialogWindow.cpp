@@ -57,7 +57,7 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString ObjectName(int id) {
+QString objectNameOf(int id) {
     return QStringLiteral("c%1").arg(id);
 }
 
@@ -104,7 +104,7 @@ bool sameItems(const QListWidget* list, const std::vector<std::string>& items) {
     return true;
 }
 
-void SetPixmap(QLabel* label, const std::string& image) {
+void setLabelPixmap(QLabel* label, const std::string& image) {
     const QString path = imagePath(image);
     if (label->property("qvtImage").toString() == path) return;
     label->setProperty("qvtImage", path);
@@ -428,7 +428,7 @@ DialogWindow::Built DialogWindow::build(const LayoutNode& node) {
         case LayoutNode::Kind::Image: {
             auto* label = new QLabel;
             label->setObjectName(QStringLiteral("image_%1").arg(Q(node.text)));
-            SetPixmap(label, node.text);
+            setLabelPixmap(label, node.text);
             built.widget = label;
             break;
         }
@@ -512,7 +512,7 @@ QWidget* DialogWindow::buildGroup(const LayoutNode& node) {
     const std::string& title = (node.text.empty() && spec) ? spec->text : node.text;
     auto* box = new QGroupBox(groupTitle(title));
     if (spec && !widgets_.count(node.id)) {
-        box->setObjectName(ObjectName(node.id));
+        box->setObjectName(objectNameOf(node.id));
         widgets_[node.id] = box;
     }
     auto* inner = new QVBoxLayout(box);
@@ -704,7 +704,7 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
         }
         case ControlKind::Picture: {
             auto* picture = new PictureLabel;
-            SetPixmap(picture, spec.image);
+            setLabelPixmap(picture, spec.image);
             if (spec.style.notify) {
                 picture->setCursor(Qt::PointingHandCursor);
                 picture->onClicked = [this, id] {
@@ -726,7 +726,7 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             widget = new QGroupBox(groupTitle(spec.text));
             break;
     }
-    widget->setObjectName(ObjectName(id));
+    widget->setObjectName(objectNameOf(id));
     // A control the dialog hides keeps its place, as on a dialog template: nothing else moves. Pictures
     // are the exception: the photos that take turns in one place would each hold room of their own.
     if (spec.kind != ControlKind::Picture) {
@@ -838,7 +838,7 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
             break;
         }
         case ControlKind::Picture:
-            SetPixmap(static_cast<QLabel*>(widget), c.image);
+            setLabelPixmap(static_cast<QLabel*>(widget), c.image);
             break;
         case ControlKind::Label: {
             auto* label = static_cast<QLabel*>(widget);

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         std::cerr << "qvt-config: the system root " << root.string() << " is not a folder\n";
         return 2;
     }
-    platform::Volumes volumes = cl->volumes.empty() ? platform::Volumes::Discover(root)
+    platform::Volumes volumes = cl->volumes.empty() ? platform::Volumes::discoverVolumes(root)
                                                     : platform::Volumes(root, cl->volumes);
     platform::Clock clock = cl->now ? platform::Clock(*cl->now) : platform::Clock();
     app::AppContext context(std::move(volumes), clock, cl->ffmpeg);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/Catalogue.h"
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
 #include "settings/SaveDiff.h"
@@ -19,7 +20,7 @@ constexpr std::string_view kTipsUnderscore = "QVT_Tips";  // the volume-missing 
 // The card directory's name as part of a path text, with the platform's own separator
 // ("GSM\" on Windows, "GSM/" elsewhere).
 std::string cardDirName() {
-    return std::string("GSM") + static_cast<char>(fs::path::preferred_separator);
+    return std::string(app::kCardDirName) + static_cast<char>(fs::path::preferred_separator);
 }
 
 // The path list's items are compared as they stand: on Linux and macOS two volumes may differ only
@@ -36,15 +37,15 @@ CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlo
     : dialog_(dialog), context_(context), config_(std::move(config)), files_(std::move(files)) {}
 
 fs::path CardSaveFlow::backupFilePath() const {
-    return BackupDir() / (config_.fileCode + ".TXT");
+    return backupDir() / (config_.fileCode + ".TXT");
 }
 
-fs::path CardSaveFlow::BackupDir() const {
-    return context_.systemRoot() / "LumbrakonBackup";
+fs::path CardSaveFlow::backupDir() const {
+    return context_.systemRoot() / app::kBackupDirName;
 }
 
 std::string CardSaveFlow::cardDirText(const fs::path& slot) {
-    return platform::Volumes::RootText(slot) + cardDirName();
+    return platform::Volumes::rootText(slot) + cardDirName();
 }
 
 std::string CardSaveFlow::candidateText(const fs::path& slot) const {
@@ -58,7 +59,7 @@ std::optional<fs::path> CardSaveFlow::slotOf(const std::string& candidate) {
     return std::nullopt;
 }
 
-fs::path CardSaveFlow::CardRoot() const {
+fs::path CardSaveFlow::cardRoot() const {
     if (cardFilePath_.empty()) return {};
     for (const fs::path& slot : context_.volumes.roots())
         if (candidateText(slot) == cardFilePath_) return slot;
@@ -107,7 +108,7 @@ void CardSaveFlow::scanAndLoad() {
     dialog_.select(list, findItem(dialog_, list, target));
     platform::createDirectories(cardDirText(*lastFree));
     // A "GSM" that is a link leads off the card: nothing is deleted through it.
-    if (!cardDirIsLink(*lastFree) && platform::Exists(target)) {
+    if (!cardDirIsLink(*lastFree) && platform::pathExists(target)) {
         // It is not valid for this product, or it would have been found above.
         platform::clearReadOnly(target);
         if (!platform::deleteIfExist(target))
@@ -116,15 +117,15 @@ void CardSaveFlow::scanAndLoad() {
     }
     cardFilePath_ = target;
 
-    const fs::path backupDir = BackupDir();
-    if (!platform::isDirectory(backupDir)) {
-        platform::createDirectories(backupDir);
+    const fs::path backupFolder = backupDir();
+    if (!platform::isDirectory(backupFolder)) {
+        platform::createDirectories(backupFolder);
         return;
     }
     const fs::path backup = backupFilePath();
     if (isValidSettingsFile(backup, config_.fileCode)) {
         read(FileTarget::Backup);
-    } else if (platform::Exists(backup)) {
+    } else if (platform::pathExists(backup)) {
         if (!platform::deleteIfExist(backup))
             dialog_.message("Can't delete invalid back-up file,\nPlease delete it manually!", kTips, ui::Icon::Warning);
     }
@@ -151,19 +152,19 @@ void CardSaveFlow::takeCardPath() {
 }
 
 bool CardSaveFlow::cardDirIsLink(const fs::path& slot) {
-    return platform::IsLink(slot / "GSM");
+    return platform::isSymlink(slot / app::kCardDirName);
 }
 
 std::vector<std::string> CardSaveFlow::findOtherCardFiles(const fs::path& keepRoot) const {
-    const std::string keep = platform::Volumes::RootText(keepRoot);
+    const std::string keep = platform::Volumes::rootText(keepRoot);
     std::vector<std::string> found;
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
-        if (platform::Volumes::RootText(slot) == keep) continue;
+        if (platform::Volumes::rootText(slot) == keep) continue;
         if (!platform::isDirectory(cardDirText(slot))) continue;
         // Never through a "GSM" link (its files are not on that card), and never the kept card's own
         // folder seen under another name (a link to the volume, a bind mount): that file is the new one.
-        if (cardDirIsLink(slot) || platform::sameEntry(slot / "GSM", keepRoot / "GSM")) continue;
+        if (cardDirIsLink(slot) || platform::sameEntry(slot / app::kCardDirName, keepRoot / app::kCardDirName)) continue;
         const std::string candidate = candidateText(slot);
         // only this product's own valid files: other models' files and foreign files stay.
         if (isValidSettingsFile(candidate, config_.fileCode)) found.push_back(candidate);
@@ -202,11 +203,11 @@ void CardSaveFlow::volumeMissing(const std::string& rootText) {
 }
 
 std::string CardSaveFlow::rootTextOf(const std::string& candidate, const std::optional<fs::path>& slot) {
-    if (slot) return platform::Volumes::RootText(*slot);
+    if (slot) return platform::Volumes::rootText(*slot);
     // Every item is some volume's candidate, so this is only a safeguard: name the folder that
     // holds "GSM", the way the candidate was formed.
     const fs::path root = fs::path(candidate).parent_path().parent_path();
-    return root.empty() ? candidate : platform::Volumes::RootText(root);
+    return root.empty() ? candidate : platform::Volumes::rootText(root);
 }
 
 void CardSaveFlow::save() {
@@ -231,7 +232,7 @@ void CardSaveFlow::save() {
 
     refreshCardPathList();
     if (!context_.volumes.present(*slot)) {  // removed in the meantime
-        volumeMissing(platform::Volumes::RootText(*slot));
+        volumeMissing(platform::Volumes::rootText(*slot));
         return;
     }
     // Another volume that vanished makes the drop-down rule select the last item; the save still
@@ -259,7 +260,7 @@ void CardSaveFlow::save() {
 
     const fs::path backup = backupFilePath();
     platform::clearReadOnly(backup);
-    if (!platform::isDirectory(BackupDir())) platform::createDirectories(BackupDir());
+    if (!platform::isDirectory(backupDir())) platform::createDirectories(backupDir());
     // The backup is written whatever happened to the card: it keeps the settings on the PC.
     const bool backupWritten = write(FileTarget::Backup);
 

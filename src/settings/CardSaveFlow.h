@@ -63,10 +63,10 @@ public:
     // The bytes the card write would produce now; with it the confirmation lists what a save changes.
     void setCardPreview(std::function<std::string()> preview) { preview_ = std::move(preview); }
 
-    const std::string& CardFilePath() const { return cardFilePath_; }
+    const std::string& cardFilePath() const { return cardFilePath_; }
     std::filesystem::path backupFilePath() const;
     // The volume root of the card file path (the "F:" of the game-call paths), empty when unknown.
-    std::filesystem::path CardRoot() const;
+    std::filesystem::path cardRoot() const;
     // The volume the last Save was aimed at and found present; empty when that save found none (the
     // path was no item, or the card had gone). The game-call sound goes there and nowhere else.
     const std::filesystem::path& saveVolume() const { return saveVolume_; }
@@ -79,7 +79,7 @@ private:
     static std::string cardDirText(const std::filesystem::path& slot);  // "<root>/GSM/"
     static bool cardDirIsLink(const std::filesystem::path& slot);       // "<root>/GSM" is a link
     static std::string rootTextOf(const std::string& candidate, const std::optional<std::filesystem::path>& slot);
-    std::filesystem::path BackupDir() const;
+    std::filesystem::path backupDir() const;
     std::optional<std::filesystem::path> slotOf(const std::string& candidate);  // the slot whose candidate it is
     bool read(FileTarget target);
     bool write(FileTarget target);

@@ -70,7 +70,7 @@ inline constexpr int kDayWeights[7] = {64, 32, 16, 8, 4, 2, 1};
 void readSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
                   operators::MessagingState& messaging);
 // Moves every value of the table from the dialog and the messaging state into the file.
-void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
+void writeSettingsTo(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
                    ProfileFile& file);
 
 // Position of the last checked button of the group (a repeated id counts once), -1 when none.

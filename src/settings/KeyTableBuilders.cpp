@@ -39,7 +39,7 @@ KeySlot twoDigitKey(std::string key, int id, int low, int high) {
     return slot;
 }
 
-KeySlot RadioKey(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read) {
+KeySlot radioKeySlot(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read) {
     KeySlot slot = Key(kCameraSection, std::move(key), SlotKind::Radio);
     slot.radios = std::move(radios);
     slot.read = std::move(read);
@@ -70,8 +70,8 @@ void appendLeadingSections(KeyTable& table, const std::string& modelCode, bool w
 
 void appendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
     auto& out = table.keys;
-    out.push_back(RadioKey("Send Mode", {1057, 1056, 1055, 1058}, keys.readSendMode));
-    out.push_back(RadioKey("Send To", keys.sendToRadios, keys.readSendTo));
+    out.push_back(radioKeySlot("Send Mode", {1057, 1056, 1055, 1058}, keys.readSendMode));
+    out.push_back(radioKeySlot("Send To", keys.sendToRadios, keys.readSendTo));
     KeySlot maxNumber = Key(kCameraSection, "Max Number", SlotKind::MaxNumber);
     maxNumber.id = 1173;
     out.push_back(maxNumber);

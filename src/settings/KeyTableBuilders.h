@@ -18,7 +18,7 @@ KeySlot editKey(std::string section, std::string key, int id);
 KeySlot listKey(std::string key, int id, ListRead read = ListRead::Number, int base = 0);  // "Camera Setting"
 KeySlot rangeKey(std::string key, int id, int low, int high);                              // selectComboInRange
 KeySlot twoDigitKey(std::string key, int id, int low, int high);
-KeySlot RadioKey(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read);
+KeySlot radioKeySlot(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read);
 
 // The four sections every product's file starts with: "QVTFileMark" with the model code, the WAP and
 // Internet parameters (with "SMTP SSL" last where the product has it) and the eight receive numbers

@@ -30,7 +30,7 @@ std::string Line(const std::string& section, const std::string& key, const std::
 
 TargetFile inspectTarget(const std::filesystem::path& path, const std::string& modelCode) {
     TargetFile target;
-    if (!platform::Exists(path)) return target;
+    if (!platform::pathExists(path)) return target;
     std::optional<ProfileFile> file = ProfileFile::load(path);
     if (!file || !isValidSettings(*file, modelCode)) {
         target.state = TargetFile::State::Invalid;

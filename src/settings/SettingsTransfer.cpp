@@ -11,7 +11,7 @@ using platform::trim;
 
 namespace {
 
-std::string Number(int value) {
+std::string numberText(int value) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%d", value);
     return buf;
@@ -19,12 +19,12 @@ std::string Number(int value) {
 
 // The position `number - base` of a list, computed without overflow: a value far outside the int
 // range stays far outside every list.
-int Offset(int number, int base) {
+int offset(int number, int base) {
     const long long position = static_cast<long long>(number) - base;
     return position < INT_MIN ? INT_MIN : position > INT_MAX ? INT_MAX : static_cast<int>(position);
 }
 
-bool Used(const KeySlot& slot) { return !slot.used || slot.used(); }
+bool isUsed(const KeySlot& slot) { return !slot.used || slot.used(); }
 
 void applyList(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
     switch (slot.listRead) {
@@ -32,7 +32,7 @@ void applyList(const KeySlot& slot, const std::string& value, ui::Dialog& dialog
             if (value.empty())
                 dialog.clearSelection(slot.id);
             else
-                dialog.select(slot.id, Offset(atoI(value), slot.base));
+                dialog.select(slot.id, offset(atoI(value), slot.base));
             return;
         case ListRead::InRange: selectComboInRange(dialog, slot.id, value, slot.lo, slot.hi); return;
         case ListRead::Transfer: selectComboNumber(dialog, slot.id, value, slot.base); return;
@@ -63,7 +63,7 @@ void applyTwoDigit(const KeySlot& slot, const std::string& value, ui::Dialog& di
 void readSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
                   operators::MessagingState& messaging) {
     for (const KeySlot& slot : table.keys) {
-        if (!Used(slot)) continue;
+        if (!isUsed(slot)) continue;
         std::string value = file.get(slot.section, slot.key);
         if (table.options.trimValues) value = trim(value);
         if (slot.beforeRead) slot.beforeRead();
@@ -94,12 +94,12 @@ void readSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& di
     }
 }
 
-void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
+void writeSettingsTo(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
                    ProfileFile& file) {
     // The parameters as they stood when writing began.
     const operators::MessagingState snapshot = messaging;
     for (const KeySlot& slot : table.keys) {
-        if (!Used(slot)) continue;
+        if (!isUsed(slot)) continue;
         std::string value;
         switch (slot.kind) {
             case SlotKind::Model: value = slot.text; break;
@@ -112,12 +112,12 @@ void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operat
                 break;
             case SlotKind::List:
             case SlotKind::MaxNumber:
-                if (dialog.sel(slot.id) >= 0) value = Number(dialog.sel(slot.id) + slot.base);
+                if (dialog.sel(slot.id) >= 0) value = numberText(dialog.sel(slot.id) + slot.base);
                 break;
             case SlotKind::Radio:
-                if (int pos = checkedRadioPosition(dialog, slot.radios); pos >= 0) value = Number(pos);
+                if (int pos = checkedRadioPosition(dialog, slot.radios); pos >= 0) value = numberText(pos);
                 break;
-            case SlotKind::DayMask: value = Number(dayMaskOf(dialog)); break;
+            case SlotKind::DayMask: value = numberText(dayMaskOf(dialog)); break;
         }
         if (slot.write) value = slot.write();
         if (table.options.trimValues) value = trim(value);
@@ -144,7 +144,7 @@ int dayMaskOf(const ui::Dialog& dialog) {
 }
 
 void selectComboNumber(ui::Dialog& dialog, int id, const std::string& text, int base) {
-    const int pos = Offset(atoI(text), base);
+    const int pos = offset(atoI(text), base);
     if (!text.empty() && pos >= 0 && pos < dialog.count(id))
         dialog.select(id, pos);
     else

@@ -20,15 +20,15 @@ struct LayoutNode {
 };
 
 // Builders for readable template code.
-LayoutNode Column(std::vector<LayoutNode> children);
+LayoutNode column(std::vector<LayoutNode> children);
 LayoutNode Row(std::vector<LayoutNode> children);
-LayoutNode Grid(int columns, std::vector<LayoutNode> children);
-LayoutNode Group(std::string title, std::vector<LayoutNode> children);
-LayoutNode Ctl(int id);
-LayoutNode Text(std::string text);
+LayoutNode grid(int columns, std::vector<LayoutNode> children);
+LayoutNode group(std::string title, std::vector<LayoutNode> children);
+LayoutNode ctrl(int id);
+LayoutNode textNode(std::string text);
 LayoutNode textWith(std::string text, int shownWithId);  // a static text visible only with that control
-LayoutNode Stretch();
-LayoutNode Image(std::string name);  // a static picture without id
+LayoutNode stretch();
+LayoutNode image(std::string name);  // a static picture without id
 
 struct DialogTemplate {
     int resourceId = 0;

@@ -59,7 +59,7 @@ TEST_F(AudioTest, PathCharactersReachTheToolUntouched) {
     fs::create_directories(folder);
     fs::copy_file(source("mp3"), odd);
     choose(odd);
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     expectGameCallWav(sound(), 2.0);
     EXPECT_FALSE(fs::exists("pwned"));
     EXPECT_FALSE(fs::exists(folder / "pwned"));
@@ -69,26 +69,26 @@ TEST_F(AudioTest, PathCharactersReachTheToolUntouched) {
 TEST_F(AudioTest, CardWithoutCameraFoldersGetsThemAndTheSound) {
     choose(source("wav"));
     ASSERT_FALSE(fs::exists(pc.card / "DCIM"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(AudioTest, PlaceholderOrMissingCardDoNothing) {
-    EXPECT_TRUE(audio.TransformAudioFile()) << "no file chosen: nothing to do, no message";
+    EXPECT_TRUE(audio.convertGameCallSound()) << "no file chosen: nothing to do, no message";
     EXPECT_FALSE(fs::exists(pc.card / "DCIM"));
     EXPECT_TRUE(host.requests.empty());
 
     choose(source("mp3"));
     fs::remove_all(pc.card);  // the card was pulled out
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     EXPECT_FALSE(fs::exists(pc.card)) << "a vanished card's folder is not recreated";
 
     // No card chosen at all: nothing lands in the current folder either.
     audio::GameCallAudio noCard(dialog, pc.context, [] { return fs::path(); });
     const fs::path before = fs::current_path();
     fs::current_path(pc.dir.path());
-    EXPECT_FALSE(noCard.TransformAudioFile());
+    EXPECT_FALSE(noCard.convertGameCallSound());
     fs::current_path(before);
     EXPECT_FALSE(fs::exists(pc.dir / "DCIM"));
     EXPECT_TRUE(host.boxes.empty());
@@ -98,7 +98,7 @@ TEST_F(AudioTest, ReadOnlyOldSoundIsReplacedWithoutMessage) {
     writeFile(sound(), kOldSound);
     fs::permissions(sound(), fs::perms::owner_read | fs::perms::group_read);
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -108,7 +108,7 @@ TEST_F(AudioTest, ReadOnlyOldSoundIsReplacedWithoutMessage) {
 TEST_F(AudioTest, OnlyThePhotoIsRenamedThenTheSoundWritten) {
     writeFile(pictures() / "IMAG0001.JPG", "jpeg");
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, kRenameQuestion);
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
@@ -127,7 +127,7 @@ TEST_F(AudioTest, PhotoAndVideoAreBothRenamed) {
     writeFile(pictures() / "VIDE0001.AVI", "avi");
     fs::permissions(pictures() / "VIDE0001.AVI", fs::perms::owner_read);
     choose(source("aac"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kSaved}));
     EXPECT_EQ(readFile(pictures() / "VIDE0001_RenameForSaveAudioFile.AVI"), "avi");
     EXPECT_FALSE(fs::exists(pictures() / "IMAG0001.JPG"));
@@ -139,7 +139,7 @@ TEST_F(AudioTest, DecliningTheRenameKeepsEverything) {
     writeFile(pictures() / "VIDE0001.AVI", "avi");
     host.answers = {Answer::Cancel};
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile()) << "given up is no failure";
+    EXPECT_TRUE(audio.convertGameCallSound()) << "given up is no failure";
     ASSERT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kGivenUp}));
     EXPECT_EQ(host.boxes[1].icon, Icon::Information);
     EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
@@ -153,7 +153,7 @@ TEST_F(AudioTest, RenameTargetTakenFailsAndKeepsTheOldSound) {
     writeFile(pictures() / "IMAG0001.JPG", "new photo");
     writeFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG", "earlier photo");
     choose(source("mp3"));
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kRenameFailed}));
     EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
     EXPECT_EQ(readFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG"), "earlier photo");
@@ -169,7 +169,7 @@ TEST_F(AudioTest, UnconvertibleSourcesFailSilentlyAndKeepTheOldSound) {
     writeFile(pc.dir / "empty.wav", "");
     for (const fs::path& bad : {pc.dir / "garbage.mp3", pc.dir / "empty.wav", pc.dir / "gone.mp3"}) {
         choose(bad);
-        EXPECT_FALSE(audio.TransformAudioFile()) << bad;
+        EXPECT_FALSE(audio.convertGameCallSound()) << bad;
         EXPECT_EQ(readFile(sound()), kOldSound) << bad;
         EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << bad;
     }
@@ -191,7 +191,7 @@ TEST_F(AudioTest, PipeAsSourceIsNotHandedToTheTool) {
         }
     });
     choose(fifo);
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     done = true;
     rescuer.join();
     EXPECT_TRUE(host.requests.empty());
@@ -202,7 +202,7 @@ TEST_F(AudioTest, ToolThatCannotStartIsReported) {
     writeFile(sound(), kOldSound);
     pc.context.ffmpeg = "/nonexistent/ffmpeg";
     choose(source("mp3"));
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
     EXPECT_EQ(host.boxes[0].caption, "");
@@ -242,7 +242,7 @@ TEST_F(AudioTest, UndeletableOldSoundIsReportedAfterTheConversion) {
     fs::create_directories(sound());  // something that is no deletable file
     writeFile(sound() / "keep", "x");
     choose(source("mp3"));
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Failed to delete " + sound().string() + " !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::None);
     EXPECT_EQ(host.boxes[0].caption, "");
@@ -253,7 +253,7 @@ TEST_F(AudioTest, CancelledRunRemovesItsOutputAndKeepsTheOldSound) {
     writeFile(sound(), kOldSound);
     host.reportCancelled = true;
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{kGivenUp});
     EXPECT_EQ(host.boxes[0].icon, Icon::Information);
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
@@ -358,7 +358,7 @@ TEST_F(AudioTest, LinksOnTheCardAreNotFollowed) {
         }
         host.boxes.clear();
         choose(source("wav"));
-        const bool ok = audio.TransformAudioFile();
+        const bool ok = audio.convertGameCallSound();
         EXPECT_EQ(readFile(kept), "not the card's");
         EXPECT_EQ(fs::status(kept).permissions() & fs::perms::owner_write, fs::perms::none) << "mode unchanged";
         if (row.folder) {

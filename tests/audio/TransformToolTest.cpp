@@ -80,19 +80,19 @@ protected:
 };
 
 TEST_F(StagingTest, CreatesOrEmptiesTheFolderQuietly) {
-    EXPECT_EQ(audio.TempFolder(), temp());
-    audio.StageTransformTool();
+    EXPECT_EQ(audio.tempFolder(), temp());
+    audio.stageConverter();
     EXPECT_TRUE(fs::is_directory(temp()));
 
     writeFile(temp() / "_[qvttmp]_.bat", "old");
     writeFile(temp() / "sub" / "x.dll", "x");
-    audio.StageTransformTool();
+    audio.stageConverter();
     EXPECT_TRUE(fs::is_empty(temp() / "sub"));
     EXPECT_FALSE(fs::exists(temp() / "_[qvttmp]_.bat"));
     EXPECT_TRUE(host.boxes.empty());
 
     writeFile(temp() / "left.wav", "w");
-    audio.ClearTempFolder();  // leaving the dialog
+    audio.emptyTempFolder();  // leaving the dialog
     EXPECT_FALSE(fs::exists(temp() / "left.wav"));
     EXPECT_TRUE(fs::is_directory(temp() / "sub"));
 }
@@ -101,7 +101,7 @@ TEST_F(StagingTest, UndeletableFileIsReportedAndStagingGoesOn) {
     LockedFolder locked(temp() / "locked");
     if (!locked.ok()) GTEST_SKIP() << "cannot mount a tmpfs here";
     writeFile(temp() / "a.dll", "a");
-    audio.StageTransformTool();
+    audio.stageConverter();
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Delete Directory \"" + temp().string() + "\" failed !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::None);
     EXPECT_EQ(host.boxes[0].caption, "");
@@ -110,16 +110,16 @@ TEST_F(StagingTest, UndeletableFileIsReportedAndStagingGoesOn) {
 
 TEST_F(StagingTest, FileOrLinkNamedLikeTheFolderIsLeftAlone) {
     writeFile(temp(), "not a folder");
-    audio.StageTransformTool();
-    audio.ClearTempFolder();
+    audio.stageConverter();
+    audio.emptyTempFolder();
     EXPECT_EQ(readFile(temp()), "not a folder");
     fs::remove(temp());
 
     TempDir elsewhere;
     writeFile(elsewhere / "theirs", "t");
     fs::create_directory_symlink(elsewhere.path(), temp());
-    audio.StageTransformTool();
-    audio.ClearTempFolder();
+    audio.stageConverter();
+    audio.emptyTempFolder();
     EXPECT_EQ(readFile(elsewhere / "theirs"), "t");
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -142,14 +142,14 @@ class FileInfoTest : public AudioTest {};
 
 TEST_F(FileInfoTest, DurationOfEachSourceFormat) {
     for (const char* ext : {"mp3", "wav", "aac"}) {
-        const std::optional<double> d = audio::DurationSeconds(source(ext));
+        const std::optional<double> d = audio::durationSeconds(source(ext));
         ASSERT_TRUE(d) << ext;
         EXPECT_NEAR(*d, 2.0, 0.1) << ext;
     }
     // Without the encoder's frame-count header the length follows from the bit rate.
     const fs::path cbr = pc.dir / "cbr.mp3";
     makeTone(cbr, 3, {"-write_xing", "0", "-b:a", "64k"});
-    const std::optional<double> d = audio::DurationSeconds(cbr);
+    const std::optional<double> d = audio::durationSeconds(cbr);
     ASSERT_TRUE(d);
     EXPECT_NEAR(*d, 3.0, 0.15);
 }
@@ -158,9 +158,9 @@ TEST_F(FileInfoTest, DamagedFilesGiveNoAnswerAndNoCrash) {
     const std::string wav = readFile(source("wav"));
     writeFile(pc.dir / "short.wav", wav.substr(0, 30));
     EXPECT_FALSE(audio::readWavInfo(pc.dir / "short.wav"));
-    EXPECT_FALSE(audio::DurationSeconds(pc.dir / "short.wav"));
-    EXPECT_FALSE(audio::DurationSeconds(pc.dir / "absent.mp3"));
-    EXPECT_FALSE(audio::DurationSeconds(pc.dir.path()));
+    EXPECT_FALSE(audio::durationSeconds(pc.dir / "short.wav"));
+    EXPECT_FALSE(audio::durationSeconds(pc.dir / "absent.mp3"));
+    EXPECT_FALSE(audio::durationSeconds(pc.dir.path()));
 
     // A cut-off WAV counts only the samples that are there.
     writeFile(pc.dir / "cut.wav", wav.substr(0, wav.size() / 2));
@@ -179,7 +179,7 @@ TEST_F(FileInfoTest, DamagedFilesGiveNoAnswerAndNoCrash) {
         bytes.resize(bytes.size() + random() % 3000);
         for (std::size_t k = heads[i % 5].size(); k < bytes.size(); ++k) bytes[k] = static_cast<char>(random());
         writeFile(pc.dir / "noise", bytes);
-        const std::optional<double> d = audio::DurationSeconds(pc.dir / "noise");
+        const std::optional<double> d = audio::durationSeconds(pc.dir / "noise");
         EXPECT_GE(d.value_or(0), 0);
     }
 }

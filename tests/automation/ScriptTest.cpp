@@ -8,7 +8,7 @@ using qvt::automation::parseLine;
 
 namespace {
 
-Action Parse(const std::string& line) {
+Action parseAction(const std::string& line) {
     std::string error;
     auto a = parseLine(line, error);
     EXPECT_TRUE(a.has_value()) << line << ": " << error;
@@ -26,38 +26,38 @@ std::string errorOf(const std::string& line) {
 
 TEST(ScriptParse, BlankAndCommentLinesAreIgnored) {
     for (const char* line : {"", "   ", "\t", "# a comment", "   # indented comment"})
-        EXPECT_EQ(Parse(line).verb, Action::Verb::None) << line;
+        EXPECT_EQ(parseAction(line).verb, Action::Verb::None) << line;
 }
 
 TEST(ScriptParse, TextArgumentsKeepBlanksAndUnescapeQuotesAndBackslashes) {
-    Action a = Parse(R"(type 1134 "  +49 \"1\" C:\\x  ")");
+    Action a = parseAction(R"(type 1134 "  +49 \"1\" C:\\x  ")");
     EXPECT_EQ(a.verb, Action::Verb::Type);
     EXPECT_EQ(a.id, 1134);
     EXPECT_EQ(a.text, R"(  +49 "1" C:\x  )");
 }
 
 TEST(ScriptParse, SelectByTextOrPosition) {
-    Action byText = Parse(R"(select 1131 "VEX 2.0")");
+    Action byText = parseAction(R"(select 1131 "VEX 2.0")");
     EXPECT_FALSE(byText.byPosition);
     EXPECT_EQ(byText.text, "VEX 2.0");
-    Action byPos = Parse("select 1131 #3");
+    Action byPos = parseAction("select 1131 #3");
     EXPECT_TRUE(byPos.byPosition);
     EXPECT_EQ(byPos.position, 3);
 }
 
 TEST(ScriptParse, AnswersKeysAndFiles) {
-    EXPECT_FALSE(Parse("answer OK").cancel);
-    EXPECT_TRUE(Parse("answer Cancel").cancel);
-    EXPECT_EQ(Parse("key F1").text, "F1");
-    EXPECT_TRUE(Parse("choose-file cancel").cancel);
-    Action file = Parse(R"(choose-file "/tmp/a b.mp3")");
+    EXPECT_FALSE(parseAction("answer OK").cancel);
+    EXPECT_TRUE(parseAction("answer Cancel").cancel);
+    EXPECT_EQ(parseAction("key F1").text, "F1");
+    EXPECT_TRUE(parseAction("choose-file cancel").cancel);
+    Action file = parseAction(R"(choose-file "/tmp/a b.mp3")");
     EXPECT_FALSE(file.cancel);
     EXPECT_EQ(file.text, "/tmp/a b.mp3");
     // A file literally named "cancel" is still a file when quoted.
-    EXPECT_FALSE(Parse(R"(choose-file "cancel")").cancel);
-    EXPECT_EQ(Parse("dump").id, -1);
-    EXPECT_EQ(Parse("dump 1030").id, 1030);
-    EXPECT_EQ(Parse(R"(ip 1100 "")").text, "");
+    EXPECT_FALSE(parseAction(R"(choose-file "cancel")").cancel);
+    EXPECT_EQ(parseAction("dump").id, -1);
+    EXPECT_EQ(parseAction("dump 1030").id, 1030);
+    EXPECT_EQ(parseAction(R"(ip 1100 "")").text, "");
 }
 
 TEST(ScriptParse, MalformedLinesAreRejectedWithAReason) {

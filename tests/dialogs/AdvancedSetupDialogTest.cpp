@@ -13,7 +13,7 @@ using ui::Result;
 constexpr int kBox = AdvancedSetupDialog::kSslBox;
 
 TEST(AdvancedSetupDialogTest, Template) {
-    const ui::DialogTemplate t = AdvancedSetupDialog::Template();
+    const ui::DialogTemplate t = AdvancedSetupDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 160);
     EXPECT_EQ(t.title, "Advanced Setup");
     ASSERT_NE(t.find(kBox), nullptr);

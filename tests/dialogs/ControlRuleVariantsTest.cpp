@@ -125,7 +125,7 @@ TEST_F(VariantTest, YearFocusDoesNothingWhereTheRuleSaysSo) {
 TEST_F(VariantTest, Lp300WorkHourWithBlankSwitchChangesNothing) {
     RuleDialog& dlg = open(lp300Rules());
     auto rule = [&] {
-        dlg.Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kLpWorkHour, kLpTimes[0], kLpTimes[1], kLpTimes[2],
+        dlg.applyOnOffGroup(OnOffVariant::WorkHourBlankKeeps, kLpWorkHour, kLpTimes[0], kLpTimes[1], kLpTimes[2],
                               kLpTimes[3], 0);
     };
     dlg.setEnabled(kLpTimes[0], false);

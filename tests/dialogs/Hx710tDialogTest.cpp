@@ -53,7 +53,7 @@ const std::vector<int>& settingsLists() {
 
 // The generated option lists, against the texts the camera users know (blanks included).
 TEST(Hx710tTemplateTest, GeneratedOptionLists) {
-    const ui::DialogTemplate t = Hx710tDialog::Template();
+    const ui::DialogTemplate t = Hx710tDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 102);
     EXPECT_EQ(t.title, "QVT CONFIG : For HX710T-10M");
     auto items = [&](int id) { return t.find(id)->items; };
@@ -84,7 +84,7 @@ TEST(Hx710tTemplateTest, GeneratedOptionLists) {
 
 // Every control appears exactly once in the layout, and the fixed texts are there as written.
 TEST(Hx710tTemplateTest, LayoutPlacesEveryControlOnce) {
-    const ui::DialogTemplate t = Hx710tDialog::Template();
+    const ui::DialogTemplate t = Hx710tDialog::dialogTemplate();
     std::multiset<int> placed;
     std::set<std::string> texts;
     std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
@@ -119,7 +119,7 @@ TEST_F(Hx710tTest, OpeningWithoutAnyFileLeavesEverythingBlank) {
     EXPECT_EQ(d->rememberedTimeLapse(), -1);
     EXPECT_EQ(d->rememberedPirTrigger(), -1);
     // The save target is the card; its folder and the backup folder exist now.
-    EXPECT_EQ(d->saveFlow().CardFilePath(), pc.cardFile().string());
+    EXPECT_EQ(d->saveFlow().cardFilePath(), pc.cardFile().string());
     EXPECT_EQ(d->selText(h::kPathList), pc.cardFile().string());
     EXPECT_TRUE(std::filesystem::is_directory(pc.card / "GSM"));
     EXPECT_TRUE(std::filesystem::is_directory(pc.pc / "LumbrakonBackup"));

@@ -36,7 +36,7 @@ protected:
 // ---- template -----------------------------------------------------------------------------------
 
 TEST(Hx720uTemplateTest, ItsOwnItemsAndTheControlsItLacks) {
-    const ui::DialogTemplate t = Hx720uDialog::Template();
+    const ui::DialogTemplate t = Hx720uDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 164);
     EXPECT_EQ(t.title, "QVT CONFIG : For HX720U");
     EXPECT_EQ(t.find(h::kPhotoSize)->items, (std::vector<std::string>{"5 M", "10M", "12M"}));
@@ -58,7 +58,7 @@ TEST(Hx720uTemplateTest, ItsOwnItemsAndTheControlsItLacks) {
 }
 
 TEST(Hx720uTemplateTest, LayoutPlacesEveryControlOnceInItsSixCameraRows) {
-    const ui::DialogTemplate t = Hx720uDialog::Template();
+    const ui::DialogTemplate t = Hx720uDialog::dialogTemplate();
     std::multiset<int> placed;
     std::vector<std::string> texts;
     std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
@@ -92,7 +92,7 @@ TEST_F(Hx720uTest, OpeningWithoutAnyFileLeavesEverythingBlankAndStagesTheTool) {
     EXPECT_EQ(d->text(h::kAudioField), "Choose audio file!");
     EXPECT_TRUE(fs::is_directory(pc.pc / "QVT_TEMP"));
     EXPECT_EQ(d->selText(h::kPathList), cardFile().string());
-    EXPECT_EQ(d->saveFlow().CardFilePath(), cardFile().string());
+    EXPECT_EQ(d->saveFlow().cardFilePath(), cardFile().string());
     EXPECT_EQ(d->count(h::kCountryList), 26);
 }
 

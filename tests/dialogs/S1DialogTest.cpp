@@ -32,7 +32,7 @@ protected:
 // ---- template -----------------------------------------------------------------------------------
 
 TEST(S1TemplateTest, OptionListsKeepTheirBlanks) {
-    const ui::DialogTemplate t = S1Dialog::Template();
+    const ui::DialogTemplate t = S1Dialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 141);
     EXPECT_EQ(t.title, "QVT CONFIG : For PN250R-8MHD / HX330 / PN450RT-8MHD /  HX460T");
     auto items = [&](int id) { return t.find(id)->items; };
@@ -70,7 +70,7 @@ TEST(S1TemplateTest, OptionListsKeepTheirBlanks) {
 }
 
 TEST(S1TemplateTest, LayoutPlacesEveryControlOnce) {
-    const ui::DialogTemplate t = S1Dialog::Template();
+    const ui::DialogTemplate t = S1Dialog::dialogTemplate();
     std::multiset<int> placed;
     std::set<std::string> texts;
     std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
@@ -98,7 +98,7 @@ TEST_F(S1Test, EachModelGetsItsTitleFilesAndDisabledControls) {
         open(kCodes[v]);
         EXPECT_EQ(d->variant(), v);
         EXPECT_EQ(d->title(), titles[v]);
-        EXPECT_EQ(d->saveFlow().CardFilePath(), cardFile(kCodes[v]).string());
+        EXPECT_EQ(d->saveFlow().cardFilePath(), cardFile(kCodes[v]).string());
         EXPECT_EQ(d->saveFlow().backupFilePath(), pc.pc / "LumbrakonBackup" / (std::string(kCodes[v]) + ".TXT"));
         for (int id : {1114, 1176, 1180, 1181, 1067, 1169, 1183})
             EXPECT_EQ(d->enabled(id), disabled[v].count(id) == 0) << kCodes[v] << " " << id;
@@ -293,7 +293,7 @@ TEST_F(S1Test, SaveUsesTheFourModelWording) {
     host.boxes.clear();
     click(1);
     ASSERT_FALSE(host.boxes.empty());
-    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + platform::Volumes::RootText(pc.card) +
+    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + platform::Volumes::rootText(pc.card) +
                                       "\",Please check connection of your device and try again !");
     EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
 }

@@ -38,7 +38,7 @@ protected:
 // ---- template -----------------------------------------------------------------------------------
 
 TEST(Vex2TemplateTest, ControlsAndTexts) {
-    const ui::DialogTemplate t = Vex2Dialog::Template();
+    const ui::DialogTemplate t = Vex2Dialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 161);
     EXPECT_EQ(t.title, "QVT CONFIG : For VEX 2.0");
     EXPECT_EQ(t.find(v::kTimeFormat)->items, (std::vector<std::string>{"12H", "24H"}));
@@ -61,7 +61,7 @@ TEST(Vex2TemplateTest, ControlsAndTexts) {
 }
 
 TEST(Vex2TemplateTest, LayoutPlacesEveryControlOnce) {
-    const ui::DialogTemplate t = Vex2Dialog::Template();
+    const ui::DialogTemplate t = Vex2Dialog::dialogTemplate();
     std::multiset<int> placed;
     std::set<std::string> texts;
     std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
@@ -103,8 +103,8 @@ TEST_F(Vex2Test, OpensBlankWithoutAFile) {
     EXPECT_EQ(d->count(ids::kDay), 0);
     EXPECT_EQ(d->rememberedTimeLapse(), -1);
     EXPECT_EQ(d->rememberedPirTrigger(), -1);
-    EXPECT_EQ(d->selText(v::kPathList), d->saveFlow().CardFilePath());
-    EXPECT_EQ(d->saveFlow().CardFilePath(), (pc.card / "GSM" / "VEX2.TXT").string());
+    EXPECT_EQ(d->selText(v::kPathList), d->saveFlow().cardFilePath());
+    EXPECT_EQ(d->saveFlow().cardFilePath(), (pc.card / "GSM" / "VEX2.TXT").string());
 }
 
 // ---- "Default(&D)" ---------------------------------------------------------------------------------
@@ -320,7 +320,7 @@ TEST_F(Vex2Test, SaveFlowWording) {
     std::filesystem::remove_all(pc.card);  // the card is pulled out
     click(1);
     ASSERT_GE(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + platform::Volumes::RootText(pc.card) +
+    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + platform::Volumes::rootText(pc.card) +
                                       "\",Please check connection and Try again !");
     EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);

@@ -109,7 +109,7 @@ TEST_F(WapEditorTest, AdvancedButtonOnlyForTheFourSslProducts) {
 }
 
 TEST_F(WapEditorTest, TemplateDeclaresTheFieldsAndLabels) {
-    const ui::DialogTemplate t = WapInternetDialog::Template();
+    const ui::DialogTemplate t = WapInternetDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 135);
     EXPECT_EQ(t.title, "WAP / Internet Paramaters");
     EXPECT_EQ(t.find(1100)->kind, ui::ControlKind::Ip);

@@ -10,11 +10,11 @@ namespace {
 
 const std::string kOpen = "select 1131 \"HX710T-10M\"\nclick 1\n";
 
-std::string Golden() {
+std::string goldenText() {
     return readFile(fs::path(QVT_TEST_DATA_DIR) / "hx710t_defaults.txt");
 }
 
-std::vector<std::string> Names(const fs::path& folder) {
+std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(folder, ec)) names.push_back(e.path().filename().string());
@@ -34,16 +34,16 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
     const fs::path pc = dir / "pc", d = dir / "d", e = dir / "e";
     fs::create_directories(pc);
     const fs::path dFile = d / "GSM" / "HX710T.TXT", eFile = e / "GSM" / "HX710T.TXT";
-    const std::string dBytes = Golden() + "[Note]\r\nCard=D\r\n";
+    const std::string dBytes = goldenText() + "[Note]\r\nCard=D\r\n";
     writeFile(dFile, dBytes);
 
     // The old file on E takes one 1 KiB block; the new one, with four long e-mail addresses, two.
     TestMount card = GetParam() == Fault::FullCard
-                         ? TestMount::Image(e, dir / "e.img", "mkfs.ext2 -q -F -b 1024 -m 0", 256)
+                         ? TestMount::image(e, dir / "e.img", "mkfs.ext2 -q -F -b 1024 -m 0", 256)
                          : TestMount::tmpfs(e);
     if (!card.mounted()) GTEST_SKIP() << card.why();
-    writeFile(eFile, Golden());
-    ASSERT_LT(Golden().size(), 1024u);
+    writeFile(eFile, goldenText());
+    ASSERT_LT(goldenText().size(), 1024u);
     if (GetParam() == Fault::FullCard)
         ASSERT_TRUE(card.fill());
     else
@@ -58,9 +58,9 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
     EXPECT_FALSE(findLine(r, {"Error : The data could not be saved in : \\\" " + eFile.string() + " \\\" !"}).empty())
         << r.out();
     EXPECT_TRUE(findLine(r, {"Can't delete"}).empty()) << r.out();
-    EXPECT_EQ(readFile(eFile), Golden()) << "the old file on the chosen card is kept";
+    EXPECT_EQ(readFile(eFile), goldenText()) << "the old file on the chosen card is kept";
     EXPECT_EQ(readFile(dFile), dBytes) << "the other card keeps its file";
-    EXPECT_EQ(Names(e / "GSM"), std::vector<std::string>{"HX710T.TXT"}) << "no temporary file left";
+    EXPECT_EQ(namesIn(e / "GSM"), std::vector<std::string>{"HX710T.TXT"}) << "no temporary file left";
     // The PC's copy holds the new settings all the same.
     EXPECT_NE(readFile(pc / "LumbrakonBackup" / "HX710T.TXT").find("example.com"), std::string::npos);
 }
@@ -72,7 +72,7 @@ TEST(CardSafetyEndToEnd, SuccessfulSaveRemovesTheOtherCardsFileAfterwards) {
     TempDir dir;
     const fs::path pc = dir / "pc", d = dir / "d", e = dir / "e";
     fs::create_directories(pc);
-    writeFile(d / "GSM" / "HX710T.TXT", Golden());
+    writeFile(d / "GSM" / "HX710T.TXT", goldenText());
     fs::create_directories(e);
     RunResult r = runScript(
         pc, {d, e}, kOpen + "select 1030 \"" + (e / "GSM" / "HX710T.TXT").string() + "\"\nanswer OK\nclick 1\n");
@@ -102,7 +102,7 @@ TEST(CardSafetyEndToEnd, SoundGoesNowhereWhenTheChosenCardVanishedBeforeSave) {
     EXPECT_TRUE(findLine(r, {"IMAG0001.JPG"}).empty()) << "no rename question";
     EXPECT_TRUE(findLine(r, {"Failed to transform audio file!"}).empty()) << "the save's message said it all";
     EXPECT_EQ(readFile(photo), "photo");
-    EXPECT_EQ(Names(photo.parent_path()), std::vector<std::string>{"IMAG0001.JPG"});
+    EXPECT_EQ(namesIn(photo.parent_path()), std::vector<std::string>{"IMAG0001.JPG"});
     EXPECT_FALSE(fs::exists(pc / "DCIM"));
     EXPECT_FALSE(fs::exists(c1));
 }

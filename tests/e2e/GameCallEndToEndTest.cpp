@@ -11,7 +11,7 @@ using namespace qvt::test;
 
 namespace {
 
-std::uint32_t Le32(const std::string& b, std::size_t at) {
+std::uint32_t readLe32(const std::string& b, std::size_t at) {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
            static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
            static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
@@ -27,7 +27,7 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
-int Le16(const std::string& b, std::size_t at) {
+int readLe16(const std::string& b, std::size_t at) {
     return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
 }
 
@@ -67,10 +67,10 @@ TEST_P(GameCallEndToEnd, SaveWithGameCallOnPlacesAnEightBitMonoWav) {
     ASSERT_GE(wav.size(), 44u) << r.out();
     EXPECT_EQ(wav.substr(0, 4), "RIFF");
     EXPECT_EQ(wav.substr(8, 4), "WAVE");
-    EXPECT_EQ(Le16(wav, 20), 1) << "PCM";
-    EXPECT_EQ(Le16(wav, 22), 1) << "mono";
-    EXPECT_EQ(Le32(wav, 24), 22050u);
-    EXPECT_EQ(Le16(wav, 34), 8) << "8 bits per sample";
+    EXPECT_EQ(readLe16(wav, 20), 1) << "PCM";
+    EXPECT_EQ(readLe16(wav, 22), 1) << "mono";
+    EXPECT_EQ(readLe32(wav, 24), 22050u);
+    EXPECT_EQ(readLe16(wav, 34), 8) << "8 bits per sample";
     // Two seconds at 22050 one-byte samples, give or take a codec frame.
     EXPECT_NEAR(static_cast<double>(wav.size() - 44), 44100.0, 3000.0);
     // Nothing is left beside the sound.

@@ -109,31 +109,31 @@ TEST_P(CommandInput, EndsWithTheDocumentedStatus) {
     EXPECT_LT(r.err.size(), 300u) << "the error is short and never repeats a long line";
 }
 
-std::vector<std::string> Now(const std::string& when) {
+std::vector<std::string> nowLines(const std::string& when) {
     return {"--now", when, "--script", "-"};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandInput,
     ::testing::Values(
-        CommandCase{"LineOverOneMiB", [](const fs::path&) { return Now("2024-05-17 10:20:30"); },
+        CommandCase{"LineOverOneMiB", [](const fs::path&) { return nowLines("2024-05-17 10:20:30"); },
                     "dump 1142\n" + std::string((1u << 20) + 1, 'x') + "\ndump\n", 2,
                     "script line 2: line longer than 1 MiB\n"},
-        CommandCase{"LineOfExactlyOneMiBIsRead", [](const fs::path&) { return Now("2024-05-17 10:20:30"); },
+        CommandCase{"LineOfExactlyOneMiBIsRead", [](const fs::path&) { return nowLines("2024-05-17 10:20:30"); },
                     "#" + std::string((1u << 20) - 1, 'x') + "\n", 0, ""},
         CommandCase{"ScriptIsAFolder", [](const fs::path& d) { return std::vector<std::string>{"--script", d.string()}; },
                     "", 2, "cannot read the script"},
-        CommandCase{"LeapDay", [](const fs::path&) { return Now("2024-02-29 23:59:59"); }, "", 0, ""},
-        CommandCase{"NoLeapDay", [](const fs::path&) { return Now("2023-02-29 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"ThirtiethOfFebruary", [](const fs::path&) { return Now("2024-02-30 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"ThirtyFirstOfApril", [](const fs::path&) { return Now("2024-04-31 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"MonthThirteen", [](const fs::path&) { return Now("2024-13-01 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"MonthZero", [](const fs::path&) { return Now("2024-00-10 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"DayZero", [](const fs::path&) { return Now("2024-01-00 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"Hour24", [](const fs::path&) { return Now("2024-01-01 24:00:00"); }, "", 2, "--now"},
-        CommandCase{"Minute60", [](const fs::path&) { return Now("2024-01-01 10:60:00"); }, "", 2, "--now"},
-        CommandCase{"Second60", [](const fs::path&) { return Now("2024-01-01 10:00:60"); }, "", 2, "--now"},
-        CommandCase{"YearZero", [](const fs::path&) { return Now("0000-01-01 10:00:00"); }, "", 2, "--now"}),
+        CommandCase{"LeapDay", [](const fs::path&) { return nowLines("2024-02-29 23:59:59"); }, "", 0, ""},
+        CommandCase{"NoLeapDay", [](const fs::path&) { return nowLines("2023-02-29 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"ThirtiethOfFebruary", [](const fs::path&) { return nowLines("2024-02-30 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"ThirtyFirstOfApril", [](const fs::path&) { return nowLines("2024-04-31 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"MonthThirteen", [](const fs::path&) { return nowLines("2024-13-01 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"MonthZero", [](const fs::path&) { return nowLines("2024-00-10 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"DayZero", [](const fs::path&) { return nowLines("2024-01-00 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"Hour24", [](const fs::path&) { return nowLines("2024-01-01 24:00:00"); }, "", 2, "--now"},
+        CommandCase{"Minute60", [](const fs::path&) { return nowLines("2024-01-01 10:60:00"); }, "", 2, "--now"},
+        CommandCase{"Second60", [](const fs::path&) { return nowLines("2024-01-01 10:00:60"); }, "", 2, "--now"},
+        CommandCase{"YearZero", [](const fs::path&) { return nowLines("0000-01-01 10:00:00"); }, "", 2, "--now"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Card values and typed text --------------------------------------------------------------------

@@ -26,7 +26,7 @@ protected:
     static std::string golden() { return readFile(fs::path(QVT_TEST_DATA_DIR) / "hx710t_defaults.txt"); }
 };
 
-std::string Sel(const std::string& dump, int id) {
+std::string selOf(const std::string& dump, int id) {
     const std::string key = "\"" + std::to_string(id) + "\":{";
     const auto at = dump.find(key);
     if (at == std::string::npos) return "<missing>";
@@ -48,10 +48,10 @@ TEST_F(Hx710tEndToEnd, OpensOnAnEmptyVolumeWithBlankListsAndTheVolumeChosen) {
     const std::string dump = findLine(r, {"\"controls\""});
     for (int id : {1081, 1067, 1068, 1069, 1070, 1073, 1071, 1072, 1129, 1114, 1180, 1150, 1118, 1182, 1074, 1075,
                    1076, 1065, 1066})
-        EXPECT_NE(Sel(dump, id).find("\"sel\":-1"), std::string::npos) << Sel(dump, id);
+        EXPECT_NE(selOf(dump, id).find("\"sel\":-1"), std::string::npos) << selOf(dump, id);
     for (int id : {1057, 1056, 1055, 1058, 1062, 1063, 1064, 1083, 1121, 1128})
-        EXPECT_NE(Sel(dump, id).find("\"check\":0"), std::string::npos) << Sel(dump, id);
-    EXPECT_NE(Sel(dump, 1001).find("\"text\":\"Choose audio file!\""), std::string::npos);
+        EXPECT_NE(selOf(dump, id).find("\"check\":0"), std::string::npos) << selOf(dump, id);
+    EXPECT_NE(selOf(dump, 1001).find("\"text\":\"Choose audio file!\""), std::string::npos);
 }
 
 TEST_F(Hx710tEndToEnd, DefaultThenSaveWritesCardAndBackupAndReopeningShowsTheValues) {
@@ -67,13 +67,13 @@ TEST_F(Hx710tEndToEnd, DefaultThenSaveWritesCardAndBackupAndReopeningShowsTheVal
 
     RunResult again = run("dump\n");
     const std::string dump = findLine(again, {"\"controls\""});
-    EXPECT_NE(Sel(dump, 1074).find("\"item\":\"2024\""), std::string::npos) << Sel(dump, 1074);
-    EXPECT_NE(Sel(dump, 1076).find("\"item\":\"17\""), std::string::npos) << Sel(dump, 1076);
-    EXPECT_NE(Sel(dump, 1072).find("\"item\":\"Normal\""), std::string::npos);
-    EXPECT_NE(Sel(dump, 1073).find("\"item\":\"5  Sec\""), std::string::npos);
-    EXPECT_NE(Sel(dump, 1057).find("\"check\":1"), std::string::npos);
-    EXPECT_NE(Sel(dump, 1121).find("\"check\":1"), std::string::npos);
-    EXPECT_NE(Sel(dump, 1173).find("\"visible\":false"), std::string::npos) << "Manual hides Max Number";
+    EXPECT_NE(selOf(dump, 1074).find("\"item\":\"2024\""), std::string::npos) << selOf(dump, 1074);
+    EXPECT_NE(selOf(dump, 1076).find("\"item\":\"17\""), std::string::npos) << selOf(dump, 1076);
+    EXPECT_NE(selOf(dump, 1072).find("\"item\":\"Normal\""), std::string::npos);
+    EXPECT_NE(selOf(dump, 1073).find("\"item\":\"5  Sec\""), std::string::npos);
+    EXPECT_NE(selOf(dump, 1057).find("\"check\":1"), std::string::npos);
+    EXPECT_NE(selOf(dump, 1121).find("\"check\":1"), std::string::npos);
+    EXPECT_NE(selOf(dump, 1173).find("\"visible\":false"), std::string::npos) << "Manual hides Max Number";
 }
 
 TEST_F(Hx710tEndToEnd, CancelledConfirmationWritesNothing) {

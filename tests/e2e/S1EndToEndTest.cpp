@@ -31,7 +31,7 @@ const Model kModels[] = {
     {"HX460T-8MHD", "HX460T", true, true, true},
 };
 
-std::string Lines(const std::vector<std::pair<std::string, std::string>>& lines) {
+std::string joinLines(const std::vector<std::pair<std::string, std::string>>& lines) {
     std::string out;
     for (const auto& [key, value] : lines) out += key.front() == '[' ? key + "\r\n" : key + "=" + value + "\r\n";
     return out;
@@ -39,7 +39,7 @@ std::string Lines(const std::vector<std::pair<std::string, std::string>>& lines)
 
 // The file that "Default(&D)" and "Save(&Y)" give on a fresh PC at 2024-05-17 10:20:30.
 std::string defaultFile(const Model& m) {
-    std::string file = Lines({{"[QVTFileMark]", ""},
+    std::string file = joinLines({{"[QVTFileMark]", ""},
                               {"Model", m.code},
                               {"[Via WAP Settings]", ""},
                               {"URL", ""},
@@ -57,7 +57,7 @@ std::string defaultFile(const Model& m) {
                               {"SendEmailAddr", ""},
                               {"SendEmailPassword", ""}});
     if (m.smtpSsl) file += "SMTP SSL=\r\n";
-    file += Lines({{"[Receive number and receive email]", ""},
+    file += joinLines({{"[Receive number and receive email]", ""},
                    {"AdministratorNum", ""},
                    {"PhoneNum2", ""},
                    {"PhoneNum3", ""},
@@ -88,7 +88,7 @@ std::string defaultFile(const Model& m) {
                    {"Clock Second", "30"}});
     if (m.videoSize) file += "Video Size=0\r\n";
     if (m.sms) file += "SMS Control=0\r\n";
-    file += Lines({{"Work Hour", "0"},
+    file += joinLines({{"Work Hour", "0"},
                    {"Work Hour StartH", ""},
                    {"Work Hour StartM", ""},
                    {"Work Hour StopH", ""},

@@ -23,12 +23,12 @@ using ui::Event;
 class ListsDialog : public ui::Dialog {
 public:
     ListsDialog(ui::Host& host, app::AppContext& context, OperatorListConfig config)
-        : Dialog(host, Template(config)), logic(*this, context.messaging, config, [h = &host, ctx = &context] {
+        : Dialog(host, dialogTemplate(config)), logic(*this, context.messaging, config, [h = &host, ctx = &context] {
               WapInternetDialog editor(*h, *ctx);
               return h->runModal(editor);
           }) {}
 
-    static ui::DialogTemplate Template(const OperatorListConfig& config) {
+    static ui::DialogTemplate dialogTemplate(const OperatorListConfig& config) {
         ui::DialogTemplate t;
         t.resourceId = 9000;
         t.title = "lists";

@@ -49,20 +49,20 @@ const std::vector<std::pair<std::string, std::vector<std::string>>> kExpected = 
 // Walks the tables the way the lists do: from slot 0 to the first empty slot.
 std::vector<std::string> walkCountries() {
     std::vector<std::string> names;
-    for (int c = 0; c < kCountrySlots && !CountryName(c).empty(); ++c) names.push_back(CountryName(c));
+    for (int c = 0; c < kCountrySlots && !countryName(c).empty(); ++c) names.push_back(countryName(c));
     return names;
 }
 
 std::vector<std::string> walkOperators(int c) {
     std::vector<std::string> names;
-    for (int o = 0; o < kOperatorSlots && !OperatorName(c, o).empty(); ++o) names.push_back(OperatorName(c, o));
+    for (int o = 0; o < kOperatorSlots && !operatorName(c, o).empty(); ++o) names.push_back(operatorName(c, o));
     return names;
 }
 
 template <typename F>
 void forEachOperator(F&& f) {
-    for (int c = 0; !CountryName(c).empty(); ++c)
-        for (int o = 0; o < kOperatorSlots && !OperatorName(c, o).empty(); ++o) f(c, o, paramsAt(c, o));
+    for (int c = 0; !countryName(c).empty(); ++c)
+        for (int o = 0; o < kOperatorSlots && !operatorName(c, o).empty(); ++o) f(c, o, paramsAt(c, o));
 }
 
 bool allEmpty(const OperatorParams& p) {
@@ -99,7 +99,7 @@ TEST(CountryTable, HoldsTheCountriesInOrderAndEndsAtSlot25) {
     EXPECT_EQ(walkCountries(), expected);
     ASSERT_EQ(walkCountries().size(), 25u);
     for (int c = 25; c < kCountrySlots; ++c) {
-        EXPECT_TRUE(CountryName(c).empty()) << c;
+        EXPECT_TRUE(countryName(c).empty()) << c;
         EXPECT_TRUE(walkOperators(c).empty()) << c;
         for (int o = 0; o < kOperatorSlots; ++o) EXPECT_TRUE(allEmpty(paramsAt(c, o))) << c << "/" << o;
     }
@@ -115,7 +115,7 @@ TEST(OperatorTable, HoldsEachCountrysOperatorsInSlotOrder) {
 
     EXPECT_EQ(walkOperators(0).size(), 5u);  // Germany is the only full row
     EXPECT_EQ(walkOperators(7), std::vector<std::string>{"Orange"});
-    EXPECT_TRUE(OperatorName(7, 1).empty());
+    EXPECT_TRUE(operatorName(7, 1).empty());
     // Unused slots of a used row carry no parameters.
     EXPECT_TRUE(allEmpty(paramsAt(7, 1)));
     EXPECT_TRUE(allEmpty(paramsAt(7, 4)));
@@ -177,7 +177,7 @@ TEST(ParamTable, RecordsCarryTheDataFileValuesInFieldOrder) {
 
 TEST(ParamTable, FieldsHaveTheirExpectedForms) {
     forEachOperator([](int c, int o, const OperatorParams& p) {
-        const std::string who = CountryName(c) + "/" + OperatorName(c, o);
+        const std::string who = countryName(c) + "/" + operatorName(c, o);
         if (!p.URL.empty()) {
             EXPECT_EQ(p.URL.rfind("http://", 0), 0u) << who;
             EXPECT_GE(p.URL.size(), 10u) << who;
@@ -213,20 +213,20 @@ TEST(ParamTable, FieldCountsMatchTheDataFile) {
 TEST(ParamTable, ShipsNoMailAccount) {
     // The program carries no shared sender account: sender address and password come from the user.
     forEachOperator([](int c, int o, const OperatorParams& p) {
-        EXPECT_TRUE(p.SendEmailAddr.empty()) << CountryName(c) << "/" << OperatorName(c, o);
-        EXPECT_TRUE(p.SendEmailPassword.empty()) << CountryName(c) << "/" << OperatorName(c, o);
+        EXPECT_TRUE(p.SendEmailAddr.empty()) << countryName(c) << "/" << operatorName(c, o);
+        EXPECT_TRUE(p.SendEmailPassword.empty()) << countryName(c) << "/" << operatorName(c, o);
     });
 }
 
 TEST(ParamTable, OutOfRangeAccessGivesEmptyValues) {
     for (int c : {-1, kCountrySlots, 1000, -1000}) {
-        EXPECT_TRUE(CountryName(c).empty());
-        EXPECT_TRUE(OperatorName(c, 0).empty());
+        EXPECT_TRUE(countryName(c).empty());
+        EXPECT_TRUE(operatorName(c, 0).empty());
         EXPECT_TRUE(allEmpty(paramsAt(c, 0)));
         EXPECT_EQ(findOperator(c, "Orange"), -1);
     }
     for (int o : {-1, kOperatorSlots, 99}) {
-        EXPECT_TRUE(OperatorName(0, o).empty());
+        EXPECT_TRUE(operatorName(0, o).empty());
         EXPECT_TRUE(allEmpty(paramsAt(0, o)));
     }
 }

@@ -98,16 +98,16 @@ TEST(FileQueries, TellFilesFromDirectories) {
     test::TempDir dir;
     test::writeFile(dir / "file", "x");
     fs::create_directory(dir / "sub");
-    EXPECT_TRUE(Exists(dir / "file"));
+    EXPECT_TRUE(pathExists(dir / "file"));
     EXPECT_TRUE(isRegularFile(dir / "file"));
     EXPECT_FALSE(isDirectory(dir / "file"));
-    EXPECT_TRUE(Exists(dir / "sub"));
+    EXPECT_TRUE(pathExists(dir / "sub"));
     EXPECT_TRUE(isDirectory(dir / "sub"));
     EXPECT_FALSE(isRegularFile(dir / "sub"));
-    EXPECT_FALSE(Exists(dir / "none"));
+    EXPECT_FALSE(pathExists(dir / "none"));
     EXPECT_FALSE(isDirectory(dir / "none"));
     EXPECT_FALSE(isRegularFile(dir / "none"));
-    EXPECT_FALSE(Exists(dir / "file" / "below"));
+    EXPECT_FALSE(pathExists(dir / "file" / "below"));
 }
 
 TEST(createDirectories, NestedExistingAndBlocked) {
@@ -129,9 +129,9 @@ TEST(clearReadOnly, AddsOwnerWriteKeepsOtherBits) {
     test::writeFile(file, "x");
     using fs::perms;
     fs::permissions(file, perms::owner_read | perms::owner_exec | perms::group_read | perms::others_exec);
-    EXPECT_TRUE(IsReadOnly(file));
+    EXPECT_TRUE(isReadOnlyPath(file));
     clearReadOnly(file);
-    EXPECT_FALSE(IsReadOnly(file));
+    EXPECT_FALSE(isReadOnlyPath(file));
     EXPECT_EQ(permsOf(file),
               perms::owner_read | perms::owner_write | perms::owner_exec | perms::group_read | perms::others_exec);
     clearReadOnly(file);  // already writable: unchanged
@@ -143,8 +143,8 @@ TEST(clearReadOnly, AddsOwnerWriteKeepsOtherBits) {
 TEST(clearReadOnly, MissingFileStaysMissing) {
     test::TempDir dir;
     clearReadOnly(dir / "absent");
-    EXPECT_FALSE(Exists(dir / "absent"));
-    EXPECT_FALSE(IsReadOnly(dir / "absent"));
+    EXPECT_FALSE(pathExists(dir / "absent"));
+    EXPECT_FALSE(isReadOnlyPath(dir / "absent"));
 }
 
 // ---- Delete and rename ----------------------------------------------------------------------
@@ -153,7 +153,7 @@ TEST(deleteIfExist, DeletesFilesOnly) {
     test::TempDir dir;
     test::writeFile(dir / "f", "x");
     EXPECT_TRUE(deleteIfExist(dir / "f"));
-    EXPECT_FALSE(Exists(dir / "f"));
+    EXPECT_FALSE(pathExists(dir / "f"));
     EXPECT_TRUE(deleteIfExist(dir / "f"));  // absent already
     fs::create_directory(dir / "d");
     EXPECT_FALSE(deleteIfExist(dir / "d"));
@@ -171,14 +171,14 @@ TEST(renameIfExist, RenamesExistingFile) {
     test::TempDir dir;
     test::writeFile(dir / "IMAG0001.JPG", "photo");
     EXPECT_TRUE(renameIfExist(dir / "IMAG0001.JPG", dir / "IMAG0001_RenameForSaveAudioFile.JPG"));
-    EXPECT_FALSE(Exists(dir / "IMAG0001.JPG"));
+    EXPECT_FALSE(pathExists(dir / "IMAG0001.JPG"));
     EXPECT_EQ(test::readFile(dir / "IMAG0001_RenameForSaveAudioFile.JPG"), "photo");
 }
 
 TEST(renameIfExist, MissingSourceIsSuccess) {
     test::TempDir dir;
     EXPECT_TRUE(renameIfExist(dir / "absent", dir / "new"));
-    EXPECT_FALSE(Exists(dir / "new"));
+    EXPECT_FALSE(pathExists(dir / "new"));
 }
 
 TEST(renameIfExist, NeverOverwritesTarget) {
@@ -263,7 +263,7 @@ TEST_F(SmallVolume, FullVolumeKeepsPreviousContent) {
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "filler"}));
     // A file that did not exist stays absent.
     EXPECT_FALSE(writeFileAtomically(root_ / "new.TXT", std::string(16384, 'n')));
-    EXPECT_FALSE(Exists(root_ / "new.TXT"));
+    EXPECT_FALSE(pathExists(root_ / "new.TXT"));
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "filler"}));
 }
 
@@ -296,7 +296,7 @@ std::optional<long long> readBytesFromStorage() {
 
 TEST(FileOpsMedium, VerifyReadAfterTheWriteComesFromTheMedium) {
     test::TempDir dir;
-    test::TestMount card = test::TestMount::Image(dir / "card", dir / "card.img", "mkfs.ext2 -q -F -b 1024 -m 0", 4096);
+    test::TestMount card = test::TestMount::image(dir / "card", dir / "card.img", "mkfs.ext2 -q -F -b 1024 -m 0", 4096);
     if (!card.mounted()) GTEST_SKIP() << card.why();
     const auto before = readBytesFromStorage();
     if (!before) GTEST_SKIP() << "the kernel does not count the bytes read from storage";

@@ -111,13 +111,13 @@ DialogTemplate probeTemplate() {
     };
     for (ControlSpec& c : t.controls)
         if (c.id == kGroupCtl) c.kind = ControlKind::Group;  // a group box placed as a control
-    t.layout = Column({
-        Image("banner_select"),
-        Group(" Camera Setting ", {Grid(2, {Text("List:"), Ctl(kList), Text("Box:"), Ctl(kListBox), Ctl(kAutoCheck),
-                                            Ctl(kCheck3), Ctl(kRadio), Ctl(kPlainCheck)})}),
-        Row({Ctl(kMasked), Ctl(kDigits), Ctl(kReadOnly), Ctl(kIp)}),
-        Row({Ctl(kPicture), Ctl(kLabel), Ctl(kGroupCtl), Ctl(kHiddenLabel)}),
-        Row({Stretch(), Ctl(kApply), Ctl(1), Ctl(2)}),
+    t.layout = column({
+        image("banner_select"),
+        group(" Camera Setting ", {grid(2, {textNode("List:"), ctrl(kList), textNode("Box:"), ctrl(kListBox), ctrl(kAutoCheck),
+                                            ctrl(kCheck3), ctrl(kRadio), ctrl(kPlainCheck)})}),
+        Row({ctrl(kMasked), ctrl(kDigits), ctrl(kReadOnly), ctrl(kIp)}),
+        Row({ctrl(kPicture), ctrl(kLabel), ctrl(kGroupCtl), ctrl(kHiddenLabel)}),
+        Row({stretch(), ctrl(kApply), ctrl(1), ctrl(2)}),
     });
     return t;
 }
@@ -249,7 +249,7 @@ TEST_F(DialogWindowTest, WidgetsShowWhatAHandlerChangedElsewhere) {
         d.setTextQuiet(kApply, "Again");
         d.setTitle("Changed title");
     };
-    Click(Widget(&window, kApply));
+    clickWidget(Widget(&window, kApply));
 
     EXPECT_TRUE(Widget(&window, kLabel)->isHidden());
     EXPECT_FALSE(Widget(&window, kHiddenLabel)->isHidden());
@@ -279,7 +279,7 @@ TEST_F(DialogWindowTest, WidgetsShowWhatAHandlerChangedElsewhere) {
 
 TEST_F(DialogWindowTest, ANonAutomaticCheckBoxKeepsTheModelsState) {
     auto* plain = Widget<QCheckBox>(&window, kPlainCheck);
-    Click(plain);
+    clickWidget(plain);
     ASSERT_EQ(dialog.notes.size(), 1u);
     EXPECT_EQ(dialog.notes[0].event, Event::Clicked);
     EXPECT_EQ(dialog.notes[0].check, 0);
@@ -287,24 +287,24 @@ TEST_F(DialogWindowTest, ANonAutomaticCheckBoxKeepsTheModelsState) {
     EXPECT_FALSE(plain->isChecked()) << "the widget shows the model, not its own toggle";
 
     auto* three = Widget<QCheckBox>(&window, kCheck3);
-    Click(three);
+    clickWidget(three);
     EXPECT_EQ(dialog.check(kCheck3), 0);
     EXPECT_EQ(three->checkState(), Qt::Unchecked);
 }
 
 TEST_F(DialogWindowTest, AutomaticButtonsChangeStateBeforeTheHandlerRuns) {
     auto* box = Widget<QCheckBox>(&window, kAutoCheck);
-    Click(box);
+    clickWidget(box);
     ASSERT_EQ(dialog.eventsOf(kAutoCheck).size(), 1u);
     EXPECT_EQ(dialog.notes.back().check, 1);
     EXPECT_TRUE(box->isChecked());
-    Click(box);
+    clickWidget(box);
     EXPECT_EQ(dialog.notes.back().check, 0);
     EXPECT_FALSE(box->isChecked());
 
     auto* radio = Widget<QRadioButton>(&window, kRadio);
-    Click(radio);
-    Click(radio);  // a checked radio stays checked
+    clickWidget(radio);
+    clickWidget(radio);  // a checked radio stays checked
     EXPECT_EQ(dialog.check(kRadio), 1);
     EXPECT_EQ(dialog.notes.back().check, 1);
     EXPECT_TRUE(radio->isChecked());
@@ -351,7 +351,7 @@ TEST_F(DialogWindowTest, ListBoxAndPictureClicksAreReported) {
             d.addItem(kListBox, "a");
         }
     };
-    Click(Widget(&window, kApply));
+    clickWidget(Widget(&window, kApply));
     auto* list = Widget<QListWidget>(&window, kListBox);
     ASSERT_EQ(list->count(), 2);
     const QRect second = list->visualItemRect(list->item(1));
@@ -361,13 +361,13 @@ TEST_F(DialogWindowTest, ListBoxAndPictureClicksAreReported) {
     EXPECT_EQ(dialog.selText(kListBox), "b");
     EXPECT_EQ(dialog.eventsOf(kListBox), std::vector<Event>{Event::SelChange});
 
-    Click(Widget(&window, kPicture));
+    clickWidget(Widget(&window, kPicture));
     EXPECT_EQ(dialog.eventsOf(kPicture), std::vector<Event>{Event::Clicked});
 }
 
 TEST_F(DialogWindowTest, EscapeAndTheCloseBoxAskTheModelAndOnlyItsEndClosesTheWindow) {
     dialog.refuseCancel = 2;
-    PressKey(&window, Qt::Key_Escape);
+    pressKeyOn(&window, Qt::Key_Escape);
     EXPECT_EQ(dialog.calls, std::vector<std::string>{"cancel"});
     EXPECT_TRUE(window.isVisible());
     window.close();
@@ -376,7 +376,7 @@ TEST_F(DialogWindowTest, EscapeAndTheCloseBoxAskTheModelAndOnlyItsEndClosesTheWi
     window.reject();  // Qt's own ways of closing a dialog do nothing while the model runs
     window.accept();
     EXPECT_TRUE(window.isVisible());
-    PressKey(&window, Qt::Key_F1);
+    pressKeyOn(&window, Qt::Key_F1);
     EXPECT_EQ(dialog.calls.back(), "help");
     EXPECT_TRUE(window.isVisible());
 
@@ -388,7 +388,7 @@ TEST_F(DialogWindowTest, EscapeAndTheCloseBoxAskTheModelAndOnlyItsEndClosesTheWi
 
 TEST_F(DialogWindowTest, EnterPressesTheDefaultButton) {
     Widget(&window, kMasked)->setFocus(Qt::TabFocusReason);
-    PressKey(&window, Qt::Key_Return);
+    pressKeyOn(&window, Qt::Key_Return);
     EXPECT_EQ(dialog.calls, std::vector<std::string>{"ok"});
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);

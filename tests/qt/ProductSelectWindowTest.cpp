@@ -43,7 +43,7 @@ TEST_F(ProductSelectWindowTest, ChoosingAProductShowsItsPhotoAlone) {
         ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(&window, kList), "HX710T-10M"));
         after = visiblePhotos(&window);
         pixmapShown = !Widget<QLabel>(&window, 1166)->pixmap().isNull();
-        Click(Widget(&window, 2));
+        clickWidget(Widget(&window, 2));
     };
     EXPECT_EQ(host.runModal(dialog), Result::Cancel);
     EXPECT_EQ(before, std::vector<int>{1162}) << "the default photo while nothing is chosen";
@@ -60,7 +60,7 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
         switch (index) {
             case 0:
                 ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(&window, kList), "HX720U"));
-                Click(Widget(&window, 1));  // the settings window runs inside this click
+                clickWidget(Widget(&window, 1));  // the settings window runs inside this click
                 return;
             case 1:
                 settingsTitle = window.windowTitle();
@@ -68,15 +68,15 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
                     if (auto* other = dynamic_cast<qt::DialogWindow*>(w);
                         other && other != &window && other->dialog().ended())
                         selectionHidden = !other->isVisible();
-                Click(Widget(&window, 1082));  // the banner opens the About box
-                PressKey(&window, Qt::Key_Escape);
+                clickWidget(Widget(&window, 1082));  // the banner opens the About box
+                pressKeyOn(&window, Qt::Key_Escape);
                 return;
             case 2:
                 aboutTitle = window.windowTitle();
                 aboutOwnedBySettings =
                     window.parentWidget() != nullptr &&
                     static_cast<qt::DialogWindow*>(window.parentWidget())->windowTitle() == settingsTitle;
-                PressKey(&window, Qt::Key_Escape);
+                pressKeyOn(&window, Qt::Key_Escape);
                 return;
         }
     };
@@ -93,9 +93,9 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
 TEST_F(ProductSelectWindowTest, OkWithoutAChoiceWarnsAndKeepsTheWindow) {
     bool stillShown = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        Click(Widget(&window, 1));
+        clickWidget(Widget(&window, 1));
         stillShown = window.isVisible();
-        PressKey(&window, Qt::Key_Escape);
+        pressKeyOn(&window, Qt::Key_Escape);
     };
     EXPECT_EQ(host.runModal(dialog), Result::Cancel);
     EXPECT_TRUE(stillShown);
@@ -111,7 +111,7 @@ TEST_F(ProductSelectWindowTest, TheRememberBoxTicksWithAClick) {
     int checkAfterClick = -1;
     bool widgetChecked = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        Click(Widget(&window, ProductSelectDialog::kRememberBox));
+        clickWidget(Widget(&window, ProductSelectDialog::kRememberBox));
         checkAfterClick = window.dialog().check(ProductSelectDialog::kRememberBox);
         widgetChecked = Widget<QCheckBox>(&window, ProductSelectDialog::kRememberBox)->isChecked();
         window.close();
@@ -128,7 +128,7 @@ TEST_F(ProductSelectWindowTest, Screenshot) {
     bool saved = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
         chooseInCombo(Widget<QComboBox>(&window, kList), "HX720U");
-        Click(Widget(&window, ProductSelectDialog::kRememberBox));
+        clickWidget(Widget(&window, ProductSelectDialog::kRememberBox));
         window.adjustSize();
         QDir().mkpath(dir);
         saved = window.grab().save(QDir(dir).filePath("product-select.png"));

@@ -39,17 +39,17 @@ TEST(ProgressTime, ReadsTheConversionToolsReports) {
 // A dialog whose opening and buttons run a test's code.
 class ScriptDialog : public Dialog {
 public:
-    ScriptDialog(Host& host, std::string title) : Dialog(host, Template(std::move(title))) {}
+    ScriptDialog(Host& host, std::string title) : Dialog(host, dialogTemplate(std::move(title))) {}
     std::function<void(ScriptDialog&)> whenOpened;
     std::function<void(ScriptDialog&)> whenApplied;
 
-    static DialogTemplate Template(std::string title) {
+    static DialogTemplate dialogTemplate(std::string title) {
         DialogTemplate t;
         t.resourceId = 901;
         t.title = std::move(title);
         t.controls = {buttonSpec(1017, "Apply"), buttonSpec(1, "OK(&Y)", {.defaultButton = true}),
                       buttonSpec(2, "Exit(&N)")};
-        t.layout = Row({Ctl(1017), Stretch(), Ctl(1), Ctl(2)});
+        t.layout = Row({ctrl(1017), stretch(), ctrl(1), ctrl(2)});
         return t;
     }
 
@@ -106,7 +106,7 @@ TEST(QtHost, AModalRunEndsWithTheModelsResult) {
     host.onWindow = [&](qt::DialogWindow& window, int) {
         wasVisible = window.isVisible();
         EXPECT_EQ(window.windowTitle(), "Plain");
-        Click(Widget(&window, 1));
+        clickWidget(Widget(&window, 1));
     };
     EXPECT_EQ(host.runModal(dialog), Result::Ok);
     EXPECT_TRUE(wasVisible);
@@ -129,15 +129,15 @@ TEST(QtHost, ANestedWindowBelongsToTheWindowThatOpenedIt) {
     host.onWindow = [&](qt::DialogWindow& window, int index) {
         if (index == 0) {
             outerWindow = &window;
-            Click(Widget(&window, 1017));  // opens the inner dialog, which runs to its end here
+            clickWidget(Widget(&window, 1017));  // opens the inner dialog, which runs to its end here
             EXPECT_TRUE(window.isVisible()) << "a dialog that still runs stays on the screen";
-            PressKey(&window, Qt::Key_Escape);
+            pressKeyOn(&window, Qt::Key_Escape);
             return;
         }
         innerOwned = window.parentWidget() == outerWindow;
-        Click(Widget(&window, 1017));
+        clickWidget(Widget(&window, 1017));
         boxOwnedByInner = host.parentFor(&inner) == &window;
-        PressKey(&window, Qt::Key_Escape);
+        pressKeyOn(&window, Qt::Key_Escape);
     };
     EXPECT_EQ(host.runModal(outer), Result::Cancel);
     EXPECT_EQ(host.windowsOpened, 2);

@@ -90,7 +90,7 @@ inline void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
 
 // A left click, as press and release: in the middle of the widget, or on the box of a check box or
 // radio (a stretched one does not take clicks right of its text).
-inline void Click(QWidget* widget) {
+inline void clickWidget(QWidget* widget) {
     QPoint at = widget->rect().center();
     if (dynamic_cast<QCheckBox*>(widget) || dynamic_cast<QRadioButton*>(widget)) at.setX(6);
     sendMouse(widget, QEvent::MouseButtonPress, at);
@@ -106,7 +106,7 @@ inline void showActive(QWidget* window) {
 
 // A key press and release sent where the keyboard focus is (the window when nothing has it); unused
 // keys travel up to the window as they would for a person.
-inline void PressKey(QWidget* window, int key, const QString& text = {}) {
+inline void pressKeyOn(QWidget* window, int key, const QString& text = {}) {
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
@@ -126,7 +126,7 @@ inline void typeText(QWidget* widget, const QString& text) {
 // this text and presses Enter in the list, as a person choosing an item does. False when the list
 // did not open or has no such item.
 inline bool chooseInCombo(QComboBox* combo, const QString& text) {
-    Click(combo);
+    clickWidget(combo);
     QAbstractItemView* view = combo->view();
     if (!view->isVisible()) return false;
     const int row = combo->findText(text, Qt::MatchExactly);

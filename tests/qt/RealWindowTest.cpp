@@ -69,7 +69,7 @@ void clickRow(QListWidget* list, const QString& text) {
 }
 
 // The rows a list box shows selected.
-std::vector<int> Shown(QListWidget* list) {
+std::vector<int> shown(QListWidget* list) {
     std::vector<int> selected;
     for (QListWidgetItem* item : list->selectedItems()) selected.push_back(list->row(item));
     return selected;
@@ -77,21 +77,21 @@ std::vector<int> Shown(QListWidget* list) {
 
 // Keys typed one by one where the window's keyboard focus is at that moment (it moves as they are typed).
 QWidget* g_window = nullptr;
-QWidget* Focus() {
+QWidget* focusedWidget() {
     return g_window->focusWidget() ? g_window->focusWidget() : g_window;
 }
-void Keys(const char* text) {
-    for (const char* c = text; *c; ++c) QTest::keyClicks(Focus(), QString(QLatin1Char(*c)));
+void typeKeys(const char* text) {
+    for (const char* c = text; *c; ++c) QTest::keyClicks(focusedWidget(), QString(QLatin1Char(*c)));
 }
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(Focus(), key, modifiers);
+    QTest::keyClick(focusedWidget(), key, modifiers);
 }
 
 std::vector<int> only(int row) {
     return row < 0 ? std::vector<int>{} : std::vector<int>{row};
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
+std::string readWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path);
     std::stringstream s;
     s << in.rdbuf();
@@ -242,22 +242,22 @@ TEST_P(IpTyping, TypesLikeThePlatformsControl) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, IpTyping,
     ::testing::Values(
-        Typing{"Dotted", [](auto*) { Keys("10.0.0.1"); }, {10, 0, 0, 1}},
-        Typing{"FullOctetsMoveOn", [](auto*) { Keys("192168001020"); }, {192, 168, 1, 20}},
-        Typing{"PointAfterFullOctet", [](auto*) { Keys("192.168.1.20"); }, {192, 168, 1, 20}},
-        Typing{"CommaAndBlank", [](auto*) { Keys("1,2 3.4"); }, {1, 2, 3, 4}},
-        Typing{"Above255Refused", [](auto*) { Keys("256.3"); }, {25, 3, -1, -1}},
+        Typing{"Dotted", [](auto*) { typeKeys("10.0.0.1"); }, {10, 0, 0, 1}},
+        Typing{"FullOctetsMoveOn", [](auto*) { typeKeys("192168001020"); }, {192, 168, 1, 20}},
+        Typing{"PointAfterFullOctet", [](auto*) { typeKeys("192.168.1.20"); }, {192, 168, 1, 20}},
+        Typing{"CommaAndBlank", [](auto*) { typeKeys("1,2 3.4"); }, {1, 2, 3, 4}},
+        Typing{"Above255Refused", [](auto*) { typeKeys("256.3"); }, {25, 3, -1, -1}},
         Typing{"BackspaceGoesBack",
                [](auto*) {
-                   Keys("12.34");
+                   typeKeys("12.34");
                    for (int i = 0; i < 3; ++i) Key(Qt::Key_Backspace);
-                   Keys("5");
+                   typeKeys("5");
                },
                {125, -1, -1, -1}},  // back at the end of "12"
         Typing{"PasteFillsAll",
                [](auto*) {
                    QApplication::clipboard()->setText(QStringLiteral(" 172.16.5.4 "));
-                   QTest::keySequence(Focus(), QKeySequence::Paste);
+                   QTest::keySequence(focusedWidget(), QKeySequence::Paste);
                },
                {172, 16, 5, 4}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -293,7 +293,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
         auto* ip = dynamic_cast<qt::IpAddressEdit*>(editor.controlWidget(WapInternetDialog::kIp));
         g_window = &editor;
         ip->octetEdit(0)->setFocus(Qt::TabFocusReason);
-        Keys("10.0.0.1");
+        typeKeys("10.0.0.1");
         QTest::mouseClick(Widget(&editor, 1), Qt::LeftButton);
     };
     QListWidget* list = w.list(c.operatorList ? kOperatorList : kCountryList);
@@ -308,7 +308,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
 
     const operators::MessagingState& state = w.pc.context.messaging;
     for (int id : {kCountryList, kOperatorList}) {
-        EXPECT_EQ(Shown(w.list(id)), only(w.dialog->sel(id))) << id;
+        EXPECT_EQ(shown(w.list(id)), only(w.dialog->sel(id))) << id;
         if (w.dialog->sel(id) >= 0) {
             EXPECT_EQ(w.list(id)->currentRow(), w.dialog->sel(id)) << id;
         }
@@ -319,7 +319,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     list->setFocus(Qt::ActiveWindowFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(w.dialog->sel(c.operatorList ? kOperatorList : kCountryList), selectedBefore);
-    EXPECT_EQ(Shown(list), only(selectedBefore));
+    EXPECT_EQ(shown(list), only(selectedBefore));
     if (c.ok) {
         EXPECT_EQ(state.params.IP, "10.0.0.1");
         EXPECT_EQ(state.countryName, "");
@@ -334,7 +334,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     }
     // Save writes what is in effect.
     QTest::mouseClick(Widget(w.window.get(), 1), Qt::LeftButton);
-    const std::string file = ReadFile(w.pc.cardFile());
+    const std::string file = readWholeFile(w.pc.cardFile());
     EXPECT_NE(file.find("\nIP=" + (c.ok ? std::string("10.0.0.1") : before.params.IP) + "\r\n"), std::string::npos)
         << file;
 }
@@ -370,7 +370,7 @@ TEST(SteadyLayout, SendModeClicksMoveNothingElseAndTheColonGoesWithTheTimes) {
     };
     const std::vector<QRect> start = geometry();
     for (int radio : {1056, 1055, 1057, 1058, 1056}) {
-        Click(Widget(w.window.get(), radio));
+        clickWidget(Widget(w.window.get(), radio));
         QApplication::processEvents();
         EXPECT_EQ(geometry(), start) << radio;
         EXPECT_EQ(colon->isVisibleTo(w.window.get()), w.dialog->visible(1061)) << radio;
@@ -442,7 +442,7 @@ TEST(FirstOpen, ANoteSaysNoFileWasFoundUntilValuesAreSet) {
     SettingsWindow w("HX710T");
     ASSERT_NE(w.window->firstOpenNote(), nullptr);
     EXPECT_TRUE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
-    Click(Widget(w.window.get(), 1080));
+    clickWidget(Widget(w.window.get(), 1080));
     EXPECT_FALSE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
 }
 
@@ -504,11 +504,11 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     SettingsWindow w("HX710T");
     g_window = w.window.get();
     // Alt+D presses Default without taking the focus from the first field, where the window opened.
-    EXPECT_EQ(Focus(), Widget(w.window.get(), 1081)) << "the window opens in its first field";
+    EXPECT_EQ(focusedWidget(), Widget(w.window.get(), 1081)) << "the window opens in its first field";
     w.dialog->notify(1080, Event::Clicked);
     w.window->refresh();
     int tabs = 0;
-    while (Focus() != Widget(w.window.get(), dialogs::hx710t::kCountryList) && tabs < 100) {
+    while (focusedWidget() != Widget(w.window.get(), dialogs::hx710t::kCountryList) && tabs < 100) {
         Key(Qt::Key_Tab);
         ++tabs;
     }
@@ -524,10 +524,10 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     window.refresh();
     showActive(&window);
     g_window = &window;
-    EXPECT_EQ(Focus(), Widget(&window, 1097)) << "the editor opens in its first field";
+    EXPECT_EQ(focusedWidget(), Widget(&window, 1097)) << "the editor opens in its first field";
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
     tabs = 0;
-    while (Focus() != ip->octetEdit(0) && tabs < 100) {
+    while (focusedWidget() != ip->octetEdit(0) && tabs < 100) {
         Key(Qt::Key_Tab);
         ++tabs;
     }

@@ -33,7 +33,7 @@ protected:
         box->show();
         QApplication::processEvents();
         for (QAbstractButton* b : box->buttons())
-            if (box->buttonRole(b) == QMessageBox::ActionRole) Click(b);  // "Show Details..."
+            if (box->buttonRole(b) == QMessageBox::ActionRole) clickWidget(b);  // "Show Details..."
         QApplication::processEvents();
         box->adjustSize();
         if (auto* edit = box->findChild<QTextEdit*>()) {
@@ -77,10 +77,10 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     const QString exported = QString::fromStdString((dir / "exported.TXT").string());
     {
         Window w(host, context);
-        Click(w(1080));  // Default(&D)
+        clickWidget(w(1080));  // Default(&D)
         host.files = {exported};
-        Click(w(9001));
-        Click(w(2));
+        clickWidget(w(9001));
+        clickWidget(w(2));
     }
     ASSERT_EQ(host.saveDefaults.size(), 1u);
     EXPECT_EQ(host.saveDefaults[0],
@@ -94,7 +94,7 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     Window w(host, context);  // opens on the later card's file
     ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
     ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
-    Click(w(1));  // Save(&Y)
+    clickWidget(w(1));  // Save(&Y)
     ASSERT_FALSE(host.boxes.empty());
     EXPECT_EQ(host.boxes.back().text, "Confirm save all the data ?");
     EXPECT_TRUE(host.detailsVisible);
@@ -106,7 +106,7 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     // Cancelled: both cards keep their files.
     EXPECT_EQ(readFile(cardFile), defaults);
     EXPECT_EQ(readFile(older / "GSM" / "HX710T.TXT"), defaults);
-    Click(w(2));
+    clickWidget(w(2));
 }
 
 }  // namespace

@@ -57,8 +57,8 @@ public:
 // Just the path list, sorted as the settings dialogs declare it.
 class PathListDialog : public ui::Dialog {
 public:
-    explicit PathListDialog(ui::Host& host) : Dialog(host, Template()) {}
-    static ui::DialogTemplate Template() {
+    explicit PathListDialog(ui::Host& host) : Dialog(host, dialogTemplate()) {}
+    static ui::DialogTemplate dialogTemplate() {
         ui::DialogTemplate t;
         t.resourceId = 1;
         ui::ControlStyle sorted;
@@ -121,14 +121,14 @@ protected:
 
     void SetUp() override { fs::create_directories(sys); }
 
-    static SaveFlowConfig Hx710t() {
+    static SaveFlowConfig hx710tFlow() {
         SaveFlowConfig c;
         c.fileCode = "HX710T";
         return c;
     }
 
     // Opens the dialog: the opening scan over the system root and these volumes.
-    void open(std::vector<fs::path> volumes, SaveFlowConfig config = Hx710t()) {
+    void open(std::vector<fs::path> volumes, SaveFlowConfig config = hx710tFlow()) {
         host.boxes.clear();
         context = std::make_unique<app::AppContext>(platform::Volumes(sys, std::move(volumes)), platform::Clock());
         dialog = std::make_unique<PathListDialog>(host);
@@ -142,7 +142,7 @@ protected:
 
     bool readWrite(int type, int flag) {
         calls.emplace_back(type, flag);
-        const fs::path path = flag == 1 ? fs::path(flow->CardFilePath()) : flow->backupFilePath();
+        const fs::path path = flag == 1 ? fs::path(flow->cardFilePath()) : flow->backupFilePath();
         if (type == 1) {
             lastRead = markerOf(path);
             return true;
@@ -155,7 +155,7 @@ protected:
     }
 
     std::string cand(const fs::path& volume) const {
-        return platform::Volumes::RootText(volume) + "GSM" + kSep + "HX710T.TXT";
+        return platform::Volumes::rootText(volume) + "GSM" + kSep + "HX710T.TXT";
     }
     fs::path backup() const { return sys / "LumbrakonBackup" / "HX710T.TXT"; }
     std::vector<std::string> items() const { return dialog->controls().at(kList).items; }
@@ -183,8 +183,8 @@ TEST_F(CardSaveFlowTest, OnlySystemRootListsItsCandidateCreatesGsmAndReadsValidB
     open({});
     EXPECT_EQ(items(), std::vector<std::string>{cand(sys)});
     EXPECT_EQ(selected(), cand(sys));
-    EXPECT_EQ(flow->CardFilePath(), cand(sys));
-    EXPECT_EQ(flow->CardRoot(), sys);
+    EXPECT_EQ(flow->cardFilePath(), cand(sys));
+    EXPECT_EQ(flow->cardRoot(), sys);
     EXPECT_TRUE(fs::is_directory(sys / "GSM"));
     EXPECT_EQ(calls, (Calls{{1, 0}}));
     EXPECT_EQ(lastRead, "from backup");
@@ -217,7 +217,7 @@ TEST_F(CardSaveFlowTest, ValidFilesOnTwoVolumesTheLaterSlotIsChosenAndRead) {
     writeSettings(backup(), "HX710T", "from backup");
     open({zeta, alpha});
     EXPECT_EQ(items(), (std::vector<std::string>{cand(alpha), cand(sys), cand(zeta)}));
-    EXPECT_EQ(flow->CardFilePath(), cand(alpha));
+    EXPECT_EQ(flow->cardFilePath(), cand(alpha));
     EXPECT_EQ(selected(), cand(alpha));
     EXPECT_EQ(calls, (Calls{{1, 1}}));  // the backup is not consulted
     EXPECT_EQ(lastRead, "alpha");
@@ -232,7 +232,7 @@ TEST_F(CardSaveFlowTest, LastPresentVolumeInvalidFileIsDeletedAndTakenOthersUnto
     fs::permissions(cand(f), fs::perms::owner_read);
     open({e, f, gone});
     EXPECT_FALSE(fs::exists(cand(f)));
-    EXPECT_EQ(flow->CardFilePath(), cand(f));
+    EXPECT_EQ(flow->cardFilePath(), cand(f));
     EXPECT_EQ(selected(), cand(f));
     EXPECT_EQ(markerOf(cand(e)), "e");
     EXPECT_EQ(markerOf(cand(sys)), "sys");
@@ -248,7 +248,7 @@ TEST_F(CardSaveFlowTest, UndeletableInvalidFileIsReportedAndStillTaken) {
     EXPECT_EQ(host.boxes[0].text, "Can't delete invalid file \"" + cand(e) + " \",\nPlease delete it manually!");
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
-    EXPECT_EQ(flow->CardFilePath(), cand(e));
+    EXPECT_EQ(flow->cardFilePath(), cand(e));
 }
 
 TEST_F(CardSaveFlowTest, NoVolumePresentAtStart) {
@@ -257,7 +257,7 @@ TEST_F(CardSaveFlowTest, NoVolumePresentAtStart) {
     EXPECT_EQ(texts(), std::vector<std::string>{"No disk is valid !"});
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
     EXPECT_TRUE(items().empty());
-    EXPECT_EQ(flow->CardFilePath(), "");
+    EXPECT_EQ(flow->cardFilePath(), "");
     EXPECT_TRUE(calls.empty());
 }
 
@@ -268,13 +268,13 @@ TEST_F(CardSaveFlowTest, DropDownRemovesVanishedVolumeSelectsLastAndAppendsNewOn
     fs::create_directories(e);
     fs::create_directories(f);
     open({e, f, g});
-    ASSERT_EQ(flow->CardFilePath(), cand(f));
+    ASSERT_EQ(flow->cardFilePath(), cand(f));
     fs::remove_all(f);
     fs::create_directories(g);
     flow->refreshCardPathList();
     EXPECT_EQ(items(), (std::vector<std::string>{cand(sys), cand(e), cand(g)}));
     EXPECT_EQ(selected(), cand(e));  // the last item when F went; G came after
-    EXPECT_EQ(flow->CardFilePath(), cand(e));
+    EXPECT_EQ(flow->cardFilePath(), cand(e));
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -288,7 +288,7 @@ TEST_F(CardSaveFlowTest, SaveDeletesSameProductFileElsewhereOnlyAndReports) {
     writeSettings(backup(), "HX710T", "old backup");
     fs::create_directories(e);
     open({d, e, f});
-    ASSERT_EQ(flow->CardFilePath(), cand(d));
+    ASSERT_EQ(flow->cardFilePath(), cand(d));
     choose(e);
     calls.clear();
     flow->save();
@@ -333,18 +333,18 @@ TEST_F(CardSaveFlowTest, SaveAfterRemovalReportsVolumeRebuildsListAndWritesNothi
     fs::create_directories(e);
     fs::create_directories(f);
     open({e, f});
-    ASSERT_EQ(flow->CardFilePath(), cand(f));
+    ASSERT_EQ(flow->cardFilePath(), cand(f));
     fs::remove_all(f);
     flow->save();
 
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Can't find volume \"" + platform::Volumes::RootText(f) +
+    EXPECT_EQ(host.boxes[0].text, "Can't find volume \"" + platform::Volumes::rootText(f) +
                                       "\",Please check connection of your device and try again !");
     EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
     EXPECT_EQ(items(), (std::vector<std::string>{cand(sys), cand(e)}));
     EXPECT_EQ(selected(), cand(e));
-    EXPECT_EQ(flow->CardFilePath(), cand(e));
+    EXPECT_EQ(flow->cardFilePath(), cand(e));
     EXPECT_TRUE(calls.empty());
     EXPECT_FALSE(fs::exists(e / "GSM"));
     EXPECT_FALSE(fs::exists(backup()));
@@ -396,7 +396,7 @@ TEST_F(CardSaveFlowTest, ReadOnlyCardFileIsReplaced) {
     flow->save();
     EXPECT_EQ(markerOf(cand(e)), "new");
     EXPECT_FALSE(ProfileFile::load(cand(e))->contains("Camera Setting", "Stale"));  // written from scratch
-    EXPECT_FALSE(platform::IsReadOnly(cand(e)));
+    EXPECT_FALSE(platform::isReadOnlyPath(cand(e)));
     EXPECT_EQ(texts().back(), report(e));
 }
 
@@ -422,7 +422,7 @@ TEST_F(CardSaveFlowTest, WriteProtectedCardReportsAnErrorNotSuccess) {
     writeSettings(cand(e), "HX710T", "old");
     ASSERT_TRUE(card.makeReadOnly());
     open({e});
-    ASSERT_EQ(flow->CardFilePath(), cand(e));
+    ASSERT_EQ(flow->cardFilePath(), cand(e));
     flow->save();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Error : The data could not be saved in : \" " + cand(e) + " \" !");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/KeyTable.h"
 #include "settings/ProfileFile.h"
 #include "support/TestSupport.h"
 
@@ -340,6 +341,33 @@ TEST(ProfileLoad, SizeLimit) {
     test::writeFile(dir / "over.TXT", bytes + ";");
     EXPECT_FALSE(ProfileFile::load(dir / "over.TXT"));
     EXPECT_TRUE(ProfileFile::load(dir / "over.TXT", kMaxSettingsFileSize + 1));
+}
+
+// ---- The product mark ----------------------------------------------------------------------
+
+// The "Model" value is read with room for 9 characters and then trimmed, so what follows the ninth
+// character never counts, and a code that does not fit in the nine is never found.
+TEST(ProductMarkTest, OnlyTheFirstNineCharactersOfTheModelCount) {
+    struct Case {
+        std::string value;
+        std::string code;
+        bool valid;
+    } cases[] = {
+        {"HX710T", "HX710T", true},
+        {"  HX710T ", "HX710T", true},
+        {"HX710T   tail", "HX710T", true},   // "HX710T   " then trimmed
+        {"HX710T  tail", "HX710T", false},   // "HX710T  t"
+        {"VEX 2.0  x", "VEX 2.0", true},     // "VEX 2.0  "
+        {"PN450RT  x", "PN450RT", true},     // "PN450RT  "
+        {"PN450RT x", "PN450RT", false},     // "PN450RT x"
+        {"ABCDEFGHIJ", "ABCDEFGHIJ", false}, // a ten-character code never fits
+        {"ABCDEFGHIJ", "ABCDEFGHI", true},
+        {"hx710t", "HX710T", false},
+    };
+    for (const Case& c : cases) {
+        const ProfileFile file = ProfileFile::fromBytes("[QVTFileMark]\r\nModel=" + c.value + "\r\n");
+        EXPECT_EQ(isValidSettings(file, c.code), c.valid) << '"' << c.value << "\" for " << c.code;
+    }
 }
 
 }  // namespace

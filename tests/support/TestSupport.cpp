@@ -116,7 +116,7 @@ TestMount TestMount::tmpfs(const fs::path& dir, const std::string& size) {
     return m;
 }
 
-TestMount TestMount::Image(const fs::path& dir, const fs::path& image, const std::string& mkfs, int kib,
+TestMount TestMount::image(const fs::path& dir, const fs::path& image, const std::string& mkfs, int kib,
                            bool readOnly) {
     TestMount m;
     m.dir_ = dir;
