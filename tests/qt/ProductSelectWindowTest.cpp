@@ -21,7 +21,7 @@ constexpr int kList = ProductSelectDialog::kProductList;
 std::vector<int> visiblePhotos(QWidget* window) {
     std::vector<int> shown;
     for (int id = ProductSelectDialog::kFirstPhoto; id <= ProductSelectDialog::kLastPhoto; ++id) {
-        QWidget* photo = Widget(window, id);
+        QWidget* photo = widgetOf(window, id);
         if (photo && photo->isVisibleTo(window)) shown.push_back(id);
     }
     return shown;
@@ -40,10 +40,10 @@ TEST_F(ProductSelectWindowTest, ChoosingAProductShowsItsPhotoAlone) {
     bool pixmapShown = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
         before = visiblePhotos(&window);
-        ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(&window, kList), "HX710T-10M"));
+        ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(&window, kList), "HX710T-10M"));
         after = visiblePhotos(&window);
-        pixmapShown = !Widget<QLabel>(&window, 1166)->pixmap().isNull();
-        clickWidget(Widget(&window, 2));
+        pixmapShown = !widgetOf<QLabel>(&window, 1166)->pixmap().isNull();
+        clickWidget(widgetOf(&window, 2));
     };
     EXPECT_EQ(host.runModal(dialog), Result::Cancel);
     EXPECT_EQ(before, std::vector<int>{1162}) << "the default photo while nothing is chosen";
@@ -59,8 +59,8 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
     host.onWindow = [&](qt::DialogWindow& window, int index) {
         switch (index) {
             case 0:
-                ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(&window, kList), "HX720U"));
-                clickWidget(Widget(&window, 1));  // the settings window runs inside this click
+                ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(&window, kList), "HX720U"));
+                clickWidget(widgetOf(&window, 1));  // the settings window runs inside this click
                 return;
             case 1:
                 settingsTitle = window.windowTitle();
@@ -68,7 +68,7 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
                     if (auto* other = dynamic_cast<qt::DialogWindow*>(w);
                         other && other != &window && other->dialog().ended())
                         selectionHidden = !other->isVisible();
-                clickWidget(Widget(&window, 1082));  // the banner opens the About box
+                clickWidget(widgetOf(&window, 1082));  // the banner opens the About box
                 pressKeyOn(&window, Qt::Key_Escape);
                 return;
             case 2:
@@ -93,7 +93,7 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
 TEST_F(ProductSelectWindowTest, OkWithoutAChoiceWarnsAndKeepsTheWindow) {
     bool stillShown = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        clickWidget(Widget(&window, 1));
+        clickWidget(widgetOf(&window, 1));
         stillShown = window.isVisible();
         pressKeyOn(&window, Qt::Key_Escape);
     };
@@ -111,9 +111,9 @@ TEST_F(ProductSelectWindowTest, TheRememberBoxTicksWithAClick) {
     int checkAfterClick = -1;
     bool widgetChecked = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        clickWidget(Widget(&window, ProductSelectDialog::kRememberBox));
+        clickWidget(widgetOf(&window, ProductSelectDialog::kRememberBox));
         checkAfterClick = window.dialog().check(ProductSelectDialog::kRememberBox);
-        widgetChecked = Widget<QCheckBox>(&window, ProductSelectDialog::kRememberBox)->isChecked();
+        widgetChecked = widgetOf<QCheckBox>(&window, ProductSelectDialog::kRememberBox)->isChecked();
         window.close();
     };
     host.runModal(dialog);
@@ -127,8 +127,8 @@ TEST_F(ProductSelectWindowTest, Screenshot) {
     if (dir.isEmpty()) GTEST_SKIP() << "set QVT_SCREENSHOT_DIR to write the screenshot";
     bool saved = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        chooseInCombo(Widget<QComboBox>(&window, kList), "HX720U");
-        clickWidget(Widget(&window, ProductSelectDialog::kRememberBox));
+        chooseInCombo(widgetOf<QComboBox>(&window, kList), "HX720U");
+        clickWidget(widgetOf(&window, ProductSelectDialog::kRememberBox));
         window.adjustSize();
         QDir().mkpath(dir);
         saved = window.grab().save(QDir(dir).filePath("product-select.png"));

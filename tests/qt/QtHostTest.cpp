@@ -106,7 +106,7 @@ TEST(QtHost, AModalRunEndsWithTheModelsResult) {
     host.onWindow = [&](qt::DialogWindow& window, int) {
         wasVisible = window.isVisible();
         EXPECT_EQ(window.windowTitle(), "Plain");
-        clickWidget(Widget(&window, 1));
+        clickWidget(widgetOf(&window, 1));
     };
     EXPECT_EQ(host.runModal(dialog), Result::Ok);
     EXPECT_TRUE(wasVisible);
@@ -129,13 +129,13 @@ TEST(QtHost, ANestedWindowBelongsToTheWindowThatOpenedIt) {
     host.onWindow = [&](qt::DialogWindow& window, int index) {
         if (index == 0) {
             outerWindow = &window;
-            clickWidget(Widget(&window, 1017));  // opens the inner dialog, which runs to its end here
+            clickWidget(widgetOf(&window, 1017));  // opens the inner dialog, which runs to its end here
             EXPECT_TRUE(window.isVisible()) << "a dialog that still runs stays on the screen";
             pressKeyOn(&window, Qt::Key_Escape);
             return;
         }
         innerOwned = window.parentWidget() == outerWindow;
-        clickWidget(Widget(&window, 1017));
+        clickWidget(widgetOf(&window, 1017));
         boxOwnedByInner = host.parentFor(&inner) == &window;
         pressKeyOn(&window, Qt::Key_Escape);
     };

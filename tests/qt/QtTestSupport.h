@@ -143,7 +143,7 @@ inline bool chooseInCombo(QComboBox* combo, const QString& text) {
 // The widget of control `id`, when it is of type T (dynamic_cast: some widgets have no meta-object of
 // their own).
 template <typename T = QWidget>
-T* Widget(QWidget* window, int id) {
+T* widgetOf(QWidget* window, int id) {
     return dynamic_cast<T*>(window->findChild<QWidget*>(QStringLiteral("c%1").arg(id)));
 }
 

@@ -52,7 +52,7 @@ struct SettingsWindow {
         window->refresh();
         showActive(window.get());
     }
-    QListWidget* list(int id) const { return Widget<QListWidget>(window.get(), id); }
+    QListWidget* list(int id) const { return widgetOf<QListWidget>(window.get(), id); }
 
     TestPc pc;
     ScriptedHost host;
@@ -120,7 +120,7 @@ TEST_P(SettingsWindowSize, FitsALaptopScreenWithFooterInView) {
     // At that size the footer is inside the window.
     w.window->resize(size.boundedTo(QSize(kScreenWidth, kScreenHeight)));
     QApplication::processEvents();
-    for (QWidget* footer : {Widget(w.window.get(), 1), Widget(w.window.get(), 2), static_cast<QWidget*>(w.window->targetLabel())}) {
+    for (QWidget* footer : {widgetOf(w.window.get(), 1), widgetOf(w.window.get(), 2), static_cast<QWidget*>(w.window->targetLabel())}) {
         ASSERT_NE(footer, nullptr);
         const QRect at(footer->mapTo(w.window.get(), QPoint(0, 0)), footer->size());
         EXPECT_TRUE(w.window->rect().contains(at)) << footer->objectName().toStdString();
@@ -164,7 +164,7 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
     {  // Exit in a settings window leaves without the save question.
         SettingsWindow w("HX710T");
         g_window = w.window.get();
-        Widget(w.window.get(), 2)->setFocus(Qt::TabFocusReason);
+        widgetOf(w.window.get(), 2)->setFocus(Qt::TabFocusReason);
         Key(Qt::Key_Return);
         EXPECT_TRUE(w.dialog->ended());
         EXPECT_EQ(w.dialog->result(), Result::Cancel);
@@ -174,7 +174,7 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
         SettingsWindow w("HX710T");
         w.host.answers = {Answer::Cancel};
         g_window = w.window.get();
-        Widget(w.window.get(), 1134)->setFocus(Qt::TabFocusReason);
+        widgetOf(w.window.get(), 1134)->setFocus(Qt::TabFocusReason);
         Key(Qt::Key_Return);
         EXPECT_FALSE(w.dialog->ended());
         ASSERT_FALSE(w.host.boxes.empty());
@@ -191,7 +191,7 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
             dialog = std::make_unique<WapInternetDialog>(host, pc.context);
         host.onWindow = [](qt::DialogWindow& window, int) {
             g_window = &window;
-            Widget(&window, 2)->setFocus(Qt::TabFocusReason);
+            widgetOf(&window, 2)->setFocus(Qt::TabFocusReason);
             Key(Qt::Key_Return);
         };
         EXPECT_EQ(host.runModal(*dialog), Result::Cancel) << product;
@@ -294,7 +294,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
         g_window = &editor;
         ip->octetEdit(0)->setFocus(Qt::TabFocusReason);
         typeKeys("10.0.0.1");
-        QTest::mouseClick(Widget(&editor, 1), Qt::LeftButton);
+        QTest::mouseClick(widgetOf(&editor, 1), Qt::LeftButton);
     };
     QListWidget* list = w.list(c.operatorList ? kOperatorList : kCountryList);
     if (c.byKey) {
@@ -333,7 +333,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
         EXPECT_EQ(w.dialog->selText(kOperatorList), before.operatorName);
     }
     // Save writes what is in effect.
-    QTest::mouseClick(Widget(w.window.get(), 1), Qt::LeftButton);
+    QTest::mouseClick(widgetOf(w.window.get(), 1), Qt::LeftButton);
     const std::string file = readWholeFile(w.pc.cardFile());
     EXPECT_NE(file.find("\nIP=" + (c.ok ? std::string("10.0.0.1") : before.params.IP) + "\r\n"), std::string::npos)
         << file;
@@ -356,7 +356,7 @@ TEST(SteadyLayout, SendModeClicksMoveNothingElseAndTheColonGoesWithTheTimes) {
     SettingsWindow w("HX710T");
     w.window->resize(w.window->sizeHint());
     QApplication::processEvents();
-    QWidget* minute = Widget(w.window.get(), 1061);
+    QWidget* minute = widgetOf(w.window.get(), 1061);
     QLabel* colon = nullptr;
     for (QLabel* label : minute->parentWidget()->findChildren<QLabel*>())
         if (label->text() == QStringLiteral(":") && std::abs(label->y() - minute->y()) < minute->height()) colon = label;
@@ -364,13 +364,13 @@ TEST(SteadyLayout, SendModeClicksMoveNothingElseAndTheColonGoesWithTheTimes) {
     auto geometry = [&] {
         std::vector<QRect> at;
         for (int id : {1062, 1083, 1065, 1066, 1110, 1134, 1057, 1058})
-            at.push_back(QRect(Widget(w.window.get(), id)->mapTo(w.window.get(), QPoint(0, 0)),
-                               Widget(w.window.get(), id)->size()));
+            at.push_back(QRect(widgetOf(w.window.get(), id)->mapTo(w.window.get(), QPoint(0, 0)),
+                               widgetOf(w.window.get(), id)->size()));
         return at;
     };
     const std::vector<QRect> start = geometry();
     for (int radio : {1056, 1055, 1057, 1058, 1056}) {
-        clickWidget(Widget(w.window.get(), radio));
+        clickWidget(widgetOf(w.window.get(), radio));
         QApplication::processEvents();
         EXPECT_EQ(geometry(), start) << radio;
         EXPECT_EQ(colon->isVisibleTo(w.window.get()), w.dialog->visible(1061)) << radio;
@@ -396,8 +396,8 @@ TEST(Review, ValuesToCheckAreReadOnlyAtFullContrastMailFieldsEditable) {
     window.refresh();
     showActive(&window);
 
-    auto* url = Widget<QLineEdit>(&window, 1097);
-    auto* server = Widget<QLineEdit>(&window, 1103);
+    auto* url = widgetOf<QLineEdit>(&window, 1097);
+    auto* server = widgetOf<QLineEdit>(&window, 1103);
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
     EXPECT_TRUE(url->isEnabled());
     EXPECT_TRUE(url->isReadOnly());
@@ -414,7 +414,7 @@ TEST(Review, ValuesToCheckAreReadOnlyAtFullContrastMailFieldsEditable) {
     EXPECT_EQ(url->selectedText(), url->text());
     QTest::keyClicks(url, "x");
     EXPECT_EQ(editor.text(1097), state.params.URL);
-    EXPECT_FALSE(Widget(&window, WapInternetDialog::kClear)->isEnabled());
+    EXPECT_FALSE(widgetOf(&window, WapInternetDialog::kClear)->isEnabled());
 }
 
 // ---- the target card, the first opening, names for every field ---------------------------------
@@ -442,7 +442,7 @@ TEST(FirstOpen, ANoteSaysNoFileWasFoundUntilValuesAreSet) {
     SettingsWindow w("HX710T");
     ASSERT_NE(w.window->firstOpenNote(), nullptr);
     EXPECT_TRUE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
-    clickWidget(Widget(w.window.get(), 1080));
+    clickWidget(widgetOf(w.window.get(), 1080));
     EXPECT_FALSE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
 }
 
@@ -456,7 +456,7 @@ TEST(Accessible, EveryFieldHasANameAndThePlusButtonATip) {
             if (!input || (!name.startsWith(QLatin1Char('c')) && !name.startsWith(QStringLiteral("octet")))) continue;
             EXPECT_FALSE(field->accessibleName().isEmpty()) << p.modelCode << " " << field->objectName().toStdString();
         }
-        if (QWidget* plus = Widget<QPushButton>(w.window.get(), 1002); plus && w.dialog->tmpl().find(1001)) {
+        if (QWidget* plus = widgetOf<QPushButton>(w.window.get(), 1002); plus && w.dialog->tmpl().find(1001)) {
             EXPECT_EQ(plus->toolTip(), QStringLiteral("Choose the game-call sound")) << p.modelCode;
         }
     }
@@ -504,11 +504,11 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     SettingsWindow w("HX710T");
     g_window = w.window.get();
     // Alt+D presses Default without taking the focus from the first field, where the window opened.
-    EXPECT_EQ(focusedWidget(), Widget(w.window.get(), 1081)) << "the window opens in its first field";
+    EXPECT_EQ(focusedWidget(), widgetOf(w.window.get(), 1081)) << "the window opens in its first field";
     w.dialog->notify(1080, Event::Clicked);
     w.window->refresh();
     int tabs = 0;
-    while (focusedWidget() != Widget(w.window.get(), dialogs::hx710t::kCountryList) && tabs < 100) {
+    while (focusedWidget() != widgetOf(w.window.get(), dialogs::hx710t::kCountryList) && tabs < 100) {
         Key(Qt::Key_Tab);
         ++tabs;
     }
@@ -524,7 +524,7 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     window.refresh();
     showActive(&window);
     g_window = &window;
-    EXPECT_EQ(focusedWidget(), Widget(&window, 1097)) << "the editor opens in its first field";
+    EXPECT_EQ(focusedWidget(), widgetOf(&window, 1097)) << "the editor opens in its first field";
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
     tabs = 0;
     while (focusedWidget() != ip->octetEdit(0) && tabs < 100) {

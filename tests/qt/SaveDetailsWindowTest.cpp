@@ -58,7 +58,7 @@ struct Window {
         window->refresh();
         showActive(window.get());
     }
-    QWidget* operator()(int id) { return Widget(window.get(), id); }
+    QWidget* operator()(int id) { return widgetOf(window.get(), id); }
     std::unique_ptr<ui::Dialog> dialog;
     std::unique_ptr<qt::DialogWindow> window;
 };
@@ -92,8 +92,8 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     writeFile(cardFile, defaults);
 
     Window w(host, context);  // opens on the later card's file
-    ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
-    ASSERT_TRUE(chooseInCombo(Widget<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
+    ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
+    ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
     clickWidget(w(1));  // Save(&Y)
     ASSERT_FALSE(host.boxes.empty());
     EXPECT_EQ(host.boxes.back().text, "Confirm save all the data ?");
