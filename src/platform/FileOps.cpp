@@ -200,7 +200,7 @@ bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
         std::string back(bytes.size(), '\0');
         DWORD read = 0;
         ok = SetFilePointer(handle, 0, nullptr, FILE_BEGIN) == 0 &&
-             (back.empty() || readWholeFile(handle, back.data(), static_cast<DWORD>(back.size()), &read, nullptr)) &&
+             (back.empty() || ReadFile(handle, back.data(), static_cast<DWORD>(back.size()), &read, nullptr)) &&
              read == back.size() && back == bytes;
     }
     ok = CloseHandle(handle) && ok;
