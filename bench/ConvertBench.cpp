@@ -27,7 +27,7 @@ public:
     std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return std::nullopt; }
     ui::Result runModal(ui::Dialog&) override { return ui::Result::Cancel; }
     ui::ProcessOutcome runProcess(ui::Dialog*, const ui::ProcessRequest& request) override {
-        const platform::ProcessResult r = platform::RunProcessAndWait(request.program, request.arguments);
+        const platform::ProcessResult r = platform::runProcessAndWait(request.program, request.arguments);
         return {r.started, false, r.exitCode, r.crashed};
     }
 };
@@ -39,8 +39,8 @@ struct Setup {
         fs::create_directories(root / "pc");
         fs::create_directories(root / "card" / "DCIM" / "100QVTIM");
         source = root / "call.mp3";
-        tool = platform::FindExecutable("ffmpeg");
-        const platform::ProcessResult r = platform::RunProcessAndWait(
+        tool = platform::findOnPath("ffmpeg");
+        const platform::ProcessResult r = platform::runProcessAndWait(
             tool, {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=60", "-ac", "2", "-ar",
                    "44100", source.string()});
         if (tool.empty() || r.exitCode != 0) {
@@ -66,13 +66,13 @@ void BM_RunTransform(benchmark::State& state) {
     BenchHost host;
     app::AppContext context(platform::Volumes(s.root / "pc", {s.root / "card"}), platform::Clock());
     ui::DialogTemplate tmpl;
-    tmpl.controls = {ui::EditSpec(1001, {.readOnly = true})};
+    tmpl.controls = {ui::editSpec(1001, {.readOnly = true})};
     ui::Dialog dialog(host, tmpl);
     dialog.init();
     audio::GameCallAudio audio(dialog, context, [&] { return s.root / "card"; });
-    const fs::path target = audio::PictureFolderOf(s.root / "card") / audio::kGameCallSoundName;
+    const fs::path target = audio::pictureFolderOf(s.root / "card") / audio::kGameCallSoundName;
     for (auto _ : state) {
-        if (!audio.RunTransform(s.source, target)) state.SkipWithError("conversion failed");
+        if (!audio.runTransform(s.source, target)) state.SkipWithError("conversion failed");
     }
 }
 BENCHMARK(BM_RunTransform)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
@@ -84,7 +84,7 @@ void BM_BareTool(benchmark::State& state) {
         state.PauseTiming();
         fs::remove(out);
         state.ResumeTiming();
-        const platform::ProcessResult r = platform::RunProcessAndWait(
+        const platform::ProcessResult r = platform::runProcessAndWait(
             s.tool, {"-i", s.source.string(), "-ac", "1", "-ar", "22050", "-acodec", "pcm_u8", out.string()});
         if (r.exitCode != 0) state.SkipWithError("conversion failed");
     }

@@ -11,13 +11,13 @@ namespace {
 
 using qvt::settings::ProfileFile;
 
-std::string BlankLines() {
+std::string blankLines() {
     std::string bytes = "[Camera Setting]\r\n";
     while (bytes.size() + 2 <= qvt::settings::kMaxSettingsFileSize) bytes += "\r\n";
     return bytes;
 }
 
-std::string ManyKeys() {
+std::string manyKeys() {
     std::string bytes = "[Camera Setting]\r\n";
     for (int i = 0; bytes.size() + 16 <= qvt::settings::kMaxSettingsFileSize; ++i) bytes += "k" + std::to_string(i) + "=1\r\n";
     return bytes;
@@ -25,7 +25,7 @@ std::string ManyKeys() {
 
 // What a dialog does with the file: read its keys, write them back (new ones inserted in the
 // section), produce the bytes to save.
-void OpenAndSave(benchmark::State& state, const std::string& bytes) {
+void openAndSave(benchmark::State& state, const std::string& bytes) {
     for (auto _ : state) {
         ProfileFile file = ProfileFile::fromBytes(bytes);
         for (int k = 0; k < 40; ++k) benchmark::DoNotOptimize(file.get("Camera Setting", "Key " + std::to_string(k)));
@@ -37,14 +37,14 @@ void OpenAndSave(benchmark::State& state, const std::string& bytes) {
 }
 
 void BM_OpenAndSaveBlankLines(benchmark::State& state) {
-    static const std::string bytes = BlankLines();
-    OpenAndSave(state, bytes);
+    static const std::string bytes = blankLines();
+    openAndSave(state, bytes);
 }
 BENCHMARK(BM_OpenAndSaveBlankLines)->Unit(benchmark::kMillisecond);
 
 void BM_OpenAndSaveManyKeys(benchmark::State& state) {
-    static const std::string bytes = ManyKeys();
-    OpenAndSave(state, bytes);
+    static const std::string bytes = manyKeys();
+    openAndSave(state, bytes);
 }
 BENCHMARK(BM_OpenAndSaveManyKeys)->Unit(benchmark::kMillisecond);
 

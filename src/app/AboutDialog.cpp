@@ -5,19 +5,19 @@ namespace qvt::app {
 
 using namespace ui;
 
-DialogTemplate AboutDialog::Template() {
+DialogTemplate AboutDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = 100;
     t.title = "About QVT CONFIG";
     t.icon = "app";
-    t.layout = Row({Image("logo"), Column({Text("QVT CONFIG Version 1.0"), Text("Copyright (C) 2026"),
-                                           Text("QVT CONFIG camera configuration developers"), Stretch()})});
+    t.layout = Row({image("logo"), column({textNode("QVT CONFIG Version 1.0"), textNode("Copyright (C) 2026"),
+                                           textNode("QVT CONFIG camera configuration developers"), stretch()})});
     return t;
 }
 
-AboutDialog::AboutDialog(Host& host) : Dialog(host, Template()) {}
+AboutDialog::AboutDialog(Host& host) : Dialog(host, dialogTemplate()) {}
 
-void ShowAboutBox(Host& host) {
+void showAboutBox(Host& host) {
     AboutDialog about(host);
     host.runModal(about);
 }

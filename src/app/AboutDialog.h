@@ -9,10 +9,10 @@ namespace qvt::app {
 class AboutDialog : public ui::Dialog {
 public:
     explicit AboutDialog(ui::Host& host);
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 };
 
 // Runs the About box modally (every settings dialog's banner click).
-void ShowAboutBox(ui::Host& host);
+void showAboutBox(ui::Host& host);
 
 }  // namespace qvt::app

@@ -5,7 +5,7 @@
 
 namespace qvt::app {
 
-bool ConfigApp::InitInstance() {
+bool ConfigApp::initInstance() {
     ProductSelectDialog dialog(host_, context_);
     host_.runModal(dialog);
     return false;  // the program ends when the selection dialog returns

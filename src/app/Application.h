@@ -10,7 +10,7 @@ namespace qvt::app {
 class ConfigApp {
 public:
     ConfigApp(ui::Host& host, AppContext& context) : host_(host), context_(context) {}
-    bool InitInstance();
+    bool initInstance();
 
 private:
     ui::Host& host_;

@@ -3,7 +3,7 @@
 
 namespace qvt::app {
 
-const std::array<Product, 8>& Catalogue() {
+const std::array<Product, 8>& catalogue() {
     static const std::array<Product, 8> products{{
         {"HX710T-10M", "HX710T", "HX710T", SettingsDialogKind::Hx710t, 102, -1, 1166, "photo_hx710t", false, 1082},
         {"HX720U", "HX720U", "HX720U", SettingsDialogKind::Hx720u, 164, -1, 1170, "photo_hx720u", true, 1082},
@@ -17,14 +17,14 @@ const std::array<Product, 8>& Catalogue() {
     return products;
 }
 
-const Product* FindProductByModelCode(std::string_view modelCode) {
-    for (const Product& p : Catalogue())
+const Product* findProductByModelCode(std::string_view modelCode) {
+    for (const Product& p : catalogue())
         if (p.modelCode == modelCode) return &p;
     return nullptr;
 }
 
-void DisplayNameToModelCode(std::string& text) {
-    // Only the names that differ from their codes change; everything else stays as it is.
+void displayNameToModelCode(std::string& text) {
+    // only the names that differ from their codes change; everything else stays as it is.
     if (text == "HX710T-10M")
         text = "HX710T";
     else if (text == "LP300 Series")
@@ -37,7 +37,7 @@ void DisplayNameToModelCode(std::string& text) {
         text = "PN250R";
 }
 
-std::string ModelCodeToDisplayName(std::string_view code) {
+std::string modelCodeToDisplayName(std::string_view code) {
     if (code == "HX710T") return "HX710T-10M";
     if (code == "LP300") return "LP300 Series";
     if (code == "PN450RT") return "PN450RT-8MHD";
@@ -46,22 +46,22 @@ std::string ModelCodeToDisplayName(std::string_view code) {
     return std::string(code);
 }
 
-bool IsAdvancedSetupProduct(std::string_view modelCode) {
+bool isAdvancedSetupProduct(std::string_view modelCode) {
     return modelCode == "PN450RT" || modelCode == "HX460T" || modelCode == "PN250R" || modelCode == "HX720U";
 }
 
-std::string SettingsDialogTitle(std::string_view modelCode) {
-    return "QVT CONFIG : For " + ModelCodeToDisplayName(modelCode);
+std::string settingsDialogTitle(std::string_view modelCode) {
+    return "QVT CONFIG : For " + modelCodeToDisplayName(modelCode);
 }
 
-ProductFileNames FileNamesFor(std::string_view fileCode) {
+ProductFileNames fileNamesFor(std::string_view fileCode) {
     return ProductFileNames{std::string(fileCode), std::string(kCardDirName), std::string(fileCode) + ".TXT",
                             std::string(kBackupDirName)};
 }
 
-const std::array<ProductFileNames, 4>& S1FileNames() {
-    static const std::array<ProductFileNames, 4> names{FileNamesFor("PN250R"), FileNamesFor("HX330"),
-                                                       FileNamesFor("PN450RT"), FileNamesFor("HX460T")};
+const std::array<ProductFileNames, 4>& s1FileNames() {
+    static const std::array<ProductFileNames, 4> names{fileNamesFor("PN250R"), fileNamesFor("HX330"),
+                                                       fileNamesFor("PN450RT"), fileNamesFor("HX460T")};
     return names;
 }
 

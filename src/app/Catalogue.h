@@ -23,20 +23,20 @@ struct Product {
 };
 
 // In the order in which the selection list receives them (the list sorts them).
-const std::array<Product, 8>& Catalogue();
+const std::array<Product, 8>& catalogue();
 
 // The product with this exact model code, or nullptr.
-const Product* FindProductByModelCode(std::string_view modelCode);
+const Product* findProductByModelCode(std::string_view modelCode);
 
 inline constexpr int kDefaultPhotoControl = 1162;
 inline constexpr std::string_view kDefaultPhotoImage = "photo_none";
 
-void DisplayNameToModelCode(std::string& text);
-std::string ModelCodeToDisplayName(std::string_view code);
-bool IsAdvancedSetupProduct(std::string_view modelCode);
+void displayNameToModelCode(std::string& text);
+std::string modelCodeToDisplayName(std::string_view code);
+bool isAdvancedSetupProduct(std::string_view modelCode);
 
 // The settings dialog's title for a model code.
-std::string SettingsDialogTitle(std::string_view modelCode);
+std::string settingsDialogTitle(std::string_view modelCode);
 
 // File names of one product: "GSM/<CODE>.TXT" on a card, "<system root>/LumbrakonBackup/<CODE>.TXT" as backup.
 struct ProductFileNames {
@@ -45,10 +45,10 @@ struct ProductFileNames {
     std::string fileName;     // "PN250R.TXT"
     std::string backupDir;    // "LumbrakonBackup"
 };
-ProductFileNames FileNamesFor(std::string_view fileCode);
+ProductFileNames fileNamesFor(std::string_view fileCode);
 
 // The four-product file-name table of the shared dialog, by variant 0..3.
-const std::array<ProductFileNames, 4>& S1FileNames();
+const std::array<ProductFileNames, 4>& s1FileNames();
 
 inline constexpr std::string_view kBackupDirName = "LumbrakonBackup";
 inline constexpr std::string_view kCardDirName = "GSM";

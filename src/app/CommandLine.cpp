@@ -48,20 +48,20 @@ constexpr const char* kQtHelp =
     "widget style), -session ID (restores an X11 session) and -reverse (right-to-left layout), are "
     "passed to Qt; a headless run ignores them.";
 
-QStringList NamesOf(const char* names) {
+QStringList namesOf(const char* names) {
     return QString::fromLatin1(names).split(QLatin1Char(','));
 }
 
 // Arguments are byte strings (paths need not be UTF-8): Latin-1 carries every byte through unchanged.
-QString Bytes(const std::string& s) {
+QString qtString(const std::string& s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
-std::string Bytes(const QString& s) {
+std::string qtString(const QString& s) {
     return s.toLatin1().toStdString();
 }
 
 // Wraps `text` into lines of at most `width` characters, each starting with `indent`.
-std::string Wrap(const std::string& text, const std::string& indent, std::size_t width) {
+std::string wrap(const std::string& text, const std::string& indent, std::size_t width) {
     std::string out, line = indent;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -79,34 +79,34 @@ std::string Wrap(const std::string& text, const std::string& indent, std::size_t
     return out + line + "\n";
 }
 
-bool TakesValue(const std::string& arg) {
+bool takesValue(const std::string& arg) {
     std::string name = arg;
     while (!name.empty() && name.front() == '-') name.erase(name.begin());
     for (const OptionSpec& o : kOptions)
-        if (o.valueName && NamesOf(o.names).contains(Bytes(name))) return true;
+        if (o.valueName && namesOf(o.names).contains(qtString(name))) return true;
     for (const char* q : kQtValueOptions)
         if (name == q) return true;
     return false;
 }
 
 // The argument as typed that carries the unknown option `name`.
-std::string TypedArgument(const std::vector<std::string>& args, const QString& name) {
+std::string typedArgument(const std::vector<std::string>& args, const QString& name) {
     for (const std::string& a : args) {
         std::string n = a.substr(0, a.find('='));
         while (!n.empty() && n.front() == '-') n.erase(n.begin());
-        if (a.size() > 1 && a.front() == '-' && Bytes(n) == name) return a.substr(0, a.find('='));
+        if (a.size() > 1 && a.front() == '-' && qtString(n) == name) return a.substr(0, a.find('='));
     }
-    return "-" + Bytes(name);
+    return "-" + qtString(name);
 }
 
 }  // namespace
 
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
+std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, std::string& error) {
     QCommandLineParser parser;
     // "-platform" is one option, as Qt spells its own options, not "-p -l -a ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionSpec& o : kOptions) {
-        QCommandLineOption option(NamesOf(o.names));
+        QCommandLineOption option(namesOf(o.names));
         if (o.valueName) option.setValueName(QString::fromLatin1(o.valueName));
         parser.addOption(option);
     }
@@ -115,11 +115,11 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     for (const char* q : kQtFlagOptions) parser.addOption(QCommandLineOption(QString::fromLatin1(q)));
 
     QStringList list{QStringLiteral("qvt-config")};
-    for (const std::string& a : args) list << Bytes(a);
+    for (const std::string& a : args) list << qtString(a);
     if (!parser.parse(list)) {
         if (!parser.unknownOptionNames().isEmpty()) {
-            error = "unknown option " + TypedArgument(args, parser.unknownOptionNames().constFirst());
-        } else if (!args.empty() && TakesValue(args.back()) && args.back().find('=') == std::string::npos) {
+            error = "unknown option " + typedArgument(args, parser.unknownOptionNames().constFirst());
+        } else if (!args.empty() && takesValue(args.back()) && args.back().find('=') == std::string::npos) {
             error = args.back() + " needs a value";
         } else {
             error = parser.errorText().toStdString();
@@ -127,36 +127,36 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        error = "unexpected argument " + Bytes(parser.positionalArguments().constFirst());
+        error = "unexpected argument " + qtString(parser.positionalArguments().constFirst());
         return std::nullopt;
     }
 
     CommandLine cl;
     cl.help = parser.isSet(QStringLiteral("help"));
     cl.version = parser.isSet(QStringLiteral("version"));
-    if (parser.isSet(QStringLiteral("system-root"))) cl.systemRoot = Bytes(parser.value(QStringLiteral("system-root")));
+    if (parser.isSet(QStringLiteral("system-root"))) cl.systemRoot = qtString(parser.value(QStringLiteral("system-root")));
     for (const QString& v : parser.values(QStringLiteral("volume"))) {
         if (static_cast<int>(cl.volumes.size()) >= platform::Volumes::kMaxVolumes) {
             error = "at most 23 volumes";
             return std::nullopt;
         }
-        cl.volumes.emplace_back(Bytes(v));
+        cl.volumes.emplace_back(qtString(v));
     }
     for (const QString& v : parser.values(QStringLiteral("now"))) {
-        cl.now = platform::ParseDateTime(Bytes(v));
+        cl.now = platform::parseDateTime(qtString(v));
         if (!cl.now) {
             error = "--now expects \"YYYY-MM-DD HH:MM:SS\"";
             return std::nullopt;
         }
     }
-    if (parser.isSet(QStringLiteral("ffmpeg"))) cl.ffmpeg = Bytes(parser.value(QStringLiteral("ffmpeg")));
-    if (parser.isSet(QStringLiteral("script"))) cl.script = Bytes(parser.value(QStringLiteral("script")));
+    if (parser.isSet(QStringLiteral("ffmpeg"))) cl.ffmpeg = qtString(parser.value(QStringLiteral("ffmpeg")));
+    if (parser.isSet(QStringLiteral("script"))) cl.script = qtString(parser.value(QStringLiteral("script")));
     return cl;
 }
 
-std::string HelpText() {
+std::string helpText() {
     std::string text = "Usage: qvt-config [options]\n" +
-                       Wrap(
+                       wrap(
                            "Configures cellular trail cameras through their memory card: writes the camera's "
                            "settings file GSM/<CODE>.TXT and converts a game-call sound with FFmpeg. Without "
                            "--script it opens its windows.",
@@ -164,23 +164,23 @@ std::string HelpText() {
                        "\nOptions:\n";
     for (const OptionSpec& o : kOptions) {
         std::string left = "  ";
-        const QStringList names = NamesOf(o.names);
+        const QStringList names = namesOf(o.names);
         for (qsizetype i = 0; i < names.size(); ++i) {
             if (i > 0) left += ", ";
             left += (names[i].size() == 1 ? "-" : "--") + names[i].toStdString();
         }
         if (o.valueName) left += std::string(" ") + o.valueName;
-        text += left + "\n" + Wrap(o.help, "      ", 79);
+        text += left + "\n" + wrap(o.help, "      ", 79);
     }
-    text += "\n" + Wrap(kQtHelp, "", 79) + "\n" +
-            Wrap(
+    text += "\n" + wrap(kQtHelp, "", 79) + "\n" +
+            wrap(
                 "The automation mode (script actions and the JSON events) is described in qvt-config(1) and "
                 "in AUTOMATION.md.",
                 "", 79);
     return text;
 }
 
-std::string VersionText() {
+std::string versionText() {
     return std::string("qvt-config ") + QVT_VERSION + "\n";
 }
 

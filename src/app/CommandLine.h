@@ -22,16 +22,16 @@ struct CommandLine {
 // Parses the arguments after the program name; on a bad argument returns nullopt and sets `error`
 // to one line naming it. Qt's own options (-platform, -style, -session, ...) are accepted and
 // ignored: the application object takes them out of the arguments before a windowed run.
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
+std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args, std::string& error);
 
 // Whether the parsed command line asks for windows (not --script, --help or --version).
-inline bool WantsWindows(const CommandLine& cl) {
+inline bool wantsWindows(const CommandLine& cl) {
     return !cl.help && !cl.version && !cl.script;
 }
 
 // The --help text: usage, then every option with one sentence.
-std::string HelpText();
+std::string helpText();
 // The --version text: "qvt-config <version>\n".
-std::string VersionText();
+std::string versionText();
 
 }  // namespace qvt::app

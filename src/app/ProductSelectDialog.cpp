@@ -11,111 +11,101 @@ namespace qvt::app {
 
 using namespace ui;
 
-DialogTemplate ProductSelectDialog::Template() {
+DialogTemplate ProductSelectDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = 136;
     t.title = "QVT CONFIG";
     t.icon = "app";
     std::vector<std::string> names;
-    for (const Product& p : Catalogue()) names.emplace_back(p.displayName);
-    t.controls.push_back(ListSpec(kProductList, names, {.sorted = true}));
-    t.controls.push_back(CheckSpec(kRememberBox, "Remember My Choice", {.autoCheck = true}));
-    t.controls.push_back(PictureSpec(kDefaultPhotoControl, std::string(kDefaultPhotoImage)));
-    for (const Product& p : Catalogue()) t.controls.push_back(PictureSpec(p.photoControl, std::string(p.photoImage)));
-    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
-    t.controls.push_back(ButtonSpec(2, "Exit(&N)"));
+    for (const Product& p : catalogue()) names.emplace_back(p.displayName);
+    t.controls.push_back(listSpec(kProductList, names, {.sorted = true}));
+    t.controls.push_back(checkSpec(kRememberBox, "Remember My Choice", {.autoCheck = true}));
+    t.controls.push_back(pictureSpec(kDefaultPhotoControl, std::string(kDefaultPhotoImage)));
+    for (const Product& p : catalogue()) t.controls.push_back(pictureSpec(p.photoControl, std::string(p.photoImage)));
+    t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(buttonSpec(2, "Exit(&N)"));
 
     std::vector<LayoutNode> photos;
-    for (int id = kFirstPhoto; id <= kLastPhoto; ++id) photos.push_back(Ctl(id));
-    t.layout = Column({
-        Image("banner_select"),
-        Row({Column({Text("Please select a product:"), Ctl(kProductList), Ctl(kRememberBox), Stretch()}),
+    for (int id = kFirstPhoto; id <= kLastPhoto; ++id) photos.push_back(ctrl(id));
+    t.layout = column({
+        image("banner_select"),
+        Row({column({textNode("Please select a product:"), ctrl(kProductList), ctrl(kRememberBox), stretch()}),
              Row(std::move(photos))}),
-        Row({Stretch(), Ctl(1), Ctl(2)}),
+        Row({stretch(), ctrl(1), ctrl(2)}),
     });
     return t;
 }
 
-ProductSelectDialog::ProductSelectDialog(Host& host, AppContext& context) : Dialog(host, Template()), context_(context) {}
+ProductSelectDialog::ProductSelectDialog(Host& host, AppContext& context) : Dialog(host, dialogTemplate()), context_(context) {}
 
 void ProductSelectDialog::onInit() {
-    Manage_UserChoice(1, kProductList, kRememberBox);
-    Manage_PicDis(1);
+    restoreUserChoice();
+    showProductPhoto();
 }
 
 void ProductSelectDialog::onNotify(int id, Event event) {
-    if (id == kProductList && event == Event::SelChange) Manage_PicDis(1);
+    if (id == kProductList && event == Event::SelChange) showProductPhoto();
 }
 
 void ProductSelectDialog::onOK() {
-    LaunchSettingsDialog();
-    Manage_UserChoice(2, kProductList, kRememberBox);
+    launchSettingsDialog();
+    rememberUserChoice();
 }
 
-void ProductSelectDialog::Manage_UserChoice(int mode, int comboId, int checkId) {
+void ProductSelectDialog::forgetUserChoice() {
     platform::RegistryStore& registry = context_.registry;
-    switch (mode) {
-        case 0:  // forget
-            if (registry.createKey(kRegistryKey) && !registry.setDefaultValue(kRegistryKey, "-1"))
-                Manage_UserChoice(3, comboId, checkId);
-            return;
-        case 1: {  // restore
-            const std::optional<std::string> value = registry.queryDefaultValue(kRegistryKey);
-            if (!value) {
-                Manage_UserChoice(0, comboId, checkId);
-                return;
-            }
-            const int pos = platform::AtoI(*value);
-            if (pos < 0 || pos >= count(comboId)) {
-                Manage_UserChoice(3, comboId, checkId);
-                return;
-            }
-            select(comboId, pos);
-            setCheck(checkId, 1);
-            return;
-        }
-        case 2:  // remember
-            Manage_UserChoice(0, comboId, checkId);
-            if (check(checkId) != 1) return;
-            if (registry.createKey(kRegistryKey)) registry.setDefaultValue(kRegistryKey, std::to_string(sel(comboId)));
-            return;
-        case 3:  // clear
-            clearSelection(comboId);
-            setCheck(checkId, 0);
-            registry.deleteKey(kRegistryKey);
-            registry.deleteKey(kRegistryParentKey);
-            return;
-        default:
-            message("Invalid call for Manage_UserChoice() !", "QVT Tips", Icon::Error);
-            return;
-    }
+    if (registry.createKey(kRegistryKey) && !registry.setDefaultValue(kRegistryKey, "-1")) clearUserChoice();
 }
 
-void ProductSelectDialog::Manage_PicDis(int mode) {
-    if (mode != 0 && mode != 1) {
-        message("Invalid call for Manage_PicDis() !", "QVT Tips", Icon::Error);
+void ProductSelectDialog::restoreUserChoice() {
+    const std::optional<std::string> value = context_.registry.queryDefaultValue(kRegistryKey);
+    if (!value) {
+        forgetUserChoice();
         return;
     }
+    const int pos = platform::atoI(*value);
+    if (pos < 0 || pos >= count(kProductList)) {
+        clearUserChoice();
+        return;
+    }
+    select(kProductList, pos);
+    setCheck(kRememberBox, 1);
+}
+
+void ProductSelectDialog::rememberUserChoice() {
+    platform::RegistryStore& registry = context_.registry;
+    forgetUserChoice();
+    if (check(kRememberBox) != 1) return;
+    if (registry.createKey(kRegistryKey)) registry.setDefaultValue(kRegistryKey, std::to_string(sel(kProductList)));
+}
+
+void ProductSelectDialog::clearUserChoice() {
+    clearSelection(kProductList);
+    setCheck(kRememberBox, 0);
+    context_.registry.deleteKey(kRegistryKey);
+    context_.registry.deleteKey(kRegistryParentKey);
+}
+
+void ProductSelectDialog::showProductPhoto() {
     for (int id = kFirstPhoto; id <= kLastPhoto; ++id) setVisible(id, false);
-    if (mode == 0) return;
     std::string code = selText(kProductList);
-    DisplayNameToModelCode(code);
-    const Product* product = FindProductByModelCode(code);
+    displayNameToModelCode(code);
+    const Product* product = findProductByModelCode(code);
     setVisible(product ? product->photoControl : kDefaultPhotoControl, true);
 }
 
-int ProductSelectDialog::LaunchSettingsDialog() {
+int ProductSelectDialog::launchSettingsDialog() {
     if (sel(kProductList) < 0) {
         message("Please select a product !", "QVT Tips", Icon::Warning);
         return 0;
     }
     end(Result::Ok);
     std::string code = selText(kProductList);
-    DisplayNameToModelCode(code);
+    displayNameToModelCode(code);
     context_.CurrentModelCode = code;
 
-    const Product* product = FindProductByModelCode(code);
-    std::unique_ptr<Dialog> settings = product ? dialogs::CreateSettingsDialog(*product, host(), context_) : nullptr;
+    const Product* product = findProductByModelCode(code);
+    std::unique_ptr<Dialog> settings = product ? dialogs::createSettingsDialog(*product, host(), context_) : nullptr;
     if (!settings) {
         message("Error: This product is not exist !", "QVT Tips", Icon::Error);
         end(Result::Ok);

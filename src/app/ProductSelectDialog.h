@@ -16,11 +16,15 @@ public:
     static constexpr const char* kRegistryParentKey = "Software\\Lumbrakon";
 
     ProductSelectDialog(ui::Host& host, AppContext& context);
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 
-    void Manage_UserChoice(int mode, int comboId, int checkId);
-    void Manage_PicDis(int mode);
-    int LaunchSettingsDialog();
+    // The remembered product choice: restored at the start, remembered (or forgotten) on OK.
+    void restoreUserChoice();
+    void rememberUserChoice();
+    void forgetUserChoice();  // the stored choice becomes "-1"
+    void clearUserChoice();   // no selection, box unchecked, the stored choice deleted
+    void showProductPhoto();  // the photo of the selected product, the others hidden
+    int launchSettingsDialog();
 
 protected:
     void onInit() override;

@@ -16,7 +16,7 @@ namespace {
 class Reader {
 public:
     explicit Reader(const fs::path& file) {
-        // Only plain files: opening a pipe or a device for reading could wait for ever.
+        // only plain files: opening a pipe or a device for reading could wait for ever.
         std::error_code ec;
         if (!fs::is_regular_file(file, ec)) return;
         const auto size = fs::file_size(file, ec);
@@ -186,7 +186,7 @@ std::optional<double> adtsDuration(Reader& r) {
 
 }  // namespace
 
-std::optional<WavInfo> ReadWavInfo(const fs::path& file) {
+std::optional<WavInfo> readWavInfo(const fs::path& file) {
     Reader r(file);
     if (!r.ok()) return std::nullopt;
     const std::string head = r.read(0, 12);
@@ -221,8 +221,8 @@ std::optional<WavInfo> ReadWavInfo(const fs::path& file) {
     return info;
 }
 
-std::optional<double> DurationSeconds(const fs::path& file) {
-    if (const std::optional<WavInfo> wav = ReadWavInfo(file)) {
+std::optional<double> durationSeconds(const fs::path& file) {
+    if (const std::optional<WavInfo> wav = readWavInfo(file)) {
         if (wav->byteRate == 0) return std::nullopt;
         return static_cast<double>(wav->dataBytes) / wav->byteRate;
     }

@@ -19,10 +19,10 @@ struct WavInfo {
 };
 
 // A RIFF/WAVE file with a "fmt " and a "data" chunk; nullopt otherwise.
-std::optional<WavInfo> ReadWavInfo(const std::filesystem::path& file);
+std::optional<WavInfo> readWavInfo(const std::filesystem::path& file);
 
 // The playing time of a WAV, MP3 or ADTS AAC file, read from its headers; nullopt when the file is
 // none of those or its headers make no sense.
-std::optional<double> DurationSeconds(const std::filesystem::path& file);
+std::optional<double> durationSeconds(const std::filesystem::path& file);
 
 }  // namespace qvt::audio

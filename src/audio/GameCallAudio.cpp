@@ -89,13 +89,13 @@ void removePartialSounds(const fs::path& folder) {
 
 // The tool ended well only if it left a WAV with samples in it.
 bool holdsSound(const fs::path& file) {
-    const std::optional<WavInfo> wav = ReadWavInfo(file);
+    const std::optional<WavInfo> wav = readWavInfo(file);
     return wav && wav->dataBytes > 0;
 }
 
 }  // namespace
 
-fs::path PictureFolderOf(const fs::path& cardRoot) {
+fs::path pictureFolderOf(const fs::path& cardRoot) {
     return cardRoot / "DCIM" / "100QVTIM";
 }
 
@@ -103,54 +103,54 @@ GameCallAudio::GameCallAudio(ui::Dialog& dialog, app::AppContext& context, std::
                              int fieldId)
     : dialog_(dialog), context_(context), cardRoot_(std::move(cardRoot)), fieldId_(fieldId) {}
 
-fs::path GameCallAudio::TempFolder() const {
-    return TempFolderOf(context_.systemRoot());
+fs::path GameCallAudio::tempFolder() const {
+    return tempFolderOf(context_.systemRoot());
 }
 
-std::string GameCallAudio::ToolPath() const {
-    return ResolveTool(context_.ffmpeg, TempFolder());
+std::string GameCallAudio::toolPath() const {
+    return resolveTool(context_.ffmpeg, tempFolder());
 }
 
-void GameCallAudio::StageTransformTool() {
-    const fs::path folder = TempFolder();
+void GameCallAudio::stageConverter() {
+    const fs::path folder = tempFolder();
     if (isAbsent(folder)) {
-        platform::CreateDirectories(folder);  // a failure shows later, when the tool is missing
-    } else if (!isLink(folder) && !ClearDirTree(folder)) {
+        platform::createDirectories(folder);  // a failure shows later, when the tool is missing
+    } else if (!isLink(folder) && !clearDirTree(folder)) {
         // (A link is left alone: its files belong to someone else.)
-        dialog_.message("Delete Directory \"" + PathText(folder) + "\" failed !", kAppCaption, Icon::None);
+        dialog_.message("Delete Directory \"" + pathText(folder) + "\" failed !", kAppCaption, Icon::None);
     }
 #ifdef _WIN32
     // The Windows build ships the tool beside the program and runs a copy from the folder.
-    CopyToolFiles(ProgramFolder(), folder);
+    copyToolFiles(programFolder(), folder);
 #endif
-    platform::SetHidden(folder);
+    platform::setHidden(folder);
 }
 
-void GameCallAudio::ClearTempFolder() {
-    const fs::path folder = TempFolder();
-    if (!isLink(folder)) ClearDirTree(folder);
+void GameCallAudio::emptyTempFolder() {
+    const fs::path folder = tempFolder();
+    if (!isLink(folder)) clearDirTree(folder);
 }
 
-void GameCallAudio::ResetField() {
+void GameCallAudio::resetField() {
     path_ = kChooseAudioPlaceholder;
-    ShowPath();
+    showPath();
 }
 
-void GameCallAudio::ShowPath() {
+void GameCallAudio::showPath() {
     dialog_.setTextQuiet(fieldId_, path_);
 }
 
-void GameCallAudio::ChooseAudioFile() {
+void GameCallAudio::chooseAudioFile() {
     path_ = dialog_.text(fieldId_);  // what the user sees is what is remembered
     const bool chosenBefore = path_ != kChooseAudioPlaceholder;
     const std::optional<std::string> answer = dialog_.host().openFile(&dialog_, kAudioFilter);
     if (answer) {
-        const fs::path file = PathFromText(*answer);
-        if (!answer->empty() && platform::Exists(file)) {
+        const fs::path file = pathFromText(*answer);
+        if (!answer->empty() && platform::pathExists(file)) {
             // Any existing file is accepted; the tool decides whether it can read it.
             std::error_code ec;
             const fs::path full = fs::absolute(file, ec);
-            path_ = PathText(ec ? file : full);
+            path_ = pathText(ec ? file : full);
         } else if (chosenBefore) {
             const std::string question = std::string(kNotExist) + " \n" + kRetainQuestion;
             if (dialog_.message(question, kTips, Icon::Warning, Buttons::OkCancel) != Answer::Ok)
@@ -162,17 +162,17 @@ void GameCallAudio::ChooseAudioFile() {
         if (dialog_.message(kRetainQuestion, kTips, Icon::Question, Buttons::OkCancel) != Answer::Ok)
             path_ = kChooseAudioPlaceholder;
     }
-    ShowPath();
+    showPath();
 }
 
-bool GameCallAudio::TransformAudioFile() {
+bool GameCallAudio::convertGameCallSound() {
     const std::string source = dialog_.text(fieldId_);
     if (source == kChooseAudioPlaceholder) return true;
 
     // Without a present card there is no place for the sound (and never the current folder).
     const fs::path root = cardRoot_ ? cardRoot_() : fs::path();
-    if (root.empty() || !platform::IsDirectory(root)) return false;
-    const fs::path pictures = PictureFolderOf(root);
+    if (root.empty() || !platform::isDirectory(root)) return false;
+    const fs::path pictures = pictureFolderOf(root);
     // Folders that are links lead off the card: nothing there is renamed, replaced or written.
     if (isLink(pictures.parent_path()) || isLink(pictures)) return false;
     std::error_code ec;
@@ -181,25 +181,25 @@ bool GameCallAudio::TransformAudioFile() {
 
     const fs::path photo = pictures / kFirstPhoto;
     const fs::path video = pictures / kFirstVideo;
-    if (platform::Exists(photo) || platform::Exists(video)) {
-        platform::ClearReadOnly(photo);
-        platform::ClearReadOnly(video);
+    if (platform::pathExists(photo) || platform::pathExists(video)) {
+        platform::clearReadOnly(photo);
+        platform::clearReadOnly(video);
         if (dialog_.message(kRenameQuestion, kTips, Icon::Warning, Buttons::OkCancel) != Answer::Ok) {
             dialog_.message(kGivenUp, kTips, Icon::Information);
             return true;  // the user's choice, not a failure
         }
-        if (!platform::RenameIfExist(photo, pictures / kFirstPhotoRenamed) ||
-            !platform::RenameIfExist(video, pictures / kFirstVideoRenamed)) {
+        if (!platform::renameIfExist(photo, pictures / kFirstPhotoRenamed) ||
+            !platform::renameIfExist(video, pictures / kFirstVideoRenamed)) {
             dialog_.message(kRenameFailed, kTips, Icon::Warning);
             return false;
         }
         dialog_.message(kSaved, kAppCaption, Icon::None);
     }
-    return RunTransform(PathFromText(source), pictures / kGameCallSoundName);
+    return runTransform(pathFromText(source), pictures / kGameCallSoundName);
 }
 
-bool GameCallAudio::RunTransform(const fs::path& source, const fs::path& target) {
-    const std::string tool = ToolPath();
+bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target) {
+    const std::string tool = toolPath();
     if (tool.empty()) {
         dialog_.message(kTransformFailed, kAppCaption, Icon::Warning);
         return false;
@@ -208,7 +208,7 @@ bool GameCallAudio::RunTransform(const fs::path& source, const fs::path& target)
     fs::path input = fs::absolute(source, ec);
     if (ec) input = source;
     // A pipe or a device would keep the tool (and the user) waiting for ever.
-    if (!platform::IsRegularFile(input)) return false;
+    if (!platform::isRegularFile(input)) return false;
 
     // From here on a signal to end the program first stops the tool and removes its partial file.
     platform::InterruptGuard interrupt;
@@ -216,39 +216,39 @@ bool GameCallAudio::RunTransform(const fs::path& source, const fs::path& target)
     const fs::path output = freshOutputPath(target);
     ui::ProcessRequest request;
     request.program = tool;
-    request.arguments = ConversionArguments(input, output);
+    request.arguments = conversionArguments(input, output);
     request.title = kProgressTitle;
-    request.durationSeconds = DurationSeconds(input).value_or(0);
+    request.durationSeconds = durationSeconds(input).value_or(0);
     const ui::ProcessOutcome outcome = dialog_.host().runProcess(&dialog_, request);
     if (platform::InterruptGuard::requested()) {
-        platform::DeleteIfExist(output);
+        platform::deleteIfExist(output);
         interrupt.endProgram();
     }
 
     if (!outcome.started) {
-        platform::DeleteIfExist(output);
+        platform::deleteIfExist(output);
         dialog_.message(kTransformFailed, kAppCaption, Icon::Warning);
         return false;
     }
     if (outcome.cancelled) {
-        platform::DeleteIfExist(output);
+        platform::deleteIfExist(output);
         dialog_.message(kGivenUp, kTips, Icon::Information);
         return true;  // given up, like declining the rename question
     }
     if (outcome.crashed || outcome.exitCode != 0 || !holdsSound(output)) {
-        platform::DeleteIfExist(output);
+        platform::deleteIfExist(output);
         return false;
     }
 
-    // Only now, with the new sound complete, does the previous one go.
-    platform::ClearReadOnly(target);
-    if (!platform::DeleteIfExist(target)) {
-        platform::DeleteIfExist(output);
-        dialog_.message("Failed to delete " + PathText(target) + " !", kAppCaption, Icon::None);
+    // only now, with the new sound complete, does the previous one go.
+    platform::clearReadOnly(target);
+    if (!platform::deleteIfExist(target)) {
+        platform::deleteIfExist(output);
+        dialog_.message("Failed to delete " + pathText(target) + " !", kAppCaption, Icon::None);
         return false;
     }
-    if (!platform::RenameIfExist(output, target)) {
-        platform::DeleteIfExist(output);
+    if (!platform::renameIfExist(output, target)) {
+        platform::deleteIfExist(output);
         return false;
     }
     return true;

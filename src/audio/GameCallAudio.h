@@ -18,7 +18,7 @@ inline constexpr const char* kAudioFilter = "Audio File(*.mp3,*.wav,*.aac)|*.mp3
 inline constexpr const char* kGameCallSoundName = "ADUI0001.WAV";
 
 // The card's picture folder, "<card>/DCIM/100QVTIM".
-std::filesystem::path PictureFolderOf(const std::filesystem::path& cardRoot);
+std::filesystem::path pictureFolderOf(const std::filesystem::path& cardRoot);
 
 class GameCallAudio {  // one per game-call settings dialog
 public:
@@ -27,28 +27,28 @@ public:
                   int fieldId = 1001);
 
     // Empties (or creates) the temporary folder and, on Windows, copies the tool into it.
-    void StageTransformTool();
+    void stageConverter();
     // The field shows "Choose audio file!" again; the remembered file is forgotten.
-    void ResetField();
+    void resetField();
     // The "+" button: the file-open dialog and its questions; the field shows the outcome.
-    void ChooseAudioFile();
+    void chooseAudioFile();
     // Converts the chosen file onto the card (after a save with Game Call on). True when there was
     // nothing to do, the user gave up, or the sound is in place; false → the dialog reports failure.
-    bool TransformAudioFile();
+    bool convertGameCallSound();
     // Converts `source` into a temporary file beside `target`, then replaces `target` by it. The
     // previous `target` stays until the new sound exists. False when the tool could not be started,
     // failed, produced no sound, or the previous sound could not be deleted (each with its message
     // where the user needs one). A run stopped by the user counts as given up (true).
-    bool RunTransform(const std::filesystem::path& source, const std::filesystem::path& target);
+    bool runTransform(const std::filesystem::path& source, const std::filesystem::path& target);
     // Leaving the dialog: the temporary folder is emptied (failures are of no interest then).
-    void ClearTempFolder();
-    std::filesystem::path TempFolder() const;
+    void emptyTempFolder();
+    std::filesystem::path tempFolder() const;
 
-    const std::string& RememberedPath() const { return path_; }
-    std::string ToolPath() const;
+    const std::string& rememberedPath() const { return path_; }
+    std::string toolPath() const;
 
 private:
-    void ShowPath();
+    void showPath();
 
     ui::Dialog& dialog_;
     app::AppContext& context_;

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace qvt::audio {
 
-bool ClearDirTree(const fs::path& dir) {
+bool clearDirTree(const fs::path& dir) {
     // List first, delete afterwards: the listing must not change under the iterator.
     std::vector<fs::path> entries;
     std::error_code ec;
@@ -30,7 +30,7 @@ bool ClearDirTree(const fs::path& dir) {
         const fs::file_type type = fs::symlink_status(entry, statusError).type();
         if (type == fs::file_type::not_found) continue;  // gone meanwhile
         if (type == fs::file_type::directory) {
-            if (!ClearDirTree(entry)) ok = false;
+            if (!clearDirTree(entry)) ok = false;
             continue;
         }
         std::error_code removeError;
@@ -40,25 +40,25 @@ bool ClearDirTree(const fs::path& dir) {
     return ok;
 }
 
-fs::path TempFolderOf(const fs::path& systemRoot) {
+fs::path tempFolderOf(const fs::path& systemRoot) {
     return systemRoot / kTempFolderName;
 }
 
-const std::vector<std::string>& ToolFileNames() {
+const std::vector<std::string>& toolFileNames() {
     static const std::vector<std::string> names{"ffmpeg.exe", "avcodec.dll",    "avdevice.dll", "avformat.dll",
                                                 "avutil.dll", "pthreadGC2.dll", "swscale.dll",  "xvidcore.dll"};
     return names;
 }
 
-void CopyToolFiles(const fs::path& from, const fs::path& to) {
-    for (const std::string& name : ToolFileNames()) {
-        if (!platform::IsRegularFile(from / name)) continue;
+void copyToolFiles(const fs::path& from, const fs::path& to) {
+    for (const std::string& name : toolFileNames()) {
+        if (!platform::isRegularFile(from / name)) continue;
         std::error_code ec;
         fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, ec);
     }
 }
 
-fs::path ProgramFolder() {
+fs::path programFolder() {
 #ifdef _WIN32
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
@@ -78,22 +78,22 @@ fs::path ProgramFolder() {
 #endif
 }
 
-std::string ResolveTool(const std::string& commandLineTool, [[maybe_unused]] const fs::path& tempFolder) {
+std::string resolveTool(const std::string& commandLineTool, [[maybe_unused]] const fs::path& tempFolder) {
     if (!commandLineTool.empty()) return commandLineTool;
 #ifdef _WIN32
     const fs::path staged = tempFolder / "ffmpeg.exe";
-    if (platform::IsRegularFile(staged)) return PathText(staged);
+    if (platform::isRegularFile(staged)) return pathText(staged);
 #endif
-    return platform::FindExecutable("ffmpeg");
+    return platform::findOnPath("ffmpeg");
 }
 
-std::vector<std::string> ConversionArguments(const fs::path& source, const fs::path& output) {
-    return {"-nostdin", "-hide_banner",  "-loglevel", "error",    "-progress", "pipe:1", "-i",    PathText(source),
+std::vector<std::string> conversionArguments(const fs::path& source, const fs::path& output) {
+    return {"-nostdin", "-hide_banner",  "-loglevel", "error",    "-progress", "pipe:1", "-i",    pathText(source),
             "-vn",      "-map_metadata", "-1",        "-ac",      "1",         "-ar",    "22050", "-acodec",
-            "pcm_u8",   "-fflags",       "+bitexact", "-flags:a", "+bitexact", "-f",     "wav",   PathText(output)};
+            "pcm_u8",   "-fflags",       "+bitexact", "-flags:a", "+bitexact", "-f",     "wav",   pathText(output)};
 }
 
-std::string PathText(const fs::path& path) {
+std::string pathText(const fs::path& path) {
 #ifdef _WIN32
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -102,7 +102,7 @@ std::string PathText(const fs::path& path) {
 #endif
 }
 
-fs::path PathFromText(std::string_view text) {
+fs::path pathFromText(std::string_view text) {
 #ifdef _WIN32
     return fs::path(std::u8string(text.begin(), text.end()));
 #else

@@ -14,35 +14,35 @@ namespace qvt::audio {
 // deleted does not stop the walk (its read-only flag is not touched). Links are deleted, never
 // followed. False when any deletion failed; a folder that cannot be listed (or is absent) counts as
 // empty.
-bool ClearDirTree(const std::filesystem::path& dir);
+bool clearDirTree(const std::filesystem::path& dir);
 
 inline constexpr const char* kTempFolderName = "QVT_TEMP";
 
 // "<system root>/QVT_TEMP" ("C:\QVT_TEMP" on Windows).
-std::filesystem::path TempFolderOf(const std::filesystem::path& systemRoot);
+std::filesystem::path tempFolderOf(const std::filesystem::path& systemRoot);
 
 // The tool and its libraries as the Windows build ships them beside the program, in the order in
 // which they are copied into the temporary folder.
-const std::vector<std::string>& ToolFileNames();
+const std::vector<std::string>& toolFileNames();
 
 // Copies the tool files that exist in `from` into `to` (replacing older copies); a missing or
 // uncopiable file is skipped silently and does not stop the others.
-void CopyToolFiles(const std::filesystem::path& from, const std::filesystem::path& to);
+void copyToolFiles(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // The folder of the running program ("" when unknown).
-std::filesystem::path ProgramFolder();
+std::filesystem::path programFolder();
 
 // The tool to run: the one named on the command line; else, on Windows, the staged copy in the
 // temporary folder; else `ffmpeg` found on PATH. "" when there is none.
-std::string ResolveTool(const std::string& commandLineTool, const std::filesystem::path& tempFolder);
+std::string resolveTool(const std::string& commandLineTool, const std::filesystem::path& tempFolder);
 
 // The tool's arguments: read SOURCE, write OUTPUT as a mono 22050 Hz unsigned 8-bit PCM WAV with the
 // plain 44-byte header (no metadata chunks, which simple players in cameras do not expect).
 // Progress goes to standard output as "out_time_us=" lines.
-std::vector<std::string> ConversionArguments(const std::filesystem::path& source, const std::filesystem::path& output);
+std::vector<std::string> conversionArguments(const std::filesystem::path& source, const std::filesystem::path& output);
 
 // UTF-8 text of a path and back (the program's strings are UTF-8 everywhere).
-std::string PathText(const std::filesystem::path& path);
-std::filesystem::path PathFromText(std::string_view text);
+std::string pathText(const std::filesystem::path& path);
+std::filesystem::path pathFromText(std::string_view text);
 
 }  // namespace qvt::audio

@@ -40,22 +40,22 @@ Answer AutomationHost::showBox(std::string_view text, std::string_view caption, 
     std::string detailsJson;
     if (!details.empty()) {
         detailsJson = ",\"details\":[";
-        for (std::size_t i = 0; i < details.size(); ++i) detailsJson += (i ? "," : "") + JsonString(details[i]);
+        for (std::size_t i = 0; i < details.size(); ++i) detailsJson += (i ? "," : "") + jsonString(details[i]);
         detailsJson += "]";
     }
-    emit("{\"event\":\"message\",\"caption\":" + JsonString(shownCaption) + ",\"icon\":" + JsonString(IconName(icon)) +
-         ",\"buttons\":" + JsonString(buttons == Buttons::Ok ? "ok" : "okcancel") + ",\"text\":" + JsonString(text) +
-         detailsJson + ",\"answer\":" + JsonString(answer == Answer::Ok ? "OK" : "Cancel") + "}");
+    emit("{\"event\":\"message\",\"caption\":" + jsonString(shownCaption) + ",\"icon\":" + jsonString(iconName(icon)) +
+         ",\"buttons\":" + jsonString(buttons == Buttons::Ok ? "ok" : "okcancel") + ",\"text\":" + jsonString(text) +
+         detailsJson + ",\"answer\":" + jsonString(answer == Answer::Ok ? "OK" : "Cancel") + "}");
     return answer;
 }
 
 std::optional<std::string> AutomationHost::openFile(Dialog*, std::string_view filter) {
-    return takeFile("{\"event\":\"file-dialog\",\"filter\":" + JsonString(filter), "file-open");
+    return takeFile("{\"event\":\"file-dialog\",\"filter\":" + jsonString(filter), "file-open");
 }
 
 std::optional<std::string> AutomationHost::saveFile(Dialog*, std::string_view filter, std::string_view defaultName) {
-    return takeFile("{\"event\":\"file-dialog\",\"mode\":\"save\",\"filter\":" + JsonString(filter) +
-                        ",\"default\":" + JsonString(defaultName),
+    return takeFile("{\"event\":\"file-dialog\",\"mode\":\"save\",\"filter\":" + jsonString(filter) +
+                        ",\"default\":" + jsonString(defaultName),
                     "file-save");
 }
 
@@ -64,12 +64,12 @@ std::optional<std::string> AutomationHost::takeFile(const std::string& event, co
     if (files_.empty()) fail(std::string("a ") + kind + " dialog asks for a file and none is queued");
     std::optional<std::string> file = files_.front();
     files_.pop_front();
-    emit(event + ",\"answer\":" + JsonString(file ? *file : std::string("Cancel")) + "}");
+    emit(event + ",\"answer\":" + jsonString(file ? *file : std::string("Cancel")) + "}");
     return file;
 }
 
 ProcessOutcome AutomationHost::runProcess(Dialog*, const ProcessRequest& request) {
-    const platform::ProcessResult r = platform::RunProcessAndWait(request.program, request.arguments);
+    const platform::ProcessResult r = platform::runProcessAndWait(request.program, request.arguments);
     ProcessOutcome outcome;
     outcome.started = r.started;
     outcome.crashed = r.crashed;
@@ -80,7 +80,7 @@ ProcessOutcome AutomationHost::runProcess(Dialog*, const ProcessRequest& request
 bool AutomationHost::nextAction(Action& action) {
     while (!eof_) {
         std::string line;
-        const LineRead read = ReadScriptLine(script_, line);
+        const LineRead read = readScriptLine(script_, line);
         if (read == LineRead::End) {
             eof_ = true;
             break;
@@ -92,7 +92,7 @@ bool AutomationHost::nextAction(Action& action) {
         }
         lineText_ = line;
         std::string error;
-        std::optional<Action> parsed = ParseLine(line, error);
+        std::optional<Action> parsed = parseLine(line, error);
         if (!parsed) fail(error);
         if (parsed->verb == Action::Verb::None) continue;
         action = *parsed;
@@ -103,7 +103,7 @@ bool AutomationHost::nextAction(Action& action) {
 
 Result AutomationHost::runModal(Dialog& dialog) {
     dialog.init();
-    emit("{\"event\":\"open\",\"dialog\":" + JsonString(dialog.title()) + "}");
+    emit("{\"event\":\"open\",\"dialog\":" + jsonString(dialog.title()) + "}");
     Action action;
     while (!dialog.ended()) {
         if (!nextAction(action)) {
@@ -114,8 +114,8 @@ Result AutomationHost::runModal(Dialog& dialog) {
         }
         perform(dialog, action);
     }
-    emit("{\"event\":\"close\",\"dialog\":" + JsonString(dialog.title()) +
-         ",\"result\":" + JsonString(dialog.result() == Result::Ok ? "ok" : "cancel") + "}");
+    emit("{\"event\":\"close\",\"dialog\":" + jsonString(dialog.title()) +
+         ",\"result\":" + jsonString(dialog.result() == Result::Ok ? "ok" : "cancel") + "}");
     return dialog.result();
 }
 
@@ -182,7 +182,7 @@ void AutomationHost::perform(Dialog& dialog, const Action& a) {
             if (c.kind != ControlKind::Ip) fail("control " + std::to_string(a.id) + " is not an IP-address control");
             std::array<int, 4> octets{-1, -1, -1, -1};
             if (!a.text.empty()) {
-                const std::optional<std::array<int, 4>> parsed = ui::ParseDottedOctets(a.text);
+                const std::optional<std::array<int, 4>> parsed = ui::parseDottedOctets(a.text);
                 if (!parsed) fail("A.B.C.D with octets 0 to 255 expected");
                 octets = *parsed;
             }
@@ -210,20 +210,20 @@ void AutomationHost::perform(Dialog& dialog, const Action& a) {
             return;
         case Action::Verb::Dump:
             if (a.id < 0) {
-                emit(DumpDialog(dialog));
+                emit(dumpDialog(dialog));
             } else {
                 if (!dialog.has(a.id)) fail("unknown control " + std::to_string(a.id));
-                emit(DumpControl(dialog, a.id));
+                emit(dumpControl(dialog, a.id));
             }
             return;
-        case Action::Verb::State: emit(DumpState(context_.messaging)); return;
+        case Action::Verb::State: emit(dumpState(context_.messaging)); return;
     }
 }
 
-int RunAutomation(std::istream& script, std::ostream& out, std::ostream& err, app::AppContext& context) {
+int runAutomation(std::istream& script, std::ostream& out, std::ostream& err, app::AppContext& context) {
     AutomationHost host(script, out, context);
     try {
-        app::ConfigApp(host, context).InitInstance();
+        app::ConfigApp(host, context).initInstance();
     } catch (const ScriptError& e) {
         out.flush();
         err << "qvt-config: script line " << e.line << ": " << e.reason;

@@ -59,6 +59,6 @@ private:
 };
 
 // Runs the whole program headless; returns the exit status (0, or 2 after a script error).
-int RunAutomation(std::istream& script, std::ostream& out, std::ostream& err, app::AppContext& context);
+int runAutomation(std::istream& script, std::ostream& out, std::ostream& err, app::AppContext& context);
 
 }  // namespace qvt::automation

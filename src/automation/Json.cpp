@@ -12,7 +12,7 @@ namespace {
 
 // Length of the well-formed UTF-8 sequence at text[i], 0 when there is none (a stray continuation
 // byte, an overlong form, a surrogate, a code point above U+10FFFF, or a sequence cut short).
-std::size_t Utf8SequenceAt(std::string_view text, std::size_t i) {
+std::size_t utf8SequenceAt(std::string_view text, std::size_t i) {
     const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
     const unsigned char c = b(0);
     std::size_t length = 0;
@@ -38,7 +38,7 @@ std::size_t Utf8SequenceAt(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-std::string JsonString(std::string_view text) {
+std::string jsonString(std::string_view text) {
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -55,7 +55,7 @@ std::string JsonString(std::string_view text) {
                     out += buf;
                 } else if (c < 0x80) {
                     out += static_cast<char>(c);
-                } else if (const std::size_t n = Utf8SequenceAt(text, i); n > 0) {
+                } else if (const std::size_t n = utf8SequenceAt(text, i); n > 0) {
                     out += text.substr(i, n);
                     i += n - 1;
                 } else {
@@ -68,7 +68,7 @@ std::string JsonString(std::string_view text) {
     return out + "\"";
 }
 
-static std::string IpText(const Control& c) {
+static std::string ipText(const Control& c) {
     bool blank = true;
     for (int o : c.octets) blank = blank && o < 0;
     if (blank) return {};
@@ -81,23 +81,23 @@ static std::string IpText(const Control& c) {
 }
 
 // The keys that apply to the control's kind, without the surrounding braces.
-static std::string ControlFields(const Control& c) {
-    std::string s = "\"kind\":" + JsonString(ui::KindName(c.kind));
+static std::string controlFields(const Control& c) {
+    std::string s = "\"kind\":" + jsonString(ui::kindName(c.kind));
     switch (c.kind) {
         case ControlKind::List:
         case ControlKind::ListBox: {
             const std::string item = c.sel >= 0 ? c.items[static_cast<std::size_t>(c.sel)] : std::string();
-            s += ",\"sel\":" + std::to_string(c.sel) + ",\"item\":" + JsonString(item) +
+            s += ",\"sel\":" + std::to_string(c.sel) + ",\"item\":" + jsonString(item) +
                  ",\"count\":" + std::to_string(c.items.size());
             break;
         }
         case ControlKind::Check:
         case ControlKind::Check3:
         case ControlKind::Radio: s += ",\"check\":" + std::to_string(c.check); break;
-        case ControlKind::Ip: s += ",\"text\":" + JsonString(IpText(c)); break;
+        case ControlKind::Ip: s += ",\"text\":" + jsonString(ipText(c)); break;
         case ControlKind::Edit:
         case ControlKind::Button:
-        case ControlKind::Label: s += ",\"text\":" + JsonString(c.text); break;
+        case ControlKind::Label: s += ",\"text\":" + jsonString(c.text); break;
         case ControlKind::Picture:
         case ControlKind::Group: break;
     }
@@ -106,40 +106,40 @@ static std::string ControlFields(const Control& c) {
     return s;
 }
 
-std::string DumpDialog(const ui::Dialog& dialog) {
-    std::string s = "{\"event\":\"dump\",\"dialog\":" + JsonString(dialog.title()) + ",\"controls\":{";
+std::string dumpDialog(const ui::Dialog& dialog) {
+    std::string s = "{\"event\":\"dump\",\"dialog\":" + jsonString(dialog.title()) + ",\"controls\":{";
     bool first = true;
     for (const auto& [id, c] : dialog.controls()) {
         if (!first) s += ',';
         first = false;
-        s += "\"" + std::to_string(id) + "\":{" + ControlFields(c) + "}";
+        s += "\"" + std::to_string(id) + "\":{" + controlFields(c) + "}";
     }
     return s + "}}";
 }
 
-std::string DumpControl(const ui::Dialog& dialog, int id) {
+std::string dumpControl(const ui::Dialog& dialog, int id) {
     const Control& c = dialog.control(id);
-    std::string s = "{\"event\":\"dump\",\"dialog\":" + JsonString(dialog.title()) + ",\"id\":" + std::to_string(id) +
-                    "," + ControlFields(c);
+    std::string s = "{\"event\":\"dump\",\"dialog\":" + jsonString(dialog.title()) + ",\"id\":" + std::to_string(id) +
+                    "," + controlFields(c);
     if (c.isList()) {
         s += ",\"items\":[";
         for (std::size_t i = 0; i < c.items.size(); ++i) {
             if (i) s += ',';
-            s += JsonString(c.items[i]);
+            s += jsonString(c.items[i]);
         }
         s += "]";
     }
     return s + "}";
 }
 
-std::string DumpState(const operators::MessagingState& state) {
-    std::string s = "{\"event\":\"state\",\"countryName\":" + JsonString(state.countryName) +
-                    ",\"operatorName\":" + JsonString(state.operatorName) + ",\"params\":{";
+std::string dumpState(const operators::MessagingState& state) {
+    std::string s = "{\"event\":\"state\",\"countryName\":" + jsonString(state.countryName) +
+                    ",\"operatorName\":" + jsonString(state.operatorName) + ",\"params\":{";
     for (int i = 0; i < operators::OperatorParams::kFieldCount; ++i) {
         if (i) s += ',';
-        s += JsonString(operators::OperatorParams::fieldName(i)) + ":" + JsonString(state.params.field(i));
+        s += jsonString(operators::OperatorParams::fieldName(i)) + ":" + jsonString(state.params.field(i));
     }
-    s += "},\"smtpSsl\":" + JsonString(state.smtpSsl) + ",\"editorMode\":" + std::to_string(state.editorMode) +
+    s += "},\"smtpSsl\":" + jsonString(state.smtpSsl) + ",\"editorMode\":" + std::to_string(state.editorMode) +
          ",\"smtpEdited\":" + std::to_string(state.smtpEdited) + "}";
     return s;
 }

@@ -11,10 +11,10 @@ namespace qvt::automation {
 
 // Quoted and escaped; every byte that is not part of well-formed UTF-8 is written as its Latin-1
 // character (U+0080..U+00FF), so each line stays valid UTF-8 JSON.
-std::string JsonString(std::string_view text);
+std::string jsonString(std::string_view text);
 
-std::string DumpDialog(const ui::Dialog& dialog);
-std::string DumpControl(const ui::Dialog& dialog, int id);
-std::string DumpState(const operators::MessagingState& state);
+std::string dumpDialog(const ui::Dialog& dialog);
+std::string dumpControl(const ui::Dialog& dialog, int id);
+std::string dumpState(const operators::MessagingState& state);
 
 }  // namespace qvt::automation

@@ -14,12 +14,12 @@ struct Token {
     bool quoted = false;
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlankLine(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& error) {
+bool tokenize(std::string_view line, std::vector<Token>& tokens, std::string& error) {
     std::size_t i = 0;
     while (i < line.size()) {
-        if (IsBlank(line[i])) {
+        if (isBlankLine(line[i])) {
             ++i;
             continue;
         }
@@ -44,19 +44,19 @@ bool Tokenize(std::string_view line, std::vector<Token>& tokens, std::string& er
                 error = "unterminated text";
                 return false;
             }
-            if (i < line.size() && !IsBlank(line[i])) {
+            if (i < line.size() && !isBlankLine(line[i])) {
                 error = "text must be followed by a blank";
                 return false;
             }
         } else {
-            while (i < line.size() && !IsBlank(line[i])) t.text += line[i++];
+            while (i < line.size() && !isBlankLine(line[i])) t.text += line[i++];
         }
         tokens.push_back(std::move(t));
     }
     return true;
 }
 
-std::optional<int> ParseId(const Token& t) {
+std::optional<int> parseId(const Token& t) {
     if (t.quoted || t.text.empty() || t.text.size() > 9) return std::nullopt;
     int v = 0;
     for (char c : t.text) {
@@ -68,9 +68,9 @@ std::optional<int> ParseId(const Token& t) {
 
 }  // namespace
 
-std::optional<Action> ParseLine(std::string_view line, std::string& error) {
+std::optional<Action> parseLine(std::string_view line, std::string& error) {
     std::vector<Token> tokens;
-    if (!Tokenize(line, tokens, error)) return std::nullopt;
+    if (!tokenize(line, tokens, error)) return std::nullopt;
     Action a;
     if (tokens.empty() || (!tokens[0].quoted && tokens[0].text[0] == '#')) return a;
     const std::string verb = tokens[0].quoted ? std::string() : tokens[0].text;
@@ -81,7 +81,7 @@ std::optional<Action> ParseLine(std::string_view line, std::string& error) {
             error = "wrong number of arguments for " + verb;
             return false;
         }
-        auto id = ParseId(tokens[1]);
+        auto id = parseId(tokens[1]);
         if (!id) {
             error = "control id expected";
             return false;
@@ -103,7 +103,7 @@ std::optional<Action> ParseLine(std::string_view line, std::string& error) {
         if (!needId(3)) return std::nullopt;
         if (!tokens[2].quoted && tokens[2].text.size() > 1 && tokens[2].text[0] == '#') {
             Token num{tokens[2].text.substr(1), false};
-            auto pos = ParseId(num);
+            auto pos = parseId(num);
             if (!pos) {
                 error = "position expected after #";
                 return std::nullopt;
@@ -177,7 +177,7 @@ std::optional<Action> ParseLine(std::string_view line, std::string& error) {
     return std::nullopt;
 }
 
-LineRead ReadScriptLine(std::istream& in, std::string& line, std::size_t maxLength) {
+LineRead readScriptLine(std::istream& in, std::string& line, std::size_t maxLength) {
     line.clear();
     std::istream::sentry ok(in, true);  // keeps leading blanks; fails at the end of a stream
     std::streambuf* buf = in.rdbuf();
@@ -196,7 +196,7 @@ LineRead ReadScriptLine(std::istream& in, std::string& line, std::size_t maxLeng
     }
 }
 
-bool OpenScriptFile(const std::string& path, std::ifstream& in) {
+bool openScriptFile(const std::string& path, std::ifstream& in) {
     // A folder opens like a file on some systems and then reads as an empty script.
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) return false;

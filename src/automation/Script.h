@@ -35,7 +35,7 @@ struct Action {
 };
 
 // Parses one line; on a malformed line returns nullopt and sets `error`.
-std::optional<Action> ParseLine(std::string_view line, std::string& error);
+std::optional<Action> parseLine(std::string_view line, std::string& error);
 
 // A script line is read whole into memory; anything longer is refused before it can fill it.
 inline constexpr std::size_t kMaxScriptLine = std::size_t{1} << 20;
@@ -43,9 +43,9 @@ inline constexpr std::size_t kMaxScriptLine = std::size_t{1} << 20;
 enum class LineRead { Line, End, TooLong };
 // Reads the next line (its '\n' dropped; a last line without one counts) as it arrives. TooLong
 // after maxLength bytes without a line end: the rest of that line is left unread.
-LineRead ReadScriptLine(std::istream& in, std::string& line, std::size_t maxLength = kMaxScriptLine);
+LineRead readScriptLine(std::istream& in, std::string& line, std::size_t maxLength = kMaxScriptLine);
 
 // Opens the script file; false when it cannot be opened or is a folder.
-bool OpenScriptFile(const std::string& path, std::ifstream& in);
+bool openScriptFile(const std::string& path, std::ifstream& in);
 
 }  // namespace qvt::automation

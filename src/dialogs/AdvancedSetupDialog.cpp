@@ -7,50 +7,43 @@ namespace qvt::dialogs {
 
 using namespace ui;
 
-DialogTemplate AdvancedSetupDialog::Template() {
+DialogTemplate AdvancedSetupDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = "Advanced Setup";
-    t.controls.push_back(CheckSpec(kSslBox, "This service requires SSL(&S)", {.autoCheck = true}));
-    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
-    t.controls.push_back(ButtonSpec(2, "Cancel(&N)"));
-    t.layout = Column({
-        Group("SMTP Server", {Ctl(kSslBox)}),
-        Row({Stretch(), Ctl(1), Ctl(2)}),
+    t.controls.push_back(checkSpec(kSslBox, "This service requires SSL(&S)", {.autoCheck = true}));
+    t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(buttonSpec(2, "Cancel(&N)"));
+    t.layout = column({
+        group("SMTP Server", {ctrl(kSslBox)}),
+        Row({stretch(), ctrl(1), ctrl(2)}),
     });
     return t;
 }
 
-AdvancedSetupDialog::AdvancedSetupDialog(Host& host) : Dialog(host, Template()) {}
+AdvancedSetupDialog::AdvancedSetupDialog(Host& host) : Dialog(host, dialogTemplate()) {}
 
 void AdvancedSetupDialog::onInit() {
-    InitAdvancedPara(0);
+    showSslText();
 }
 
 void AdvancedSetupDialog::onOK() {
-    InitAdvancedPara(1);
+    takeSslCheck();
     end(Result::Ok);
 }
 
-void AdvancedSetupDialog::InitAdvancedPara(int mode) {
-    switch (mode) {
-        case 0: {
-            // The decimal value is the leading number of the text, as atoi reads it (none reads as 0).
-            int value = platform::AtoI(sslText_);
-            if (sslText_.empty() || value < 0 || value > 1) {
-                sslText_ = "0";
-                value = 0;
-            }
-            setCheck(kSslBox, value);
-            return;
-        }
-        case 1:
-            sslText_ = check(kSslBox) == 1 ? "1" : "0";
-            return;
-        default:
-            message("Invalid Call For InitAdvancedPara() !", "QVT Tips", Icon::Error);
-            return;
+void AdvancedSetupDialog::showSslText() {
+    // The decimal value is the leading number of the text, as atoi reads it (none reads as 0).
+    int value = platform::atoI(sslText_);
+    if (sslText_.empty() || value < 0 || value > 1) {
+        sslText_ = "0";
+        value = 0;
     }
+    setCheck(kSslBox, value);
+}
+
+void AdvancedSetupDialog::takeSslCheck() {
+    sslText_ = check(kSslBox) == 1 ? "1" : "0";
 }
 
 }  // namespace qvt::dialogs

@@ -15,14 +15,15 @@ public:
 
     explicit AdvancedSetupDialog(ui::Host& host);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 
     void setSslText(std::string text) { sslText_ = std::move(text); }
     const std::string& sslText() const { return sslText_; }
 
-    // 0: correct the text to "0" when it is empty or not 0 or 1, then show it in the check box.
-    // 1: the check box into the text ("1" ticked, "0" not).
-    void InitAdvancedPara(int mode);
+    // Corrects the text to "0" when it is empty or not 0 or 1, then shows it in the check box.
+    void showSslText();
+    // The check box into the text ("1" ticked, "0" not).
+    void takeSslCheck();
 
 protected:
     void onInit() override;

@@ -7,86 +7,77 @@ namespace {
 
 // The wording that most dialogs share; the others differ in a few letters, which the cameras'
 // users have seen for years, so they stay as they are.
-WorkDayTexts MainWorkDayTexts() {
-    return {"Error status in control \"WorkDay\" !", "Invalid call for Manage_WorkDay(),Case 4 !",
-            "Invalid call for Manage_WorkDay() !", "Errors status in control \"WorkDay\" !"};
+WorkDayTexts mainWorkDayTexts() {
+    return {"Error status in control \"WorkDay\" !", "Errors status in control \"WorkDay\" !"};
 }
 
-PirRule MainPirRule() {
+PirRule mainPirRule() {
     PirRule rule;
     rule.timeLapseChanged = "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
     rule.pirTriggerChanged = "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
-    rule.invalidMode = "Invalid call for Manage_PIRTrigger_TimeLapse() !";
     return rule;
 }
 
 // The two-argument form names the changed list first.
-PirRule NamedPirRule() {
+PirRule namedPirRule() {
     PirRule rule;
     rule.timeLapseChanged = "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !";
     rule.pirTriggerChanged = "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
-    rule.invalidMode = "Invalid call of Manage_PIRTrigger_TimeLapse() !";
     return rule;
 }
 
-RadioRule SortRadioRule() {
-    return {"Invalid call of Manage_SortRadio()!", -1, true};
+RadioRule sortRadioRule() {
+    return {true};
 }
 
 }  // namespace
 
-RuleSet Hx710tRules() {
+RuleSet hx710tRules() {
     RuleSet rules;
-    rules.workDay = MainWorkDayTexts();
-    rules.pir = MainPirRule();
-    rules.radio = SortRadioRule();
+    rules.workDay = mainWorkDayTexts();
+    rules.pir = mainPirRule();
+    rules.radio = sortRadioRule();
     return rules;
 }
 
-RuleSet Hx720uRules() {
-    RuleSet rules = Hx710tRules();
-    rules.pir = NamedPirRule();
+RuleSet hx720uRules() {
+    RuleSet rules = hx710tRules();
+    rules.pir = namedPirRule();
     return rules;
 }
 
-RuleSet Lp300Rules() {
+RuleSet lp300Rules() {
     RuleSet rules;
-    rules.workDay = {"Error Status In Control \"WorkDay\" !",
-                     "Invalid call of Manage_WorkDay:Case 4:", "InValid call of Manage_WorkDay()",
-                     "Error status in control \"WorkDay\" !"};
-    rules.pir = MainPirRule();
+    rules.workDay = {"Error Status In Control \"WorkDay\" !", "Error status in control \"WorkDay\" !"};
+    rules.pir = mainPirRule();
     rules.pir.timeLapseChanged =
         "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !";
     rules.pir.pirTriggerChanged =
         "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !";
-    rules.pir.invalidMode = "Invalid call of Manage_PIRTrigger_TimeLapse() !";
     rules.clock.yearFocusEnsuresDays = false;
-    // Manage_OperatorRadio: four distinct buttons, 0 for an unknown mode.
-    rules.radio = {"Invalid call for Manage_OperatorRadio()!", 0, false};
+    // Its operator radios are four distinct buttons.
+    rules.radio = {false};
     return rules;
 }
 
-RuleSet Vex2Rules() {
-    RuleSet rules = Hx710tRules();
-    rules.pir = NamedPirRule();
+RuleSet vex2Rules() {
+    RuleSet rules = hx710tRules();
+    rules.pir = namedPirRule();
     rules.clock.yearFocusEnsuresDays = false;
     return rules;
 }
 
-RuleSet S1Rules() {
-    RuleSet rules = Hx710tRules();
+RuleSet s1Rules() {
+    RuleSet rules = hx710tRules();
     rules.pir.pirTriggerList = 1169;
-    rules.pir.invalidMode = "Invalid call for Manage_PIRTrig_TimeLapse() !";
     // Its lists show two-digit items, so its day list does too; the fallback list is the other way round.
     rules.clock.yearFocusEnsuresDays = false;
     rules.clock.dayItemWidth = 2;
     rules.clock.fallbackDayWidth = 0;
-    rules.clock.invalidIcon = ui::Icon::Error;
-    rules.showCtrlInvalid = "Error: Invaid call for Manage_SortRadio_ShowCtrl() !";
     return rules;
 }
 
-int YearMonthDay(int year, int month, ui::Host& host) {
+int yearMonthDay(int year, int month, ui::Host& host) {
     if (year < 1 || month < 1 || month > 12) {
         host.messageBox(nullptr, "Error: Invalid call for YearMonthDay()!", kTipsCaption, ui::Icon::Warning,
                         ui::Buttons::Ok);
@@ -107,7 +98,7 @@ int YearMonthDay(int year, int month, ui::Host& host) {
     }
 }
 
-int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule) {
+int getRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule) {
     const int buttons[4] = {a, b, c, d};
     int index = -1;
     for (int i = 0; i < 4; ++i)
@@ -116,20 +107,10 @@ int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool thr
     return index;
 }
 
-int SortRadio(ui::Dialog& dialog, const RadioRule& rule, int mode, int first, int second, int third, int fourth,
-              int check) {
-    switch (mode) {
-        case 0:
-            dialog.setCheck(first, check == 1 ? 1 : 0);
-            for (int other : {second, third, fourth})
-                if (other != first) dialog.setCheck(other, 0);
-            return 0;
-        case 1:
-            return GetRadioIndex(dialog, first, second, third, fourth, rule.threeButtonRule);
-        default:
-            dialog.message(rule.invalidMode, kTipsCaption, ui::Icon::Error);
-            return rule.invalidResult;
-    }
+void setRadioGroupOf(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked) {
+    dialog.setCheck(first, checked ? 1 : 0);
+    for (int other : {second, third, fourth})
+        if (other != first) dialog.setCheck(other, 0);
 }
 
 }  // namespace qvt::dialogs

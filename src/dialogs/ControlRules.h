@@ -36,14 +36,12 @@ inline constexpr int kImport = 9002;  // "Import…": a settings file from anywh
 }  // namespace ids
 
 // The day boxes are settings::kDayBoxes of the key tables (Sunday, bit value 64, first; Saturday, 1,
-// last); their positions 0..6 are the positions that Manage_WorkDay mode 4 takes.
+// last); their positions 0..6 are the positions that showWorkDay takes.
 inline constexpr int kAllDays = 127;
 
 // Wording of the work-day messages.
 struct WorkDayTexts {
-    std::string dayBoxStatus;      // mode 3 found a day box in a state the rule never produces
-    std::string invalidPosition;   // mode 4 with a position outside 0..6
-    std::string invalidMode;       // unknown mode (stop icon)
+    std::string dayBoxStatus;      // a day box found in a state the rule never produces
     std::string workDayBoxStatus;  // a click found the "Work Day:" box in an unexpected state
 };
 
@@ -55,17 +53,14 @@ struct PirRule {
     int pirTriggerOff = 3;          // position of "OFF" in the PIR Trigger list
     std::string timeLapseChanged;   // warning after a Time Lapse change made both "OFF"
     std::string pirTriggerChanged;  // warning after a PIR Trigger change made both "OFF"
-    std::string invalidMode;        // unknown mode (warning icon)
 };
 
 // The six clock lists with their day list.
 struct ClockRule {
     std::array<int, 6> lists = {ids::kYear, ids::kMonth, ids::kDay, ids::kHour, ids::kMinute, ids::kSecond};
-    bool yearFocusEnsuresDays = true;  // the year list getting the focus runs EnsureDayList too
-    int dayItemWidth = 0;              // RefillDayList items: 0 gives "1".."31", 2 gives "01".."31"
-    int fallbackDayWidth = 2;          // Manage_SetClock mode 0 without year or month: "01".."31"
-    std::string invalidMode = "Invalid call for Manage_SetClock() !";
-    ui::Icon invalidIcon = ui::Icon::Warning;
+    bool yearFocusEnsuresDays = true;  // the year list getting the focus runs ensureDayList too
+    int dayItemWidth = 0;              // refillDayList items: 0 gives "1".."31", 2 gives "01".."31"
+    int fallbackDayWidth = 2;          // prepareDayListForLoad without year or month: "01".."31"
     std::string wrongSystemTime = "Attention: Current system time is wrong !";
 
     int year() const { return lists[0]; }
@@ -75,8 +70,6 @@ struct ClockRule {
 
 // A radio group kept exclusive by the dialog (every radio is a group of its own in the templates).
 struct RadioRule {
-    std::string invalidMode;      // unknown mode (stop icon)
-    int invalidResult = -1;       // what an unknown mode returns
     bool threeButtonRule = true;  // a group of three passes its last id twice: a result of 3 counts as 2
 };
 
@@ -85,8 +78,11 @@ struct RuleSet {
     PirRule pir;
     ClockRule clock;
     RadioRule radio;
-    std::string showCtrlInvalid = "Error: Invaid call for ShowCtrl() !";
 };
+
+// The controls that belong to a Send Mode: Max Number for Instant, the two send-time edits for
+// Daily Report, none for the others.
+enum class SendControls { None, MaxNumber, ReportTime };
 
 // How an OFF/ON switch list treats the controls that depend on it. Enabled means: the switch stands
 // at position 1 ("ON"); position 0 and no selection both count as OFF.
@@ -98,23 +94,21 @@ enum class OnOffVariant {
 };
 
 // The rule sets of the five settings dialogs.
-RuleSet Hx710tRules();
-RuleSet Hx720uRules();
-RuleSet Lp300Rules();
-RuleSet Vex2Rules();
-RuleSet S1Rules();
+RuleSet hx710tRules();
+RuleSet hx720uRules();
+RuleSet lp300Rules();
+RuleSet vex2Rules();
+RuleSet s1Rules();
 
 // Days of the month, Gregorian leap years. A year below 1 or a month outside 1..12 shows a warning
 // without owner window and gives 28.
-int YearMonthDay(int year, int month, ui::Host& host);
+int yearMonthDay(int year, int month, ui::Host& host);
 
 // Position 0..3 of the checked button of a, b, c, d, scanning in that order so that the last checked
 // one wins; -1 when none. With the three-button rule, a group of three (c == d) never gives 3.
-int GetRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule = true);
+int getRadioIndex(const ui::Dialog& dialog, int a, int b, int c, int d, bool threeButtonRule = true);
 
-// Mode 0: `first` checked when `check` is 1 (else unchecked), the other three unchecked; result 0.
-// Mode 1: GetRadioIndex of the four. Other modes: the rule's invalid-call message and its result.
-int SortRadio(ui::Dialog& dialog, const RadioRule& rule, int mode, int first, int second, int third, int fourth,
-              int check);
+// `first` checked (unchecked when `checked` is false), the other three unchecked.
+void setRadioGroupOf(ui::Dialog& dialog, int first, int second, int third, int fourth, bool checked);
 
 }  // namespace qvt::dialogs

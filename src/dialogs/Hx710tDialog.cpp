@@ -19,55 +19,54 @@ using ui::Icon;
 
 namespace {
 
-ProductDialogConfig Hx710tConfig() {
+ProductDialogConfig hx710tConfig() {
     ProductDialogConfig config;
     config.saveFlow.pathListId = kPathList;
     config.saveFlow.fileCode = kFileCode;
     config.saveFlow.trimPathOnSave = true;
-    config.lists = operators::Hx710tListConfig();
+    config.lists = operators::hx710tListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Error: Invalid call for ReadWriteINI()!";
     return config;
 }
 
 }  // namespace
 
 Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Hx710tRules(), Hx710tConfig()),
+    : ProductSettingsDialog(host, dialogTemplate(), context, hx710tRules(), hx710tConfig()),
       audio_(
-          *this, context, [this] { return saveFlow().SaveVolume(); }, kAudioField) {
-    setKeyTable(BuildKeyTable());
+          *this, context, [this] { return saveFlow().saveVolume(); }, kAudioField) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void Hx710tDialog::onInit() {
     setCheck(ids::kWorkDayBox, 0);
-    Manage_WorkDay(0, 0, 0);
-    lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0);
-    saveFlow().Manage_SaveDir(0);
-    audio_.ResetField();
+    showWorkDays(0);
+    lists().fillCountryList();
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
+    audio_.resetField();
     stageTransformTool();
 }
 
 void Hx710tDialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event) || HandleWorkDayNotify(id, event)) return;
+    if (handleCommonNotify(id, event) || handleSendModeNotify(id, event) || handleWorkDayNotify(id, event)) return;
     switch (event) {
         case Event::SelChange:
             switch (id) {
                 case kTimeLapse:
-                    Manage_PIRTrigger_TimeLapse(1);
+                    onTimeLapseChanged();
                     return;
                 case kPirTrigger:
-                    Manage_PIRTrigger_TimeLapse(2);
+                    onPirTriggerChanged();
                     return;
                 case kGameCall:
-                    Manage_OnOffGroup(OnOffVariant::FillBlanks, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
+                    applyOnOffGroup(OnOffVariant::FillBlanks, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
                                       kChooseAudio, kAudioField);
                     return;
                 case kWorkHour:
-                    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour,
+                    applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour,
                                       kStopMinute, 0);
                     return;
                 default:
@@ -79,13 +78,13 @@ void Hx710tDialog::onNotify(int id, Event event) {
                 case kSendToEmailMms:
                 case kSendToEmailGprs:
                 case kSendToCall:
-                    OnSendToClick(id);
+                    onSendToClick(id);
                     return;
                 case kDefault:
-                    OnDefault();
+                    onDefault();
                     return;
                 case kChooseAudio:
-                    audio_.ChooseAudioFile();
+                    audio_.chooseAudioFile();
                     return;
                 default:
                     return;  // "Test" does nothing
@@ -97,15 +96,15 @@ void Hx710tDialog::onNotify(int id, Event event) {
     }
 }
 
-void Hx710tDialog::OnSendToClick(int radio) {
-    OnRadioGroupClick(radio, {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall});
+void Hx710tDialog::onSendToClick(int radio) {
+    onRadioGroupClick(radio, {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall});
 }
 
 void Hx710tDialog::onOK() {
-    saveFlow().Manage_SaveDir(1);
+    saveFlow().save();
     // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
     // save found no card (its message said so), nothing is placed anywhere, not on another card.
-    if (sel(kGameCall) == 1 && !saveFlow().SaveVolume().empty() && !transformAudioFile())
+    if (sel(kGameCall) == 1 && !saveFlow().saveVolume().empty() && !transformAudioFile())
         message("Failed to transform audio file!", kTipsCaption, Icon::Warning);
 }
 
@@ -114,10 +113,10 @@ void Hx710tDialog::onCancel() {
     end(ui::Result::Cancel);
 }
 
-void Hx710tDialog::OnDefault() {
-    Manage_SetClock(2);
-    OnSendModeClick(ids::kSendManual);
-    OnSendToClick(kSendToPhoneMms);
+void Hx710tDialog::onDefault() {
+    resetClock();
+    onSendModeClick(ids::kSendManual);
+    onSendToClick(kSendToPhoneMms);
 
     select(kLanguage, 0);        // "English"
     select(kCameraMode, 0);      // "Photo"
@@ -135,84 +134,81 @@ void Hx710tDialog::OnDefault() {
     if (sel(kReplayTimes) < 0) select(kReplayTimes, 0);
 
     select(kWorkHour, 0);
-    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+    applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
 
-    Manage_WorkDay(0, kAllDays, 0);
+    showWorkDays(kAllDays);
     setCheck(ids::kWorkDayBox, 1);
 
-    Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio,
+    applyOnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio,
                       kAudioField);
-    SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(3);
+    setClockFromPc();
+    rememberTimeLapsePir();
 }
 
 // ---- radio groups as the file stores them -------------------------------------------------------
 
-void Hx710tDialog::SetSendToRadios(const std::string& stored) {
+void Hx710tDialog::setSendToRadios(const std::string& stored) {
     static constexpr int kByValue[4] = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
-    const int value = stored.empty() ? -1 : platform::AtoI(stored);
+    const int value = stored.empty() ? -1 : platform::atoI(stored);
     if (value >= 0 && value <= 3) {
-        OnSendToClick(kByValue[value]);
+        onSendToClick(kByValue[value]);
         return;
     }
-    Manage_SortRadio(0, kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall, 0);
+    setRadioGroup(kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall, false);
 }
 
 // ---- the settings file --------------------------------------------------------------------------
 
-bool Hx710tDialog::ReadWriteINI(int type, int flag) {
-    return ReadWriteFile(type, flag);
-}
 
-settings::KeyTable Hx710tDialog::BuildKeyTable() {
+settings::KeyTable Hx710tDialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = false, .cutPortsOnRead = true, .emptyEditKeeps = true};
-    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     LeadingCameraKeys leading;
-    leading.readSendMode = [this](const std::string& value) { SetSendModeRadios(value); };
+    leading.readSendMode = [this](const std::string& value) { setSendModeRadios(value); };
     leading.sendToRadios = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall};
-    leading.readSendTo = [this](const std::string& value) { SetSendToRadios(value); };
-    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    leading.readSendTo = [this](const std::string& value) { setSendToRadios(value); };
+    leading.afterPirTrigger = [this] { afterTimeLapsePirLoaded(); };
     leading.readClockDay = [this](const std::string& value) {
         if (value.empty()) {
             clearSelection(ids::kDay);
             return;
         }
         if (sel(ids::kYear) >= 0 && sel(ids::kMonth) >= 0)
-            RefillDayList();
+            refillDayList();
         else
-            Manage_SetClock(0);  // every day "01".."31": the month is unknown
-        const int day = platform::AtoI(value);
+            prepareDayListForLoad();  // every day "01".."31": the month is unknown
+        const int day = platform::atoI(value);
         select(ids::kDay, day > 0 ? day - 1 : -1);  // (no day below 1; INT_MIN - 1 would overflow)
     };
-    AppendLeadingCameraKeys(table, leading);
+    appendLeadingCameraKeys(table, leading);
 
-    keys.push_back(RangeKey("Security Mode", kSecurityMode, 0, 1));
-    keys.push_back(RangeKey("Video Size", kVideoSize, 0, 1));
-    KeySlot gameCall = RangeKey("Game Call", kGameCall, 0, 1);
+    keys.push_back(rangeKey("Security Mode", kSecurityMode, 0, 1));
+    keys.push_back(rangeKey("Video Size", kVideoSize, 0, 1));
+    KeySlot gameCall = rangeKey("Game Call", kGameCall, 0, 1);
     gameCall.afterRead = [this] {
-        Manage_OnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
+        applyOnOffGroup(OnOffVariant::EnableOnly, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes,
                           kChooseAudio, kAudioField);
     };
     keys.push_back(gameCall);
-    keys.push_back(RangeKey("GameCall Hour", kGameCallHour, 0, 23));
-    keys.push_back(RangeKey("GameCall Minute", kGameCallMinute, 0, 59));
-    keys.push_back(RangeKey("GameCall PlayTime", kReplayTimes, 0, 99));
+    keys.push_back(rangeKey("GameCall Hour", kGameCallHour, 0, 23));
+    keys.push_back(rangeKey("GameCall Minute", kGameCallMinute, 0, 59));
+    keys.push_back(rangeKey("GameCall PlayTime", kReplayTimes, 0, 99));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
     workDay.read = [this](const std::string& value) {
-        const int mask = platform::AtoI(value);
-        for (int position = 0; position < 7; ++position) Manage_WorkDay(4, mask, position);
-        Manage_WorkDay(2, 0, 0);
+        const int mask = platform::atoI(value);
+        for (int position = 0; position < 7; ++position) showWorkDay(position, mask);
+        updateWorkDayBox();
     };
     keys.push_back(workDay);
-    keys.push_back(RangeKey("Camera Position", kCameraPosition, 0, 26));
-    keys.push_back(RangeKey("SMS Control", kSmsControl, 0, 1));
+    keys.push_back(rangeKey("Camera Position", kCameraPosition, 0, 26));
+    keys.push_back(rangeKey("SMS Control", kSmsControl, 0, 1));
 
-    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
-        Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+    appendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
+        applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
     });
     return table;
 }

@@ -77,19 +77,15 @@ class Hx710tDialog : public ProductSettingsDialog {
 public:
     Hx710tDialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the HX710T-10M file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
+    settings::KeyTable buildKeyTable();
     audio::GameCallAudio& gameCallAudio() { return audio_; }
 
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteINI(int type, int flag);
-
     // The settings file reader's view of the two radio groups.
-    void SetSendToRadios(const std::string& stored);
+    void setSendToRadios(const std::string& stored);
 
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -98,12 +94,12 @@ protected:
     void onCancel() override;  // "Exit(&N)", Esc and the close box
 
     // The game-call sound steps (virtual so that tests can watch the order of opening, save and exit).
-    virtual void stageTransformTool() { audio_.StageTransformTool(); }
-    virtual bool transformAudioFile() { return audio_.TransformAudioFile(); }
-    virtual void clearTempFolder() { audio_.ClearTempFolder(); }
+    virtual void stageTransformTool() { audio_.stageConverter(); }
+    virtual bool transformAudioFile() { return audio_.convertGameCallSound(); }
+    virtual void clearTempFolder() { audio_.emptyTempFolder(); }
 
 private:
-    void OnSendToClick(int radio);
+    void onSendToClick(int radio);
 
     audio::GameCallAudio audio_;
 };

@@ -11,61 +11,61 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace hx710t;
 
-DialogTemplate Hx710tDialog::Template() {
-    DialogTemplate t = parts::SettingsTemplate(kTemplateId, kTitle, kBanner);
+DialogTemplate Hx710tDialog::dialogTemplate() {
+    DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
     const ControlStyle hiddenOff{.hidden = true, .disabled = true};
     auto& c = t.controls;
 
     // " Camera Setting "
-    parts::AddHxCameraLists(t, {"5M", "10M"}, parts::VideoLengths(10, 180, 10));
-    c.push_back(ListSpec(kSecurityMode, parts::OffOn()));
-    c.push_back(ListSpec(kVideoSize, {"1280*720", "640*480"}));
-    parts::AddWorkDays(t);
-    c.push_back(ListSpec(kSmsControl, parts::OffOn()));
-    c.push_back(ListSpec(kCameraPosition, parts::CameraPositions()));
-    parts::AddGameCall(t);
-    parts::AddWorkHour(t);
-    c.push_back(LabelSpec(kWakeUpLabel, "Wake-up", hiddenOff));
-    c.push_back(ListSpec(kWakeUp, parts::OffOn(), hiddenOff));
-    c.push_back(LabelSpec(kWakeUpHourLabel, "H:", hiddenOff));
-    c.push_back(ListSpec(kWakeUpHour, NumberItems(0, 23), hiddenOff));
-    c.push_back(LabelSpec(kWakeUpMinuteLabel, "M:", hiddenOff));
-    c.push_back(ListSpec(kWakeUpMinute, NumberItems(0, 59), hiddenOff));
-    parts::AddClock(t, kDefault);
+    parts::addHxCameraLists(t, {"5M", "10M"}, parts::videoLengthItems(10, 180, 10));
+    c.push_back(listSpec(kSecurityMode, parts::offOn()));
+    c.push_back(listSpec(kVideoSize, {"1280*720", "640*480"}));
+    parts::addWorkDays(t);
+    c.push_back(listSpec(kSmsControl, parts::offOn()));
+    c.push_back(listSpec(kCameraPosition, parts::cameraPositions()));
+    parts::addGameCall(t);
+    parts::addWorkHour(t);
+    c.push_back(labelSpec(kWakeUpLabel, "Wake-up", hiddenOff));
+    c.push_back(listSpec(kWakeUp, parts::offOn(), hiddenOff));
+    c.push_back(labelSpec(kWakeUpHourLabel, "H:", hiddenOff));
+    c.push_back(listSpec(kWakeUpHour, numberItems(0, 23), hiddenOff));
+    c.push_back(labelSpec(kWakeUpMinuteLabel, "M:", hiddenOff));
+    c.push_back(listSpec(kWakeUpMinute, numberItems(0, 59), hiddenOff));
+    parts::addClock(t, kDefault);
 
     // " WAP Setting / Internet Setting / Customer Information Setting "
-    parts::AddMessaging(t,
+    parts::addMessaging(t,
                         {{kSendToPhoneMms, "Phone[MMS]"},
                          {kSendToEmailMms, "Email[MMS]"},
                          {kSendToEmailGprs, "Email[GPRS]"},
                          {kSendToCall, "Call"}},
                         kCountryList, kOperatorList, kCheckParams);
 
-    parts::AddFooter(t, kPathList);
-    c.push_back(ButtonSpec(kTest, "Test", hiddenOff));
+    parts::addFooter(t, kPathList);
+    c.push_back(buttonSpec(kTest, "Test", hiddenOff));
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
                   // clang-format off
-                  parts::HxCameraGrid({
-                      Text("Security Mode"), Ctl(kSecurityMode), Text("Video Size"), Ctl(kVideoSize),
-                      Ctl(ids::kWorkDayBox), Ctl(1128), Ctl(1122), Ctl(1123),
-                      Text("SMS Control"), Ctl(kSmsControl), Text("Camera Position"), Ctl(kCameraPosition),
-                      Ctl(1124), Ctl(1125), Ctl(1126), Ctl(1127),
+                  parts::hxCameraGrid({
+                      textNode("Security Mode"), ctrl(kSecurityMode), textNode("Video Size"), ctrl(kVideoSize),
+                      ctrl(ids::kWorkDayBox), ctrl(1128), ctrl(1122), ctrl(1123),
+                      textNode("SMS Control"), ctrl(kSmsControl), textNode("Camera Position"), ctrl(kCameraPosition),
+                      ctrl(1124), ctrl(1125), ctrl(1126), ctrl(1127),
                   }),
                   // clang-format on
-                  parts::GameCallRow(),
-                  parts::WorkHourRow({Ctl(kWakeUpLabel), Ctl(kWakeUp), Ctl(kWakeUpHourLabel), Ctl(kWakeUpHour),
-                                      Ctl(kWakeUpMinuteLabel), Ctl(kWakeUpMinute)}),
-                  parts::ClockRow(kDefault),
+                  parts::gameCallRow(),
+                  parts::workHourRow({ctrl(kWakeUpLabel), ctrl(kWakeUp), ctrl(kWakeUpHourLabel), ctrl(kWakeUpHour),
+                                      ctrl(kWakeUpMinuteLabel), ctrl(kWakeUpMinute)}),
+                  parts::clockRow(kDefault),
               }),
-        parts::MessagingGroup({kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall}, kCountryList,
+        parts::messagingGroup({kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall}, kCountryList,
                               kOperatorList, kCheckParams),
     };
-    for (LayoutNode& n : parts::FooterNodes(kPathList, {Ctl(kTest)})) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    for (LayoutNode& n : parts::footerNodes(kPathList, {ctrl(kTest)})) layout.push_back(std::move(n));
+    t.layout = column(std::move(layout));
     return t;
 }
 

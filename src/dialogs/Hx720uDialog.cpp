@@ -12,11 +12,10 @@ using ui::Icon;
 
 namespace {
 
-ProductDialogConfig Hx720uConfig() {
-    return {.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode),
-            .lists = operators::Hx720uListConfig(),
-            .bannerId = kBanner,
-            .invalidReadWriteText = "Invalid call for ReadWriteHX720U()!"};
+ProductDialogConfig hx720uConfig() {
+    return {.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode),
+            .lists = operators::hx720uListConfig(),
+            .bannerId = kBanner};
 }
 
 // What "Default(&D)" selects, in the order it selects them.
@@ -42,105 +41,98 @@ constexpr ListDefault kListDefaults[] = {
 }  // namespace
 
 Hx720uDialog::Hx720uDialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Hx720uRules(), Hx720uConfig()),
+    : ProductSettingsDialog(host, dialogTemplate(), context, hx720uRules(), hx720uConfig()),
       audio_(
-          *this, context, [this] { return saveFlow().SaveVolume(); }, kAudioField) {
-    setKeyTable(BuildKeyTable());
+          *this, context, [this] { return saveFlow().saveVolume(); }, kAudioField) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void Hx720uDialog::onInit() {
-    lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0, 0);
-    saveFlow().Manage_SaveDir(0);
-    audio_.ResetField();  // never taken from the file: "Choose audio file!"
-    audio_.StageTransformTool();
+    lists().fillCountryList();
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
+    audio_.resetField();  // never taken from the file: "Choose audio file!"
+    audio_.stageConverter();
 }
 
 void Hx720uDialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event)) return;
+    if (handleCommonNotify(id, event) || handleSendModeNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1, 0);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(1, 1);
-        if (id == kGameCall) GameCallGroup(OnOffVariant::FillBlanks);
-        if (id == kWorkHour) WorkHourGroup(OnOffVariant::WorkHour);
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
+        if (id == kGameCall) gameCallGroup(OnOffVariant::FillBlanks);
+        if (id == kWorkHour) workHourGroup(OnOffVariant::WorkHour);
         return;
     }
     if (event != Event::Clicked) return;
-    if (id == kSendToPhoneMms || id == kSendToEmailGprs || id == kSendToCall) OnSendToClick(id);
-    if (id == kDefault) OnDefault();
-    if (id == kChooseAudio) audio_.ChooseAudioFile();
+    if (id == kSendToPhoneMms || id == kSendToEmailGprs || id == kSendToCall) onSendToClick(id);
+    if (id == kDefault) onDefault();
+    if (id == kChooseAudio) audio_.chooseAudioFile();
 }
 
-void Hx720uDialog::OnSendToClick(int radio) {
-    OnRadioGroupClick(radio, {kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
+void Hx720uDialog::onSendToClick(int radio) {
+    onRadioGroupClick(radio, {kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
 }
 
-void Hx720uDialog::GameCallGroup(OnOffVariant variant) {
-    Manage_OnOffGroup(variant, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio, kAudioField);
+void Hx720uDialog::gameCallGroup(OnOffVariant variant) {
+    applyOnOffGroup(variant, kGameCall, kGameCallHour, kGameCallMinute, kReplayTimes, kChooseAudio, kAudioField);
 }
 
-void Hx720uDialog::WorkHourGroup(OnOffVariant variant) {
-    Manage_OnOffGroup(variant, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+void Hx720uDialog::workHourGroup(OnOffVariant variant) {
+    applyOnOffGroup(variant, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
 }
 
 void Hx720uDialog::onOK() {
-    saveFlow().Manage_SaveDir(1);
+    saveFlow().save();
     // The sound goes onto the card the save was aimed at, whatever the save itself reported. When the
     // save found no card (its message said so), nothing is placed anywhere, not on another card.
-    if (sel(kGameCall) == 1 && !saveFlow().SaveVolume().empty() && !audio_.TransformAudioFile())
+    if (sel(kGameCall) == 1 && !saveFlow().saveVolume().empty() && !audio_.convertGameCallSound())
         message("Failed to transform audio file!", kTipsCaption, Icon::Warning);
 }
 
-void Hx720uDialog::OnDefault() {
-    Manage_SetClock(2);
-    OnSendModeClick(ids::kSendManual);
-    OnSendToClick(kSendToPhoneMms);
+void Hx720uDialog::onDefault() {
+    resetClock();
+    onSendModeClick(ids::kSendManual);
+    onSendToClick(kSendToPhoneMms);
     for (const ListDefault& d : kListDefaults) select(d.id, d.position);
     if (sel(kReplayTimes) < 0) select(kReplayTimes, 0);  // "OFF"
 
     select(kWorkHour, 0);
-    WorkHourGroup(OnOffVariant::WorkHour);
+    workHourGroup(OnOffVariant::WorkHour);
     // Unlike the HX710T-10M, blank game-call lists get their first item here.
-    GameCallGroup(OnOffVariant::FillBlanks);
-    SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(2, 0);
+    gameCallGroup(OnOffVariant::FillBlanks);
+    setClockFromPc();
+    rememberTimeLapsePir();
 }
 
-void Hx720uDialog::SetSendToRadios(const std::string& stored) {
-    SetRadioGroupFromDigit(stored, {kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
+void Hx720uDialog::setSendToRadios(const std::string& stored) {
+    setRadioGroupFromDigit(stored, {kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
 }
 
 // ---- the settings file --------------------------------------------------------------------------
 
-bool Hx720uDialog::ReadWriteHX720U(int type, int flag) {
-    return ReadWriteFile(type, flag);
-}
 
-int Hx720uDialog::TransferComboValue(int id, const std::string& text, int base, int way) {
-    return settings::TransferComboValue(*this, id, text, base, way, settings::kInvalidParamsText);
-}
-
-settings::KeyTable Hx720uDialog::BuildKeyTable() {
+settings::KeyTable Hx720uDialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/true);
+    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/true);
 
     LeadingCameraKeys leading;
-    leading.readSendMode = [this](const std::string& value) { SetSendModeRadios(value); };
+    leading.readSendMode = [this](const std::string& value) { setSendModeRadios(value); };
     leading.sendToRadios = {kSendToPhoneMms, kSendToEmailGprs, kSendToCall, kSendToCall};
-    leading.readSendTo = [this](const std::string& value) { SetSendToRadios(value); };
+    leading.readSendTo = [this](const std::string& value) { setSendToRadios(value); };
     leading.listRead = ListRead::Transfer;
-    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(3, 0); };
-    leading.beforeClockDay = [this] { Manage_SetClock(0); };
-    AppendLeadingCameraKeys(table, leading);
+    leading.afterPirTrigger = [this] { afterTimeLapsePirLoaded(); };
+    leading.beforeClockDay = [this] { prepareDayListForLoad(); };
+    appendLeadingCameraKeys(table, leading);
 
     auto& keys = table.keys;
-    keys.push_back(ListKey("Video Size", kVideoSize, ListRead::Transfer));
-    KeySlot gameCall = ListKey("Game Call", kGameCall, ListRead::Transfer);
-    gameCall.afterRead = [this] { GameCallGroup(OnOffVariant::FillBlanks); };
+    keys.push_back(listKey("Video Size", kVideoSize, ListRead::Transfer));
+    KeySlot gameCall = listKey("Game Call", kGameCall, ListRead::Transfer);
+    gameCall.afterRead = [this] { gameCallGroup(OnOffVariant::FillBlanks); };
     keys.push_back(gameCall);
     static constexpr struct {
         const char* key;
@@ -150,14 +142,14 @@ settings::KeyTable Hx720uDialog::BuildKeyTable() {
                   {"SMS Control", kSmsControl},        {"Work Hour", kWorkHour},
                   {"Work Hour StartH", kStartHour},    {"Work Hour StartM", kStartMinute},
                   {"Work Hour StopH", kStopHour},      {"Work Hour StopM", kStopMinute}};
-    for (const auto& l : kLists) keys.push_back(ListKey(l.key, l.id, ListRead::Transfer));
-    keys.back().afterRead = [this] { WorkHourGroup(OnOffVariant::WorkHour); };
+    for (const auto& l : kLists) keys.push_back(listKey(l.key, l.id, ListRead::Transfer));
+    keys.back().afterRead = [this] { workHourGroup(OnOffVariant::WorkHour); };
 
     // Once the file is written the switches enable their controls once more; the selections stay
     // as they were saved.
     table.afterWrite = [this] {
-        GameCallGroup(OnOffVariant::EnableOnly);
-        WorkHourGroup(OnOffVariant::EnableOnly);
+        gameCallGroup(OnOffVariant::EnableOnly);
+        workHourGroup(OnOffVariant::EnableOnly);
     };
     return table;
 }

@@ -57,22 +57,15 @@ class Hx720uDialog : public ProductSettingsDialog {
 public:
     Hx720uDialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the HX720U file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
-
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteHX720U(int type, int flag);
-    // Moves a number between a list and a text: Way 1 sets, Way 0 gets (-1 when nothing is selected);
-    // any other Way is refused with this dialog's wording.
-    int TransferComboValue(int id, const std::string& text, int base, int way);
+    settings::KeyTable buildKeyTable();
 
     // The settings file reader's view of the Send To radios: "0", "1" or "2" checks that radio and
     // clears the others; anything else clears all three.
-    void SetSendToRadios(const std::string& stored);
+    void setSendToRadios(const std::string& stored);
 
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
     audio::GameCallAudio& gameCallAudio() { return audio_; }
 
@@ -84,10 +77,10 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    void OnSendToClick(int radio);
+    void onSendToClick(int radio);
     // The Game Call and Work Hour switches with the controls that depend on them.
-    void GameCallGroup(OnOffVariant variant);
-    void WorkHourGroup(OnOffVariant variant);
+    void gameCallGroup(OnOffVariant variant);
+    void workHourGroup(OnOffVariant variant);
 
     audio::GameCallAudio audio_;
 };

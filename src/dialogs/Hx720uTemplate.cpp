@@ -11,42 +11,42 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace hx720u;
 
-DialogTemplate Hx720uDialog::Template() {
-    DialogTemplate t = parts::SettingsTemplate(kTemplateId, kTitle, kBanner);
+DialogTemplate Hx720uDialog::dialogTemplate() {
+    DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
     auto& c = t.controls;
 
     // " Camera Setting "
     std::vector<std::string> videoLengths{"5   Sec"};  // three blanks: it lines up with "10  Sec"
-    for (std::string& item : parts::VideoLengths(10, 180, 10)) videoLengths.push_back(std::move(item));
-    parts::AddHxCameraLists(t, {"5 M", "10M", "12M"}, std::move(videoLengths));
-    c.push_back(ListSpec(kSmsControl, parts::OffOn()));
-    c.push_back(ListSpec(kCameraPosition, parts::CameraPositions()));
-    c.push_back(ListSpec(kVideoSize, {"1280*720", "640*480"}));
-    parts::AddGameCall(t);
-    parts::AddWorkHour(t);
-    parts::AddClock(t, kDefault);
+    for (std::string& item : parts::videoLengthItems(10, 180, 10)) videoLengths.push_back(std::move(item));
+    parts::addHxCameraLists(t, {"5 M", "10M", "12M"}, std::move(videoLengths));
+    c.push_back(listSpec(kSmsControl, parts::offOn()));
+    c.push_back(listSpec(kCameraPosition, parts::cameraPositions()));
+    c.push_back(listSpec(kVideoSize, {"1280*720", "640*480"}));
+    parts::addGameCall(t);
+    parts::addWorkHour(t);
+    parts::addClock(t, kDefault);
 
     // " WAP Setting / Internet Setting / Customer Information Setting "
-    parts::AddMessaging(t, {{kSendToPhoneMms, "Phone[MMS]"}, {kSendToEmailGprs, "Email[GPRS]"}, {kSendToCall, "Call"}},
+    parts::addMessaging(t, {{kSendToPhoneMms, "Phone[MMS]"}, {kSendToEmailGprs, "Email[GPRS]"}, {kSendToCall, "Call"}},
                         kCountryList, kOperatorList, kCheckParams);
 
-    parts::AddFooter(t, kPathList);
+    parts::addFooter(t, kPathList);
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
-                  parts::HxCameraGrid({Text("SMS Control"), Ctl(kSmsControl), Text("Camera Position"),
-                                       Ctl(kCameraPosition), Text("Video Size"), Ctl(kVideoSize)}),
-                  parts::GameCallRow(),
-                  parts::WorkHourRow(),
-                  parts::ClockRow(kDefault),
+                  parts::hxCameraGrid({textNode("SMS Control"), ctrl(kSmsControl), textNode("Camera Position"),
+                                       ctrl(kCameraPosition), textNode("Video Size"), ctrl(kVideoSize)}),
+                  parts::gameCallRow(),
+                  parts::workHourRow(),
+                  parts::clockRow(kDefault),
               }),
-        parts::MessagingGroup({kSendToPhoneMms, kSendToEmailGprs, kSendToCall}, kCountryList, kOperatorList,
+        parts::messagingGroup({kSendToPhoneMms, kSendToEmailGprs, kSendToCall}, kCountryList, kOperatorList,
                               kCheckParams),
     };
-    for (LayoutNode& n : parts::FooterNodes(kPathList)) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    for (LayoutNode& n : parts::footerNodes(kPathList)) layout.push_back(std::move(n));
+    t.layout = column(std::move(layout));
     return t;
 }
 

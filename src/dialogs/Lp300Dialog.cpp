@@ -12,36 +12,35 @@ using ui::Event;
 
 namespace {
 
-ProductDialogConfig Lp300Config() {
+ProductDialogConfig lp300Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode);
-    config.lists = operators::Lp300ListConfig();
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.lists = operators::lp300ListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Invalid call for ReadWriteLP300()!";
     return config;
 }
 
 }  // namespace
 
 Lp300Dialog::Lp300Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Lp300Rules(), Lp300Config()) {
-    setKeyTable(BuildKeyTable());
+    : ProductSettingsDialog(host, dialogTemplate(), context, lp300Rules(), lp300Config()) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void Lp300Dialog::onInit() {
-    lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0);
-    saveFlow().Manage_SaveDir(0);
+    lists().fillCountryList();
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
 }
 
 void Lp300Dialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event) || HandleWorkDayNotify(id, event)) return;
+    if (handleCommonNotify(id, event) || handleWorkDayNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(2);
-        if (id == kWorkHour) WorkHourRule();
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
+        if (id == kWorkHour) workHourRule();
         return;
     }
     if (event != Event::Clicked) return;
@@ -50,32 +49,28 @@ void Lp300Dialog::onNotify(int id, Event event) {
         case kSendToPhoneMms:
         case kSendToEmailGprs:
         case kSendToCall:
-            OnSendToClick(id);
+            onSendToClick(id);
             return;
         case kDefault:
-            OnDefault();
+            onDefault();
             return;
         default:
             return;  // "Test" does nothing
     }
 }
 
-void Lp300Dialog::WorkHourRule() {
-    Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute,
+void Lp300Dialog::workHourRule() {
+    applyOnOffGroup(OnOffVariant::WorkHourBlankKeeps, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute,
                       0);
 }
 
-void Lp300Dialog::OnSendToClick(int radio) {
-    OnRadioGroupClick(radio, {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
+void Lp300Dialog::onSendToClick(int radio) {
+    onRadioGroupClick(radio, {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
 }
 
-int Lp300Dialog::Manage_OperatorRadio(int mode, int first, int second, int third, int fourth, int check) {
-    return Manage_SortRadio(mode, first, second, third, fourth, check);
-}
+void Lp300Dialog::onOK() { saveFlow().save(); }
 
-void Lp300Dialog::onOK() { saveFlow().Manage_SaveDir(1); }
-
-void Lp300Dialog::OnDefault() {
+void Lp300Dialog::onDefault() {
     select(kCameraMode, 0);    // "Photo"
     select(kWorkMode, 0);      // "Indoor"
     select(kPhotoSize, 1);     // "5M"
@@ -88,62 +83,61 @@ void Lp300Dialog::OnDefault() {
     select(kWorkHour, 0);      // "OFF"
     for (int id : {kStartHour, kStartMinute, kStopHour, kStopMinute})
         if (sel(id) < 0) select(id, 0);
-    WorkHourRule();
-    OnSendToClick(kSendToPhoneMms);
-    Manage_WorkDay(0, kAllDays, 0);
-    Manage_WorkDay(2, 0, 0);
-    Manage_SetClock(2);
-    SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(3);
+    workHourRule();
+    onSendToClick(kSendToPhoneMms);
+    showWorkDays(kAllDays);
+    updateWorkDayBox();
+    resetClock();
+    setClockFromPc();
+    rememberTimeLapsePir();
 }
 
 // ---- the settings file --------------------------------------------------------------------------
 
-bool Lp300Dialog::ReadWriteLP300(int type, int flag) { return ReadWriteFile(type, flag); }
 
-settings::KeyTable Lp300Dialog::BuildKeyTable() {
+settings::KeyTable Lp300Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     // "Send To": exactly one character "0".."3" chooses a button, anything else clears all four.
-    keys.push_back(RadioKey("Send To", {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
+    keys.push_back(radioKeySlot("Send To", {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
                             [this](const std::string& value) {
-                                SetRadioGroupFromDigit(value,
+                                setRadioGroupFromDigit(value,
                                                        {kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall});
                             }));
-    keys.push_back(ListKey("Camera Mode", kCameraMode, ListRead::Transfer));
-    keys.push_back(ListKey("Photo Size", kPhotoSize, ListRead::Transfer));
-    keys.push_back(ListKey("Photo Burst", kPhotoBurst, ListRead::Transfer));
-    keys.push_back(ListKey("Video Length", kVideoLength, ListRead::Transfer));
-    keys.push_back(ListKey("Time Lapse", kTimeLapse, ListRead::Transfer));
-    KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
-    pirTrigger.afterRead = [this] { Manage_PIRTrigger_TimeLapse(4); };
+    keys.push_back(listKey("Camera Mode", kCameraMode, ListRead::Transfer));
+    keys.push_back(listKey("Photo Size", kPhotoSize, ListRead::Transfer));
+    keys.push_back(listKey("Photo Burst", kPhotoBurst, ListRead::Transfer));
+    keys.push_back(listKey("Video Length", kVideoLength, ListRead::Transfer));
+    keys.push_back(listKey("Time Lapse", kTimeLapse, ListRead::Transfer));
+    KeySlot pirTrigger = listKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
+    pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
-    keys.push_back(ListKey("PIR Interval", kPirInterval, ListRead::Transfer));
-    keys.push_back(ListKey("Video Size", kVideoSize, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { Manage_SetClock(0); };
+    keys.push_back(listKey("PIR Interval", kPirInterval, ListRead::Transfer));
+    keys.push_back(listKey("Video Size", kVideoSize, ListRead::Transfer));
+    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
+    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
+    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
+    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
     keys.push_back(clockDay);
-    keys.push_back(ListKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Second", ids::kSecond, ListRead::Transfer));
-    keys.push_back(ListKey("Work Mode", kWorkMode, ListRead::Transfer));
+    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
+    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
+    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    keys.push_back(listKey("Work Mode", kWorkMode, ListRead::Transfer));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
     workDay.read = [this](const std::string& value) {
-        int mask = value.empty() ? 0 : platform::AtoI(value);
+        int mask = value.empty() ? 0 : platform::atoI(value);
         if (mask < 0 || mask > kAllDays) mask = 0;
-        Manage_WorkDay(0, mask, 0);
-        Manage_WorkDay(2, 0, 0);
+        showWorkDays(mask);
+        updateWorkDayBox();
     };
     keys.push_back(workDay);
-    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
-                       [this] { WorkHourRule(); });
+    appendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
+                       [this] { workHourRule(); });
     return table;
 }
 

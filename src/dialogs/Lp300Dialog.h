@@ -48,19 +48,11 @@ class Lp300Dialog : public ProductSettingsDialog {
 public:
     Lp300Dialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the LP300 Series file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
+    settings::KeyTable buildKeyTable();
 
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteLP300(int type, int flag);
-
-    // Mode 0: `first` checked (when `check` is 1), the other three cleared; mode 1: the position of
-    // the last checked of the four, -1 when none. Four buttons, without the three-button rule.
-    int Manage_OperatorRadio(int mode, int first, int second, int third, int fourth, int check);
-
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -68,8 +60,8 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    void WorkHourRule();
-    void OnSendToClick(int radio);
+    void workHourRule();
+    void onSendToClick(int radio);
 };
 
 }  // namespace qvt::dialogs

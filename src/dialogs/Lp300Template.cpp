@@ -14,7 +14,7 @@ using namespace lp300;
 namespace {
 
 // " 5 Sec" .. " 9 Sec" (a leading blank), "10 Sec" .. "60 Sec"; the camera's list has "50 Sec ".
-std::vector<std::string> Lp300VideoLengths() {
+std::vector<std::string> lp300VideoLengths() {
     std::vector<std::string> items;
     for (int s = 5; s <= 60; ++s) {
         std::string item = (s < 10 ? " " : "") + std::to_string(s) + " Sec";
@@ -26,64 +26,64 @@ std::vector<std::string> Lp300VideoLengths() {
 
 }  // namespace
 
-DialogTemplate Lp300Dialog::Template() {
-    DialogTemplate t = parts::SettingsTemplate(kTemplateId, kTitle, kBanner);
+DialogTemplate Lp300Dialog::dialogTemplate() {
+    DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
     auto& c = t.controls;
 
     // " Camera Setting "
-    c.push_back(ListSpec(kCameraMode, {"Photo", "Video"}));
-    c.push_back(ListSpec(kWorkMode, {"Indoor", "Outdoor"}));
-    c.push_back(ListSpec(kPhotoSize, {"3M", "5M"}));
-    c.push_back(ListSpec(kPhotoBurst, {"1 Photo", "2 Photos", "3 Photos"}));
-    c.push_back(ListSpec(kVideoLength, Lp300VideoLengths()));
-    c.push_back(ListSpec(kPirInterval, parts::PirIntervals()));
-    c.push_back(ListSpec(kTimeLapse, parts::TimeLapses()));
-    c.push_back(ListSpec(kPirTrigger, parts::PirTriggers()));
-    c.push_back(ListSpec(kVideoSize, {"1280*720", "640*480"}));
-    parts::AddWorkDays(t);
-    parts::AddClock(t, kDefault);
+    c.push_back(listSpec(kCameraMode, {"Photo", "Video"}));
+    c.push_back(listSpec(kWorkMode, {"Indoor", "Outdoor"}));
+    c.push_back(listSpec(kPhotoSize, {"3M", "5M"}));
+    c.push_back(listSpec(kPhotoBurst, {"1 Photo", "2 Photos", "3 Photos"}));
+    c.push_back(listSpec(kVideoLength, lp300VideoLengths()));
+    c.push_back(listSpec(kPirInterval, parts::pirIntervals()));
+    c.push_back(listSpec(kTimeLapse, parts::timeLapses()));
+    c.push_back(listSpec(kPirTrigger, parts::pirTriggers()));
+    c.push_back(listSpec(kVideoSize, {"1280*720", "640*480"}));
+    parts::addWorkDays(t);
+    parts::addClock(t, kDefault);
 
     // " Work Hour ", " Send To ", the lists
     const parts::WorkHourIds workHour{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute};
-    parts::AddWorkHour(t, workHour);
-    c.push_back(RadioSpec(kSendToLocal, "Local"));
-    c.push_back(RadioSpec(kSendToPhoneMms, "Phone[MMS]"));
-    c.push_back(RadioSpec(kSendToEmailGprs, "Email[GPRS]"));
-    c.push_back(RadioSpec(kSendToCall, "Call"));
-    parts::AddOperatorLists(t, kCountryList, kOperatorList, kCheckParams);
-    parts::AddCustomerInfo(t);
+    parts::addWorkHour(t, workHour);
+    c.push_back(radioSpec(kSendToLocal, "Local"));
+    c.push_back(radioSpec(kSendToPhoneMms, "Phone[MMS]"));
+    c.push_back(radioSpec(kSendToEmailGprs, "Email[GPRS]"));
+    c.push_back(radioSpec(kSendToCall, "Call"));
+    parts::addOperatorLists(t, kCountryList, kOperatorList, kCheckParams);
+    parts::addCustomerInfo(t);
 
-    parts::AddFooter(t, kPathList);
-    c.push_back(ButtonSpec(kTest, "Test", {.hidden = true, .disabled = true}));
+    parts::addFooter(t, kPathList);
+    c.push_back(buttonSpec(kTest, "Test", {.hidden = true, .disabled = true}));
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
                   // clang-format off
-                  Grid(8, {
-                      Text("Camera Mode"), Ctl(kCameraMode), Text("Work Mode"), Ctl(kWorkMode),
-                      Text("Photo Size"), Ctl(kPhotoSize), Text("Photo Burst"), Ctl(kPhotoBurst),
-                      Text("Video Length"), Ctl(kVideoLength), Text("PIR Interval"), Ctl(kPirInterval),
-                      Text("Time Lapse"), Ctl(kTimeLapse), Text("PIR Trigger"), Ctl(kPirTrigger),
-                      Text("Video Size"), Ctl(kVideoSize),
+                  grid(8, {
+                      textNode("Camera Mode"), ctrl(kCameraMode), textNode("Work Mode"), ctrl(kWorkMode),
+                      textNode("Photo Size"), ctrl(kPhotoSize), textNode("Photo Burst"), ctrl(kPhotoBurst),
+                      textNode("Video Length"), ctrl(kVideoLength), textNode("PIR Interval"), ctrl(kPirInterval),
+                      textNode("Time Lapse"), ctrl(kTimeLapse), textNode("PIR Trigger"), ctrl(kPirTrigger),
+                      textNode("Video Size"), ctrl(kVideoSize),
                   }),
                   // clang-format on
-                  Row({Ctl(ids::kWorkDayBox), Ctl(1128), Ctl(1122), Ctl(1123), Ctl(1124), Ctl(1125), Ctl(1126),
-                       Ctl(1127), Stretch()}),
-                  parts::ClockRow(kDefault),
+                  Row({ctrl(ids::kWorkDayBox), ctrl(1128), ctrl(1122), ctrl(1123), ctrl(1124), ctrl(1125), ctrl(1126),
+                       ctrl(1127), stretch()}),
+                  parts::clockRow(kDefault),
               }),
         Row({
-            Group(" Work Hour ", {Row({Text("Work Hour"), Ctl(kWorkHour)}),
-                                  Row({Text("Start Time"), Ctl(kStartHour), Text(":"), Ctl(kStartMinute)}),
-                                  Row({Text("Stop Time"), Ctl(kStopHour), Text(":"), Ctl(kStopMinute)})}),
-            Group(" Send To ", {Ctl(kSendToLocal), Ctl(kSendToPhoneMms), Ctl(kSendToEmailGprs), Ctl(kSendToCall)}),
-            parts::OperatorListColumn(kCountryList, kOperatorList, kCheckParams),
+            group(" Work Hour ", {Row({textNode("Work Hour"), ctrl(kWorkHour)}),
+                                  Row({textNode("Start Time"), ctrl(kStartHour), textNode(":"), ctrl(kStartMinute)}),
+                                  Row({textNode("Stop Time"), ctrl(kStopHour), textNode(":"), ctrl(kStopMinute)})}),
+            group(" Send To ", {ctrl(kSendToLocal), ctrl(kSendToPhoneMms), ctrl(kSendToEmailGprs), ctrl(kSendToCall)}),
+            parts::operatorListColumn(kCountryList, kOperatorList, kCheckParams),
         }),
-        parts::CustomerInfoGroup(),
+        parts::customerInfoGroup(),
     };
-    for (LayoutNode& n : parts::FooterNodes(kPathList, {Ctl(kTest)})) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    for (LayoutNode& n : parts::footerNodes(kPathList, {ctrl(kTest)})) layout.push_back(std::move(n));
+    t.layout = column(std::move(layout));
     return t;
 }
 

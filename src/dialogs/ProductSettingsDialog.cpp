@@ -15,77 +15,76 @@ ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate 
                                              RuleSet rules, ProductDialogConfig config)
     : SettingsDialogBase(host, std::move(tmpl), context, std::move(rules)),
       config_(std::move(config)),
-      saveFlow_(*this, context, config_.saveFlow, [this](int type, int flag) { return ReadWriteFile(type, flag); }),
+      saveFlow_(*this, context, config_.saveFlow, {[this](settings::FileTarget t) { return readSettingsFile(t); }, [this](settings::FileTarget t) { return writeSettingsFile(t); }}),
       lists_(*this, context.messaging, config_.lists,
              [this] {
                  WapInternetDialog editor(this->host(), this->context());
                  return this->host().runModal(editor);
              }),
       keyTable_(std::make_unique<settings::KeyTable>()) {
-    saveFlow_.setCardPreview([this] { return CardFileBytes(); });
+    saveFlow_.setCardPreview([this] { return cardFileBytes(); });
 }
 
 ProductSettingsDialog::~ProductSettingsDialog() = default;
 
 void ProductSettingsDialog::setKeyTable(settings::KeyTable table) { *keyTable_ = std::move(table); }
 
-bool ProductSettingsDialog::ReadWriteFile(int type, int flag) {
-    const bool card = flag == 1;
-    const std::filesystem::path path =
-        card ? std::filesystem::path(saveFlow_.CardFilePath()) : saveFlow_.BackupFilePath();
-    switch (type) {
-        case 1: {
-            // Validity was checked just before; a file that vanished since leaves the dialog as it is.
-            const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(path);
-            if (!file) return false;
-            settings::ReadSettings(*keyTable_, *file, *this, context().messaging);
-            return true;
-        }
-        case 2: {
-            settings::ProfileFile file;
-            if (!card) {
-                platform::CreateDirectories(path.parent_path());
-                // Keys already in the backup keep their place and get the new values.
-                if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
-                    file = std::move(*existing);
-            }
-            settings::WriteSettings(*keyTable_, *this, context().messaging, file);
-            std::string bytes = file.toBytes();
-            if (!card && bytes.size() > settings::kMaxSettingsFileSize) {
-                // The old backup's extra content would make a file that the next opening rejects:
-                // the backup starts afresh from the product's keys instead.
-                settings::ProfileFile fresh;
-                settings::WriteSettings(*keyTable_, *this, context().messaging, fresh);
-                bytes = fresh.toBytes();
-            }
-            if (keyTable_->afterWrite) keyTable_->afterWrite();
-            return !path.empty() && platform::WriteFileAtomically(path, bytes);
-        }
-        default:
-            message(config_.invalidReadWriteText, kTipsCaption, ui::Icon::Error);
-            return false;
-    }
+namespace {
+std::filesystem::path pathOf(settings::CardSaveFlow& flow, settings::FileTarget target) {
+    return target == settings::FileTarget::Card ? std::filesystem::path(flow.cardFilePath()) : flow.backupFilePath();
+}
+}  // namespace
+
+bool ProductSettingsDialog::readSettingsFile(settings::FileTarget target) {
+    // Validity was checked just before; a file that vanished since leaves the dialog as it is.
+    const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(pathOf(saveFlow_, target));
+    if (!file) return false;
+    settings::readSettings(*keyTable_, *file, *this, context().messaging);
+    return true;
 }
 
-bool ProductSettingsDialog::HandleCommonNotify(int id, ui::Event event) {
+bool ProductSettingsDialog::writeSettingsFile(settings::FileTarget target) {
+    const bool card = target == settings::FileTarget::Card;
+    const std::filesystem::path path = pathOf(saveFlow_, target);
+    settings::ProfileFile file;
+    if (!card) {
+        platform::createDirectories(path.parent_path());
+        // Keys already in the backup keep their place and get the new values.
+        if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
+            file = std::move(*existing);
+    }
+    settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
+    std::string bytes = file.toBytes();
+    if (!card && bytes.size() > settings::kMaxSettingsFileSize) {
+        // The old backup's extra content would make a file that the next opening rejects:
+        // the backup starts afresh from the product's keys instead.
+        settings::ProfileFile fresh;
+        settings::writeSettingsTo(*keyTable_, *this, context().messaging, fresh);
+        bytes = fresh.toBytes();
+    }
+    if (keyTable_->afterWrite) keyTable_->afterWrite();
+    return !path.empty() && platform::writeFileAtomically(path, bytes);
+}
+
+bool ProductSettingsDialog::handleCommonNotify(int id, ui::Event event) {
     if (id == config_.bannerId && event == ui::Event::Clicked) {
-        app::ShowAboutBox(host());
+        app::showAboutBox(host());
         return true;
     }
     if (id == config_.saveFlow.pathListId) {
-        if (event == ui::Event::DropDown) saveFlow_.RefreshCardPathList();
-        if (event == ui::Event::SelChange) saveFlow_.TakeCardPath();
+        if (event == ui::Event::DropDown) saveFlow_.refreshCardPathList();
+        if (event == ui::Event::SelChange) saveFlow_.takeCardPath();
         return true;
     }
     if ((id == ids::kExport || id == ids::kImport) && event == ui::Event::Clicked) {
         if (id == ids::kExport)
-            ExportSettings();
+            exportSettings();
         else
-            ImportSettings();
+            importSettings();
         return true;
     }
-    if (lists_.HandleNotify(id, event)) return true;
-    return HandleClockNotify(id, event);
+    if (lists_.handleNotify(id, event)) return true;
+    return handleClockNotify(id, event);
 }
 
 namespace {
@@ -95,23 +94,23 @@ constexpr std::string_view kSettingsFilter = "Settings File(*.TXT)|*.TXT;*.txt|A
 
 }  // namespace
 
-std::string ProductSettingsDialog::CardFileBytes() {
+std::string ProductSettingsDialog::cardFileBytes() {
     settings::ProfileFile file;
-    settings::WriteSettings(*keyTable_, *this, context().messaging, file);
+    settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
     return file.toBytes();
 }
 
-void ProductSettingsDialog::ExportSettings() {
+void ProductSettingsDialog::exportSettings() {
     const std::string& code = config_.saveFlow.fileCode;
     const std::optional<std::string> path = host().saveFile(this, kSettingsFilter, code + ".TXT");
     if (!path || path->empty()) return;
-    if (platform::WriteFileAtomically(*path, CardFileBytes()))
+    if (platform::writeFileAtomically(*path, cardFileBytes()))
         message("The settings have been exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Information);
     else
         message("The settings could not be exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Error);
 }
 
-void ProductSettingsDialog::ImportSettings() {
+void ProductSettingsDialog::importSettings() {
     const std::string& code = config_.saveFlow.fileCode;
     const std::optional<std::string> path = host().openFile(this, kSettingsFilter);
     if (!path || path->empty()) return;
@@ -122,9 +121,9 @@ void ProductSettingsDialog::ImportSettings() {
                 ui::Icon::Warning);
         return;
     }
-    if (!settings::IsValidSettings(*file, code)) {
+    if (!settings::isValidSettings(*file, code)) {
         // The same reading as the validity rule, but the whole value, to name what the file is for.
-        const std::string model = platform::Trim(file->get("QVTFileMark", "Model"));
+        const std::string model = platform::trim(file->get("QVTFileMark", "Model"));
         if (model.empty())
             message("The file \"" + *path + "\" is not a settings file of " + code + "." + nothing, kTipsCaption,
                     ui::Icon::Warning);
@@ -134,7 +133,7 @@ void ProductSettingsDialog::ImportSettings() {
                     kTipsCaption, ui::Icon::Warning);
         return;
     }
-    settings::ReadSettings(*keyTable_, *file, *this, context().messaging);
+    settings::readSettings(*keyTable_, *file, *this, context().messaging);
     message("The settings of \"" + *path + "\" have been imported. Save writes them to the card.", kTipsCaption,
             ui::Icon::Information);
 }

@@ -21,7 +21,6 @@ struct ProductDialogConfig {
     settings::SaveFlowConfig saveFlow;
     operators::OperatorListConfig lists;
     int bannerId = 1082;
-    std::string invalidReadWriteText;  // the file operation called with an unknown type
 };
 
 class ProductSettingsDialog : public SettingsDialogBase {
@@ -34,24 +33,27 @@ public:
     operators::OperatorListLogic& lists() { return lists_; }
     const settings::KeyTable& keyTable() const { return *keyTable_; }
 
+    // The card file or the backup into the dialog and the messaging state; false when it is gone.
+    bool readSettingsFile(settings::FileTarget target);
+    // The dialog and the messaging state into the card file or the backup; true when the file was
+    // written and verified.
+    bool writeSettingsFile(settings::FileTarget target);
+
 protected:
     // The product's file; derived dialogs describe it once, in their constructor.
     void setKeyTable(settings::KeyTable table);
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteFile(int type, int flag);
     // The notifications every product dialog handles alike (banner, path list, country and operator
     // lists, the parameter check, the clock lists); true when it was one of them.
-    bool HandleCommonNotify(int id, ui::Event event);
+    bool handleCommonNotify(int id, ui::Event event);
 
     // The bytes Save writes to the card for the values shown now: a fresh file, as the card file
     // is always written afresh. Export writes them too, and the save confirmation compares them.
-    std::string CardFileBytes();
+    std::string cardFileBytes();
     // "Export…": the values shown, to a file the user names. "Import…": a settings file of this
     // product from anywhere into the dialog; any other file is refused and the dialog stays as it is.
     // Neither touches the card.
-    void ExportSettings();
-    void ImportSettings();
+    void exportSettings();
+    void importSettings();
 
 private:
     ProductDialogConfig config_;

@@ -19,7 +19,7 @@ namespace {
 
 // The lists each model lacks, by variant: disabled with their labels, kept without selection, and
 // their keys left out of the model's file.
-const std::vector<int>& LackingLists(int variant) {
+const std::vector<int>& lackingLists(int variant) {
     static const std::vector<int> rows[4] = {{kSmsControl}, {kVideoSize, kSmsControl}, {}, {}};
     return rows[variant];
 }
@@ -27,85 +27,82 @@ const std::vector<int>& LackingLists(int variant) {
 // Send To in stored-value order.
 constexpr std::initializer_list<int> kSendTo = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs};
 
-int LabelOf(int list) {
+int labelOf(int list) {
     return list == kVideoSize ? kVideoSizeLabel : kSmsControlLabel;
 }
 
-ProductDialogConfig S1Config(int variant) {
+ProductDialogConfig s1Config(int variant) {
     ProductDialogConfig config;
     settings::SaveFlowConfig& flow = config.saveFlow;
     flow.pathListId = kPathList;
-    flow.fileCode = app::S1FileNames()[variant].modelCode;
+    flow.fileCode = app::s1FileNames()[variant].modelCode;
     flow.trimPathOnSave = false;
-    flow.operationName = "Manage_S1_AllMod";
-    flow.invalidModeText = "Invalid call for Manage_S1_AllMod()";
     flow.volumeMissingBefore = "Can't find the volume \"";
     flow.volumeMissingAfter = "\",Please check connection of your device and try again !";
     flow.confirmText = "Confirm save all the data ?";
     flow.reportPrefix = "Ok , All Data Has Been Saved In : \" ";
-    config.lists = operators::S1ListConfig();
+    config.lists = operators::s1ListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Invalid Call Of ReadWriteS1()!";
     return config;
 }
 
 // A model the product selection never offers falls back to the first row; the dialog then refuses
 // to open.
-int VariantOrFirst(const std::string& modelCode) {
-    const int variant = S1Dialog::VariantOf(modelCode);
+int variantOrFirst(const std::string& modelCode) {
+    const int variant = S1Dialog::variantOf(modelCode);
     return variant < 0 ? kPn250r : variant;
 }
 
 }  // namespace
 
-int S1Dialog::VariantOf(const std::string& modelCode) {
+int S1Dialog::variantOf(const std::string& modelCode) {
     // Compared in the order of the four-product file-name table, exactly.
     for (int v = 0; v < 4; ++v)
-        if (modelCode == app::S1FileNames()[v].modelCode) return v;
+        if (modelCode == app::s1FileNames()[v].modelCode) return v;
     return -1;
 }
 
 S1Dialog::S1Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, S1Rules(), S1Config(VariantOrFirst(context.CurrentModelCode))),
-      variant_(VariantOrFirst(context.CurrentModelCode)) {
-    setKeyTable(BuildKeyTable());
+    : ProductSettingsDialog(host, dialogTemplate(), context, s1Rules(), s1Config(variantOrFirst(context.CurrentModelCode))),
+      variant_(variantOrFirst(context.CurrentModelCode)) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void S1Dialog::onInit() {
-    lists().ConfigC_OListBox(0);
-    Manage_SortRadio(0, kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToEmailGprs, 0);
-    Manage_SortRadio(0, ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, 0);
-    Manage_S1_AllMod(0);
+    lists().fillCountryList();
+    setRadioGroup(kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToEmailGprs, false);
+    setRadioGroup(ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, false);
+    setUpVariant();
     // Not one of the four models: the dialog has ended, and no card or backup is touched.
     if (ended()) return;
-    Manage_PIRTrigger_TimeLapse(0);
-    Manage_S1_AllMod(1);
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
 }
 
 void S1Dialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event) || HandleSendModeNotify(id, event)) return;
+    if (handleCommonNotify(id, event) || handleSendModeNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(2);
-        if (id == kWorkHour) ApplyWorkHourRule();
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
+        if (id == kWorkHour) applyWorkHourRule();
         return;
     }
     if (event != Event::Clicked) return;
-    if (id == kSendToPhoneMms || id == kSendToEmailMms || id == kSendToEmailGprs) OnRadioGroupClick(id, kSendTo);
-    if (id == kDefault) OnDefault();
+    if (id == kSendToPhoneMms || id == kSendToEmailMms || id == kSendToEmailGprs) onRadioGroupClick(id, kSendTo);
+    if (id == kDefault) onDefault();
 }
 
 void S1Dialog::onOK() {
-    Manage_S1_AllMod(2);
+    saveFlow().save();
 }
 
-void S1Dialog::ApplyWorkHourRule() {
-    Manage_OnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
+void S1Dialog::applyWorkHourRule() {
+    applyOnOffGroup(OnOffVariant::WorkHour, kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute, 0);
 }
 
-void S1Dialog::OnDefault() {
+void S1Dialog::onDefault() {
     select(kCameraMode, 0);   // "Photo"
     select(kPhotoSize, 1);    // "8M"
     select(kPhotoBurst, 0);   // "1 Photo"
@@ -119,111 +116,89 @@ void S1Dialog::OnDefault() {
     select(ids::kMaxNumber, 10);
     setText(ids::kReportHour, "0");
     setText(ids::kReportMinute, "0");
-    Manage_S1_AllMod(3);
+    clearLackingLists();
 
     select(kWorkHour, 0);  // "OFF": the four times are disabled and keep their selections
-    ApplyWorkHourRule();
+    applyWorkHourRule();
 
-    OnSendModeClick(ids::kSendManual);
-    OnRadioGroupClick(kSendToPhoneMms, kSendTo);
+    onSendModeClick(ids::kSendManual);
+    onRadioGroupClick(kSendToPhoneMms, kSendTo);
 
-    Manage_SetClock(2);
-    SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(3);
+    resetClock();
+    setClockFromPc();
+    rememberTimeLapsePir();
 }
 
 // ---- the four models ----------------------------------------------------------------------------
 
-void S1Dialog::Manage_S1_AllMod(int mode) {
-    const int variant = VariantOf(context().CurrentModelCode);
-    switch (mode) {
-        case 0:
-            if (variant < 0) {
-                variant_ = kPn250r;
-                message("Error: This procuct is not exist !", kTipsCaption, Icon::Error);
-                end(ui::Result::Ok);
-                return;
-            }
-            variant_ = variant;
-            setTitle(app::SettingsDialogTitle(context().CurrentModelCode));
-            for (int list : LackingLists(variant)) {
-                setEnabled(list, false);
-                setEnabled(LabelOf(list), false);
-            }
-            return;
-        case 1:
-            saveFlow().Manage_SaveDir(0);
-            return;
-        case 2:
-            saveFlow().Manage_SaveDir(1);
-            return;
-        case 3:
-            if (variant < 0) {
-                message("This product is not exist !", kTipsCaption, Icon::Error);
-                return;
-            }
-            for (int list : LackingLists(variant)) clearSelection(list);
-            return;
-        default:
-            message("Invalid call for Manage_S1_AllMod()", kTipsCaption, Icon::Error);
-            return;
+void S1Dialog::setUpVariant() {
+    const int variant = variantOf(context().CurrentModelCode);
+    if (variant < 0) {
+        variant_ = kPn250r;
+        message("Error: This procuct is not exist !", kTipsCaption, Icon::Error);
+        end(ui::Result::Ok);
+        return;
+    }
+    variant_ = variant;
+    setTitle(app::settingsDialogTitle(context().CurrentModelCode));
+    for (int list : lackingLists(variant)) {
+        setEnabled(list, false);
+        setEnabled(labelOf(list), false);
     }
 }
 
-bool S1Dialog::IsS1ControlUsed(int id) {
-    const int variant = VariantOf(context().CurrentModelCode);
+void S1Dialog::clearLackingLists() {
+    const int variant = variantOf(context().CurrentModelCode);
+    if (variant < 0) {
+        message("This product is not exist !", kTipsCaption, Icon::Error);
+        return;
+    }
+    for (int list : lackingLists(variant)) clearSelection(list);
+}
+
+bool S1Dialog::isS1ControlUsed(int id) {
+    const int variant = variantOf(context().CurrentModelCode);
     if (variant < 0) {
         message("This product is not exist !", kTipsCaption, Icon::Error);
         return false;
     }
-    for (int list : LackingLists(variant))
+    for (int list : lackingLists(variant))
         if (list == id) return false;
     return true;
 }
 
-void S1Dialog::Manage_SortRadio_Edit(int hourEdit, int minuteEdit, int maxNumber) {
-    auto known = [](int state) { return state == 0 || state == 5; };
-    if (!known(hourEdit) && !known(minuteEdit) && !known(maxNumber)) {
-        message("Invalid call for Manage_SortRadio_Edit()!", kTipsCaption, Icon::Error);
-        return;
-    }
-    setVisible(ids::kReportHour, hourEdit != 0);
-    setVisible(ids::kReportMinute, minuteEdit != 0);
-    setVisible(ids::kMaxNumber, maxNumber != 0);
-}
-
 // ---- the settings file --------------------------------------------------------------------------
 
-settings::KeyTable S1Dialog::BuildKeyTable() {
+settings::KeyTable S1Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    const std::string& code = app::S1FileNames()[variant_].modelCode;
-    AppendLeadingSections(table, code, /*withSmtpSsl=*/variant_ != kHx330);
+    const std::string& code = app::s1FileNames()[variant_].modelCode;
+    appendLeadingSections(table, code, /*withSmtpSsl=*/variant_ != kHx330);
 
     LeadingCameraKeys leading;
-    leading.readSendMode = [this](const std::string& value) { SetSendModeRadios(value); };
+    leading.readSendMode = [this](const std::string& value) { setSendModeRadios(value); };
     leading.sendToRadios = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs};
     // "0", "1" or "2" checks that button; anything else clears all three.
-    leading.readSendTo = [this](const std::string& value) { SetRadioGroupFromDigit(value, kSendTo); };
+    leading.readSendTo = [this](const std::string& value) { setRadioGroupFromDigit(value, kSendTo); };
     leading.listRead = ListRead::Transfer;
     leading.pirTriggerList = kPirTrigger;
-    leading.afterPirTrigger = [this] { Manage_PIRTrigger_TimeLapse(4); };
-    leading.beforeClockDay = [this] { Manage_SetClock(0); };
-    AppendLeadingCameraKeys(table, leading);
+    leading.afterPirTrigger = [this] { afterTimeLapsePirLoaded(); };
+    leading.beforeClockDay = [this] { prepareDayListForLoad(); };
+    appendLeadingCameraKeys(table, leading);
 
     auto& keys = table.keys;
-    keys.push_back(ListKey("Video Size", kVideoSize, ListRead::Transfer));
-    keys.push_back(ListKey("SMS Control", kSmsControl, ListRead::Transfer));
-    AppendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
-        ApplyWorkHourRule();
-        Manage_S1_AllMod(3);  // the lists the model lacks stand without selection after every read
+    keys.push_back(listKey("Video Size", kVideoSize, ListRead::Transfer));
+    keys.push_back(listKey("SMS Control", kSmsControl, ListRead::Transfer));
+    appendWorkHourKeys(table, {kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute}, [this] {
+        applyWorkHourRule();
+        clearLackingLists();  // the lists the model lacks stand without selection after every read
     });
 
     // The keys of the controls a model lacks are neither written nor read.
     for (KeySlot& slot : keys)
         if (slot.section == kCameraSection && slot.id != 0)
-            slot.used = [this, id = slot.id] { return IsS1ControlUsed(id); };
+            slot.used = [this, id = slot.id] { return isS1ControlUsed(id); };
     return table;
 }
 

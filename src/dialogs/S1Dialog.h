@@ -57,27 +57,20 @@ class S1Dialog : public ProductSettingsDialog {
 public:
     S1Dialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The variant 0..3 of a model code, -1 for a code that is none of the four.
-    static int VariantOf(const std::string& modelCode);
+    static int variantOf(const std::string& modelCode);
 
     int variant() const { return variant_; }
 
-    // Case 0: variant, title and the disabled controls of the model (an unknown model ends the
-    // dialog). 1: card scan and read. 2: save. 3: the lists the model lacks lose their selection.
-    void Manage_S1_AllMod(int mode);
+    // Variant, title and the disabled controls of the model; an unknown model ends the dialog.
+    void setUpVariant();
+    // The lists the model lacks lose their selection.
+    void clearLackingLists();
     // False for the controls the current model lacks, whose keys are neither written nor kept.
-    bool IsS1ControlUsed(int id);
-    // Show states of the send-time edits and the Max Number list: 5 shows, 0 hides.
-    void Manage_SortRadio_Edit(int hourEdit, int minuteEdit, int maxNumber);
-    // Kind 0 hides the three, 1 shows Max Number only, 2 the two edits only.
-    void Manage_SortRadio_ShowCtrl(int kind) { ShowCtrl(kind); }
+    bool isS1ControlUsed(int id);
 
-    // Type 1 reads the model's file into the dialog and the messaging state, type 2 writes it; flag 1
-    // is the card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteS1(int type, int flag) { return ReadWriteFile(type, flag); }
-
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -85,8 +78,8 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    settings::KeyTable BuildKeyTable();
-    void ApplyWorkHourRule();
+    settings::KeyTable buildKeyTable();
+    void applyWorkHourRule();
 
     int variant_;
 };

@@ -15,19 +15,19 @@ namespace {
 
 // These cameras show one-digit numbers behind a blank (" 5 Sec") where the others use two blanks
 // after them ("5  Sec").
-std::string RightAligned(const std::string& item) {
+std::string rightAligned(const std::string& item) {
     if (item.size() > 2 && item[1] == ' ' && item[2] == ' ') return " " + item.substr(0, 1) + item.substr(2);
     return item;
 }
 
-std::vector<std::string> S1PirIntervals() {
+std::vector<std::string> s1PirIntervals() {
     std::vector<std::string> items;
-    for (const std::string& item : parts::PirIntervals()) items.push_back(RightAligned(item));
+    for (const std::string& item : parts::pirIntervals()) items.push_back(rightAligned(item));
     return items;
 }
 
 // One item per second, " 5 Sec" to "60 Sec".
-std::vector<std::string> S1VideoLengths() {
+std::vector<std::string> s1VideoLengths() {
     std::vector<std::string> items;
     for (int s = 5; s <= 60; ++s) items.push_back((s < 10 ? " " : "") + std::to_string(s) + " Sec");
     return items;
@@ -37,63 +37,63 @@ const parts::WorkHourIds kWorkHourIds{kWorkHour, kStartHour, kStartMinute, kStop
 
 }  // namespace
 
-DialogTemplate S1Dialog::Template() {
+DialogTemplate S1Dialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kPlaceholderTitle;
     t.icon = "app";
     auto& c = t.controls;
 
-    parts::AddBanner(t, kBanner);
+    parts::addBanner(t, kBanner);
 
     // " Camera Setting "
-    c.push_back(ListSpec(kCameraMode, {"Photo", "Video"}));
-    c.push_back(ListSpec(kPhotoSize, {"5M", "8M"}));
-    c.push_back(ListSpec(kPhotoBurst, {"1 Photo", "2 Photos", "3 Photos"}));
-    c.push_back(ListSpec(kVideoLength, S1VideoLengths()));
-    c.push_back(ListSpec(kLanguage, {"English", "Suomi", "Deutsch", "Svenskt"}));
-    c.push_back(ListSpec(kPirInterval, S1PirIntervals()));
-    c.push_back(ListSpec(kTimeLapse, parts::TimeLapses()));
-    c.push_back(ListSpec(kPirTrigger, parts::PirTriggers()));
+    c.push_back(listSpec(kCameraMode, {"Photo", "Video"}));
+    c.push_back(listSpec(kPhotoSize, {"5M", "8M"}));
+    c.push_back(listSpec(kPhotoBurst, {"1 Photo", "2 Photos", "3 Photos"}));
+    c.push_back(listSpec(kVideoLength, s1VideoLengths()));
+    c.push_back(listSpec(kLanguage, {"English", "Suomi", "Deutsch", "Svenskt"}));
+    c.push_back(listSpec(kPirInterval, s1PirIntervals()));
+    c.push_back(listSpec(kTimeLapse, parts::timeLapses()));
+    c.push_back(listSpec(kPirTrigger, parts::pirTriggers()));
     // The two labels have ids: a model without the list shows them disabled too.
-    c.push_back(LabelSpec(kVideoSizeLabel, "Video Size"));
-    c.push_back(ListSpec(kVideoSize, {"1280*720", "640*480"}));
-    c.push_back(LabelSpec(kSmsControlLabel, "SMS Control"));
-    c.push_back(ListSpec(kSmsControl, parts::OffOn()));
-    parts::AddWorkHour(t, kWorkHourIds);
-    parts::AddClock(t, kDefault, /*twoDigitItems=*/true);
+    c.push_back(labelSpec(kVideoSizeLabel, "Video Size"));
+    c.push_back(listSpec(kVideoSize, {"1280*720", "640*480"}));
+    c.push_back(labelSpec(kSmsControlLabel, "SMS Control"));
+    c.push_back(listSpec(kSmsControl, parts::offOn()));
+    parts::addWorkHour(t, kWorkHourIds);
+    parts::addClock(t, kDefault, /*twoDigitItems=*/true);
 
     // " WAP Setting / Internet Setting / Customer Information Setting "
-    parts::AddSendMode(t);
-    c.push_back(RadioSpec(kSendToPhoneMms, "Phone[MMS]"));
-    c.push_back(RadioSpec(kSendToEmailMms, "Email[MMS]"));
-    c.push_back(RadioSpec(kSendToEmailGprs, "Email[GPRS]"));
-    parts::AddOperatorLists(t, kCountryList, kOperatorList, kCheckParams);
-    parts::AddCustomerInfo(t);
+    parts::addSendMode(t);
+    c.push_back(radioSpec(kSendToPhoneMms, "Phone[MMS]"));
+    c.push_back(radioSpec(kSendToEmailMms, "Email[MMS]"));
+    c.push_back(radioSpec(kSendToEmailGprs, "Email[GPRS]"));
+    parts::addOperatorLists(t, kCountryList, kOperatorList, kCheckParams);
+    parts::addCustomerInfo(t);
 
-    parts::AddFooter(t, kPathList);
+    parts::addFooter(t, kPathList);
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
                   // clang-format off
-                  Grid(8, {
-                      Text("Camera Mode"), Ctl(kCameraMode), Text("Photo Size"), Ctl(kPhotoSize),
-                      Text("Photo Burst"), Ctl(kPhotoBurst), Text("Video Length"), Ctl(kVideoLength),
-                      Text("Language"), Ctl(kLanguage), Text("PIR Interval"), Ctl(kPirInterval),
-                      Text("Time Lapse"), Ctl(kTimeLapse), Text("PIR Trigger"), Ctl(kPirTrigger),
-                      Ctl(kVideoSizeLabel), Ctl(kVideoSize), Ctl(kSmsControlLabel), Ctl(kSmsControl),
+                  grid(8, {
+                      textNode("Camera Mode"), ctrl(kCameraMode), textNode("Photo Size"), ctrl(kPhotoSize),
+                      textNode("Photo Burst"), ctrl(kPhotoBurst), textNode("Video Length"), ctrl(kVideoLength),
+                      textNode("Language"), ctrl(kLanguage), textNode("PIR Interval"), ctrl(kPirInterval),
+                      textNode("Time Lapse"), ctrl(kTimeLapse), textNode("PIR Trigger"), ctrl(kPirTrigger),
+                      ctrl(kVideoSizeLabel), ctrl(kVideoSize), ctrl(kSmsControlLabel), ctrl(kSmsControl),
                   }),
                   // clang-format on
-                  parts::WorkHourRow({}, kWorkHourIds),
-                  parts::ClockRow(kDefault),
+                  parts::workHourRow({}, kWorkHourIds),
+                  parts::clockRow(kDefault),
               }),
-        parts::MessagingGroup({kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs}, kCountryList, kOperatorList,
+        parts::messagingGroup({kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs}, kCountryList, kOperatorList,
                               kCheckParams),
     };
-    for (LayoutNode& n : parts::FooterNodes(kPathList)) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    for (LayoutNode& n : parts::footerNodes(kPathList)) layout.push_back(std::move(n));
+    t.layout = column(std::move(layout));
     return t;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "dialogs/SettingsDialogBase.h"
 
+#include <cassert>
 #include <cstdio>
 
 #include "platform/FileOps.h"
@@ -15,7 +16,7 @@ using ui::Icon;
 
 namespace {
 
-std::string DayItem(int day, int width) {
+std::string dayItem(int day, int width) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%0*d", width, day);
     return buf;
@@ -28,63 +29,56 @@ SettingsDialogBase::SettingsDialogBase(ui::Host& host, ui::DialogTemplate tmpl, 
 
 // ---- work days ----------------------------------------------------------------------------------
 
-int SettingsDialogBase::Manage_WorkDay(int mode, int mask, int control) {
-    switch (mode) {
-        case 0:
-            for (int i = 0; i < 7; ++i) setCheck(kDayBoxes[i], (mask & kDayWeights[i]) ? 1 : 0);
-            return 0;
-        case 1: {
-            int sum = 0;
-            for (int i = 0; i < 7; ++i)
-                if (check(kDayBoxes[i]) == 1) sum += kDayWeights[i];
-            return sum;
-        }
-        case 2: {
-            int checked = 0;
-            for (int box : kDayBoxes)
-                if (check(box) == 1) ++checked;
-            setCheck(ids::kWorkDayBox, checked == 0 ? 0 : (checked == 7 ? 1 : 2));
-            return 0;
-        }
-        case 3: {
-            if (control == 0) return 0;
-            const int previous = check(control);
-            if (previous == 0) {
-                setCheck(control, 1);
-            } else {
-                setCheck(control, 0);
-                if (previous != 1) message(rules_.workDay.dayBoxStatus, kTipsCaption, Icon::Warning);
-            }
-            return previous;
-        }
-        case 4:
-            if (control < 0 || control > 6) {
-                message(rules_.workDay.invalidPosition, kTipsCaption, Icon::Warning);
-                return 0;
-            }
-            setCheck(kDayBoxes[control], (mask & kDayWeights[control]) ? 1 : 0);
-            return 0;
-        default:
-            message(rules_.workDay.invalidMode, kTipsCaption, Icon::Error);
-            return 0;
-    }
+void SettingsDialogBase::showWorkDays(int mask) {
+    for (int i = 0; i < 7; ++i) setCheck(kDayBoxes[i], (mask & kDayWeights[i]) ? 1 : 0);
 }
 
-void SettingsDialogBase::OnWorkDayBoxClick() {
+int SettingsDialogBase::checkedWorkDays() const {
+    int sum = 0;
+    for (int i = 0; i < 7; ++i)
+        if (check(kDayBoxes[i]) == 1) sum += kDayWeights[i];
+    return sum;
+}
+
+void SettingsDialogBase::updateWorkDayBox() {
+    int checked = 0;
+    for (int box : kDayBoxes)
+        if (check(box) == 1) ++checked;
+    setCheck(ids::kWorkDayBox, checked == 0 ? 0 : (checked == 7 ? 1 : 2));
+}
+
+int SettingsDialogBase::toggleDayBox(int dayBox) {
+    if (dayBox == 0) return 0;
+    const int previous = check(dayBox);
+    if (previous == 0) {
+        setCheck(dayBox, 1);
+    } else {
+        setCheck(dayBox, 0);
+        if (previous != 1) message(rules_.workDay.dayBoxStatus, kTipsCaption, Icon::Warning);
+    }
+    return previous;
+}
+
+void SettingsDialogBase::showWorkDay(int position, int mask) {
+    assert(position >= 0 && position < 7);
+    setCheck(kDayBoxes[position], (mask & kDayWeights[position]) ? 1 : 0);
+}
+
+void SettingsDialogBase::onWorkDayBoxClick() {
     const int state = check(ids::kWorkDayBox);
     if (state == 0 || state == 2) {
         setCheck(ids::kWorkDayBox, 1);
-        Manage_WorkDay(0, kAllDays, 0);
+        showWorkDays(kAllDays);
         return;
     }
     setCheck(ids::kWorkDayBox, 0);
-    Manage_WorkDay(0, 0, 0);
+    showWorkDays(0);
     if (state != 1) message(rules_.workDay.workDayBoxStatus, kTipsCaption, Icon::Warning);
 }
 
-void SettingsDialogBase::OnDayBoxClick(int dayBox) {
-    Manage_WorkDay(3, 0, dayBox);
-    Manage_WorkDay(2, 0, 0);
+void SettingsDialogBase::onDayBoxClick(int dayBox) {
+    toggleDayBox(dayBox);
+    updateWorkDayBox();
 }
 
 // ---- Time Lapse and PIR Trigger -------------------------------------------------------------------
@@ -94,145 +88,116 @@ bool SettingsDialogBase::bothOff() const {
     return sel(r.timeLapseList) == r.timeLapseOff && sel(r.pirTriggerList) == r.pirTriggerOff;
 }
 
-void SettingsDialogBase::Manage_PIRTrigger_TimeLapse(int mode) {
+void SettingsDialogBase::forgetTimeLapsePir() {
+    rememberedTimeLapse_ = -1;
+    rememberedPirTrigger_ = -1;
+}
+
+void SettingsDialogBase::onTimeLapseChanged() {
     const PirRule& r = rules_.pir;
-    switch (mode) {
-        case 0:
-            rememberedTimeLapse_ = -1;
-            rememberedPirTrigger_ = -1;
-            return;
-        case 1:
-            if (bothOff()) {
-                message(r.timeLapseChanged, kTipsCaption, Icon::Warning);
-                select(r.timeLapseList, rememberedTimeLapse_);
-            } else {
-                rememberedTimeLapse_ = sel(r.timeLapseList);
-            }
-            return;
-        case 2:
-            if (bothOff()) {
-                message(r.pirTriggerChanged, kTipsCaption, Icon::Warning);
-                select(r.pirTriggerList, rememberedPirTrigger_);
-            } else {
-                rememberedPirTrigger_ = sel(r.pirTriggerList);
-            }
-            return;
-        case 3:
-            rememberedTimeLapse_ = sel(r.timeLapseList);
-            rememberedPirTrigger_ = sel(r.pirTriggerList);
-            return;
-        case 4:
-            // A file may hold both "OFF"; it is not the user's doing, so no message.
-            if (bothOff()) clearSelection(r.pirTriggerList);
-            Manage_PIRTrigger_TimeLapse(3);
-            return;
-        default:
-            message(r.invalidMode, kTipsCaption, Icon::Warning);
-            return;
+    if (bothOff()) {
+        message(r.timeLapseChanged, kTipsCaption, Icon::Warning);
+        select(r.timeLapseList, rememberedTimeLapse_);
+    } else {
+        rememberedTimeLapse_ = sel(r.timeLapseList);
     }
 }
 
-void SettingsDialogBase::Manage_PIRTrigger_TimeLapse(int mode, int which) {
-    switch (mode) {
-        case 0:
-            Manage_PIRTrigger_TimeLapse(0);
-            return;
-        case 1:
-            if (which == 0 || which == 1) {
-                Manage_PIRTrigger_TimeLapse(which == 0 ? 1 : 2);
-                return;
-            }
-            break;
-        case 2:
-            Manage_PIRTrigger_TimeLapse(3);
-            return;
-        case 3:
-            Manage_PIRTrigger_TimeLapse(4);
-            return;
-        default:
-            break;
+void SettingsDialogBase::onPirTriggerChanged() {
+    const PirRule& r = rules_.pir;
+    if (bothOff()) {
+        message(r.pirTriggerChanged, kTipsCaption, Icon::Warning);
+        select(r.pirTriggerList, rememberedPirTrigger_);
+    } else {
+        rememberedPirTrigger_ = sel(r.pirTriggerList);
     }
-    message(rules_.pir.invalidMode, kTipsCaption, Icon::Warning);
+}
+
+void SettingsDialogBase::rememberTimeLapsePir() {
+    rememberedTimeLapse_ = sel(rules_.pir.timeLapseList);
+    rememberedPirTrigger_ = sel(rules_.pir.pirTriggerList);
+}
+
+void SettingsDialogBase::afterTimeLapsePirLoaded() {
+    // A file may hold both "OFF"; it is not the user's doing, so no message.
+    if (bothOff()) clearSelection(rules_.pir.pirTriggerList);
+    rememberTimeLapsePir();
 }
 
 // ---- clock --------------------------------------------------------------------------------------
 
-int SettingsDialogBase::YearMonthDay(int year, int month) {
-    return dialogs::YearMonthDay(year, month, host());
+int SettingsDialogBase::yearMonthDay(int year, int month) {
+    return dialogs::yearMonthDay(year, month, host());
 }
 
-void SettingsDialogBase::RefillDayList() {
+void SettingsDialogBase::refillDayList() {
     const ClockRule& c = rules_.clock;
     resetItems(c.day());
     if (sel(c.year()) < 0) select(c.year(), 0);
     if (sel(c.month()) < 0) select(c.month(), 0);
-    const int days = YearMonthDay(2013 + sel(c.year()), 1 + sel(c.month()));
+    const int days = yearMonthDay(2013 + sel(c.year()), 1 + sel(c.month()));
     // Appended, never sorted: a sorted list would put "10" before "2".
-    for (int d = 1; d <= days; ++d) appendItem(c.day(), DayItem(d, c.dayItemWidth));
+    for (int d = 1; d <= days; ++d) appendItem(c.day(), dayItem(d, c.dayItemWidth));
     select(c.day(), 0);
 }
 
-void SettingsDialogBase::EnsureDayList() {
+void SettingsDialogBase::ensureDayList() {
     const ClockRule& c = rules_.clock;
     if (sel(c.year()) < 0 || sel(c.month()) < 0) {
         select(c.year(), 0);
         select(c.month(), 0);
-        RefillDayList();
+        refillDayList();
     } else if (sel(c.day()) < 0) {
-        RefillDayList();
+        refillDayList();
     }
 }
 
-int SettingsDialogBase::Manage_SetClock(int mode) {
+void SettingsDialogBase::prepareDayListForLoad() {
     const ClockRule& c = rules_.clock;
-    switch (mode) {
-        case 0:
-            if (sel(c.year()) >= 0 && sel(c.month()) >= 0) {
-                EnsureDayList();
-            } else {
-                // Without year and month the length of the month is unknown: offer every day.
-                resetItems(c.day());
-                for (int d = 1; d <= 31; ++d) appendItem(c.day(), DayItem(d, c.fallbackDayWidth));
-            }
-            return 1;
-        case 1: {
-            const platform::DateTime now = context_.clock.now();
-            // The year list's span is the check that matters; a system time always fits the others.
-            if (now.year < 2013 || now.year > 2113 || now.month < 1 || now.month > 12 || now.day < 1 ||
-                now.day > YearMonthDay(now.year, now.month) || now.hour < 0 || now.hour > 24 || now.minute < 0 ||
-                now.minute > 60 || now.second < 0 || now.second > 60)
-                return 0;
-            select(c.year(), now.year - 2013);
-            select(c.month(), now.month - 1);
-            RefillDayList();
-            select(c.day(), now.day - 1);
-            select(c.lists[3], now.hour);
-            select(c.lists[4], now.minute);
-            select(c.lists[5], now.second);
-            return 1;
-        }
-        case 2:
-            EnsureDayList();
-            for (int list : c.lists) select(list, 0);
-            return 1;
-        default:
-            message(c.invalidMode, kTipsCaption, c.invalidIcon);
-            return 0;
+    if (sel(c.year()) >= 0 && sel(c.month()) >= 0) {
+        ensureDayList();
+    } else {
+        // Without year and month the length of the month is unknown: offer every day.
+        resetItems(c.day());
+        for (int d = 1; d <= 31; ++d) appendItem(c.day(), dayItem(d, c.fallbackDayWidth));
     }
 }
 
-void SettingsDialogBase::SetClockFromPc() {
-    if (Manage_SetClock(1) == 0) message(rules_.clock.wrongSystemTime, kTipsCaption, Icon::Warning);
+bool SettingsDialogBase::setClockFromSystem() {
+    const ClockRule& c = rules_.clock;
+    const platform::DateTime now = context_.clock.now();
+    // The year list's span is the check that matters; a system time always fits the others.
+    if (now.year < 2013 || now.year > 2113 || now.month < 1 || now.month > 12 || now.day < 1 ||
+        now.day > yearMonthDay(now.year, now.month) || now.hour < 0 || now.hour > 24 || now.minute < 0 ||
+        now.minute > 60 || now.second < 0 || now.second > 60)
+        return false;
+    select(c.year(), now.year - 2013);
+    select(c.month(), now.month - 1);
+    refillDayList();
+    select(c.day(), now.day - 1);
+    select(c.lists[3], now.hour);
+    select(c.lists[4], now.minute);
+    select(c.lists[5], now.second);
+    return true;
 }
 
-bool SettingsDialogBase::HandleClockNotify(int id, Event event) {
+void SettingsDialogBase::resetClock() {
+    ensureDayList();
+    for (int list : rules_.clock.lists) select(list, 0);
+}
+
+void SettingsDialogBase::setClockFromPc() {
+    if (!setClockFromSystem()) message(rules_.clock.wrongSystemTime, kTipsCaption, Icon::Warning);
+}
+
+bool SettingsDialogBase::handleClockNotify(int id, Event event) {
     const ClockRule& c = rules_.clock;
     if (event == Event::SelChange && (id == c.year() || id == c.month())) {
-        RefillDayList();
+        refillDayList();
         return true;
     }
     if (event == Event::Focus && (id == c.month() || id == c.day() || (id == c.year() && c.yearFocusEnsuresDays))) {
-        EnsureDayList();
+        ensureDayList();
         return true;
     }
     return false;
@@ -240,7 +205,7 @@ bool SettingsDialogBase::HandleClockNotify(int id, Event event) {
 
 // ---- OFF/ON groups, Send Mode and radios ------------------------------------------------------------
 
-void SettingsDialogBase::Manage_OnOffGroup(OnOffVariant variant, int switchList, int dependent1, int dependent2,
+void SettingsDialogBase::applyOnOffGroup(OnOffVariant variant, int switchList, int dependent1, int dependent2,
                                            int dependent3, int extra1, int extra2) {
     const int controls[5] = {dependent1, dependent2, dependent3, extra1, extra2};
     const int position = sel(switchList);
@@ -271,108 +236,104 @@ void SettingsDialogBase::Manage_OnOffGroup(OnOffVariant variant, int switchList,
     }
 }
 
-void SettingsDialogBase::ShowCtrl(int kind) {
-    if (kind < 0 || kind > 2) {
-        message(rules_.showCtrlInvalid, kTipsCaption, Icon::Error);
-        return;
-    }
-    setVisible(ids::kMaxNumber, kind == 1);
-    setVisible(ids::kReportHour, kind == 2);
-    setVisible(ids::kReportMinute, kind == 2);
+void SettingsDialogBase::showSendControls(SendControls shown) {
+    setVisible(ids::kMaxNumber, shown == SendControls::MaxNumber);
+    setVisible(ids::kReportHour, shown == SendControls::ReportTime);
+    setVisible(ids::kReportMinute, shown == SendControls::ReportTime);
 }
 
-void SettingsDialogBase::OnSendModeClick(int radio) {
+void SettingsDialogBase::onSendModeClick(int radio) {
     using namespace ids;
     switch (radio) {
         case kSendManual:
-            ShowCtrl(0);
-            Manage_SortRadio(0, kSendManual, kSendDaily, kSendInstant, kSendOff, 1);
+            showSendControls(SendControls::None);
+            setRadioGroup(kSendManual, kSendDaily, kSendInstant, kSendOff, true);
             return;
         case kSendDaily:
-            ShowCtrl(2);
-            Manage_SortRadio(0, kSendDaily, kSendManual, kSendInstant, kSendOff, 1);
+            showSendControls(SendControls::ReportTime);
+            setRadioGroup(kSendDaily, kSendManual, kSendInstant, kSendOff, true);
             return;
         case kSendInstant:
-            ShowCtrl(1);
-            Manage_SortRadio(0, kSendInstant, kSendManual, kSendDaily, kSendOff, 1);
+            showSendControls(SendControls::MaxNumber);
+            setRadioGroup(kSendInstant, kSendManual, kSendDaily, kSendOff, true);
             return;
         case kSendOff:
-            ShowCtrl(0);
-            Manage_SortRadio(0, kSendOff, kSendManual, kSendDaily, kSendInstant, 1);
+            showSendControls(SendControls::None);
+            setRadioGroup(kSendOff, kSendManual, kSendDaily, kSendInstant, true);
             return;
         default:
             return;
     }
 }
 
-void SettingsDialogBase::SetSendModeRadios(const std::string& stored) {
+void SettingsDialogBase::setSendModeRadios(const std::string& stored) {
     using namespace ids;
     static constexpr int kByValue[4] = {kSendManual, kSendDaily, kSendInstant, kSendOff};
-    const int value = stored.empty() ? -1 : platform::AtoI(stored);
+    const int value = stored.empty() ? -1 : platform::atoI(stored);
     if (value >= 0 && value <= 3) {
-        OnSendModeClick(kByValue[value]);
+        onSendModeClick(kByValue[value]);
         return;
     }
-    Manage_SortRadio(0, kSendManual, kSendDaily, kSendInstant, kSendOff, 0);
-    ShowCtrl(0);
+    setRadioGroup(kSendManual, kSendDaily, kSendInstant, kSendOff, false);
+    showSendControls(SendControls::None);
 }
 
-void SettingsDialogBase::OnRadioGroupClick(int radio, std::initializer_list<int> group) {
+void SettingsDialogBase::onRadioGroupClick(int radio, std::initializer_list<int> group) {
     int others[3] = {radio, radio, radio};
     int n = 0;
     for (int id : group)
         if (id != radio && n < 3) others[n++] = id;
     for (int i = n; i > 0 && i < 3; ++i) others[i] = others[i - 1];  // a group of three: its last button twice
-    Manage_SortRadio(0, radio, others[0], others[1], others[2], 1);
+    setRadioGroup(radio, others[0], others[1], others[2], true);
 }
 
-void SettingsDialogBase::SetRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group) {
+void SettingsDialogBase::setRadioGroupFromDigit(const std::string& stored, std::initializer_list<int> group) {
     const int position = stored.size() == 1 ? stored[0] - '0' : -1;
     if (position >= 0 && position < static_cast<int>(group.size())) {
-        OnRadioGroupClick(group.begin()[position], group);
+        onRadioGroupClick(group.begin()[position], group);
         return;
     }
     for (int id : group) setCheck(id, 0);
 }
 
-bool SettingsDialogBase::HandleWorkDayNotify(int id, Event event) {
+bool SettingsDialogBase::handleWorkDayNotify(int id, Event event) {
     if (event != Event::Clicked) return false;
     if (id == ids::kWorkDayBox) {
-        OnWorkDayBoxClick();
+        onWorkDayBoxClick();
         return true;
     }
     for (int day : kDayBoxes) {
         if (day == id) {
-            OnDayBoxClick(id);
+            onDayBoxClick(id);
             return true;
         }
     }
     return false;
 }
 
-bool SettingsDialogBase::HandleSendModeNotify(int id, Event event) {
+bool SettingsDialogBase::handleSendModeNotify(int id, Event event) {
     using namespace ids;
     if (event == Event::Clicked && (id == kSendManual || id == kSendDaily || id == kSendInstant || id == kSendOff)) {
-        OnSendModeClick(id);
+        onSendModeClick(id);
         return true;
     }
     if (event != Event::TextChanged) return false;
-    if (id == kReportHour) Manage_RangeEdit(id, 0, 23, "0~23 Hour");
-    if (id == kReportMinute) Manage_RangeEdit(id, 0, 59, "0~59 Minute");
+    if (id == kReportHour) applyRangeEdit(id, 0, 23, "0~23 Hour");
+    if (id == kReportMinute) applyRangeEdit(id, 0, 59, "0~59 Minute");
     return id == kReportHour || id == kReportMinute;
 }
 
-int SettingsDialogBase::Manage_SortRadio(int mode, int first, int second, int third, int fourth, int check) {
-    return SortRadio(*this, rules_.radio, mode, first, second, third, fourth, check);
+void SettingsDialogBase::setRadioGroup(int first, int second, int third, int fourth, bool checked) {
+    setRadioGroupOf(*this, first, second, third, fourth, checked);
 }
 
-int SettingsDialogBase::GetRadioIndex(int a, int b, int c, int d) const {
-    return dialogs::GetRadioIndex(*this, a, b, c, d, rules_.radio.threeButtonRule);
+int SettingsDialogBase::getRadioIndex(int a, int b, int c, int d) const {
+    return dialogs::getRadioIndex(*this, a, b, c, d, rules_.radio.threeButtonRule);
 }
 
 // ---- two-digit time edits -----------------------------------------------------------------------------
 
-void SettingsDialogBase::Manage_RangeEdit(int edit, int minimum, int maximum, const std::string& rangeText) {
+void SettingsDialogBase::applyRangeEdit(int edit, int minimum, int maximum, const std::string& rangeText) {
     // Setting the text below runs this rule again on the new text before this run goes on. For
     // every range the dialogs use that ends after two levels; the guard only protects against a
     // range whose own maximum would not satisfy it.
@@ -383,13 +344,13 @@ void SettingsDialogBase::Manage_RangeEdit(int edit, int minimum, int maximum, co
         ~Depth() { --depth; }
     } depth(rangeEditDepth_);
 
-    const std::string trimmed = platform::Trim(text(edit));
-    if (!platform::IsAllDigits(trimmed))
+    const std::string trimmed = platform::trim(text(edit));
+    if (!platform::isAllDigits(trimmed))
         setText(edit, "");
     else if (trimmed.size() > 2)
         setText(edit, trimmed.substr(0, 2));
 
-    const int number = platform::AtoI(trimmed);
+    const int number = platform::atoI(trimmed);
     if (number > maximum || number < minimum) {
         message("Arrange :" + rangeText + "!", kTipsCaption, Icon::Warning);
         setText(edit, std::to_string(maximum));

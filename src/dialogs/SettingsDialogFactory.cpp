@@ -9,7 +9,7 @@
 
 namespace qvt::dialogs {
 
-std::unique_ptr<ui::Dialog> CreateSettingsDialog(const app::Product& product, ui::Host& host,
+std::unique_ptr<ui::Dialog> createSettingsDialog(const app::Product& product, ui::Host& host,
                                                  app::AppContext& context) {
     switch (product.dialog) {
         case app::SettingsDialogKind::Hx710t:

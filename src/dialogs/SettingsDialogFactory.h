@@ -9,6 +9,6 @@
 namespace qvt::dialogs {
 
 // Constructs the settings dialog that configures `product`.
-std::unique_ptr<ui::Dialog> CreateSettingsDialog(const app::Product& product, ui::Host& host, app::AppContext& context);
+std::unique_ptr<ui::Dialog> createSettingsDialog(const app::Product& product, ui::Host& host, app::AppContext& context);
 
 }  // namespace qvt::dialogs

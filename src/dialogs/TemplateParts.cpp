@@ -7,225 +7,225 @@ namespace qvt::dialogs::parts {
 
 using namespace ui;
 
-std::vector<std::string> OffOn() { return {"OFF", "ON"}; }
+std::vector<std::string> offOn() { return {"OFF", "ON"}; }
 
-std::vector<std::string> PirTriggers() { return {"Low", "Normal", "High", "OFF"}; }
+std::vector<std::string> pirTriggers() { return {"Low", "Normal", "High", "OFF"}; }
 
-std::vector<std::string> PirIntervals() {
+std::vector<std::string> pirIntervals() {
     return {"0  Sec", "5  Sec", "10 Sec", "15 Sec", "20 Sec", "25 Sec", "30 Sec", "35 Sec", "40 Sec", "45 Sec",
             "50 Sec", "55 Sec", "1  Min", "2  Min", "3  Min", "4  Min", "5  Min", "10 Min", "15 Min", "20 Min",
             "25 Min", "30 Min", "35 Min", "40 Min", "45 Min", "50 Min", "55 Min", "60 Min"};
 }
 
-std::vector<std::string> TimeLapses() {
+std::vector<std::string> timeLapses() {
     return {"OFF",    "5  Min", "10 Min",  "15 Min",  "20 Min",  "25 Min",  "30 Min",  "35 Min",  "40 Min",  "45 Min",
             "50 Min", "55 Min", "1  Hour", "2  Hour", "3  Hour", "4  Hour", "5  Hour", "6  Hour", "7  Hour", "8  Hour"};
 }
 
-std::vector<std::string> CameraPositions() {
+std::vector<std::string> cameraPositions() {
     std::vector<std::string> items{"OFF"};
     for (char letter = 'A'; letter <= 'Z'; ++letter) items.emplace_back(1, letter);
     return items;
 }
 
-std::vector<std::string> ReplayTimes() {
+std::vector<std::string> replayTimes() {
     std::vector<std::string> items{"OFF"};
-    for (const std::string& n : NumberItems(1, 99)) items.push_back(n);
+    for (const std::string& n : numberItems(1, 99)) items.push_back(n);
     return items;
 }
 
-std::vector<std::string> MaxNumbers() {
-    std::vector<std::string> items = NumberItems(0, 99);
+std::vector<std::string> maxNumbers() {
+    std::vector<std::string> items = numberItems(0, 99);
     items.emplace_back("Unlimited");
     return items;
 }
 
-std::vector<std::string> VideoLengths(int from, int to, int step) {
+std::vector<std::string> videoLengthItems(int from, int to, int step) {
     std::vector<std::string> items;
     for (int s = from; s <= to; s += step) items.push_back(std::to_string(s) + (s < 100 ? "  Sec" : " Sec"));
     return items;
 }
 
-void AddClock(DialogTemplate& t, int defaultId, bool twoDigitItems) {
+void addClock(DialogTemplate& t, int defaultId, bool twoDigitItems) {
     const int width = twoDigitItems ? 2 : 0;
-    t.controls.push_back(ListSpec(ids::kYear, NumberItems(2013, 2113)));
-    t.controls.push_back(ListSpec(ids::kMonth, NumberItems(1, 12, width)));
+    t.controls.push_back(listSpec(ids::kYear, numberItems(2013, 2113)));
+    t.controls.push_back(listSpec(ids::kMonth, numberItems(1, 12, width)));
     // The templates give the day list the sorted style; its items are appended in numeric order.
-    t.controls.push_back(ListSpec(ids::kDay, {}, {.sorted = true}));
-    t.controls.push_back(ListSpec(ids::kHour, NumberItems(0, 23, width)));
-    t.controls.push_back(ListSpec(ids::kMinute, NumberItems(0, 59, width)));
-    t.controls.push_back(ListSpec(ids::kSecond, NumberItems(0, 59, width)));
-    t.controls.push_back(ButtonSpec(defaultId, "Default(&D)"));
+    t.controls.push_back(listSpec(ids::kDay, {}, {.sorted = true}));
+    t.controls.push_back(listSpec(ids::kHour, numberItems(0, 23, width)));
+    t.controls.push_back(listSpec(ids::kMinute, numberItems(0, 59, width)));
+    t.controls.push_back(listSpec(ids::kSecond, numberItems(0, 59, width)));
+    t.controls.push_back(buttonSpec(defaultId, "Default(&D)"));
 }
 
-LayoutNode ClockRow(int defaultId) {
-    return Row({Text("Set Clock Y:"), Ctl(ids::kYear), Text("M:"), Ctl(ids::kMonth), Text("D:"), Ctl(ids::kDay),
-                Text("H:"), Ctl(ids::kHour), Text("M:"), Ctl(ids::kMinute), Text("S:"), Ctl(ids::kSecond), Stretch(),
-                Ctl(defaultId)});
+LayoutNode clockRow(int defaultId) {
+    return Row({textNode("Set Clock Y:"), ctrl(ids::kYear), textNode("M:"), ctrl(ids::kMonth), textNode("D:"), ctrl(ids::kDay),
+                textNode("H:"), ctrl(ids::kHour), textNode("M:"), ctrl(ids::kMinute), textNode("S:"), ctrl(ids::kSecond), stretch(),
+                ctrl(defaultId)});
 }
 
-void AddWorkDays(DialogTemplate& t) {
-    t.controls.push_back(Check3Spec(ids::kWorkDayBox, "Work Day:"));
+void addWorkDays(DialogTemplate& t) {
+    t.controls.push_back(check3Spec(ids::kWorkDayBox, "Work Day:"));
     static constexpr struct {
         int id;
         const char* name;
     } kDays[] = {{1128, "Sunday"},   {1122, "Monday"}, {1123, "Tuesday"}, {1124, "Wednesday"},
                  {1125, "Thursday"}, {1126, "Friday"}, {1127, "Saturday"}};
-    for (const auto& d : kDays) t.controls.push_back(CheckSpec(d.id, d.name));
+    for (const auto& d : kDays) t.controls.push_back(checkSpec(d.id, d.name));
 }
 
-void AddSendMode(DialogTemplate& t) {
-    t.controls.push_back(RadioSpec(ids::kSendManual, "Manual"));
-    t.controls.push_back(RadioSpec(ids::kSendDaily, "Daily Report...Send Time(H:M):"));
-    t.controls.push_back(EditSpec(ids::kReportHour, {.digitsOnly = true, .centred = true}));
-    t.controls.push_back(EditSpec(ids::kReportMinute, {.digitsOnly = true, .centred = true}));
-    t.controls.push_back(RadioSpec(ids::kSendInstant, "Instant............Max Number:"));
-    t.controls.push_back(ListSpec(ids::kMaxNumber, MaxNumbers()));
-    t.controls.push_back(RadioSpec(ids::kSendOff, "Off"));
+void addSendMode(DialogTemplate& t) {
+    t.controls.push_back(radioSpec(ids::kSendManual, "Manual"));
+    t.controls.push_back(radioSpec(ids::kSendDaily, "Daily Report...Send Time(H:M):"));
+    t.controls.push_back(editSpec(ids::kReportHour, {.digitsOnly = true, .centred = true}));
+    t.controls.push_back(editSpec(ids::kReportMinute, {.digitsOnly = true, .centred = true}));
+    t.controls.push_back(radioSpec(ids::kSendInstant, "Instant............Max Number:"));
+    t.controls.push_back(listSpec(ids::kMaxNumber, maxNumbers()));
+    t.controls.push_back(radioSpec(ids::kSendOff, "Off"));
 }
 
-LayoutNode SendModeGroup() {
-    return Group(" Send Mode ", {
-                                    Ctl(ids::kSendManual),
-                                    Row({Ctl(ids::kSendDaily), Ctl(ids::kReportHour), TextWith(":", ids::kReportMinute), Ctl(ids::kReportMinute)}),
-                                    Row({Ctl(ids::kSendInstant), Ctl(ids::kMaxNumber)}),
-                                    Ctl(ids::kSendOff),
+LayoutNode sendModeGroup() {
+    return group(" Send Mode ", {
+                                    ctrl(ids::kSendManual),
+                                    Row({ctrl(ids::kSendDaily), ctrl(ids::kReportHour), textWith(":", ids::kReportMinute), ctrl(ids::kReportMinute)}),
+                                    Row({ctrl(ids::kSendInstant), ctrl(ids::kMaxNumber)}),
+                                    ctrl(ids::kSendOff),
                                 });
 }
 
-void AddOperatorLists(DialogTemplate& t, int countryId, int operatorId, int checkId) {
-    t.controls.push_back(ListBoxSpec(countryId, {.sorted = true}));
-    t.controls.push_back(ListBoxSpec(operatorId, {.sorted = true}));
-    t.controls.push_back(ButtonSpec(checkId, "Check WAP / Internet Paramaters(&L)"));
+void addOperatorLists(DialogTemplate& t, int countryId, int operatorId, int checkId) {
+    t.controls.push_back(listBoxSpec(countryId, {.sorted = true}));
+    t.controls.push_back(listBoxSpec(operatorId, {.sorted = true}));
+    t.controls.push_back(buttonSpec(checkId, "Check WAP / Internet Paramaters(&L)"));
 }
 
-LayoutNode OperatorListColumn(int countryId, int operatorId, int checkId) {
-    return Column({
-        Row({Column({Text("Select Country"), Ctl(countryId)}), Column({Text("Select Operator"), Ctl(operatorId)})}),
-        Ctl(checkId),
+LayoutNode operatorListColumn(int countryId, int operatorId, int checkId) {
+    return column({
+        Row({column({textNode("Select Country"), ctrl(countryId)}), column({textNode("Select Operator"), ctrl(operatorId)})}),
+        ctrl(checkId),
     });
 }
 
-void AddCustomerInfo(DialogTemplate& t) {
-    for (int id : {1134, 1136, 1008, 1137, 1011, 1012, 1013, 1014}) t.controls.push_back(EditSpec(id));
+void addCustomerInfo(DialogTemplate& t) {
+    for (int id : {1134, 1136, 1008, 1137, 1011, 1012, 1013, 1014}) t.controls.push_back(editSpec(id));
 }
 
-LayoutNode CustomerInfoGroup() {
+LayoutNode customerInfoGroup() {
     // clang-format off
-    return Group(" Customer Information Setting ", {Grid(4, {
-        Text("Admin Number :"), Ctl(1134), Text("Receive Email 1:"), Ctl(1011),
-        Text("Phone Number 2:"), Ctl(1136), Text("Receive Email 2:"), Ctl(1012),
-        Text("Phone Number 3:"), Ctl(1008), Text("Receive Email 3:"), Ctl(1013),
-        Text("Phone Number 4:"), Ctl(1137), Text("Receive Email 4:"), Ctl(1014),
+    return group(" Customer Information Setting ", {grid(4, {
+        textNode("Admin Number :"), ctrl(1134), textNode("Receive Email 1:"), ctrl(1011),
+        textNode("Phone Number 2:"), ctrl(1136), textNode("Receive Email 2:"), ctrl(1012),
+        textNode("Phone Number 3:"), ctrl(1008), textNode("Receive Email 3:"), ctrl(1013),
+        textNode("Phone Number 4:"), ctrl(1137), textNode("Receive Email 4:"), ctrl(1014),
     })});
     // clang-format on
 }
 
-void AddBanner(DialogTemplate& t, int bannerId) {
-    t.controls.push_back(PictureSpec(bannerId, "banner", {.notify = true}));
+void addBanner(DialogTemplate& t, int bannerId) {
+    t.controls.push_back(pictureSpec(bannerId, "banner", {.notify = true}));
 }
 
-DialogTemplate SettingsTemplate(int resourceId, std::string title, int bannerId) {
+DialogTemplate settingsTemplate(int resourceId, std::string title, int bannerId) {
     DialogTemplate t;
     t.resourceId = resourceId;
     t.title = std::move(title);
     t.icon = "app";
-    AddBanner(t, bannerId);
+    addBanner(t, bannerId);
     return t;
 }
 
-void AddFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
-    t.controls.push_back(ListSpec(pathListId, {}, {.sorted = true, .wide = true}));
-    t.controls.push_back(ButtonSpec(1, "Save(&Y)", {.defaultButton = true}));
-    t.controls.push_back(ButtonSpec(2, exitText));
-    t.controls.push_back(ButtonSpec(ids::kExport, "Export\xE2\x80\xA6"));
-    t.controls.push_back(ButtonSpec(ids::kImport, "Import\xE2\x80\xA6"));
+void addFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
+    t.controls.push_back(listSpec(pathListId, {}, {.sorted = true, .wide = true}));
+    t.controls.push_back(buttonSpec(1, "Save(&Y)", {.defaultButton = true}));
+    t.controls.push_back(buttonSpec(2, exitText));
+    t.controls.push_back(buttonSpec(ids::kExport, "Export\xE2\x80\xA6"));
+    t.controls.push_back(buttonSpec(ids::kImport, "Import\xE2\x80\xA6"));
 }
 
-std::vector<LayoutNode> FooterNodes(int pathListId, std::vector<LayoutNode> extraButtons) {
+std::vector<LayoutNode> footerNodes(int pathListId, std::vector<LayoutNode> extraButtons) {
     // The buttons share the path list's row: one row less, so that the tallest window fits a laptop.
-    std::vector<LayoutNode> row{Ctl(pathListId), Ctl(1), Ctl(2)};
+    std::vector<LayoutNode> row{ctrl(pathListId), ctrl(1), ctrl(2)};
     for (LayoutNode& b : extraButtons) row.push_back(std::move(b));
-    row.push_back(Ctl(ids::kExport));
-    row.push_back(Ctl(ids::kImport));
-    return {Text("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Row(std::move(row))};
+    row.push_back(ctrl(ids::kExport));
+    row.push_back(ctrl(ids::kImport));
+    return {textNode("Attention Please ,The Data Above Will Be Saved In The Following  File: "), Row(std::move(row))};
 }
 
-void AddHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, std::vector<std::string> videoLengths) {
+void addHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, std::vector<std::string> videoLengths) {
     auto& c = t.controls;
-    c.push_back(ListSpec(1081, {"English", "Finnish", "German", "Swedish", "Danish", "Norwegian", "Czech", "Russian"}));
-    c.push_back(ListSpec(1067, {"Photo", "Video", "Camvid"}));
-    c.push_back(ListSpec(1068, std::move(photoSizes)));
-    c.push_back(ListSpec(1069, {"1 Photo", "2 Photos", "3 Photos", "4 Photos", "5 Photos", "6 Photos"}));
-    c.push_back(ListSpec(1070, std::move(videoLengths)));
-    c.push_back(ListSpec(1073, PirIntervals()));
-    c.push_back(ListSpec(ids::kTimeLapse, TimeLapses()));
-    c.push_back(ListSpec(ids::kPirTrigger, PirTriggers()));
+    c.push_back(listSpec(1081, {"English", "Finnish", "German", "Swedish", "Danish", "Norwegian", "Czech", "Russian"}));
+    c.push_back(listSpec(1067, {"Photo", "Video", "Camvid"}));
+    c.push_back(listSpec(1068, std::move(photoSizes)));
+    c.push_back(listSpec(1069, {"1 Photo", "2 Photos", "3 Photos", "4 Photos", "5 Photos", "6 Photos"}));
+    c.push_back(listSpec(1070, std::move(videoLengths)));
+    c.push_back(listSpec(1073, pirIntervals()));
+    c.push_back(listSpec(ids::kTimeLapse, timeLapses()));
+    c.push_back(listSpec(ids::kPirTrigger, pirTriggers()));
 }
 
-LayoutNode HxCameraGrid(std::vector<LayoutNode> moreCells) {
+LayoutNode hxCameraGrid(std::vector<LayoutNode> moreCells) {
     // clang-format off
     std::vector<LayoutNode> cells{
-        Text("Language"), Ctl(1081), Text("Camera Mode"), Ctl(1067),
-        Text("Photo Size"), Ctl(1068), Text("Photo Burst"), Ctl(1069),
-        Text("Video Length"), Ctl(1070), Text("PIR Interval"), Ctl(1073),
-        Text("Time Lapse"), Ctl(ids::kTimeLapse), Text("PIR Trigger"), Ctl(ids::kPirTrigger),
+        textNode("Language"), ctrl(1081), textNode("Camera Mode"), ctrl(1067),
+        textNode("Photo Size"), ctrl(1068), textNode("Photo Burst"), ctrl(1069),
+        textNode("Video Length"), ctrl(1070), textNode("PIR Interval"), ctrl(1073),
+        textNode("Time Lapse"), ctrl(ids::kTimeLapse), textNode("PIR Trigger"), ctrl(ids::kPirTrigger),
     };
     // clang-format on
     for (LayoutNode& n : moreCells) cells.push_back(std::move(n));
-    return Grid(8, std::move(cells));
+    return grid(8, std::move(cells));
 }
 
-void AddGameCall(DialogTemplate& t) {
+void addGameCall(DialogTemplate& t) {
     auto& c = t.controls;
-    c.push_back(ListSpec(1118, OffOn()));
-    c.push_back(ListSpec(1119, NumberItems(0, 23)));
-    c.push_back(ListSpec(1120, NumberItems(0, 59)));
-    c.push_back(ListSpec(1130, ReplayTimes()));
-    c.push_back(EditSpec(1001, {.readOnly = true, .centred = true}));
-    c.push_back(ButtonSpec(1002, "+"));
+    c.push_back(listSpec(1118, offOn()));
+    c.push_back(listSpec(1119, numberItems(0, 23)));
+    c.push_back(listSpec(1120, numberItems(0, 59)));
+    c.push_back(listSpec(1130, replayTimes()));
+    c.push_back(editSpec(1001, {.readOnly = true, .centred = true}));
+    c.push_back(buttonSpec(1002, "+"));
 }
 
-LayoutNode GameCallRow() {
-    return Row({Text("Game Call"), Ctl(1118), Text("H:"), Ctl(1119), Text("M:"), Ctl(1120), Text("Replay Times"),
-                Ctl(1130), Ctl(1001), Ctl(1002)});
+LayoutNode gameCallRow() {
+    return Row({textNode("Game Call"), ctrl(1118), textNode("H:"), ctrl(1119), textNode("M:"), ctrl(1120), textNode("Replay Times"),
+                ctrl(1130), ctrl(1001), ctrl(1002)});
 }
 
-void AddWorkHour(DialogTemplate& t, const WorkHourIds& ids) {
+void addWorkHour(DialogTemplate& t, const WorkHourIds& ids) {
     // Two-digit items, unlike the game-call times.
-    t.controls.push_back(ListSpec(ids.workHour, OffOn()));
-    t.controls.push_back(ListSpec(ids.startHour, NumberItems(0, 23, 2)));
-    t.controls.push_back(ListSpec(ids.startMinute, NumberItems(0, 59, 2)));
-    t.controls.push_back(ListSpec(ids.stopHour, NumberItems(0, 23, 2)));
-    t.controls.push_back(ListSpec(ids.stopMinute, NumberItems(0, 59, 2)));
+    t.controls.push_back(listSpec(ids.workHour, offOn()));
+    t.controls.push_back(listSpec(ids.startHour, numberItems(0, 23, 2)));
+    t.controls.push_back(listSpec(ids.startMinute, numberItems(0, 59, 2)));
+    t.controls.push_back(listSpec(ids.stopHour, numberItems(0, 23, 2)));
+    t.controls.push_back(listSpec(ids.stopMinute, numberItems(0, 59, 2)));
 }
 
-LayoutNode WorkHourRow(std::vector<LayoutNode> extra, const WorkHourIds& ids) {
-    std::vector<LayoutNode> cells{Text("Work Hour"),     Ctl(ids.workHour),    Text("Start Time"),
-                                  Ctl(ids.startHour),    Text(":"),            Ctl(ids.startMinute),
-                                  Text("Stop Time"),     Ctl(ids.stopHour),    Text(":"),
-                                  Ctl(ids.stopMinute)};
+LayoutNode workHourRow(std::vector<LayoutNode> extra, const WorkHourIds& ids) {
+    std::vector<LayoutNode> cells{textNode("Work Hour"),     ctrl(ids.workHour),    textNode("Start Time"),
+                                  ctrl(ids.startHour),    textNode(":"),            ctrl(ids.startMinute),
+                                  textNode("Stop Time"),     ctrl(ids.stopHour),    textNode(":"),
+                                  ctrl(ids.stopMinute)};
     for (LayoutNode& n : extra) cells.push_back(std::move(n));
-    cells.push_back(Stretch());
+    cells.push_back(stretch());
     return Row(std::move(cells));
 }
 
-LayoutNode MessagingGroup(const std::vector<int>& sendTo, int countryId, int operatorId, int checkId) {
+LayoutNode messagingGroup(const std::vector<int>& sendTo, int countryId, int operatorId, int checkId) {
     std::vector<LayoutNode> radios;
-    for (int id : sendTo) radios.push_back(Ctl(id));
-    return Group(" WAP Setting / Internet Setting / Customer Information Setting ",
+    for (int id : sendTo) radios.push_back(ctrl(id));
+    return group(" WAP Setting / Internet Setting / Customer Information Setting ",
                  {
-                     Row({SendModeGroup(), Group(" Send To ", std::move(radios)),
-                          OperatorListColumn(countryId, operatorId, checkId)}),
-                     CustomerInfoGroup(),
+                     Row({sendModeGroup(), group(" Send To ", std::move(radios)),
+                          operatorListColumn(countryId, operatorId, checkId)}),
+                     customerInfoGroup(),
                  });
 }
 
-void AddMessaging(DialogTemplate& t, const std::vector<RadioText>& sendTo, int countryId, int operatorId, int checkId) {
-    AddSendMode(t);
-    for (const RadioText& radio : sendTo) t.controls.push_back(RadioSpec(radio.id, radio.text));
-    AddOperatorLists(t, countryId, operatorId, checkId);
-    AddCustomerInfo(t);
+void addMessaging(DialogTemplate& t, const std::vector<RadioText>& sendTo, int countryId, int operatorId, int checkId) {
+    addSendMode(t);
+    for (const RadioText& radio : sendTo) t.controls.push_back(radioSpec(radio.id, radio.text));
+    addOperatorLists(t, countryId, operatorId, checkId);
+    addCustomerInfo(t);
 }
 
 }  // namespace qvt::dialogs::parts

@@ -12,12 +12,11 @@ using ui::Icon;
 
 namespace {
 
-ProductDialogConfig Vex2Config() {
+ProductDialogConfig vex2Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::Lp300Vex2Hx720uSaveFlow(kFileCode);
-    config.lists = operators::Vex2ListConfig();
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.lists = operators::vex2ListConfig();
     config.bannerId = kBanner;
-    config.invalidReadWriteText = "Invalid call for ReadWriteVEX2()!";
     return config;
 }
 
@@ -28,24 +27,24 @@ constexpr int kSendToGroup[3] = {kSendToPhone, kSendToEmail, kSendToNone};
 }  // namespace
 
 Vex2Dialog::Vex2Dialog(ui::Host& host, app::AppContext& context)
-    : ProductSettingsDialog(host, Template(), context, Vex2Rules(), Vex2Config()) {
-    setKeyTable(BuildKeyTable());
+    : ProductSettingsDialog(host, dialogTemplate(), context, vex2Rules(), vex2Config()) {
+    setKeyTable(buildKeyTable());
 }
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void Vex2Dialog::onInit() {
     // Nothing gets a value of the dialog's own: what the file does not set stays blank.
-    lists().ConfigC_OListBox(0);
-    Manage_PIRTrigger_TimeLapse(0, 0);
-    saveFlow().Manage_SaveDir(0);
+    lists().fillCountryList();
+    forgetTimeLapsePir();
+    saveFlow().scanAndLoad();
 }
 
 void Vex2Dialog::onNotify(int id, Event event) {
-    if (HandleCommonNotify(id, event)) return;
+    if (handleCommonNotify(id, event)) return;
     if (event == Event::SelChange) {
-        if (id == kTimeLapse) Manage_PIRTrigger_TimeLapse(1, 0);
-        if (id == kPirTrigger) Manage_PIRTrigger_TimeLapse(1, 1);
+        if (id == kTimeLapse) onTimeLapseChanged();
+        if (id == kPirTrigger) onPirTriggerChanged();
         return;
     }
     if (event != Event::Clicked) return;
@@ -55,126 +54,112 @@ void Vex2Dialog::onNotify(int id, Event event) {
         case kSendToPhone:
         case kSendToEmail:
         case kSendToNone:
-            OnRadioClick(id);
+            onRadioClick(id);
             return;
         case kDefault:
-            OnDefault();
+            onDefault();
             return;
         default:
             return;
     }
 }
 
-void Vex2Dialog::OnRadioClick(int radio) {
+void Vex2Dialog::onRadioClick(int radio) {
     if (radio == kFahrenheit || radio == kCelsius) {
-        Manage_RadioGroup(0, 1, "", radio, radio == kFahrenheit ? kCelsius : kFahrenheit, 0);
+        setRadios(radio, radio == kFahrenheit ? kCelsius : kFahrenheit, 0, true);
         return;
     }
     int others[2];
     int n = 0;
     for (int id : kSendToGroup)
         if (id != radio) others[n++] = id;
-    Manage_RadioGroup(0, 1, "", radio, others[0], others[1]);
+    setRadios(radio, others[0], others[1], true);
 }
 
 void Vex2Dialog::onOK() {
-    saveFlow().Manage_SaveDir(1);
+    saveFlow().save();
 }
 
-void Vex2Dialog::OnDefault() {
+void Vex2Dialog::onDefault() {
     select(kTimeFormat, 0);   // "12H"
     select(kPirInterval, 1);  // "5  Sec"
     select(kTimeLapse, 0);    // "OFF"
     select(kPirTrigger, 1);   // "Normal"
-    OnRadioClick(kFahrenheit);
-    OnRadioClick(kSendToPhone);
-    Manage_SetClock(2);
-    SetClockFromPc();
-    Manage_PIRTrigger_TimeLapse(2, 0);
+    onRadioClick(kFahrenheit);
+    onRadioClick(kSendToPhone);
+    resetClock();
+    setClockFromPc();
+    rememberTimeLapsePir();
 }
 
 // ---- radio groups -------------------------------------------------------------------------------
 
-int Vex2Dialog::Manage_RadioGroup(int mode, int flag, const std::string& text, int first, int second, int third) {
-    // Id 0 (and any id the dialog lacks) is "no such button": a group of two passes 0 as third.
-    auto present = [this](int id) { return id != 0 && has(id); };
-    auto set = [&](int id, int state) {
-        if (present(id)) setCheck(id, state);
-    };
-    switch (mode) {
-        case 0:
-            if (flag != 0) set(first, 1);
-            set(second, 0);
-            set(third, 0);
-            return 0;
-        case 1: {
-            const int buttons[3] = {first, second, third};
-            for (int i = 0; i < 3; ++i)
-                if (present(buttons[i]) && check(buttons[i]) == 1) return i;
-            return -1;
-        }
-        case 2: {
-            // Only a one-character value is a choice; anything longer, or nothing, is not the camera's.
-            if (text.size() != 1) return 0;
-            const bool threeButtons = flag == 0;
-            const int chosen = text[0] - '0';
-            if (chosen == 0 || chosen == 1 || (chosen == 2 && threeButtons)) {
-                const int buttons[3] = {first, second, third};
-                for (int i = 0; i < 3; ++i) set(buttons[i], i == chosen ? 1 : 0);
-            } else {
-                set(second, 0);
-                set(third, 0);
-            }
-            return 0;
-        }
-        default:
-            message("Invalid call for Manage_RadioGroup()!", kTipsCaption, Icon::Error);
-            return 0;
+namespace {
+// Id 0 (and any id the dialog lacks) is "no such button": a group of two passes 0 as third.
+bool isPresent(const ui::Dialog& dialog, int id) { return id != 0 && dialog.has(id); }
+}  // namespace
+
+void Vex2Dialog::setRadios(int first, int second, int third, bool checkFirst) {
+    if (checkFirst && isPresent(*this, first)) setCheck(first, 1);
+    for (int id : {second, third})
+        if (isPresent(*this, id)) setCheck(id, 0);
+}
+
+int Vex2Dialog::checkedRadio(int first, int second, int third) const {
+    const int buttons[3] = {first, second, third};
+    for (int i = 0; i < 3; ++i)
+        if (isPresent(*this, buttons[i]) && check(buttons[i]) == 1) return i;
+    return -1;
+}
+
+void Vex2Dialog::setRadiosFromText(const std::string& text, int first, int second, int third, bool twoButtons) {
+    // only a one-character value is a choice; anything longer, or nothing, is not the camera's.
+    if (text.size() != 1) return;
+    const int chosen = text[0] - '0';
+    if (chosen == 0 || chosen == 1 || (chosen == 2 && !twoButtons)) {
+        const int buttons[3] = {first, second, third};
+        for (int i = 0; i < 3; ++i)
+            if (isPresent(*this, buttons[i])) setCheck(buttons[i], i == chosen ? 1 : 0);
+    } else {
+        setRadios(first, second, third, false);
     }
 }
 
 // ---- the settings file --------------------------------------------------------------------------
 
-int Vex2Dialog::TransferComboValue(int id, const std::string& text, int base, int way) {
-    return settings::TransferComboValue(*this, id, text, base, way, settings::kInvalidParamsText);
-}
 
-bool Vex2Dialog::ReadWriteVEX2(int type, int flag) {
-    return ReadWriteFile(type, flag);
-}
-
-settings::KeyTable Vex2Dialog::BuildKeyTable() {
+settings::KeyTable Vex2Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    AppendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
-    keys.push_back(ListKey("Time Format", kTimeFormat, ListRead::Transfer));
-    keys.push_back(ListKey("PIR Interval", kPirInterval, ListRead::Transfer));
-    keys.push_back(ListKey("Time Lapse", kTimeLapse, ListRead::Transfer));
-    KeySlot pirTrigger = ListKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
-    pirTrigger.afterRead = [this] { Manage_PIRTrigger_TimeLapse(3, 0); };
+    keys.push_back(listKey("Time Format", kTimeFormat, ListRead::Transfer));
+    keys.push_back(listKey("PIR Interval", kPirInterval, ListRead::Transfer));
+    keys.push_back(listKey("Time Lapse", kTimeLapse, ListRead::Transfer));
+    KeySlot pirTrigger = listKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
+    pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
-    keys.push_back(ListKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(ListKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = ListKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { Manage_SetClock(0); };
+    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
+    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
+    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
+    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
     keys.push_back(clockDay);
-    keys.push_back(ListKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(ListKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
+    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
+    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
 
     // The radio groups are stored as the position of the first checked button.
     auto radioKey = [this](const char* key, int first, int second, int third) {
         std::vector<int> buttons{first, second};
         if (third != 0) buttons.push_back(third);
-        KeySlot slot = RadioKey(key, buttons, [=, this](const std::string& value) {
-            Manage_RadioGroup(2, third == 0 ? 1 : 0, value, first, second, third);
+        KeySlot slot = radioKeySlot(key, buttons, [=, this](const std::string& value) {
+            setRadiosFromText(value, first, second, third, third == 0);
         });
         slot.write = [=, this] {
-            const int position = Manage_RadioGroup(1, 0, "", first, second, third);
+            const int position = checkedRadio(first, second, third);
             return position < 0 ? std::string() : std::to_string(position);
         };
         return slot;

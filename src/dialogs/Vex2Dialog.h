@@ -33,7 +33,7 @@ inline constexpr int kSendToNone = 1191;
 inline constexpr int kCountryList = 1138;
 inline constexpr int kOperatorList = 1139;
 inline constexpr int kCheckParams = 1140;
-// The eight customer-information edits keep their ids of every dialog (parts::AddCustomerInfo).
+// The eight customer-information edits keep their ids of every dialog (parts::addCustomerInfo).
 
 inline constexpr int kBanner = 1189;
 inline constexpr int kPathList = 1135;
@@ -43,25 +43,20 @@ class Vex2Dialog : public ProductSettingsDialog {
 public:
     Vex2Dialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
     // The layout of the VEX 2.0 file: sections and keys in the order the camera expects them.
-    settings::KeyTable BuildKeyTable();
+    settings::KeyTable buildKeyTable();
 
-    // Type 1 reads the file into the dialog and the messaging state, type 2 writes it; flag 1 is the
-    // card file, flag 0 the backup. Writing returns whether the file was written and verified.
-    bool ReadWriteVEX2(int type, int flag);
+    // The dialog's radio groups of two or three buttons (`third` 0 for two; id 0 and ids the dialog
+    // lacks are no button). `first` is checked when `checkFirst` is true, else it stays as it is;
+    // the others are cleared.
+    void setRadios(int first, int second, int third, bool checkFirst);
+    // The position of the first checked button, -1 when none.
+    int checkedRadio(int first, int second, int third) const;
+    // The buttons from a file value of exactly one character; any other length changes nothing.
+    void setRadiosFromText(const std::string& text, int first, int second, int third, bool twoButtons);
 
-    // The dialog's radio groups of two or three buttons (`third` 0 for two). Mode 0: with `flag`
-    // non-zero `first` is checked, with 0 it stays as it is; the others are cleared. Mode 1: the
-    // position of the first checked button, -1 when none. Mode 2: the buttons from a file value of
-    // exactly one character (`flag` non-zero for a two-button group); any other length changes
-    // nothing. Other modes: the invalid-call message. Returns 0 except in mode 1.
-    int Manage_RadioGroup(int mode, int flag, const std::string& text, int first, int second, int third);
-
-    // A number between a list and a text, with this dialog's wording for an unknown Way.
-    int TransferComboValue(int id, const std::string& text, int base, int way);
-
-    void OnDefault();  // "Default(&D)"
+    void onDefault();  // "Default(&D)"
 
 protected:
     void onInit() override;
@@ -69,7 +64,7 @@ protected:
     void onOK() override;  // "Save(&Y)" and Enter
 
 private:
-    void OnRadioClick(int radio);
+    void onRadioClick(int radio);
 };
 
 }  // namespace qvt::dialogs

@@ -11,50 +11,50 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace vex2;
 
-DialogTemplate Vex2Dialog::Template() {
+DialogTemplate Vex2Dialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kTitle;
     t.icon = "app";
     auto& c = t.controls;
 
-    parts::AddBanner(t, kBanner);
+    parts::addBanner(t, kBanner);
 
     // " Camera Setting "
-    c.push_back(ListSpec(kTimeFormat, {"12H", "24H"}));
-    c.push_back(ListSpec(kPirInterval, parts::PirIntervals()));
-    c.push_back(ListSpec(kTimeLapse, parts::TimeLapses()));
-    c.push_back(ListSpec(kPirTrigger, parts::PirTriggers()));
-    parts::AddClock(t, kDefault);
+    c.push_back(listSpec(kTimeFormat, {"12H", "24H"}));
+    c.push_back(listSpec(kPirInterval, parts::pirIntervals()));
+    c.push_back(listSpec(kTimeLapse, parts::timeLapses()));
+    c.push_back(listSpec(kPirTrigger, parts::pirTriggers()));
+    parts::addClock(t, kDefault);
 
     // " Temperature Format " and " Send To "
-    c.push_back(RadioSpec(kFahrenheit, "Fahrenheit [℉]"));
-    c.push_back(RadioSpec(kCelsius, "Celsius [℃]"));
-    c.push_back(RadioSpec(kSendToPhone, "Phone"));
-    c.push_back(RadioSpec(kSendToEmail, "Email"));
-    c.push_back(RadioSpec(kSendToNone, "None"));
-    parts::AddOperatorLists(t, kCountryList, kOperatorList, kCheckParams);
-    parts::AddCustomerInfo(t);
+    c.push_back(radioSpec(kFahrenheit, "Fahrenheit [℉]"));
+    c.push_back(radioSpec(kCelsius, "Celsius [℃]"));
+    c.push_back(radioSpec(kSendToPhone, "Phone"));
+    c.push_back(radioSpec(kSendToEmail, "Email"));
+    c.push_back(radioSpec(kSendToNone, "None"));
+    parts::addOperatorLists(t, kCountryList, kOperatorList, kCheckParams);
+    parts::addCustomerInfo(t);
 
-    parts::AddFooter(t, kPathList, "Cancel(&N)");
+    parts::addFooter(t, kPathList, "Cancel(&N)");
 
     std::vector<LayoutNode> layout{
-        Ctl(kBanner),
-        Group(" Camera Setting ",
+        ctrl(kBanner),
+        group(" Camera Setting ",
               {
-                  Row({Text("Time Format"), Ctl(kTimeFormat), Text("PIR Interval"), Ctl(kPirInterval),
-                       Text("Time Lapse"), Ctl(kTimeLapse), Text("PIR Trigger"), Ctl(kPirTrigger), Stretch()}),
-                  parts::ClockRow(kDefault),
+                  Row({textNode("Time Format"), ctrl(kTimeFormat), textNode("PIR Interval"), ctrl(kPirInterval),
+                       textNode("Time Lapse"), ctrl(kTimeLapse), textNode("PIR Trigger"), ctrl(kPirTrigger), stretch()}),
+                  parts::clockRow(kDefault),
               }),
         Row({
-            Group(" Temperature Format ", {Ctl(kFahrenheit), Ctl(kCelsius), Stretch()}),
-            Group(" Send To ", {Ctl(kSendToPhone), Ctl(kSendToEmail), Ctl(kSendToNone), Stretch()}),
-            parts::OperatorListColumn(kCountryList, kOperatorList, kCheckParams),
+            group(" Temperature Format ", {ctrl(kFahrenheit), ctrl(kCelsius), stretch()}),
+            group(" Send To ", {ctrl(kSendToPhone), ctrl(kSendToEmail), ctrl(kSendToNone), stretch()}),
+            parts::operatorListColumn(kCountryList, kOperatorList, kCheckParams),
         }),
-        parts::CustomerInfoGroup(),
+        parts::customerInfoGroup(),
     };
-    for (LayoutNode& n : parts::FooterNodes(kPathList)) layout.push_back(std::move(n));
-    t.layout = Column(std::move(layout));
+    for (LayoutNode& n : parts::footerNodes(kPathList)) layout.push_back(std::move(n));
+    t.layout = column(std::move(layout));
     return t;
 }
 

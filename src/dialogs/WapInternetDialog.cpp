@@ -33,15 +33,15 @@ constexpr const char* kLabelTexts[WapInternetDialog::kFieldCount] = {
 
 constexpr int kWapFieldCount = 6;  // fields 0..5 sit in the WAP group, 6..12 in the Internet group
 
-bool IsPortField(int field) {
+bool isPortField(int field) {
     return field == 3 || field == 10;
 }
-bool IsMaskedField(int field) {
+bool isMaskedField(int field) {
     return field == 5 || field == 8 || field == 12;
 }
 
 // The first `limit` characters of a UTF-8 text; a character is never cut in half.
-std::string FirstChars(const std::string& text, std::size_t limit) {
+std::string firstChars(const std::string& text, std::size_t limit) {
     std::size_t chars = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
@@ -54,44 +54,44 @@ std::string FirstChars(const std::string& text, std::size_t limit) {
 
 }  // namespace
 
-DialogTemplate WapInternetDialog::Template() {
+DialogTemplate WapInternetDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kTitle;
-    t.controls.push_back(LabelSpec(kHeader, {}, {.centred = true}));
+    t.controls.push_back(labelSpec(kHeader, {}, {.centred = true}));
     std::vector<LayoutNode> wapCells;
     std::vector<LayoutNode> internetCells;
     for (int field = 0; field < kFieldCount; ++field) {
         const int id = kFields[static_cast<std::size_t>(field)];
         const int labelId = kFieldLabels[static_cast<std::size_t>(field)];
-        t.controls.push_back(LabelSpec(labelId, kLabelTexts[field]));
+        t.controls.push_back(labelSpec(labelId, kLabelTexts[field]));
         if (field == kIpField)
-            t.controls.push_back(IpSpec(id));
-        else if (IsPortField(field))
-            t.controls.push_back(EditSpec(id, {.digitsOnly = true, .centred = true}));
+            t.controls.push_back(ipSpec(id));
+        else if (isPortField(field))
+            t.controls.push_back(editSpec(id, {.digitsOnly = true, .centred = true}));
         else
-            t.controls.push_back(EditSpec(id, {.masked = IsMaskedField(field)}));
+            t.controls.push_back(editSpec(id, {.masked = isMaskedField(field)}));
         std::vector<LayoutNode>& cells = field < kWapFieldCount ? wapCells : internetCells;
-        cells.push_back(Ctl(labelId));
-        cells.push_back(Ctl(id));
+        cells.push_back(ctrl(labelId));
+        cells.push_back(ctrl(id));
     }
-    t.controls.push_back(ButtonSpec(kClear, "Clear WAP / Internet Paramaters(&W)"));
-    t.controls.push_back(ButtonSpec(1, "OK(&Y)", {.defaultButton = true}));
-    t.controls.push_back(ButtonSpec(2, "Cancel(&N)"));
-    t.controls.push_back(ButtonSpec(kAdvanced, "Advanced...(&V)", {.hidden = true}));
+    t.controls.push_back(buttonSpec(kClear, "Clear WAP / Internet Paramaters(&W)"));
+    t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
+    t.controls.push_back(buttonSpec(2, "Cancel(&N)"));
+    t.controls.push_back(buttonSpec(kAdvanced, "Advanced...(&V)", {.hidden = true}));
 
-    t.layout = Column({
-        Ctl(kHeader),
+    t.layout = column({
+        ctrl(kHeader),
         Row({
-            Column({Group(" WAP Settings ", {Grid(2, std::move(wapCells))}), Row({Stretch(), Ctl(kClear)}), Stretch()}),
-            Column({Group(" Internet Settings ", {Grid(2, std::move(internetCells))}), Stretch()}),
+            column({group(" WAP Settings ", {grid(2, std::move(wapCells))}), Row({stretch(), ctrl(kClear)}), stretch()}),
+            column({group(" Internet Settings ", {grid(2, std::move(internetCells))}), stretch()}),
         }),
-        Row({Ctl(kAdvanced), Stretch(), Ctl(1), Ctl(2)}),
+        Row({ctrl(kAdvanced), stretch(), ctrl(1), ctrl(2)}),
     });
     return t;
 }
 
-const std::array<int, 27>& WapInternetDialog::ControlList() {
+const std::array<int, 27>& WapInternetDialog::controlList() {
     // The labels follow their own order, not the fields': the mode operations were written against it.
     // clang-format off
     static const std::array<int, 27> list = {
@@ -104,29 +104,29 @@ const std::array<int, 27>& WapInternetDialog::ControlList() {
 }
 
 WapInternetDialog::WapInternetDialog(Host& host, app::AppContext& context)
-    : Dialog(host, Template()), context_(context) {}
+    : Dialog(host, dialogTemplate()), context_(context) {}
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
 void WapInternetDialog::onInit() {
-    ManageAdvancedButton();
+    manageAdvancedButton();
     if (messaging().editorMode == 1) {
         setTextQuiet(kHeader, kReviewHeader);
-        ManageOtherUI(4);
-        ManageOtherUI(1);
+        loadFields();
+        restrictToMailFields();
     } else {
         // User-defined parameters start from nothing: the fields are not loaded.
         setTextQuiet(kHeader, kUserDefinedHeader);
-        ManageOtherUI(2);
+        enableAllFields();
     }
 }
 
 void WapInternetDialog::onNotify(int id, Event event) {
     if (event != Event::Clicked) return;
     if (id == kClear)
-        OnClear();
+        onClear();
     else if (id == kAdvanced)
-        OnAdvanced();
+        onAdvanced();
 }
 
 void WapInternetDialog::onOK() {
@@ -135,21 +135,21 @@ void WapInternetDialog::onOK() {
         "dialog !",
         "QVT Tips", Icon::Question, Buttons::OkCancel);
     if (answer == Answer::Ok) {
-        ManageOtherUI(5);
-        ManageOtherUI(3);
+        compareMailFields();
+        storeFields();
         message("OK,WAP/Internet Paramaters Have Been Saved !", "QVT Tips", Icon::Information);
     }
     // The opener sees OK whatever the answer: a refused confirmation simply stores nothing.
     end(Result::Ok);
 }
 
-void WapInternetDialog::OnClear() {
+void WapInternetDialog::onClear() {
     if (message("Confirm Clear MMS Paramaters And GPRS Paramaters ?", "QVT_Tips", Icon::Question, Buttons::OkCancel) ==
         Answer::Ok)
-        ManageOtherUI(0);
+        clearFields();
 }
 
-void WapInternetDialog::OnAdvanced() {
+void WapInternetDialog::onAdvanced() {
     AdvancedSetupDialog advanced(host());
     advanced.setSslText(sslText_);
     host().runModal(advanced);
@@ -157,83 +157,84 @@ void WapInternetDialog::OnAdvanced() {
     sslText_ = advanced.sslText();
 }
 
-void WapInternetDialog::ManageAdvancedButton() {
-    const bool show = app::IsAdvancedSetupProduct(context_.CurrentModelCode);
+void WapInternetDialog::manageAdvancedButton() {
+    const bool show = app::isAdvancedSetupProduct(context_.CurrentModelCode);
     setEnabled(kAdvanced, show);
     setVisible(kAdvanced, show);
 }
 
-// ---- the mode operations ------------------------------------------------------------------------
+// ---- the field operations ------------------------------------------------------------------------
 
-void WapInternetDialog::ManageOtherUI(int type) {
-    const std::array<int, 27>& list = ControlList();
+void WapInternetDialog::clearFields() {
+    for (int field = 0; field < kFieldCount; ++field) {
+        const int id = kFields[static_cast<std::size_t>(field)];
+        if (field == kIpField)
+            clearIp(id);
+        else
+            setText(id, {});
+    }
+}
+
+// The labels keep their state.
+void WapInternetDialog::restrictToMailFields() {
+    const std::array<int, 27>& list = controlList();
+    for (int i = 0; i <= kFieldCount; ++i)
+        setEnabled(list[static_cast<std::size_t>(i)], i >= kFirstMailField && i <= kLastMailField);
+}
+
+// The Advanced button's visibility stays the product's.
+void WapInternetDialog::enableAllFields() {
+    for (int id : controlList()) setEnabled(id, true);
+    setEnabled(kAdvanced, true);
+}
+
+void WapInternetDialog::storeFields() {
     operators::OperatorParams& params = messaging().params;
-    switch (type) {
-        case 0:  // clear
-            for (int field = 0; field < kFieldCount; ++field) {
-                const int id = kFields[static_cast<std::size_t>(field)];
-                if (field == kIpField)
-                    clearIp(id);
-                else
-                    setText(id, {});
-            }
-            return;
-        case 1:  // restrict to the outgoing-mail fields; the labels keep their state
-            for (int i = 0; i <= kFieldCount; ++i)
-                setEnabled(list[static_cast<std::size_t>(i)], i >= kFirstMailField && i <= kLastMailField);
-            return;
-        case 2:  // enable everything; the Advanced button's visibility stays the product's
-            for (int id : list) setEnabled(id, true);
-            setEnabled(kAdvanced, true);
-            return;
-        case 3:  // store
-            for (int field = 0; field < kFieldCount; ++field) {
-                const int id = kFields[static_cast<std::size_t>(field)];
-                std::string value;
-                if (field == kIpField)
-                    value = ReadIpControl();
-                else if (IsPortField(field))
-                    value = FirstChars(platform::Trim(text(id)), 4);
-                else
-                    value = FirstChars(platform::Trim(text(id)), 100);
-                params.field(field) = std::move(value);
-            }
-            messaging().smtpSsl = sslText_;
-            return;
-        case 4:  // load
-            messaging().smtpEdited = 0;
-            for (int field = 0; field < kFieldCount; ++field) {
-                const int id = kFields[static_cast<std::size_t>(field)];
-                if (field == kIpField)
-                    WriteIpControl(params.IP);
-                else
-                    setText(id, params.field(field));
-            }
-            sslText_ = messaging().smtpSsl;
-            return;
-        case 5: {  // compare: did a review change the mail fields of a table operator?
-            operators::MessagingState& state = messaging();
-            state.smtpEdited = 0;
-            const bool tableOperator = !state.countryName.empty() && !state.operatorName.empty() &&
-                                       state.countryName != "Others" && state.operatorName != "Others";
-            if (!tableOperator) return;
-            for (int field = kFirstMailField; field <= kLastMailField; ++field) {
-                if (platform::Trim(text(kFields[static_cast<std::size_t>(field)])) != params.field(field)) {
-                    state.smtpEdited = 1;
-                    return;
-                }
-            }
+    for (int field = 0; field < kFieldCount; ++field) {
+        const int id = kFields[static_cast<std::size_t>(field)];
+        std::string value;
+        if (field == kIpField)
+            value = readIpControl();
+        else if (isPortField(field))
+            value = firstChars(platform::trim(text(id)), 4);
+        else
+            value = firstChars(platform::trim(text(id)), 100);
+        params.field(field) = std::move(value);
+    }
+    messaging().smtpSsl = sslText_;
+}
+
+void WapInternetDialog::loadFields() {
+    const operators::OperatorParams& params = messaging().params;
+    messaging().smtpEdited = 0;
+    for (int field = 0; field < kFieldCount; ++field) {
+        const int id = kFields[static_cast<std::size_t>(field)];
+        if (field == kIpField)
+            writeIpControl(params.IP);
+        else
+            setText(id, params.field(field));
+    }
+    sslText_ = messaging().smtpSsl;
+}
+
+// Did a review change the mail fields of a table operator?
+void WapInternetDialog::compareMailFields() {
+    operators::MessagingState& state = messaging();
+    state.smtpEdited = 0;
+    const bool tableOperator = !state.countryName.empty() && !state.operatorName.empty() &&
+                               state.countryName != "Others" && state.operatorName != "Others";
+    if (!tableOperator) return;
+    for (int field = kFirstMailField; field <= kLastMailField; ++field) {
+        if (platform::trim(text(kFields[static_cast<std::size_t>(field)])) != state.params.field(field)) {
+            state.smtpEdited = 1;
             return;
         }
-        default:
-            message("Invalid call for ManageOtherUI()!", "QVT Tips", Icon::Error);
-            return;
     }
 }
 
 // ---- the IP-address control ---------------------------------------------------------------------
 
-std::string WapInternetDialog::ReadIpControl() const {
+std::string WapInternetDialog::readIpControl() const {
     const std::array<int, 4> o = octets(kIp);
     auto value = [](int octet) { return octet < 0 ? 0 : octet; };  // a blank octet reads as 0
     char buf[32];
@@ -242,14 +243,14 @@ std::string WapInternetDialog::ReadIpControl() const {
     return dotted == "0.0.0.0" ? std::string() : dotted;
 }
 
-void WapInternetDialog::WriteIpControl(const std::string& ipText) {
+void WapInternetDialog::writeIpControl(const std::string& ipText) {
     // The stored text becomes a single blank on purpose: the settings file writer trims it, and the
     // editor then shows (and stores) an empty address instead of a malformed one.
     auto reject = [this] {
         clearIp(kIp);
         messaging().params.IP = " ";
     };
-    std::optional<std::array<int, 4>> parsed = ui::ParseDottedOctets(ipText);
+    std::optional<std::array<int, 4>> parsed = ui::parseDottedOctets(ipText);
     if (!parsed) return reject();
     for (int& octet : *parsed)
         if (octet < 0) octet = 0;  // an octet without digits, as in a text ending in a point, is 0

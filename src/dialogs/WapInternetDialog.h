@@ -40,25 +40,28 @@ public:
 
     WapInternetDialog(ui::Host& host, app::AppContext& context);
 
-    static ui::DialogTemplate Template();
+    static ui::DialogTemplate dialogTemplate();
 
-    // The controls the mode operations walk: the 13 value fields, the Clear button, the 13 labels.
-    static const std::array<int, 27>& ControlList();
+    // The controls the field operations walk: the 13 value fields, the Clear button, the 13 labels.
+    static const std::array<int, 27>& controlList();
 
-    // 0 clear the fields, 1 restrict to the outgoing-mail fields, 2 enable everything, 3 store into
-    // the messaging state, 4 load from it, 5 compare the mail fields with it (sets `smtpEdited`).
-    void ManageOtherUI(int type);
+    void clearFields();
+    void restrictToMailFields();  // only the outgoing-mail fields enabled
+    void enableAllFields();
+    void storeFields();        // the fields into the messaging state
+    void loadFields();         // the messaging state into the fields
+    void compareMailFields();  // sets `smtpEdited` when a review changed a table operator's mail fields
     // Shows "Advanced...(&V)" only for the products whose camera knows the SMTP SSL option.
-    void ManageAdvancedButton();
+    void manageAdvancedButton();
 
     // The IP-address control as dotted text; blank octets count as 0 and "0.0.0.0" reads as "".
-    std::string ReadIpControl() const;
+    std::string readIpControl() const;
     // Shows a dotted text in the IP-address control. A text that is not four octets of at most
     // three digits up to 255 blanks the control and replaces the stored IP with " ".
-    void WriteIpControl(const std::string& text);
+    void writeIpControl(const std::string& text);
 
-    void OnClear();     // "Clear WAP / Internet Paramaters(&W)"
-    void OnAdvanced();  // "Advanced...(&V)"
+    void onClear();     // "Clear WAP / Internet Paramaters(&W)"
+    void onAdvanced();  // "Advanced...(&V)"
 
     // The SMTP SSL text this run works on; confirming stores it into the messaging state.
     const std::string& sslText() const { return sslText_; }

@@ -6,9 +6,9 @@
 
 namespace qvt::operators {
 
-void FillCountryList(ui::Dialog& dialog, int countryListId) {
+void fillCountryListOf(ui::Dialog& dialog, int countryListId) {
     for (int c = 0; c < kCountrySlots; ++c) {
-        const std::string& name = CountryName(c);
+        const std::string& name = countryName(c);
         if (name.empty()) break;  // the table ends at its first empty slot
         dialog.addItem(countryListId, name);
     }
@@ -25,7 +25,7 @@ constexpr const char* kListFailedText = "Error: ListBox Is Failed In Adding Info
 constexpr const char* kUnknownCountryText =
     "Error: The information of this country is not exist,Your configuration is invalid !";
 
-OperatorListConfig MakeConfig(int countryList, int operatorList, int checkButton, std::string listFailed) {
+OperatorListConfig makeConfig(int countryList, int operatorList, int checkButton, std::string listFailed) {
     OperatorListConfig config;
     config.countryListId = countryList;
     config.operatorListId = operatorList;
@@ -37,24 +37,23 @@ OperatorListConfig MakeConfig(int countryList, int operatorList, int checkButton
 
 }  // namespace
 
-OperatorListConfig Hx710tListConfig() {
-    OperatorListConfig config = MakeConfig(1065, 1066, 1110, "Error: Adding information failed for operator listBox !");
+OperatorListConfig hx710tListConfig() {
+    OperatorListConfig config = makeConfig(1065, 1066, 1110, "Error: Adding information failed for operator listBox !");
     config.unknownCountryText = "Error: The information of this country is not exist, your configuration is invalid !";
-    config.separateApply = true;
     return config;
 }
 
-OperatorListConfig Hx720uListConfig() {
-    return MakeConfig(1065, 1066, 1110, kListFailedText);
+OperatorListConfig hx720uListConfig() {
+    return makeConfig(1065, 1066, 1110, kListFailedText);
 }
-OperatorListConfig Lp300ListConfig() {
-    return MakeConfig(1138, 1139, 1140, kListFailedText);
+OperatorListConfig lp300ListConfig() {
+    return makeConfig(1138, 1139, 1140, kListFailedText);
 }
-OperatorListConfig Vex2ListConfig() {
-    return MakeConfig(1138, 1139, 1140, kListFailedText);
+OperatorListConfig vex2ListConfig() {
+    return makeConfig(1138, 1139, 1140, kListFailedText);
 }
-OperatorListConfig S1ListConfig() {
-    return MakeConfig(1000, 1004, 1002, "Error:Failed In adding information for operator listbox !");
+OperatorListConfig s1ListConfig() {
+    return makeConfig(1000, 1004, 1002, "Error:Failed In adding information for operator listbox !");
 }
 
 // ---- the list logic -----------------------------------------------------------------------------
@@ -63,49 +62,31 @@ OperatorListLogic::OperatorListLogic(ui::Dialog& dialog, MessagingState& state, 
                                      EditorRunner runEditor)
     : dialog_(dialog), state_(state), config_(std::move(config)), runEditor_(std::move(runEditor)) {}
 
-void OperatorListLogic::ConfigC_OListBox(int type) {
-    switch (type) {
-        case 0:
-            FillCountryList(dialog_, config_.countryListId);
-            return;
-        case 1:
-            countrySelected();
-            return;
-        case 2:
-            operatorSelected();
-            return;
-        default:
-            break;
-    }
-    if (config_.separateApply) {
-        dialog_.message("Error: Invalid call for ConfigC_OListBox()!", kCaption, ui::Icon::Error);
-        return;
-    }
-    if (type == 3) ApplyOperatorParams();
-    // Higher types are ignored in these dialogs.
+void OperatorListLogic::fillCountryList() {
+    fillCountryListOf(dialog_, config_.countryListId);
 }
 
-void OperatorListLogic::OnCountrySelChange() {
-    ConfigC_OListBox(1);
-    ApplyOperatorParams();
+void OperatorListLogic::onCountrySelChange() {
+    countrySelected();
+    applyOperatorParams();
 }
 
-void OperatorListLogic::OnOperatorSelChange() {
-    ConfigC_OListBox(2);
-    ApplyOperatorParams();
+void OperatorListLogic::onOperatorSelChange() {
+    operatorSelected();
+    applyOperatorParams();
 }
 
-bool OperatorListLogic::HandleNotify(int id, ui::Event event) {
+bool OperatorListLogic::handleNotify(int id, ui::Event event) {
     if (id == config_.countryListId && event == ui::Event::SelChange) {
-        OnCountrySelChange();
+        onCountrySelChange();
         return true;
     }
     if (id == config_.operatorListId && event == ui::Event::SelChange) {
-        OnOperatorSelChange();
+        onOperatorSelChange();
         return true;
     }
     if (id == config_.checkButtonId && event == ui::Event::Clicked) {
-        OnCheckParams();
+        onCheckParams();
         return true;
     }
     return false;
@@ -119,13 +100,13 @@ void OperatorListLogic::countrySelected() {
         runOthers();
         return;
     }
-    const int c = FindCountry(selected);
+    const int c = findCountry(selected);
     dialog_.resetItems(operators);
     if (c < 0) return;  // nothing selected, or a name the table does not know
 
     state_.countryName = selected;
     for (int o = 0; o < kOperatorSlots; ++o) {
-        const std::string& name = OperatorName(c, o);
+        const std::string& name = operatorName(c, o);
         if (name.empty()) break;
         dialog_.addItem(operators, name);
     }
@@ -133,7 +114,7 @@ void OperatorListLogic::countrySelected() {
         // The list is sorted, so the first operator shown is not necessarily the table's first.
         dialog_.select(operators, 0);
         state_.operatorName = dialog_.itemText(operators, 0);
-    } else if (!OperatorName(c, 0).empty()) {
+    } else if (!operatorName(c, 0).empty()) {
         dialog_.message(config_.operatorListFailedText, kCaption, ui::Icon::Warning);
     }
     dialog_.appendItem(operators, std::string(kOthersItem));
@@ -157,10 +138,10 @@ void OperatorListLogic::runOthers() {
         state_.operatorName.clear();
         return;
     }
-    Restore();
+    restore();
 }
 
-void OperatorListLogic::Restore() {
+void OperatorListLogic::restore() {
     const std::string keptOperator = state_.operatorName;
     int pos = dialog_.findExact(config_.countryListId, state_.countryName);
     // "Others" is never a country in use; selecting it here would reopen the editor without end.
@@ -169,31 +150,31 @@ void OperatorListLogic::Restore() {
     countrySelected();
     dialog_.select(config_.operatorListId, dialog_.findExact(config_.operatorListId, keptOperator));
     state_.operatorName = keptOperator;
-    ApplyOperatorParams();
+    applyOperatorParams();
     // editorMode stays 0: the next "Others" opens the editor empty again, and the check button sets
     // its own mode.
 }
 
-void OperatorListLogic::ApplyOperatorParams() {
-    state_.countryName = platform::Trim(state_.countryName);
-    state_.operatorName = platform::Trim(state_.operatorName);
+void OperatorListLogic::applyOperatorParams() {
+    state_.countryName = platform::trim(state_.countryName);
+    state_.operatorName = platform::trim(state_.operatorName);
     if (state_.countryName.empty() || state_.operatorName.empty()) return;
 
-    const int c = FindCountry(state_.countryName);
+    const int c = findCountry(state_.countryName);
     if (c < 0) {
         dialog_.message(config_.unknownCountryText, kCaption, ui::Icon::Warning);
         return;
     }
     for (int o = 0; o < kOperatorSlots; ++o) {
-        const std::string& name = OperatorName(c, o);
+        const std::string& name = operatorName(c, o);
         if (name.empty()) break;
-        if (name == state_.operatorName) state_.params = ParamsAt(c, o);
+        if (name == state_.operatorName) state_.params = paramsAt(c, o);
     }
     // Table operators start without SSL, also when the operator was not found in the row.
     state_.smtpSsl = "0";
 }
 
-void OperatorListLogic::OnCheckParams() {
+void OperatorListLogic::onCheckParams() {
     state_.editorMode = 1;
     if (runEditor_) runEditor_();
     if (state_.smtpEdited == 1) {

@@ -15,7 +15,7 @@ inline constexpr std::string_view kOthersItem = "Others";
 
 // Fills a country list box: every country name of the table (the list box sorts them), then
 // "Others" at the end. Nothing is selected.
-void FillCountryList(ui::Dialog& dialog, int countryListId);
+void fillCountryListOf(ui::Dialog& dialog, int countryListId);
 
 // Where one settings dialog keeps its lists and how it words their messages. The five dialogs share
 // the logic below and differ only in this.
@@ -25,17 +25,13 @@ struct OperatorListConfig {
     int checkButtonId = 0;               // "Check WAP / Internet Paramaters(&L)"
     std::string operatorListFailedText;  // the operator list stayed empty although the country has operators
     std::string unknownCountryText;      // the country in use is not in the table
-    // The HX710T-10M dialog applies an operator's parameters through a separate operation and
-    // reports any list type other than 0 to 2 as an invalid call; the others apply through type 3
-    // and ignore higher types.
-    bool separateApply = false;
 };
 
-OperatorListConfig Hx710tListConfig();
-OperatorListConfig Hx720uListConfig();
-OperatorListConfig Lp300ListConfig();
-OperatorListConfig Vex2ListConfig();
-OperatorListConfig S1ListConfig();
+OperatorListConfig hx710tListConfig();
+OperatorListConfig hx720uListConfig();
+OperatorListConfig lp300ListConfig();
+OperatorListConfig vex2ListConfig();
+OperatorListConfig s1ListConfig();
 
 // Keeps a settings dialog's country and operator lists and the messaging state in step. The
 // parameter editor lives above this module, so the dialog hands in a callback that runs it
@@ -46,23 +42,22 @@ public:
 
     OperatorListLogic(ui::Dialog& dialog, MessagingState& state, OperatorListConfig config, EditorRunner runEditor);
 
-    // 0 fill the country list, 1 a country was selected, 2 an operator was selected; 3 applies the
-    // operator's parameters, except in the separate-apply variant, where it is an invalid call.
-    void ConfigC_OListBox(int type);
+    // The country list from the operator table, "Others" last.
+    void fillCountryList();
     // Copies the table parameters of the country and operator in use into the messaging state.
-    void ApplyOperatorParams();
+    void applyOperatorParams();
     // After "Others" was cancelled: back to the country and operator in use, their parameters again.
-    void Restore();
+    void restore();
     // "Check WAP / Internet Paramaters(&L)": the editor in review mode.
-    void OnCheckParams();
+    void onCheckParams();
 
     // The dialog's selection-change notifications of the two lists.
-    void OnCountrySelChange();
-    void OnOperatorSelChange();
+    void onCountrySelChange();
+    void onOperatorSelChange();
 
     // Routes a notification of the country list, the operator list or the check button; false when
     // the notification is none of them.
-    bool HandleNotify(int id, ui::Event event);
+    bool handleNotify(int id, ui::Event event);
 
     const OperatorListConfig& config() const { return config_; }
 

@@ -102,31 +102,31 @@ const char* OperatorParams::fieldName(int index) {
     return validField(index) ? kFieldNames[index] : "";
 }
 
-const std::string& CountryName(int c) {
+const std::string& countryName(int c) {
     return validCountry(c) ? tables().countries[c] : kEmptyText;
 }
 
-const std::string& OperatorName(int c, int o) {
+const std::string& operatorName(int c, int o) {
     return validSlot(c, o) ? tables().operators[c][o] : kEmptyText;
 }
 
-const OperatorParams& ParamsAt(int c, int o) {
+const OperatorParams& paramsAt(int c, int o) {
     return validSlot(c, o) ? tables().params[c][o] : kEmptyParams;
 }
 
-int FindCountry(std::string_view name) {
+int findCountry(std::string_view name) {
     for (int c = 0; c < kCountrySlots; ++c) {
-        const std::string& slot = CountryName(c);
+        const std::string& slot = countryName(c);
         if (slot.empty()) break;
         if (slot == name) return c;
     }
     return -1;
 }
 
-int FindOperator(int c, std::string_view name) {
+int findOperator(int c, std::string_view name) {
     if (!validCountry(c)) return -1;
     for (int o = 0; o < kOperatorSlots; ++o) {
-        const std::string& slot = OperatorName(c, o);
+        const std::string& slot = operatorName(c, o);
         if (slot.empty()) break;
         if (slot == name) return o;
     }

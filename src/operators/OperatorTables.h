@@ -31,14 +31,14 @@ inline constexpr int kOperatorSlots = 5;
 
 // Read-only access by slot. Empty slots give an empty text or a record with all fields empty, and
 // so do indices outside the tables.
-const std::string& CountryName(int c);
-const std::string& OperatorName(int c, int o);
-const OperatorParams& ParamsAt(int c, int o);
+const std::string& countryName(int c);
+const std::string& operatorName(int c, int o);
+const OperatorParams& paramsAt(int c, int o);
 
 // Linear searches the way the lists walk the tables: exact, case-sensitive comparison, stopping at
 // the first empty slot. -1 when the name is absent (an empty name is never found).
-int FindCountry(std::string_view name);
-int FindOperator(int c, std::string_view name);
+int findCountry(std::string_view name);
+int findOperator(int c, std::string_view name);
 
 namespace detail {
 // Storage written by tools/gen_operator_data.py (OperatorData.cpp in the build tree). Null

@@ -6,7 +6,7 @@
 
 namespace qvt::platform {
 
-std::optional<DateTime> ParseDateTime(std::string_view text) {
+std::optional<DateTime> parseDateTime(std::string_view text) {
     // Fixed shape: 4-2-2 2:2:2 digits.
     static constexpr std::string_view shape = "dddd-dd-dd dd:dd:dd";
     if (text.size() != shape.size()) return std::nullopt;
@@ -21,19 +21,19 @@ std::optional<DateTime> ParseDateTime(std::string_view text) {
         return v;
     };
     const DateTime t{num(0, 4), num(5, 2), num(8, 2), num(11, 2), num(14, 2), num(17, 2)};
-    if (!IsValidDateTime(t)) return std::nullopt;
+    if (!isValidDateTime(t)) return std::nullopt;
     return t;
 }
 
-int DaysInMonth(int year, int month) {
+int daysInMonth(int year, int month) {
     static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) return 0;
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return days[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-bool IsValidDateTime(const DateTime& t) {
-    return t.year >= 1 && t.year <= 9999 && t.day >= 1 && t.day <= DaysInMonth(t.year, t.month) && t.hour >= 0 &&
+bool isValidDateTime(const DateTime& t) {
+    return t.year >= 1 && t.year <= 9999 && t.day >= 1 && t.day <= daysInMonth(t.year, t.month) && t.hour >= 0 &&
            t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }
 

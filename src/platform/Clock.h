@@ -11,13 +11,13 @@ struct DateTime {
 };
 
 // Parses "YYYY-MM-DD HH:MM:SS"; nullopt when the text has another shape or names no real moment
-// (see IsValidDateTime).
-std::optional<DateTime> ParseDateTime(std::string_view text);
+// (see isValidDateTime).
+std::optional<DateTime> parseDateTime(std::string_view text);
 
 // Days of a month in the Gregorian calendar; 0 for a month outside 1..12.
-int DaysInMonth(int year, int month);
+int daysInMonth(int year, int month);
 // A real moment: year 1 to 9999, an existing day of the month, 00:00:00 to 23:59:59.
-bool IsValidDateTime(const DateTime& t);
+bool isValidDateTime(const DateTime& t);
 
 class Clock {
 public:

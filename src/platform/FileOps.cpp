@@ -54,13 +54,13 @@ fs::path tempPathFor(const fs::path& target) {
 
 // The final check after the rename: the file now at `target` holds exactly `bytes`.
 bool targetHolds(const fs::path& target, std::string_view bytes) {
-    const auto back = ReadFileLimited(target, bytes.size());
+    const auto back = readFileLimited(target, bytes.size());
     return back && *back == bytes;
 }
 
 }  // namespace
 
-std::string Trim(std::string_view text) {
+std::string trim(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && isWhite(text[begin])) ++begin;
@@ -68,11 +68,11 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
-bool IsAllDigits(std::string_view text) {
+bool isAllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-int AtoI(std::string_view text) {
+int atoI(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && isWhite(text[i])) ++i;
     bool negative = false;
@@ -90,22 +90,22 @@ int AtoI(std::string_view text) {
     return static_cast<int>(std::min<long long>(value, INT_MAX));
 }
 
-bool IsDirectory(const fs::path& path) {
+bool isDirectory(const fs::path& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
 }
 
-bool Exists(const fs::path& path) {
+bool pathExists(const fs::path& path) {
     std::error_code ec;
     return fs::exists(path, ec);
 }
 
-bool IsRegularFile(const fs::path& path) {
+bool isRegularFile(const fs::path& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
 }
 
-bool IsLink(const fs::path& path) {
+bool isSymlink(const fs::path& path) {
     std::error_code ec;
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -114,22 +114,22 @@ bool IsLink(const fs::path& path) {
     return fs::is_symlink(fs::symlink_status(path, ec));
 }
 
-bool SameEntry(const fs::path& a, const fs::path& b) {
+bool sameEntry(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     const bool same = fs::equivalent(a, b, ec);
     return !ec && same;
 }
 
-bool CreateDirectories(const fs::path& path) {
+bool createDirectories(const fs::path& path) {
     std::error_code ec;
     fs::create_directories(path, ec);
-    return IsDirectory(path);
+    return isDirectory(path);
 }
 
-bool DeleteIfExist(const fs::path& path) {
+bool deleteIfExist(const fs::path& path) {
     if (isAbsent(path)) return true;
     std::error_code ec;
-    // Only files: a directory of the same name is a different thing and stays.
+    // only files: a directory of the same name is a different thing and stays.
     if (fs::symlink_status(path, ec).type() == fs::file_type::directory) return false;
 #ifdef _WIN32
     DeleteFileW(path.c_str());
@@ -141,7 +141,7 @@ bool DeleteIfExist(const fs::path& path) {
 
 #ifdef _WIN32
 
-void ClearReadOnly(const fs::path& path) {
+void clearReadOnly(const fs::path& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return;
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return;  // a link: not followed
@@ -149,21 +149,21 @@ void ClearReadOnly(const fs::path& path) {
     SetFileAttributesW(path.c_str(), rest == 0 ? FILE_ATTRIBUTE_NORMAL : rest);
 }
 
-bool IsReadOnly(const fs::path& path) {
+bool isReadOnlyPath(const fs::path& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-bool RenameIfExist(const fs::path& from, const fs::path& to) {
+bool renameIfExist(const fs::path& from, const fs::path& to) {
     if (isAbsent(from)) return true;
     return MoveFileW(from.c_str(), to.c_str()) != 0;  // fails when `to` exists
 }
 
-void SetHidden(const fs::path& path) {
+void setHidden(const fs::path& path) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
 }
 
-std::optional<std::string> ReadFileLimited(const fs::path& path, std::uintmax_t maxSize) {
+std::optional<std::string> readFileLimited(const fs::path& path, std::uintmax_t maxSize) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) return std::nullopt;
     const auto size = fs::file_size(path, ec);
@@ -177,7 +177,7 @@ std::optional<std::string> ReadFileLimited(const fs::path& path, std::uintmax_t 
     return bytes;
 }
 
-bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
     fs::path temp;
     HANDLE handle = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
@@ -215,21 +215,21 @@ bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
 
 #else  // POSIX
 
-void ClearReadOnly(const fs::path& path) {
+void clearReadOnly(const fs::path& path) {
     std::error_code ec;
-    // Only a regular file of its own: a link is neither followed nor changed (Linux links have no
+    // only a regular file of its own: a link is neither followed nor changed (Linux links have no
     // permissions of their own anyway).
     if (fs::symlink_status(path, ec).type() != fs::file_type::regular) return;
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
-bool IsReadOnly(const fs::path& path) {
+bool isReadOnlyPath(const fs::path& path) {
     std::error_code ec;
     const auto status = fs::status(path, ec);
     return fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
-bool RenameIfExist(const fs::path& from, const fs::path& to) {
+bool renameIfExist(const fs::path& from, const fs::path& to) {
     if (isAbsent(from)) return true;
 #ifdef __linux__
     // Atomic "rename unless the target exists" where the file system supports it.
@@ -242,7 +242,7 @@ bool RenameIfExist(const fs::path& from, const fs::path& to) {
     return !ec;
 }
 
-void SetHidden(const fs::path&) {}
+void setHidden(const fs::path&) {}
 
 namespace {
 
@@ -292,7 +292,7 @@ std::optional<std::string> readAll(int fd, std::uintmax_t maxSize) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileLimited(const fs::path& path, std::uintmax_t maxSize) {
+std::optional<std::string> readFileLimited(const fs::path& path, std::uintmax_t maxSize) {
     // O_NONBLOCK: a FIFO put where the file was expected must not block the program.
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) return std::nullopt;
@@ -302,7 +302,7 @@ std::optional<std::string> ReadFileLimited(const fs::path& path, std::uintmax_t 
     return readAll(fd.get(), maxSize);
 }
 
-bool WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
     fs::path temp;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {

@@ -11,38 +11,38 @@
 namespace qvt::platform {
 
 // Removes white space (space, \t, \r, \n, \v, \f) at both ends.
-std::string Trim(std::string_view text);
+std::string trim(std::string_view text);
 
 // True when every character is '0'..'9'; the empty text counts as true.
-bool IsAllDigits(std::string_view text);
+bool isAllDigits(std::string_view text);
 
 // The C library's atoi: leading white space, optional sign, digits up to the first non-digit.
 // No digits gives 0; values beyond the int range are clamped instead of overflowing.
-int AtoI(std::string_view text);
+int atoI(std::string_view text);
 
 // Makes the file writable again and keeps its other permission bits / attributes.
 // Nothing happens when the file does not exist or is a symbolic link: a link on a card may point
 // anywhere, and what it points to is not ours to change.
-void ClearReadOnly(const std::filesystem::path& path);
-bool IsReadOnly(const std::filesystem::path& path);
+void clearReadOnly(const std::filesystem::path& path);
+bool isReadOnlyPath(const std::filesystem::path& path);
 
 // Deletes a file (not a directory). True when nothing is at `path` afterwards.
-bool DeleteIfExist(const std::filesystem::path& path);
+bool deleteIfExist(const std::filesystem::path& path);
 
 // Renames `from` to `to` when `from` exists. A missing `from` counts as success. An existing `to`
 // is never overwritten: the rename fails then, as it always did on Windows.
-bool RenameIfExist(const std::filesystem::path& from, const std::filesystem::path& to);
+bool renameIfExist(const std::filesystem::path& from, const std::filesystem::path& to);
 
-bool IsDirectory(const std::filesystem::path& path);
-bool Exists(const std::filesystem::path& path);  // any entry: file, directory, ...
-bool IsRegularFile(const std::filesystem::path& path);
+bool isDirectory(const std::filesystem::path& path);
+bool pathExists(const std::filesystem::path& path);  // any entry: file, directory, ...
+bool isRegularFile(const std::filesystem::path& path);
 // True when `path` itself is a symbolic link (or, on Windows, any other reparse point).
-bool IsLink(const std::filesystem::path& path);
+bool isSymlink(const std::filesystem::path& path);
 // True when both paths name the same existing file or directory (links, bind mounts, two names).
-bool SameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
+bool sameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // True when `path` is a directory afterwards (created now or before).
-bool CreateDirectories(const std::filesystem::path& path);
+bool createDirectories(const std::filesystem::path& path);
 
 // Writes the whole content to a temporary file beside the target, flushes it to the medium,
 // drops the file's cached pages where the platform allows it (Linux; macOS turns caching off for
@@ -51,13 +51,13 @@ bool CreateDirectories(const std::filesystem::path& path);
 // afterwards. False on any failure. The target keeps its previous content (or stays absent) when
 // anything before the rename fails, and no temporary file is left behind. An existing target's
 // permission bits are kept (POSIX); on Windows a read-only target makes the write fail, as it always did.
-bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // The whole content of a regular file; nullopt when missing, unreadable, not a regular file or
 // larger than maxSize bytes.
-std::optional<std::string> ReadFileLimited(const std::filesystem::path& path, std::uintmax_t maxSize);
+std::optional<std::string> readFileLimited(const std::filesystem::path& path, std::uintmax_t maxSize);
 
 // Windows: gives the file the hidden attribute (alone). Other systems have no such attribute.
-void SetHidden(const std::filesystem::path& path);
+void setHidden(const std::filesystem::path& path);
 
 }  // namespace qvt::platform

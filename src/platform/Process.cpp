@@ -76,7 +76,7 @@ void InterruptGuard::endProgram() {
 #endif
 }
 
-void SetCommand(QProcess& process, const std::string& program, const std::vector<std::string>& arguments) {
+void setCommand(QProcess& process, const std::string& program, const std::vector<std::string>& arguments) {
     QStringList args;
     for (const std::string& a : arguments) args << QString::fromStdString(a);
     process.setProgram(QString::fromStdString(program));
@@ -111,9 +111,9 @@ void SetCommand(QProcess& process, const std::string& program, const std::vector
 #endif
 }
 
-ProcessResult RunProcessAndWait(const std::string& program, const std::vector<std::string>& arguments) {
+ProcessResult runProcessAndWait(const std::string& program, const std::vector<std::string>& arguments) {
     QProcess process;
-    SetCommand(process, program, arguments);
+    setCommand(process, program, arguments);
     process.setStandardErrorFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardInputFile(QProcess::nullDevice());
@@ -134,7 +134,7 @@ ProcessResult RunProcessAndWait(const std::string& program, const std::vector<st
     return result;
 }
 
-std::string FindExecutable(const std::string& name) {
+std::string findOnPath(const std::string& name) {
     return QStandardPaths::findExecutable(QString::fromStdString(name)).toStdString();
 }
 

@@ -17,15 +17,15 @@ struct ProcessResult {
 
 // Runs `program` with `arguments` as given, each argument passed untouched; blocks until it ends,
 // or until an InterruptGuard has caught a signal: the program is then killed and reaped.
-ProcessResult RunProcessAndWait(const std::string& program, const std::vector<std::string>& arguments);
+ProcessResult runProcessAndWait(const std::string& program, const std::vector<std::string>& arguments);
 
 // Gives a QProcess its program and arguments byte for byte. Qt's own strings cannot carry a name
 // that is not valid UTF-8, so on POSIX systems such a command is executed from the raw bytes in
 // the child. On Linux the child is also killed when this program dies, so no tool outlives us.
-void SetCommand(QProcess& process, const std::string& program, const std::vector<std::string>& arguments);
+void setCommand(QProcess& process, const std::string& program, const std::vector<std::string>& arguments);
 
 // Finds an executable by name on PATH; "" when there is none.
-std::string FindExecutable(const std::string& name);
+std::string findOnPath(const std::string& name);
 
 // While one exists, SIGTERM, SIGINT and SIGHUP (and console close on Windows is left as it is) do
 // not end the program at once: they are noted, so that a running tool can be stopped and its

@@ -90,9 +90,9 @@ std::optional<std::string> RegistryStore::queryDefaultValue(std::string_view key
     const fs::path dir = keyDir(keyPath);
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) return std::nullopt;
-    // Only a small regular file is a value: a FIFO must not block the start, a huge file is no
+    // only a small regular file is a value: a FIFO must not block the start, a huge file is no
     // value this program wrote, and a key folder without its file has no value that can be read.
-    std::optional<std::string> value = ReadFileLimited(dir / kValueFile, kMaxValueBytes);
+    std::optional<std::string> value = readFileLimited(dir / kValueFile, kMaxValueBytes);
     if (!value) return std::nullopt;
     // A registry text ends at its first NUL.
     if (auto nul = value->find('\0'); nul != std::string::npos) value->resize(nul);

@@ -20,7 +20,7 @@ namespace qvt::platform {
 
 namespace {
 // Path texts shown to the user are whole paths, whatever the command line said.
-fs::path Absolute(const fs::path& p) {
+fs::path absoluteOf(const fs::path& p) {
     std::error_code ec;
     fs::path a = fs::absolute(p, ec).lexically_normal();
     if (ec) return p;
@@ -29,7 +29,7 @@ fs::path Absolute(const fs::path& p) {
 }
 
 // The mount table writes blanks, tabs, new lines and backslashes in names as \ooo.
-std::string Unescape(std::string_view field) {
+std::string unescape(std::string_view field) {
     const auto octal = [](char c) { return c >= '0' && c <= '7'; };
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
@@ -44,7 +44,7 @@ std::string Unescape(std::string_view field) {
     return out;
 }
 
-bool HasOption(const std::string& options, const std::string& option) {
+bool hasOption(const std::string& options, const std::string& option) {
     std::istringstream in(options);
     for (std::string item; std::getline(in, item, ',');)
         if (item == option) return true;
@@ -52,11 +52,11 @@ bool HasOption(const std::string& options, const std::string& option) {
 }
 
 // `path` lies strictly below the folder `prefix` (given with its trailing '/').
-bool Below(const std::string& path, const std::string& prefix) {
+bool below(const std::string& path, const std::string& prefix) {
     return path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
 }
 
-std::string CurrentUser() {
+std::string currentUser() {
 #ifdef _WIN32
     return {};
 #else
@@ -67,7 +67,7 @@ std::string CurrentUser() {
 }
 
 #if !defined(_WIN32) && !defined(__linux__)
-std::vector<MountEntry> MountsFromQt() {
+std::vector<MountEntry> mountsFromQt() {
     std::vector<MountEntry> table;
     for (const QStorageInfo& info : QStorageInfo::mountedVolumes()) {
         MountEntry e;
@@ -83,7 +83,7 @@ std::vector<MountEntry> MountsFromQt() {
 
 }  // namespace
 
-std::vector<MountEntry> ParseMountInfo(std::string_view text) {
+std::vector<MountEntry> parseMountInfo(std::string_view text) {
     std::vector<MountEntry> table;
     std::istringstream lines{std::string(text)};
     for (std::string line; std::getline(lines, line);) {
@@ -98,16 +98,16 @@ std::vector<MountEntry> ParseMountInfo(std::string_view text) {
         if (colon == std::string::npos) continue;
         e.major = static_cast<unsigned>(std::strtoul(f[2].substr(0, colon).c_str(), nullptr, 10));
         e.minor = static_cast<unsigned>(std::strtoul(f[2].substr(colon + 1).c_str(), nullptr, 10));
-        e.mountPoint = Unescape(f[4]);
-        e.fsType = Unescape(dash[1]);
-        e.source = Unescape(dash[2]);
-        e.readOnly = HasOption(f[5], "ro") || HasOption(dash[3], "ro");
+        e.mountPoint = unescape(f[4]);
+        e.fsType = unescape(dash[1]);
+        e.source = unescape(dash[2]);
+        e.readOnly = hasOption(f[5], "ro") || hasOption(dash[3], "ro");
         table.push_back(std::move(e));
     }
     return table;
 }
 
-std::vector<fs::path> CardMounts(const std::vector<MountEntry>& table, const std::string& user) {
+std::vector<fs::path> cardMounts(const std::vector<MountEntry>& table, const std::string& user) {
     const MountEntry* root = nullptr;
     std::map<std::string, const MountEntry*> visible;  // a later mount hides the one beneath
     for (const MountEntry& e : table) {
@@ -124,35 +124,35 @@ std::vector<fs::path> CardMounts(const std::vector<MountEntry>& table, const std
         if (e->readOnly || point == "/" || isRootDevice(*e)) continue;
         if (e->source.rfind("/dev/", 0) != 0) continue;  // pseudo and network file systems
         const bool usersMedia =
-            !user.empty() && (Below(point, "/media/" + user + "/") || Below(point, "/run/media/" + user + "/"));
-        const bool otherMedia = Below(point, "/media/") || Below(point, "/run/media/") || Below(point, "/mnt/");
-        if (usersMedia || Below(point, "/Volumes/") || (otherMedia && e->removable)) found.emplace_back(point);
+            !user.empty() && (below(point, "/media/" + user + "/") || below(point, "/run/media/" + user + "/"));
+        const bool otherMedia = below(point, "/media/") || below(point, "/run/media/") || below(point, "/mnt/");
+        if (usersMedia || below(point, "/Volumes/") || (otherMedia && e->removable)) found.emplace_back(point);
     }
     return found;  // the map kept them sorted by mount point
 }
 
-bool IsRemovableBlockDevice(unsigned major, unsigned minor, const fs::path& sysDevBlock) {
+bool isRemovableBlockDevice(unsigned major, unsigned minor, const fs::path& sysDevBlock) {
     if (major == 0) return false;  // no device behind it
     std::error_code ec;
     fs::path device = fs::canonical(sysDevBlock / (std::to_string(major) + ":" + std::to_string(minor)), ec);
     if (ec) return false;
     if (fs::exists(device / "partition", ec)) device = device.parent_path();  // a partition: its disk
-    if (const auto flag = ReadFileLimited(device / "removable", 16); flag && Trim(*flag) == "1") return true;
+    if (const auto flag = readFileLimited(device / "removable", 16); flag && trim(*flag) == "1") return true;
     const std::string chain = device.generic_string();
     for (const char* bus : {"/usb", "/mmc_host/", "/memstick"})
         if (chain.find(bus) != std::string::npos) return true;
     return false;
 }
 
-Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(Absolute(systemRoot)) {
+Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(absoluteOf(systemRoot)) {
     slots_.push_back(systemRoot_);
     for (const auto& v : volumes) {
         if (static_cast<int>(slots_.size()) > kMaxVolumes) break;
-        slots_.push_back(Absolute(v));
+        slots_.push_back(absoluteOf(v));
     }
 }
 
-Volumes Volumes::Discover(fs::path systemRoot) {
+Volumes Volumes::discoverVolumes(fs::path systemRoot) {
     Volumes v(std::move(systemRoot), {});
     v.discovery_ = true;
     v.discover();
@@ -169,7 +169,7 @@ bool Volumes::present(const fs::path& slot) const {
     return fs::is_directory(slot, ec);
 }
 
-std::string Volumes::RootText(const fs::path& slot) {
+std::string Volumes::rootText(const fs::path& slot) {
     std::string text = slot.string();
 #ifdef _WIN32
     if (text.empty() || (text.back() != '\\' && text.back() != '/')) text += '\\';
@@ -186,12 +186,12 @@ void Volumes::discover() {
 #else
 #ifdef __linux__
     std::vector<MountEntry> table;
-    if (const auto text = ReadFileLimited("/proc/self/mountinfo", 16u << 20)) table = ParseMountInfo(*text);
-    for (MountEntry& e : table) e.removable = IsRemovableBlockDevice(e.major, e.minor);
+    if (const auto text = readFileLimited("/proc/self/mountinfo", 16u << 20)) table = parseMountInfo(*text);
+    for (MountEntry& e : table) e.removable = isRemovableBlockDevice(e.major, e.minor);
 #else
-    const std::vector<MountEntry> table = MountsFromQt();
+    const std::vector<MountEntry> table = mountsFromQt();
 #endif
-    const std::vector<fs::path> found = CardMounts(table, CurrentUser());
+    const std::vector<fs::path> found = cardMounts(table, currentUser());
     for (const fs::path& p : found) {
         if (static_cast<int>(slots_.size()) > kMaxVolumes) break;
         if (std::find(slots_.begin(), slots_.end(), p) == slots_.end()) slots_.push_back(p);
@@ -199,7 +199,7 @@ void Volumes::discover() {
 #endif
 }
 
-fs::path DefaultSystemRoot() {
+fs::path defaultSystemRoot() {
 #ifdef _WIN32
     return fs::path("C:\\");
 #else

@@ -14,7 +14,7 @@ public:
     // Explicit volumes (command line): fixed slots, present while the folder exists.
     Volumes(std::filesystem::path systemRoot, std::vector<std::filesystem::path> volumes);
     // Discovery of mounted removable volumes; a volume seen once keeps its slot for the run.
-    static Volumes Discover(std::filesystem::path systemRoot);
+    static Volumes discoverVolumes(std::filesystem::path systemRoot);
 
     const std::filesystem::path& systemRoot() const { return systemRoot_; }
 
@@ -23,7 +23,7 @@ public:
     bool present(const std::filesystem::path& slot) const;
 
     // The text of a slot's root as shown to the user: "<path>/" (the "E:\" of Windows).
-    static std::string RootText(const std::filesystem::path& slot);
+    static std::string rootText(const std::filesystem::path& slot);
 
     static constexpr int kMaxVolumes = 23;
 
@@ -47,21 +47,21 @@ struct MountEntry {
 };
 
 // The entries of a /proc/self/mountinfo text, in mount order; lines it cannot read are skipped.
-// `removable` is left false: that needs the device's sysfs entry (IsRemovableBlockDevice).
-std::vector<MountEntry> ParseMountInfo(std::string_view text);
+// `removable` is left false: that needs the device's sysfs entry (isRemovableBlockDevice).
+std::vector<MountEntry> parseMountInfo(std::string_view text);
 
 // The mounts that may be memory cards, sorted by mount point: writable file systems on a device
 // node, other than the root file system (or another mount of its device), mounted at
 // /media/<user>/..., /run/media/<user>/... or /Volumes/...; elsewhere under /media and /mnt only
 // when the device is removable. A later mount on the same mount point hides the earlier one.
-std::vector<std::filesystem::path> CardMounts(const std::vector<MountEntry>& table, const std::string& user);
+std::vector<std::filesystem::path> cardMounts(const std::vector<MountEntry>& table, const std::string& user);
 
 // Linux: the kernel marks the block device (or the disk of a partition) removable, or it hangs off
 // a USB, SD/MMC or Memory Stick bus. `sysDevBlock` is where the device numbers are linked.
-bool IsRemovableBlockDevice(unsigned major, unsigned minor,
+bool isRemovableBlockDevice(unsigned major, unsigned minor,
                             const std::filesystem::path& sysDevBlock = "/sys/dev/block");
 
 // The default system root: $XDG_DATA_HOME/qvt-config, else ~/.local/share/qvt-config (C:\ on Windows).
-std::filesystem::path DefaultSystemRoot();
+std::filesystem::path defaultSystemRoot();
 
 }  // namespace qvt::platform

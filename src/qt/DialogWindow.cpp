@@ -37,14 +37,14 @@
 #include "ui/IpText.h"
 
 // The images are compiled into this library; a static library must register them itself.
-static void InitImageResources() {
+static void initImageResources() {
     Q_INIT_RESOURCE(resources);
 }
 
 namespace qvt::qt {
 
-void LoadImages() {
-    static const bool loaded = (InitImageResources(), true);
+void loadImages() {
+    static const bool loaded = (initImageResources(), true);
     (void)loaded;
 }
 
@@ -58,16 +58,16 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString ObjectName(int id) {
+QString objectNameOf(int id) {
     return QStringLiteral("c%1").arg(id);
 }
 
 // Group titles carry blanks around them (" Camera Setting ") that only made room on the old frame.
-QString GroupTitle(const std::string& text) {
+QString groupTitle(const std::string& text) {
     return Q(text).trimmed();
 }
 
-Qt::CheckState ToCheckState(int check) {
+Qt::CheckState toCheckState(int check) {
     switch (check) {
         case 1:
             return Qt::Checked;
@@ -91,25 +91,25 @@ public:
     }
 };
 
-bool SameItems(const QComboBox* combo, const std::vector<std::string>& items) {
+bool sameItems(const QComboBox* combo, const std::vector<std::string>& items) {
     if (combo->count() != static_cast<int>(items.size())) return false;
     for (int i = 0; i < combo->count(); ++i)
         if (combo->itemText(i) != Q(items[static_cast<std::size_t>(i)])) return false;
     return true;
 }
 
-bool SameItems(const QListWidget* list, const std::vector<std::string>& items) {
+bool sameItems(const QListWidget* list, const std::vector<std::string>& items) {
     if (list->count() != static_cast<int>(items.size())) return false;
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text() != Q(items[static_cast<std::size_t>(i)])) return false;
     return true;
 }
 
-void SetPixmap(QLabel* label, const std::string& image) {
-    const QString path = ImagePath(image);
+void setLabelPixmap(QLabel* label, const std::string& image) {
+    const QString path = imagePath(image);
     if (label->property("qvtImage").toString() == path) return;
     label->setProperty("qvtImage", path);
-    label->setPixmap(LoadImage(image, qApp->devicePixelRatio()));
+    label->setPixmap(loadImage(image, qApp->devicePixelRatio()));
 }
 
 // Layouts a little tighter than the style's defaults, so that the largest settings window fits a
@@ -119,7 +119,7 @@ constexpr int kMargin = 6;
 
 // "Daily Report...Send Time(H:M):" -> "Daily Report Send Time(H:M)": a caption as a screen reader
 // should say it.
-QString SpokenName(QString text) {
+QString spokenName(QString text) {
     text.remove(QLatin1Char('&'));
     static const QRegularExpression dots(QStringLiteral("\\.{2,}"));
     text.replace(dots, QStringLiteral(" "));
@@ -128,37 +128,37 @@ QString SpokenName(QString text) {
     return text.trimmed();
 }
 
-bool ContainsWidget(QLayout* layout, const QWidget* widget) {
+bool containsWidget(QLayout* layout, const QWidget* widget) {
     for (int i = 0; widget && i < layout->count(); ++i) {
         QLayoutItem* item = layout->itemAt(i);
         if (item->widget() == widget) return true;
-        if (item->layout() && ContainsWidget(item->layout(), widget)) return true;
+        if (item->layout() && containsWidget(item->layout(), widget)) return true;
     }
     return false;
 }
 
-bool HasLetter(const QString& text) {
+bool hasLetter(const QString& text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
 }  // namespace
 
-QString ImagePath(const std::string& name) {
+QString imagePath(const std::string& name) {
     return QStringLiteral(":/images/%1.png").arg(Q(name));
 }
 
-QPixmap LoadImage(const std::string& name, qreal devicePixelRatio) {
-    LoadImages();
+QPixmap loadImage(const std::string& name, qreal devicePixelRatio) {
+    loadImages();
     const QString dense = QStringLiteral(":/images/%1@2x.png").arg(Q(name));
     if (devicePixelRatio > 1.0 && QFile::exists(dense)) {
         QPixmap pixmap(dense);
         pixmap.setDevicePixelRatio(2.0);
         return pixmap;
     }
-    return QPixmap(ImagePath(name));
+    return QPixmap(imagePath(name));
 }
 
-QString DescribeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot) {
+QString describeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot) {
     if (cardFilePath.trimmed().isEmpty()) return {};
     // The card file lives in "<volume>/GSM/": the volume is what comes before that folder.
     QString normal = QDir::fromNativeSeparators(cardFilePath);
@@ -175,7 +175,7 @@ QString DescribeVolume(const QString& cardFilePath, const std::optional<std::fil
     return QStringLiteral("Memory card \u201C%1\u201D, %2").arg(name, QLocale().formattedDataSize(info.bytesTotal()));
 }
 
-void ShowReadOnly(QLineEdit* edit, bool readOnly) {
+void showReadOnly(QLineEdit* edit, bool readOnly) {
     if (edit->isReadOnly() == readOnly && edit->property("qvtReadOnlyLook").toBool() == readOnly) return;
     edit->setReadOnly(readOnly);
     edit->setProperty("qvtReadOnlyLook", readOnly);
@@ -277,7 +277,7 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
     QLineEdit* edit = edits_[static_cast<std::size_t>(i)];
     if (key->matches(QKeySequence::Paste)) {
         const QString text = QApplication::clipboard()->text().trimmed();
-        const std::optional<std::array<int, 4>> octets = ui::ParseDottedOctets(text.toStdString());
+        const std::optional<std::array<int, 4>> octets = ui::parseDottedOctets(text.toStdString());
         if (edit->isReadOnly() || !octets) return false;  // digits alone paste into the field as usual
         setOctets(*octets);
         moveTo(3, true);
@@ -336,16 +336,16 @@ void IpAddressEdit::setOctets(const std::array<int, 4>& octets) {
 }
 
 void IpAddressEdit::setReadOnly(bool readOnly) {
-    for (QLineEdit* e : edits_) ShowReadOnly(e, readOnly);
+    for (QLineEdit* e : edits_) showReadOnly(e, readOnly);
 }
 
 // ---------------------------------------------------------------------------------------------------
 DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
-    LoadImages();
+    loadImages();
     setObjectName(QStringLiteral("dialog%1").arg(dialog_.tmpl().resourceId));
     setWindowTitle(Q(dialog_.title()));
     const std::string icon = dialog_.tmpl().icon.empty() ? std::string("app") : dialog_.tmpl().icon;
-    setWindowIcon(QIcon(ImagePath(icon)));
+    setWindowIcon(QIcon(imagePath(icon)));
     // The editor's review asks the user to check values it does not let them change: they stay legible.
     disabledReadOnly_ = dynamic_cast<const dialogs::WapInternetDialog*>(&dialog_) != nullptr;
     if (auto* settings = dynamic_cast<dialogs::SettingsDialogBase*>(&dialog_))
@@ -429,7 +429,7 @@ DialogWindow::Built DialogWindow::build(const LayoutNode& node) {
         case LayoutNode::Kind::Image: {
             auto* label = new QLabel;
             label->setObjectName(QStringLiteral("image_%1").arg(Q(node.text)));
-            SetPixmap(label, node.text);
+            setLabelPixmap(label, node.text);
             built.widget = label;
             break;
         }
@@ -465,12 +465,12 @@ QBoxLayout* DialogWindow::buildBox(const LayoutNode& node, bool vertical) {
     for (const LayoutNode& child : node.children) {
         Built b = build(child);
         cells.push_back(b.widget ? b.widget : b.named);
-        if (b.layout && !footerMarked_ && ContainsWidget(b.layout, controlWidget(pathListId_)) && cells.size() > 1 &&
+        if (b.layout && !footerMarked_ && containsWidget(b.layout, controlWidget(pathListId_)) && cells.size() > 1 &&
             qobject_cast<QLabel*>(cells[cells.size() - 2])) {
             auto* text = static_cast<QLabel*>(cells[cells.size() - 2]);
             text->setProperty("qvtFooterText", true);  // the text above the path list names it
             text->setBuddy(controlWidget(pathListId_));
-            controlWidget(pathListId_)->setAccessibleName(SpokenName(text->text()));
+            controlWidget(pathListId_)->setAccessibleName(spokenName(text->text()));
             footerMarked_ = true;
         }
         if (b.stretch)
@@ -511,9 +511,9 @@ QGridLayout* DialogWindow::buildGrid(const LayoutNode& node) {
 QWidget* DialogWindow::buildGroup(const LayoutNode& node) {
     const ui::ControlSpec* spec = node.id != 0 ? dialog_.tmpl().find(node.id) : nullptr;
     const std::string& title = (node.text.empty() && spec) ? spec->text : node.text;
-    auto* box = new QGroupBox(GroupTitle(title));
+    auto* box = new QGroupBox(groupTitle(title));
     if (spec && !widgets_.count(node.id)) {
-        box->setObjectName(ObjectName(node.id));
+        box->setObjectName(objectNameOf(node.id));
         widgets_[node.id] = box;
     }
     auto* inner = new QVBoxLayout(box);
@@ -553,15 +553,15 @@ void DialogWindow::nameFields(const std::vector<QWidget*>& cells) {
         if (!input || !field->accessibleName().isEmpty()) continue;
         QString name;
         if (auto* label = qobject_cast<QLabel*>(before); label && !dynamic_cast<PictureLabel*>(label)) {
-            if (HasLetter(label->text())) {
-                name = SpokenName(label->text());
+            if (hasLetter(label->text())) {
+                name = spokenName(label->text());
                 label->setBuddy(dynamic_cast<IpAddressEdit*>(field) ? static_cast<IpAddressEdit*>(field)->octetEdit(0)
                                                                     : field);
             } else if (!lastName.isEmpty()) {
                 name = lastName + QStringLiteral(" (minutes)");
             }
-        } else if (auto* button = qobject_cast<QAbstractButton*>(before); button && HasLetter(button->text())) {
-            name = SpokenName(button->text());  // "Instant............Max Number:" names its list
+        } else if (auto* button = qobject_cast<QAbstractButton*>(before); button && hasLetter(button->text())) {
+            name = spokenName(button->text());  // "Instant............Max Number:" names its list
         } else if (qobject_cast<QComboBox*>(before) || qobject_cast<QLineEdit*>(before)) {
             continue;
         }
@@ -660,7 +660,7 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             if (spec.style.masked) edit->setEchoMode(QLineEdit::Password);
             if (spec.style.digitsOnly)
                 edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-            ShowReadOnly(edit, spec.style.readOnly);
+            showReadOnly(edit, spec.style.readOnly);
             if (spec.style.centred) edit->setAlignment(Qt::AlignCenter);
             connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
                 if (refreshing_ || finishing_) return;
@@ -705,7 +705,7 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
         }
         case ControlKind::Picture: {
             auto* picture = new PictureLabel;
-            SetPixmap(picture, spec.image);
+            setLabelPixmap(picture, spec.image);
             if (spec.style.notify) {
                 picture->setCursor(Qt::PointingHandCursor);
                 picture->onClicked = [this, id] {
@@ -724,10 +724,10 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             break;
         }
         case ControlKind::Group:
-            widget = new QGroupBox(GroupTitle(spec.text));
+            widget = new QGroupBox(groupTitle(spec.text));
             break;
     }
-    widget->setObjectName(ObjectName(id));
+    widget->setObjectName(objectNameOf(id));
     // A control the dialog hides keeps its place, as on a dialog template: nothing else moves. Pictures
     // are the exception: the photos that take turns in one place would each hold room of their own.
     if (spec.kind != ControlKind::Picture) {
@@ -757,7 +757,7 @@ void DialogWindow::refresh() {
 
 void DialogWindow::refreshTarget() {
     if (!targetLabel_ || !dialog_.has(pathListId_)) return;
-    const QString text = DescribeVolume(Q(dialog_.selText(pathListId_)), systemRoot_);
+    const QString text = describeVolume(Q(dialog_.selText(pathListId_)), systemRoot_);
     if (targetLabel_->text() != text) targetLabel_->setText(text);
 }
 
@@ -787,7 +787,7 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
     switch (c.kind) {
         case ControlKind::List: {
             auto* combo = static_cast<QComboBox*>(widget);
-            if (!SameItems(combo, c.items)) {
+            if (!sameItems(combo, c.items)) {
                 combo->clear();
                 for (const std::string& item : c.items) combo->addItem(Q(item));
             }
@@ -796,7 +796,7 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
         }
         case ControlKind::ListBox: {
             auto* list = static_cast<QListWidget*>(widget);
-            if (!SameItems(list, c.items)) {
+            if (!sameItems(list, c.items)) {
                 list->clear();
                 for (const std::string& item : c.items) list->addItem(Q(item));
             }
@@ -814,7 +814,7 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
             auto* button = static_cast<QAbstractButton*>(widget);
             if (button->text() != Q(c.text)) button->setText(Q(c.text));
             if (auto* box = dynamic_cast<QCheckBox*>(button))
-                box->setCheckState(ToCheckState(c.check));
+                box->setCheckState(toCheckState(c.check));
             else
                 button->setChecked(c.check != 0);
             break;
@@ -839,7 +839,7 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
             break;
         }
         case ControlKind::Picture:
-            SetPixmap(static_cast<QLabel*>(widget), c.image);
+            setLabelPixmap(static_cast<QLabel*>(widget), c.image);
             break;
         case ControlKind::Label: {
             auto* label = static_cast<QLabel*>(widget);
@@ -849,7 +849,7 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
         case ControlKind::Group:
             if (auto* box = dynamic_cast<QGroupBox*>(widget)) {
                 // A group placed as a layout box keeps its layout title when the control has none.
-                if (!c.text.empty() && box->title() != GroupTitle(c.text)) box->setTitle(GroupTitle(c.text));
+                if (!c.text.empty() && box->title() != groupTitle(c.text)) box->setTitle(groupTitle(c.text));
             }
             break;
     }
@@ -857,7 +857,7 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
     if (disabledReadOnly_ && (c.kind == ControlKind::Edit || c.kind == ControlKind::Ip)) {
         // Shown, selectable and copyable, but not for typing; the dialog hears nothing from it.
         if (c.kind == ControlKind::Edit)
-            ShowReadOnly(static_cast<QLineEdit*>(widget), c.style.readOnly || !c.enabled);
+            showReadOnly(static_cast<QLineEdit*>(widget), c.style.readOnly || !c.enabled);
         else
             static_cast<IpAddressEdit*>(widget)->setReadOnly(c.style.readOnly || !c.enabled);
         enabled = true;

@@ -26,21 +26,21 @@ class QListWidget;
 namespace qvt::qt {
 
 // Registers the compiled-in images (":/images/..."); safe to call more than once.
-void LoadImages();
+void loadImages();
 
 // The resource path of an image name of the templates: ":/images/<name>.png".
-QString ImagePath(const std::string& name);
+QString imagePath(const std::string& name);
 
 // An image of the templates for a screen of this pixel ratio: the @2x drawing on dense screens,
 // so that pictures stay sharp; its logical size is the same.
-QPixmap LoadImage(const std::string& name, qreal devicePixelRatio);
+QPixmap loadImage(const std::string& name, qreal devicePixelRatio);
 
 // What the line beside the path list says about the volume of a card file path: the memory card's
 // label (or folder name) and size, or "This PC (no memory card found)" on the system root.
-QString DescribeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot);
+QString describeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot);
 
 // Shows a line edit read-only at full contrast, on the window's background, or as an ordinary field.
-void ShowReadOnly(QLineEdit* edit, bool readOnly);
+void showReadOnly(QLineEdit* edit, bool readOnly);
 
 // A drop-down list that lets its owner run the drop-down notification before the items are shown,
 // because the handler may change them.

@@ -11,18 +11,18 @@
 
 namespace qvt::qt {
 
-ApplicationPtr MakeApplication(int& argc, char** argv, bool windows) {
+ApplicationPtr makeApplication(int& argc, char** argv, bool windows) {
     ApplicationPtr application(windows ? new QApplication(argc, argv) : new QCoreApplication(argc, argv),
                                [](QCoreApplication* a) { delete a; });
     QCoreApplication::setApplicationVersion(QStringLiteral(QVT_VERSION));
     return application;
 }
 
-int RunGui(qvt::app::AppContext& context) {
+int runGui(qvt::app::AppContext& context) {
     QApplication::setApplicationName(QStringLiteral("QVT CONFIG"));
     // Docks and task switchers find the icon through the desktop entry.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
-    LoadImages();
+    loadImages();
     QIcon icon;
     for (int size : {48, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QString::fromLatin1(kDesktopId)).arg(size));
@@ -30,7 +30,7 @@ int RunGui(qvt::app::AppContext& context) {
     // The dialogs end the program themselves; a hidden selection window must not end it early.
     QApplication::setQuitOnLastWindowClosed(false);
     QtHost host;
-    app::ConfigApp(host, context).InitInstance();
+    app::ConfigApp(host, context).initInstance();
     return 0;
 }
 

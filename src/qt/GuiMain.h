@@ -14,10 +14,10 @@ inline constexpr const char* kDesktopId = "io.github.qvtconfig.QvtConfig";
 // The application object: a QApplication for windows, else a QCoreApplication (no display needed).
 // Either takes Qt's own options out of argc/argv. (Callers need no Qt header: the deleter lives here.)
 using ApplicationPtr = std::unique_ptr<QCoreApplication, void (*)(QCoreApplication*)>;
-ApplicationPtr MakeApplication(int& argc, char** argv, bool windows);
+ApplicationPtr makeApplication(int& argc, char** argv, bool windows);
 
 // Runs the program with real windows: the product selection, then the chosen settings dialog.
 // Needs the QApplication to exist.
-int RunGui(qvt::app::AppContext& context);
+int runGui(qvt::app::AppContext& context);
 
 }  // namespace qvt::qt

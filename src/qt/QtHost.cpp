@@ -26,7 +26,7 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QMessageBox::Icon ToQtIcon(ui::Icon icon) {
+QMessageBox::Icon toQtIcon(ui::Icon icon) {
     switch (icon) {
         case ui::Icon::Information:
             return QMessageBox::Information;
@@ -59,7 +59,7 @@ private:
 
 }  // namespace
 
-QStringList ConvertFileFilter(std::string_view windowsFilter) {
+QStringList convertFileFilter(std::string_view windowsFilter) {
     QStringList filters;
     const QStringList parts = Q(windowsFilter).split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -75,9 +75,9 @@ QStringList ConvertFileFilter(std::string_view windowsFilter) {
     return filters;
 }
 
-FileDialogRequest DescribeFileDialog(std::string_view windowsFilter) {
+FileDialogRequest describeFileDialog(std::string_view windowsFilter) {
     FileDialogRequest request;
-    request.filters = ConvertFileFilter(windowsFilter);
+    request.filters = convertFileFilter(windowsFilter);
     static const QString audio = QStringLiteral("(*.mp3 *.wav *.aac)");
     if (request.filters.size() == 1 && request.filters.front().endsWith(QStringLiteral(") ") + audio)) {
         request.title = QStringLiteral("Choose the game-call sound");
@@ -86,7 +86,7 @@ FileDialogRequest DescribeFileDialog(std::string_view windowsFilter) {
     return request;
 }
 
-std::optional<double> ParseProgressTime(std::string_view line) {
+std::optional<double> parseProgressTime(std::string_view line) {
     const QString text = Q(line).trimmed();
     static const QRegularExpression micro(QStringLiteral("^out_time_(?:us|ms)=(\\d+)$"));
     QRegularExpressionMatch m = micro.match(text);
@@ -138,11 +138,11 @@ ui::Answer QtHost::showMessageBox(QWidget* parent, const QString& text, const QS
     return showMessageBoxWithDetails(parent, text, caption, icon, buttons, {});
 }
 
-std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text, const QString& caption,
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, const QString& caption,
                                             ui::Icon icon, ui::Buttons buttons, const QString& details) {
     const bool withCancel = buttons == ui::Buttons::OkCancel;
     auto box = std::make_unique<QMessageBox>(
-        ToQtIcon(icon), caption, text, withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok, parent);
+        toQtIcon(icon), caption, text, withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
@@ -166,7 +166,7 @@ ui::Answer QtHost::messageBoxWithDetails(ui::Dialog* owner, std::string_view tex
 
 ui::Answer QtHost::showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
                                              ui::Icon icon, ui::Buttons buttons, const QString& details) {
-    const std::unique_ptr<QMessageBox> box = MakeMessageBox(parent, text, caption, icon, buttons, details);
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, text, caption, icon, buttons, details);
     const int answer = box->exec();
     if (buttons != ui::Buttons::OkCancel) return ui::Answer::Ok;
     return answer == QMessageBox::Ok ? ui::Answer::Ok : ui::Answer::Cancel;
@@ -175,7 +175,7 @@ ui::Answer QtHost::showMessageBoxWithDetails(QWidget* parent, const QString& tex
 std::optional<std::string> QtHost::saveFile(ui::Dialog* owner, std::string_view filter, std::string_view defaultName) {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString defaultPath = documents.isEmpty() ? Q(defaultName) : QDir(documents).filePath(Q(defaultName));
-    const std::optional<QString> chosen = showSaveFileDialog(parentFor(owner), ConvertFileFilter(filter), defaultPath);
+    const std::optional<QString> chosen = showSaveFileDialog(parentFor(owner), convertFileFilter(filter), defaultPath);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     return chosen->toStdString();
 }
@@ -189,7 +189,7 @@ std::optional<QString> QtHost::showSaveFileDialog(QWidget* parent, const QString
 }
 
 std::optional<std::string> QtHost::openFile(ui::Dialog* owner, std::string_view filter) {
-    FileDialogRequest request = DescribeFileDialog(filter);
+    FileDialogRequest request = describeFileDialog(filter);
     request.directory = startFolder();
     const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), request);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
@@ -236,7 +236,7 @@ ui::Result QtHost::runModal(ui::Dialog& dialog) {
 ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) {
     ui::ProcessOutcome outcome;
     QProcess process;
-    platform::SetCommand(process, request.program, request.arguments);
+    platform::setCommand(process, request.program, request.arguments);
     process.start();
     if (!process.waitForStarted(-1)) return outcome;
     outcome.started = true;
@@ -263,7 +263,7 @@ ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessReques
         for (std::size_t end; (end = buffer.find_first_of("\r\n", start)) != std::string::npos; start = end + 1) {
             if (!measured) continue;
             if (const std::optional<double> t =
-                    ParseProgressTime(std::string_view(buffer).substr(start, end - start))) {
+                    parseProgressTime(std::string_view(buffer).substr(start, end - start))) {
                 const double share = *t / request.durationSeconds;
                 progress.setValue(std::clamp(static_cast<int>(share * 1000), 0, 999));
             }

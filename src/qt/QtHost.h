@@ -23,7 +23,7 @@ class DialogWindow;
 
 // "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||" becomes the Qt filter list
 // {"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"}; the first empty field ends the list.
-QStringList ConvertFileFilter(std::string_view windowsFilter);
+QStringList convertFileFilter(std::string_view windowsFilter);
 
 // What the file-open dialog shows for a dialog's filter text: a title, the name filters, and the
 // folder it starts in.
@@ -35,15 +35,15 @@ struct FileDialogRequest {
 
 // The game-call sound's filter gets its own title and a plain filter name ("Audio files (*.mp3 *.wav
 // *.aac)"); any other filter text is converted as it is, under the platform's default title.
-FileDialogRequest DescribeFileDialog(std::string_view windowsFilter);
+FileDialogRequest describeFileDialog(std::string_view windowsFilter);
 
 // The media time (seconds) that one line of the conversion tool's output reports: "out_time_us=",
 // "out_time_ms=" (both microseconds), "out_time=HH:MM:SS.xx" or a status line with "time=HH:MM:SS.xx".
-std::optional<double> ParseProgressTime(std::string_view line);
+std::optional<double> parseProgressTime(std::string_view line);
 
 // The message box as the host shows it: plain text, OK (and Cancel) with OK the default; `details`
 // become its detailed text when not empty.
-std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text, const QString& caption,
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, const QString& caption,
                                             ui::Icon icon, ui::Buttons buttons, const QString& details = {});
 
 class QtHost : public ui::Host {

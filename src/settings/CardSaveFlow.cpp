@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/Catalogue.h"
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
 #include "settings/SaveDiff.h"
@@ -19,13 +20,13 @@ constexpr std::string_view kTipsUnderscore = "QVT_Tips";  // the volume-missing 
 
 // The card directory's name as part of a path text, with the platform's own separator
 // ("GSM\" on Windows, "GSM/" elsewhere).
-std::string CardDirName() {
-    return std::string("GSM") + static_cast<char>(fs::path::preferred_separator);
+std::string cardDirName() {
+    return std::string(app::kCardDirName) + static_cast<char>(fs::path::preferred_separator);
 }
 
 // The path list's items are compared as they stand: on Linux and macOS two volumes may differ only
 // in letter case.
-int FindItem(const ui::Dialog& dialog, int id, const std::string& text) {
+int findItem(const ui::Dialog& dialog, int id, const std::string& text) {
     for (int i = 0; i < dialog.count(id); ++i)
         if (dialog.itemText(id, i) == text) return i;
     return -1;
@@ -33,68 +34,58 @@ int FindItem(const ui::Dialog& dialog, int id, const std::string& text) {
 
 }  // namespace
 
-CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, ReadWriteFn readWrite)
-    : dialog_(dialog), context_(context), config_(std::move(config)), readWrite_(std::move(readWrite)) {}
+CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, SettingsFileAccess files)
+    : dialog_(dialog), context_(context), config_(std::move(config)), files_(std::move(files)) {}
 
-fs::path CardSaveFlow::BackupFilePath() const {
-    return BackupDir() / (config_.fileCode + ".TXT");
+fs::path CardSaveFlow::backupFilePath() const {
+    return backupDir() / (config_.fileCode + ".TXT");
 }
 
-fs::path CardSaveFlow::BackupDir() const {
-    return context_.systemRoot() / "LumbrakonBackup";
+fs::path CardSaveFlow::backupDir() const {
+    return context_.systemRoot() / app::kBackupDirName;
 }
 
-std::string CardSaveFlow::CardDirText(const fs::path& slot) {
-    return platform::Volumes::RootText(slot) + CardDirName();
+std::string CardSaveFlow::cardDirText(const fs::path& slot) {
+    return platform::Volumes::rootText(slot) + cardDirName();
 }
 
-std::string CardSaveFlow::CandidateText(const fs::path& slot) const {
-    return CardDirText(slot) + config_.fileCode + ".TXT";
+std::string CardSaveFlow::candidateText(const fs::path& slot) const {
+    return cardDirText(slot) + config_.fileCode + ".TXT";
 }
 
-std::optional<fs::path> CardSaveFlow::SlotOf(const std::string& candidate) {
+std::optional<fs::path> CardSaveFlow::slotOf(const std::string& candidate) {
     if (candidate.empty()) return std::nullopt;
     for (const fs::path& slot : context_.volumes.roots())
-        if (CandidateText(slot) == candidate) return slot;
+        if (candidateText(slot) == candidate) return slot;
     return std::nullopt;
 }
 
-fs::path CardSaveFlow::CardRoot() const {
+fs::path CardSaveFlow::cardRoot() const {
     if (cardFilePath_.empty()) return {};
     for (const fs::path& slot : context_.volumes.roots())
-        if (CandidateText(slot) == cardFilePath_) return slot;
+        if (candidateText(slot) == cardFilePath_) return slot;
     return {};
 }
 
-bool CardSaveFlow::Call(int type, int flag) {
-    return readWrite_ ? readWrite_(type, flag) : false;
+bool CardSaveFlow::read(FileTarget target) {
+    return files_.read ? files_.read(target) : false;
 }
 
-void CardSaveFlow::Manage_SaveDir(int mode) {
-    switch (mode) {
-        case 0:
-            Start();
-            return;
-        case 1:
-            Save();
-            return;
-        default:
-            dialog_.message(config_.invalidModeText, config_.invalidModeCaption, ui::Icon::Error);
-            return;
-    }
+bool CardSaveFlow::write(FileTarget target) {
+    return files_.write ? files_.write(target) : false;
 }
 
-void CardSaveFlow::Start() {
+void CardSaveFlow::scanAndLoad() {
     const int list = config_.pathListId;
     bool found = false;
     std::optional<fs::path> lastFree;
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
         if (!context_.volumes.present(slot)) continue;
-        const std::string candidate = CandidateText(slot);
+        const std::string candidate = candidateText(slot);
         // A folder given twice is one volume; it is listed once.
-        if (FindItem(dialog_, list, candidate) < 0) dialog_.addItem(list, candidate);
-        if (IsValidSettingsFile(candidate, config_.fileCode)) {
+        if (findItem(dialog_, list, candidate) < 0) dialog_.addItem(list, candidate);
+        if (isValidSettingsFile(candidate, config_.fileCode)) {
             cardFilePath_ = candidate;
             found = true;
         } else if (!found) {
@@ -103,8 +94,8 @@ void CardSaveFlow::Start() {
     }
 
     if (found) {
-        dialog_.select(list, FindItem(dialog_, list, cardFilePath_));
-        Call(1, 1);
+        dialog_.select(list, findItem(dialog_, list, cardFilePath_));
+        read(FileTarget::Card);
         return;  // a valid card file wins over the backup
     }
     if (!lastFree) {
@@ -114,78 +105,78 @@ void CardSaveFlow::Start() {
 
     // No valid file anywhere: the last present volume becomes the target. Its candidate is selected
     // rather than "the last item", because real paths do not sort in slot order the way drive letters did.
-    const std::string target = CandidateText(*lastFree);
-    dialog_.select(list, FindItem(dialog_, list, target));
-    platform::CreateDirectories(CardDirText(*lastFree));
+    const std::string target = candidateText(*lastFree);
+    dialog_.select(list, findItem(dialog_, list, target));
+    platform::createDirectories(cardDirText(*lastFree));
     // A "GSM" that is a link leads off the card: nothing is deleted through it.
-    if (!CardDirIsLink(*lastFree) && platform::Exists(target)) {
+    if (!cardDirIsLink(*lastFree) && platform::pathExists(target)) {
         // It is not valid for this product, or it would have been found above.
-        platform::ClearReadOnly(target);
-        if (!platform::DeleteIfExist(target))
+        platform::clearReadOnly(target);
+        if (!platform::deleteIfExist(target))
             dialog_.message("Can't delete invalid file \"" + target + " \",\nPlease delete it manually!", kTips,
                             ui::Icon::Warning);
     }
     cardFilePath_ = target;
 
-    const fs::path backupDir = BackupDir();
-    if (!platform::IsDirectory(backupDir)) {
-        platform::CreateDirectories(backupDir);
+    const fs::path backupFolder = backupDir();
+    if (!platform::isDirectory(backupFolder)) {
+        platform::createDirectories(backupFolder);
         return;
     }
-    const fs::path backup = BackupFilePath();
-    if (IsValidSettingsFile(backup, config_.fileCode)) {
-        Call(1, 0);
-    } else if (platform::Exists(backup)) {
-        if (!platform::DeleteIfExist(backup))
+    const fs::path backup = backupFilePath();
+    if (isValidSettingsFile(backup, config_.fileCode)) {
+        read(FileTarget::Backup);
+    } else if (platform::pathExists(backup)) {
+        if (!platform::deleteIfExist(backup))
             dialog_.message("Can't delete invalid back-up file,\nPlease delete it manually!", kTips, ui::Icon::Warning);
     }
 }
 
-void CardSaveFlow::RefreshCardPathList() {
+void CardSaveFlow::refreshCardPathList() {
     const int list = config_.pathListId;
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
-        const std::string candidate = CandidateText(slot);
-        const int pos = FindItem(dialog_, list, candidate);
+        const std::string candidate = candidateText(slot);
+        const int pos = findItem(dialog_, list, candidate);
         if (context_.volumes.present(slot)) {
             if (pos < 0) dialog_.appendItem(list, candidate);
         } else if (pos >= 0) {
             dialog_.removeItem(list, pos);
             dialog_.select(list, dialog_.count(list) - 1);
-            TakeCardPath();
+            takeCardPath();
         }
     }
 }
 
-void CardSaveFlow::TakeCardPath() {
-    cardFilePath_ = platform::Trim(dialog_.selText(config_.pathListId));
+void CardSaveFlow::takeCardPath() {
+    cardFilePath_ = platform::trim(dialog_.selText(config_.pathListId));
 }
 
-bool CardSaveFlow::CardDirIsLink(const fs::path& slot) {
-    return platform::IsLink(slot / "GSM");
+bool CardSaveFlow::cardDirIsLink(const fs::path& slot) {
+    return platform::isSymlink(slot / app::kCardDirName);
 }
 
-std::vector<std::string> CardSaveFlow::FindOtherCardFiles(const fs::path& keepRoot) const {
-    const std::string keep = platform::Volumes::RootText(keepRoot);
+std::vector<std::string> CardSaveFlow::findOtherCardFiles(const fs::path& keepRoot) const {
+    const std::string keep = platform::Volumes::rootText(keepRoot);
     std::vector<std::string> found;
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
-        if (platform::Volumes::RootText(slot) == keep) continue;
-        if (!platform::IsDirectory(CardDirText(slot))) continue;
+        if (platform::Volumes::rootText(slot) == keep) continue;
+        if (!platform::isDirectory(cardDirText(slot))) continue;
         // Never through a "GSM" link (its files are not on that card), and never the kept card's own
         // folder seen under another name (a link to the volume, a bind mount): that file is the new one.
-        if (CardDirIsLink(slot) || platform::SameEntry(slot / "GSM", keepRoot / "GSM")) continue;
-        const std::string candidate = CandidateText(slot);
-        // Only this product's own valid files: other models' files and foreign files stay.
-        if (IsValidSettingsFile(candidate, config_.fileCode)) found.push_back(candidate);
+        if (cardDirIsLink(slot) || platform::sameEntry(slot / app::kCardDirName, keepRoot / app::kCardDirName)) continue;
+        const std::string candidate = candidateText(slot);
+        // only this product's own valid files: other models' files and foreign files stay.
+        if (isValidSettingsFile(candidate, config_.fileCode)) found.push_back(candidate);
     }
     return found;
 }
 
-bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
-    for (const std::string& candidate : FindOtherCardFiles(keepRoot)) {
-        platform::ClearReadOnly(candidate);
-        if (!platform::DeleteIfExist(candidate)) {
+bool CardSaveFlow::deleteOtherCardFiles(const fs::path& keepRoot) {
+    for (const std::string& candidate : findOtherCardFiles(keepRoot)) {
+        platform::clearReadOnly(candidate);
+        if (!platform::deleteIfExist(candidate)) {
             dialog_.message("Can't delete \"" + candidate + "\",Please delete it manually!", kTips, ui::Icon::Warning);
             return false;
         }
@@ -193,7 +184,7 @@ bool CardSaveFlow::DeleteOtherCardFiles(const fs::path& keepRoot) {
     return true;
 }
 
-void CardSaveFlow::VolumeMissing(const std::string& rootText) {
+void CardSaveFlow::volumeMissing(const std::string& rootText) {
     const int list = config_.pathListId;
     dialog_.message(config_.volumeMissingBefore + rootText + config_.volumeMissingAfter, kTipsUnderscore,
                     ui::Icon::Warning);
@@ -201,32 +192,32 @@ void CardSaveFlow::VolumeMissing(const std::string& rootText) {
     const std::vector<fs::path> slots = context_.volumes.roots();
     for (const fs::path& slot : slots) {
         if (!context_.volumes.present(slot)) continue;
-        const std::string candidate = CandidateText(slot);
-        if (FindItem(dialog_, list, candidate) < 0) dialog_.appendItem(list, candidate);
+        const std::string candidate = candidateText(slot);
+        if (findItem(dialog_, list, candidate) < 0) dialog_.appendItem(list, candidate);
     }
     if (dialog_.count(list) > 0) {
         dialog_.select(list, dialog_.count(list) - 1);
-        TakeCardPath();
+        takeCardPath();
     } else {
         dialog_.message("Error : No disk is valid,Please reboot and try again !", kTips, ui::Icon::Error);
     }
 }
 
-std::string CardSaveFlow::RootTextOf(const std::string& candidate, const std::optional<fs::path>& slot) {
-    if (slot) return platform::Volumes::RootText(*slot);
+std::string CardSaveFlow::rootTextOf(const std::string& candidate, const std::optional<fs::path>& slot) {
+    if (slot) return platform::Volumes::rootText(*slot);
     // Every item is some volume's candidate, so this is only a safeguard: name the folder that
     // holds "GSM", the way the candidate was formed.
     const fs::path root = fs::path(candidate).parent_path().parent_path();
-    return root.empty() ? candidate : platform::Volumes::RootText(root);
+    return root.empty() ? candidate : platform::Volumes::rootText(root);
 }
 
-void CardSaveFlow::Save() {
+void CardSaveFlow::save() {
     saveVolume_.clear();
     const int list = config_.pathListId;
     std::string text = dialog_.selText(list);
-    if (config_.trimPathOnSave) text = platform::Trim(text);
+    if (config_.trimPathOnSave) text = platform::trim(text);
 
-    if (FindItem(dialog_, list, text) < 0) {
+    if (findItem(dialog_, list, text) < 0) {
         dialog_.message("The file directory \"" + text + "\" is invalid, Please reboot the application and try again!",
                         kTips, ui::Icon::Error);
         dialog_.end(ui::Result::Cancel);
@@ -234,29 +225,29 @@ void CardSaveFlow::Save() {
     }
     cardFilePath_ = text;  // the list's text is the dialog's stored card path
 
-    std::optional<fs::path> slot = SlotOf(text);
+    std::optional<fs::path> slot = slotOf(text);
     if (!slot || !context_.volumes.present(*slot)) {
-        VolumeMissing(RootTextOf(text, slot));
+        volumeMissing(rootTextOf(text, slot));
         return;
     }
 
-    RefreshCardPathList();
+    refreshCardPathList();
     if (!context_.volumes.present(*slot)) {  // removed in the meantime
-        VolumeMissing(platform::Volumes::RootText(*slot));
+        volumeMissing(platform::Volumes::rootText(*slot));
         return;
     }
     // Another volume that vanished makes the drop-down rule select the last item; the save still
     // goes to the volume that was checked above, never silently to another card.
     if (cardFilePath_ != text) {
-        dialog_.select(list, FindItem(dialog_, list, text));
+        dialog_.select(list, findItem(dialog_, list, text));
         cardFilePath_ = text;
     }
     saveVolume_ = *slot;
 
-    const std::string cardDir = CardDirText(*slot);
-    if (!platform::IsDirectory(cardDir)) platform::CreateDirectories(cardDir);
+    const std::string cardDir = cardDirText(*slot);
+    if (!platform::isDirectory(cardDir)) platform::createDirectories(cardDir);
 
-    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, SaveDetails(*slot)) !=
+    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, saveDetails(*slot)) !=
         ui::Answer::Ok)
         return;
 
@@ -264,15 +255,15 @@ void CardSaveFlow::Save() {
     // Write first, delete after: the new card file (written from scratch, keys in the camera's
     // order) replaces the old one in a single rename, so a failed write leaves the old file; the
     // same product's files on the other volumes go only once the new one is in place and verified.
-    platform::ClearReadOnly(cardFile);
-    const bool cardWritten = Call(2, 1);
-    if (cardWritten) DeleteOtherCardFiles(*slot);
+    platform::clearReadOnly(cardFile);
+    const bool cardWritten = write(FileTarget::Card);
+    if (cardWritten) deleteOtherCardFiles(*slot);
 
-    const fs::path backup = BackupFilePath();
-    platform::ClearReadOnly(backup);
-    if (!platform::IsDirectory(BackupDir())) platform::CreateDirectories(BackupDir());
+    const fs::path backup = backupFilePath();
+    platform::clearReadOnly(backup);
+    if (!platform::isDirectory(backupDir())) platform::createDirectories(backupDir());
     // The backup is written whatever happened to the card: it keeps the settings on the PC.
-    const bool backupWritten = Call(2, 0);
+    const bool backupWritten = write(FileTarget::Backup);
 
     if (cardWritten)
         dialog_.message(config_.reportPrefix + cardFile + " \" !", kTips, ui::Icon::Information);
@@ -283,10 +274,10 @@ void CardSaveFlow::Save() {
                         ui::Icon::Warning);
 }
 
-std::vector<std::string> CardSaveFlow::SaveDetails(const fs::path& slot) const {
+std::vector<std::string> CardSaveFlow::saveDetails(const fs::path& slot) const {
     if (!preview_) return {};
-    return settings::SaveDetails(cardFilePath_, preview_(), InspectTarget(cardFilePath_, config_.fileCode),
-                                 FindOtherCardFiles(slot));
+    return settings::saveDetails(cardFilePath_, preview_(), inspectTarget(cardFilePath_, config_.fileCode),
+                                 findOtherCardFiles(slot));
 }
 
 }  // namespace qvt::settings

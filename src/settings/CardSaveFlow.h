@@ -19,9 +19,6 @@ struct SaveFlowConfig {
     int pathListId = 1030;
     std::string fileCode;  // "HX710T": the file name stem and the "Model" value
     bool trimPathOnSave = true;
-    std::string operationName = "Manage_SaveDir";  // for the invalid-mode message
-    std::string invalidModeText = "Invalid call for Manage_SaveDir() !";
-    std::string invalidModeCaption = "QVT Tips";
     // Volume-missing message: text before and after ROOT.
     std::string volumeMissingBefore = "Can't find volume \"";
     std::string volumeMissingAfter = "\",Please check connection of your device and try again !";
@@ -30,66 +27,70 @@ struct SaveFlowConfig {
 };
 
 // The LP300 Series, VEX 2.0 and HX720U dialogs: path list 1135, the path taken as it stands at save,
-// and their own wording of the invalid mode, the missing volume and the confirmation.
-inline SaveFlowConfig Lp300Vex2Hx720uSaveFlow(std::string fileCode) {
+// and their own wording of the missing volume and the confirmation.
+inline SaveFlowConfig lp300Vex2Hx720uSaveFlow(std::string fileCode) {
     SaveFlowConfig config;
     config.pathListId = 1135;
     config.fileCode = std::move(fileCode);
     config.trimPathOnSave = false;
-    config.invalidModeCaption = "QVT_Tips";
     config.volumeMissingBefore = "Can't find the volume \"";
     config.volumeMissingAfter = "\",Please check connection and Try again !";
     config.confirmText = "Confirm Save All The Data ?";
     return config;
 }
 
-// The product's file operation: type 1 reads, type 2 writes; flag 1 the card file, 0 the backup.
+// The two copies of a product's settings file.
+enum class FileTarget { Card, Backup };
+
+// The product's file operations: read the file into the dialog, write the dialog into the file.
 // Writing returns whether the file was written and verified.
-using ReadWriteFn = std::function<bool(int type, int flag)>;
+struct SettingsFileAccess {
+    std::function<bool(FileTarget)> read;
+    std::function<bool(FileTarget)> write;
+};
 
 class CardSaveFlow {
 public:
-    CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, ReadWriteFn readWrite);
+    CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, SettingsFileAccess files);
 
-    // Mode 0: start-of-dialog scan and read; mode 1: save. Others: the invalid-call message.
-    void Manage_SaveDir(int mode);
-    void RefreshCardPathList();  // the path list is about to drop down
-    void TakeCardPath();         // the path list's selection changed
-    bool DeleteOtherCardFiles(const std::filesystem::path& keepRoot);
+    void scanAndLoad();  // the dialog opens: find the card, fill the path list, read card or backup
+    void save();         // "Save": checks, confirmation, card file, backup and report
+    void refreshCardPathList();  // the path list is about to drop down
+    void takeCardPath();         // the path list's selection changed
+    bool deleteOtherCardFiles(const std::filesystem::path& keepRoot);
     // This product's valid files on the other volumes, which a save to `keepRoot` deletes.
-    std::vector<std::string> FindOtherCardFiles(const std::filesystem::path& keepRoot) const;
+    std::vector<std::string> findOtherCardFiles(const std::filesystem::path& keepRoot) const;
 
     // The bytes the card write would produce now; with it the confirmation lists what a save changes.
     void setCardPreview(std::function<std::string()> preview) { preview_ = std::move(preview); }
 
-    const std::string& CardFilePath() const { return cardFilePath_; }
-    std::filesystem::path BackupFilePath() const;
+    const std::string& cardFilePath() const { return cardFilePath_; }
+    std::filesystem::path backupFilePath() const;
     // The volume root of the card file path (the "F:" of the game-call paths), empty when unknown.
-    std::filesystem::path CardRoot() const;
+    std::filesystem::path cardRoot() const;
     // The volume the last Save was aimed at and found present; empty when that save found none (the
     // path was no item, or the card had gone). The game-call sound goes there and nowhere else.
-    const std::filesystem::path& SaveVolume() const { return saveVolume_; }
+    const std::filesystem::path& saveVolume() const { return saveVolume_; }
     const SaveFlowConfig& config() const { return config_; }
 
     // The card candidate of a volume slot: "<root>/GSM/<CODE>.TXT" ("E:\GSM\HX710T.TXT" on Windows).
-    std::string CandidateText(const std::filesystem::path& slot) const;
+    std::string candidateText(const std::filesystem::path& slot) const;
 
 private:
-    static std::string CardDirText(const std::filesystem::path& slot);  // "<root>/GSM/"
-    static bool CardDirIsLink(const std::filesystem::path& slot);       // "<root>/GSM" is a link
-    static std::string RootTextOf(const std::string& candidate, const std::optional<std::filesystem::path>& slot);
-    std::filesystem::path BackupDir() const;
-    std::optional<std::filesystem::path> SlotOf(const std::string& candidate);  // the slot whose candidate it is
-    bool Call(int type, int flag);                                              // the product's read/write
-    void Start();
-    void Save();
-    void VolumeMissing(const std::string& rootText);  // message, then the path list rebuilt
-    std::vector<std::string> SaveDetails(const std::filesystem::path& slot) const;  // for the confirmation
+    static std::string cardDirText(const std::filesystem::path& slot);  // "<root>/GSM/"
+    static bool cardDirIsLink(const std::filesystem::path& slot);       // "<root>/GSM" is a link
+    static std::string rootTextOf(const std::string& candidate, const std::optional<std::filesystem::path>& slot);
+    std::filesystem::path backupDir() const;
+    std::optional<std::filesystem::path> slotOf(const std::string& candidate);  // the slot whose candidate it is
+    bool read(FileTarget target);
+    bool write(FileTarget target);
+    void volumeMissing(const std::string& rootText);  // message, then the path list rebuilt
+    std::vector<std::string> saveDetails(const std::filesystem::path& slot) const;  // for the confirmation
 
     ui::Dialog& dialog_;
     app::AppContext& context_;
     SaveFlowConfig config_;
-    ReadWriteFn readWrite_;
+    SettingsFileAccess files_;
     std::string cardFilePath_;
     std::filesystem::path saveVolume_;
     std::function<std::string()> preview_;

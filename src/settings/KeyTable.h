@@ -29,7 +29,7 @@ enum class SlotKind {
 enum class ListRead {
     Number,     // a non-empty value selects (number - base); no such item clears; empty clears
     InRange,    // a number from lo to hi selects that item, anything else clears
-    Transfer,   // TransferComboValue, Way 1
+    Transfer,   // selectComboNumber
 };
 
 struct KeySlot {
@@ -68,29 +68,28 @@ inline constexpr int kDayBoxes[7] = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
 inline constexpr int kDayWeights[7] = {64, 32, 16, 8, 4, 2, 1};
 
 // Moves every value of the table from the file into the dialog and the messaging state.
-void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
+void readSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
                   operators::MessagingState& messaging);
 // Moves every value of the table from the dialog and the messaging state into the file.
-void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
+void writeSettingsTo(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
                    ProfileFile& file);
 
 // Position of the last checked button of the group (a repeated id counts once), -1 when none.
-int CheckedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios);
-int DayMaskOf(const ui::Dialog& dialog);
+int checkedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios);
+int dayMaskOf(const ui::Dialog& dialog);
 
-// Moves a number between a drop-down list and a text. Way 1 sets (result 0), Way 0 gets (base plus
-// the selected position, -1 when none). Any other Way shows `wrongWayText` and gives -1.
-int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int base, int way,
-                       const std::string& wrongWayText = "Error:The paramaters \"Way\" is wrong!");
-// The wording of the VEX 2.0 and HX720U dialogs for an unknown Way.
-inline constexpr const char* kInvalidParamsText = "Error:Invalid paramaters!";
+// Selects the item at the number in `text` minus `base`; an empty text or a number outside the list
+// clears the selection.
+void selectComboNumber(ui::Dialog& dialog, int id, const std::string& text, int base);
+// `base` plus the selected position, -1 when none.
+int comboNumber(const ui::Dialog& dialog, int id, int base);
 // Selects the item at the number in `text` when it lies from low to high; otherwise clears.
-void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high);
+void selectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high);
 
 // A product's valid settings file: "Model" of "QVTFileMark", read with room for 9 characters and
 // trimmed, equals the model code exactly.
-bool IsValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode);
+bool isValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode);
 // The same rule over a file already loaded.
-bool IsValidSettings(const ProfileFile& file, const std::string& modelCode);
+bool isValidSettings(const ProfileFile& file, const std::string& modelCode);
 
 }  // namespace qvt::settings

@@ -11,13 +11,13 @@ KeySlot Key(std::string section, std::string key, SlotKind kind) {
     return slot;
 }
 
-KeySlot EditKey(std::string section, std::string key, int id) {
+KeySlot editKey(std::string section, std::string key, int id) {
     KeySlot slot = Key(std::move(section), std::move(key), SlotKind::Edit);
     slot.id = id;
     return slot;
 }
 
-KeySlot ListKey(std::string key, int id, ListRead read, int base) {
+KeySlot listKey(std::string key, int id, ListRead read, int base) {
     KeySlot slot = Key(kCameraSection, std::move(key), SlotKind::List);
     slot.id = id;
     slot.listRead = read;
@@ -25,14 +25,14 @@ KeySlot ListKey(std::string key, int id, ListRead read, int base) {
     return slot;
 }
 
-KeySlot RangeKey(std::string key, int id, int low, int high) {
-    KeySlot slot = ListKey(std::move(key), id, ListRead::InRange);
+KeySlot rangeKey(std::string key, int id, int low, int high) {
+    KeySlot slot = listKey(std::move(key), id, ListRead::InRange);
     slot.lo = low;
     slot.hi = high;
     return slot;
 }
 
-KeySlot TwoDigitKey(std::string key, int id, int low, int high) {
+KeySlot twoDigitKey(std::string key, int id, int low, int high) {
     KeySlot slot = Key(kCameraSection, std::move(key), SlotKind::TwoDigit);
     slot.id = id;
     slot.lo = low;
@@ -40,14 +40,14 @@ KeySlot TwoDigitKey(std::string key, int id, int low, int high) {
     return slot;
 }
 
-KeySlot RadioKey(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read) {
+KeySlot radioKeySlot(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read) {
     KeySlot slot = Key(kCameraSection, std::move(key), SlotKind::Radio);
     slot.radios = std::move(radios);
     slot.read = std::move(read);
     return slot;
 }
 
-void AppendLeadingSections(KeyTable& table, const std::string& modelCode, bool withSmtpSsl) {
+void appendLeadingSections(KeyTable& table, const std::string& modelCode, bool withSmtpSsl) {
     KeySlot model = Key(kMarkSection, "Model", SlotKind::Model);
     model.text = modelCode;
     table.keys.push_back(model);
@@ -66,18 +66,18 @@ void AppendLeadingSections(KeyTable& table, const std::string& modelCode, bool w
     } kReceive[] = {{"AdministratorNum", 1134}, {"PhoneNum2", 1136},     {"PhoneNum3", 1008},
                     {"PhoneNum4", 1137},        {"ReceiveEmail1", 1011}, {"ReceiveEmail2", 1012},
                     {"ReceiveEmail3", 1013},    {"ReceiveEmail4", 1014}};
-    for (const auto& r : kReceive) table.keys.push_back(EditKey(kReceiveSection, r.key, r.id));
+    for (const auto& r : kReceive) table.keys.push_back(editKey(kReceiveSection, r.key, r.id));
 }
 
-void AppendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
+void appendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
     auto& out = table.keys;
-    out.push_back(RadioKey("Send Mode", {1057, 1056, 1055, 1058}, keys.readSendMode));
-    out.push_back(RadioKey("Send To", keys.sendToRadios, keys.readSendTo));
+    out.push_back(radioKeySlot("Send Mode", {1057, 1056, 1055, 1058}, keys.readSendMode));
+    out.push_back(radioKeySlot("Send To", keys.sendToRadios, keys.readSendTo));
     KeySlot maxNumber = Key(kCameraSection, "Max Number", SlotKind::MaxNumber);
     maxNumber.id = 1173;
     out.push_back(maxNumber);
-    out.push_back(TwoDigitKey("DR Time H", 1060, 0, 23));
-    out.push_back(TwoDigitKey("DR Time M", 1061, 0, 59));
+    out.push_back(twoDigitKey("DR Time H", 1060, 0, 23));
+    out.push_back(twoDigitKey("DR Time M", 1061, 0, 59));
 
     static constexpr struct {
         const char* key;
@@ -89,7 +89,7 @@ void AppendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
                   {"Clock Month", 1075, 1},  {"Clock Day", 1076, 1},    {"Clock Hour", 1077, 0},
                   {"Clock Minute", 1078, 0}, {"Clock Second", 1079, 0}};
     for (const auto& l : kLists) {
-        KeySlot slot = ListKey(l.key, l.id == 0 ? keys.pirTriggerList : l.id, keys.listRead, l.base);
+        KeySlot slot = listKey(l.key, l.id == 0 ? keys.pirTriggerList : l.id, keys.listRead, l.base);
         if (l.id == 0) slot.afterRead = keys.afterPirTrigger;
         if (l.id == 1076) {
             slot.beforeRead = keys.beforeClockDay;
@@ -99,10 +99,10 @@ void AppendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
     }
 }
 
-void AppendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead) {
+void appendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead) {
     static constexpr const char* kKeys[5] = {"Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH",
                                              "Work Hour StopM"};
-    for (int i = 0; i < 5; ++i) table.keys.push_back(ListKey(kKeys[i], ids[i], ListRead::Transfer));
+    for (int i = 0; i < 5; ++i) table.keys.push_back(listKey(kKeys[i], ids[i], ListRead::Transfer));
     table.keys.back().afterRead = std::move(afterRead);
 }
 

@@ -15,16 +15,16 @@ inline constexpr const char* kReceiveSection = "Receive number and receive email
 inline constexpr const char* kCameraSection = "Camera Setting";
 
 KeySlot Key(std::string section, std::string key, SlotKind kind);
-KeySlot EditKey(std::string section, std::string key, int id);
-KeySlot ListKey(std::string key, int id, ListRead read = ListRead::Number, int base = 0);  // "Camera Setting"
-KeySlot RangeKey(std::string key, int id, int low, int high);                              // SelectComboInRange
-KeySlot TwoDigitKey(std::string key, int id, int low, int high);
-KeySlot RadioKey(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read);
+KeySlot editKey(std::string section, std::string key, int id);
+KeySlot listKey(std::string key, int id, ListRead read = ListRead::Number, int base = 0);  // "Camera Setting"
+KeySlot rangeKey(std::string key, int id, int low, int high);                              // selectComboInRange
+KeySlot twoDigitKey(std::string key, int id, int low, int high);
+KeySlot radioKeySlot(std::string key, std::vector<int> radios, std::function<void(const std::string&)> read);
 
 // The four sections every product's file starts with: "QVTFileMark" with the model code, the WAP and
 // Internet parameters (with "SMTP SSL" last where the product has it) and the eight receive numbers
 // and e-mails of the edits 1134, 1136, 1008, 1137, 1011 to 1014.
-void AppendLeadingSections(KeyTable& table, const std::string& modelCode, bool withSmtpSsl);
+void appendLeadingSections(KeyTable& table, const std::string& modelCode, bool withSmtpSsl);
 
 // The first 19 "Camera Setting" keys of the HX710T-10M file, which the HX720U and four-model files
 // repeat: "Send Mode" (radios 1057, 1056, 1055, 1058), "Send To", "Max Number" 1173, "DR Time H" 1060,
@@ -40,11 +40,11 @@ struct LeadingCameraKeys {
     std::function<void()> beforeClockDay;                  // prepares the day list
     std::function<void(const std::string&)> readClockDay;  // replaces the standard read when set
 };
-void AppendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys);
+void appendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys);
 
 // "Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH", "Work Hour StopM": the switch
-// and the four time lists `ids` in this order, read with TransferComboValue; `afterRead` (the dialog's
+// and the four time lists `ids` in this order, read with selectComboNumber; `afterRead` (the dialog's
 // work-hour rule) runs after the last of them.
-void AppendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead);
+void appendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead);
 
 }  // namespace qvt::settings

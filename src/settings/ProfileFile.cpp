@@ -52,7 +52,7 @@ bool isContinuationByte(char c) {
 
 }  // namespace
 
-std::string CutValue(std::string_view text, std::size_t maxLength) {
+std::string cutValue(std::string_view text, std::size_t maxLength) {
     if (text.size() <= maxLength) return std::string(text);
     std::size_t cut = maxLength;
     if (isContinuationByte(text[cut])) {
@@ -64,7 +64,7 @@ std::string CutValue(std::string_view text, std::size_t maxLength) {
         }
         const auto byte = static_cast<unsigned char>(text[lead]);
         const std::size_t length = byte >= 0xF8 ? 0 : byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 ? 2 : 0;
-        // Only a whole UTF-8 sequence across the cut goes with it; bytes of an 8-bit code page that
+        // only a whole UTF-8 sequence across the cut goes with it; bytes of an 8-bit code page that
         // merely look like the start of one are cut as plain bytes.
         bool whole = length > 0 && lead + length > cut && lead + length <= text.size();
         for (std::size_t i = lead + 1; whole && i < lead + length; ++i) whole = isContinuationByte(text[i]);
@@ -195,13 +195,13 @@ ProfileFile ProfileFile::fromBytes(std::string bytes) {
 }
 
 std::optional<ProfileFile> ProfileFile::load(const std::filesystem::path& path, std::uintmax_t maxSize) {
-    auto bytes = platform::ReadFileLimited(path, maxSize);
+    auto bytes = platform::readFileLimited(path, maxSize);
     if (!bytes) return std::nullopt;
     return fromBytes(std::move(*bytes));
 }
 
 const std::size_t* ProfileFile::findKey(std::string_view section, std::string_view key) const {
-    // Only the first occurrence of a section name is ever searched or written.
+    // only the first occurrence of a section name is ever searched or written.
     const auto s = sections_.find(lowerAscii(trimBlanks(section)));
     if (s == sections_.end()) return nullptr;
     const auto k = s->second.keys.find(lowerAscii(trimBlanks(key)));
@@ -213,7 +213,7 @@ std::string ProfileFile::get(std::string_view section, std::string_view key, std
     const std::size_t* line = findKey(section, key);
     if (!line) return std::string(def);
     const std::string_view text = textOf(lines_[*line]);
-    return CutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), maxLength);
+    return cutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), maxLength);
 }
 
 bool ProfileFile::contains(std::string_view section, std::string_view key) const {
@@ -240,7 +240,7 @@ std::vector<ProfileFile::Entry> ProfileFile::entries() const {
         const std::string_view key = classify(text).name;
         if (!keysSeen.insert(lowerAscii(key)).second) continue;
         result.push_back({std::string(section), std::string(key),
-                          CutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), kMaxValueLength)});
+                          cutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), kMaxValueLength)});
     }
     return result;
 }
@@ -248,7 +248,7 @@ std::vector<ProfileFile::Entry> ProfileFile::entries() const {
 void ProfileFile::set(std::string_view section, std::string_view key, std::string_view value) {
     const std::string sectionName(trimBlanks(withoutLineBreaks(section)));
     const std::string keyName(trimBlanks(withoutLineBreaks(key)));
-    const std::string text = CutValue(withoutLineBreaks(value), kMaxValueLength);
+    const std::string text = cutValue(withoutLineBreaks(value), kMaxValueLength);
     const std::string keyLine = keyName + "=" + text;
     // A name the reader would see differently (a ']' in a section name, a key name with '=' or
     // starting with ';' or '[') changes the file's structure: the index is then rebuilt from scratch.
@@ -314,7 +314,7 @@ std::string ProfileFile::toBytes() const {
 }
 
 bool ProfileFile::save(const std::filesystem::path& path) const {
-    return platform::WriteFileAtomically(path, toBytes());
+    return platform::writeFileAtomically(path, toBytes());
 }
 
 }  // namespace qvt::settings

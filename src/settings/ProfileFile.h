@@ -60,7 +60,7 @@ public:
     // The whole file as it is to be written.
     std::string toBytes() const;
 
-    // Writes toBytes() with platform::WriteFileAtomically; false when that fails.
+    // Writes toBytes() with platform::writeFileAtomically; false when that fails.
     bool save(const std::filesystem::path& path) const;
 
 private:
@@ -98,6 +98,6 @@ private:
 };
 
 // Cuts text to at most maxLength bytes without splitting a UTF-8 sequence.
-std::string CutValue(std::string_view text, std::size_t maxLength);
+std::string cutValue(std::string_view text, std::size_t maxLength);
 
 }  // namespace qvt::settings

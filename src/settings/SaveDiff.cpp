@@ -13,7 +13,7 @@ namespace qvt::settings {
 namespace {
 
 // Section and key names match without regard to ASCII letter case, as in the file itself.
-std::pair<std::string, std::string> Folded(const ProfileFile::Entry& e) {
+std::pair<std::string, std::string> folded(const ProfileFile::Entry& e) {
     auto lower = [](std::string s) {
         for (char& c : s)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -29,11 +29,11 @@ std::string Line(const std::string& section, const std::string& key, const std::
 
 }  // namespace
 
-TargetFile InspectTarget(const std::filesystem::path& path, const std::string& modelCode) {
+TargetFile inspectTarget(const std::filesystem::path& path, const std::string& modelCode) {
     TargetFile target;
-    if (!platform::Exists(path)) return target;
+    if (!platform::pathExists(path)) return target;
     std::optional<ProfileFile> file = ProfileFile::load(path);
-    if (!file || !IsValidSettings(*file, modelCode)) {
+    if (!file || !isValidSettings(*file, modelCode)) {
         target.state = TargetFile::State::Invalid;
         return target;
     }
@@ -42,15 +42,15 @@ TargetFile InspectTarget(const std::filesystem::path& path, const std::string& m
     return target;
 }
 
-std::vector<std::string> ChangedValues(const ProfileFile& before, const ProfileFile& after) {
+std::vector<std::string> changedValues(const ProfileFile& before, const ProfileFile& after) {
     std::map<std::pair<std::string, std::string>, std::string> old;
     const std::vector<ProfileFile::Entry> oldEntries = before.entries();
-    for (const ProfileFile::Entry& e : oldEntries) old.emplace(Folded(e), e.value);
+    for (const ProfileFile::Entry& e : oldEntries) old.emplace(folded(e), e.value);
 
     std::vector<std::string> lines;
     std::map<std::pair<std::string, std::string>, bool> written;
     for (const ProfileFile::Entry& e : after.entries()) {
-        const auto name = Folded(e);
+        const auto name = folded(e);
         written[name] = true;
         const auto it = old.find(name);
         const std::string was = it == old.end() ? std::string() : it->second;
@@ -58,18 +58,18 @@ std::vector<std::string> ChangedValues(const ProfileFile& before, const ProfileF
     }
     // Keys the new file no longer has read as empty afterwards.
     for (const ProfileFile::Entry& e : oldEntries)
-        if (!written.count(Folded(e)) && !e.value.empty()) lines.push_back(Line(e.section, e.key, e.value, ""));
+        if (!written.count(folded(e)) && !e.value.empty()) lines.push_back(Line(e.section, e.key, e.value, ""));
     return lines;
 }
 
-std::vector<std::string> SaveDetails(const std::string& cardPath, const std::string& newBytes,
+std::vector<std::string> saveDetails(const std::string& cardPath, const std::string& newBytes,
                                      const TargetFile& target, const std::vector<std::string>& deletions) {
     std::vector<std::string> lines{kWritePrefix + cardPath};
     switch (target.state) {
         case TargetFile::State::Missing: lines.emplace_back(kNewFile); break;
         case TargetFile::State::Invalid: lines.emplace_back(kReplacesInvalid); break;
         case TargetFile::State::Valid: {
-            std::vector<std::string> changed = ChangedValues(target.file, ProfileFile::fromBytes(newBytes));
+            std::vector<std::string> changed = changedValues(target.file, ProfileFile::fromBytes(newBytes));
             if (changed.empty()) lines.emplace_back(kNoChange);
             for (std::string& line : changed) lines.push_back(std::move(line));
             break;

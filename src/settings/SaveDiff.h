@@ -18,12 +18,12 @@ struct TargetFile {
     ProfileFile file;  // the file's contents when it is valid
 };
 // Any entry at the path that is not a loadable settings file of the product counts as invalid.
-TargetFile InspectTarget(const std::filesystem::path& path, const std::string& modelCode);
+TargetFile inspectTarget(const std::filesystem::path& path, const std::string& modelCode);
 
 // "[Section] Key: old → new" for every value that reads differently in `after` than in `before`:
 // the keys of `after` in its order, then the keys only `before` has. A missing key reads as an
 // empty value, as the camera and this program read it, so it shows as an empty side.
-std::vector<std::string> ChangedValues(const ProfileFile& before, const ProfileFile& after);
+std::vector<std::string> changedValues(const ProfileFile& before, const ProfileFile& after);
 
 // Detail line texts.
 inline constexpr const char* kWritePrefix = "write: ";
@@ -34,7 +34,7 @@ inline constexpr const char* kReplacesInvalid = "replaces an invalid file";
 
 // The whole list: "write: <card file>", then the changed values (or "new file", "no change",
 // "replaces an invalid file"), then "delete: <path>" for each other card's file.
-std::vector<std::string> SaveDetails(const std::string& cardPath, const std::string& newBytes,
+std::vector<std::string> saveDetails(const std::string& cardPath, const std::string& newBytes,
                                      const TargetFile& target, const std::vector<std::string>& deletions);
 
 }  // namespace qvt::settings

@@ -7,12 +7,12 @@
 
 namespace qvt::settings {
 
-using platform::AtoI;
-using platform::Trim;
+using platform::atoI;
+using platform::trim;
 
 namespace {
 
-std::string Number(int value) {
+std::string numberText(int value) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%d", value);
     return buf;
@@ -20,39 +20,39 @@ std::string Number(int value) {
 
 // The position `number - base` of a list, computed without overflow: a value far outside the int
 // range stays far outside every list.
-int Offset(int number, int base) {
+int offset(int number, int base) {
     const long long position = static_cast<long long>(number) - base;
     return position < INT_MIN ? INT_MIN : position > INT_MAX ? INT_MAX : static_cast<int>(position);
 }
 
-bool Used(const KeySlot& slot) { return !slot.used || slot.used(); }
+bool isUsed(const KeySlot& slot) { return !slot.used || slot.used(); }
 
-void ApplyList(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
+void applyList(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
     switch (slot.listRead) {
         case ListRead::Number:
             if (value.empty())
                 dialog.clearSelection(slot.id);
             else
-                dialog.select(slot.id, Offset(AtoI(value), slot.base));
+                dialog.select(slot.id, offset(atoI(value), slot.base));
             return;
-        case ListRead::InRange: SelectComboInRange(dialog, slot.id, value, slot.lo, slot.hi); return;
-        case ListRead::Transfer: TransferComboValue(dialog, slot.id, value, slot.base, 1); return;
+        case ListRead::InRange: selectComboInRange(dialog, slot.id, value, slot.lo, slot.hi); return;
+        case ListRead::Transfer: selectComboNumber(dialog, slot.id, value, slot.base); return;
     }
 }
 
-void ApplyMaxNumber(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
-    if (value.empty() || !platform::IsAllDigits(value)) {
+void applyMaxNumber(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
+    if (value.empty() || !platform::isAllDigits(value)) {
         dialog.clearSelection(slot.id);
         return;
     }
     // All digits: a long run of them is still "Unlimited", never an overflow.
     const std::string digits = value.substr(std::min(value.find_first_not_of('0'), value.size()));
-    const int number = digits.size() > 3 ? 100 : AtoI(digits);
+    const int number = digits.size() > 3 ? 100 : atoI(digits);
     dialog.select(slot.id, number >= 100 ? 100 : number);
 }
 
-void ApplyTwoDigit(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
-    const int number = AtoI(value);
+void applyTwoDigit(const KeySlot& slot, const std::string& value, ui::Dialog& dialog) {
+    const int number = atoI(value);
     if (value.empty() || number < slot.lo || number > slot.hi)
         dialog.setText(slot.id, "");
     else
@@ -61,12 +61,12 @@ void ApplyTwoDigit(const KeySlot& slot, const std::string& value, ui::Dialog& di
 
 }  // namespace
 
-void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
+void readSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& dialog,
                   operators::MessagingState& messaging) {
     for (const KeySlot& slot : table.keys) {
-        if (!Used(slot)) continue;
+        if (!isUsed(slot)) continue;
         std::string value = file.get(slot.section, slot.key);
-        if (table.options.trimValues) value = Trim(value);
+        if (table.options.trimValues) value = trim(value);
         if (slot.beforeRead) slot.beforeRead();
         if (slot.read) {
             slot.read(value);
@@ -77,16 +77,16 @@ void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& di
                     std::string& field = messaging.params.field(slot.field);
                     field = value;
                     if (table.options.cutPortsOnRead && (slot.key == "Port" || slot.key == "SendEmailPort"))
-                        field = CutValue(field, 4);
+                        field = cutValue(field, 4);
                     break;
                 }
                 case SlotKind::SmtpSsl: messaging.smtpSsl = value; break;
                 case SlotKind::Edit:
                     if (!value.empty() || !table.options.emptyEditKeeps) dialog.setText(slot.id, value);
                     break;
-                case SlotKind::TwoDigit: ApplyTwoDigit(slot, value, dialog); break;
-                case SlotKind::List: ApplyList(slot, value, dialog); break;
-                case SlotKind::MaxNumber: ApplyMaxNumber(slot, value, dialog); break;
+                case SlotKind::TwoDigit: applyTwoDigit(slot, value, dialog); break;
+                case SlotKind::List: applyList(slot, value, dialog); break;
+                case SlotKind::MaxNumber: applyMaxNumber(slot, value, dialog); break;
                 case SlotKind::Radio:
                 case SlotKind::DayMask: break;  // products read these through their own hooks
             }
@@ -95,38 +95,38 @@ void ReadSettings(const KeyTable& table, const ProfileFile& file, ui::Dialog& di
     }
 }
 
-void WriteSettings(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
+void writeSettingsTo(const KeyTable& table, const ui::Dialog& dialog, const operators::MessagingState& messaging,
                    ProfileFile& file) {
     // The parameters as they stood when writing began.
     const operators::MessagingState snapshot = messaging;
     for (const KeySlot& slot : table.keys) {
-        if (!Used(slot)) continue;
+        if (!isUsed(slot)) continue;
         std::string value;
         switch (slot.kind) {
             case SlotKind::Model: value = slot.text; break;
-            case SlotKind::Param: value = Trim(snapshot.params.field(slot.field)); break;
-            case SlotKind::SmtpSsl: value = Trim(snapshot.smtpSsl); break;
-            case SlotKind::Edit: value = CutValue(dialog.text(slot.id), kMaxValueLength); break;
+            case SlotKind::Param: value = trim(snapshot.params.field(slot.field)); break;
+            case SlotKind::SmtpSsl: value = trim(snapshot.smtpSsl); break;
+            case SlotKind::Edit: value = cutValue(dialog.text(slot.id), kMaxValueLength); break;
             case SlotKind::TwoDigit:
-                value = table.options.trimValues ? Trim(dialog.text(slot.id)) : dialog.text(slot.id);
+                value = table.options.trimValues ? trim(dialog.text(slot.id)) : dialog.text(slot.id);
                 if (value.size() == 1) value = "0" + value;
                 break;
             case SlotKind::List:
             case SlotKind::MaxNumber:
-                if (dialog.sel(slot.id) >= 0) value = Number(dialog.sel(slot.id) + slot.base);
+                if (dialog.sel(slot.id) >= 0) value = numberText(dialog.sel(slot.id) + slot.base);
                 break;
             case SlotKind::Radio:
-                if (int pos = CheckedRadioPosition(dialog, slot.radios); pos >= 0) value = Number(pos);
+                if (int pos = checkedRadioPosition(dialog, slot.radios); pos >= 0) value = numberText(pos);
                 break;
-            case SlotKind::DayMask: value = Number(DayMaskOf(dialog)); break;
+            case SlotKind::DayMask: value = numberText(dayMaskOf(dialog)); break;
         }
         if (slot.write) value = slot.write();
-        if (table.options.trimValues) value = Trim(value);
-        file.set(slot.section, slot.key, CutValue(value, kMaxValueLength));
+        if (table.options.trimValues) value = trim(value);
+        file.set(slot.section, slot.key, cutValue(value, kMaxValueLength));
     }
 }
 
-int CheckedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios) {
+int checkedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios) {
     int position = -1;
     int distinct = 0;
     for (std::size_t i = 0; i < radios.size(); ++i) {
@@ -137,44 +137,40 @@ int CheckedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radio
     return position;
 }
 
-int DayMaskOf(const ui::Dialog& dialog) {
+int dayMaskOf(const ui::Dialog& dialog) {
     int mask = 0;
     for (int i = 0; i < 7; ++i)
         if (dialog.check(kDayBoxes[i]) == 1) mask += kDayWeights[i];
     return mask;
 }
 
-int TransferComboValue(ui::Dialog& dialog, int id, const std::string& text, int base, int way,
-                       const std::string& wrongWayText) {
-    switch (way) {
-        case 1: {
-            const int pos = Offset(AtoI(text), base);
-            if (!text.empty() && pos >= 0 && pos < dialog.count(id))
-                dialog.select(id, pos);
-            else
-                dialog.clearSelection(id);
-            return 0;
-        }
-        case 0: return dialog.sel(id) < 0 ? -1 : base + dialog.sel(id);
-        default: dialog.message(wrongWayText, "QVT Tips", ui::Icon::Error); return -1;
-    }
+void selectComboNumber(ui::Dialog& dialog, int id, const std::string& text, int base) {
+    const int pos = offset(atoI(text), base);
+    if (!text.empty() && pos >= 0 && pos < dialog.count(id))
+        dialog.select(id, pos);
+    else
+        dialog.clearSelection(id);
 }
 
-void SelectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high) {
-    const int number = AtoI(text);
+int comboNumber(const ui::Dialog& dialog, int id, int base) {
+    return dialog.sel(id) < 0 ? -1 : base + dialog.sel(id);
+}
+
+void selectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high) {
+    const int number = atoI(text);
     if (!text.empty() && number >= low && number <= high)
         dialog.select(id, number);
     else
         dialog.clearSelection(id);
 }
 
-bool IsValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode) {
+bool isValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode) {
     const std::optional<ProfileFile> file = ProfileFile::load(path);
-    return file && IsValidSettings(*file, modelCode);
+    return file && isValidSettings(*file, modelCode);
 }
 
-bool IsValidSettings(const ProfileFile& file, const std::string& modelCode) {
-    return Trim(file.get("QVTFileMark", "Model", "", 9)) == modelCode;
+bool isValidSettings(const ProfileFile& file, const std::string& modelCode) {
+    return trim(file.get("QVTFileMark", "Model", "", 9)) == modelCode;
 }
 
 }  // namespace qvt::settings

@@ -21,7 +21,7 @@ enum class ControlKind {
     Group,
 };
 
-const char* KindName(ControlKind kind);
+const char* kindName(ControlKind kind);
 
 // Style flags of a control, as a dialog template declares them.
 struct ControlStyle {

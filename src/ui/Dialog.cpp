@@ -8,7 +8,7 @@
 
 namespace qvt::ui {
 
-const char* KindName(ControlKind kind) {
+const char* kindName(ControlKind kind) {
     switch (kind) {
         case ControlKind::List: return "list";
         case ControlKind::ListBox: return "listbox";
@@ -25,7 +25,7 @@ const char* KindName(ControlKind kind) {
     return "label";
 }
 
-const char* IconName(Icon icon) {
+const char* iconName(Icon icon) {
     switch (icon) {
         case Icon::None: return "none";
         case Icon::Information: return "information";
@@ -36,7 +36,7 @@ const char* IconName(Icon icon) {
     return "none";
 }
 
-int CompareNoCase(std::string_view a, std::string_view b) {
+int compareNoCase(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const int ca = std::tolower(static_cast<unsigned char>(a[i]));
@@ -142,7 +142,7 @@ int Dialog::addItem(int id, std::string text) {
     Control& c = ctl(id);
     if (!c.style.sorted) return appendItem(id, std::move(text));
     auto pos = std::upper_bound(c.items.begin(), c.items.end(), text,
-                                [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+                                [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; });
     const int index = static_cast<int>(pos - c.items.begin());
     c.items.insert(pos, std::move(text));
     if (c.sel >= index) ++c.sel;
@@ -174,7 +174,7 @@ void Dialog::resetItems(int id) {
 int Dialog::findExact(int id, std::string_view text) const {
     const Control& c = control(id);
     for (std::size_t i = 0; i < c.items.size(); ++i)
-        if (CompareNoCase(c.items[i], text) == 0) return static_cast<int>(i);
+        if (compareNoCase(c.items[i], text) == 0) return static_cast<int>(i);
     return -1;
 }
 

@@ -103,6 +103,6 @@ private:
 };
 
 // Case-insensitive ASCII comparison, the order of the platform's sorted lists.
-int CompareNoCase(std::string_view a, std::string_view b);
+int compareNoCase(std::string_view a, std::string_view b);
 
 }  // namespace qvt::ui

@@ -5,28 +5,28 @@
 
 namespace qvt::ui {
 
-LayoutNode Column(std::vector<LayoutNode> children) {
+LayoutNode column(std::vector<LayoutNode> children) {
     return LayoutNode{LayoutNode::Kind::Column, {}, 0, 0, std::move(children)};
 }
 LayoutNode Row(std::vector<LayoutNode> children) {
     return LayoutNode{LayoutNode::Kind::Row, {}, 0, 0, std::move(children)};
 }
-LayoutNode Grid(int columns, std::vector<LayoutNode> children) {
+LayoutNode grid(int columns, std::vector<LayoutNode> children) {
     return LayoutNode{LayoutNode::Kind::Grid, {}, 0, columns, std::move(children)};
 }
-LayoutNode Group(std::string title, std::vector<LayoutNode> children) {
+LayoutNode group(std::string title, std::vector<LayoutNode> children) {
     return LayoutNode{LayoutNode::Kind::Group, std::move(title), 0, 0, std::move(children)};
 }
-LayoutNode Ctl(int id) { return LayoutNode{LayoutNode::Kind::Control, {}, id, 0, {}}; }
-LayoutNode Text(std::string text) { return LayoutNode{LayoutNode::Kind::Text, std::move(text), 0, 0, {}}; }
+LayoutNode ctrl(int id) { return LayoutNode{LayoutNode::Kind::Control, {}, id, 0, {}}; }
+LayoutNode textNode(std::string text) { return LayoutNode{LayoutNode::Kind::Text, std::move(text), 0, 0, {}}; }
 
-LayoutNode TextWith(std::string text, int shownWithId) {
-    LayoutNode n = Text(std::move(text));
+LayoutNode textWith(std::string text, int shownWithId) {
+    LayoutNode n = textNode(std::move(text));
     n.id = shownWithId;
     return n;
 }
-LayoutNode Image(std::string name) { return LayoutNode{LayoutNode::Kind::Image, std::move(name), 0, 0, {}}; }
-LayoutNode Stretch() { return LayoutNode{LayoutNode::Kind::Stretch, {}, 0, 0, {}}; }
+LayoutNode image(std::string name) { return LayoutNode{LayoutNode::Kind::Image, std::move(name), 0, 0, {}}; }
+LayoutNode stretch() { return LayoutNode{LayoutNode::Kind::Stretch, {}, 0, 0, {}}; }
 
 const ControlSpec* DialogTemplate::find(int id) const {
     for (const ControlSpec& c : controls)
@@ -34,7 +34,7 @@ const ControlSpec* DialogTemplate::find(int id) const {
     return nullptr;
 }
 
-static ControlSpec Make(int id, ControlKind kind, std::string text, ControlStyle style) {
+static ControlSpec make(int id, ControlKind kind, std::string text, ControlStyle style) {
     ControlSpec s;
     s.id = id;
     s.kind = kind;
@@ -43,38 +43,38 @@ static ControlSpec Make(int id, ControlKind kind, std::string text, ControlStyle
     return s;
 }
 
-ControlSpec ListSpec(int id, std::vector<std::string> items, ControlStyle style) {
-    ControlSpec s = Make(id, ControlKind::List, {}, style);
+ControlSpec listSpec(int id, std::vector<std::string> items, ControlStyle style) {
+    ControlSpec s = make(id, ControlKind::List, {}, style);
     s.items = std::move(items);
     return s;
 }
-ControlSpec ListBoxSpec(int id, ControlStyle style) { return Make(id, ControlKind::ListBox, {}, style); }
-ControlSpec CheckSpec(int id, std::string text, ControlStyle style) {
-    return Make(id, ControlKind::Check, std::move(text), style);
+ControlSpec listBoxSpec(int id, ControlStyle style) { return make(id, ControlKind::ListBox, {}, style); }
+ControlSpec checkSpec(int id, std::string text, ControlStyle style) {
+    return make(id, ControlKind::Check, std::move(text), style);
 }
-ControlSpec Check3Spec(int id, std::string text, ControlStyle style) {
-    return Make(id, ControlKind::Check3, std::move(text), style);
+ControlSpec check3Spec(int id, std::string text, ControlStyle style) {
+    return make(id, ControlKind::Check3, std::move(text), style);
 }
-ControlSpec RadioSpec(int id, std::string text, ControlStyle style) {
-    return Make(id, ControlKind::Radio, std::move(text), style);
+ControlSpec radioSpec(int id, std::string text, ControlStyle style) {
+    return make(id, ControlKind::Radio, std::move(text), style);
 }
-ControlSpec EditSpec(int id, ControlStyle style, std::string text) {
-    return Make(id, ControlKind::Edit, std::move(text), style);
+ControlSpec editSpec(int id, ControlStyle style, std::string text) {
+    return make(id, ControlKind::Edit, std::move(text), style);
 }
-ControlSpec IpSpec(int id, ControlStyle style) { return Make(id, ControlKind::Ip, {}, style); }
-ControlSpec ButtonSpec(int id, std::string text, ControlStyle style) {
-    return Make(id, ControlKind::Button, std::move(text), style);
+ControlSpec ipSpec(int id, ControlStyle style) { return make(id, ControlKind::Ip, {}, style); }
+ControlSpec buttonSpec(int id, std::string text, ControlStyle style) {
+    return make(id, ControlKind::Button, std::move(text), style);
 }
-ControlSpec PictureSpec(int id, std::string image, ControlStyle style) {
-    ControlSpec s = Make(id, ControlKind::Picture, {}, style);
+ControlSpec pictureSpec(int id, std::string image, ControlStyle style) {
+    ControlSpec s = make(id, ControlKind::Picture, {}, style);
     s.image = std::move(image);
     return s;
 }
-ControlSpec LabelSpec(int id, std::string text, ControlStyle style) {
-    return Make(id, ControlKind::Label, std::move(text), style);
+ControlSpec labelSpec(int id, std::string text, ControlStyle style) {
+    return make(id, ControlKind::Label, std::move(text), style);
 }
 
-std::vector<std::string> NumberItems(int from, int to, int width) {
+std::vector<std::string> numberItems(int from, int to, int width) {
     std::vector<std::string> items;
     for (int v = from; v <= to; ++v) {
         char buf[16];

@@ -21,15 +21,15 @@ struct LayoutNode {
 };
 
 // Builders for readable template code.
-LayoutNode Column(std::vector<LayoutNode> children);
+LayoutNode column(std::vector<LayoutNode> children);
 LayoutNode Row(std::vector<LayoutNode> children);
-LayoutNode Grid(int columns, std::vector<LayoutNode> children);
-LayoutNode Group(std::string title, std::vector<LayoutNode> children);
-LayoutNode Ctl(int id);
-LayoutNode Text(std::string text);
-LayoutNode TextWith(std::string text, int shownWithId);  // a static text visible only with that control
-LayoutNode Stretch();
-LayoutNode Image(std::string name);  // a static picture without id
+LayoutNode grid(int columns, std::vector<LayoutNode> children);
+LayoutNode group(std::string title, std::vector<LayoutNode> children);
+LayoutNode ctrl(int id);
+LayoutNode textNode(std::string text);
+LayoutNode textWith(std::string text, int shownWithId);  // a static text visible only with that control
+LayoutNode stretch();
+LayoutNode image(std::string name);  // a static picture without id
 
 struct DialogTemplate {
     int resourceId = 0;
@@ -42,18 +42,18 @@ struct DialogTemplate {
 };
 
 // Control-spec builders.
-ControlSpec ListSpec(int id, std::vector<std::string> items, ControlStyle style = {});
-ControlSpec ListBoxSpec(int id, ControlStyle style = {});
-ControlSpec CheckSpec(int id, std::string text, ControlStyle style = {});
-ControlSpec Check3Spec(int id, std::string text, ControlStyle style = {});
-ControlSpec RadioSpec(int id, std::string text, ControlStyle style = {});
-ControlSpec EditSpec(int id, ControlStyle style = {}, std::string text = {});
-ControlSpec IpSpec(int id, ControlStyle style = {});
-ControlSpec ButtonSpec(int id, std::string text, ControlStyle style = {});
-ControlSpec PictureSpec(int id, std::string image, ControlStyle style = {});
-ControlSpec LabelSpec(int id, std::string text, ControlStyle style = {});
+ControlSpec listSpec(int id, std::vector<std::string> items, ControlStyle style = {});
+ControlSpec listBoxSpec(int id, ControlStyle style = {});
+ControlSpec checkSpec(int id, std::string text, ControlStyle style = {});
+ControlSpec check3Spec(int id, std::string text, ControlStyle style = {});
+ControlSpec radioSpec(int id, std::string text, ControlStyle style = {});
+ControlSpec editSpec(int id, ControlStyle style = {}, std::string text = {});
+ControlSpec ipSpec(int id, ControlStyle style = {});
+ControlSpec buttonSpec(int id, std::string text, ControlStyle style = {});
+ControlSpec pictureSpec(int id, std::string image, ControlStyle style = {});
+ControlSpec labelSpec(int id, std::string text, ControlStyle style = {});
 
 // Item-list helpers: "from".."to" in decimal, optionally zero-padded to `width`.
-std::vector<std::string> NumberItems(int from, int to, int width = 0);
+std::vector<std::string> numberItems(int from, int to, int width = 0);
 
 }  // namespace qvt::ui

@@ -17,7 +17,7 @@ enum class Buttons { Ok, OkCancel };
 enum class Answer { Ok, Cancel };
 enum class Result { Ok, Cancel };
 
-const char* IconName(Icon icon);
+const char* iconName(Icon icon);
 
 // The caption shown when a box has none of its own.
 inline constexpr std::string_view kAppName = "QVT CONFIG";

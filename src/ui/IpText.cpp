@@ -3,7 +3,7 @@
 
 namespace qvt::ui {
 
-std::optional<std::array<int, 4>> ParseDottedOctets(std::string_view text) {
+std::optional<std::array<int, 4>> parseDottedOctets(std::string_view text) {
     std::array<int, 4> octets{-1, -1, -1, -1};
     std::size_t part = 0;
     int digits = 0;

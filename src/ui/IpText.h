@@ -11,6 +11,6 @@ namespace qvt::ui {
 // Four octets of at most three digits and at most 255, separated by exactly three points. An octet
 // without digits ("1..2.3", "1.2.3.") is -1, a blank octet. Anything else (another character, a
 // fourth point, a fourth digit, 256) is nullopt.
-std::optional<std::array<int, 4>> ParseDottedOctets(std::string_view text);
+std::optional<std::array<int, 4>> parseDottedOctets(std::string_view text);
 
 }  // namespace qvt::ui

@@ -8,48 +8,48 @@
 
 using namespace qvt::app;
 
-TEST(Catalogue, DisplayNamesMapToModelCodesAndBack) {
-    for (const Product& p : Catalogue()) {
+TEST(catalogue, DisplayNamesMapToModelCodesAndBack) {
+    for (const Product& p : catalogue()) {
         std::string code(p.displayName);
-        DisplayNameToModelCode(code);
+        displayNameToModelCode(code);
         EXPECT_EQ(code, p.modelCode) << p.displayName;
-        EXPECT_EQ(ModelCodeToDisplayName(code), p.displayName);
+        EXPECT_EQ(modelCodeToDisplayName(code), p.displayName);
     }
 }
 
-TEST(Catalogue, NamesThatAreTheirOwnCodesStayUnchanged) {
+TEST(catalogue, NamesThatAreTheirOwnCodesStayUnchanged) {
     for (std::string text : {"HX720U", "VEX 2.0", "HX330", "", "hx710t-10m"}) {
         const std::string before = text;
-        DisplayNameToModelCode(text);
+        displayNameToModelCode(text);
         EXPECT_EQ(text, before);
     }
-    EXPECT_EQ(ModelCodeToDisplayName("HX330"), "HX330");
-    EXPECT_EQ(ModelCodeToDisplayName("hx710t"), "hx710t");
+    EXPECT_EQ(modelCodeToDisplayName("HX330"), "HX330");
+    EXPECT_EQ(modelCodeToDisplayName("hx710t"), "hx710t");
 }
 
-TEST(Catalogue, AdvancedSetupProductsAndFileCodes) {
-    for (const Product& p : Catalogue()) EXPECT_EQ(IsAdvancedSetupProduct(p.modelCode), p.advancedSetup);
-    EXPECT_TRUE(IsAdvancedSetupProduct("HX720U"));
-    EXPECT_FALSE(IsAdvancedSetupProduct("hx720u"));
-    EXPECT_EQ(FindProductByModelCode("VEX 2.0")->fileCode, "VEX2");
-    EXPECT_EQ(FileNamesFor("VEX2").fileName, "VEX2.TXT");
-    EXPECT_EQ(S1FileNames()[1].modelCode, "HX330");
-    EXPECT_EQ(S1FileNames()[3].fileName, "HX460T.TXT");
+TEST(catalogue, AdvancedSetupProductsAndFileCodes) {
+    for (const Product& p : catalogue()) EXPECT_EQ(isAdvancedSetupProduct(p.modelCode), p.advancedSetup);
+    EXPECT_TRUE(isAdvancedSetupProduct("HX720U"));
+    EXPECT_FALSE(isAdvancedSetupProduct("hx720u"));
+    EXPECT_EQ(findProductByModelCode("VEX 2.0")->fileCode, "VEX2");
+    EXPECT_EQ(fileNamesFor("VEX2").fileName, "VEX2.TXT");
+    EXPECT_EQ(s1FileNames()[1].modelCode, "HX330");
+    EXPECT_EQ(s1FileNames()[3].fileName, "HX460T.TXT");
 }
 
-TEST(Catalogue, EveryProductHasItsOwnPhotoAndTheTitleOfItsDialog) {
+TEST(catalogue, EveryProductHasItsOwnPhotoAndTheTitleOfItsDialog) {
     std::set<int> photos{kDefaultPhotoControl};
-    for (const Product& p : Catalogue()) photos.insert(p.photoControl);
+    for (const Product& p : catalogue()) photos.insert(p.photoControl);
     EXPECT_EQ(photos.size(), 9u);
     EXPECT_EQ(*photos.begin(), 1162);
     EXPECT_EQ(*photos.rbegin(), 1170);
-    EXPECT_EQ(SettingsDialogTitle("PN250R"), "QVT CONFIG : For PN250R-8MHD");
-    EXPECT_EQ(SettingsDialogTitle("VEX 2.0"), "QVT CONFIG : For VEX 2.0");
+    EXPECT_EQ(settingsDialogTitle("PN250R"), "QVT CONFIG : For PN250R-8MHD");
+    EXPECT_EQ(settingsDialogTitle("VEX 2.0"), "QVT CONFIG : For VEX 2.0");
 }
 
 TEST(CommandLine, OptionsAreParsedAndBadOnesRefused) {
     std::string error;
-    auto cl = ParseCommandLine({"--system-root", "/r", "--volume", "/a", "--volume", "/b", "--now",
+    auto cl = parseCommandLine({"--system-root", "/r", "--volume", "/a", "--volume", "/b", "--now",
                                 "2024-02-29 23:59:58", "--ffmpeg", "/usr/bin/ffmpeg", "--script", "-"},
                                error);
     ASSERT_TRUE(cl) << error;
@@ -58,11 +58,11 @@ TEST(CommandLine, OptionsAreParsedAndBadOnesRefused) {
     EXPECT_EQ(cl->now->second, 58);
     EXPECT_EQ(*cl->script, "-");
 
-    EXPECT_FALSE(ParseCommandLine({"--volume"}, error));
-    EXPECT_FALSE(ParseCommandLine({"--now", "2024-2-29 23:59:58"}, error));
-    EXPECT_FALSE(ParseCommandLine({"--now", "2024-02-29T23:59:58"}, error));
-    EXPECT_FALSE(ParseCommandLine({"extra"}, error));
+    EXPECT_FALSE(parseCommandLine({"--volume"}, error));
+    EXPECT_FALSE(parseCommandLine({"--now", "2024-2-29 23:59:58"}, error));
+    EXPECT_FALSE(parseCommandLine({"--now", "2024-02-29T23:59:58"}, error));
+    EXPECT_FALSE(parseCommandLine({"extra"}, error));
     std::vector<std::string> many;
     for (int i = 0; i < 24; ++i) many.insert(many.end(), {"--volume", "/v" + std::to_string(i)});
-    EXPECT_FALSE(ParseCommandLine(many, error)) << "at most 23 volumes";
+    EXPECT_FALSE(parseCommandLine(many, error)) << "at most 23 volumes";
 }

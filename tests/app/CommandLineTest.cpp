@@ -18,27 +18,27 @@ struct Refusal {
 
 TEST(CommandLine, QtOwnOptionsAreAcceptedAndIgnored) {
     std::string error;
-    auto cl = ParseCommandLine({"-platform", "offscreen", "-style", "fusion", "-session", "1a2b", "-reverse",
+    auto cl = parseCommandLine({"-platform", "offscreen", "-style", "fusion", "-session", "1a2b", "-reverse",
                                 "-qwindowtitle", "T", "--script", "-", "-stylesheet=a.qss"},
                                error);
     ASSERT_TRUE(cl) << error;
     EXPECT_EQ(*cl->script, "-");
     EXPECT_TRUE(cl->volumes.empty());
-    EXPECT_FALSE(WantsWindows(*cl));
+    EXPECT_FALSE(wantsWindows(*cl));
 }
 
 TEST(CommandLine, HelpVersionAndScriptNeedNoWindows) {
     std::string error;
     for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"--version"}, {"-v"}}) {
-        auto cl = ParseCommandLine(args, error);
+        auto cl = parseCommandLine(args, error);
         ASSERT_TRUE(cl) << args[0];
-        EXPECT_FALSE(WantsWindows(*cl)) << args[0];
+        EXPECT_FALSE(wantsWindows(*cl)) << args[0];
     }
-    EXPECT_TRUE(ParseCommandLine({"--version"}, error)->version);
-    EXPECT_TRUE(ParseCommandLine({"-h"}, error)->help);
-    auto windowed = ParseCommandLine({"-platform", "xcb", "--volume", "/media/card"}, error);
+    EXPECT_TRUE(parseCommandLine({"--version"}, error)->version);
+    EXPECT_TRUE(parseCommandLine({"-h"}, error)->help);
+    auto windowed = parseCommandLine({"-platform", "xcb", "--volume", "/media/card"}, error);
     ASSERT_TRUE(windowed);
-    EXPECT_TRUE(WantsWindows(*windowed));
+    EXPECT_TRUE(wantsWindows(*windowed));
 }
 
 TEST(CommandLine, RefusalsNameTheArgumentInOneLine) {
@@ -53,7 +53,7 @@ TEST(CommandLine, RefusalsNameTheArgumentInOneLine) {
     };
     for (const Refusal& c : cases) {
         std::string error;
-        EXPECT_FALSE(ParseCommandLine(c.args, error)) << c.args[0];
+        EXPECT_FALSE(parseCommandLine(c.args, error)) << c.args[0];
         EXPECT_EQ(error, c.error);
     }
 }
@@ -61,7 +61,7 @@ TEST(CommandLine, RefusalsNameTheArgumentInOneLine) {
 TEST(CommandLine, ValuesKeepTheirBytesAndEqualsFormWorks) {
     std::string error;
     const std::string latin1Path = "/media/caf\xe9 card";  // not UTF-8
-    auto cl = ParseCommandLine({"--volume", latin1Path, "--system-root=/pc", "--ffmpeg", "/opt/ff mpeg", "--volume=/b",
+    auto cl = parseCommandLine({"--volume", latin1Path, "--system-root=/pc", "--ffmpeg", "/opt/ff mpeg", "--volume=/b",
                                 "--script", "-platform"},
                                error);
     ASSERT_TRUE(cl) << error;
@@ -74,11 +74,11 @@ TEST(CommandLine, ValuesKeepTheirBytesAndEqualsFormWorks) {
 }
 
 TEST(CommandLine, HelpDescribesEveryOptionInShortLines) {
-    const std::string help = HelpText();
+    const std::string help = helpText();
     for (const char* option : {"--help", "--version", "--system-root DIR", "--volume DIR", "--now \"YYYY-MM-DD",
                                "--ffmpeg PATH", "--script FILE|-", "-platform", "-style", "-session"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
-    EXPECT_EQ(VersionText().rfind("qvt-config ", 0), 0u);
+    EXPECT_EQ(versionText().rfind("qvt-config ", 0), 0u);
 }

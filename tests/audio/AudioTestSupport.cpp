@@ -11,10 +11,10 @@ std::unique_ptr<TempDir> AudioTest::sources_;
 
 namespace {
 
-ui::DialogTemplate AudioDialogTemplate() {
+ui::DialogTemplate audioDialogTemplate() {
     ui::DialogTemplate t;
     t.title = "game call";
-    t.controls = {ui::EditSpec(1001, {.readOnly = true, .centred = true}), ui::ButtonSpec(1002, "+")};
+    t.controls = {ui::editSpec(1001, {.readOnly = true, .centred = true}), ui::buttonSpec(1002, "+")};
     return t;
 }
 
@@ -26,7 +26,7 @@ std::uint32_t le(const std::string& b, std::size_t i, int n) {
 
 }  // namespace
 
-std::optional<Wav> ParseWav(const std::string& b) {
+std::optional<Wav> parseWav(const std::string& b) {
     if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0) return std::nullopt;
     Wav w;
     bool fmt = false;
@@ -48,15 +48,15 @@ std::optional<Wav> ParseWav(const std::string& b) {
     return std::nullopt;
 }
 
-AudioTest::AudioTest() : dialog(host, AudioDialogTemplate()), audio(dialog, pc.context, [this] { return pc.card; }) {
+AudioTest::AudioTest() : dialog(host, audioDialogTemplate()), audio(dialog, pc.context, [this] { return pc.card; }) {
     dialog.init();
-    audio.ResetField();
+    audio.resetField();
 }
 
 void AudioTest::SetUpTestSuite() {
     if (sources_) return;
     sources_ = std::make_unique<TempDir>();
-    for (const char* ext : {"mp3", "wav", "aac"}) MakeTone(source(ext));
+    for (const char* ext : {"mp3", "wav", "aac"}) makeTone(source(ext));
 }
 
 std::vector<std::string> AudioTest::pictureFiles() const {

@@ -27,7 +27,7 @@ public:
     // Runs the tool for real; `reportCancelled` plays a user who pressed Cancel as it ran.
     ui::ProcessOutcome runProcess(ui::Dialog*, const ui::ProcessRequest& request) override {
         requests.push_back(request);
-        const platform::ProcessResult r = platform::RunProcessAndWait(request.program, request.arguments);
+        const platform::ProcessResult r = platform::runProcessAndWait(request.program, request.arguments);
         ui::ProcessOutcome outcome;
         outcome.started = r.started;
         outcome.crashed = r.crashed;
@@ -43,7 +43,7 @@ public:
 };
 
 // Creates a 2-second stereo 44.1 kHz tone in the format its extension names (mp3, wav, aac).
-inline void MakeTone(const std::filesystem::path& file, double seconds = 2, std::vector<std::string> extra = {}) {
+inline void makeTone(const std::filesystem::path& file, double seconds = 2, std::vector<std::string> extra = {}) {
     std::vector<std::string> args{"-nostdin",  "-v",
                                   "error",     "-y",
                                   "-f",        "lavfi",
@@ -53,7 +53,7 @@ inline void MakeTone(const std::filesystem::path& file, double seconds = 2, std:
                                   "-metadata", "title=Game call"};
     args.insert(args.end(), extra.begin(), extra.end());
     args.push_back(file.string());
-    ASSERT_EQ(platform::RunProcessAndWait("ffmpeg", args).exitCode, 0) << file;
+    ASSERT_EQ(platform::runProcessAndWait("ffmpeg", args).exitCode, 0) << file;
 }
 
 // The header fields of a WAV, read independently of the program's own reader.
@@ -61,7 +61,7 @@ struct Wav {
     int format = 0, channels = 0, rate = 0, bits = 0;
     std::size_t dataBytes = 0;
 };
-std::optional<Wav> ParseWav(const std::string& bytes);
+std::optional<Wav> parseWav(const std::string& bytes);
 
 class AudioTest : public testing::Test {
 protected:

@@ -26,8 +26,8 @@ constexpr const char* kRenameFailed = "Failed to rename \"IMAG0001.JPG\" or \"VI
 constexpr const char* kSaved = "OK,audio file have been saved !";
 constexpr const char* kOldSound = "old sound";
 
-void ExpectGameCallWav(const fs::path& file, double seconds) {
-    const std::optional<Wav> wav = ParseWav(readFile(file));
+void expectGameCallWav(const fs::path& file, double seconds) {
+    const std::optional<Wav> wav = parseWav(readFile(file));
     ASSERT_TRUE(wav) << file;
     EXPECT_EQ(wav->format, 1);
     EXPECT_EQ(wav->channels, 1);
@@ -43,8 +43,8 @@ class ConvertTest : public AudioTest, public testing::WithParamInterface<const c
 
 TEST_P(ConvertTest, EachSourceFormatBecomesMono22kUnsigned8BitWav) {
     fs::create_directories(pictures());
-    EXPECT_TRUE(audio.RunTransform(source(GetParam()), sound()));
-    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(audio.runTransform(source(GetParam()), sound()));
+    expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << "no temporary file left";
     ASSERT_EQ(host.requests.size(), 1u);
@@ -60,8 +60,8 @@ TEST_F(AudioTest, PathCharactersReachTheToolUntouched) {
     fs::create_directories(folder);
     fs::copy_file(source("mp3"), odd);
     choose(odd);
-    EXPECT_TRUE(audio.TransformAudioFile());
-    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(audio.convertGameCallSound());
+    expectGameCallWav(sound(), 2.0);
     EXPECT_FALSE(fs::exists("pwned"));
     EXPECT_FALSE(fs::exists(folder / "pwned"));
     EXPECT_TRUE(fs::exists(odd)) << "the source is only read";
@@ -70,26 +70,26 @@ TEST_F(AudioTest, PathCharactersReachTheToolUntouched) {
 TEST_F(AudioTest, CardWithoutCameraFoldersGetsThemAndTheSound) {
     choose(source("wav"));
     ASSERT_FALSE(fs::exists(pc.card / "DCIM"));
-    EXPECT_TRUE(audio.TransformAudioFile());
-    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(audio.convertGameCallSound());
+    expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(AudioTest, PlaceholderOrMissingCardDoNothing) {
-    EXPECT_TRUE(audio.TransformAudioFile()) << "no file chosen: nothing to do, no message";
+    EXPECT_TRUE(audio.convertGameCallSound()) << "no file chosen: nothing to do, no message";
     EXPECT_FALSE(fs::exists(pc.card / "DCIM"));
     EXPECT_TRUE(host.requests.empty());
 
     choose(source("mp3"));
     fs::remove_all(pc.card);  // the card was pulled out
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     EXPECT_FALSE(fs::exists(pc.card)) << "a vanished card's folder is not recreated";
 
     // No card chosen at all: nothing lands in the current folder either.
     audio::GameCallAudio noCard(dialog, pc.context, [] { return fs::path(); });
     const fs::path before = fs::current_path();
     fs::current_path(pc.dir.path());
-    EXPECT_FALSE(noCard.TransformAudioFile());
+    EXPECT_FALSE(noCard.convertGameCallSound());
     fs::current_path(before);
     EXPECT_FALSE(fs::exists(pc.dir / "DCIM"));
     EXPECT_TRUE(host.boxes.empty());
@@ -99,8 +99,8 @@ TEST_F(AudioTest, ReadOnlyOldSoundIsReplacedWithoutMessage) {
     writeFile(sound(), kOldSound);
     fs::permissions(sound(), fs::perms::owner_read | fs::perms::group_read);
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile());
-    ExpectGameCallWav(sound(), 2.0);
+    EXPECT_TRUE(audio.convertGameCallSound());
+    expectGameCallWav(sound(), 2.0);
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -109,7 +109,7 @@ TEST_F(AudioTest, ReadOnlyOldSoundIsReplacedWithoutMessage) {
 TEST_F(AudioTest, OnlyThePhotoIsRenamedThenTheSoundWritten) {
     writeFile(pictures() / "IMAG0001.JPG", "jpeg");
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, kRenameQuestion);
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
@@ -120,7 +120,7 @@ TEST_F(AudioTest, OnlyThePhotoIsRenamedThenTheSoundWritten) {
     EXPECT_EQ(host.boxes[1].icon, Icon::None);
     EXPECT_EQ(readFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG"), "jpeg");
     EXPECT_EQ(pictureFiles(), (std::vector<std::string>{"ADUI0001.WAV", "IMAG0001_RenameForSaveAudioFile.JPG"}));
-    ExpectGameCallWav(sound(), 2.0);
+    expectGameCallWav(sound(), 2.0);
 }
 
 TEST_F(AudioTest, PhotoAndVideoAreBothRenamed) {
@@ -128,11 +128,11 @@ TEST_F(AudioTest, PhotoAndVideoAreBothRenamed) {
     writeFile(pictures() / "VIDE0001.AVI", "avi");
     fs::permissions(pictures() / "VIDE0001.AVI", fs::perms::owner_read);
     choose(source("aac"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     EXPECT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kSaved}));
     EXPECT_EQ(readFile(pictures() / "VIDE0001_RenameForSaveAudioFile.AVI"), "avi");
     EXPECT_FALSE(fs::exists(pictures() / "IMAG0001.JPG"));
-    ExpectGameCallWav(sound(), 2.0);
+    expectGameCallWav(sound(), 2.0);
 }
 
 TEST_F(AudioTest, DecliningTheRenameKeepsEverything) {
@@ -140,7 +140,7 @@ TEST_F(AudioTest, DecliningTheRenameKeepsEverything) {
     writeFile(pictures() / "VIDE0001.AVI", "avi");
     host.answers = {Answer::Cancel};
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile()) << "given up is no failure";
+    EXPECT_TRUE(audio.convertGameCallSound()) << "given up is no failure";
     ASSERT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kGivenUp}));
     EXPECT_EQ(host.boxes[1].icon, Icon::Information);
     EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
@@ -154,7 +154,7 @@ TEST_F(AudioTest, RenameTargetTakenFailsAndKeepsTheOldSound) {
     writeFile(pictures() / "IMAG0001.JPG", "new photo");
     writeFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG", "earlier photo");
     choose(source("mp3"));
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), (std::vector<std::string>{kRenameQuestion, kRenameFailed}));
     EXPECT_EQ(host.boxes[1].icon, Icon::Warning);
     EXPECT_EQ(readFile(pictures() / "IMAG0001_RenameForSaveAudioFile.JPG"), "earlier photo");
@@ -170,7 +170,7 @@ TEST_F(AudioTest, UnconvertibleSourcesFailSilentlyAndKeepTheOldSound) {
     writeFile(pc.dir / "empty.wav", "");
     for (const fs::path& bad : {pc.dir / "garbage.mp3", pc.dir / "empty.wav", pc.dir / "gone.mp3"}) {
         choose(bad);
-        EXPECT_FALSE(audio.TransformAudioFile()) << bad;
+        EXPECT_FALSE(audio.convertGameCallSound()) << bad;
         EXPECT_EQ(readFile(sound()), kOldSound) << bad;
         EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"}) << bad;
     }
@@ -192,7 +192,7 @@ TEST_F(AudioTest, PipeAsSourceIsNotHandedToTheTool) {
         }
     });
     choose(fifo);
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     done = true;
     rescuer.join();
     EXPECT_TRUE(host.requests.empty());
@@ -203,7 +203,7 @@ TEST_F(AudioTest, ToolThatCannotStartIsReported) {
     writeFile(sound(), kOldSound);
     pc.context.ffmpeg = "/nonexistent/ffmpeg";
     choose(source("mp3"));
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
     EXPECT_EQ(host.boxes[0].caption, "");
@@ -214,8 +214,8 @@ TEST_F(AudioTest, NoToolOnPathIsReported) {
     const char* old = std::getenv("PATH");
     const std::string saved = old ? old : "";
     ::setenv("PATH", pc.dir.path().c_str(), 1);
-    EXPECT_EQ(audio.ToolPath(), "");
-    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_EQ(audio.toolPath(), "");
+    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
     ::setenv("PATH", saved.c_str(), 1);
     EXPECT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
 }
@@ -228,11 +228,11 @@ TEST_F(AudioTest, ExitStatusAndOutputAreBothChecked) {
     fs::permissions(tool, fs::perms::owner_all);
     pc.context.ffmpeg = tool.string();
     ::setenv("STATUS", "3", 1);
-    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
     EXPECT_EQ(readFile(sound()), kOldSound);
 
     writeFile(tool, "#!/bin/sh\nfor last; do :; done\n: > \"$last\"\n");  // exit 0, empty file
-    EXPECT_FALSE(audio.RunTransform(source("mp3"), sound()));
+    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
     EXPECT_EQ(readFile(sound()), kOldSound);
     EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"});
     EXPECT_TRUE(host.boxes.empty());
@@ -243,7 +243,7 @@ TEST_F(AudioTest, UndeletableOldSoundIsReportedAfterTheConversion) {
     fs::create_directories(sound());  // something that is no deletable file
     writeFile(sound() / "keep", "x");
     choose(source("mp3"));
-    EXPECT_FALSE(audio.TransformAudioFile());
+    EXPECT_FALSE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Failed to delete " + sound().string() + " !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::None);
     EXPECT_EQ(host.boxes[0].caption, "");
@@ -254,7 +254,7 @@ TEST_F(AudioTest, CancelledRunRemovesItsOutputAndKeepsTheOldSound) {
     writeFile(sound(), kOldSound);
     host.reportCancelled = true;
     choose(source("mp3"));
-    EXPECT_TRUE(audio.TransformAudioFile());
+    EXPECT_TRUE(audio.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{kGivenUp});
     EXPECT_EQ(host.boxes[0].icon, Icon::Information);
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
@@ -266,7 +266,7 @@ TEST_F(AudioTest, CancelledRunRemovesItsOutputAndKeepsTheOldSound) {
 
 TEST_F(AudioTest, ChoosingAnExistingFileShowsItsFullPath) {
     host.files = {source("aac").string()};
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), source("aac").string());
     EXPECT_EQ(host.filters, std::vector<std::string>{audio::kAudioFilter});
     EXPECT_TRUE(host.boxes.empty());
@@ -276,10 +276,10 @@ TEST_F(AudioTest, ChoosingAnExistingFileShowsItsFullPath) {
     fs::current_path(pc.dir.path());
     writeFile(pc.dir / "-call.mp3", "any content: the tool judges it later");
     host.files = {std::string("-call.mp3")};
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     fs::current_path(before);
     EXPECT_EQ(dialog.text(1001), (pc.dir / "-call.mp3").string());
-    EXPECT_EQ(audio.RememberedPath(), dialog.text(1001));
+    EXPECT_EQ(audio.rememberedPath(), dialog.text(1001));
 }
 
 TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
@@ -287,10 +287,10 @@ TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
     const std::string missing = (pc.dir / "nothing.mp3").string();
     host.files = {earlier, missing, missing};
     host.answers = {Answer::Ok, Answer::Cancel};
-    audio.ChooseAudioFile();
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), earlier) << "OK keeps the earlier file";
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder) << "Cancel forgets it";
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text,
@@ -302,7 +302,7 @@ TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
 
 TEST_F(AudioTest, MissingFileWithoutEarlierChoiceOnlyTells) {
     host.files = {(pc.dir / "nothing.mp3").string()};
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     ASSERT_EQ(host.texts(), std::vector<std::string>{"File is not exist !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
     EXPECT_EQ(host.boxes[0].buttons, Buttons::Ok);
@@ -310,17 +310,17 @@ TEST_F(AudioTest, MissingFileWithoutEarlierChoiceOnlyTells) {
 }
 
 TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
-    audio.ChooseAudioFile();  // nothing chosen yet: no question
+    audio.chooseAudioFile();  // nothing chosen yet: no question
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
 
     const std::string earlier = source("wav").string();
     host.files = {earlier, std::nullopt, std::nullopt};
     host.answers = {Answer::Ok, Answer::Cancel};
-    audio.ChooseAudioFile();
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), earlier);
-    audio.ChooseAudioFile();
+    audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Whether retain the directory record of audio file last time you added ?");
@@ -328,8 +328,8 @@ TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
     EXPECT_EQ(host.boxes[1].buttons, Buttons::OkCancel);
 
     host.files = {earlier};
-    audio.ChooseAudioFile();
-    audio.ResetField();  // the dialog opens again
+    audio.chooseAudioFile();
+    audio.resetField();  // the dialog opens again
     EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
 }
 
@@ -359,7 +359,7 @@ TEST_F(AudioTest, LinksOnTheCardAreNotFollowed) {
         }
         host.boxes.clear();
         choose(source("wav"));
-        const bool ok = audio.TransformAudioFile();
+        const bool ok = audio.convertGameCallSound();
         EXPECT_EQ(readFile(kept), "not the card's");
         EXPECT_EQ(fs::status(kept).permissions() & fs::perms::owner_write, fs::perms::none) << "mode unchanged";
         if (row.folder) {
@@ -369,7 +369,7 @@ TEST_F(AudioTest, LinksOnTheCardAreNotFollowed) {
             EXPECT_TRUE(host.boxes.empty()) << "nothing asked about files that are not on the card";
         } else {
             EXPECT_TRUE(ok);
-            ExpectGameCallWav(sound(), 2.0);
+            expectGameCallWav(sound(), 2.0);
         }
     }
 }

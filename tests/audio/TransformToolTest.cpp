@@ -35,7 +35,7 @@ private:
     bool mounted_ = false;
 };
 
-TEST(ClearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
+TEST(clearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
     TempDir dir;
     writeFile(dir / "a.bat", "a");
     writeFile(dir / "sub" / "b.dll", "b");
@@ -46,7 +46,7 @@ TEST(ClearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
     writeFile(outside / "precious", "p");
     fs::create_directory_symlink(outside.path(), dir / "link");
 
-    EXPECT_TRUE(audio::ClearDirTree(dir.path()));
+    EXPECT_TRUE(audio::clearDirTree(dir.path()));
     EXPECT_TRUE(fs::is_directory(dir / "sub" / "deeper"));
     EXPECT_TRUE(fs::is_directory(dir / "empty"));
     EXPECT_FALSE(fs::exists(dir / "a.bat"));
@@ -55,19 +55,19 @@ TEST(ClearDirTree, DeletesFilesEverywhereAndKeepsFolders) {
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / "link")));
     EXPECT_EQ(readFile(outside / "precious"), "p");
 
-    EXPECT_TRUE(audio::ClearDirTree(dir / "absent"));
+    EXPECT_TRUE(audio::clearDirTree(dir / "absent"));
     writeFile(dir / "file", "f");
-    EXPECT_TRUE(audio::ClearDirTree(dir / "file")) << "a file is no folder: nothing to clear";
+    EXPECT_TRUE(audio::clearDirTree(dir / "file")) << "a file is no folder: nothing to clear";
     EXPECT_TRUE(fs::exists(dir / "file"));
 }
 
-TEST(ClearDirTree, UndeletableFileIsReportedAndTheRestStillGoes) {
+TEST(clearDirTree, UndeletableFileIsReportedAndTheRestStillGoes) {
     TempDir dir;
     LockedFolder locked(dir / "sub" / "locked");
     if (!locked.ok()) GTEST_SKIP() << "cannot mount a tmpfs here";
     writeFile(dir / "a", "a");
     writeFile(dir / "sub" / "z", "z");
-    EXPECT_FALSE(audio::ClearDirTree(dir.path()));
+    EXPECT_FALSE(audio::clearDirTree(dir.path()));
     EXPECT_FALSE(fs::exists(dir / "a"));
     EXPECT_FALSE(fs::exists(dir / "sub" / "z"));
     EXPECT_TRUE(fs::exists(dir / "sub" / "locked" / "stuck.dll"));
@@ -81,19 +81,19 @@ protected:
 };
 
 TEST_F(StagingTest, CreatesOrEmptiesTheFolderQuietly) {
-    EXPECT_EQ(audio.TempFolder(), temp());
-    audio.StageTransformTool();
+    EXPECT_EQ(audio.tempFolder(), temp());
+    audio.stageConverter();
     EXPECT_TRUE(fs::is_directory(temp()));
 
     writeFile(temp() / "_[qvttmp]_.bat", "old");
     writeFile(temp() / "sub" / "x.dll", "x");
-    audio.StageTransformTool();
+    audio.stageConverter();
     EXPECT_TRUE(fs::is_empty(temp() / "sub"));
     EXPECT_FALSE(fs::exists(temp() / "_[qvttmp]_.bat"));
     EXPECT_TRUE(host.boxes.empty());
 
     writeFile(temp() / "left.wav", "w");
-    audio.ClearTempFolder();  // leaving the dialog
+    audio.emptyTempFolder();  // leaving the dialog
     EXPECT_FALSE(fs::exists(temp() / "left.wav"));
     EXPECT_TRUE(fs::is_directory(temp() / "sub"));
 }
@@ -102,7 +102,7 @@ TEST_F(StagingTest, UndeletableFileIsReportedAndStagingGoesOn) {
     LockedFolder locked(temp() / "locked");
     if (!locked.ok()) GTEST_SKIP() << "cannot mount a tmpfs here";
     writeFile(temp() / "a.dll", "a");
-    audio.StageTransformTool();
+    audio.stageConverter();
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Delete Directory \"" + temp().string() + "\" failed !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::None);
     EXPECT_EQ(host.boxes[0].caption, "");
@@ -111,16 +111,16 @@ TEST_F(StagingTest, UndeletableFileIsReportedAndStagingGoesOn) {
 
 TEST_F(StagingTest, FileOrLinkNamedLikeTheFolderIsLeftAlone) {
     writeFile(temp(), "not a folder");
-    audio.StageTransformTool();
-    audio.ClearTempFolder();
+    audio.stageConverter();
+    audio.emptyTempFolder();
     EXPECT_EQ(readFile(temp()), "not a folder");
     fs::remove(temp());
 
     TempDir elsewhere;
     writeFile(elsewhere / "theirs", "t");
     fs::create_directory_symlink(elsewhere.path(), temp());
-    audio.StageTransformTool();
-    audio.ClearTempFolder();
+    audio.stageConverter();
+    audio.emptyTempFolder();
     EXPECT_EQ(readFile(elsewhere / "theirs"), "t");
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -130,11 +130,11 @@ TEST(ToolFiles, PresentOnesAreCopiedMissingOnesSkipped) {
     writeFile(from / "ffmpeg.exe", "tool");
     writeFile(from / "xvidcore.dll", "xvid");
     writeFile(to / "ffmpeg.exe", "older tool");
-    audio::CopyToolFiles(from.path(), to.path());
+    audio::copyToolFiles(from.path(), to.path());
     EXPECT_EQ(readFile(to / "ffmpeg.exe"), "tool");
     EXPECT_EQ(readFile(to / "xvidcore.dll"), "xvid");
     EXPECT_FALSE(fs::exists(to / "avcodec.dll"));
-    EXPECT_EQ(audio::ToolFileNames().size(), 8u);
+    EXPECT_EQ(audio::toolFileNames().size(), 8u);
 }
 
 // ---- Header reader ------------------------------------------------------------------------------
@@ -143,14 +143,14 @@ class FileInfoTest : public AudioTest {};
 
 TEST_F(FileInfoTest, DurationOfEachSourceFormat) {
     for (const char* ext : {"mp3", "wav", "aac"}) {
-        const std::optional<double> d = audio::DurationSeconds(source(ext));
+        const std::optional<double> d = audio::durationSeconds(source(ext));
         ASSERT_TRUE(d) << ext;
         EXPECT_NEAR(*d, 2.0, 0.1) << ext;
     }
     // Without the encoder's frame-count header the length follows from the bit rate.
     const fs::path cbr = pc.dir / "cbr.mp3";
-    MakeTone(cbr, 3, {"-write_xing", "0", "-b:a", "64k"});
-    const std::optional<double> d = audio::DurationSeconds(cbr);
+    makeTone(cbr, 3, {"-write_xing", "0", "-b:a", "64k"});
+    const std::optional<double> d = audio::durationSeconds(cbr);
     ASSERT_TRUE(d);
     EXPECT_NEAR(*d, 3.0, 0.15);
 }
@@ -158,14 +158,14 @@ TEST_F(FileInfoTest, DurationOfEachSourceFormat) {
 TEST_F(FileInfoTest, DamagedFilesGiveNoAnswerAndNoCrash) {
     const std::string wav = readFile(source("wav"));
     writeFile(pc.dir / "short.wav", wav.substr(0, 30));
-    EXPECT_FALSE(audio::ReadWavInfo(pc.dir / "short.wav"));
-    EXPECT_FALSE(audio::DurationSeconds(pc.dir / "short.wav"));
-    EXPECT_FALSE(audio::DurationSeconds(pc.dir / "absent.mp3"));
-    EXPECT_FALSE(audio::DurationSeconds(pc.dir.path()));
+    EXPECT_FALSE(audio::readWavInfo(pc.dir / "short.wav"));
+    EXPECT_FALSE(audio::durationSeconds(pc.dir / "short.wav"));
+    EXPECT_FALSE(audio::durationSeconds(pc.dir / "absent.mp3"));
+    EXPECT_FALSE(audio::durationSeconds(pc.dir.path()));
 
     // A cut-off WAV counts only the samples that are there.
     writeFile(pc.dir / "cut.wav", wav.substr(0, wav.size() / 2));
-    const std::optional<audio::WavInfo> cut = audio::ReadWavInfo(pc.dir / "cut.wav");
+    const std::optional<audio::WavInfo> cut = audio::readWavInfo(pc.dir / "cut.wav");
     ASSERT_TRUE(cut);
     EXPECT_LT(cut->dataBytes, wav.size() / 2);
     EXPECT_GT(cut->dataBytes, wav.size() / 2 - 200);
@@ -180,7 +180,7 @@ TEST_F(FileInfoTest, DamagedFilesGiveNoAnswerAndNoCrash) {
         bytes.resize(bytes.size() + random() % 3000);
         for (std::size_t k = heads[i % 5].size(); k < bytes.size(); ++k) bytes[k] = static_cast<char>(random());
         writeFile(pc.dir / "noise", bytes);
-        const std::optional<double> d = audio::DurationSeconds(pc.dir / "noise");
+        const std::optional<double> d = audio::durationSeconds(pc.dir / "noise");
         EXPECT_GE(d.value_or(0), 0);
     }
 }

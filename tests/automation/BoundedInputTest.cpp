@@ -18,7 +18,7 @@ struct JsonCase {
 class JsonText : public ::testing::TestWithParam<JsonCase> {};
 
 TEST_P(JsonText, InvalidUtf8BytesAreWrittenAsLatin1) {
-    EXPECT_EQ(JsonString(GetParam().text), GetParam().json);
+    EXPECT_EQ(jsonString(GetParam().text), GetParam().json);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +55,7 @@ TEST(ScriptLines, AreReadWithinTheBound) {
         std::istringstream in(c.input);
         for (const auto& [kind, text] : c.reads) {
             std::string line = "stale";
-            EXPECT_EQ(ReadScriptLine(in, line, c.limit), kind) << c.input;
+            EXPECT_EQ(readScriptLine(in, line, c.limit), kind) << c.input;
             EXPECT_EQ(line, text) << c.input;
         }
     }
@@ -64,7 +64,7 @@ TEST(ScriptLines, AreReadWithinTheBound) {
 TEST(ScriptLines, AnOverlongLineStopsReadingAtTheBound) {
     std::istringstream in("x" + std::string(100, 'y') + "\nnext\n");
     std::string line;
-    EXPECT_EQ(ReadScriptLine(in, line, 10), LineRead::TooLong);
+    EXPECT_EQ(readScriptLine(in, line, 10), LineRead::TooLong);
     EXPECT_EQ(line.size(), 10u);
     EXPECT_EQ(static_cast<std::size_t>(in.tellg()), 11u) << "no more than the bound and one byte were read";
 }

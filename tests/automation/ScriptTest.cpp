@@ -5,20 +5,20 @@
 #include "automation/Script.h"
 
 using qvt::automation::Action;
-using qvt::automation::ParseLine;
+using qvt::automation::parseLine;
 
 namespace {
 
-Action Parse(const std::string& line) {
+Action parseAction(const std::string& line) {
     std::string error;
-    auto a = ParseLine(line, error);
+    auto a = parseLine(line, error);
     EXPECT_TRUE(a.has_value()) << line << ": " << error;
     return a.value_or(Action{});
 }
 
-std::string ErrorOf(const std::string& line) {
+std::string errorOf(const std::string& line) {
     std::string error;
-    auto a = ParseLine(line, error);
+    auto a = parseLine(line, error);
     EXPECT_FALSE(a.has_value()) << line;
     return error;
 }
@@ -27,60 +27,60 @@ std::string ErrorOf(const std::string& line) {
 
 TEST(ScriptParse, BlankAndCommentLinesAreIgnored) {
     for (const char* line : {"", "   ", "\t", "# a comment", "   # indented comment"})
-        EXPECT_EQ(Parse(line).verb, Action::Verb::None) << line;
+        EXPECT_EQ(parseAction(line).verb, Action::Verb::None) << line;
 }
 
 TEST(ScriptParse, TextArgumentsKeepBlanksAndUnescapeQuotesAndBackslashes) {
-    Action a = Parse(R"(type 1134 "  +49 \"1\" C:\\x  ")");
+    Action a = parseAction(R"(type 1134 "  +49 \"1\" C:\\x  ")");
     EXPECT_EQ(a.verb, Action::Verb::Type);
     EXPECT_EQ(a.id, 1134);
     EXPECT_EQ(a.text, R"(  +49 "1" C:\x  )");
 }
 
 TEST(ScriptParse, SelectByTextOrPosition) {
-    Action byText = Parse(R"(select 1131 "VEX 2.0")");
+    Action byText = parseAction(R"(select 1131 "VEX 2.0")");
     EXPECT_FALSE(byText.byPosition);
     EXPECT_EQ(byText.text, "VEX 2.0");
-    Action byPos = Parse("select 1131 #3");
+    Action byPos = parseAction("select 1131 #3");
     EXPECT_TRUE(byPos.byPosition);
     EXPECT_EQ(byPos.position, 3);
 }
 
 TEST(ScriptParse, AnswersKeysAndFiles) {
-    EXPECT_FALSE(Parse("answer OK").cancel);
-    EXPECT_TRUE(Parse("answer Cancel").cancel);
-    EXPECT_EQ(Parse("key F1").text, "F1");
-    EXPECT_TRUE(Parse("choose-file cancel").cancel);
-    Action file = Parse(R"(choose-file "/tmp/a b.mp3")");
+    EXPECT_FALSE(parseAction("answer OK").cancel);
+    EXPECT_TRUE(parseAction("answer Cancel").cancel);
+    EXPECT_EQ(parseAction("key F1").text, "F1");
+    EXPECT_TRUE(parseAction("choose-file cancel").cancel);
+    Action file = parseAction(R"(choose-file "/tmp/a b.mp3")");
     EXPECT_FALSE(file.cancel);
     EXPECT_EQ(file.text, "/tmp/a b.mp3");
     // A file literally named "cancel" is still a file when quoted.
-    EXPECT_FALSE(Parse(R"(choose-file "cancel")").cancel);
-    EXPECT_EQ(Parse("dump").id, -1);
-    EXPECT_EQ(Parse("dump 1030").id, 1030);
-    EXPECT_EQ(Parse(R"(ip 1100 "")").text, "");
+    EXPECT_FALSE(parseAction(R"(choose-file "cancel")").cancel);
+    EXPECT_EQ(parseAction("dump").id, -1);
+    EXPECT_EQ(parseAction("dump 1030").id, 1030);
+    EXPECT_EQ(parseAction(R"(ip 1100 "")").text, "");
 }
 
 TEST(ScriptParse, MalformedLinesAreRejectedWithAReason) {
-    EXPECT_NE(ErrorOf("frobnicate 1").find("unknown action"), std::string::npos);
-    EXPECT_FALSE(ErrorOf(R"(type 1134 "unterminated)").empty());
-    EXPECT_FALSE(ErrorOf("click").empty());
-    EXPECT_FALSE(ErrorOf("click abc").empty());
-    EXPECT_FALSE(ErrorOf("click -5").empty());
-    EXPECT_FALSE(ErrorOf("type 1134 unquoted").empty());
-    EXPECT_FALSE(ErrorOf("select 1131 #").empty());
-    EXPECT_FALSE(ErrorOf("select 1131 #x").empty());
-    EXPECT_FALSE(ErrorOf("answer Yes").empty());
-    EXPECT_FALSE(ErrorOf("key Space").empty());
-    EXPECT_FALSE(ErrorOf("close now").empty());
-    EXPECT_FALSE(ErrorOf(R"(type 1 "a"b)").empty());
-    EXPECT_FALSE(ErrorOf("click 99999999999999").empty());
+    EXPECT_NE(errorOf("frobnicate 1").find("unknown action"), std::string::npos);
+    EXPECT_FALSE(errorOf(R"(type 1134 "unterminated)").empty());
+    EXPECT_FALSE(errorOf("click").empty());
+    EXPECT_FALSE(errorOf("click abc").empty());
+    EXPECT_FALSE(errorOf("click -5").empty());
+    EXPECT_FALSE(errorOf("type 1134 unquoted").empty());
+    EXPECT_FALSE(errorOf("select 1131 #").empty());
+    EXPECT_FALSE(errorOf("select 1131 #x").empty());
+    EXPECT_FALSE(errorOf("answer Yes").empty());
+    EXPECT_FALSE(errorOf("key Space").empty());
+    EXPECT_FALSE(errorOf("close now").empty());
+    EXPECT_FALSE(errorOf(R"(type 1 "a"b)").empty());
+    EXPECT_FALSE(errorOf("click 99999999999999").empty());
 }
 
 TEST(Json, StringsAreEscaped) {
-    using qvt::automation::JsonString;
-    EXPECT_EQ(JsonString("a\"b\\c"), R"("a\"b\\c")");
-    EXPECT_EQ(JsonString("line1\nline2"), R"("line1\nline2")");
-    EXPECT_EQ(JsonString(std::string("\x01", 1)), R"("\u0001")");
-    EXPECT_EQ(JsonString("Fahrenheit [\xE2\x84\x89]"), "\"Fahrenheit [\xE2\x84\x89]\"");
+    using qvt::automation::jsonString;
+    EXPECT_EQ(jsonString("a\"b\\c"), R"("a\"b\\c")");
+    EXPECT_EQ(jsonString("line1\nline2"), R"("line1\nline2")");
+    EXPECT_EQ(jsonString(std::string("\x01", 1)), R"("\u0001")");
+    EXPECT_EQ(jsonString("Fahrenheit [\xE2\x84\x89]"), "\"Fahrenheit [\xE2\x84\x89]\"");
 }

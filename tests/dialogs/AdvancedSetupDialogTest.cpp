@@ -14,7 +14,7 @@ using ui::Result;
 constexpr int kBox = AdvancedSetupDialog::kSslBox;
 
 TEST(AdvancedSetupDialogTest, Template) {
-    const ui::DialogTemplate t = AdvancedSetupDialog::Template();
+    const ui::DialogTemplate t = AdvancedSetupDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 160);
     EXPECT_EQ(t.title, "Advanced Setup");
     ASSERT_NE(t.find(kBox), nullptr);
@@ -58,21 +58,6 @@ TEST(AdvancedSetupDialogTest, OkTakesTheCheckBox) {
         EXPECT_EQ(d.result(), Result::Ok);
         EXPECT_EQ(d.sslText(), ticked ? "1" : "0");
     }
-}
-
-TEST(AdvancedSetupDialogTest, InvalidModeOnlyReports) {
-    RecordingHost host;
-    AdvancedSetupDialog d(host);
-    d.setSslText("1");
-    d.init();
-    d.setCheck(kBox, 0);
-    d.InitAdvancedPara(2);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid Call For InitAdvancedPara() !");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
-    EXPECT_EQ(d.sslText(), "1");
-    EXPECT_EQ(d.check(kBox), 0);
 }
 
 }  // namespace

@@ -16,37 +16,37 @@ constexpr int kS1PirTrigger = 1169;
 constexpr int kLpWorkHour = 1147;
 constexpr int kLpTimes[4] = {1148, 1149, 1145, 1146};
 
-DialogTemplate RuleTemplate() {
+DialogTemplate ruleTemplate() {
     DialogTemplate t;
     t.resourceId = 999;
     t.title = "rules";
     const std::vector<std::string> pir{"Low", "Normal", "High", "OFF"};
     t.controls = {
-        ListSpec(ids::kTimeLapse, {"OFF", "5  Min", "10 Min"}),
-        ListSpec(ids::kPirTrigger, pir),
-        ListSpec(kS1PirTrigger, pir),
-        ListSpec(ids::kYear, NumberItems(2013, 2113)),
-        ListSpec(ids::kMonth, NumberItems(1, 12, 2)),
-        ListSpec(ids::kDay, {}),
-        ListSpec(ids::kHour, NumberItems(0, 23, 2)),
-        ListSpec(ids::kMinute, NumberItems(0, 59, 2)),
-        ListSpec(ids::kSecond, NumberItems(0, 59, 2)),
-        Check3Spec(ids::kWorkDayBox, "Work Day:"),
-        ListSpec(kLpWorkHour, {"OFF", "ON"}),
+        listSpec(ids::kTimeLapse, {"OFF", "5  Min", "10 Min"}),
+        listSpec(ids::kPirTrigger, pir),
+        listSpec(kS1PirTrigger, pir),
+        listSpec(ids::kYear, numberItems(2013, 2113)),
+        listSpec(ids::kMonth, numberItems(1, 12, 2)),
+        listSpec(ids::kDay, {}),
+        listSpec(ids::kHour, numberItems(0, 23, 2)),
+        listSpec(ids::kMinute, numberItems(0, 59, 2)),
+        listSpec(ids::kSecond, numberItems(0, 59, 2)),
+        check3Spec(ids::kWorkDayBox, "Work Day:"),
+        listSpec(kLpWorkHour, {"OFF", "ON"}),
     };
-    for (int box : settings::kDayBoxes) t.controls.push_back(CheckSpec(box, "day"));
-    for (int id : kLpTimes) t.controls.push_back(ListSpec(id, NumberItems(0, 59, 2)));
-    for (int id : {1055, 1062, 1064, 1083}) t.controls.push_back(RadioSpec(id, "radio"));
+    for (int box : settings::kDayBoxes) t.controls.push_back(checkSpec(box, "day"));
+    for (int id : kLpTimes) t.controls.push_back(listSpec(id, numberItems(0, 59, 2)));
+    for (int id : {1055, 1062, 1064, 1083}) t.controls.push_back(radioSpec(id, "radio"));
     return t;
 }
 
 class RuleDialog : public SettingsDialogBase {
 public:
     RuleDialog(Host& host, app::AppContext& context, RuleSet rules)
-        : SettingsDialogBase(host, RuleTemplate(), context, std::move(rules)) {}
+        : SettingsDialogBase(host, ruleTemplate(), context, std::move(rules)) {}
 
 protected:
-    void onNotify(int id, Event event) override { HandleClockNotify(id, event); }
+    void onNotify(int id, Event event) override { handleClockNotify(id, event); }
 };
 
 class VariantTest : public testing::Test {
@@ -61,34 +61,31 @@ protected:
     std::unique_ptr<RuleDialog> d;
 };
 
-TEST_F(VariantTest, TwoArgumentFormNamesTheChangedListFirst) {
-    RuleDialog& dlg = open(Hx720uRules());
-    dlg.Manage_PIRTrigger_TimeLapse(0, 0);
+TEST_F(VariantTest, NamedWordingNamesTheChangedListFirst) {
+    RuleDialog& dlg = open(hx720uRules());
+    dlg.forgetTimeLapsePir();
     dlg.select(ids::kTimeLapse, 2);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 0);
+    dlg.onTimeLapseChanged();
     dlg.select(ids::kPirTrigger, 3);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 1);
+    dlg.onPirTriggerChanged();
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 0);
+    dlg.onTimeLapseChanged();
     EXPECT_EQ(dlg.sel(ids::kTimeLapse), 2);
-    dlg.Manage_PIRTrigger_TimeLapse(2, 0);  // remember both
+    dlg.rememberTimeLapsePir();  // remember both
     dlg.select(ids::kTimeLapse, 0);
     dlg.select(ids::kPirTrigger, 3);
-    dlg.Manage_PIRTrigger_TimeLapse(1, 1);
+    dlg.onPirTriggerChanged();
     EXPECT_EQ(dlg.sel(ids::kPirTrigger), 3);  // the remembered PIR Trigger was "OFF" itself
-    dlg.Manage_PIRTrigger_TimeLapse(4, 0);
-    ASSERT_EQ(host.boxes.size(), 3u);
+    ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !");
     EXPECT_EQ(host.boxes[1].text, "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !");
-    EXPECT_EQ(host.boxes[2].text, "Invalid call of Manage_PIRTrigger_TimeLapse() !");
-    EXPECT_EQ(host.boxes[2].icon, Icon::Warning);
 }
 
-TEST_F(VariantTest, TwoArgumentLoadedFormClearsPirAndRemembers) {
-    RuleDialog& dlg = open(Vex2Rules());
+TEST_F(VariantTest, LoadedBothOffClearsPirAndRemembers) {
+    RuleDialog& dlg = open(vex2Rules());
     dlg.select(ids::kTimeLapse, 0);
     dlg.select(ids::kPirTrigger, 3);
-    dlg.Manage_PIRTrigger_TimeLapse(3, 0);
+    dlg.afterTimeLapsePirLoaded();
     EXPECT_EQ(dlg.sel(ids::kPirTrigger), -1);
     EXPECT_EQ(dlg.rememberedTimeLapse(), 0);
     EXPECT_EQ(dlg.rememberedPirTrigger(), -1);
@@ -96,10 +93,10 @@ TEST_F(VariantTest, TwoArgumentLoadedFormClearsPirAndRemembers) {
 }
 
 TEST_F(VariantTest, FourModelDialogUsesItsOwnPirListAndTwoDigitDays) {
-    RuleDialog& dlg = open(S1Rules());
+    RuleDialog& dlg = open(s1Rules());
     dlg.select(kS1PirTrigger, 3);
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(4);
+    dlg.afterTimeLapsePirLoaded();
     EXPECT_EQ(dlg.sel(kS1PirTrigger), -1);
     EXPECT_EQ(dlg.sel(ids::kPirTrigger), -1);  // untouched
 
@@ -111,18 +108,14 @@ TEST_F(VariantTest, FourModelDialogUsesItsOwnPirListAndTwoDigitDays) {
     EXPECT_EQ(dlg.selText(ids::kDay), "01");
 
     dlg.clearSelection(ids::kMonth);
-    dlg.Manage_SetClock(0);
+    dlg.prepareDayListForLoad();
     EXPECT_EQ(dlg.itemText(ids::kDay, 0), "1");
     EXPECT_EQ(dlg.count(ids::kDay), 31);
-    dlg.Manage_SetClock(7);
-    dlg.Manage_PIRTrigger_TimeLapse(5);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
-    EXPECT_EQ(host.boxes[1].text, "Invalid call for Manage_PIRTrig_TimeLapse() !");
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(VariantTest, YearFocusDoesNothingWhereTheRuleSaysSo) {
-    RuleDialog& dlg = open(Lp300Rules());
+    RuleDialog& dlg = open(lp300Rules());
     dlg.notify(ids::kYear, Event::Focus);
     EXPECT_EQ(dlg.count(ids::kDay), 0);
     EXPECT_EQ(dlg.sel(ids::kYear), -1);
@@ -131,9 +124,9 @@ TEST_F(VariantTest, YearFocusDoesNothingWhereTheRuleSaysSo) {
 }
 
 TEST_F(VariantTest, Lp300WorkHourWithBlankSwitchChangesNothing) {
-    RuleDialog& dlg = open(Lp300Rules());
+    RuleDialog& dlg = open(lp300Rules());
     auto rule = [&] {
-        dlg.Manage_OnOffGroup(OnOffVariant::WorkHourBlankKeeps, kLpWorkHour, kLpTimes[0], kLpTimes[1], kLpTimes[2],
+        dlg.applyOnOffGroup(OnOffVariant::WorkHourBlankKeeps, kLpWorkHour, kLpTimes[0], kLpTimes[1], kLpTimes[2],
                               kLpTimes[3], 0);
     };
     dlg.setEnabled(kLpTimes[0], false);
@@ -152,28 +145,23 @@ TEST_F(VariantTest, Lp300WorkHourWithBlankSwitchChangesNothing) {
     for (int id : kLpTimes) EXPECT_FALSE(dlg.enabled(id));
 }
 
-TEST_F(VariantTest, Lp300WordingOfTheWorkDayAndRadioMessages) {
-    RuleDialog& dlg = open(Lp300Rules());
+TEST_F(VariantTest, Lp300WordingOfTheWorkDayMessages) {
+    RuleDialog& dlg = open(lp300Rules());
     dlg.setCheck(1122, 2);
-    dlg.OnDayBoxClick(1122);
-    dlg.Manage_WorkDay(4, 0, 9);
-    dlg.Manage_WorkDay(8, 0, 0);
+    dlg.onDayBoxClick(1122);
     dlg.setCheck(ids::kWorkDayBox, 5);
-    dlg.OnWorkDayBoxClick();
-    EXPECT_EQ(dlg.Manage_SortRadio(3, 1055, 1062, 1064, 1083, 1), 0);
-    EXPECT_EQ(host.texts(), (std::vector<std::string>{
-                                "Error Status In Control \"WorkDay\" !",
-                                "Invalid call of Manage_WorkDay:Case 4:", "InValid call of Manage_WorkDay()",
-                                "Error status in control \"WorkDay\" !", "Invalid call for Manage_OperatorRadio()!"}));
+    dlg.onWorkDayBoxClick();
+    EXPECT_EQ(host.texts(), (std::vector<std::string>{"Error Status In Control \"WorkDay\" !",
+                                                      "Error status in control \"WorkDay\" !"}));
 }
 
 TEST_F(VariantTest, Lp300TimeLapseWarning) {
-    RuleDialog& dlg = open(Lp300Rules());
+    RuleDialog& dlg = open(lp300Rules());
     dlg.select(ids::kPirTrigger, 3);
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(1);
+    dlg.onTimeLapseChanged();
     dlg.select(ids::kTimeLapse, 0);
-    dlg.Manage_PIRTrigger_TimeLapse(2);
+    dlg.onPirTriggerChanged();
     EXPECT_EQ(host.texts(),
               (std::vector<std::string>{
                   "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !",

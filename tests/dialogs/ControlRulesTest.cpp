@@ -51,33 +51,33 @@ TEST_F(RulesTest, WorkDayBoxChecksAllFromIndeterminateAndClearsAllFromChecked) {
     EXPECT_EQ(d->check(ids::kWorkDayBox), 0);
     for (int box : kAllDayBoxes) EXPECT_EQ(d->check(box), 0);
     click(ids::kWorkDayBox);  // unchecked: all days again
-    EXPECT_EQ(d->Manage_WorkDay(1, 0, 0), 127);
+    EXPECT_EQ(d->checkedWorkDays(), 127);
     EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(RulesTest, StoredMaskShowsDayByDay) {
-    for (int position = 0; position < 7; ++position) d->Manage_WorkDay(4, 65, position);
-    d->Manage_WorkDay(2, 0, 0);
+    for (int position = 0; position < 7; ++position) d->showWorkDay(position, 65);
+    d->updateWorkDayBox();
     EXPECT_EQ(d->check(kSunday), 1);
     EXPECT_EQ(d->check(kSaturday), 1);
     for (int box : {kMonday, kTuesday, kWednesday, kThursday, kFriday}) EXPECT_EQ(d->check(box), 0);
     EXPECT_EQ(d->check(ids::kWorkDayBox), 2);
-    EXPECT_EQ(d->Manage_WorkDay(1, 0, 0), 65);
-    d->Manage_WorkDay(0, 34, 0);
+    EXPECT_EQ(d->checkedWorkDays(), 65);
+    d->showWorkDays(34);
     EXPECT_EQ(d->check(kMonday), 1);
     EXPECT_EQ(d->check(kFriday), 1);
-    EXPECT_EQ(d->Manage_WorkDay(1, 0, 0), 34);
+    EXPECT_EQ(d->checkedWorkDays(), 34);
 }
 
 TEST_F(RulesTest, StatesTheRuleNeverProducesAreClearedWithAWarning) {
     d->setCheck(kMonday, 2);
-    EXPECT_EQ(d->Manage_WorkDay(3, 0, kMonday), 2);
+    EXPECT_EQ(d->toggleDayBox(kMonday), 2);
     EXPECT_EQ(d->check(kMonday), 0);
     d->setCheck(ids::kWorkDayBox, 3);
-    d->Manage_WorkDay(0, 127, 0);
+    d->showWorkDays(127);
     click(ids::kWorkDayBox);
     EXPECT_EQ(d->check(ids::kWorkDayBox), 0);
-    EXPECT_EQ(d->Manage_WorkDay(1, 0, 0), 0);
+    EXPECT_EQ(d->checkedWorkDays(), 0);
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, "Error status in control \"WorkDay\" !");
     EXPECT_EQ(host.boxes[1].text, "Errors status in control \"WorkDay\" !");
@@ -88,18 +88,11 @@ TEST_F(RulesTest, StatesTheRuleNeverProducesAreClearedWithAWarning) {
     }
 }
 
-TEST_F(RulesTest, InvalidWorkDayCallsChangeNothing) {
-    d->Manage_WorkDay(0, 127, 0);
-    d->Manage_WorkDay(4, 0, 7);
-    d->Manage_WorkDay(4, 0, -1);
-    d->Manage_WorkDay(5, 0, 0);
-    EXPECT_EQ(d->Manage_WorkDay(3, 0, 0), 0);  // no box given: nothing toggles
-    EXPECT_EQ(d->Manage_WorkDay(1, 0, 0), 127);
-    ASSERT_EQ(host.boxes.size(), 3u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_WorkDay(),Case 4 !");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
-    EXPECT_EQ(host.boxes[2].text, "Invalid call for Manage_WorkDay() !");
-    EXPECT_EQ(host.boxes[2].icon, Icon::Error);
+TEST_F(RulesTest, ToggleWithoutABoxChangesNothing) {
+    d->showWorkDays(127);
+    EXPECT_EQ(d->toggleDayBox(0), 0);  // no box given: nothing toggles
+    EXPECT_EQ(d->checkedWorkDays(), 127);
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 // ---- Time Lapse and PIR Trigger -------------------------------------------------------------------
@@ -137,38 +130,34 @@ TEST_F(RulesTest, PirOffWhileTimeLapseOffReturnsToTheAcceptedItem) {
 TEST_F(RulesTest, LoadedBothOffLeavesPirBlankSilently) {
     d->select(h::kTimeLapse, 0);
     d->select(h::kPirTrigger, 3);
-    d->Manage_PIRTrigger_TimeLapse(4);
+    d->afterTimeLapsePirLoaded();
     EXPECT_EQ(d->sel(h::kPirTrigger), -1);
     EXPECT_EQ(d->rememberedTimeLapse(), 0);
     EXPECT_EQ(d->rememberedPirTrigger(), -1);
     EXPECT_TRUE(host.boxes.empty());
-    d->Manage_PIRTrigger_TimeLapse(5);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_PIRTrigger_TimeLapse() !");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
 }
 
 // ---- clock --------------------------------------------------------------------------------------
 
 TEST(YearMonthDayTest, GregorianMonthLengths) {
     test::RecordingHost host;
-    EXPECT_EQ(YearMonthDay(2016, 2, host), 29);
-    EXPECT_EQ(YearMonthDay(2100, 2, host), 28);
-    EXPECT_EQ(YearMonthDay(2000, 2, host), 29);
-    EXPECT_EQ(YearMonthDay(2013, 2, host), 28);
-    EXPECT_EQ(YearMonthDay(2013, 4, host), 30);
-    EXPECT_EQ(YearMonthDay(2013, 11, host), 30);
-    EXPECT_EQ(YearMonthDay(2013, 7, host), 31);
-    EXPECT_EQ(YearMonthDay(2013, 8, host), 31);
-    EXPECT_EQ(YearMonthDay(2013, 12, host), 31);
+    EXPECT_EQ(yearMonthDay(2016, 2, host), 29);
+    EXPECT_EQ(yearMonthDay(2100, 2, host), 28);
+    EXPECT_EQ(yearMonthDay(2000, 2, host), 29);
+    EXPECT_EQ(yearMonthDay(2013, 2, host), 28);
+    EXPECT_EQ(yearMonthDay(2013, 4, host), 30);
+    EXPECT_EQ(yearMonthDay(2013, 11, host), 30);
+    EXPECT_EQ(yearMonthDay(2013, 7, host), 31);
+    EXPECT_EQ(yearMonthDay(2013, 8, host), 31);
+    EXPECT_EQ(yearMonthDay(2013, 12, host), 31);
     EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST(YearMonthDayTest, InvalidArgumentsWarnWithoutOwnerAndGive28) {
     test::RecordingHost host;
-    EXPECT_EQ(YearMonthDay(0, 1, host), 28);
-    EXPECT_EQ(YearMonthDay(2013, 13, host), 28);
-    EXPECT_EQ(YearMonthDay(2013, 0, host), 28);
+    EXPECT_EQ(yearMonthDay(0, 1, host), 28);
+    EXPECT_EQ(yearMonthDay(2013, 13, host), 28);
+    EXPECT_EQ(yearMonthDay(2013, 0, host), 28);
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[0].text, "Error: Invalid call for YearMonthDay()!");
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
@@ -214,19 +203,15 @@ TEST_F(RulesTest, FocusKeepsAUsableDayList) {
 
 TEST_F(RulesTest, SetClockModeZeroWithoutMonthOffersEveryDay) {
     d->select(ids::kYear, 0);
-    EXPECT_EQ(d->Manage_SetClock(0), 1);
+    d->prepareDayListForLoad();
     ASSERT_EQ(d->count(ids::kDay), 31);
     EXPECT_EQ(d->itemText(ids::kDay, 0), "01");
     EXPECT_EQ(d->itemText(ids::kDay, 30), "31");
     EXPECT_EQ(d->sel(ids::kDay), -1);
-    EXPECT_EQ(d->Manage_SetClock(3), 0);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_SetClock() !");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
 }
 
 TEST_F(RulesTest, SetClockFromThePc) {
-    EXPECT_EQ(d->Manage_SetClock(1), 1);
+    EXPECT_TRUE(d->setClockFromSystem());
     EXPECT_EQ(d->selText(ids::kYear), "2024");
     EXPECT_EQ(d->selText(ids::kMonth), "5");
     EXPECT_EQ(d->count(ids::kDay), 31);
@@ -253,7 +238,7 @@ TEST_F(WrongClockTest, DefaultWarnsAndKeepsTheResetClock) {
         EXPECT_EQ(d->sel(list), 0) << list;
     EXPECT_EQ(d->selText(ids::kYear), "2013");
     EXPECT_EQ(d->selText(ids::kDay), "1");
-    EXPECT_EQ(d->Manage_SetClock(1), 0);
+    EXPECT_FALSE(d->setClockFromSystem());
 }
 
 class LateClockTest : public RulesTest {
@@ -262,7 +247,7 @@ protected:
 };
 
 TEST_F(LateClockTest, AYearBeyondTheListIsRefused) {
-    EXPECT_EQ(d->Manage_SetClock(1), 0);
+    EXPECT_FALSE(d->setClockFromSystem());
 }
 
 // ---- OFF/ON groups ------------------------------------------------------------------------------
@@ -319,7 +304,7 @@ TEST_F(RulesTest, SendModeRadiosShowTheirControls) {
         EXPECT_FALSE(d->visible(ids::kReportHour));
         EXPECT_FALSE(d->visible(ids::kReportMinute));
     }
-    EXPECT_EQ(d->GetRadioIndex(ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff), 3);
+    EXPECT_EQ(d->getRadioIndex(ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff), 3);
 }
 
 TEST_F(RulesTest, SendToRadiosStayExclusive) {
@@ -327,34 +312,28 @@ TEST_F(RulesTest, SendToRadiosStayExclusive) {
     click(h::kSendToCall);
     EXPECT_EQ(d->check(h::kSendToCall), 1);
     EXPECT_EQ(d->check(h::kSendToEmailGprs), 0);
-    EXPECT_EQ(d->Manage_SortRadio(1, h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall, 0),
-              3);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), 3);
 }
 
 TEST_F(RulesTest, RadioIndexLastCheckedWinsAndThreeButtonGroups) {
     d->setCheck(h::kSendToPhoneMms, 1);
     d->setCheck(h::kSendToEmailGprs, 1);
-    EXPECT_EQ(d->GetRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), 2);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), 2);
     d->setCheck(h::kSendToEmailGprs, 0);
     d->setCheck(h::kSendToCall, 1);
-    EXPECT_EQ(d->GetRadioIndex(h::kSendToPhoneMms, h::kSendToEmailGprs, h::kSendToCall, h::kSendToCall), 2);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailGprs, h::kSendToCall, h::kSendToCall), 2);
     for (int id : {h::kSendToPhoneMms, h::kSendToCall}) d->setCheck(id, 0);
-    EXPECT_EQ(d->GetRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), -1);
-    EXPECT_EQ(d->Manage_SortRadio(2, h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall, 1),
-              -1);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call of Manage_SortRadio()!");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+    EXPECT_EQ(d->getRadioIndex(h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall), -1);
 }
 
-TEST_F(RulesTest, ShowCtrlRejectsAnUnknownKind) {
-    d->ShowCtrl(1);
-    d->ShowCtrl(3);
+TEST_F(RulesTest, SendControlsShowOneKindAtATime) {
+    d->showSendControls(SendControls::MaxNumber);
     EXPECT_TRUE(d->visible(ids::kMaxNumber));
     EXPECT_FALSE(d->visible(ids::kReportHour));
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Error: Invaid call for ShowCtrl() !");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
+    d->showSendControls(SendControls::ReportTime);
+    EXPECT_FALSE(d->visible(ids::kMaxNumber));
+    EXPECT_TRUE(d->visible(ids::kReportHour));
+    EXPECT_TRUE(d->visible(ids::kReportMinute));
 }
 
 // ---- two-digit time edits -----------------------------------------------------------------------

@@ -40,7 +40,7 @@ class Hx710tTest : public test::DialogFixture<ProbeDialog> {
 protected:
 };
 
-const std::vector<int>& SettingsLists() {
+const std::vector<int>& settingsLists() {
     static const std::vector<int> lists = {
         h::kLanguage,    h::kCameraMode,   h::kPhotoSize,      h::kPhotoBurst,  h::kVideoLength, h::kPirInterval,
         h::kTimeLapse,   h::kPirTrigger,   h::kSecurityMode,   h::kVideoSize,   h::kSmsControl,  h::kCameraPosition,
@@ -54,7 +54,7 @@ const std::vector<int>& SettingsLists() {
 
 // The generated option lists, against the texts the camera users know (blanks included).
 TEST(Hx710tTemplateTest, GeneratedOptionLists) {
-    const ui::DialogTemplate t = Hx710tDialog::Template();
+    const ui::DialogTemplate t = Hx710tDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 102);
     EXPECT_EQ(t.title, "QVT CONFIG : For HX710T-10M");
     auto items = [&](int id) { return t.find(id)->items; };
@@ -85,7 +85,7 @@ TEST(Hx710tTemplateTest, GeneratedOptionLists) {
 
 // Every control appears exactly once in the layout, and the fixed texts are there as written.
 TEST(Hx710tTemplateTest, LayoutPlacesEveryControlOnce) {
-    const ui::DialogTemplate t = Hx710tDialog::Template();
+    const ui::DialogTemplate t = Hx710tDialog::dialogTemplate();
     std::multiset<int> placed;
     std::set<std::string> texts;
     std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
@@ -108,7 +108,7 @@ TEST(Hx710tTemplateTest, LayoutPlacesEveryControlOnce) {
 TEST_F(Hx710tTest, OpeningWithoutAnyFileLeavesEverythingBlank) {
     open();
     EXPECT_TRUE(host.boxes.empty());
-    for (int id : SettingsLists()) EXPECT_EQ(d->sel(id), -1) << id;
+    for (int id : settingsLists()) EXPECT_EQ(d->sel(id), -1) << id;
     for (int id : {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff, h::kSendToPhoneMms,
                    h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall, ids::kWorkDayBox})
         EXPECT_EQ(d->check(id), 0) << id;
@@ -120,7 +120,7 @@ TEST_F(Hx710tTest, OpeningWithoutAnyFileLeavesEverythingBlank) {
     EXPECT_EQ(d->rememberedTimeLapse(), -1);
     EXPECT_EQ(d->rememberedPirTrigger(), -1);
     // The save target is the card; its folder and the backup folder exist now.
-    EXPECT_EQ(d->saveFlow().CardFilePath(), pc.cardFile().string());
+    EXPECT_EQ(d->saveFlow().cardFilePath(), pc.cardFile().string());
     EXPECT_EQ(d->selText(h::kPathList), pc.cardFile().string());
     EXPECT_TRUE(std::filesystem::is_directory(pc.card / "GSM"));
     EXPECT_TRUE(std::filesystem::is_directory(pc.pc / "LumbrakonBackup"));
@@ -207,35 +207,35 @@ TEST_F(Hx710tTest, DefaultThenTimeLapseOffIsAccepted) {
 
 TEST_F(Hx710tTest, StoredSendModeActsAsAClick) {
     open();
-    d->SetSendModeRadios("2");
+    d->setSendModeRadios("2");
     EXPECT_EQ(d->check(ids::kSendInstant), 1);
     EXPECT_TRUE(d->visible(ids::kMaxNumber));
     EXPECT_FALSE(d->visible(ids::kReportHour));
-    d->SetSendModeRadios("1x");  // leading digits count
+    d->setSendModeRadios("1x");  // leading digits count
     EXPECT_EQ(d->check(ids::kSendDaily), 1);
     EXPECT_EQ(d->check(ids::kSendInstant), 0);
     EXPECT_TRUE(d->visible(ids::kReportHour));
     for (const char* stored : {"5", "", "-1"}) {
-        d->SetSendModeRadios("1");
-        d->SetSendModeRadios(stored);
+        d->setSendModeRadios("1");
+        d->setSendModeRadios(stored);
         for (int id : {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff})
             EXPECT_EQ(d->check(id), 0) << stored;
         for (int id : {ids::kMaxNumber, ids::kReportHour, ids::kReportMinute}) EXPECT_FALSE(d->visible(id)) << stored;
     }
-    d->SetSendModeRadios("abc");  // no leading digits: 0, "Manual"
+    d->setSendModeRadios("abc");  // no leading digits: 0, "Manual"
     EXPECT_EQ(d->check(ids::kSendManual), 1);
 }
 
 TEST_F(Hx710tTest, StoredSendToChecksOneOrNone) {
     open();
-    d->SetSendToRadios("3");
+    d->setSendToRadios("3");
     EXPECT_EQ(d->check(h::kSendToCall), 1);
-    d->SetSendToRadios("1");
+    d->setSendToRadios("1");
     EXPECT_EQ(d->check(h::kSendToEmailMms), 1);
     EXPECT_EQ(d->check(h::kSendToCall), 0);
-    d->SetSendToRadios("02");
+    d->setSendToRadios("02");
     EXPECT_EQ(d->check(h::kSendToEmailGprs), 1);
-    d->SetSendToRadios("7");
+    d->setSendToRadios("7");
     for (int id : {h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall})
         EXPECT_EQ(d->check(id), 0);
 }
@@ -302,9 +302,9 @@ TEST_F(Hx710tTest, BannerOpensTheAboutBox) {
 TEST(SettingsDialogFactoryTest, Hx710tGetsItsOwnDialog) {
     test::TestPc pc;
     test::RecordingHost host;
-    for (const app::Product& product : app::Catalogue()) {
+    for (const app::Product& product : app::catalogue()) {
         pc.context.CurrentModelCode = std::string(product.modelCode);
-        const auto dialog = CreateSettingsDialog(product, host, pc.context);
+        const auto dialog = createSettingsDialog(product, host, pc.context);
         const bool own = dynamic_cast<Hx710tDialog*>(dialog.get()) != nullptr;
         EXPECT_EQ(own, product.dialog == app::SettingsDialogKind::Hx710t) << product.displayName;
         EXPECT_EQ(dialog->tmpl().resourceId, product.dialogResource) << product.displayName;

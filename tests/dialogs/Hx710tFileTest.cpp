@@ -33,7 +33,7 @@ protected:
         test::writeFile(pc.cardFile(), "[QVTFileMark]\r\nModel=HX710T\r\n" + body);
     }
     ProfileFile written() {
-        EXPECT_TRUE(d->ReadWriteINI(2, 1));
+        EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
         return ProfileFile::fromBytes(test::readFile(pc.cardFile()));
     }
 
@@ -61,7 +61,7 @@ TEST_F(Hx710tFileTest, ValueForms) {
     d->setText(ids::kReportMinute, "12");
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 0);
-    d->RefillDayList();
+    d->refillDayList();
     d->setCheck(1122, 1);  // Monday
     d->setCheck(1126, 1);  // Friday
     ProfileFile file = written();
@@ -72,7 +72,7 @@ TEST_F(Hx710tFileTest, ValueForms) {
     EXPECT_EQ(file.get(kCamera, "Clock Day"), "1");
     EXPECT_EQ(file.get(kCamera, "Work Day"), "34");
 
-    d->Manage_WorkDay(0, 127, 0);
+    d->showWorkDays(127);
     d->select(ids::kMaxNumber, 100);
     d->select(h::kCameraPosition, 26);
     d->notify(h::kSendToCall, Event::Clicked);
@@ -115,7 +115,7 @@ TEST_F(Hx710tFileTest, BackupKeysKeepTheirPlace) {
     open();  // the card has no file: the backup is read
     EXPECT_EQ(d->sel(h::kLanguage), 5);
     d->select(h::kLanguage, 2);
-    ASSERT_TRUE(d->ReadWriteINI(2, 0));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     const std::string bytes = test::readFile(pc.backupFile());
     EXPECT_EQ(bytes.rfind("[Camera Setting]\r\nLanguage=2\r\n", 0), 0u) << bytes;
     EXPECT_EQ(ProfileFile::fromBytes(bytes).get(kCamera, "Work Day"), "0");
@@ -124,19 +124,8 @@ TEST_F(Hx710tFileTest, BackupKeysKeepTheirPlace) {
 TEST_F(Hx710tFileTest, BackupFolderIsCreatedWhenMissing) {
     open();
     std::filesystem::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->ReadWriteINI(2, 0));
+    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     EXPECT_TRUE(std::filesystem::exists(pc.backupFile()));
-}
-
-TEST_F(Hx710tFileTest, InvalidTypeTouchesNothing) {
-    open();
-    EXPECT_FALSE(d->ReadWriteINI(3, 1));
-    EXPECT_FALSE(d->ReadWriteINI(0, 0));
-    EXPECT_FALSE(std::filesystem::exists(pc.cardFile()));
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].text, "Error: Invalid call for ReadWriteINI()!");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
 }
 
 TEST_F(Hx710tFileTest, AWriteThatCannotHappenIsReported) {
@@ -144,7 +133,7 @@ TEST_F(Hx710tFileTest, AWriteThatCannotHappenIsReported) {
     // A file where the card's folder must be: the card file cannot be written.
     std::filesystem::remove_all(pc.card / "GSM");
     test::writeFile(pc.card / "GSM", "not a folder");
-    EXPECT_FALSE(d->ReadWriteINI(2, 1));
+    EXPECT_FALSE(d->writeSettingsFile(settings::FileTarget::Card));
 }
 
 // ---- reading ------------------------------------------------------------------------------------
@@ -164,7 +153,7 @@ TEST_F(Hx710tFileTest, WhatIsWrittenReadsBackTheSame) {
     choose(h::kTimeLapse, 13);
     d->setText(h::kAdminNumber, "+49 171 555");
     pc.context.messaging.params.URL = "http://mms.example";
-    ASSERT_TRUE(d->ReadWriteINI(2, 1));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     const auto before = d->controls();
 
     pc.context.messaging = {};
@@ -231,12 +220,12 @@ TEST_F(Hx710tFileTest, MissingOrEmptyCustomerValuesKeepTheEdits) {
     d->setText(h::kAdminNumber, "kept");
     d->setText(h::kReceiveEmail4, "kept@example.com");
     cardFile("[Receive number and receive email]\r\nReceiveEmail4=\r\nPhoneNum3=555\r\n");
-    ASSERT_TRUE(d->ReadWriteINI(1, 1));
+    ASSERT_TRUE(d->readSettingsFile(settings::FileTarget::Card));
     EXPECT_EQ(d->text(h::kAdminNumber), "kept");
     EXPECT_EQ(d->text(h::kReceiveEmail4), "kept@example.com");
     EXPECT_EQ(d->text(h::kPhoneNumber3), "555");
     cardFile("[Camera Setting]\r\nLanguage=1\r\n");
-    ASSERT_TRUE(d->ReadWriteINI(1, 1));
+    ASSERT_TRUE(d->readSettingsFile(settings::FileTarget::Card));
     EXPECT_EQ(d->text(h::kPhoneNumber3), "555");
 }
 

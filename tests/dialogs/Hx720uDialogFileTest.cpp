@@ -28,14 +28,14 @@ protected:
         return open();
     }
     ProfileFile written() {
-        EXPECT_TRUE(d->ReadWriteHX720U(2, 1));
+        EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
 
 };
 
 // The key lines of a file in order: "[Section]" and "Key".
-std::vector<std::string> Names(const std::string& bytes) {
+std::vector<std::string> namesIn(const std::string& bytes) {
     std::vector<std::string> names;
     std::size_t at = 0;
     while (at < bytes.size()) {
@@ -51,7 +51,7 @@ std::vector<std::string> Names(const std::string& bytes) {
 
 TEST_F(Hx720uFileTest, KeysInTheCamerasOrderWithSmtpSslAndWithoutTheHx710tKeys) {
     open();
-    EXPECT_TRUE(d->ReadWriteHX720U(2, 1));
+    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     // clang-format off
     const std::vector<std::string> expected{
         "[QVTFileMark]", "Model", "[Via WAP Settings]", "URL", "APN", "IP", "Port", "Account", "Password",
@@ -65,7 +65,7 @@ TEST_F(Hx720uFileTest, KeysInTheCamerasOrderWithSmtpSslAndWithoutTheHx710tKeys) 
         "Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH", "Work Hour StopM"};
     // clang-format on
     const std::string bytes = test::readFile(cardFile());
-    EXPECT_EQ(Names(bytes), expected);
+    EXPECT_EQ(namesIn(bytes), expected);
     EXPECT_EQ(ProfileFile::fromBytes(bytes).get("QVTFileMark", "Model"), "HX720U");
     // Nothing chosen: every camera value is empty (no work-day mask in this file).
     EXPECT_NE(bytes.find("[Camera Setting]\r\nSend Mode=\r\nSend To=\r\nMax Number=\r\n"), std::string::npos);
@@ -92,7 +92,7 @@ TEST_F(Hx720uFileTest, ListValuesWithTheirBases) {
     open();
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 11);
-    d->RefillDayList();
+    d->refillDayList();
     d->select(ids::kDay, 30);
     d->select(ids::kMaxNumber, 100);
     d->select(h::kCameraPosition, 26);
@@ -141,7 +141,7 @@ TEST_F(Hx720uFileTest, ReadingTrimsEveryValueAndEmptiesEditsForEmptyValues) {
 
     d->setText(1136, "0171");
     test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=HX720U\r\n[Receive number and receive email]\r\n");
-    EXPECT_TRUE(d->ReadWriteHX720U(1, 1));
+    EXPECT_TRUE(d->readSettingsFile(settings::FileTarget::Card));
     EXPECT_EQ(d->text(1136), "") << "unlike the HX710T-10M, an empty value empties the box";
 }
 

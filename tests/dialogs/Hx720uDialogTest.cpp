@@ -10,6 +10,7 @@
 
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/Hx720uDialog.h"
+#include "settings/KeyTable.h"
 #include "settings/ProfileFile.h"
 
 namespace qvt::dialogs {
@@ -36,7 +37,7 @@ protected:
 // ---- template -----------------------------------------------------------------------------------
 
 TEST(Hx720uTemplateTest, ItsOwnItemsAndTheControlsItLacks) {
-    const ui::DialogTemplate t = Hx720uDialog::Template();
+    const ui::DialogTemplate t = Hx720uDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 164);
     EXPECT_EQ(t.title, "QVT CONFIG : For HX720U");
     EXPECT_EQ(t.find(h::kPhotoSize)->items, (std::vector<std::string>{"5 M", "10M", "12M"}));
@@ -58,7 +59,7 @@ TEST(Hx720uTemplateTest, ItsOwnItemsAndTheControlsItLacks) {
 }
 
 TEST(Hx720uTemplateTest, LayoutPlacesEveryControlOnceInItsSixCameraRows) {
-    const ui::DialogTemplate t = Hx720uDialog::Template();
+    const ui::DialogTemplate t = Hx720uDialog::dialogTemplate();
     std::multiset<int> placed;
     std::vector<std::string> texts;
     std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
@@ -92,7 +93,7 @@ TEST_F(Hx720uTest, OpeningWithoutAnyFileLeavesEverythingBlankAndStagesTheTool) {
     EXPECT_EQ(d->text(h::kAudioField), "Choose audio file!");
     EXPECT_TRUE(fs::is_directory(pc.pc / "QVT_TEMP"));
     EXPECT_EQ(d->selText(h::kPathList), cardFile().string());
-    EXPECT_EQ(d->saveFlow().CardFilePath(), cardFile().string());
+    EXPECT_EQ(d->saveFlow().cardFilePath(), cardFile().string());
     EXPECT_EQ(d->count(h::kCountryList), 26);
 }
 
@@ -143,11 +144,11 @@ TEST_F(Hx720uTest, SendToRadiosStayExclusiveAndAreStoredAsZeroToTwo) {
     EXPECT_EQ(d->check(h::kSendToPhoneMms), 0);
     EXPECT_EQ(d->check(h::kSendToEmailGprs), 0);
     EXPECT_EQ(d->check(h::kSendToCall), 1);
-    ASSERT_TRUE(d->ReadWriteHX720U(2, 1));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     EXPECT_EQ(settings::ProfileFile::fromBytes(test::readFile(cardFile())).get("Camera Setting", "Send To"), "2");
     click(h::kSendToEmailGprs);
     EXPECT_EQ(d->check(h::kSendToCall), 0);
-    ASSERT_TRUE(d->ReadWriteHX720U(2, 1));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     EXPECT_EQ(settings::ProfileFile::fromBytes(test::readFile(cardFile())).get("Camera Setting", "Send To"), "1");
 }
 
@@ -186,23 +187,13 @@ TEST_F(Hx720uTest, SwitchesEnableTheirControls) {
     EXPECT_EQ(host.texts(), std::vector<std::string>{"Arrange :0~23 Hour!"});
 }
 
-TEST_F(Hx720uTest, UnknownWayAndTypeAreRefusedInItsOwnWords) {
+TEST_F(Hx720uTest, ComboNumbersMoveBetweenListAndText) {
     open();
     choose(h::kLanguage, 3);
-    EXPECT_EQ(d->TransferComboValue(h::kLanguage, "", 0, 0), 3);
-    EXPECT_EQ(d->TransferComboValue(h::kLanguage, "5", 0, 1), 0);
+    EXPECT_EQ(settings::comboNumber(*d, h::kLanguage, 0), 3);
+    settings::selectComboNumber(*d, h::kLanguage, "5", 0);
     EXPECT_EQ(d->sel(h::kLanguage), 5);
-    EXPECT_EQ(d->TransferComboValue(h::kLanguage, "1", 0, 2), -1);
-    EXPECT_EQ(d->sel(h::kLanguage), 5);
-    EXPECT_FALSE(d->ReadWriteHX720U(0, 1));
-    d->saveFlow().Manage_SaveDir(2);
-    ASSERT_EQ(host.boxes.size(), 3u);
-    EXPECT_EQ(host.boxes[0].text, "Error:Invalid paramaters!");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
-    EXPECT_EQ(host.boxes[1].text, "Invalid call for ReadWriteHX720U()!");
-    EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[2].text, "Invalid call for Manage_SaveDir() !");
-    EXPECT_EQ(host.boxes[2].caption, "QVT_Tips");
+    EXPECT_TRUE(host.boxes.empty());
     EXPECT_FALSE(fs::exists(cardFile()));
 }
 

@@ -24,10 +24,10 @@ protected:
 
     void readCard(const std::string& body) {
         test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=LP300\r\n[Camera Setting]\r\n" + body);
-        ASSERT_TRUE(d->ReadWriteLP300(1, 1));
+        ASSERT_TRUE(d->readSettingsFile(settings::FileTarget::Card));
     }
     ProfileFile written() {
-        EXPECT_TRUE(d->ReadWriteLP300(2, 1));
+        EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
     int checkedSendTo() const {

@@ -28,7 +28,7 @@ const std::vector<std::string> kCameraKeys = {
     "Work Hour StopH", "Work Hour StopM"};
 
 // The key lines of a file in their order, "[Section]" lines included.
-std::vector<std::string> KeyOrder(const std::string& bytes) {
+std::vector<std::string> keyOrder(const std::string& bytes) {
     std::vector<std::string> names;
     std::size_t at = 0;
     while (at < bytes.size()) {
@@ -54,7 +54,7 @@ protected:
         test::writeFile(pc.card / "GSM" / (code + ".TXT"), "[QVTFileMark]\r\nModel=" + code + "\r\n" + body);
     }
     ProfileFile written() {
-        EXPECT_TRUE(d->ReadWriteS1(2, 1));
+        EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
 
@@ -98,7 +98,7 @@ TEST_F(S1FileTest, EachModelWritesExactlyItsKeysInTheCamerasOrder) {
             expected.push_back(key);
         }
         const std::string bytes = test::readFile(cardFile());
-        EXPECT_EQ(KeyOrder(bytes), expected) << codes[v];
+        EXPECT_EQ(keyOrder(bytes), expected) << codes[v];
         const ProfileFile file = ProfileFile::fromBytes(bytes);
         EXPECT_EQ(file.get("QVTFileMark", "Model"), codes[v]);
         if (v != s1::kHx330) {
@@ -116,7 +116,7 @@ TEST_F(S1FileTest, ValueFormsAndTrimming) {
     d->select(ids::kMaxNumber, 100);
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 0);
-    d->RefillDayList();
+    d->refillDayList();
     choose(s1::kWorkHour, 1);
     choose(s1::kStopHour, 23);
     d->setText(1136, "0171 555   ");
@@ -242,7 +242,7 @@ TEST_F(S1FileTest, WhatIsWrittenReadsBackTheSame) {
     d->notify(s1::kSendToEmailMms, Event::Clicked);
     d->setText(1014, "last@example.com");
     pc.context.messaging.params.URL = "http://mms.example";
-    ASSERT_TRUE(d->ReadWriteS1(2, 1));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     const auto before = d->controls();
 
     pc.context.messaging = {};
@@ -273,13 +273,13 @@ TEST_F(S1FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsCreated) {
     open("HX330");
     EXPECT_EQ(d->selText(s1::kLanguage), "Svenskt");
     d->select(s1::kLanguage, 1);
-    ASSERT_TRUE(d->ReadWriteS1(2, 0));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     const std::string bytes = test::readFile(backup);
     // A key the model does not use is not written; what an older file had stays where it was.
     EXPECT_EQ(bytes.rfind("[Camera Setting]\r\nLanguage=1\r\nSMS Control=1\r\n", 0), 0u) << bytes;
 
     fs::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->ReadWriteS1(2, 0));
+    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     EXPECT_TRUE(fs::exists(backup));
 }
 

@@ -40,10 +40,10 @@ protected:
     // Reads the card file into the open dialog.
     void readCard(const std::string& body) {
         writeCard(body);
-        ASSERT_TRUE(d->ReadWriteVEX2(1, 1));
+        ASSERT_TRUE(d->readSettingsFile(settings::FileTarget::Card));
     }
     ProfileFile written() {
-        EXPECT_TRUE(d->ReadWriteVEX2(2, 1));
+        EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
         return ProfileFile::fromBytes(test::readFile(cardFile()));
     }
 
@@ -67,7 +67,7 @@ TEST_F(Vex2FileTest, ValueForms) {
     open();
     d->select(ids::kYear, 0);
     d->select(ids::kMonth, 0);
-    d->RefillDayList();
+    d->refillDayList();
     d->select(v::kTimeFormat, 1);
     d->select(v::kPirInterval, 27);
     d->notify(v::kCelsius, Event::Clicked);
@@ -107,11 +107,11 @@ TEST_F(Vex2FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsMade) {
     open();  // the card has no file: the backup is read
     EXPECT_EQ(d->check(v::kSendToNone), 1);
     d->notify(v::kSendToPhone, Event::Clicked);
-    ASSERT_TRUE(d->ReadWriteVEX2(2, 0));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     EXPECT_EQ(test::readFile(backupFile()).rfind("[Camera Setting]\r\nSend To=0\r\n", 0), 0u);
 
     std::filesystem::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->ReadWriteVEX2(2, 0));
+    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
     EXPECT_TRUE(std::filesystem::exists(backupFile()));
 }
 
@@ -129,7 +129,7 @@ TEST_F(Vex2FileTest, WhatIsWrittenReadsBackTheSame) {
     d->setText(kReceiveEmail4, "me@example.org");
     pc.context.messaging.params.URL = "http://mms.example";
     pc.context.messaging.params.SendEmailPort = "25";
-    ASSERT_TRUE(d->ReadWriteVEX2(2, 1));
+    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
     const auto before = d->controls();
 
     pc.context.messaging = {};

@@ -23,7 +23,7 @@ using ui::Result;
 constexpr int kUrl = 1097, kApn = 1098, kPort = 1099, kAccount = 1101, kGprsApn = 1104;
 constexpr int kMailServer = 1103, kMailPort = 1105, kMailAddr = 1108, kMailPassword = 1109;
 
-OperatorParams SampleParams() {
+OperatorParams sampleParams() {
     OperatorParams p;
     for (int f = 0; f < OperatorParams::kFieldCount; ++f) p.field(f) = std::string("value") + std::to_string(f);
     p.IP = "10.20.30.40";
@@ -55,7 +55,7 @@ protected:
 // ---- opening ------------------------------------------------------------------------------------
 
 TEST_F(WapEditorTest, ReviewShowsParametersAndOnlyTheMailFieldsAreEditable) {
-    state().params = SampleParams();
+    state().params = sampleParams();
     state().smtpSsl = "1";
     state().smtpEdited = 1;
     WapInternetDialog& d = open(1);
@@ -77,7 +77,7 @@ TEST_F(WapEditorTest, ReviewShowsParametersAndOnlyTheMailFieldsAreEditable) {
 }
 
 TEST_F(WapEditorTest, UserDefinedModeStartsEmptyWithEverythingEnabled) {
-    state().params = SampleParams();
+    state().params = sampleParams();
     state().smtpSsl = "1";
     WapInternetDialog& d = open(0);
 
@@ -88,9 +88,9 @@ TEST_F(WapEditorTest, UserDefinedModeStartsEmptyWithEverythingEnabled) {
         else
             EXPECT_EQ(d.text(id), "") << id;
     }
-    for (int id : WapInternetDialog::ControlList()) EXPECT_TRUE(d.enabled(id)) << id;
+    for (int id : WapInternetDialog::controlList()) EXPECT_TRUE(d.enabled(id)) << id;
     EXPECT_EQ(d.sslText(), "");
-    EXPECT_EQ(state().params, SampleParams()) << "opening stores nothing";
+    EXPECT_EQ(state().params, sampleParams()) << "opening stores nothing";
 }
 
 TEST_F(WapEditorTest, AdvancedButtonOnlyForTheFourSslProducts) {
@@ -110,7 +110,7 @@ TEST_F(WapEditorTest, AdvancedButtonOnlyForTheFourSslProducts) {
 }
 
 TEST_F(WapEditorTest, TemplateDeclaresTheFieldsAndLabels) {
-    const ui::DialogTemplate t = WapInternetDialog::Template();
+    const ui::DialogTemplate t = WapInternetDialog::dialogTemplate();
     EXPECT_EQ(t.resourceId, 135);
     EXPECT_EQ(t.title, "WAP / Internet Paramaters");
     EXPECT_EQ(t.find(1100)->kind, ui::ControlKind::Ip);
@@ -124,7 +124,7 @@ TEST_F(WapEditorTest, TemplateDeclaresTheFieldsAndLabels) {
     EXPECT_EQ(t.find(1054)->text, "Clear WAP / Internet Paramaters(&W)");
     EXPECT_TRUE(t.find(1002)->style.hidden);
     EXPECT_TRUE(t.find(1)->style.defaultButton);
-    for (int id : WapInternetDialog::ControlList()) EXPECT_NE(t.find(id), nullptr) << id;
+    for (int id : WapInternetDialog::controlList()) EXPECT_NE(t.find(id), nullptr) << id;
 }
 
 // ---- storing ------------------------------------------------------------------------------------
@@ -174,7 +174,7 @@ TEST_F(WapEditorTest, StoringTheIpControl) {
         state().params.IP = "1.1.1.1";
         WapInternetDialog& d = open(0);
         d.setOctets(WapInternetDialog::kIp, c.octets);
-        EXPECT_EQ(d.ReadIpControl(), c.stored);
+        EXPECT_EQ(d.readIpControl(), c.stored);
         confirm();
         EXPECT_EQ(state().params.IP, c.stored);
     }
@@ -188,7 +188,7 @@ TEST_F(WapEditorTest, UserDefinedConfirmWithoutAdvancedStoresEmptySsl) {
 }
 
 TEST_F(WapEditorTest, ConfirmationAnsweredCancelStoresNothingButEndsWithOk) {
-    state().params = SampleParams();
+    state().params = sampleParams();
     state().smtpSsl = "1";
     WapInternetDialog& d = open(0);
     d.setText(kUrl, "typed");
@@ -196,13 +196,13 @@ TEST_F(WapEditorTest, ConfirmationAnsweredCancelStoresNothingButEndsWithOk) {
     confirm();
     EXPECT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(d.result(), Result::Ok);
-    EXPECT_EQ(state().params, SampleParams());
+    EXPECT_EQ(state().params, sampleParams());
     EXPECT_EQ(state().smtpSsl, "1");
 }
 
 TEST_F(WapEditorTest, CancelEscapeAndCloseStoreNothing) {
     for (int way = 0; way < 3; ++way) {
-        state().params = SampleParams();
+        state().params = sampleParams();
         WapInternetDialog& d = open(1);
         d.setText(kMailServer, "smtp.changed");
         if (way == 0) d.notify(2, Event::Clicked);
@@ -210,7 +210,7 @@ TEST_F(WapEditorTest, CancelEscapeAndCloseStoreNothing) {
         if (way == 2) d.closeBox();
         EXPECT_TRUE(d.ended());
         EXPECT_EQ(d.result(), Result::Cancel);
-        EXPECT_EQ(state().params, SampleParams()) << way;
+        EXPECT_EQ(state().params, sampleParams()) << way;
     }
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -273,19 +273,19 @@ TEST_F(WapEditorTest, ReviewOfAnInvalidIpStoresItEmptyOnConfirm) {
 TEST_F(WapEditorTest, ChangedMailFieldOfATableOperatorSetsSmtpEdited) {
     state().countryName = "Germany";
     state().operatorName = "Bild-Vodafone";
-    state().params = SampleParams();
+    state().params = sampleParams();
 
     open(1);
     confirm();
     EXPECT_EQ(state().smtpEdited, 0) << "unchanged";
 
-    open(1).setText(kMailServer, "  " + SampleParams().SendEmailServer + " ");
+    open(1).setText(kMailServer, "  " + sampleParams().SendEmailServer + " ");
     confirm();
     EXPECT_EQ(state().smtpEdited, 0) << "blanks around an unchanged value";
 
     for (const auto& [id, field] :
          std::vector<std::pair<int, int>>{{kMailServer, 9}, {kMailPort, 10}, {kMailAddr, 11}, {kMailPassword, 12}}) {
-        state().params = SampleParams();
+        state().params = sampleParams();
         open(1).setText(id, "1");
         confirm();
         EXPECT_EQ(state().smtpEdited, 1) << id;
@@ -298,7 +298,7 @@ TEST_F(WapEditorTest, SmtpEditedStaysZeroWithoutATableOperator) {
              {"", ""}, {"Germany", ""}, {"Others", "T-mobile"}, {"Germany", "Others"}}) {
         state().countryName = country;
         state().operatorName = op;
-        state().params = SampleParams();
+        state().params = sampleParams();
         open(0).setText(kMailServer, "smtp.other");
         confirm();
         EXPECT_EQ(state().smtpEdited, 0) << country << "/" << op;
@@ -319,7 +319,7 @@ TEST_F(WapEditorTest, ConfirmationAnsweredCancelLeavesSmtpEditedAsLoaded) {
 // ---- Clear --------------------------------------------------------------------------------------
 
 TEST_F(WapEditorTest, ClearAsksThenEmptiesTheFieldsWithoutStoring) {
-    state().params = SampleParams();
+    state().params = sampleParams();
     WapInternetDialog& d = open(0);
     d.setText(kUrl, "u");
     d.setText(kGprsApn, "g");
@@ -339,7 +339,7 @@ TEST_F(WapEditorTest, ClearAsksThenEmptiesTheFieldsWithoutStoring) {
     EXPECT_EQ(d.text(kGprsApn), "");
     EXPECT_TRUE(d.ipBlank(WapInternetDialog::kIp));
     EXPECT_FALSE(d.ended());
-    EXPECT_EQ(state().params, SampleParams());
+    EXPECT_EQ(state().params, sampleParams());
 }
 
 // ---- Advanced Setup -----------------------------------------------------------------------------
@@ -397,20 +397,6 @@ TEST_F(WapEditorTest, ReviewStartsAdvancedSetupFromSmtpSsl) {
     d.notify(WapInternetDialog::kAdvanced, Event::Clicked);  // left open: closed as with Escape
     EXPECT_EQ(shownCheck, 1);
     EXPECT_EQ(d.sslText(), "1");
-}
-
-// ---- invalid calls ------------------------------------------------------------------------------
-
-TEST_F(WapEditorTest, InvalidManageOtherUiTypeOnlyReports) {
-    state().params = SampleParams();
-    WapInternetDialog& d = open(1);
-    for (int type : {-1, 6}) d.ManageOtherUI(type);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call for ManageOtherUI()!");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Error);
-    EXPECT_EQ(state().params, SampleParams());
-    EXPECT_FALSE(d.enabled(kUrl));
 }
 
 }  // namespace

@@ -11,11 +11,11 @@ namespace {
 
 const std::string kOpen = "select 1131 \"HX710T-10M\"\nclick 1\n";
 
-std::string Golden() {
+std::string goldenText() {
     return readFile(fs::path(QVT_TEST_DATA_DIR) / "hx710t_defaults.txt");
 }
 
-std::vector<std::string> Names(const fs::path& folder) {
+std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(folder, ec)) names.push_back(e.path().filename().string());
@@ -35,16 +35,16 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
     const fs::path pc = dir / "pc", d = dir / "d", e = dir / "e";
     fs::create_directories(pc);
     const fs::path dFile = d / "GSM" / "HX710T.TXT", eFile = e / "GSM" / "HX710T.TXT";
-    const std::string dBytes = Golden() + "[Note]\r\nCard=D\r\n";
+    const std::string dBytes = goldenText() + "[Note]\r\nCard=D\r\n";
     writeFile(dFile, dBytes);
 
     // The old file on E takes one 1 KiB block; the new one, with four long e-mail addresses, two.
     TestMount card = GetParam() == Fault::FullCard
-                         ? TestMount::Image(e, dir / "e.img", "mkfs.ext2 -q -F -b 1024 -m 0", 256)
-                         : TestMount::Tmpfs(e);
+                         ? TestMount::image(e, dir / "e.img", "mkfs.ext2 -q -F -b 1024 -m 0", 256)
+                         : TestMount::tmpfs(e);
     if (!card.mounted()) GTEST_SKIP() << card.why();
-    writeFile(eFile, Golden());
-    ASSERT_LT(Golden().size(), 1024u);
+    writeFile(eFile, goldenText());
+    ASSERT_LT(goldenText().size(), 1024u);
     if (GetParam() == Fault::FullCard)
         ASSERT_TRUE(card.fill());
     else
@@ -56,12 +56,12 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
                   "@example.com\"\n";
     RunResult r = runScript(pc, {d, e}, script + "answer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
-    EXPECT_FALSE(FindLine(r, {"Error : The data could not be saved in : \\\" " + eFile.string() + " \\\" !"}).empty())
+    EXPECT_FALSE(findLine(r, {"Error : The data could not be saved in : \\\" " + eFile.string() + " \\\" !"}).empty())
         << r.out();
-    EXPECT_TRUE(FindLine(r, {"Can't delete"}).empty()) << r.out();
-    EXPECT_EQ(readFile(eFile), Golden()) << "the old file on the chosen card is kept";
+    EXPECT_TRUE(findLine(r, {"Can't delete"}).empty()) << r.out();
+    EXPECT_EQ(readFile(eFile), goldenText()) << "the old file on the chosen card is kept";
     EXPECT_EQ(readFile(dFile), dBytes) << "the other card keeps its file";
-    EXPECT_EQ(Names(e / "GSM"), std::vector<std::string>{"HX710T.TXT"}) << "no temporary file left";
+    EXPECT_EQ(namesIn(e / "GSM"), std::vector<std::string>{"HX710T.TXT"}) << "no temporary file left";
     // The PC's copy holds the new settings all the same.
     EXPECT_NE(readFile(pc / "LumbrakonBackup" / "HX710T.TXT").find("example.com"), std::string::npos);
 }
@@ -73,12 +73,12 @@ TEST(CardSafetyEndToEnd, SuccessfulSaveRemovesTheOtherCardsFileAfterwards) {
     TempDir dir;
     const fs::path pc = dir / "pc", d = dir / "d", e = dir / "e";
     fs::create_directories(pc);
-    writeFile(d / "GSM" / "HX710T.TXT", Golden());
+    writeFile(d / "GSM" / "HX710T.TXT", goldenText());
     fs::create_directories(e);
     RunResult r = runScript(
         pc, {d, e}, kOpen + "select 1030 \"" + (e / "GSM" / "HX710T.TXT").string() + "\"\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"Ok , All data has been saved in"}).empty()) << r.out();
+    EXPECT_FALSE(findLine(r, {"Ok , All data has been saved in"}).empty()) << r.out();
     EXPECT_FALSE(fs::exists(d / "GSM" / "HX710T.TXT"));
     EXPECT_TRUE(fs::exists(e / "GSM" / "HX710T.TXT"));
 }
@@ -99,11 +99,11 @@ TEST(CardSafetyEndToEnd, SoundGoesNowhereWhenTheChosenCardVanishedBeforeSave) {
                                     {[&] { fs::remove_all(c1); },  // the card is pulled out before Save
                                      "answer OK\nanswer OK\nclick 1\ndump 1030\n"}});
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
-    EXPECT_FALSE(FindLine(r, {"Can't find volume \\\"" + c1.string() + "/\\\""}).empty()) << r.out();
-    EXPECT_TRUE(FindLine(r, {"IMAG0001.JPG"}).empty()) << "no rename question";
-    EXPECT_TRUE(FindLine(r, {"Failed to transform audio file!"}).empty()) << "the save's message said it all";
+    EXPECT_FALSE(findLine(r, {"Can't find volume \\\"" + c1.string() + "/\\\""}).empty()) << r.out();
+    EXPECT_TRUE(findLine(r, {"IMAG0001.JPG"}).empty()) << "no rename question";
+    EXPECT_TRUE(findLine(r, {"Failed to transform audio file!"}).empty()) << "the save's message said it all";
     EXPECT_EQ(readFile(photo), "photo");
-    EXPECT_EQ(Names(photo.parent_path()), std::vector<std::string>{"IMAG0001.JPG"});
+    EXPECT_EQ(namesIn(photo.parent_path()), std::vector<std::string>{"IMAG0001.JPG"});
     EXPECT_FALSE(fs::exists(pc / "DCIM"));
     EXPECT_FALSE(fs::exists(c1));
 }
@@ -120,7 +120,7 @@ TEST(CardSafetyEndToEnd, BackupThatWouldGrowPastTheLimitIsWrittenAfresh) {
 
     RunResult r = runScript(pc, {card}, kOpen + "type 1011 \"a@b.c\"\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(FindLine(r, {"back-up copy could not be saved"}).empty()) << r.out();
+    EXPECT_TRUE(findLine(r, {"back-up copy could not be saved"}).empty()) << r.out();
     const std::string written = readFile(backup);
     EXPECT_LE(written.size(), 1u << 20);
     EXPECT_EQ(written, readFile(card / "GSM" / "HX710T.TXT")) << "written from the product's keys alone";
@@ -129,5 +129,5 @@ TEST(CardSafetyEndToEnd, BackupThatWouldGrowPastTheLimitIsWrittenAfresh) {
     fs::remove(card / "GSM" / "HX710T.TXT");
     r = runScript(pc, {card}, kOpen + "dump 1011\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(DumpLineOf(r, 1011).find("\"text\":\"a@b.c\""), std::string::npos) << DumpLineOf(r, 1011);
+    EXPECT_NE(dumpLineOf(r, 1011).find("\"text\":\"a@b.c\""), std::string::npos) << dumpLineOf(r, 1011);
 }

@@ -71,7 +71,7 @@ TEST(CommandLineEndToEnd, QtOptionsLeaveAHeadlessRunUnchanged) {
     ASSERT_EQ(withQt.exitCode, 0) << withQt.err;
     EXPECT_EQ(withQt.err, "");
     ASSERT_EQ(withQt.lines.size(), plain.lines.size());
-    EXPECT_EQ(CountLines(withQt, {"All data has been saved"}), 1);
+    EXPECT_EQ(countLines(withQt, {"All data has been saved"}), 1);
     const std::string settings = readFile(qtCard / "GSM/HX710T.TXT");
     EXPECT_FALSE(settings.empty());
     EXPECT_EQ(settings, readFile(plainCard / "GSM/HX710T.TXT"));

@@ -19,14 +19,14 @@ using namespace qvt::test;
 
 namespace {
 
-void MakeTone(const fs::path& file, int seconds, int rate) {
+void makeTone(const fs::path& file, int seconds, int rate) {
     const std::string cmd = "ffmpeg -nostdin -loglevel error -y -f lavfi -i sine=frequency=440:sample_rate=" +
                             std::to_string(rate) + ":duration=" + std::to_string(seconds) +
                             " -ac 1 -c:a pcm_u8 '" + file.string() + "'";
     ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
 }
 
-std::vector<fs::path> PartialFiles(const fs::path& folder) {
+std::vector<fs::path> partialFiles(const fs::path& folder) {
     std::vector<fs::path> found;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
@@ -34,7 +34,7 @@ std::vector<fs::path> PartialFiles(const fs::path& folder) {
     return found;
 }
 
-std::string SaveWithSound(const fs::path& source) {
+std::string saveWithSound(const fs::path& source) {
     return "select 1131 \"HX710T-10M\"\nclick 1\nclick 1080\nselect 1118 \"ON\"\nchoose-file \"" + source.string() +
            "\"\nclick 1002\nanswer OK\nclick 1\n";
 }
@@ -48,14 +48,14 @@ TEST(ConversionNames, ASourceAndCardWhoseNamesAreNotUtf8Convert) {
     fs::create_directories(root);
     fs::create_directories(card);
     const fs::path source = dir / "appel\xE9.wav";
-    MakeTone(source, 1, 8000);
-    RunResult r = runScript(root, {card}, SaveWithSound(source));
+    makeTone(source, 1, 8000);
+    RunResult r = runScript(root, {card}, saveWithSound(source));
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(FindLine(r, {"Failed to transform audio file!"}).empty()) << r.out();
+    EXPECT_TRUE(findLine(r, {"Failed to transform audio file!"}).empty()) << r.out();
     const std::string wav = readFile(card / "DCIM" / "100QVTIM" / "ADUI0001.WAV");
     ASSERT_GE(wav.size(), 44u) << r.out();
     EXPECT_EQ(wav.substr(8, 4), "WAVE");
-    EXPECT_TRUE(PartialFiles(card / "DCIM" / "100QVTIM").empty());
+    EXPECT_TRUE(partialFiles(card / "DCIM" / "100QVTIM").empty());
 }
 
 class ConversionInterrupt : public ::testing::TestWithParam<int> {};
@@ -72,8 +72,8 @@ TEST_P(ConversionInterrupt, StopsTheToolAndLeavesNoPartialFile) {
     writeFile(pictures / "ADUI0001.WAV", "old sound");
     writeFile(pictures / "~ADUI0001-0123456789ab.WAV", "left by a crash");
     const fs::path source = dir / "long.wav";
-    MakeTone(source, 3600, 8000);  // an hour: the tool takes a few seconds over it
-    writeFile(dir / "script.txt", SaveWithSound(source));
+    makeTone(source, 3600, 8000);  // an hour: the tool takes a few seconds over it
+    writeFile(dir / "script.txt", saveWithSound(source));
 
     const pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
@@ -91,7 +91,7 @@ TEST_P(ConversionInterrupt, StopsTheToolAndLeavesNoPartialFile) {
     bool writing = false;
     while (!writing && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        for (const fs::path& p : PartialFiles(pictures))
+        for (const fs::path& p : partialFiles(pictures))
             writing = writing || p.filename() != "~ADUI0001-0123456789ab.WAV";
     }
     std::ifstream children("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children");
@@ -105,7 +105,7 @@ TEST_P(ConversionInterrupt, StopsTheToolAndLeavesNoPartialFile) {
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "ends as the signal says: " << status;
     // The tool is gone (reaped by the program, not left running or as a zombie).
     EXPECT_FALSE(fs::exists("/proc/" + std::to_string(tool))) << "tool " << tool << " still there";
-    EXPECT_TRUE(PartialFiles(pictures).empty());
+    EXPECT_TRUE(partialFiles(pictures).empty());
     EXPECT_EQ(readFile(pictures / "ADUI0001.WAV"), "old sound");
 }
 

@@ -12,26 +12,26 @@
 
 namespace qvt::test {
 
-static bool ContainsAll(const std::string& line, const std::vector<std::string>& fragments) {
+static bool containsAll(const std::string& line, const std::vector<std::string>& fragments) {
     for (const auto& f : fragments)
         if (line.find(f) == std::string::npos) return false;
     return true;
 }
 
-std::string FindLine(const RunResult& r, const std::vector<std::string>& fragments) {
+std::string findLine(const RunResult& r, const std::vector<std::string>& fragments) {
     for (const auto& line : r.lines)
-        if (ContainsAll(line, fragments)) return line;
+        if (containsAll(line, fragments)) return line;
     return {};
 }
 
-int CountLines(const RunResult& r, const std::vector<std::string>& fragments) {
+int countLines(const RunResult& r, const std::vector<std::string>& fragments) {
     int n = 0;
     for (const auto& line : r.lines)
-        if (ContainsAll(line, fragments)) ++n;
+        if (containsAll(line, fragments)) ++n;
     return n;
 }
 
-std::string DumpLineOf(const RunResult& r, int id) {
+std::string dumpLineOf(const RunResult& r, int id) {
     const std::string key = "\"id\":" + std::to_string(id) + ",";
     std::string found;
     for (const auto& line : r.lines)
@@ -39,7 +39,7 @@ std::string DumpLineOf(const RunResult& r, int id) {
     return found;
 }
 
-std::filesystem::path ChoiceValueFile(const std::filesystem::path& systemRoot) {
+std::filesystem::path choiceValueFile(const std::filesystem::path& systemRoot) {
     return systemRoot / "registry" / "Software" / "Lumbrakon" / "UserModelSel" / "(Default)";
 }
 

@@ -11,14 +11,14 @@
 namespace qvt::test {
 
 // The first output line containing every one of the fragments, or "" when there is none.
-std::string FindLine(const RunResult& r, const std::vector<std::string>& fragments);
+std::string findLine(const RunResult& r, const std::vector<std::string>& fragments);
 // Number of output lines containing every one of the fragments.
-int CountLines(const RunResult& r, const std::vector<std::string>& fragments);
+int countLines(const RunResult& r, const std::vector<std::string>& fragments);
 // The "dump ID" line of a control, the last one printed.
-std::string DumpLineOf(const RunResult& r, int id);
+std::string dumpLineOf(const RunResult& r, int id);
 
 // The remembered-choice value file under a system root.
-std::filesystem::path ChoiceValueFile(const std::filesystem::path& systemRoot);
+std::filesystem::path choiceValueFile(const std::filesystem::path& systemRoot);
 
 // One part of a script fed while the program runs: `before` runs once the program has done every
 // earlier part, then `script` is sent. Every part ends with a dump line, which tells when it is done.

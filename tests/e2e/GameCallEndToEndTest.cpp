@@ -12,14 +12,14 @@ using namespace qvt::test;
 
 namespace {
 
-std::uint32_t Le32(const std::string& b, std::size_t at) {
+std::uint32_t readLe32(const std::string& b, std::size_t at) {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
            static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
            static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
            static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
 }
 // A script text argument: quotes and backslashes escaped.
-std::string Escaped(const std::string& text) {
+std::string escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
         if (c == '"' || c == '\\') out += '\\';
@@ -28,7 +28,7 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
-int Le16(const std::string& b, std::size_t at) {
+int readLe16(const std::string& b, std::size_t at) {
     return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
 }
 
@@ -59,19 +59,19 @@ TEST_P(GameCallEndToEnd, SaveWithGameCallOnPlacesAnEightBitMonoWav) {
     const fs::path source = makeSource(std::string("-call %d \"q\".") + GetParam());
     RunResult r = runScript(root, {card},
                             "select 1131 \"HX710T-10M\"\nclick 1\nclick 1080\nselect 1118 \"ON\"\n"
-                            "choose-file \"" + Escaped(source.string()) + "\"\n"
+                            "choose-file \"" + escaped(source.string()) + "\"\n"
                             "click 1002\nanswer OK\nclick 1\ndump 1001\n");
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
-    EXPECT_NE(DumpLineOf(r, 1001).find(source.filename().string().substr(0, 6)), std::string::npos);
-    EXPECT_TRUE(FindLine(r, {"Failed to transform audio file!"}).empty()) << r.out();
+    EXPECT_NE(dumpLineOf(r, 1001).find(source.filename().string().substr(0, 6)), std::string::npos);
+    EXPECT_TRUE(findLine(r, {"Failed to transform audio file!"}).empty()) << r.out();
     const std::string wav = readFile(sound);
     ASSERT_GE(wav.size(), 44u) << r.out();
     EXPECT_EQ(wav.substr(0, 4), "RIFF");
     EXPECT_EQ(wav.substr(8, 4), "WAVE");
-    EXPECT_EQ(Le16(wav, 20), 1) << "PCM";
-    EXPECT_EQ(Le16(wav, 22), 1) << "mono";
-    EXPECT_EQ(Le32(wav, 24), 22050u);
-    EXPECT_EQ(Le16(wav, 34), 8) << "8 bits per sample";
+    EXPECT_EQ(readLe16(wav, 20), 1) << "PCM";
+    EXPECT_EQ(readLe16(wav, 22), 1) << "mono";
+    EXPECT_EQ(readLe32(wav, 24), 22050u);
+    EXPECT_EQ(readLe16(wav, 34), 8) << "8 bits per sample";
     // Two seconds at 22050 one-byte samples, give or take a codec frame.
     EXPECT_NEAR(static_cast<double>(wav.size() - 44), 44100.0, 3000.0);
     // Nothing is left beside the sound.
@@ -95,8 +95,8 @@ TEST(GameCallEndToEndTool, AMissingToolIsReportedAndTheOldSoundKept) {
                                 (dir / "a.mp3").string() + "\"\nclick 1002\nanswer OK\nclick 1\n",
                             {"--ffmpeg", (dir / "no-such-ffmpeg").string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    const std::string failed = FindLine(r, {"\"text\":\"Transform Failed.\""});
-    const std::string reported = FindLine(r, {"\"text\":\"Failed to transform audio file!\""});
+    const std::string failed = findLine(r, {"\"text\":\"Transform Failed.\""});
+    const std::string reported = findLine(r, {"\"text\":\"Failed to transform audio file!\""});
     ASSERT_FALSE(failed.empty()) << r.out();
     ASSERT_FALSE(reported.empty());
     EXPECT_NE(failed.find("\"caption\":\"QVT CONFIG\""), std::string::npos) << failed;

@@ -21,7 +21,7 @@ using namespace qvt::test;
 
 namespace {
 
-bool IsValidUtf8(const std::string& text) {
+bool isValidUtf8(const std::string& text) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     [[maybe_unused]] const QString decoded = decoder(QByteArray::fromStdString(text));
     return !decoder.hasError();
@@ -41,7 +41,7 @@ class RememberedChoice : public ::testing::TestWithParam<ChoiceCase> {};
 TEST_P(RememberedChoice, OnlyASmallRegularValueFileIsRead) {
     TempDir dir;
     const fs::path root = dir / "pc";
-    const fs::path valueFile = ChoiceValueFile(root);
+    const fs::path valueFile = choiceValueFile(root);
     fs::create_directories(valueFile.parent_path());
     GetParam().prepare(valueFile);
 
@@ -65,7 +65,7 @@ TEST_P(RememberedChoice, OnlyASmallRegularValueFileIsRead) {
     done = true;
     writer.join();
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(DumpLineOf(r, 1131).find(GetParam().dumpFragment), std::string::npos) << DumpLineOf(r, 1131);
+    EXPECT_NE(dumpLineOf(r, 1131).find(GetParam().dumpFragment), std::string::npos) << dumpLineOf(r, 1131);
     EXPECT_TRUE(fs::is_regular_file(valueFile));
     EXPECT_EQ(readFile(valueFile), GetParam().storedAfter);
 }
@@ -110,45 +110,45 @@ TEST_P(CommandInput, EndsWithTheDocumentedStatus) {
     EXPECT_LT(r.err.size(), 300u) << "the error is short and never repeats a long line";
 }
 
-std::vector<std::string> Now(const std::string& when) {
+std::vector<std::string> nowLines(const std::string& when) {
     return {"--now", when, "--script", "-"};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandInput,
     ::testing::Values(
-        CommandCase{"LineOverOneMiB", [](const fs::path&) { return Now("2024-05-17 10:20:30"); },
+        CommandCase{"LineOverOneMiB", [](const fs::path&) { return nowLines("2024-05-17 10:20:30"); },
                     "dump 1142\n" + std::string((1u << 20) + 1, 'x') + "\ndump\n", 2,
                     "script line 2: line longer than 1 MiB\n"},
-        CommandCase{"LineOfExactlyOneMiBIsRead", [](const fs::path&) { return Now("2024-05-17 10:20:30"); },
+        CommandCase{"LineOfExactlyOneMiBIsRead", [](const fs::path&) { return nowLines("2024-05-17 10:20:30"); },
                     "#" + std::string((1u << 20) - 1, 'x') + "\n", 0, ""},
         CommandCase{"ScriptIsAFolder", [](const fs::path& d) { return std::vector<std::string>{"--script", d.string()}; },
                     "", 2, "cannot read the script"},
-        CommandCase{"LeapDay", [](const fs::path&) { return Now("2024-02-29 23:59:59"); }, "", 0, ""},
-        CommandCase{"NoLeapDay", [](const fs::path&) { return Now("2023-02-29 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"ThirtiethOfFebruary", [](const fs::path&) { return Now("2024-02-30 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"ThirtyFirstOfApril", [](const fs::path&) { return Now("2024-04-31 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"MonthThirteen", [](const fs::path&) { return Now("2024-13-01 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"MonthZero", [](const fs::path&) { return Now("2024-00-10 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"DayZero", [](const fs::path&) { return Now("2024-01-00 10:00:00"); }, "", 2, "--now"},
-        CommandCase{"Hour24", [](const fs::path&) { return Now("2024-01-01 24:00:00"); }, "", 2, "--now"},
-        CommandCase{"Minute60", [](const fs::path&) { return Now("2024-01-01 10:60:00"); }, "", 2, "--now"},
-        CommandCase{"Second60", [](const fs::path&) { return Now("2024-01-01 10:00:60"); }, "", 2, "--now"},
-        CommandCase{"YearZero", [](const fs::path&) { return Now("0000-01-01 10:00:00"); }, "", 2, "--now"}),
+        CommandCase{"LeapDay", [](const fs::path&) { return nowLines("2024-02-29 23:59:59"); }, "", 0, ""},
+        CommandCase{"NoLeapDay", [](const fs::path&) { return nowLines("2023-02-29 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"ThirtiethOfFebruary", [](const fs::path&) { return nowLines("2024-02-30 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"ThirtyFirstOfApril", [](const fs::path&) { return nowLines("2024-04-31 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"MonthThirteen", [](const fs::path&) { return nowLines("2024-13-01 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"MonthZero", [](const fs::path&) { return nowLines("2024-00-10 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"DayZero", [](const fs::path&) { return nowLines("2024-01-00 10:00:00"); }, "", 2, "--now"},
+        CommandCase{"Hour24", [](const fs::path&) { return nowLines("2024-01-01 24:00:00"); }, "", 2, "--now"},
+        CommandCase{"Minute60", [](const fs::path&) { return nowLines("2024-01-01 10:60:00"); }, "", 2, "--now"},
+        CommandCase{"Second60", [](const fs::path&) { return nowLines("2024-01-01 10:00:60"); }, "", 2, "--now"},
+        CommandCase{"YearZero", [](const fs::path&) { return nowLines("0000-01-01 10:00:00"); }, "", 2, "--now"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Card values and typed text --------------------------------------------------------------------
 
 const char* const kProducts[] = {"HX710T-10M", "HX720U", "LP300 Series", "VEX 2.0", "PN250R-8MHD"};
 
-fs::path OnlyFileIn(const fs::path& folder) {
+fs::path onlyFileIn(const fs::path& folder) {
     fs::path found;
     for (const auto& e : fs::directory_iterator(folder)) found = e.path();
     return found;
 }
 
 // Replaces every value of a settings file by `value`, keeping the model mark.
-std::string WithEveryValue(const std::string& file, const std::string& value) {
+std::string withEveryValue(const std::string& file, const std::string& value) {
     std::string out;
     std::size_t start = 0;
     while (start < file.size()) {
@@ -175,15 +175,15 @@ TEST_P(ExtremeNumbers, EveryKeyAtTheIntLimitsReadsCleanly) {
     const std::string open = "select 1131 \"" + std::string(GetParam()) + "\"\nclick 1\n";
     RunResult saved = runScript(root, {card}, open + "answer OK\nclick 1\n");
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
-    const fs::path cardFile = OnlyFileIn(card / "GSM");
+    const fs::path cardFile = onlyFileIn(card / "GSM");
     ASSERT_FALSE(cardFile.empty()) << saved.out();
     const std::string keys = readFile(cardFile);
     for (const char* value : {"-2147483648", "2147483647", "-99999999999999999999", "99999999999999999999"}) {
-        writeFile(cardFile, WithEveryValue(keys, value));
+        writeFile(cardFile, withEveryValue(keys, value));
         RunResult r = runScript(root, {card}, open + "dump 1074\ndump 1076\n");
         ASSERT_EQ(r.exitCode, 0) << value << r.err;
         for (int id : {1074, 1076}) {
-            const std::string dump = DumpLineOf(r, id);
+            const std::string dump = dumpLineOf(r, id);
             if (!dump.empty()) {
                 EXPECT_NE(dump.find(R"("sel":-1)"), std::string::npos) << value << " " << dump;
             }
@@ -217,8 +217,8 @@ TEST(TypedText, IsCutToOneHundredBytesWithoutSplittingACharacterAnd8BitCardBytes
         EXPECT_NE(bytes.find("\r\nReceiveEmail2=caf\xE9\r\n"), std::string::npos) << file;
     }
     // Every output line is valid UTF-8; the Latin-1 byte reads as "é".
-    for (const std::string& line : r.lines) EXPECT_TRUE(IsValidUtf8(line)) << line;
-    EXPECT_NE(DumpLineOf(r, 1012).find("\"text\":\"caf\xC3\xA9\""), std::string::npos) << DumpLineOf(r, 1012);
+    for (const std::string& line : r.lines) EXPECT_TRUE(isValidUtf8(line)) << line;
+    EXPECT_NE(dumpLineOf(r, 1012).find("\"text\":\"caf\xC3\xA9\""), std::string::npos) << dumpLineOf(r, 1012);
 }
 
 }  // namespace

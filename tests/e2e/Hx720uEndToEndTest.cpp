@@ -27,7 +27,7 @@ protected:
 };
 
 // The file "Default(&D)" gives at the test clock (2024-05-17 10:20:30), as the camera reads it.
-std::string DefaultsFile() {
+std::string defaultsFile() {
     // clang-format off
     const char* lines[] = {
         "[QVTFileMark]", "Model=HX720U",
@@ -60,10 +60,10 @@ std::string Entry(const std::string& dump, int id) {
 TEST_F(Hx720uEndToEnd, OpensOnAnEmptyVolumeWithBlankListsAndItsPathList) {
     RunResult r = run("dump 1135\ndump\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {R"({"event":"open","dialog":"QVT CONFIG : For HX720U"})"}).empty());
-    EXPECT_NE(DumpLineOf(r, 1135).find("\"item\":\"" + cardFile.string() + "\""), std::string::npos)
-        << DumpLineOf(r, 1135);
-    const std::string dump = FindLine(r, {"\"controls\""});
+    EXPECT_FALSE(findLine(r, {R"({"event":"open","dialog":"QVT CONFIG : For HX720U"})"}).empty());
+    EXPECT_NE(dumpLineOf(r, 1135).find("\"item\":\"" + cardFile.string() + "\""), std::string::npos)
+        << dumpLineOf(r, 1135);
+    const std::string dump = findLine(r, {"\"controls\""});
     for (int id : {1081, 1068, 1070, 1180, 1118, 1182, 1074, 1076})
         EXPECT_NE(Entry(dump, id).find("\"sel\":-1"), std::string::npos) << Entry(dump, id);
     for (int id : {1129, 1121, 1063, 1030}) EXPECT_EQ(Entry(dump, id), "<missing>") << id;
@@ -73,17 +73,17 @@ TEST_F(Hx720uEndToEnd, OpensOnAnEmptyVolumeWithBlankListsAndItsPathList) {
 TEST_F(Hx720uEndToEnd, DefaultThenSaveWritesCardAndBackupAndReopeningShowsTheValues) {
     RunResult r = run("click 1080\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Confirm Save All The Data ?\"", "\"icon\":\"question\""}).empty());
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Ok , All data has been saved in : \\\" " + cardFile.string() + " \\\" !\"",
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Confirm Save All The Data ?\"", "\"icon\":\"question\""}).empty());
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Ok , All data has been saved in : \\\" " + cardFile.string() + " \\\" !\"",
                               "\"icon\":\"information\""})
                      .empty())
         << r.out();
-    EXPECT_EQ(readFile(cardFile), DefaultsFile());
+    EXPECT_EQ(readFile(cardFile), defaultsFile());
     EXPECT_EQ(readFile(backupFile), readFile(cardFile));
 
     RunResult again = run("dump\n");
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    const std::string dump = FindLine(again, {"\"controls\""});
+    const std::string dump = findLine(again, {"\"controls\""});
     const std::pair<int, std::string> shown[] = {{1068, "5 M"}, {1070, "10  Sec"}, {1072, "Normal"}, {1180, "ON"},
                                                  {1119, "0"},   {1130, "OFF"},     {1074, "2024"},   {1076, "17"},
                                                  {1079, "30"},  {1182, "OFF"}};
@@ -106,7 +106,7 @@ TEST_F(Hx720uEndToEnd, CallAndSslTravelThroughTheFile) {
     EXPECT_NE(file.find("\r\nSMTP SSL=0\r\n[Receive number and receive email]"), std::string::npos) << file;
 
     RunResult again = run("dump 1083\ndump 1062\ndump 1136\n");
-    EXPECT_NE(DumpLineOf(again, 1083).find("\"check\":1"), std::string::npos);
-    EXPECT_NE(DumpLineOf(again, 1062).find("\"check\":0"), std::string::npos);
-    EXPECT_NE(DumpLineOf(again, 1136).find("\"text\":\"0171 555\""), std::string::npos);
+    EXPECT_NE(dumpLineOf(again, 1083).find("\"check\":1"), std::string::npos);
+    EXPECT_NE(dumpLineOf(again, 1062).find("\"check\":0"), std::string::npos);
+    EXPECT_NE(dumpLineOf(again, 1136).find("\"text\":\"0171 555\""), std::string::npos);
 }

@@ -15,7 +15,7 @@ TEST(Lp300EndToEnd, DefaultSaveAndReopen) {
     const std::string open = "select 1131 \"LP300 Series\"\nclick 1\n";
     RunResult r = runScript(root, {card}, open + "click 1080\nclick 1083\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Confirm Save All The Data ?\""}).empty()) << r.out();
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Confirm Save All The Data ?\""}).empty()) << r.out();
     const std::string file = readFile(card / "GSM" / "LP300.TXT");
     EXPECT_EQ(file, readFile(root / "LumbrakonBackup" / "LP300.TXT"));
     EXPECT_EQ(file.rfind("[QVTFileMark]\r\nModel=LP300\r\n[Via WAP Settings]\r\n", 0), 0u);
@@ -25,7 +25,7 @@ TEST(Lp300EndToEnd, DefaultSaveAndReopen) {
 
     RunResult again = runScript(root, {card}, open + "dump 1070\ndump 1083\ndump 1148\n");
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    EXPECT_NE(DumpLineOf(again, 1070).find("\"item\":\"10 Sec\""), std::string::npos);
-    EXPECT_NE(DumpLineOf(again, 1083).find("\"check\":1"), std::string::npos);
-    EXPECT_NE(DumpLineOf(again, 1148).find("\"enabled\":false"), std::string::npos) << DumpLineOf(again, 1148);
+    EXPECT_NE(dumpLineOf(again, 1070).find("\"item\":\"10 Sec\""), std::string::npos);
+    EXPECT_NE(dumpLineOf(again, 1083).find("\"check\":1"), std::string::npos);
+    EXPECT_NE(dumpLineOf(again, 1148).find("\"enabled\":false"), std::string::npos) << dumpLineOf(again, 1148);
 }

@@ -23,9 +23,9 @@ protected:
         fs::create_directories(card);
     }
     RunResult run(const std::string& script) { return runScript(root, {card}, script); }
-    void storeChoice(const std::string& value) { writeFile(ChoiceValueFile(root), value); }
+    void storeChoice(const std::string& value) { writeFile(choiceValueFile(root), value); }
     bool choiceKeyExists() const { return fs::exists(root / "registry" / "Software" / "Lumbrakon"); }
-    std::string storedChoice() const { return readFile(ChoiceValueFile(root)); }
+    std::string storedChoice() const { return readFile(choiceValueFile(root)); }
 };
 
 }  // namespace
@@ -34,11 +34,11 @@ TEST_F(ProductSelection, ListShowsTheEightProductsSortedAndTheDefaultPhoto) {
     RunResult r = run("dump 1131\ndump\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.lines.front(), R"({"event":"open","dialog":"QVT CONFIG"})");
-    EXPECT_NE(DumpLineOf(r, 1131).find(
+    EXPECT_NE(dumpLineOf(r, 1131).find(
                   R"("items":["HX330","HX460T-8MHD","HX710T-10M","HX720U","LP300 Series","PN250R-8MHD","PN450RT-8MHD","VEX 2.0"])"),
               std::string::npos)
-        << DumpLineOf(r, 1131);
-    const std::string dump = FindLine(r, {"\"controls\""});
+        << dumpLineOf(r, 1131);
+    const std::string dump = findLine(r, {"\"controls\""});
     EXPECT_NE(dump.find(R"("1162":{"kind":"picture","enabled":true,"visible":true})"), std::string::npos) << dump;
     std::size_t shown = 0;
     for (std::size_t at = 0; (at = dump.find(R"("kind":"picture","enabled":true,"visible":true)", at)) != std::string::npos;
@@ -51,7 +51,7 @@ TEST_F(ProductSelection, ListShowsTheEightProductsSortedAndTheDefaultPhoto) {
 TEST_F(ProductSelection, ChoosingAProductShowsExactlyItsPhoto) {
     RunResult r = run("select 1131 \"VEX 2.0\"\ndump\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    const std::string dump = FindLine(r, {"\"controls\""});
+    const std::string dump = findLine(r, {"\"controls\""});
     for (int id = 1162; id <= 1170; ++id) {
         const std::string expected = "\"" + std::to_string(id) + "\":{\"kind\":\"picture\",\"enabled\":true,\"visible\":" +
                                      (id == 1169 ? "true" : "false");
@@ -73,9 +73,9 @@ TEST_F(ProductSelection, OkOpensTheSettingsDialogAndTheNextRunRestoresTheChoice)
 
     RunResult second = run("dump 1131\ndump 1142\ndump 1170\n");
     ASSERT_EQ(second.exitCode, 0) << second.err;
-    EXPECT_NE(DumpLineOf(second, 1131).find(R"("sel":3,"item":"HX720U")"), std::string::npos);
-    EXPECT_NE(DumpLineOf(second, 1142).find(R"("check":1)"), std::string::npos);
-    EXPECT_NE(DumpLineOf(second, 1170).find(R"("visible":true)"), std::string::npos);
+    EXPECT_NE(dumpLineOf(second, 1131).find(R"("sel":3,"item":"HX720U")"), std::string::npos);
+    EXPECT_NE(dumpLineOf(second, 1142).find(R"("check":1)"), std::string::npos);
+    EXPECT_NE(dumpLineOf(second, 1170).find(R"("visible":true)"), std::string::npos);
     EXPECT_EQ(storedChoice(), "3") << "a run ended with Exit keeps the stored value";
 }
 
@@ -84,9 +84,9 @@ TEST_F(ProductSelection, StoredValuesOutOfRangeClearTheChoice) {
         storeChoice(value);
         RunResult r = run("dump 1131\ndump 1142\ndump 1162\n");
         ASSERT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_NE(DumpLineOf(r, 1131).find(R"("sel":-1,"item":"")"), std::string::npos) << value;
-        EXPECT_NE(DumpLineOf(r, 1142).find(R"("check":0)"), std::string::npos) << value;
-        EXPECT_NE(DumpLineOf(r, 1162).find(R"("visible":true)"), std::string::npos) << value;
+        EXPECT_NE(dumpLineOf(r, 1131).find(R"("sel":-1,"item":"")"), std::string::npos) << value;
+        EXPECT_NE(dumpLineOf(r, 1142).find(R"("check":0)"), std::string::npos) << value;
+        EXPECT_NE(dumpLineOf(r, 1162).find(R"("visible":true)"), std::string::npos) << value;
         EXPECT_FALSE(choiceKeyExists()) << "the keys are deleted at this start: " << value;
     }
     // The start after that finds no key and writes "-1" again.
@@ -98,8 +98,8 @@ TEST_F(ProductSelection, StoredValuesOutOfRangeClearTheChoice) {
 TEST_F(ProductSelection, StoredTextWithoutDigitsCountsAsTheFirstProduct) {
     storeChoice("abc");
     RunResult r = run("dump 1131\ndump 1164\n");
-    EXPECT_NE(DumpLineOf(r, 1131).find(R"("sel":0,"item":"HX330")"), std::string::npos);
-    EXPECT_NE(DumpLineOf(r, 1164).find(R"("visible":true)"), std::string::npos);
+    EXPECT_NE(dumpLineOf(r, 1131).find(R"("sel":0,"item":"HX330")"), std::string::npos);
+    EXPECT_NE(dumpLineOf(r, 1164).find(R"("visible":true)"), std::string::npos);
 }
 
 TEST_F(ProductSelection, ExitNeverTouchesTheStoredValue) {
@@ -115,7 +115,7 @@ TEST_F(ProductSelection, OkWithoutSelectionWarnsAndStoresMinusOneEvenWhenTicked)
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.lines[1],
               R"({"event":"message","caption":"QVT Tips","icon":"warning","buttons":"ok","text":"Please select a product !","answer":"OK"})");
-    EXPECT_FALSE(DumpLineOf(r, 1131).empty()) << "the selection dialog stays open";
+    EXPECT_FALSE(dumpLineOf(r, 1131).empty()) << "the selection dialog stays open";
     EXPECT_EQ(storedChoice(), "-1");
 }
 
@@ -123,7 +123,7 @@ TEST_F(ProductSelection, OkUntickedLeavesMinusOne) {
     storeChoice("2");
     RunResult r = run("click 1142\nclick 1\nclose\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"\"open\"", "QVT CONFIG : For HX710T-10M"}).empty());
+    EXPECT_FALSE(findLine(r, {"\"open\"", "QVT CONFIG : For HX710T-10M"}).empty());
     EXPECT_EQ(storedChoice(), "-1");
 }
 
@@ -141,9 +141,9 @@ TEST_F(ProductSelection, EveryProductOpensItsTitledDialogAndTheBannerOpensTheAbo
         RunResult r = run("select 1131 \"" + name + "\"\nclick 1\nclick " + std::to_string(banner) +
                           "\nkey F1\nkey Escape\n");
         ASSERT_EQ(r.exitCode, 0) << name << ": " << r.err;
-        EXPECT_FALSE(FindLine(r, {"\"open\"", "\"" + title + "\""}).empty()) << name;
-        EXPECT_FALSE(FindLine(r, {R"({"event":"open","dialog":"About QVT CONFIG"})"}).empty()) << name;
-        EXPECT_FALSE(FindLine(r, {R"({"event":"close","dialog":"About QVT CONFIG","result":"cancel"})"}).empty());
+        EXPECT_FALSE(findLine(r, {"\"open\"", "\"" + title + "\""}).empty()) << name;
+        EXPECT_FALSE(findLine(r, {R"({"event":"open","dialog":"About QVT CONFIG"})"}).empty()) << name;
+        EXPECT_FALSE(findLine(r, {R"({"event":"close","dialog":"About QVT CONFIG","result":"cancel"})"}).empty());
         EXPECT_EQ(r.lines.back(), R"({"event":"close","dialog":"QVT CONFIG","result":"ok"})") << name;
     }
 }

@@ -32,15 +32,15 @@ const Model kModels[] = {
     {"HX460T-8MHD", "HX460T", true, true, true},
 };
 
-std::string Lines(const std::vector<std::pair<std::string, std::string>>& lines) {
+std::string joinLines(const std::vector<std::pair<std::string, std::string>>& lines) {
     std::string out;
     for (const auto& [key, value] : lines) out += key.front() == '[' ? key + "\r\n" : key + "=" + value + "\r\n";
     return out;
 }
 
 // The file that "Default(&D)" and "Save(&Y)" give on a fresh PC at 2024-05-17 10:20:30.
-std::string DefaultFile(const Model& m) {
-    std::string file = Lines({{"[QVTFileMark]", ""},
+std::string defaultFile(const Model& m) {
+    std::string file = joinLines({{"[QVTFileMark]", ""},
                               {"Model", m.code},
                               {"[Via WAP Settings]", ""},
                               {"URL", ""},
@@ -58,7 +58,7 @@ std::string DefaultFile(const Model& m) {
                               {"SendEmailAddr", ""},
                               {"SendEmailPassword", ""}});
     if (m.smtpSsl) file += "SMTP SSL=\r\n";
-    file += Lines({{"[Receive number and receive email]", ""},
+    file += joinLines({{"[Receive number and receive email]", ""},
                    {"AdministratorNum", ""},
                    {"PhoneNum2", ""},
                    {"PhoneNum3", ""},
@@ -89,7 +89,7 @@ std::string DefaultFile(const Model& m) {
                    {"Clock Second", "30"}});
     if (m.videoSize) file += "Video Size=0\r\n";
     if (m.sms) file += "SMS Control=0\r\n";
-    file += Lines({{"Work Hour", "0"},
+    file += joinLines({{"Work Hour", "0"},
                    {"Work Hour StartH", ""},
                    {"Work Hour StartM", ""},
                    {"Work Hour StopH", ""},
@@ -129,8 +129,8 @@ TEST_P(S1EndToEnd, OpensWithItsTitleBlankListsAndItsDisabledControls) {
     RunResult r = run("dump\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string title = "QVT CONFIG : For " + std::string(model().displayName);
-    EXPECT_FALSE(FindLine(r, {R"({"event":"open","dialog":")" + title + "\"}"}).empty()) << r.out();
-    const std::string dump = FindLine(r, {"\"controls\""});
+    EXPECT_FALSE(findLine(r, {R"({"event":"open","dialog":")" + title + "\"}"}).empty()) << r.out();
+    const std::string dump = findLine(r, {"\"controls\""});
     for (int id : {1067, 1068, 1069, 1070, 1081, 1073, 1071, 1169, 1114, 1180, 1183, 1074, 1075, 1076, 1000, 1004})
         EXPECT_NE(Entry(dump, id).find("\"sel\":-1"), std::string::npos) << Entry(dump, id);
     for (int id : {1057, 1056, 1055, 1058, 1062, 1063, 1064})
@@ -148,17 +148,17 @@ TEST_P(S1EndToEnd, OpensWithItsTitleBlankListsAndItsDisabledControls) {
 TEST_P(S1EndToEnd, DefaultThenSaveWritesTheModelsFileAndReopeningShowsIt) {
     RunResult r = run("click 1003\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Confirm save all the data ?\"", "\"icon\":\"question\""}).empty());
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Ok , All Data Has Been Saved In : \\\" " + cardFile().string() + " \\\" !\"",
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Confirm save all the data ?\"", "\"icon\":\"question\""}).empty());
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Ok , All Data Has Been Saved In : \\\" " + cardFile().string() + " \\\" !\"",
                               "\"icon\":\"information\""})
                      .empty())
         << r.out();
-    EXPECT_EQ(readFile(cardFile()), DefaultFile(model()));
+    EXPECT_EQ(readFile(cardFile()), defaultFile(model()));
     EXPECT_EQ(readFile(backupFile()), readFile(cardFile()));
 
     RunResult again = run("dump\n");
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    const std::string dump = FindLine(again, {"\"controls\""});
+    const std::string dump = findLine(again, {"\"controls\""});
     const std::pair<int, const char*> shown[] = {{1067, "Photo"},
                                                  {1068, "8M"},
                                                  {1070, "10 Sec"},

@@ -117,11 +117,11 @@ TEST_P(SaveDetailsAndProfiles, ExportThenImportOnAFreshCardGivesTheSameFile) {
                                    open() + defaults() + "select 1073 #2\nselect 1071 #3\n" + "choose-file " +
                                        J(profile.string()) + "\nclick 9001\n" + saveOk());
     ASSERT_EQ(exported.exitCode, 0) << exported.err;
-    EXPECT_FALSE(FindLine(exported, {R"({"event":"file-dialog","mode":"save","filter":)" + J(kFilter) +
+    EXPECT_FALSE(findLine(exported, {R"({"event":"file-dialog","mode":"save","filter":)" + J(kFilter) +
                                      ",\"default\":" + J(code() + ".TXT") + ",\"answer\":" + J(profile.string()) + "}"})
                      .empty())
         << exported.out();
-    EXPECT_FALSE(FindLine(exported, {"\"icon\":\"information\"",
+    EXPECT_FALSE(findLine(exported, {"\"icon\":\"information\"",
                                      "\"text\":" + J("The settings have been exported to \"" + profile.string() + "\".")})
                      .empty())
         << exported.out();
@@ -134,7 +134,7 @@ TEST_P(SaveDetailsAndProfiles, ExportThenImportOnAFreshCardGivesTheSameFile) {
     RunResult imported =
         runScript(volume("pc2"), {second}, open() + "choose-file " + J(profile.string()) + "\nclick 9002\n" + saveOk());
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
-    EXPECT_FALSE(FindLine(imported, {R"({"event":"file-dialog","filter":)" + J(kFilter)}).empty()) << imported.out();
+    EXPECT_FALSE(findLine(imported, {R"({"event":"file-dialog","filter":)" + J(kFilter)}).empty()) << imported.out();
     EXPECT_EQ(readFile(cardFile(second)), bytes);
 }
 
@@ -171,12 +171,12 @@ TEST_P(SaveDetailsAndProfiles, RefusedImportsAndAFailedExportChangeNothingAndSay
               code() + "." + nothing,
           "The file \"" + garbage.string() + "\" is not a settings file of " + code() + "." + nothing,
           "The file \"" + missing.string() + "\" could not be read as a settings file." + nothing})
-        EXPECT_EQ(CountLines(r, {"\"icon\":\"warning\"", "\"text\":" + J(text)}), 1) << text << "\n" << r.out();
-    EXPECT_EQ(CountLines(r, {"\"icon\":\"error\"",
+        EXPECT_EQ(countLines(r, {"\"icon\":\"warning\"", "\"text\":" + J(text)}), 1) << text << "\n" << r.out();
+    EXPECT_EQ(countLines(r, {"\"icon\":\"error\"",
                              "\"text\":" + J("The settings could not be exported to \"" + dir.path().string() + "\".")}),
               1)
         << r.out();
-    EXPECT_EQ(CountLines(r, {"\"event\":\"message\""}), 4) << r.out();  // the cancelled choice says nothing
+    EXPECT_EQ(countLines(r, {"\"event\":\"message\""}), 4) << r.out();  // the cancelled choice says nothing
     EXPECT_FALSE(fs::exists(cardFile(card)));
 }
 

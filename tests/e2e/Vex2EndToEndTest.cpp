@@ -39,7 +39,7 @@ protected:
 };
 
 // The JSON of one control in a "dump" line.
-std::string Of(const std::string& dump, int id) {
+std::string of(const std::string& dump, int id) {
     const std::string key = "\"" + std::to_string(id) + "\":{";
     const auto at = dump.find(key);
     if (at == std::string::npos) return "<missing>";
@@ -51,23 +51,23 @@ std::string Of(const std::string& dump, int id) {
 TEST_F(Vex2EndToEnd, OpensOnAnEmptyVolumeWithEverythingBlank) {
     RunResult r = run("dump 1135\ndump\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {R"({"event":"open","dialog":"QVT CONFIG : For VEX 2.0"})"}).empty());
-    EXPECT_NE(DumpLineOf(r, 1135).find("\"item\":\"" + cardFile.string() + "\""), std::string::npos)
-        << DumpLineOf(r, 1135);
-    const std::string dump = FindLine(r, {"\"controls\""});
+    EXPECT_FALSE(findLine(r, {R"({"event":"open","dialog":"QVT CONFIG : For VEX 2.0"})"}).empty());
+    EXPECT_NE(dumpLineOf(r, 1135).find("\"item\":\"" + cardFile.string() + "\""), std::string::npos)
+        << dumpLineOf(r, 1135);
+    const std::string dump = findLine(r, {"\"controls\""});
     for (int id : {1192, 1073, 1071, 1072, 1074, 1075, 1076, 1077, 1078, 1079, 1138, 1139})
-        EXPECT_NE(Of(dump, id).find("\"sel\":-1"), std::string::npos) << Of(dump, id);
+        EXPECT_NE(of(dump, id).find("\"sel\":-1"), std::string::npos) << of(dump, id);
     for (int id : {1063, 1065, 1194, 1193, 1191})
-        EXPECT_NE(Of(dump, id).find("\"check\":0"), std::string::npos) << Of(dump, id);
-    EXPECT_NE(Of(dump, 2).find("\"text\":\"Cancel(&N)\""), std::string::npos);
+        EXPECT_NE(of(dump, id).find("\"check\":0"), std::string::npos) << of(dump, id);
+    EXPECT_NE(of(dump, 2).find("\"text\":\"Cancel(&N)\""), std::string::npos);
     EXPECT_FALSE(fs::exists(cardFile));
 }
 
 TEST_F(Vex2EndToEnd, DefaultThenSaveWritesCardAndBackupAndReopeningShowsTheValues) {
     RunResult r = run("click 1080\nanswer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Confirm Save All The Data ?\"", "\"icon\":\"question\""}).empty());
-    EXPECT_FALSE(FindLine(r, {"\"text\":\"Ok , All data has been saved in : \\\" " + cardFile.string() + " \\\" !\"",
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Confirm Save All The Data ?\"", "\"icon\":\"question\""}).empty());
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Ok , All data has been saved in : \\\" " + cardFile.string() + " \\\" !\"",
                               "\"icon\":\"information\""})
                      .empty())
         << r.out();
@@ -76,15 +76,15 @@ TEST_F(Vex2EndToEnd, DefaultThenSaveWritesCardAndBackupAndReopeningShowsTheValue
 
     RunResult again = run("dump\n");
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    EXPECT_TRUE(FindLine(again, {"\"event\":\"message\""}).empty()) << again.out();
-    const std::string dump = FindLine(again, {"\"controls\""});
+    EXPECT_TRUE(findLine(again, {"\"event\":\"message\""}).empty()) << again.out();
+    const std::string dump = findLine(again, {"\"controls\""});
     const std::vector<std::pair<int, std::string>> items{
         {1192, "12H"}, {1073, "5  Sec"}, {1071, "OFF"}, {1072, "Normal"}, {1074, "2024"},
         {1075, "5"},   {1076, "17"},     {1077, "10"},  {1078, "20"},     {1079, "30"}};
     for (const auto& [id, item] : items)
-        EXPECT_NE(Of(dump, id).find("\"item\":\"" + item + "\""), std::string::npos) << Of(dump, id);
-    for (int id : {1063, 1194}) EXPECT_NE(Of(dump, id).find("\"check\":1"), std::string::npos) << Of(dump, id);
-    for (int id : {1065, 1193, 1191}) EXPECT_NE(Of(dump, id).find("\"check\":0"), std::string::npos) << Of(dump, id);
+        EXPECT_NE(of(dump, id).find("\"item\":\"" + item + "\""), std::string::npos) << of(dump, id);
+    for (int id : {1063, 1194}) EXPECT_NE(of(dump, id).find("\"check\":1"), std::string::npos) << of(dump, id);
+    for (int id : {1065, 1193, 1191}) EXPECT_NE(of(dump, id).find("\"check\":0"), std::string::npos) << of(dump, id);
 }
 
 TEST_F(Vex2EndToEnd, ChosenRadiosAndTextsReachTheFileAndComeBack) {
@@ -104,11 +104,11 @@ TEST_F(Vex2EndToEnd, ChosenRadiosAndTextsReachTheFileAndComeBack) {
     EXPECT_EQ(readFile(backupFile), file);
 
     RunResult again = run("dump\n");
-    const std::string dump = FindLine(again, {"\"controls\""});
-    EXPECT_NE(Of(dump, 1065).find("\"check\":1"), std::string::npos) << Of(dump, 1065);
-    EXPECT_NE(Of(dump, 1063).find("\"check\":0"), std::string::npos);
-    EXPECT_NE(Of(dump, 1191).find("\"check\":1"), std::string::npos);
-    EXPECT_NE(Of(dump, 1136).find("\"text\":\"0171 555\""), std::string::npos) << Of(dump, 1136);
+    const std::string dump = findLine(again, {"\"controls\""});
+    EXPECT_NE(of(dump, 1065).find("\"check\":1"), std::string::npos) << of(dump, 1065);
+    EXPECT_NE(of(dump, 1063).find("\"check\":0"), std::string::npos);
+    EXPECT_NE(of(dump, 1191).find("\"check\":1"), std::string::npos);
+    EXPECT_NE(of(dump, 1136).find("\"text\":\"0171 555\""), std::string::npos) << of(dump, 1136);
 }
 
 TEST_F(Vex2EndToEnd, CancelledConfirmationWritesNothing) {
@@ -116,5 +116,5 @@ TEST_F(Vex2EndToEnd, CancelledConfirmationWritesNothing) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_FALSE(fs::exists(cardFile));
     EXPECT_FALSE(fs::exists(backupFile));
-    EXPECT_FALSE(FindLine(r, {R"({"event":"close","dialog":"QVT CONFIG : For VEX 2.0","result":"cancel"})"}).empty());
+    EXPECT_FALSE(findLine(r, {R"({"event":"close","dialog":"QVT CONFIG : For VEX 2.0","result":"cancel"})"}).empty());
 }

@@ -23,7 +23,7 @@ struct Shell {
     std::string out;
 };
 
-Shell Sh(const std::string& command) {
+Shell sh(const std::string& command) {
     Shell result;
     FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
     if (!pipe) return result;
@@ -33,7 +33,7 @@ Shell Sh(const std::string& command) {
     return result;
 }
 
-std::string Quote(const std::string& text) {
+std::string quoteForShell(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
@@ -49,11 +49,11 @@ constexpr int kTabsFromUrlToIp = 2;
 class XServerKeyboard : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (Sh("command -v Xvfb").status != 0 || Sh("command -v xdotool").status != 0)
+        if (sh("command -v Xvfb").status != 0 || sh("command -v xdotool").status != 0)
             GTEST_SKIP() << "Xvfb or xdotool is not installed (scripts/setup installs them)";
         // The server picks a free display itself and writes its number to the file.
         const std::string numberFile = (dir_ / "display").string();
-        xvfbPid_ = Sh("Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>" + Quote(numberFile) +
+        xvfbPid_ = sh("Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>" + quoteForShell(numberFile) +
                       " >/dev/null 2>&1 & echo $!")
                        .out;
         for (int i = 0; i < 100 && !ready(); ++i) {
@@ -65,17 +65,17 @@ protected:
         if (!ready()) GTEST_SKIP() << "the X server " << display_ << " did not start";
     }
     void TearDown() override {
-        if (!appPid_.empty()) Sh("kill " + appPid_);
-        if (!xvfbPid_.empty()) Sh("kill " + xvfbPid_);
+        if (!appPid_.empty()) sh("kill " + appPid_);
+        if (!xvfbPid_.empty()) sh("kill " + xvfbPid_);
     }
-    bool ready() { return !display_.empty() && Sh("DISPLAY=" + display_ + " xdotool getdisplaygeometry").status == 0; }
+    bool ready() { return !display_.empty() && sh("DISPLAY=" + display_ + " xdotool getdisplaygeometry").status == 0; }
 
-    std::string x(const std::string& args) { return Sh("DISPLAY=" + display_ + " xdotool " + args).out; }
+    std::string x(const std::string& args) { return sh("DISPLAY=" + display_ + " xdotool " + args).out; }
 
     // Waits for a visible window with exactly this title, gives it the keyboard and returns its id.
     std::string focus(const std::string& title, const std::string& notId = {}) {
         for (int i = 0; i < 100; ++i) {
-            std::istringstream ids(x("search --onlyvisible --name " + Quote("^" + title + "$")));
+            std::istringstream ids(x("search --onlyvisible --name " + quoteForShell("^" + title + "$")));
             for (std::string id; ids >> id;) {
                 if (id == notId) continue;
                 x("windowfocus --sync " + id);
@@ -114,9 +114,9 @@ TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
     fs::create_directories(card);
     fs::create_directories(dir / "runtime");
     fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    appPid_ = Sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + Quote((dir / "runtime").string()) +
-                  " " + Quote(QVT_BINARY) + " --system-root " + Quote(root.string()) + " --volume " +
-                  Quote(card.string()) + " >" + Quote((dir / "log").string()) + " 2>&1 & echo $!")
+    appPid_ = sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + quoteForShell((dir / "runtime").string()) +
+                  " " + quoteForShell(QVT_BINARY) + " --system-root " + quoteForShell(root.string()) + " --volume " +
+                  quoteForShell(card.string()) + " >" + quoteForShell((dir / "log").string()) + " 2>&1 & echo $!")
                   .out;
     while (!appPid_.empty() && appPid_.back() == '\n') appPid_.pop_back();
 

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(file.toBytes() == bytes);  // nothing changes until something is set
     // The listing of every key reads as get() does, and a file never differs from itself.
     for (const auto& e : file.entries()) check(file.get(e.section, e.key, "<none>") == e.value);
-    check(qvt::settings::ChangedValues(file, file).empty());
+    check(qvt::settings::changedValues(file, file).empty());
 
     // Reads of other keys must not change through the write.
     const std::string probes[][2] = {{"S", "k"}, {"Camera Setting", "Work Day"}, {"QVTFileMark", "Model"}, {"", ""}};

@@ -52,20 +52,20 @@ struct Folders {
     fs::path root;
 };
 
-std::string Read(const fs::path& path) {
+std::string readText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-void Check(bool condition) {
+void require(bool condition) {
     if (!condition) std::abort();
 }
 
-std::vector<const app::Product*> Products() {
+std::vector<const app::Product*> allProducts() {
     std::vector<const app::Product*> products;
-    for (const app::Product& p : app::Catalogue())
+    for (const app::Product& p : app::catalogue())
         if (static_cast<int>(p.dialog) == QVT_FUZZ_DIALOG) products.push_back(&p);
     return products;
 }
@@ -74,7 +74,7 @@ std::vector<const app::Product*> Products() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static Folders folders;
-    static const std::vector<const app::Product*> products = Products();
+    static const std::vector<const app::Product*> products = allProducts();
     if (size == 0) return 0;
     const app::Product& product = *products[data[0] % products.size()];
     // An even first byte gives the file its product's mark, so that it is read.
@@ -90,14 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AnswerOkHost host;
     app::AppContext context(platform::Volumes(pc, {card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
     context.CurrentModelCode = product.modelCode;
-    const std::unique_ptr<ui::Dialog> dialog = dialogs::CreateSettingsDialog(product, host, context);
+    const std::unique_ptr<ui::Dialog> dialog = dialogs::createSettingsDialog(product, host, context);
     dialog->init();
     dialog->notify(1, ui::Event::Clicked);  // Save
-    const std::string first = Read(cardFile);
-    const std::string firstBackup = Read(pc / "LumbrakonBackup" / (std::string(product.fileCode) + ".TXT"));
-    Check(!first.empty());
+    const std::string first = readText(cardFile);
+    const std::string firstBackup = readText(pc / "LumbrakonBackup" / (std::string(product.fileCode) + ".TXT"));
+    require(!first.empty());
     dialog->notify(1, ui::Event::Clicked);
-    Check(Read(cardFile) == first);
-    Check(Read(pc / "LumbrakonBackup" / (std::string(product.fileCode) + ".TXT")) == firstBackup);
+    require(readText(cardFile) == first);
+    require(readText(pc / "LumbrakonBackup" / (std::string(product.fileCode) + ".TXT")) == firstBackup);
     return 0;
 }

@@ -24,34 +24,34 @@ using ui::Event;
 class ListsDialog : public ui::Dialog {
 public:
     ListsDialog(ui::Host& host, app::AppContext& context, OperatorListConfig config)
-        : Dialog(host, Template(config)), logic(*this, context.messaging, config, [h = &host, ctx = &context] {
+        : Dialog(host, dialogTemplate(config)), logic(*this, context.messaging, config, [h = &host, ctx = &context] {
               WapInternetDialog editor(*h, *ctx);
               return h->runModal(editor);
           }) {}
 
-    static ui::DialogTemplate Template(const OperatorListConfig& config) {
+    static ui::DialogTemplate dialogTemplate(const OperatorListConfig& config) {
         ui::DialogTemplate t;
         t.resourceId = 9000;
         t.title = "lists";
-        t.controls.push_back(ui::ListBoxSpec(config.countryListId, {.sorted = true}));
-        t.controls.push_back(ui::ListBoxSpec(config.operatorListId, {.sorted = true}));
-        t.controls.push_back(ui::ButtonSpec(config.checkButtonId, "Check WAP / Internet Paramaters(&L)"));
+        t.controls.push_back(ui::listBoxSpec(config.countryListId, {.sorted = true}));
+        t.controls.push_back(ui::listBoxSpec(config.operatorListId, {.sorted = true}));
+        t.controls.push_back(ui::buttonSpec(config.checkButtonId, "Check WAP / Internet Paramaters(&L)"));
         return t;
     }
 
     OperatorListLogic logic;
 
 protected:
-    void onInit() override { logic.ConfigC_OListBox(0); }
-    void onNotify(int id, Event event) override { logic.HandleNotify(id, event); }
+    void onInit() override { logic.fillCountryList(); }
+    void onNotify(int id, Event event) override { logic.handleNotify(id, event); }
 };
 
-const OperatorParams& TableParams(const std::string& country, const std::string& op) {
-    const int c = operators::FindCountry(country);
-    return operators::ParamsAt(c, operators::FindOperator(c, op));
+const OperatorParams& tableParams(const std::string& country, const std::string& op) {
+    const int c = operators::findCountry(country);
+    return operators::paramsAt(c, operators::findOperator(c, op));
 }
 
-OperatorParams TypedParams() {
+OperatorParams typedParams() {
     OperatorParams p;
     p.URL = "http://typed";
     p.APN = "typed.apn";
@@ -60,7 +60,7 @@ OperatorParams TypedParams() {
 
 class OperatorListsTest : public ::testing::Test {
 protected:
-    void SetUp() override { open(operators::Hx720uListConfig()); }
+    void SetUp() override { open(operators::hx720uListConfig()); }
 
     void open(OperatorListConfig config) {
         cfg = config;
@@ -120,8 +120,8 @@ TEST_F(OperatorListsTest, ChoosingGermanyTakesTheAlphabeticallyFirstOperator) {
     EXPECT_EQ(dialog->sel(oper()), 0);
     EXPECT_EQ(state().countryName, "Germany");
     EXPECT_EQ(state().operatorName, "Bild-Vodafone");
-    EXPECT_EQ(state().params, TableParams("Germany", "Bild-Vodafone"));
-    EXPECT_NE(state().params, TableParams("Germany", "T-mobile"));
+    EXPECT_EQ(state().params, tableParams("Germany", "Bild-Vodafone"));
+    EXPECT_NE(state().params, tableParams("Germany", "T-mobile"));
     EXPECT_EQ(state().smtpSsl, "0");
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_TRUE(host.modalTitles.empty());
@@ -134,17 +134,17 @@ TEST_F(OperatorListsTest, ChoosingFranceAndThenAnOperator) {
     choose(country(), "Germany");
     choose(oper(), "T-mobile");
     EXPECT_EQ(state().operatorName, "T-mobile");
-    EXPECT_EQ(state().params, TableParams("Germany", "T-mobile"));
+    EXPECT_EQ(state().params, tableParams("Germany", "T-mobile"));
     EXPECT_EQ(dialog->selText(country()), "Germany");
 }
 
 TEST_F(OperatorListsTest, SameOperatorNameInTwoCountriesKeepsItsOwnParameters) {
     choose(country(), "UK");
     choose(oper(), "Vodafone");
-    EXPECT_EQ(state().params, TableParams("UK", "Vodafone"));
+    EXPECT_EQ(state().params, tableParams("UK", "Vodafone"));
     choose(country(), "Germany");
     choose(oper(), "Vodafone");
-    EXPECT_EQ(state().params, TableParams("Germany", "Vodafone"));
+    EXPECT_EQ(state().params, tableParams("Germany", "Vodafone"));
 }
 
 // ---- "Others" -----------------------------------------------------------------------------------
@@ -160,7 +160,7 @@ TEST_F(OperatorListsTest, CountryOthersConfirmedLeavesUserDefinedParameters) {
     EXPECT_EQ(dialog->count(oper()), 0);
     EXPECT_EQ(state().countryName, "");
     EXPECT_EQ(state().operatorName, "");
-    EXPECT_EQ(state().params, TypedParams());
+    EXPECT_EQ(state().params, typedParams());
 }
 
 TEST_F(OperatorListsTest, EditorOpensEmptyForOthers) {
@@ -179,12 +179,12 @@ TEST_F(OperatorListsTest, OperatorOthersConfirmedLeavesUserDefinedParameters) {
     EXPECT_EQ(dialog->count(oper()), 0);
     EXPECT_EQ(state().countryName, "");
     EXPECT_EQ(state().operatorName, "");
-    EXPECT_EQ(state().params, TypedParams());
+    EXPECT_EQ(state().params, typedParams());
 }
 
 TEST_F(OperatorListsTest, OthersCancelledReturnsToThePreviousChoice) {
     for (const bool fromCountryList : {true, false}) {
-        open(operators::Hx720uListConfig());
+        open(operators::hx720uListConfig());
         choose(country(), "Germany");
         choose(oper(), "T-mobile");
         state().params.URL = "edited since";
@@ -197,21 +197,21 @@ TEST_F(OperatorListsTest, OthersCancelledReturnsToThePreviousChoice) {
         EXPECT_EQ(dialog->selText(oper()), "T-mobile") << fromCountryList;
         EXPECT_EQ(state().countryName, "Germany");
         EXPECT_EQ(state().operatorName, "T-mobile");
-        EXPECT_EQ(state().params, TableParams("Germany", "T-mobile")) << fromCountryList;
+        EXPECT_EQ(state().params, tableParams("Germany", "T-mobile")) << fromCountryList;
         EXPECT_EQ(state().smtpSsl, "0");
         EXPECT_EQ(state().editorMode, 0);
     }
 }
 
 TEST_F(OperatorListsTest, OthersCancelledWithoutPreviousChoiceLeavesEverythingAsItWas) {
-    state().params = TypedParams();  // as a settings file read left them
+    state().params = typedParams();  // as a settings file read left them
     state().smtpSsl = "1";
     editorCancels();
     choose(country(), "Others");
     EXPECT_EQ(dialog->sel(country()), -1);
     EXPECT_EQ(dialog->sel(oper()), -1);
     EXPECT_EQ(dialog->count(oper()), 0);
-    EXPECT_EQ(state().params, TypedParams());
+    EXPECT_EQ(state().params, typedParams());
     EXPECT_EQ(state().smtpSsl, "1");
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -228,7 +228,7 @@ TEST_F(OperatorListsTest, RestoreNeverReopensTheEditorForAnOthersName) {
 // ---- the check button ---------------------------------------------------------------------------
 
 TEST_F(OperatorListsTest, CheckButtonReviewsTheParametersAFileLeft) {
-    state().params = TypedParams();
+    state().params = typedParams();
     state().editorMode = 0;
     std::string shownUrl;
     host.onModal = [&](ui::Dialog& editor, int) {
@@ -272,67 +272,59 @@ TEST_F(OperatorListsTest, ReviewWithoutChangeKeepsTheSelections) {
 TEST_F(OperatorListsTest, ApplyTrimsTheNamesAndReportsAnUnknownCountry) {
     state().countryName = "  France ";
     state().operatorName = "Orange\t";
-    dialog->logic.ApplyOperatorParams();
+    dialog->logic.applyOperatorParams();
     EXPECT_EQ(state().countryName, "France");
     EXPECT_EQ(state().operatorName, "Orange");
-    EXPECT_EQ(state().params, TableParams("France", "Orange"));
+    EXPECT_EQ(state().params, tableParams("France", "Orange"));
 
-    state().params = TypedParams();
+    state().params = typedParams();
     state().smtpSsl = "1";
     state().countryName = "Atlantis";
-    dialog->logic.ApplyOperatorParams();
+    dialog->logic.applyOperatorParams();
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, cfg.unknownCountryText);
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
-    EXPECT_EQ(state().params, TypedParams());
+    EXPECT_EQ(state().params, typedParams());
     EXPECT_EQ(state().smtpSsl, "1");
 }
 
 TEST_F(OperatorListsTest, ApplyWithAnEmptyNameOrUnknownOperator) {
-    state().params = TypedParams();
+    state().params = typedParams();
     state().smtpSsl = "1";
     state().countryName = "France";
     state().operatorName = " ";
-    dialog->logic.ApplyOperatorParams();
+    dialog->logic.applyOperatorParams();
     EXPECT_EQ(state().smtpSsl, "1") << "an empty name changes nothing";
 
     state().operatorName = "orange";  // names compare exactly
-    dialog->logic.ApplyOperatorParams();
-    EXPECT_EQ(state().params, TypedParams());
+    dialog->logic.applyOperatorParams();
+    EXPECT_EQ(state().params, typedParams());
     EXPECT_EQ(state().smtpSsl, "0");
 }
 
-TEST_F(OperatorListsTest, ListTypesPerDialogVariant) {
+TEST_F(OperatorListsTest, ApplyCopiesTheTableParametersOfTheOperatorInUse) {
     state().countryName = "France";
     state().operatorName = "Orange";
-    dialog->logic.ConfigC_OListBox(3);
-    EXPECT_EQ(state().params, TableParams("France", "Orange"));
-    state().params = TypedParams();
-    dialog->logic.ConfigC_OListBox(4);
-    EXPECT_EQ(state().params, TypedParams());
+    dialog->logic.applyOperatorParams();
+    EXPECT_EQ(state().params, tableParams("France", "Orange"));
     EXPECT_TRUE(host.boxes.empty());
 
-    open(operators::Hx710tListConfig());
+    open(operators::hx710tListConfig());
     EXPECT_EQ(dialog->count(1065), 26);
-    for (int type : {3, -1}) dialog->logic.ConfigC_OListBox(type);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].text, "Error: Invalid call for ConfigC_OListBox()!");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
-    EXPECT_EQ(state().params, TypedParams());
 }
 
 TEST_F(OperatorListsTest, EveryDialogVariantWorksOnItsOwnIds) {
-    for (const OperatorListConfig& config : {operators::Hx710tListConfig(), operators::Lp300ListConfig(),
-                                             operators::Vex2ListConfig(), operators::S1ListConfig()}) {
+    for (const OperatorListConfig& config : {operators::hx710tListConfig(), operators::lp300ListConfig(),
+                                             operators::vex2ListConfig(), operators::s1ListConfig()}) {
         open(config);
         choose(country(), "Switzerland");
         EXPECT_EQ(items(oper()), (std::vector<std::string>{"Orange", "Swisscom", "Others"})) << config.countryListId;
-        EXPECT_EQ(state().params, TableParams("Switzerland", "Orange"));
+        EXPECT_EQ(state().params, tableParams("Switzerland", "Orange"));
     }
-    EXPECT_EQ(operators::S1ListConfig().operatorListId, 1004);
-    EXPECT_EQ(operators::Lp300ListConfig().checkButtonId, 1140);
-    EXPECT_EQ(operators::Hx710tListConfig().unknownCountryText,
+    EXPECT_EQ(operators::s1ListConfig().operatorListId, 1004);
+    EXPECT_EQ(operators::lp300ListConfig().checkButtonId, 1140);
+    EXPECT_EQ(operators::hx710tListConfig().unknownCountryText,
               "Error: The information of this country is not exist, your configuration is invalid !");
 }
 

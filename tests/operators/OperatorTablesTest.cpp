@@ -50,20 +50,20 @@ const std::vector<std::pair<std::string, std::vector<std::string>>> kExpected = 
 // Walks the tables the way the lists do: from slot 0 to the first empty slot.
 std::vector<std::string> walkCountries() {
     std::vector<std::string> names;
-    for (int c = 0; c < kCountrySlots && !CountryName(c).empty(); ++c) names.push_back(CountryName(c));
+    for (int c = 0; c < kCountrySlots && !countryName(c).empty(); ++c) names.push_back(countryName(c));
     return names;
 }
 
 std::vector<std::string> walkOperators(int c) {
     std::vector<std::string> names;
-    for (int o = 0; o < kOperatorSlots && !OperatorName(c, o).empty(); ++o) names.push_back(OperatorName(c, o));
+    for (int o = 0; o < kOperatorSlots && !operatorName(c, o).empty(); ++o) names.push_back(operatorName(c, o));
     return names;
 }
 
 template <typename F>
 void forEachOperator(F&& f) {
-    for (int c = 0; !CountryName(c).empty(); ++c)
-        for (int o = 0; o < kOperatorSlots && !OperatorName(c, o).empty(); ++o) f(c, o, ParamsAt(c, o));
+    for (int c = 0; !countryName(c).empty(); ++c)
+        for (int o = 0; o < kOperatorSlots && !operatorName(c, o).empty(); ++o) f(c, o, paramsAt(c, o));
 }
 
 bool allEmpty(const OperatorParams& p) {
@@ -100,9 +100,9 @@ TEST(CountryTable, HoldsTheCountriesInOrderAndEndsAtSlot25) {
     EXPECT_EQ(walkCountries(), expected);
     ASSERT_EQ(walkCountries().size(), 25u);
     for (int c = 25; c < kCountrySlots; ++c) {
-        EXPECT_TRUE(CountryName(c).empty()) << c;
+        EXPECT_TRUE(countryName(c).empty()) << c;
         EXPECT_TRUE(walkOperators(c).empty()) << c;
-        for (int o = 0; o < kOperatorSlots; ++o) EXPECT_TRUE(allEmpty(ParamsAt(c, o))) << c << "/" << o;
+        for (int o = 0; o < kOperatorSlots; ++o) EXPECT_TRUE(allEmpty(paramsAt(c, o))) << c << "/" << o;
     }
 }
 
@@ -116,35 +116,35 @@ TEST(OperatorTable, HoldsEachCountrysOperatorsInSlotOrder) {
 
     EXPECT_EQ(walkOperators(0).size(), 5u);  // Germany is the only full row
     EXPECT_EQ(walkOperators(7), std::vector<std::string>{"Orange"});
-    EXPECT_TRUE(OperatorName(7, 1).empty());
+    EXPECT_TRUE(operatorName(7, 1).empty());
     // Unused slots of a used row carry no parameters.
-    EXPECT_TRUE(allEmpty(ParamsAt(7, 1)));
-    EXPECT_TRUE(allEmpty(ParamsAt(7, 4)));
+    EXPECT_TRUE(allEmpty(paramsAt(7, 1)));
+    EXPECT_TRUE(allEmpty(paramsAt(7, 4)));
 }
 
 TEST(OperatorTable, SearchIsExactAndCaseSensitive) {
-    EXPECT_EQ(FindCountry("Germany"), 0);
-    EXPECT_EQ(FindCountry("Israel"), 24);
-    EXPECT_EQ(FindCountry("germany"), -1);
-    EXPECT_EQ(FindCountry("Germany "), -1);
-    EXPECT_EQ(FindCountry("Others"), -1);
-    EXPECT_EQ(FindCountry(""), -1);  // the empty slots after the last country are not matches
+    EXPECT_EQ(findCountry("Germany"), 0);
+    EXPECT_EQ(findCountry("Israel"), 24);
+    EXPECT_EQ(findCountry("germany"), -1);
+    EXPECT_EQ(findCountry("Germany "), -1);
+    EXPECT_EQ(findCountry("Others"), -1);
+    EXPECT_EQ(findCountry(""), -1);  // the empty slots after the last country are not matches
 
-    const int slovakia = FindCountry("Slovakia");
+    const int slovakia = findCountry("Slovakia");
     ASSERT_EQ(slovakia, 20);
-    EXPECT_EQ(FindOperator(slovakia, "T-Mobile"), -1);
-    EXPECT_EQ(FindOperator(slovakia, "T-mobile"), 1);
-    EXPECT_EQ(FindOperator(FindCountry("Hungary"), "T-Mobile"), 0);
-    EXPECT_EQ(FindOperator(FindCountry("Chech"), "T-MOBILE"), 1);
-    EXPECT_EQ(FindOperator(FindCountry("Germany"), "Germany-02"), 4);
-    EXPECT_EQ(FindOperator(FindCountry("France"), ""), -1);
-    EXPECT_EQ(FindOperator(FindCountry("Nowhere"), "Orange"), -1);
+    EXPECT_EQ(findOperator(slovakia, "T-Mobile"), -1);
+    EXPECT_EQ(findOperator(slovakia, "T-mobile"), 1);
+    EXPECT_EQ(findOperator(findCountry("Hungary"), "T-Mobile"), 0);
+    EXPECT_EQ(findOperator(findCountry("Chech"), "T-MOBILE"), 1);
+    EXPECT_EQ(findOperator(findCountry("Germany"), "Germany-02"), 4);
+    EXPECT_EQ(findOperator(findCountry("France"), ""), -1);
+    EXPECT_EQ(findOperator(findCountry("Nowhere"), "Orange"), -1);
 }
 
 TEST(ParamTable, SameOperatorNameInTwoCountriesHasTwoRecords) {
-    const int de = FindCountry("Germany"), uk = FindCountry("UK");
-    const OperatorParams& germany = ParamsAt(de, FindOperator(de, "Vodafone"));
-    const OperatorParams& britain = ParamsAt(uk, FindOperator(uk, "Vodafone"));
+    const int de = findCountry("Germany"), uk = findCountry("UK");
+    const OperatorParams& germany = paramsAt(de, findOperator(de, "Vodafone"));
+    const OperatorParams& britain = paramsAt(uk, findOperator(uk, "Vodafone"));
     EXPECT_NE(germany, britain);
     EXPECT_EQ(germany.APN, "event.vodafone.de");
     EXPECT_EQ(britain.APN, "wap.vodafone.co.uk");
@@ -152,7 +152,7 @@ TEST(ParamTable, SameOperatorNameInTwoCountriesHasTwoRecords) {
 
 TEST(ParamTable, RecordsCarryTheDataFileValuesInFieldOrder) {
     // A record with every WAP and GPRS field set shows a shifted or dropped column at once.
-    const int mx = FindCountry("Mexico");
+    const int mx = findCountry("Mexico");
     OperatorParams lcel;
     lcel.URL = "http://mms.itelcel.com/servlets/mms";
     lcel.APN = "mms.itelcel.com";
@@ -163,22 +163,22 @@ TEST(ParamTable, RecordsCarryTheDataFileValuesInFieldOrder) {
     lcel.GPRSAPN = "internet.itelcel.com";
     lcel.GPRSAccount = "webgprs";
     lcel.GPRSPassword = "webgprs2002";
-    EXPECT_EQ(ParamsAt(mx, FindOperator(mx, "lcel")), lcel);
+    EXPECT_EQ(paramsAt(mx, findOperator(mx, "lcel")), lcel);
 
-    const int us = FindCountry("USA");
-    const OperatorParams& tmobile = ParamsAt(us, FindOperator(us, "T-Mobile"));
+    const int us = findCountry("USA");
+    const OperatorParams& tmobile = paramsAt(us, findOperator(us, "T-Mobile"));
     EXPECT_EQ(tmobile.URL, "http://mms.msg.eng.t-mobile.com/mms/wapenc");
     EXPECT_TRUE(tmobile.IP.empty());
     EXPECT_TRUE(tmobile.Port.empty());
 
     // Kept in the list although no public record of its parameters exists.
-    const int cy = FindCountry("Cyprus");
-    EXPECT_TRUE(allEmpty(ParamsAt(cy, FindOperator(cy, "SOFRONIS-ANTONIOU"))));
+    const int cy = findCountry("Cyprus");
+    EXPECT_TRUE(allEmpty(paramsAt(cy, findOperator(cy, "SOFRONIS-ANTONIOU"))));
 }
 
 TEST(ParamTable, FieldsHaveTheirExpectedForms) {
     forEachOperator([](int c, int o, const OperatorParams& p) {
-        const std::string who = CountryName(c) + "/" + OperatorName(c, o);
+        const std::string who = countryName(c) + "/" + operatorName(c, o);
         if (!p.URL.empty()) {
             EXPECT_EQ(p.URL.rfind("http://", 0), 0u) << who;
             EXPECT_GE(p.URL.size(), 10u) << who;
@@ -214,21 +214,21 @@ TEST(ParamTable, FieldCountsMatchTheDataFile) {
 TEST(ParamTable, ShipsNoMailAccount) {
     // The program carries no shared sender account: sender address and password come from the user.
     forEachOperator([](int c, int o, const OperatorParams& p) {
-        EXPECT_TRUE(p.SendEmailAddr.empty()) << CountryName(c) << "/" << OperatorName(c, o);
-        EXPECT_TRUE(p.SendEmailPassword.empty()) << CountryName(c) << "/" << OperatorName(c, o);
+        EXPECT_TRUE(p.SendEmailAddr.empty()) << countryName(c) << "/" << operatorName(c, o);
+        EXPECT_TRUE(p.SendEmailPassword.empty()) << countryName(c) << "/" << operatorName(c, o);
     });
 }
 
 TEST(ParamTable, OutOfRangeAccessGivesEmptyValues) {
     for (int c : {-1, kCountrySlots, 1000, -1000}) {
-        EXPECT_TRUE(CountryName(c).empty());
-        EXPECT_TRUE(OperatorName(c, 0).empty());
-        EXPECT_TRUE(allEmpty(ParamsAt(c, 0)));
-        EXPECT_EQ(FindOperator(c, "Orange"), -1);
+        EXPECT_TRUE(countryName(c).empty());
+        EXPECT_TRUE(operatorName(c, 0).empty());
+        EXPECT_TRUE(allEmpty(paramsAt(c, 0)));
+        EXPECT_EQ(findOperator(c, "Orange"), -1);
     }
     for (int o : {-1, kOperatorSlots, 99}) {
-        EXPECT_TRUE(OperatorName(0, o).empty());
-        EXPECT_TRUE(allEmpty(ParamsAt(0, o)));
+        EXPECT_TRUE(operatorName(0, o).empty());
+        EXPECT_TRUE(allEmpty(paramsAt(0, o)));
     }
 }
 

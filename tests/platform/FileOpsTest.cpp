@@ -55,22 +55,22 @@ protected:
 
 // ---- Text helpers ---------------------------------------------------------------------------
 
-TEST(Trim, RemovesWhiteSpaceAtBothEnds) {
-    EXPECT_EQ(Trim(""), "");
-    EXPECT_EQ(Trim(" \t\r\n\v\f"), "");
-    EXPECT_EQ(Trim(" \t a b \r\n"), "a b");
-    EXPECT_EQ(Trim("\va\f"), "a");
-    EXPECT_EQ(Trim("x"), "x");
+TEST(trim, RemovesWhiteSpaceAtBothEnds) {
+    EXPECT_EQ(trim(""), "");
+    EXPECT_EQ(trim(" \t\r\n\v\f"), "");
+    EXPECT_EQ(trim(" \t a b \r\n"), "a b");
+    EXPECT_EQ(trim("\va\f"), "a");
+    EXPECT_EQ(trim("x"), "x");
 }
 
-TEST(IsAllDigits, DigitsOnly) {
-    EXPECT_TRUE(IsAllDigits(""));
-    EXPECT_TRUE(IsAllDigits("0123456789"));
-    EXPECT_FALSE(IsAllDigits("12a"));
-    EXPECT_FALSE(IsAllDigits("-1"));
-    EXPECT_FALSE(IsAllDigits(" 1"));
-    EXPECT_FALSE(IsAllDigits("1 "));
-    EXPECT_FALSE(IsAllDigits("\xD9\xA1"));  // Arabic-Indic digit one
+TEST(isAllDigits, DigitsOnly) {
+    EXPECT_TRUE(isAllDigits(""));
+    EXPECT_TRUE(isAllDigits("0123456789"));
+    EXPECT_FALSE(isAllDigits("12a"));
+    EXPECT_FALSE(isAllDigits("-1"));
+    EXPECT_FALSE(isAllDigits(" 1"));
+    EXPECT_FALSE(isAllDigits("1 "));
+    EXPECT_FALSE(isAllDigits("\xD9\xA1"));  // Arabic-Indic digit one
 }
 
 struct AtoICase {
@@ -81,7 +81,7 @@ struct AtoICase {
 class AtoITest : public testing::TestWithParam<AtoICase> {};
 
 TEST_P(AtoITest, BehavesLikeTheCLibrary) {
-    EXPECT_EQ(AtoI(GetParam().text), GetParam().expected);
+    EXPECT_EQ(atoI(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, AtoITest,
@@ -99,193 +99,193 @@ TEST(FileQueries, TellFilesFromDirectories) {
     test::TempDir dir;
     test::writeFile(dir / "file", "x");
     fs::create_directory(dir / "sub");
-    EXPECT_TRUE(Exists(dir / "file"));
-    EXPECT_TRUE(IsRegularFile(dir / "file"));
-    EXPECT_FALSE(IsDirectory(dir / "file"));
-    EXPECT_TRUE(Exists(dir / "sub"));
-    EXPECT_TRUE(IsDirectory(dir / "sub"));
-    EXPECT_FALSE(IsRegularFile(dir / "sub"));
-    EXPECT_FALSE(Exists(dir / "none"));
-    EXPECT_FALSE(IsDirectory(dir / "none"));
-    EXPECT_FALSE(IsRegularFile(dir / "none"));
-    EXPECT_FALSE(Exists(dir / "file" / "below"));
+    EXPECT_TRUE(pathExists(dir / "file"));
+    EXPECT_TRUE(isRegularFile(dir / "file"));
+    EXPECT_FALSE(isDirectory(dir / "file"));
+    EXPECT_TRUE(pathExists(dir / "sub"));
+    EXPECT_TRUE(isDirectory(dir / "sub"));
+    EXPECT_FALSE(isRegularFile(dir / "sub"));
+    EXPECT_FALSE(pathExists(dir / "none"));
+    EXPECT_FALSE(isDirectory(dir / "none"));
+    EXPECT_FALSE(isRegularFile(dir / "none"));
+    EXPECT_FALSE(pathExists(dir / "file" / "below"));
 }
 
-TEST(CreateDirectories, NestedExistingAndBlocked) {
+TEST(createDirectories, NestedExistingAndBlocked) {
     test::TempDir dir;
-    EXPECT_TRUE(CreateDirectories(dir / "a" / "b" / "c"));
-    EXPECT_TRUE(IsDirectory(dir / "a" / "b" / "c"));
-    EXPECT_TRUE(CreateDirectories(dir / "a" / "b"));
+    EXPECT_TRUE(createDirectories(dir / "a" / "b" / "c"));
+    EXPECT_TRUE(isDirectory(dir / "a" / "b" / "c"));
+    EXPECT_TRUE(createDirectories(dir / "a" / "b"));
     test::writeFile(dir / "file", "x");
-    EXPECT_FALSE(CreateDirectories(dir / "file"));
-    EXPECT_FALSE(CreateDirectories(dir / "file" / "sub"));
+    EXPECT_FALSE(createDirectories(dir / "file"));
+    EXPECT_FALSE(createDirectories(dir / "file" / "sub"));
     EXPECT_EQ(test::readFile(dir / "file"), "x");
 }
 
 // ---- Read-only attribute --------------------------------------------------------------------
 
-TEST(ClearReadOnly, AddsOwnerWriteKeepsOtherBits) {
+TEST(clearReadOnly, AddsOwnerWriteKeepsOtherBits) {
     test::TempDir dir;
     const auto file = dir / "f.TXT";
     test::writeFile(file, "x");
     using fs::perms;
     fs::permissions(file, perms::owner_read | perms::owner_exec | perms::group_read | perms::others_exec);
-    EXPECT_TRUE(IsReadOnly(file));
-    ClearReadOnly(file);
-    EXPECT_FALSE(IsReadOnly(file));
+    EXPECT_TRUE(isReadOnlyPath(file));
+    clearReadOnly(file);
+    EXPECT_FALSE(isReadOnlyPath(file));
     EXPECT_EQ(permsOf(file),
               perms::owner_read | perms::owner_write | perms::owner_exec | perms::group_read | perms::others_exec);
-    ClearReadOnly(file);  // already writable: unchanged
+    clearReadOnly(file);  // already writable: unchanged
     EXPECT_EQ(permsOf(file),
               perms::owner_read | perms::owner_write | perms::owner_exec | perms::group_read | perms::others_exec);
     EXPECT_EQ(test::readFile(file), "x");
 }
 
-TEST(ClearReadOnly, MissingFileStaysMissing) {
+TEST(clearReadOnly, MissingFileStaysMissing) {
     test::TempDir dir;
-    ClearReadOnly(dir / "absent");
-    EXPECT_FALSE(Exists(dir / "absent"));
-    EXPECT_FALSE(IsReadOnly(dir / "absent"));
+    clearReadOnly(dir / "absent");
+    EXPECT_FALSE(pathExists(dir / "absent"));
+    EXPECT_FALSE(isReadOnlyPath(dir / "absent"));
 }
 
 // ---- Delete and rename ----------------------------------------------------------------------
 
-TEST(DeleteIfExist, DeletesFilesOnly) {
+TEST(deleteIfExist, DeletesFilesOnly) {
     test::TempDir dir;
     test::writeFile(dir / "f", "x");
-    EXPECT_TRUE(DeleteIfExist(dir / "f"));
-    EXPECT_FALSE(Exists(dir / "f"));
-    EXPECT_TRUE(DeleteIfExist(dir / "f"));  // absent already
+    EXPECT_TRUE(deleteIfExist(dir / "f"));
+    EXPECT_FALSE(pathExists(dir / "f"));
+    EXPECT_TRUE(deleteIfExist(dir / "f"));  // absent already
     fs::create_directory(dir / "d");
-    EXPECT_FALSE(DeleteIfExist(dir / "d"));
-    EXPECT_TRUE(IsDirectory(dir / "d"));
+    EXPECT_FALSE(deleteIfExist(dir / "d"));
+    EXPECT_TRUE(isDirectory(dir / "d"));
 }
 
-TEST(DeleteIfExist, DanglingLinkIsDeleted) {
+TEST(deleteIfExist, DanglingLinkIsDeleted) {
     test::TempDir dir;
     fs::create_symlink(dir / "nowhere", dir / "link");
-    EXPECT_TRUE(DeleteIfExist(dir / "link"));
+    EXPECT_TRUE(deleteIfExist(dir / "link"));
     EXPECT_FALSE(fs::is_symlink(fs::symlink_status(dir / "link")));
 }
 
-TEST(RenameIfExist, RenamesExistingFile) {
+TEST(renameIfExist, RenamesExistingFile) {
     test::TempDir dir;
     test::writeFile(dir / "IMAG0001.JPG", "photo");
-    EXPECT_TRUE(RenameIfExist(dir / "IMAG0001.JPG", dir / "IMAG0001_RenameForSaveAudioFile.JPG"));
-    EXPECT_FALSE(Exists(dir / "IMAG0001.JPG"));
+    EXPECT_TRUE(renameIfExist(dir / "IMAG0001.JPG", dir / "IMAG0001_RenameForSaveAudioFile.JPG"));
+    EXPECT_FALSE(pathExists(dir / "IMAG0001.JPG"));
     EXPECT_EQ(test::readFile(dir / "IMAG0001_RenameForSaveAudioFile.JPG"), "photo");
 }
 
-TEST(RenameIfExist, MissingSourceIsSuccess) {
+TEST(renameIfExist, MissingSourceIsSuccess) {
     test::TempDir dir;
-    EXPECT_TRUE(RenameIfExist(dir / "absent", dir / "new"));
-    EXPECT_FALSE(Exists(dir / "new"));
+    EXPECT_TRUE(renameIfExist(dir / "absent", dir / "new"));
+    EXPECT_FALSE(pathExists(dir / "new"));
 }
 
-TEST(RenameIfExist, NeverOverwritesTarget) {
+TEST(renameIfExist, NeverOverwritesTarget) {
     test::TempDir dir;
     test::writeFile(dir / "from", "new");
     test::writeFile(dir / "to", "old");
-    EXPECT_FALSE(RenameIfExist(dir / "from", dir / "to"));
+    EXPECT_FALSE(renameIfExist(dir / "from", dir / "to"));
     EXPECT_EQ(test::readFile(dir / "from"), "new");
     EXPECT_EQ(test::readFile(dir / "to"), "old");
 }
 
-TEST(RenameIfExist, FailsIntoMissingFolder) {
+TEST(renameIfExist, FailsIntoMissingFolder) {
     test::TempDir dir;
     test::writeFile(dir / "from", "x");
-    EXPECT_FALSE(RenameIfExist(dir / "from", dir / "none" / "to"));
+    EXPECT_FALSE(renameIfExist(dir / "from", dir / "none" / "to"));
     EXPECT_EQ(test::readFile(dir / "from"), "x");
 }
 
 // ---- Reading whole files --------------------------------------------------------------------
 
-TEST(ReadFileLimited, ReadsUpToTheLimit) {
+TEST(readFileLimited, ReadsUpToTheLimit) {
     test::TempDir dir;
     const std::string bytes("a\0b\r\nc", 6);
     test::writeFile(dir / "f", bytes);
-    EXPECT_EQ(ReadFileLimited(dir / "f", 6), bytes);
-    EXPECT_FALSE(ReadFileLimited(dir / "f", 5));
+    EXPECT_EQ(readFileLimited(dir / "f", 6), bytes);
+    EXPECT_FALSE(readFileLimited(dir / "f", 5));
     test::writeFile(dir / "empty", "");
-    EXPECT_EQ(ReadFileLimited(dir / "empty", 0), "");
+    EXPECT_EQ(readFileLimited(dir / "empty", 0), "");
 }
 
-TEST(ReadFileLimited, NothingFromNonFiles) {
+TEST(readFileLimited, NothingFromNonFiles) {
     test::TempDir dir;
-    EXPECT_FALSE(ReadFileLimited(dir / "absent", 100));
-    EXPECT_FALSE(ReadFileLimited(dir.path(), 100));
+    EXPECT_FALSE(readFileLimited(dir / "absent", 100));
+    EXPECT_FALSE(readFileLimited(dir.path(), 100));
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    EXPECT_FALSE(ReadFileLimited(dir / "fifo", 100));  // and does not wait for a writer
+    EXPECT_FALSE(readFileLimited(dir / "fifo", 100));  // and does not wait for a writer
 }
 
 // ---- Writing whole files --------------------------------------------------------------------
 
-TEST(WriteFileAtomically, CreatesAndReplaces) {
+TEST(writeFileAtomically, CreatesAndReplaces) {
     test::TempDir dir;
     const auto target = dir / "HX710T.TXT";
-    ASSERT_TRUE(WriteFileAtomically(target, "[S]\r\nk=1\r\n"));
+    ASSERT_TRUE(writeFileAtomically(target, "[S]\r\nk=1\r\n"));
     EXPECT_EQ(test::readFile(target), "[S]\r\nk=1\r\n");
-    ASSERT_TRUE(WriteFileAtomically(target, "x"));
+    ASSERT_TRUE(writeFileAtomically(target, "x"));
     EXPECT_EQ(test::readFile(target), "x");
-    ASSERT_TRUE(WriteFileAtomically(target, ""));
+    ASSERT_TRUE(writeFileAtomically(target, ""));
     EXPECT_EQ(test::readFile(target), "");
     const std::string big(3 << 20, 'b');
-    ASSERT_TRUE(WriteFileAtomically(target, big));
+    ASSERT_TRUE(writeFileAtomically(target, big));
     EXPECT_EQ(test::readFile(target), big);
     EXPECT_EQ(listDir(dir.path()), std::set<std::string>{"HX710T.TXT"});
 }
 
-TEST(WriteFileAtomically, KeepsPermissionsOfExistingFile) {
+TEST(writeFileAtomically, KeepsPermissionsOfExistingFile) {
     test::TempDir dir;
     const auto target = dir / "f";
     test::writeFile(target, "old");
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(target, mode);
-    ASSERT_TRUE(WriteFileAtomically(target, "new"));
+    ASSERT_TRUE(writeFileAtomically(target, "new"));
     EXPECT_EQ(permsOf(target), mode);
 }
 
-TEST(WriteFileAtomically, FailsWithoutFolderOrOnDirectory) {
+TEST(writeFileAtomically, FailsWithoutFolderOrOnDirectory) {
     test::TempDir dir;
-    EXPECT_FALSE(WriteFileAtomically(dir / "none" / "f", "x"));
+    EXPECT_FALSE(writeFileAtomically(dir / "none" / "f", "x"));
     fs::create_directory(dir / "d");
-    EXPECT_FALSE(WriteFileAtomically(dir / "d", "x"));
-    EXPECT_TRUE(IsDirectory(dir / "d"));
+    EXPECT_FALSE(writeFileAtomically(dir / "d", "x"));
+    EXPECT_TRUE(isDirectory(dir / "d"));
     EXPECT_EQ(listDir(dir.path()), std::set<std::string>{"d"});
     EXPECT_TRUE(listDir(dir / "d").empty());
 }
 
 TEST_F(SmallVolume, FullVolumeKeepsPreviousContent) {
     const auto target = root_ / "HX710T.TXT";
-    ASSERT_TRUE(WriteFileAtomically(target, "[S]\r\nk=old\r\n"));
+    ASSERT_TRUE(writeFileAtomically(target, "[S]\r\nk=old\r\n"));
     fill();
-    EXPECT_FALSE(WriteFileAtomically(target, std::string(16384, 'n')));
+    EXPECT_FALSE(writeFileAtomically(target, std::string(16384, 'n')));
     EXPECT_EQ(test::readFile(target), "[S]\r\nk=old\r\n");
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "filler"}));
     // A file that did not exist stays absent.
-    EXPECT_FALSE(WriteFileAtomically(root_ / "new.TXT", std::string(16384, 'n')));
-    EXPECT_FALSE(Exists(root_ / "new.TXT"));
+    EXPECT_FALSE(writeFileAtomically(root_ / "new.TXT", std::string(16384, 'n')));
+    EXPECT_FALSE(pathExists(root_ / "new.TXT"));
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "filler"}));
 }
 
 TEST_F(SmallVolume, WriteProtectedVolume) {
     const auto target = root_ / "HX710T.TXT";
-    ASSERT_TRUE(WriteFileAtomically(target, "[S]\r\nk=old\r\n"));
+    ASSERT_TRUE(writeFileAtomically(target, "[S]\r\nk=old\r\n"));
     test::writeFile(root_ / "IMAG0001.JPG", "photo");
     if (!remountReadOnly()) GTEST_SKIP() << "cannot remount read-only";
-    EXPECT_FALSE(WriteFileAtomically(target, "[S]\r\nk=new\r\n"));
+    EXPECT_FALSE(writeFileAtomically(target, "[S]\r\nk=new\r\n"));
     EXPECT_EQ(test::readFile(target), "[S]\r\nk=old\r\n");
-    EXPECT_FALSE(DeleteIfExist(target));
-    EXPECT_FALSE(RenameIfExist(root_ / "IMAG0001.JPG", root_ / "moved.JPG"));
-    EXPECT_TRUE(DeleteIfExist(root_ / "absent"));
-    EXPECT_TRUE(RenameIfExist(root_ / "absent", root_ / "moved.JPG"));
-    EXPECT_FALSE(CreateDirectories(root_ / "GSM"));
+    EXPECT_FALSE(deleteIfExist(target));
+    EXPECT_FALSE(renameIfExist(root_ / "IMAG0001.JPG", root_ / "moved.JPG"));
+    EXPECT_TRUE(deleteIfExist(root_ / "absent"));
+    EXPECT_TRUE(renameIfExist(root_ / "absent", root_ / "moved.JPG"));
+    EXPECT_FALSE(createDirectories(root_ / "GSM"));
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "IMAG0001.JPG"}));
 }
 
 #ifdef __linux__
 // Bytes this process had fetched from storage so far; nullopt when the kernel does not count them.
-std::optional<long long> ReadBytesFromStorage() {
+std::optional<long long> readBytesFromStorage() {
     std::ifstream io("/proc/self/io");
     for (std::string key; io >> key;) {
         long long value = 0;
@@ -297,14 +297,14 @@ std::optional<long long> ReadBytesFromStorage() {
 
 TEST(FileOpsMedium, VerifyReadAfterTheWriteComesFromTheMedium) {
     test::TempDir dir;
-    test::TestMount card = test::TestMount::Image(dir / "card", dir / "card.img", "mkfs.ext2 -q -F -b 1024 -m 0", 4096);
+    test::TestMount card = test::TestMount::image(dir / "card", dir / "card.img", "mkfs.ext2 -q -F -b 1024 -m 0", 4096);
     if (!card.mounted()) GTEST_SKIP() << card.why();
-    const auto before = ReadBytesFromStorage();
+    const auto before = readBytesFromStorage();
     if (!before) GTEST_SKIP() << "the kernel does not count the bytes read from storage";
     const std::string bytes(1u << 20, 'v');
-    ASSERT_TRUE(WriteFileAtomically(dir / "card" / "F.TXT", bytes));
+    ASSERT_TRUE(writeFileAtomically(dir / "card" / "F.TXT", bytes));
     // Served from memory, the check would read nothing from the device.
-    EXPECT_GE(*ReadBytesFromStorage() - *before, static_cast<long long>(bytes.size()));
+    EXPECT_GE(*readBytesFromStorage() - *before, static_cast<long long>(bytes.size()));
 }
 
 TEST(FileOpsLinks, ClearReadOnlyLeavesALinksTargetAlone) {
@@ -312,9 +312,9 @@ TEST(FileOpsLinks, ClearReadOnlyLeavesALinksTargetAlone) {
     test::writeFile(dir / "target", "x");
     fs::permissions(dir / "target", fs::perms::owner_read);
     fs::create_symlink(dir / "target", dir / "link");
-    ClearReadOnly(dir / "link");
+    clearReadOnly(dir / "link");
     EXPECT_EQ(permsOf(dir / "target"), fs::perms::owner_read);
-    EXPECT_TRUE(DeleteIfExist(dir / "link"));
+    EXPECT_TRUE(deleteIfExist(dir / "link"));
     EXPECT_TRUE(fs::exists(dir / "target")) << "the link goes, not what it points to";
 }
 #endif

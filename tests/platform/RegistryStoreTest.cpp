@@ -49,6 +49,6 @@ TEST(Volumes, SystemRootComesFirstAndVolumesArePresentWhileTheirFolderExists) {
     EXPECT_FALSE(volumes.present(roots[2]));
     fs::create_directories(dir / "f");
     EXPECT_TRUE(volumes.present(roots[2]));
-    EXPECT_EQ(Volumes::RootText("/media/card"), "/media/card/");
-    EXPECT_EQ(Volumes::RootText("/media/card/"), "/media/card/");
+    EXPECT_EQ(Volumes::rootText("/media/card"), "/media/card/");
+    EXPECT_EQ(Volumes::rootText("/media/card/"), "/media/card/");
 }

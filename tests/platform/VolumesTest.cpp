@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace qvt::platform {
 namespace {
 
-MountEntry Mount(std::string point, std::string type, std::string source, bool readOnly = false, bool removable = false,
+MountEntry mountAt(std::string point, std::string type, std::string source, bool readOnly = false, bool removable = false,
                  unsigned major = 8, unsigned minor = 17) {
     return {std::move(point), std::move(type), std::move(source), major, minor, readOnly, removable};
 }
@@ -25,38 +25,38 @@ TEST(CardMountsTest, OnlyWritableUserAndRemovableMediaAreOffered) {
         bool offered;
     };
     const std::vector<Row> rows = {
-        {Mount("/", "ext4", "/dev/vda", false, false, 254, 0), false},
-        {Mount("/media/ann/CARD", "vfat", "/dev/sdb1"), true},
-        {Mount("/run/media/ann/SD CARD", "exfat", "/dev/mmcblk0p1", false, false, 179, 1), true},
-        {Mount("/media/ann/DVD", "iso9660", "/dev/sr0", true, true, 11, 0), false},         // read-only
-        {Mount("/media/bob/CARD", "vfat", "/dev/sdc1", false, false, 8, 33), false},        // another user's, fixed
-        {Mount("/media/bob/STICK", "vfat", "/dev/sdd1", false, true, 8, 49), true},         // removable
-        {Mount("/mnt/data", "ext4", "/dev/sda2", false, false, 8, 2), false},               // fixed disk
-        {Mount("/mnt/usb", "vfat", "/dev/sde1", false, true, 8, 65), true},                 // removable disk
-        {Mount("/mnt/system", "squashfs", "/dev/loop3", true, false, 7, 3), false},         // read-only system image
-        {Mount("/mnt/sandbox", "tmpfs", "tools", true, false, 0, 24), false},               // pseudo, read-only
-        {Mount("/mnt/scratch", "tmpfs", "tmpfs", false, true, 0, 25), false},               // pseudo
-        {Mount("/media/ann/share", "cifs", "//server/share", false, false, 0, 60), false},  // network
-        {Mount("/mnt/rootbind", "ext4", "/dev/vda", false, true, 254, 0), false},           // the root fs again
-        {Mount("/Volumes/UNTITLED", "msdos", "/dev/disk4s1", false, false, 0, 0), true},
-        {Mount("/Volumes/Macintosh HD", "apfs", "/dev/vda", false, false, 0, 0), false},  // the system volume
-        {Mount("/media/ann", "tmpfs", "tmpfs"), false},
-        {Mount("/media/", "vfat", "/dev/sdf1", false, true), false},  // not below it
+        {mountAt("/", "ext4", "/dev/vda", false, false, 254, 0), false},
+        {mountAt("/media/ann/CARD", "vfat", "/dev/sdb1"), true},
+        {mountAt("/run/media/ann/SD CARD", "exfat", "/dev/mmcblk0p1", false, false, 179, 1), true},
+        {mountAt("/media/ann/DVD", "iso9660", "/dev/sr0", true, true, 11, 0), false},         // read-only
+        {mountAt("/media/bob/CARD", "vfat", "/dev/sdc1", false, false, 8, 33), false},        // another user's, fixed
+        {mountAt("/media/bob/STICK", "vfat", "/dev/sdd1", false, true, 8, 49), true},         // removable
+        {mountAt("/mnt/data", "ext4", "/dev/sda2", false, false, 8, 2), false},               // fixed disk
+        {mountAt("/mnt/usb", "vfat", "/dev/sde1", false, true, 8, 65), true},                 // removable disk
+        {mountAt("/mnt/system", "squashfs", "/dev/loop3", true, false, 7, 3), false},         // read-only system image
+        {mountAt("/mnt/sandbox", "tmpfs", "tools", true, false, 0, 24), false},               // pseudo, read-only
+        {mountAt("/mnt/scratch", "tmpfs", "tmpfs", false, true, 0, 25), false},               // pseudo
+        {mountAt("/media/ann/share", "cifs", "//server/share", false, false, 0, 60), false},  // network
+        {mountAt("/mnt/rootbind", "ext4", "/dev/vda", false, true, 254, 0), false},           // the root fs again
+        {mountAt("/Volumes/UNTITLED", "msdos", "/dev/disk4s1", false, false, 0, 0), true},
+        {mountAt("/Volumes/Macintosh HD", "apfs", "/dev/vda", false, false, 0, 0), false},  // the system volume
+        {mountAt("/media/ann", "tmpfs", "tmpfs"), false},
+        {mountAt("/media/", "vfat", "/dev/sdf1", false, true), false},  // not below it
     };
     std::vector<MountEntry> table;
     std::vector<fs::path> expected;
     for (const Row& row : rows) {
         table.push_back(row.entry);
         if (row.offered) expected.emplace_back(row.entry.mountPoint);
-        EXPECT_EQ(CardMounts({rows[0].entry, row.entry}, "ann").size(), row.offered ? 1u : 0u) << row.entry.mountPoint;
+        EXPECT_EQ(cardMounts({rows[0].entry, row.entry}, "ann").size(), row.offered ? 1u : 0u) << row.entry.mountPoint;
     }
     std::sort(expected.begin(), expected.end(),
               [](const fs::path& a, const fs::path& b) { return a.string() < b.string(); });
-    EXPECT_EQ(CardMounts(table, "ann"), expected);
+    EXPECT_EQ(cardMounts(table, "ann"), expected);
 
     // A later mount on the same point hides the card beneath it.
-    table.push_back(Mount("/media/ann/CARD", "vfat", "/dev/sdb1", true));
-    const auto hidden = CardMounts(table, "ann");
+    table.push_back(mountAt("/media/ann/CARD", "vfat", "/dev/sdb1", true));
+    const auto hidden = cardMounts(table, "ann");
     EXPECT_EQ(std::count(hidden.begin(), hidden.end(), fs::path("/media/ann/CARD")), 0);
 }
 
@@ -66,7 +66,7 @@ TEST(CardMountsTest, MountInfoLinesAreReadWithTheirEscapes) {
         "44 26 8:17 / /media/ann/MY\\040CARD rw,nosuid shared:5 master:1 - vfat /dev/sdb1 rw,fmask=0022\n"
         "45 26 7:0 / /mnt/ro rw,relatime - ext2 /dev/loop0 ro\n"
         "garbage line\n";
-    const std::vector<MountEntry> table = ParseMountInfo(text);
+    const std::vector<MountEntry> table = parseMountInfo(text);
     ASSERT_EQ(table.size(), 3u);
     EXPECT_EQ(table[1].mountPoint, "/media/ann/MY CARD");
     EXPECT_EQ(table[1].fsType, "vfat");
@@ -103,11 +103,11 @@ TEST(CardMountsTest, RemovableOrHotPlugDevicesBySysfs) {
         fs::create_directory_symlink(device, links / row.numbers);
         const std::string numbers = row.numbers;
         const auto colon = numbers.find(':');
-        EXPECT_EQ(IsRemovableBlockDevice(static_cast<unsigned>(std::stoul(numbers.substr(0, colon))),
+        EXPECT_EQ(isRemovableBlockDevice(static_cast<unsigned>(std::stoul(numbers.substr(0, colon))),
                                          static_cast<unsigned>(std::stoul(numbers.substr(colon + 1))), links),
                   row.expected);
     }
-    EXPECT_FALSE(IsRemovableBlockDevice(9, 9, links)) << "unknown device";
+    EXPECT_FALSE(isRemovableBlockDevice(9, 9, links)) << "unknown device";
 }
 
 #ifdef __linux__
@@ -115,17 +115,17 @@ TEST(CardMountsTest, RemovableOrHotPlugDevicesBySysfs) {
 TEST(CardMountsTest, RealReadOnlyMountUnderMntIsNotOffered) {
     test::TempDir dir;
     const fs::path point = fs::path("/mnt") / ("qvt-test-" + std::to_string(std::random_device{}()));
-    test::TestMount ro = test::TestMount::Image(point, dir / "ro.img", "mkfs.ext2 -q -F -b 1024 -m 0", 256, true);
+    test::TestMount ro = test::TestMount::image(point, dir / "ro.img", "mkfs.ext2 -q -F -b 1024 -m 0", 256, true);
     if (!ro.mounted()) {
         std::error_code ec;
         fs::remove(point, ec);
         GTEST_SKIP() << ro.why();
     }
-    Volumes volumes = Volumes::Discover(dir / "sys");
+    Volumes volumes = Volumes::discoverVolumes(dir / "sys");
     const std::vector<fs::path> roots = volumes.roots();
     EXPECT_EQ(std::count(roots.begin(), roots.end(), point), 0) << "read-only, and a loop device is no card";
     EXPECT_EQ(std::count(roots.begin(), roots.end(), fs::path("/")), 0);
-    const auto table = ParseMountInfo(*ReadFileLimited("/proc/self/mountinfo", 1u << 24));
+    const auto table = parseMountInfo(*readFileLimited("/proc/self/mountinfo", 1u << 24));
     EXPECT_TRUE(std::any_of(table.begin(), table.end(),
                             [&](const MountEntry& e) { return e.mountPoint == point.string() && e.readOnly; }));
     { test::TestMount gone = std::move(ro); }

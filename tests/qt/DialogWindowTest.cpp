@@ -85,40 +85,40 @@ enum : int {
     kApply = 1017,
 };
 
-DialogTemplate ProbeTemplate() {
+DialogTemplate probeTemplate() {
     DialogTemplate t;
     t.resourceId = 900;
     t.title = "Probe";
     t.icon = "app";
     t.controls = {
-        ListSpec(kList, {"Alpha", "Beta", "Gamma"}),
-        ListBoxSpec(kListBox, {.sorted = true}),
-        CheckSpec(kAutoCheck, "Auto &check", {.autoCheck = true}),
-        Check3Spec(kCheck3, "Three"),
-        RadioSpec(kRadio, "Radio", {.autoCheck = true}),
-        EditSpec(kMasked, {.masked = true}),
-        EditSpec(kDigits, {.digitsOnly = true, .centred = true}),
-        EditSpec(kReadOnly, {.readOnly = true}, "fixed"),
-        IpSpec(kIp),
-        PictureSpec(kPicture, "photo_hx330", {.notify = true}),
-        LabelSpec(kLabel, "Attention"),
-        LabelSpec(kGroupCtl, " Frame "),
-        CheckSpec(kPlainCheck, "Plain"),
-        EditSpec(kUnplaced),
-        LabelSpec(kHiddenLabel, "Later", {.hidden = true}),
-        ButtonSpec(kApply, "Apply"),
-        ButtonSpec(1, "OK(&Y)", {.defaultButton = true}),
-        ButtonSpec(2, "Exit(&N)"),
+        listSpec(kList, {"Alpha", "Beta", "Gamma"}),
+        listBoxSpec(kListBox, {.sorted = true}),
+        checkSpec(kAutoCheck, "Auto &check", {.autoCheck = true}),
+        check3Spec(kCheck3, "Three"),
+        radioSpec(kRadio, "Radio", {.autoCheck = true}),
+        editSpec(kMasked, {.masked = true}),
+        editSpec(kDigits, {.digitsOnly = true, .centred = true}),
+        editSpec(kReadOnly, {.readOnly = true}, "fixed"),
+        ipSpec(kIp),
+        pictureSpec(kPicture, "photo_hx330", {.notify = true}),
+        labelSpec(kLabel, "Attention"),
+        labelSpec(kGroupCtl, " Frame "),
+        checkSpec(kPlainCheck, "Plain"),
+        editSpec(kUnplaced),
+        labelSpec(kHiddenLabel, "Later", {.hidden = true}),
+        buttonSpec(kApply, "Apply"),
+        buttonSpec(1, "OK(&Y)", {.defaultButton = true}),
+        buttonSpec(2, "Exit(&N)"),
     };
     for (ControlSpec& c : t.controls)
         if (c.id == kGroupCtl) c.kind = ControlKind::Group;  // a group box placed as a control
-    t.layout = Column({
-        Image("banner_select"),
-        Group(" Camera Setting ", {Grid(2, {Text("List:"), Ctl(kList), Text("Box:"), Ctl(kListBox), Ctl(kAutoCheck),
-                                            Ctl(kCheck3), Ctl(kRadio), Ctl(kPlainCheck)})}),
-        Row({Ctl(kMasked), Ctl(kDigits), Ctl(kReadOnly), Ctl(kIp)}),
-        Row({Ctl(kPicture), Ctl(kLabel), Ctl(kGroupCtl), Ctl(kHiddenLabel)}),
-        Row({Stretch(), Ctl(kApply), Ctl(1), Ctl(2)}),
+    t.layout = column({
+        image("banner_select"),
+        group(" Camera Setting ", {grid(2, {textNode("List:"), ctrl(kList), textNode("Box:"), ctrl(kListBox), ctrl(kAutoCheck),
+                                            ctrl(kCheck3), ctrl(kRadio), ctrl(kPlainCheck)})}),
+        Row({ctrl(kMasked), ctrl(kDigits), ctrl(kReadOnly), ctrl(kIp)}),
+        Row({ctrl(kPicture), ctrl(kLabel), ctrl(kGroupCtl), ctrl(kHiddenLabel)}),
+        Row({stretch(), ctrl(kApply), ctrl(1), ctrl(2)}),
     });
     return t;
 }
@@ -129,60 +129,60 @@ protected:
     void SetUp() override {
         dialog.init();
         window.refresh();
-        ShowActive(&window);
+        showActive(&window);
         dialog.notes.clear();  // the first focus of the window is not a user's move
     }
     ScriptedHost host;
-    ProbeDialog dialog{host, ProbeTemplate()};
+    ProbeDialog dialog{host, probeTemplate()};
     qt::DialogWindow window{dialog};
 };
 
 TEST_F(DialogWindowTest, BuildsOneWidgetOfTheRightKindPerLaidOutControl) {
-    ASSERT_NE(Widget<QComboBox>(&window, kList), nullptr);
-    EXPECT_FALSE(Widget<QComboBox>(&window, kList)->isEditable());
-    EXPECT_EQ(Widget<QComboBox>(&window, kList)->count(), 3);
-    ASSERT_NE(Widget<QListWidget>(&window, kListBox), nullptr);
-    ASSERT_NE(Widget<QCheckBox>(&window, kAutoCheck), nullptr);
-    EXPECT_FALSE(Widget<QCheckBox>(&window, kAutoCheck)->isTristate());
-    EXPECT_EQ(Widget<QCheckBox>(&window, kAutoCheck)->text(), "Auto &check");
-    ASSERT_NE(Widget<QCheckBox>(&window, kCheck3), nullptr);
-    EXPECT_TRUE(Widget<QCheckBox>(&window, kCheck3)->isTristate());
-    ASSERT_NE(Widget<QRadioButton>(&window, kRadio), nullptr);
-    EXPECT_FALSE(Widget<QRadioButton>(&window, kRadio)->autoExclusive());
+    ASSERT_NE(widgetOf<QComboBox>(&window, kList), nullptr);
+    EXPECT_FALSE(widgetOf<QComboBox>(&window, kList)->isEditable());
+    EXPECT_EQ(widgetOf<QComboBox>(&window, kList)->count(), 3);
+    ASSERT_NE(widgetOf<QListWidget>(&window, kListBox), nullptr);
+    ASSERT_NE(widgetOf<QCheckBox>(&window, kAutoCheck), nullptr);
+    EXPECT_FALSE(widgetOf<QCheckBox>(&window, kAutoCheck)->isTristate());
+    EXPECT_EQ(widgetOf<QCheckBox>(&window, kAutoCheck)->text(), "Auto &check");
+    ASSERT_NE(widgetOf<QCheckBox>(&window, kCheck3), nullptr);
+    EXPECT_TRUE(widgetOf<QCheckBox>(&window, kCheck3)->isTristate());
+    ASSERT_NE(widgetOf<QRadioButton>(&window, kRadio), nullptr);
+    EXPECT_FALSE(widgetOf<QRadioButton>(&window, kRadio)->autoExclusive());
 
-    auto* masked = Widget<QLineEdit>(&window, kMasked);
+    auto* masked = widgetOf<QLineEdit>(&window, kMasked);
     ASSERT_NE(masked, nullptr);
     EXPECT_EQ(masked->echoMode(), QLineEdit::Password);
-    auto* digits = Widget<QLineEdit>(&window, kDigits);
+    auto* digits = widgetOf<QLineEdit>(&window, kDigits);
     ASSERT_NE(digits, nullptr);
     ASSERT_NE(digits->validator(), nullptr);
     QString probe = "12a";
     int pos = 0;
     EXPECT_EQ(digits->validator()->validate(probe, pos), QValidator::Invalid);
     EXPECT_TRUE(digits->alignment() & Qt::AlignHCenter);
-    auto* readOnly = Widget<QLineEdit>(&window, kReadOnly);
+    auto* readOnly = widgetOf<QLineEdit>(&window, kReadOnly);
     ASSERT_NE(readOnly, nullptr);
     EXPECT_TRUE(readOnly->isReadOnly());
     EXPECT_EQ(readOnly->text(), "fixed");
 
-    ASSERT_NE(Widget<qt::IpAddressEdit>(&window, kIp), nullptr);
-    auto* picture = Widget<QLabel>(&window, kPicture);
+    ASSERT_NE(widgetOf<qt::IpAddressEdit>(&window, kIp), nullptr);
+    auto* picture = widgetOf<QLabel>(&window, kPicture);
     ASSERT_NE(picture, nullptr);
     EXPECT_FALSE(picture->pixmap().isNull()) << "the photo comes from the compiled-in images";
     EXPECT_EQ(picture->cursor().shape(), Qt::PointingHandCursor);
-    ASSERT_NE(Widget<QLabel>(&window, kLabel), nullptr);
-    EXPECT_EQ(Widget<QLabel>(&window, kLabel)->text(), "Attention");
-    ASSERT_NE(Widget<QGroupBox>(&window, kGroupCtl), nullptr);
-    EXPECT_EQ(Widget<QGroupBox>(&window, kGroupCtl)->title(), "Frame");
-    ASSERT_NE(Widget<QPushButton>(&window, 1), nullptr);
-    EXPECT_TRUE(Widget<QPushButton>(&window, 1)->isDefault());
-    EXPECT_EQ(Widget<QPushButton>(&window, 1)->text(), "OK(&Y)");
-    EXPECT_FALSE(Widget<QPushButton>(&window, 2)->isDefault());
+    ASSERT_NE(widgetOf<QLabel>(&window, kLabel), nullptr);
+    EXPECT_EQ(widgetOf<QLabel>(&window, kLabel)->text(), "Attention");
+    ASSERT_NE(widgetOf<QGroupBox>(&window, kGroupCtl), nullptr);
+    EXPECT_EQ(widgetOf<QGroupBox>(&window, kGroupCtl)->title(), "Frame");
+    ASSERT_NE(widgetOf<QPushButton>(&window, 1), nullptr);
+    EXPECT_TRUE(widgetOf<QPushButton>(&window, 1)->isDefault());
+    EXPECT_EQ(widgetOf<QPushButton>(&window, 1)->text(), "OK(&Y)");
+    EXPECT_FALSE(widgetOf<QPushButton>(&window, 2)->isDefault());
 
-    EXPECT_EQ(Widget(&window, kUnplaced), nullptr) << "a control outside the layout is not shown";
+    EXPECT_EQ(widgetOf(&window, kUnplaced), nullptr) << "a control outside the layout is not shown";
     EXPECT_EQ(window.controlWidget(kUnplaced), nullptr);
-    EXPECT_TRUE(Widget(&window, kHiddenLabel)->isHidden());
-    EXPECT_TRUE(Widget(&window, kList)->isVisible());
+    EXPECT_TRUE(widgetOf(&window, kHiddenLabel)->isHidden());
+    EXPECT_TRUE(widgetOf(&window, kList)->isVisible());
     EXPECT_EQ(window.windowTitle(), "Probe");
     EXPECT_FALSE(window.windowIcon().isNull());
 }
@@ -192,16 +192,16 @@ TEST_F(DialogWindowTest, FollowsTheLayoutTree) {
     for (QGroupBox* box : window.findChildren<QGroupBox*>())
         if (box->title() == "Camera Setting") group = box;
     ASSERT_NE(group, nullptr) << "group titles are shown without their surrounding blanks";
-    EXPECT_TRUE(group->isAncestorOf(Widget(&window, kList)));
-    EXPECT_FALSE(group->isAncestorOf(Widget(&window, kMasked)));
+    EXPECT_TRUE(group->isAncestorOf(widgetOf(&window, kList)));
+    EXPECT_FALSE(group->isAncestorOf(widgetOf(&window, kMasked)));
 
     auto* grid = group->findChild<QGridLayout*>();
     ASSERT_NE(grid, nullptr);
     int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(Widget(&window, kList)), &row, &column, &rowSpan, &columnSpan);
+    grid->getItemPosition(grid->indexOf(widgetOf(&window, kList)), &row, &column, &rowSpan, &columnSpan);
     EXPECT_EQ(row, 0);
     EXPECT_EQ(column, 1);
-    grid->getItemPosition(grid->indexOf(Widget(&window, kPlainCheck)), &row, &column, &rowSpan, &columnSpan);
+    grid->getItemPosition(grid->indexOf(widgetOf(&window, kPlainCheck)), &row, &column, &rowSpan, &columnSpan);
     EXPECT_EQ(row, 3);
     EXPECT_EQ(column, 1);
 
@@ -214,8 +214,8 @@ TEST_F(DialogWindowTest, FollowsTheLayoutTree) {
     EXPECT_TRUE(bannerShown);
     // The buttons sit in one row after a stretch: OK left of Exit, both right of Apply.
     window.adjustSize();
-    EXPECT_LT(Widget(&window, kApply)->x(), Widget(&window, 1)->x());
-    EXPECT_LT(Widget(&window, 1)->x(), Widget(&window, 2)->x());
+    EXPECT_LT(widgetOf(&window, kApply)->x(), widgetOf(&window, 1)->x());
+    EXPECT_LT(widgetOf(&window, 1)->x(), widgetOf(&window, 2)->x());
 }
 
 TEST_F(DialogWindowTest, ChoosingInADropDownListReportsItAfterTheDropDownNotification) {
@@ -223,8 +223,8 @@ TEST_F(DialogWindowTest, ChoosingInADropDownListReportsItAfterTheDropDownNotific
         // The handler refills the list when it opens; the new item must be there to choose.
         if (id == kList && event == Event::DropDown && d.findExact(kList, "Delta") < 0) d.addItem(kList, "Delta");
     };
-    auto* combo = Widget<QComboBox>(&window, kList);
-    ASSERT_TRUE(ChooseInCombo(combo, "Delta"));
+    auto* combo = widgetOf<QComboBox>(&window, kList);
+    ASSERT_TRUE(chooseInCombo(combo, "Delta"));
     EXPECT_EQ(dialog.sel(kList), 3);
     EXPECT_EQ(dialog.eventsOf(kList), (std::vector<Event>{Event::DropDown, Event::SelChange}));
     EXPECT_EQ(combo->currentText(), "Delta");
@@ -250,26 +250,26 @@ TEST_F(DialogWindowTest, WidgetsShowWhatAHandlerChangedElsewhere) {
         d.setTextQuiet(kApply, "Again");
         d.setTitle("Changed title");
     };
-    Click(Widget(&window, kApply));
+    clickWidget(widgetOf(&window, kApply));
 
-    EXPECT_TRUE(Widget(&window, kLabel)->isHidden());
-    EXPECT_FALSE(Widget(&window, kHiddenLabel)->isHidden());
-    EXPECT_EQ(Widget<QLabel>(&window, kHiddenLabel)->text(), "Shown now");
-    EXPECT_FALSE(Widget(&window, kList)->isEnabled());
-    EXPECT_EQ(Widget<QComboBox>(&window, kList)->currentText(), "Gamma");
-    auto* list = Widget<QListWidget>(&window, kListBox);
+    EXPECT_TRUE(widgetOf(&window, kLabel)->isHidden());
+    EXPECT_FALSE(widgetOf(&window, kHiddenLabel)->isHidden());
+    EXPECT_EQ(widgetOf<QLabel>(&window, kHiddenLabel)->text(), "Shown now");
+    EXPECT_FALSE(widgetOf(&window, kList)->isEnabled());
+    EXPECT_EQ(widgetOf<QComboBox>(&window, kList)->currentText(), "Gamma");
+    auto* list = widgetOf<QListWidget>(&window, kListBox);
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), "Eta");
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_TRUE(list->item(1)->isSelected());
-    EXPECT_EQ(Widget<QCheckBox>(&window, kPlainCheck)->checkState(), Qt::Checked);
-    EXPECT_EQ(Widget<QCheckBox>(&window, kCheck3)->checkState(), Qt::PartiallyChecked);
-    auto* ip = Widget<qt::IpAddressEdit>(&window, kIp);
+    EXPECT_EQ(widgetOf<QCheckBox>(&window, kPlainCheck)->checkState(), Qt::Checked);
+    EXPECT_EQ(widgetOf<QCheckBox>(&window, kCheck3)->checkState(), Qt::PartiallyChecked);
+    auto* ip = widgetOf<qt::IpAddressEdit>(&window, kIp);
     EXPECT_EQ(ip->octetEdit(0)->text(), "192");
     EXPECT_EQ(ip->octetEdit(2)->text(), "");
     EXPECT_EQ(ip->octetEdit(3)->text(), "1");
-    EXPECT_EQ(Widget<QLineEdit>(&window, kReadOnly)->text(), "changed");
-    EXPECT_EQ(Widget<QPushButton>(&window, kApply)->text(), "Again");
+    EXPECT_EQ(widgetOf<QLineEdit>(&window, kReadOnly)->text(), "changed");
+    EXPECT_EQ(widgetOf<QPushButton>(&window, kApply)->text(), "Again");
     EXPECT_EQ(window.windowTitle(), "Changed title");
     // Writing the widgets reported nothing back: only the click, and the edit's own change from code.
     EXPECT_EQ(dialog.eventsOf(kList).size(), 0u);
@@ -279,33 +279,33 @@ TEST_F(DialogWindowTest, WidgetsShowWhatAHandlerChangedElsewhere) {
 }
 
 TEST_F(DialogWindowTest, ANonAutomaticCheckBoxKeepsTheModelsState) {
-    auto* plain = Widget<QCheckBox>(&window, kPlainCheck);
-    Click(plain);
+    auto* plain = widgetOf<QCheckBox>(&window, kPlainCheck);
+    clickWidget(plain);
     ASSERT_EQ(dialog.notes.size(), 1u);
     EXPECT_EQ(dialog.notes[0].event, Event::Clicked);
     EXPECT_EQ(dialog.notes[0].check, 0);
     EXPECT_EQ(dialog.check(kPlainCheck), 0);
     EXPECT_FALSE(plain->isChecked()) << "the widget shows the model, not its own toggle";
 
-    auto* three = Widget<QCheckBox>(&window, kCheck3);
-    Click(three);
+    auto* three = widgetOf<QCheckBox>(&window, kCheck3);
+    clickWidget(three);
     EXPECT_EQ(dialog.check(kCheck3), 0);
     EXPECT_EQ(three->checkState(), Qt::Unchecked);
 }
 
 TEST_F(DialogWindowTest, AutomaticButtonsChangeStateBeforeTheHandlerRuns) {
-    auto* box = Widget<QCheckBox>(&window, kAutoCheck);
-    Click(box);
+    auto* box = widgetOf<QCheckBox>(&window, kAutoCheck);
+    clickWidget(box);
     ASSERT_EQ(dialog.eventsOf(kAutoCheck).size(), 1u);
     EXPECT_EQ(dialog.notes.back().check, 1);
     EXPECT_TRUE(box->isChecked());
-    Click(box);
+    clickWidget(box);
     EXPECT_EQ(dialog.notes.back().check, 0);
     EXPECT_FALSE(box->isChecked());
 
-    auto* radio = Widget<QRadioButton>(&window, kRadio);
-    Click(radio);
-    Click(radio);  // a checked radio stays checked
+    auto* radio = widgetOf<QRadioButton>(&window, kRadio);
+    clickWidget(radio);
+    clickWidget(radio);  // a checked radio stays checked
     EXPECT_EQ(dialog.check(kRadio), 1);
     EXPECT_EQ(dialog.notes.back().check, 1);
     EXPECT_TRUE(radio->isChecked());
@@ -318,28 +318,28 @@ TEST_F(DialogWindowTest, TypingCopiesTheTextIntoTheModelAndShowsTheHandlersCorre
         if (id == kMasked && event == Event::TextChanged)
             d.setTextQuiet(kLabel, "len " + std::to_string(d.text(kMasked).size()));
     };
-    auto* digits = Widget<QLineEdit>(&window, kDigits);
-    TypeText(digits, "1a234");
+    auto* digits = widgetOf<QLineEdit>(&window, kDigits);
+    typeText(digits, "1a234");
     EXPECT_EQ(dialog.text(kDigits), "12");
     EXPECT_EQ(digits->text(), "12");
     EXPECT_EQ(dialog.eventsOf(kDigits).size(), 4u) << "one change per accepted key; the letter is refused";
 
-    TypeText(Widget(&window, kMasked), "pw");
+    typeText(widgetOf(&window, kMasked), "pw");
     EXPECT_EQ(dialog.text(kMasked), "pw");
-    EXPECT_EQ(Widget<QLabel>(&window, kLabel)->text(), "len 2");
+    EXPECT_EQ(widgetOf<QLabel>(&window, kLabel)->text(), "len 2");
 }
 
 TEST_F(DialogWindowTest, FocusIsReportedWhenTheUserMovesToAControl) {
-    Widget(&window, kMasked)->setFocus(Qt::TabFocusReason);
-    Widget(&window, kList)->setFocus(Qt::MouseFocusReason);
+    widgetOf(&window, kMasked)->setFocus(Qt::TabFocusReason);
+    widgetOf(&window, kList)->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(dialog.eventsOf(kMasked, true), std::vector<Event>{Event::Focus});
     EXPECT_EQ(dialog.eventsOf(kList, true), std::vector<Event>{Event::Focus});
 }
 
 TEST_F(DialogWindowTest, IpOctetsAcceptBlankOrZeroTo255) {
-    auto* ip = Widget<qt::IpAddressEdit>(&window, kIp);
-    TypeText(ip->octetEdit(0), "10");
-    TypeText(ip->octetEdit(1), "300");
+    auto* ip = widgetOf<qt::IpAddressEdit>(&window, kIp);
+    typeText(ip->octetEdit(0), "10");
+    typeText(ip->octetEdit(1), "300");
     EXPECT_EQ(dialog.octets(kIp), (std::array<int, 4>{10, 30, -1, -1}));
     EXPECT_FALSE(dialog.eventsOf(kIp).empty());
     EXPECT_EQ(dialog.eventsOf(kIp).back(), Event::TextChanged);
@@ -352,23 +352,23 @@ TEST_F(DialogWindowTest, ListBoxAndPictureClicksAreReported) {
             d.addItem(kListBox, "a");
         }
     };
-    Click(Widget(&window, kApply));
-    auto* list = Widget<QListWidget>(&window, kListBox);
+    clickWidget(widgetOf(&window, kApply));
+    auto* list = widgetOf<QListWidget>(&window, kListBox);
     ASSERT_EQ(list->count(), 2);
     const QRect second = list->visualItemRect(list->item(1));
-    SendMouse(list->viewport(), QEvent::MouseButtonPress, second.center());
-    SendMouse(list->viewport(), QEvent::MouseButtonRelease, second.center());
+    sendMouse(list->viewport(), QEvent::MouseButtonPress, second.center());
+    sendMouse(list->viewport(), QEvent::MouseButtonRelease, second.center());
     EXPECT_EQ(dialog.sel(kListBox), 1);
     EXPECT_EQ(dialog.selText(kListBox), "b");
     EXPECT_EQ(dialog.eventsOf(kListBox), std::vector<Event>{Event::SelChange});
 
-    Click(Widget(&window, kPicture));
+    clickWidget(widgetOf(&window, kPicture));
     EXPECT_EQ(dialog.eventsOf(kPicture), std::vector<Event>{Event::Clicked});
 }
 
 TEST_F(DialogWindowTest, EscapeAndTheCloseBoxAskTheModelAndOnlyItsEndClosesTheWindow) {
     dialog.refuseCancel = 2;
-    PressKey(&window, Qt::Key_Escape);
+    pressKeyOn(&window, Qt::Key_Escape);
     EXPECT_EQ(dialog.calls, std::vector<std::string>{"cancel"});
     EXPECT_TRUE(window.isVisible());
     window.close();
@@ -377,7 +377,7 @@ TEST_F(DialogWindowTest, EscapeAndTheCloseBoxAskTheModelAndOnlyItsEndClosesTheWi
     window.reject();  // Qt's own ways of closing a dialog do nothing while the model runs
     window.accept();
     EXPECT_TRUE(window.isVisible());
-    PressKey(&window, Qt::Key_F1);
+    pressKeyOn(&window, Qt::Key_F1);
     EXPECT_EQ(dialog.calls.back(), "help");
     EXPECT_TRUE(window.isVisible());
 
@@ -388,8 +388,8 @@ TEST_F(DialogWindowTest, EscapeAndTheCloseBoxAskTheModelAndOnlyItsEndClosesTheWi
 }
 
 TEST_F(DialogWindowTest, EnterPressesTheDefaultButton) {
-    Widget(&window, kMasked)->setFocus(Qt::TabFocusReason);
-    PressKey(&window, Qt::Key_Return);
+    widgetOf(&window, kMasked)->setFocus(Qt::TabFocusReason);
+    pressKeyOn(&window, Qt::Key_Return);
     EXPECT_EQ(dialog.calls, std::vector<std::string>{"ok"});
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);

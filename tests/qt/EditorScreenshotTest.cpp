@@ -16,11 +16,11 @@
 namespace qvt::test {
 namespace {
 
-QString ScreenshotDir() {
+QString screenshotDir() {
     return qEnvironmentVariable("QVT_SCREENSHOT_DIR");
 }
 
-void Render(ui::Dialog& dialog, const QString& fileName) {
+void render(ui::Dialog& dialog, const QString& fileName) {
     dialog.init();
     qt::DialogWindow window(dialog);
     window.refresh();
@@ -31,14 +31,14 @@ void Render(ui::Dialog& dialog, const QString& fileName) {
     QApplication::processEvents();
     const QPixmap shot = window.grab();
     ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save(QDir(ScreenshotDir()).filePath(fileName))) << fileName.toStdString();
+    EXPECT_TRUE(shot.save(QDir(screenshotDir()).filePath(fileName))) << fileName.toStdString();
 }
 
 class EditorScreenshotTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (ScreenshotDir().isEmpty()) GTEST_SKIP() << "QVT_SCREENSHOT_DIR is not set";
-        QDir().mkpath(ScreenshotDir());
+        if (screenshotDir().isEmpty()) GTEST_SKIP() << "QVT_SCREENSHOT_DIR is not set";
+        QDir().mkpath(screenshotDir());
         pc.context.CurrentModelCode = "HX720U";
     }
     TestPc pc;
@@ -47,26 +47,26 @@ protected:
 
 TEST_F(EditorScreenshotTest, ReviewMode) {
     operators::MessagingState& state = pc.context.messaging;
-    const int c = operators::FindCountry("Germany");
+    const int c = operators::findCountry("Germany");
     state.countryName = "Germany";
     state.operatorName = "Bild-Vodafone";
-    state.params = operators::ParamsAt(c, operators::FindOperator(c, "Bild-Vodafone"));
+    state.params = operators::paramsAt(c, operators::findOperator(c, "Bild-Vodafone"));
     state.smtpSsl = "0";
     state.editorMode = 1;
     dialogs::WapInternetDialog editor(host, pc.context);
-    Render(editor, "editor-review.png");
+    render(editor, "editor-review.png");
 }
 
 TEST_F(EditorScreenshotTest, UserDefinedMode) {
     pc.context.messaging.editorMode = 0;
     dialogs::WapInternetDialog editor(host, pc.context);
-    Render(editor, "editor-user-defined.png");
+    render(editor, "editor-user-defined.png");
 }
 
 TEST_F(EditorScreenshotTest, AdvancedSetup) {
     dialogs::AdvancedSetupDialog advanced(host);
     advanced.setSslText("1");
-    Render(advanced, "advanced-setup.png");
+    render(advanced, "advanced-setup.png");
 }
 
 }  // namespace

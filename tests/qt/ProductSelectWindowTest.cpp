@@ -19,10 +19,10 @@ using namespace ui;
 
 constexpr int kList = ProductSelectDialog::kProductList;
 
-std::vector<int> VisiblePhotos(QWidget* window) {
+std::vector<int> visiblePhotos(QWidget* window) {
     std::vector<int> shown;
     for (int id = ProductSelectDialog::kFirstPhoto; id <= ProductSelectDialog::kLastPhoto; ++id) {
-        QWidget* photo = Widget(window, id);
+        QWidget* photo = widgetOf(window, id);
         if (photo && photo->isVisibleTo(window)) shown.push_back(id);
     }
     return shown;
@@ -40,11 +40,11 @@ TEST_F(ProductSelectWindowTest, ChoosingAProductShowsItsPhotoAlone) {
     std::vector<int> before, after;
     bool pixmapShown = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        before = VisiblePhotos(&window);
-        ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(&window, kList), "HX710T-10M"));
-        after = VisiblePhotos(&window);
-        pixmapShown = !Widget<QLabel>(&window, 1166)->pixmap().isNull();
-        Click(Widget(&window, 2));
+        before = visiblePhotos(&window);
+        ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(&window, kList), "HX710T-10M"));
+        after = visiblePhotos(&window);
+        pixmapShown = !widgetOf<QLabel>(&window, 1166)->pixmap().isNull();
+        clickWidget(widgetOf(&window, 2));
     };
     EXPECT_EQ(host.runModal(dialog), Result::Cancel);
     EXPECT_EQ(before, std::vector<int>{1162}) << "the default photo while nothing is chosen";
@@ -60,8 +60,8 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
     host.onWindow = [&](qt::DialogWindow& window, int index) {
         switch (index) {
             case 0:
-                ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(&window, kList), "HX720U"));
-                Click(Widget(&window, 1));  // the settings window runs inside this click
+                ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(&window, kList), "HX720U"));
+                clickWidget(widgetOf(&window, 1));  // the settings window runs inside this click
                 return;
             case 1:
                 settingsTitle = window.windowTitle();
@@ -69,15 +69,15 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
                     if (auto* other = dynamic_cast<qt::DialogWindow*>(w);
                         other && other != &window && other->dialog().ended())
                         selectionHidden = !other->isVisible();
-                Click(Widget(&window, 1082));  // the banner opens the About box
-                PressKey(&window, Qt::Key_Escape);
+                clickWidget(widgetOf(&window, 1082));  // the banner opens the About box
+                pressKeyOn(&window, Qt::Key_Escape);
                 return;
             case 2:
                 aboutTitle = window.windowTitle();
                 aboutOwnedBySettings =
                     window.parentWidget() != nullptr &&
                     static_cast<qt::DialogWindow*>(window.parentWidget())->windowTitle() == settingsTitle;
-                PressKey(&window, Qt::Key_Escape);
+                pressKeyOn(&window, Qt::Key_Escape);
                 return;
         }
     };
@@ -94,9 +94,9 @@ TEST_F(ProductSelectWindowTest, OkOpensTheChosenProductsSettingsWindowInPlaceOfT
 TEST_F(ProductSelectWindowTest, OkWithoutAChoiceWarnsAndKeepsTheWindow) {
     bool stillShown = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        Click(Widget(&window, 1));
+        clickWidget(widgetOf(&window, 1));
         stillShown = window.isVisible();
-        PressKey(&window, Qt::Key_Escape);
+        pressKeyOn(&window, Qt::Key_Escape);
     };
     EXPECT_EQ(host.runModal(dialog), Result::Cancel);
     EXPECT_TRUE(stillShown);
@@ -112,9 +112,9 @@ TEST_F(ProductSelectWindowTest, TheRememberBoxTicksWithAClick) {
     int checkAfterClick = -1;
     bool widgetChecked = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        Click(Widget(&window, ProductSelectDialog::kRememberBox));
+        clickWidget(widgetOf(&window, ProductSelectDialog::kRememberBox));
         checkAfterClick = window.dialog().check(ProductSelectDialog::kRememberBox);
-        widgetChecked = Widget<QCheckBox>(&window, ProductSelectDialog::kRememberBox)->isChecked();
+        widgetChecked = widgetOf<QCheckBox>(&window, ProductSelectDialog::kRememberBox)->isChecked();
         window.close();
     };
     host.runModal(dialog);
@@ -128,8 +128,8 @@ TEST_F(ProductSelectWindowTest, Screenshot) {
     if (dir.isEmpty()) GTEST_SKIP() << "set QVT_SCREENSHOT_DIR to write the screenshot";
     bool saved = false;
     host.onWindow = [&](qt::DialogWindow& window, int) {
-        ChooseInCombo(Widget<QComboBox>(&window, kList), "HX720U");
-        Click(Widget(&window, ProductSelectDialog::kRememberBox));
+        chooseInCombo(widgetOf<QComboBox>(&window, kList), "HX720U");
+        clickWidget(widgetOf(&window, ProductSelectDialog::kRememberBox));
         window.adjustSize();
         QDir().mkpath(dir);
         saved = window.grab().save(QDir(dir).filePath("product-select.png"));

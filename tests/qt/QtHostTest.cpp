@@ -13,44 +13,44 @@ namespace {
 using namespace ui;
 
 TEST(FileFilter, WindowsFilterBecomesQtFilters) {
-    EXPECT_EQ(qt::ConvertFileFilter("Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"),
+    EXPECT_EQ(qt::convertFileFilter("Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"),
               QStringList{"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"});
-    EXPECT_EQ(qt::ConvertFileFilter("Text (*.txt)|*.txt|All files|*.*||"),
+    EXPECT_EQ(qt::convertFileFilter("Text (*.txt)|*.txt|All files|*.*||"),
               (QStringList{"Text (*.txt) (*.txt)", "All files (*.*)"}));
-    EXPECT_TRUE(qt::ConvertFileFilter("").isEmpty());
-    EXPECT_TRUE(qt::ConvertFileFilter("Only a name").isEmpty());
-    EXPECT_EQ(qt::ConvertFileFilter("No patterns||Wav|*.wav"), QStringList{}) << "the empty pair ends the list";
-    EXPECT_EQ(qt::ConvertFileFilter("Wav| *.wav ;;"), QStringList{"Wav (*.wav)"});
+    EXPECT_TRUE(qt::convertFileFilter("").isEmpty());
+    EXPECT_TRUE(qt::convertFileFilter("Only a name").isEmpty());
+    EXPECT_EQ(qt::convertFileFilter("No patterns||Wav|*.wav"), QStringList{}) << "the empty pair ends the list";
+    EXPECT_EQ(qt::convertFileFilter("Wav| *.wav ;;"), QStringList{"Wav (*.wav)"});
 }
 
 TEST(ProgressTime, ReadsTheConversionToolsReports) {
-    EXPECT_DOUBLE_EQ(qt::ParseProgressTime("out_time_us=2500000").value(), 2.5);
-    EXPECT_DOUBLE_EQ(qt::ParseProgressTime("out_time_ms=1000000").value(), 1.0);  // microseconds too
-    EXPECT_DOUBLE_EQ(qt::ParseProgressTime("out_time=00:01:02.500000").value(), 62.5);
+    EXPECT_DOUBLE_EQ(qt::parseProgressTime("out_time_us=2500000").value(), 2.5);
+    EXPECT_DOUBLE_EQ(qt::parseProgressTime("out_time_ms=1000000").value(), 1.0);  // microseconds too
+    EXPECT_DOUBLE_EQ(qt::parseProgressTime("out_time=00:01:02.500000").value(), 62.5);
     EXPECT_DOUBLE_EQ(
-        qt::ParseProgressTime("size=     512kB time=01:00:01.25 bitrate= 176.4kbits/s speed= 120x").value(), 3601.25);
-    EXPECT_FALSE(qt::ParseProgressTime("time=N/A").has_value());
-    EXPECT_FALSE(qt::ParseProgressTime("out_time=-00:00:00.023").has_value());
-    EXPECT_FALSE(qt::ParseProgressTime("progress=continue").has_value());
-    EXPECT_FALSE(qt::ParseProgressTime("runtime=00:00:05.00").has_value()) << "only a whole key counts";
-    EXPECT_FALSE(qt::ParseProgressTime("time=00:75:00.00").has_value());
-    EXPECT_FALSE(qt::ParseProgressTime("").has_value());
+        qt::parseProgressTime("size=     512kB time=01:00:01.25 bitrate= 176.4kbits/s speed= 120x").value(), 3601.25);
+    EXPECT_FALSE(qt::parseProgressTime("time=N/A").has_value());
+    EXPECT_FALSE(qt::parseProgressTime("out_time=-00:00:00.023").has_value());
+    EXPECT_FALSE(qt::parseProgressTime("progress=continue").has_value());
+    EXPECT_FALSE(qt::parseProgressTime("runtime=00:00:05.00").has_value()) << "only a whole key counts";
+    EXPECT_FALSE(qt::parseProgressTime("time=00:75:00.00").has_value());
+    EXPECT_FALSE(qt::parseProgressTime("").has_value());
 }
 
 // A dialog whose opening and buttons run a test's code.
 class ScriptDialog : public Dialog {
 public:
-    ScriptDialog(Host& host, std::string title) : Dialog(host, Template(std::move(title))) {}
+    ScriptDialog(Host& host, std::string title) : Dialog(host, dialogTemplate(std::move(title))) {}
     std::function<void(ScriptDialog&)> whenOpened;
     std::function<void(ScriptDialog&)> whenApplied;
 
-    static DialogTemplate Template(std::string title) {
+    static DialogTemplate dialogTemplate(std::string title) {
         DialogTemplate t;
         t.resourceId = 901;
         t.title = std::move(title);
-        t.controls = {ButtonSpec(1017, "Apply"), ButtonSpec(1, "OK(&Y)", {.defaultButton = true}),
-                      ButtonSpec(2, "Exit(&N)")};
-        t.layout = Row({Ctl(1017), Stretch(), Ctl(1), Ctl(2)});
+        t.controls = {buttonSpec(1017, "Apply"), buttonSpec(1, "OK(&Y)", {.defaultButton = true}),
+                      buttonSpec(2, "Exit(&N)")};
+        t.layout = Row({ctrl(1017), stretch(), ctrl(1), ctrl(2)});
         return t;
     }
 
@@ -107,7 +107,7 @@ TEST(QtHost, AModalRunEndsWithTheModelsResult) {
     host.onWindow = [&](qt::DialogWindow& window, int) {
         wasVisible = window.isVisible();
         EXPECT_EQ(window.windowTitle(), "Plain");
-        Click(Widget(&window, 1));
+        clickWidget(widgetOf(&window, 1));
     };
     EXPECT_EQ(host.runModal(dialog), Result::Ok);
     EXPECT_TRUE(wasVisible);
@@ -130,15 +130,15 @@ TEST(QtHost, ANestedWindowBelongsToTheWindowThatOpenedIt) {
     host.onWindow = [&](qt::DialogWindow& window, int index) {
         if (index == 0) {
             outerWindow = &window;
-            Click(Widget(&window, 1017));  // opens the inner dialog, which runs to its end here
+            clickWidget(widgetOf(&window, 1017));  // opens the inner dialog, which runs to its end here
             EXPECT_TRUE(window.isVisible()) << "a dialog that still runs stays on the screen";
-            PressKey(&window, Qt::Key_Escape);
+            pressKeyOn(&window, Qt::Key_Escape);
             return;
         }
         innerOwned = window.parentWidget() == outerWindow;
-        Click(Widget(&window, 1017));
+        clickWidget(widgetOf(&window, 1017));
         boxOwnedByInner = host.parentFor(&inner) == &window;
-        PressKey(&window, Qt::Key_Escape);
+        pressKeyOn(&window, Qt::Key_Escape);
     };
     EXPECT_EQ(host.runModal(outer), Result::Cancel);
     EXPECT_EQ(host.windowsOpened, 2);

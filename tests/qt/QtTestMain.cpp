@@ -13,7 +13,7 @@
 
 namespace {
 
-void FailOnQtWarning(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+void failOnQtWarning(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
     if (type == QtDebugMsg || type == QtInfoMsg) return;
     // The offscreen test platform announces what it leaves out (size hints, raising, keyboard grabs
     // for drop-downs): limits of the test screen, not faults of a window.
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
     }
-    qInstallMessageHandler(FailOnQtWarning);
+    qInstallMessageHandler(failOnQtWarning);
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

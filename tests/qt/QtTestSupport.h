@@ -83,7 +83,7 @@ protected:
     }
 };
 
-inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+inline void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
     QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
@@ -91,15 +91,15 @@ inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
 
 // A left click, as press and release: in the middle of the widget, or on the box of a check box or
 // radio (a stretched one does not take clicks right of its text).
-inline void Click(QWidget* widget) {
+inline void clickWidget(QWidget* widget) {
     QPoint at = widget->rect().center();
     if (dynamic_cast<QCheckBox*>(widget) || dynamic_cast<QRadioButton*>(widget)) at.setX(6);
-    SendMouse(widget, QEvent::MouseButtonPress, at);
-    SendMouse(widget, QEvent::MouseButtonRelease, at);
+    sendMouse(widget, QEvent::MouseButtonPress, at);
+    sendMouse(widget, QEvent::MouseButtonRelease, at);
 }
 
 // Shows the window and makes it the active one, so that keyboard focus moves as for a person.
-inline void ShowActive(QWidget* window) {
+inline void showActive(QWidget* window) {
     window->show();
     window->activateWindow();
     for (int i = 0; i < 50 && !window->isActiveWindow(); ++i) QApplication::processEvents();
@@ -107,7 +107,7 @@ inline void ShowActive(QWidget* window) {
 
 // A key press and release sent where the keyboard focus is (the window when nothing has it); unused
 // keys travel up to the window as they would for a person.
-inline void PressKey(QWidget* window, int key, const QString& text = {}) {
+inline void pressKeyOn(QWidget* window, int key, const QString& text = {}) {
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
@@ -115,7 +115,7 @@ inline void PressKey(QWidget* window, int key, const QString& text = {}) {
     QApplication::sendEvent(target, &release);
 }
 
-inline void TypeText(QWidget* widget, const QString& text) {
+inline void typeText(QWidget* widget, const QString& text) {
     widget->setFocus(Qt::TabFocusReason);
     for (QChar c : text) {
         QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
@@ -126,8 +126,8 @@ inline void TypeText(QWidget* widget, const QString& text) {
 // Opens the drop-down with a click (the drop-down notification runs first), moves to the item with
 // this text and presses Enter in the list, as a person choosing an item does. False when the list
 // did not open or has no such item.
-inline bool ChooseInCombo(QComboBox* combo, const QString& text) {
-    Click(combo);
+inline bool chooseInCombo(QComboBox* combo, const QString& text) {
+    clickWidget(combo);
     QAbstractItemView* view = combo->view();
     if (!view->isVisible()) return false;
     const int row = combo->findText(text, Qt::MatchExactly);
@@ -144,7 +144,7 @@ inline bool ChooseInCombo(QComboBox* combo, const QString& text) {
 // The widget of control `id`, when it is of type T (dynamic_cast: some widgets have no meta-object of
 // their own).
 template <typename T = QWidget>
-T* Widget(QWidget* window, int id) {
+T* widgetOf(QWidget* window, int id) {
     return dynamic_cast<T*>(window->findChild<QWidget*>(QStringLiteral("c%1").arg(id)));
 }
 

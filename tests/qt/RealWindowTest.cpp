@@ -47,13 +47,13 @@ const Product kProducts[] = {{"HX710T", "hx710t", 1080}, {"HX720U", "hx720u", 10
 struct SettingsWindow {
     explicit SettingsWindow(const char* modelCode) {
         pc.context.CurrentModelCode = modelCode;
-        dialog = dialogs::CreateSettingsDialog(*app::FindProductByModelCode(modelCode), host, pc.context);
+        dialog = dialogs::createSettingsDialog(*app::findProductByModelCode(modelCode), host, pc.context);
         dialog->init();
         window = std::make_unique<qt::DialogWindow>(*dialog);
         window->refresh();
-        ShowActive(window.get());
+        showActive(window.get());
     }
-    QListWidget* list(int id) const { return Widget<QListWidget>(window.get(), id); }
+    QListWidget* list(int id) const { return widgetOf<QListWidget>(window.get(), id); }
 
     TestPc pc;
     ScriptedHost host;
@@ -61,7 +61,7 @@ struct SettingsWindow {
     std::unique_ptr<qt::DialogWindow> window;
 };
 
-void ClickRow(QListWidget* list, const QString& text) {
+void clickRow(QListWidget* list, const QString& text) {
     const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << text.toStdString();
     list->scrollToItem(items.front());
@@ -70,7 +70,7 @@ void ClickRow(QListWidget* list, const QString& text) {
 }
 
 // The rows a list box shows selected.
-std::vector<int> Shown(QListWidget* list) {
+std::vector<int> shown(QListWidget* list) {
     std::vector<int> selected;
     for (QListWidgetItem* item : list->selectedItems()) selected.push_back(list->row(item));
     return selected;
@@ -78,21 +78,21 @@ std::vector<int> Shown(QListWidget* list) {
 
 // Keys typed one by one where the window's keyboard focus is at that moment (it moves as they are typed).
 QWidget* g_window = nullptr;
-QWidget* Focus() {
+QWidget* focusedWidget() {
     return g_window->focusWidget() ? g_window->focusWidget() : g_window;
 }
-void Keys(const char* text) {
-    for (const char* c = text; *c; ++c) QTest::keyClicks(Focus(), QString(QLatin1Char(*c)));
+void typeKeys(const char* text) {
+    for (const char* c = text; *c; ++c) QTest::keyClicks(focusedWidget(), QString(QLatin1Char(*c)));
 }
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(Focus(), key, modifiers);
+    QTest::keyClick(focusedWidget(), key, modifiers);
 }
 
-std::vector<int> Only(int row) {
+std::vector<int> only(int row) {
     return row < 0 ? std::vector<int>{} : std::vector<int>{row};
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
+std::string readWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path);
     std::stringstream s;
     s << in.rdbuf();
@@ -101,7 +101,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 // ---- every window fits a laptop screen ------------------------------------------------------------
 
-QSize OpeningSize(Dialog& dialog) {
+QSize openingSize(Dialog& dialog) {
     dialog.init();
     qt::DialogWindow window(dialog);
     window.refresh();
@@ -121,7 +121,7 @@ TEST_P(SettingsWindowSize, FitsALaptopScreenWithFooterInView) {
     // At that size the footer is inside the window.
     w.window->resize(size.boundedTo(QSize(kScreenWidth, kScreenHeight)));
     QApplication::processEvents();
-    for (QWidget* footer : {Widget(w.window.get(), 1), Widget(w.window.get(), 2), static_cast<QWidget*>(w.window->targetLabel())}) {
+    for (QWidget* footer : {widgetOf(w.window.get(), 1), widgetOf(w.window.get(), 2), static_cast<QWidget*>(w.window->targetLabel())}) {
         ASSERT_NE(footer, nullptr);
         const QRect at(footer->mapTo(w.window.get(), QPoint(0, 0)), footer->size());
         EXPECT_TRUE(w.window->rect().contains(at)) << footer->objectName().toStdString();
@@ -138,7 +138,7 @@ TEST(WindowSize, EditorAdvancedSetupAndProductSelectionFitALaptopScreen) {
     WapInternetDialog editor(host, pc.context);
     dialogs::AdvancedSetupDialog advanced(host);
     app::ProductSelectDialog selection(host, pc.context);
-    for (const QSize size : {OpeningSize(editor), OpeningSize(advanced), OpeningSize(selection)}) {
+    for (const QSize size : {openingSize(editor), openingSize(advanced), openingSize(selection)}) {
         std::printf("window %dx%d\n", size.width(), size.height());
         EXPECT_LE(size.width(), kScreenWidth);
         EXPECT_LE(size.height(), kScreenHeight);
@@ -165,7 +165,7 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
     {  // Exit in a settings window leaves without the save question.
         SettingsWindow w("HX710T");
         g_window = w.window.get();
-        Widget(w.window.get(), 2)->setFocus(Qt::TabFocusReason);
+        widgetOf(w.window.get(), 2)->setFocus(Qt::TabFocusReason);
         Key(Qt::Key_Return);
         EXPECT_TRUE(w.dialog->ended());
         EXPECT_EQ(w.dialog->result(), Result::Cancel);
@@ -175,7 +175,7 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
         SettingsWindow w("HX710T");
         w.host.answers = {Answer::Cancel};
         g_window = w.window.get();
-        Widget(w.window.get(), 1134)->setFocus(Qt::TabFocusReason);
+        widgetOf(w.window.get(), 1134)->setFocus(Qt::TabFocusReason);
         Key(Qt::Key_Return);
         EXPECT_FALSE(w.dialog->ended());
         ASSERT_FALSE(w.host.boxes.empty());
@@ -192,7 +192,7 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
             dialog = std::make_unique<WapInternetDialog>(host, pc.context);
         host.onWindow = [](qt::DialogWindow& window, int) {
             g_window = &window;
-            Widget(&window, 2)->setFocus(Qt::TabFocusReason);
+            widgetOf(&window, 2)->setFocus(Qt::TabFocusReason);
             Key(Qt::Key_Return);
         };
         EXPECT_EQ(host.runModal(*dialog), Result::Cancel) << product;
@@ -204,12 +204,12 @@ TEST(EnterKey, OnAFocusedButtonPressesThatButtonElsewhereTheDefault) {
 
 TEST(IpText, ParsesFourDottedOctets) {
     using Octets = std::array<int, 4>;
-    EXPECT_EQ(ParseDottedOctets("10.0.0.1"), (Octets{10, 0, 0, 1}));
-    EXPECT_EQ(ParseDottedOctets("255.255.255.255"), (Octets{255, 255, 255, 255}));
-    EXPECT_EQ(ParseDottedOctets("1..2."), (Octets{1, -1, 2, -1}));
-    EXPECT_EQ(ParseDottedOctets("..."), (Octets{-1, -1, -1, -1}));
+    EXPECT_EQ(parseDottedOctets("10.0.0.1"), (Octets{10, 0, 0, 1}));
+    EXPECT_EQ(parseDottedOctets("255.255.255.255"), (Octets{255, 255, 255, 255}));
+    EXPECT_EQ(parseDottedOctets("1..2."), (Octets{1, -1, 2, -1}));
+    EXPECT_EQ(parseDottedOctets("..."), (Octets{-1, -1, -1, -1}));
     for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "1.2.3.256", "1.2.3.0004", "1.2.3.a", " 1.2.3.4", "1-2.3.4"})
-        EXPECT_EQ(ParseDottedOctets(bad), std::nullopt) << bad;
+        EXPECT_EQ(parseDottedOctets(bad), std::nullopt) << bad;
 }
 
 struct Typing {
@@ -229,7 +229,7 @@ TEST_P(IpTyping, TypesLikeThePlatformsControl) {
     editor.init();
     qt::DialogWindow window(editor);
     window.refresh();
-    ShowActive(&window);
+    showActive(&window);
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
     ASSERT_NE(ip, nullptr);
     g_window = &window;
@@ -243,22 +243,22 @@ TEST_P(IpTyping, TypesLikeThePlatformsControl) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, IpTyping,
     ::testing::Values(
-        Typing{"Dotted", [](auto*) { Keys("10.0.0.1"); }, {10, 0, 0, 1}},
-        Typing{"FullOctetsMoveOn", [](auto*) { Keys("192168001020"); }, {192, 168, 1, 20}},
-        Typing{"PointAfterFullOctet", [](auto*) { Keys("192.168.1.20"); }, {192, 168, 1, 20}},
-        Typing{"CommaAndBlank", [](auto*) { Keys("1,2 3.4"); }, {1, 2, 3, 4}},
-        Typing{"Above255Refused", [](auto*) { Keys("256.3"); }, {25, 3, -1, -1}},
+        Typing{"Dotted", [](auto*) { typeKeys("10.0.0.1"); }, {10, 0, 0, 1}},
+        Typing{"FullOctetsMoveOn", [](auto*) { typeKeys("192168001020"); }, {192, 168, 1, 20}},
+        Typing{"PointAfterFullOctet", [](auto*) { typeKeys("192.168.1.20"); }, {192, 168, 1, 20}},
+        Typing{"CommaAndBlank", [](auto*) { typeKeys("1,2 3.4"); }, {1, 2, 3, 4}},
+        Typing{"Above255Refused", [](auto*) { typeKeys("256.3"); }, {25, 3, -1, -1}},
         Typing{"BackspaceGoesBack",
                [](auto*) {
-                   Keys("12.34");
+                   typeKeys("12.34");
                    for (int i = 0; i < 3; ++i) Key(Qt::Key_Backspace);
-                   Keys("5");
+                   typeKeys("5");
                },
                {125, -1, -1, -1}},  // back at the end of "12"
         Typing{"PasteFillsAll",
                [](auto*) {
                    QApplication::clipboard()->setText(QStringLiteral(" 172.16.5.4 "));
-                   QTest::keySequence(Focus(), QKeySequence::Paste);
+                   QTest::keySequence(focusedWidget(), QKeySequence::Paste);
                },
                {172, 16, 5, 4}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -281,7 +281,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     SettingsWindow w("HX710T");
     w.dialog->notify(1080, Event::Clicked);  // Default: values to save
     w.window->refresh();
-    ClickRow(w.list(kCountryList), "Australia");
+    clickRow(w.list(kCountryList), "Australia");
     const operators::MessagingState before = w.pc.context.messaging;
     ASSERT_EQ(before.countryName, "Australia");
     ASSERT_FALSE(before.operatorName.empty());
@@ -294,22 +294,22 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
         auto* ip = dynamic_cast<qt::IpAddressEdit*>(editor.controlWidget(WapInternetDialog::kIp));
         g_window = &editor;
         ip->octetEdit(0)->setFocus(Qt::TabFocusReason);
-        Keys("10.0.0.1");
-        QTest::mouseClick(Widget(&editor, 1), Qt::LeftButton);
+        typeKeys("10.0.0.1");
+        QTest::mouseClick(widgetOf(&editor, 1), Qt::LeftButton);
     };
     QListWidget* list = w.list(c.operatorList ? kOperatorList : kCountryList);
     if (c.byKey) {
         list->setFocus(Qt::TabFocusReason);
         QTest::keyClick(list, Qt::Key_End);
     } else {
-        ClickRow(list, "Others");
+        clickRow(list, "Others");
     }
     QTest::qWait(20);  // whatever Qt still has queued from the click or key
     EXPECT_EQ(w.host.windowsOpened, 1) << "the editor opens once";
 
     const operators::MessagingState& state = w.pc.context.messaging;
     for (int id : {kCountryList, kOperatorList}) {
-        EXPECT_EQ(Shown(w.list(id)), Only(w.dialog->sel(id))) << id;
+        EXPECT_EQ(shown(w.list(id)), only(w.dialog->sel(id))) << id;
         if (w.dialog->sel(id) >= 0) {
             EXPECT_EQ(w.list(id)->currentRow(), w.dialog->sel(id)) << id;
         }
@@ -320,7 +320,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     list->setFocus(Qt::ActiveWindowFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(w.dialog->sel(c.operatorList ? kOperatorList : kCountryList), selectedBefore);
-    EXPECT_EQ(Shown(list), Only(selectedBefore));
+    EXPECT_EQ(shown(list), only(selectedBefore));
     if (c.ok) {
         EXPECT_EQ(state.params.IP, "10.0.0.1");
         EXPECT_EQ(state.countryName, "");
@@ -334,8 +334,8 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
         EXPECT_EQ(w.dialog->selText(kOperatorList), before.operatorName);
     }
     // Save writes what is in effect.
-    QTest::mouseClick(Widget(w.window.get(), 1), Qt::LeftButton);
-    const std::string file = ReadFile(w.pc.cardFile());
+    QTest::mouseClick(widgetOf(w.window.get(), 1), Qt::LeftButton);
+    const std::string file = readWholeFile(w.pc.cardFile());
     EXPECT_NE(file.find("\nIP=" + (c.ok ? std::string("10.0.0.1") : before.params.IP) + "\r\n"), std::string::npos)
         << file;
 }
@@ -357,7 +357,7 @@ TEST(SteadyLayout, SendModeClicksMoveNothingElseAndTheColonGoesWithTheTimes) {
     SettingsWindow w("HX710T");
     w.window->resize(w.window->sizeHint());
     QApplication::processEvents();
-    QWidget* minute = Widget(w.window.get(), 1061);
+    QWidget* minute = widgetOf(w.window.get(), 1061);
     QLabel* colon = nullptr;
     for (QLabel* label : minute->parentWidget()->findChildren<QLabel*>())
         if (label->text() == QStringLiteral(":") && std::abs(label->y() - minute->y()) < minute->height()) colon = label;
@@ -365,13 +365,13 @@ TEST(SteadyLayout, SendModeClicksMoveNothingElseAndTheColonGoesWithTheTimes) {
     auto geometry = [&] {
         std::vector<QRect> at;
         for (int id : {1062, 1083, 1065, 1066, 1110, 1134, 1057, 1058})
-            at.push_back(QRect(Widget(w.window.get(), id)->mapTo(w.window.get(), QPoint(0, 0)),
-                               Widget(w.window.get(), id)->size()));
+            at.push_back(QRect(widgetOf(w.window.get(), id)->mapTo(w.window.get(), QPoint(0, 0)),
+                               widgetOf(w.window.get(), id)->size()));
         return at;
     };
     const std::vector<QRect> start = geometry();
     for (int radio : {1056, 1055, 1057, 1058, 1056}) {
-        Click(Widget(w.window.get(), radio));
+        clickWidget(widgetOf(w.window.get(), radio));
         QApplication::processEvents();
         EXPECT_EQ(geometry(), start) << radio;
         EXPECT_EQ(colon->isVisibleTo(w.window.get()), w.dialog->visible(1061)) << radio;
@@ -386,19 +386,19 @@ TEST(Review, ValuesToCheckAreReadOnlyAtFullContrastMailFieldsEditable) {
     ScriptedHost host;
     pc.context.CurrentModelCode = "HX710T";
     operators::MessagingState& state = pc.context.messaging;
-    const int country = operators::FindCountry("Australia");
+    const int country = operators::findCountry("Australia");
     state.countryName = "Australia";
     state.operatorName = "Telstra";
-    state.params = operators::ParamsAt(country, operators::FindOperator(country, "Telstra"));
+    state.params = operators::paramsAt(country, operators::findOperator(country, "Telstra"));
     state.editorMode = 1;
     WapInternetDialog editor(host, pc.context);
     editor.init();
     qt::DialogWindow window(editor);
     window.refresh();
-    ShowActive(&window);
+    showActive(&window);
 
-    auto* url = Widget<QLineEdit>(&window, 1097);
-    auto* server = Widget<QLineEdit>(&window, 1103);
+    auto* url = widgetOf<QLineEdit>(&window, 1097);
+    auto* server = widgetOf<QLineEdit>(&window, 1103);
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
     EXPECT_TRUE(url->isEnabled());
     EXPECT_TRUE(url->isReadOnly());
@@ -415,7 +415,7 @@ TEST(Review, ValuesToCheckAreReadOnlyAtFullContrastMailFieldsEditable) {
     EXPECT_EQ(url->selectedText(), url->text());
     QTest::keyClicks(url, "x");
     EXPECT_EQ(editor.text(1097), state.params.URL);
-    EXPECT_FALSE(Widget(&window, WapInternetDialog::kClear)->isEnabled());
+    EXPECT_FALSE(widgetOf(&window, WapInternetDialog::kClear)->isEnabled());
 }
 
 // ---- the target card, the first opening, names for every field ---------------------------------
@@ -424,16 +424,16 @@ TEST(TargetCard, TheLineBesidePathListNamesTheVolume) {
     TempDir dir;
     const std::filesystem::path card = dir.path() / "CARD";
     std::filesystem::create_directories(card / "GSM");
-    EXPECT_EQ(qt::DescribeVolume(QString::fromStdString((dir.path() / "GSM" / "HX710T.TXT").string()), dir.path()),
+    EXPECT_EQ(qt::describeVolume(QString::fromStdString((dir.path() / "GSM" / "HX710T.TXT").string()), dir.path()),
               QStringLiteral("This PC (no memory card found)"));
-    const QString onCard = qt::DescribeVolume(QString::fromStdString((card / "GSM" / "HX710T.TXT").string()), dir.path());
+    const QString onCard = qt::describeVolume(QString::fromStdString((card / "GSM" / "HX710T.TXT").string()), dir.path());
     EXPECT_TRUE(onCard.startsWith(QStringLiteral("Memory card \u201CCARD\u201D, "))) << onCard.toStdString();
-    EXPECT_EQ(qt::DescribeVolume({}, dir.path()), QString());
+    EXPECT_EQ(qt::describeVolume({}, dir.path()), QString());
 
     SettingsWindow w("HX710T");
     ASSERT_NE(w.window->targetLabel(), nullptr);
     EXPECT_EQ(w.window->targetLabel()->text(),
-              qt::DescribeVolume(QString::fromStdString(w.dialog->selText(dialogs::hx710t::kPathList)),
+              qt::describeVolume(QString::fromStdString(w.dialog->selText(dialogs::hx710t::kPathList)),
                                  w.pc.context.volumes.systemRoot()));
     EXPECT_TRUE(w.window->targetLabel()->text().startsWith(QStringLiteral("Memory card \u201Ccard\u201D")))
         << w.window->targetLabel()->text().toStdString();
@@ -443,7 +443,7 @@ TEST(FirstOpen, ANoteSaysNoFileWasFoundUntilValuesAreSet) {
     SettingsWindow w("HX710T");
     ASSERT_NE(w.window->firstOpenNote(), nullptr);
     EXPECT_TRUE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
-    Click(Widget(w.window.get(), 1080));
+    clickWidget(widgetOf(w.window.get(), 1080));
     EXPECT_FALSE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
 }
 
@@ -457,7 +457,7 @@ TEST(Accessible, EveryFieldHasANameAndThePlusButtonATip) {
             if (!input || (!name.startsWith(QLatin1Char('c')) && !name.startsWith(QStringLiteral("octet")))) continue;
             EXPECT_FALSE(field->accessibleName().isEmpty()) << p.modelCode << " " << field->objectName().toStdString();
         }
-        if (QWidget* plus = Widget<QPushButton>(w.window.get(), 1002); plus && w.dialog->tmpl().find(1001)) {
+        if (QWidget* plus = widgetOf<QPushButton>(w.window.get(), 1002); plus && w.dialog->tmpl().find(1001)) {
             EXPECT_EQ(plus->toolTip(), QStringLiteral("Choose the game-call sound")) << p.modelCode;
         }
     }
@@ -468,8 +468,8 @@ TEST(Accessible, EveryFieldHasANameAndThePlusButtonATip) {
 TEST(Images, EveryPictureHasADoubleDensityDrawingOfTheSameLogicalSize) {
     for (const char* name : {"banner", "banner_select", "logo", "photo_none", "photo_hx710t", "photo_hx720u", "photo_lp300",
                              "photo_vex2", "photo_pn250r", "photo_hx330", "photo_pn450rt", "photo_hx460t"}) {
-        const QPixmap plain = qt::LoadImage(name, 1.0);
-        const QPixmap dense = qt::LoadImage(name, 2.0);
+        const QPixmap plain = qt::loadImage(name, 1.0);
+        const QPixmap dense = qt::loadImage(name, 2.0);
         ASSERT_FALSE(plain.isNull()) << name;
         EXPECT_EQ(dense.devicePixelRatio(), 2.0) << name;
         EXPECT_EQ(dense.size(), plain.size() * 2) << name;
@@ -505,11 +505,11 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     SettingsWindow w("HX710T");
     g_window = w.window.get();
     // Alt+D presses Default without taking the focus from the first field, where the window opened.
-    EXPECT_EQ(Focus(), Widget(w.window.get(), 1081)) << "the window opens in its first field";
+    EXPECT_EQ(focusedWidget(), widgetOf(w.window.get(), 1081)) << "the window opens in its first field";
     w.dialog->notify(1080, Event::Clicked);
     w.window->refresh();
     int tabs = 0;
-    while (Focus() != Widget(w.window.get(), dialogs::hx710t::kCountryList) && tabs < 100) {
+    while (focusedWidget() != widgetOf(w.window.get(), dialogs::hx710t::kCountryList) && tabs < 100) {
         Key(Qt::Key_Tab);
         ++tabs;
     }
@@ -523,12 +523,12 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     editor.init();
     qt::DialogWindow window(editor);
     window.refresh();
-    ShowActive(&window);
+    showActive(&window);
     g_window = &window;
-    EXPECT_EQ(Focus(), Widget(&window, 1097)) << "the editor opens in its first field";
+    EXPECT_EQ(focusedWidget(), widgetOf(&window, 1097)) << "the editor opens in its first field";
     auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
     tabs = 0;
-    while (Focus() != ip->octetEdit(0) && tabs < 100) {
+    while (focusedWidget() != ip->octetEdit(0) && tabs < 100) {
         Key(Qt::Key_Tab);
         ++tabs;
     }

@@ -30,11 +30,11 @@ protected:
     ui::Answer showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                                          ui::Buttons buttons, const QString& details) override {
         ScriptedHost::showMessageBoxWithDetails(parent, text, caption, icon, buttons, details);
-        const std::unique_ptr<QMessageBox> box = qt::MakeMessageBox(parent, text, caption, icon, buttons, details);
+        const std::unique_ptr<QMessageBox> box = qt::makeMessageBox(parent, text, caption, icon, buttons, details);
         box->show();
         QApplication::processEvents();
         for (QAbstractButton* b : box->buttons())
-            if (box->buttonRole(b) == QMessageBox::ActionRole) Click(b);  // "Show Details..."
+            if (box->buttonRole(b) == QMessageBox::ActionRole) clickWidget(b);  // "Show Details..."
         QApplication::processEvents();
         box->adjustSize();
         if (auto* edit = box->findChild<QTextEdit*>()) {
@@ -53,13 +53,13 @@ protected:
 
 struct Window {
     Window(ui::Host& host, app::AppContext& context) {
-        dialog = dialogs::CreateSettingsDialog(*app::FindProductByModelCode("HX710T"), host, context);
+        dialog = dialogs::createSettingsDialog(*app::findProductByModelCode("HX710T"), host, context);
         dialog->init();
         window = std::make_unique<qt::DialogWindow>(*dialog);
         window->refresh();
-        ShowActive(window.get());
+        showActive(window.get());
     }
-    QWidget* operator()(int id) { return Widget(window.get(), id); }
+    QWidget* operator()(int id) { return widgetOf(window.get(), id); }
     std::unique_ptr<ui::Dialog> dialog;
     std::unique_ptr<qt::DialogWindow> window;
 };
@@ -78,10 +78,10 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     const QString exported = QString::fromStdString((dir / "exported.TXT").string());
     {
         Window w(host, context);
-        Click(w(1080));  // Default(&D)
+        clickWidget(w(1080));  // Default(&D)
         host.files = {exported};
-        Click(w(9001));
-        Click(w(2));
+        clickWidget(w(9001));
+        clickWidget(w(2));
     }
     ASSERT_EQ(host.saveDefaults.size(), 1u);
     EXPECT_EQ(host.saveDefaults[0],
@@ -93,9 +93,9 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     writeFile(cardFile, defaults);
 
     Window w(host, context);  // opens on the later card's file
-    ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
-    ASSERT_TRUE(ChooseInCombo(Widget<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
-    Click(w(1));  // Save(&Y)
+    ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(w.window.get(), 1068), QStringLiteral("10M")));  // Photo Size
+    ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(w.window.get(), 1072), QStringLiteral("High")));  // PIR Trigger
+    clickWidget(w(1));  // Save(&Y)
     ASSERT_FALSE(host.boxes.empty());
     EXPECT_EQ(host.boxes.back().text, "Confirm save all the data ?");
     EXPECT_TRUE(host.detailsVisible);
@@ -107,7 +107,7 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     // Cancelled: both cards keep their files.
     EXPECT_EQ(readFile(cardFile), defaults);
     EXPECT_EQ(readFile(older / "GSM" / "HX710T.TXT"), defaults);
-    Click(w(2));
+    clickWidget(w(2));
 }
 
 }  // namespace

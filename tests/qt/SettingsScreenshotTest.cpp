@@ -30,9 +30,9 @@ TEST_P(SettingsScreenshotTest, AfterDefault) {
     TestPc pc;
     pc.context.CurrentModelCode = GetParam().modelCode;
     ScriptedHost host;
-    const app::Product* product = app::FindProductByModelCode(GetParam().modelCode);
+    const app::Product* product = app::findProductByModelCode(GetParam().modelCode);
     ASSERT_NE(product, nullptr);
-    std::unique_ptr<ui::Dialog> dialog = dialogs::CreateSettingsDialog(*product, host, pc.context);
+    std::unique_ptr<ui::Dialog> dialog = dialogs::createSettingsDialog(*product, host, pc.context);
     dialog->init();
     dialog->notify(GetParam().defaultButton, ui::Event::Clicked);
     qt::DialogWindow window(*dialog);
@@ -41,7 +41,7 @@ TEST_P(SettingsScreenshotTest, AfterDefault) {
     // The offscreen screen caps a new window at two thirds of it; a desktop shows its natural size.
     window.resize(window.sizeHint());
     QApplication::processEvents();
-    EXPECT_EQ(window.windowTitle().toStdString(), app::SettingsDialogTitle(product->modelCode));
+    EXPECT_EQ(window.windowTitle().toStdString(), app::settingsDialogTitle(product->modelCode));
     const QPixmap shot = window.grab();
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QDir(dir).filePath(QString::fromUtf8(GetParam().name) + ".png")));

@@ -58,13 +58,13 @@ public:
 // Just the path list, sorted as the settings dialogs declare it.
 class PathListDialog : public ui::Dialog {
 public:
-    explicit PathListDialog(ui::Host& host) : Dialog(host, Template()) {}
-    static ui::DialogTemplate Template() {
+    explicit PathListDialog(ui::Host& host) : Dialog(host, dialogTemplate()) {}
+    static ui::DialogTemplate dialogTemplate() {
         ui::DialogTemplate t;
         t.resourceId = 1;
         ui::ControlStyle sorted;
         sorted.sorted = true;
-        t.controls.push_back(ui::ListSpec(kList, {}, sorted));
+        t.controls.push_back(ui::listSpec(kList, {}, sorted));
         return t;
     }
 };
@@ -122,26 +122,28 @@ protected:
 
     void SetUp() override { fs::create_directories(sys); }
 
-    static SaveFlowConfig Hx710t() {
+    static SaveFlowConfig hx710tFlow() {
         SaveFlowConfig c;
         c.fileCode = "HX710T";
         return c;
     }
 
-    // Opens the dialog: mode 0 over the system root and these volumes.
-    void open(std::vector<fs::path> volumes, SaveFlowConfig config = Hx710t()) {
+    // Opens the dialog: the opening scan over the system root and these volumes.
+    void open(std::vector<fs::path> volumes, SaveFlowConfig config = hx710tFlow()) {
         host.boxes.clear();
         context = std::make_unique<app::AppContext>(platform::Volumes(sys, std::move(volumes)), platform::Clock());
         dialog = std::make_unique<PathListDialog>(host);
         dialog->init();
-        flow = std::make_unique<CardSaveFlow>(*dialog, *context, std::move(config),
-                                              [this](int type, int flag) { return readWrite(type, flag); });
-        flow->Manage_SaveDir(0);
+        auto flagOf = [](FileTarget target) { return target == FileTarget::Card ? 1 : 0; };
+        SettingsFileAccess files{[=, this](FileTarget t) { return readWrite(1, flagOf(t)); },
+                                 [=, this](FileTarget t) { return readWrite(2, flagOf(t)); }};
+        flow = std::make_unique<CardSaveFlow>(*dialog, *context, std::move(config), std::move(files));
+        flow->scanAndLoad();
     }
 
     bool readWrite(int type, int flag) {
         calls.emplace_back(type, flag);
-        const fs::path path = flag == 1 ? fs::path(flow->CardFilePath()) : flow->BackupFilePath();
+        const fs::path path = flag == 1 ? fs::path(flow->cardFilePath()) : flow->backupFilePath();
         if (type == 1) {
             lastRead = markerOf(path);
             return true;
@@ -154,14 +156,14 @@ protected:
     }
 
     std::string cand(const fs::path& volume) const {
-        return platform::Volumes::RootText(volume) + "GSM" + kSep + "HX710T.TXT";
+        return platform::Volumes::rootText(volume) + "GSM" + kSep + "HX710T.TXT";
     }
     fs::path backup() const { return sys / "LumbrakonBackup" / "HX710T.TXT"; }
     std::vector<std::string> items() const { return dialog->controls().at(kList).items; }
     std::string selected() const { return dialog->selText(kList); }
     void choose(const fs::path& volume) {
         dialog->select(kList, dialog->findExact(kList, cand(volume)));
-        flow->TakeCardPath();
+        flow->takeCardPath();
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> t;
@@ -182,8 +184,8 @@ TEST_F(CardSaveFlowTest, OnlySystemRootListsItsCandidateCreatesGsmAndReadsValidB
     open({});
     EXPECT_EQ(items(), std::vector<std::string>{cand(sys)});
     EXPECT_EQ(selected(), cand(sys));
-    EXPECT_EQ(flow->CardFilePath(), cand(sys));
-    EXPECT_EQ(flow->CardRoot(), sys);
+    EXPECT_EQ(flow->cardFilePath(), cand(sys));
+    EXPECT_EQ(flow->cardRoot(), sys);
     EXPECT_TRUE(fs::is_directory(sys / "GSM"));
     EXPECT_EQ(calls, (Calls{{1, 0}}));
     EXPECT_EQ(lastRead, "from backup");
@@ -216,7 +218,7 @@ TEST_F(CardSaveFlowTest, ValidFilesOnTwoVolumesTheLaterSlotIsChosenAndRead) {
     writeSettings(backup(), "HX710T", "from backup");
     open({zeta, alpha});
     EXPECT_EQ(items(), (std::vector<std::string>{cand(alpha), cand(sys), cand(zeta)}));
-    EXPECT_EQ(flow->CardFilePath(), cand(alpha));
+    EXPECT_EQ(flow->cardFilePath(), cand(alpha));
     EXPECT_EQ(selected(), cand(alpha));
     EXPECT_EQ(calls, (Calls{{1, 1}}));  // the backup is not consulted
     EXPECT_EQ(lastRead, "alpha");
@@ -231,7 +233,7 @@ TEST_F(CardSaveFlowTest, LastPresentVolumeInvalidFileIsDeletedAndTakenOthersUnto
     fs::permissions(cand(f), fs::perms::owner_read);
     open({e, f, gone});
     EXPECT_FALSE(fs::exists(cand(f)));
-    EXPECT_EQ(flow->CardFilePath(), cand(f));
+    EXPECT_EQ(flow->cardFilePath(), cand(f));
     EXPECT_EQ(selected(), cand(f));
     EXPECT_EQ(markerOf(cand(e)), "e");
     EXPECT_EQ(markerOf(cand(sys)), "sys");
@@ -247,7 +249,7 @@ TEST_F(CardSaveFlowTest, UndeletableInvalidFileIsReportedAndStillTaken) {
     EXPECT_EQ(host.boxes[0].text, "Can't delete invalid file \"" + cand(e) + " \",\nPlease delete it manually!");
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
-    EXPECT_EQ(flow->CardFilePath(), cand(e));
+    EXPECT_EQ(flow->cardFilePath(), cand(e));
 }
 
 TEST_F(CardSaveFlowTest, NoVolumePresentAtStart) {
@@ -256,7 +258,7 @@ TEST_F(CardSaveFlowTest, NoVolumePresentAtStart) {
     EXPECT_EQ(texts(), std::vector<std::string>{"No disk is valid !"});
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
     EXPECT_TRUE(items().empty());
-    EXPECT_EQ(flow->CardFilePath(), "");
+    EXPECT_EQ(flow->cardFilePath(), "");
     EXPECT_TRUE(calls.empty());
 }
 
@@ -267,13 +269,13 @@ TEST_F(CardSaveFlowTest, DropDownRemovesVanishedVolumeSelectsLastAndAppendsNewOn
     fs::create_directories(e);
     fs::create_directories(f);
     open({e, f, g});
-    ASSERT_EQ(flow->CardFilePath(), cand(f));
+    ASSERT_EQ(flow->cardFilePath(), cand(f));
     fs::remove_all(f);
     fs::create_directories(g);
-    flow->RefreshCardPathList();
+    flow->refreshCardPathList();
     EXPECT_EQ(items(), (std::vector<std::string>{cand(sys), cand(e), cand(g)}));
     EXPECT_EQ(selected(), cand(e));  // the last item when F went; G came after
-    EXPECT_EQ(flow->CardFilePath(), cand(e));
+    EXPECT_EQ(flow->cardFilePath(), cand(e));
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -287,10 +289,10 @@ TEST_F(CardSaveFlowTest, SaveDeletesSameProductFileElsewhereOnlyAndReports) {
     writeSettings(backup(), "HX710T", "old backup");
     fs::create_directories(e);
     open({d, e, f});
-    ASSERT_EQ(flow->CardFilePath(), cand(d));
+    ASSERT_EQ(flow->cardFilePath(), cand(d));
     choose(e);
     calls.clear();
-    flow->Manage_SaveDir(1);
+    flow->save();
 
     EXPECT_EQ(calls, (Calls{{2, 1}, {2, 0}}));
     EXPECT_FALSE(fs::exists(cand(d)));
@@ -317,7 +319,7 @@ TEST_F(CardSaveFlowTest, CancelledConfirmationChangesNothing) {
     choose(e);
     calls.clear();
     host.answers = {ui::Answer::Cancel};
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(texts(), std::vector<std::string>{"Confirm save all the data ?"});
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(markerOf(cand(d)), "d");
@@ -332,18 +334,18 @@ TEST_F(CardSaveFlowTest, SaveAfterRemovalReportsVolumeRebuildsListAndWritesNothi
     fs::create_directories(e);
     fs::create_directories(f);
     open({e, f});
-    ASSERT_EQ(flow->CardFilePath(), cand(f));
+    ASSERT_EQ(flow->cardFilePath(), cand(f));
     fs::remove_all(f);
-    flow->Manage_SaveDir(1);
+    flow->save();
 
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Can't find volume \"" + platform::Volumes::RootText(f) +
+    EXPECT_EQ(host.boxes[0].text, "Can't find volume \"" + platform::Volumes::rootText(f) +
                                       "\",Please check connection of your device and try again !");
     EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
     EXPECT_EQ(items(), (std::vector<std::string>{cand(sys), cand(e)}));
     EXPECT_EQ(selected(), cand(e));
-    EXPECT_EQ(flow->CardFilePath(), cand(e));
+    EXPECT_EQ(flow->cardFilePath(), cand(e));
     EXPECT_TRUE(calls.empty());
     EXPECT_FALSE(fs::exists(e / "GSM"));
     EXPECT_FALSE(fs::exists(backup()));
@@ -352,7 +354,7 @@ TEST_F(CardSaveFlowTest, SaveAfterRemovalReportsVolumeRebuildsListAndWritesNothi
     host.boxes.clear();
     fs::remove_all(e);
     fs::remove_all(sys);
-    flow->Manage_SaveDir(1);
+    flow->save();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Error : No disk is valid,Please reboot and try again !");
     EXPECT_EQ(host.boxes[1].icon, ui::Icon::Error);
@@ -366,7 +368,7 @@ TEST_F(CardSaveFlowTest, SaveStaysOnCheckedVolumeWhenAnotherVanished) {
     open({e, f});
     choose(sys);
     fs::remove_all(f);  // the drop-down rule of the save then selects the last item, E
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(items(), (std::vector<std::string>{cand(sys), cand(e)}));
     EXPECT_EQ(selected(), cand(sys));
     EXPECT_EQ(markerOf(cand(sys)), "new");
@@ -377,24 +379,12 @@ TEST_F(CardSaveFlowTest, SaveStaysOnCheckedVolumeWhenAnotherVanished) {
 TEST_F(CardSaveFlowTest, PathTextThatIsNoItemClosesTheDialog) {
     open({});
     dialog->clearSelection(kList);
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(texts(), std::vector<std::string>{
                            "The file directory \"\" is invalid, Please reboot the application and try again!"});
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
     EXPECT_TRUE(dialog->ended());
     EXPECT_EQ(dialog->result(), ui::Result::Cancel);
-    EXPECT_TRUE(calls.empty());
-}
-
-TEST_F(CardSaveFlowTest, InvalidModeShowsTheDialogsOwnCaption) {
-    SaveFlowConfig config = Hx710t();
-    config.invalidModeCaption = "QVT_Tips";
-    open({}, config);
-    flow->Manage_SaveDir(2);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Invalid call for Manage_SaveDir() !");
-    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Error);
     EXPECT_TRUE(calls.empty());
 }
 
@@ -404,10 +394,10 @@ TEST_F(CardSaveFlowTest, ReadOnlyCardFileIsReplaced) {
     test::writeFile(cand(e), test::readFile(cand(e)) + "Stale=1\r\n");
     fs::permissions(cand(e), fs::perms::owner_read | fs::perms::group_read);
     open({e});
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(markerOf(cand(e)), "new");
     EXPECT_FALSE(ProfileFile::load(cand(e))->contains("Camera Setting", "Stale"));  // written from scratch
-    EXPECT_FALSE(platform::IsReadOnly(cand(e)));
+    EXPECT_FALSE(platform::isReadOnlyPath(cand(e)));
     EXPECT_EQ(texts().back(), report(e));
 }
 
@@ -416,7 +406,7 @@ TEST_F(CardSaveFlowTest, BackupFailureFollowsTheSuccessReport) {
     const fs::path e = tmp / "e";
     fs::create_directories(e);
     open({e});
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(markerOf(cand(e)), "new");
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[1].text, report(e));
@@ -433,8 +423,8 @@ TEST_F(CardSaveFlowTest, WriteProtectedCardReportsAnErrorNotSuccess) {
     writeSettings(cand(e), "HX710T", "old");
     ASSERT_TRUE(card.makeReadOnly());
     open({e});
-    ASSERT_EQ(flow->CardFilePath(), cand(e));
-    flow->Manage_SaveDir(1);
+    ASSERT_EQ(flow->cardFilePath(), cand(e));
+    flow->save();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Error : The data could not be saved in : \" " + cand(e) + " \" !");
     EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
@@ -450,7 +440,7 @@ TEST_F(CardSaveFlowTest, FullCardReportsAnErrorAndLeavesNoPartialFile) {
     fs::create_directories(e / "GSM");
     card.fill();
     open({e});
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(texts().back(), "Error : The data could not be saved in : \" " + cand(e) + " \" !");
     EXPECT_TRUE(fs::is_empty(e / "GSM"));  // neither the file nor a temporary one
 }
@@ -465,7 +455,7 @@ TEST_F(CardSaveFlowTest, UndeletableValidFileElsewhereStopsTheSweepButTheSaveGoe
     fs::create_directories(e);
     open({d, e, f});
     choose(e);
-    flow->Manage_SaveDir(1);
+    flow->save();
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[1].text, "Can't delete \"" + cand(d) + "\",Please delete it manually!");
     EXPECT_EQ(host.boxes[1].icon, ui::Icon::Warning);
@@ -473,8 +463,8 @@ TEST_F(CardSaveFlowTest, UndeletableValidFileElsewhereStopsTheSweepButTheSaveGoe
     EXPECT_EQ(host.boxes[2].text, report(e));
     EXPECT_EQ(markerOf(cand(e)), "new");
 
-    EXPECT_FALSE(flow->DeleteOtherCardFiles(e));
-    EXPECT_TRUE(flow->DeleteOtherCardFiles(d));  // D is kept, E and F go
+    EXPECT_FALSE(flow->deleteOtherCardFiles(e));
+    EXPECT_TRUE(flow->deleteOtherCardFiles(d));  // D is kept, E and F go
     EXPECT_FALSE(fs::exists(cand(e)));
     EXPECT_FALSE(fs::exists(cand(f)));
 }
@@ -507,7 +497,7 @@ TEST_F(CardSaveFlowTest, LinksOnACardAreNeverFollowedOutOfIt) {
         open({d, e});
         if (row.atSave) {
             choose(e);
-            flow->Manage_SaveDir(1);
+            flow->save();
             EXPECT_EQ(markerOf(cand(e)), "new");
         }
         EXPECT_EQ(markerOf(theirs), "theirs");
@@ -521,7 +511,7 @@ TEST_F(CardSaveFlowTest, AVolumeListedUnderASecondNameKeepsItsNewFile) {
     fs::create_directory_symlink(e, alias);  // the same card once more, e.g. a link or a bind mount
     open({e, alias});
     choose(e);
-    flow->Manage_SaveDir(1);
+    flow->save();
     EXPECT_EQ(markerOf(cand(e)), "new");
     EXPECT_EQ(texts().back(), report(e));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/KeyTable.h"
 #include "settings/ProfileFile.h"
 #include "support/TestSupport.h"
 
@@ -149,16 +150,16 @@ TEST(ProfileReadLength, CutAfterQuotesRemoved) {
 
 TEST(ProfileReadLength, CutNeverSplitsUtf8) {
     // "é" is two bytes: a cut through it drops the whole character.
-    EXPECT_EQ(CutValue("ab\xC3\xA9z", 3), "ab");
-    EXPECT_EQ(CutValue("ab\xC3\xA9z", 4), "ab\xC3\xA9");
-    EXPECT_EQ(CutValue("a\xE2\x82\xAC", 3), "a");  // euro sign, three bytes
-    EXPECT_EQ(CutValue("\xF0\x9F\x98\x80", 3), "");
+    EXPECT_EQ(cutValue("ab\xC3\xA9z", 3), "ab");
+    EXPECT_EQ(cutValue("ab\xC3\xA9z", 4), "ab\xC3\xA9");
+    EXPECT_EQ(cutValue("a\xE2\x82\xAC", 3), "a");  // euro sign, three bytes
+    EXPECT_EQ(cutValue("\xF0\x9F\x98\x80", 3), "");
     // Bytes of an 8-bit code page are cut where the limit is.
-    EXPECT_EQ(CutValue("ab\xE9\xE9", 3), "ab\xE9");
-    EXPECT_EQ(CutValue("a\x80\x80\x80\x80\x80", 3), "a\x80\x80");
+    EXPECT_EQ(cutValue("ab\xE9\xE9", 3), "ab\xE9");
+    EXPECT_EQ(cutValue("a\x80\x80\x80\x80\x80", 3), "a\x80\x80");
     // Latin-1 "é°x" looks like the start of a three-byte sequence, but is none: a plain byte cut.
-    EXPECT_EQ(CutValue("ab\xE9\xB0x", 3), "ab\xE9");
-    EXPECT_EQ(CutValue("ab\xC3\xA9", 3), "ab") << "a whole character at the very end still goes whole";
+    EXPECT_EQ(cutValue("ab\xE9\xB0x", 3), "ab\xE9");
+    EXPECT_EQ(cutValue("ab\xC3\xA9", 3), "ab") << "a whole character at the very end still goes whole";
 }
 
 // Names the reader sees differently from what set() was given (a key name starting with '[' reads
@@ -341,6 +342,33 @@ TEST(ProfileLoad, SizeLimit) {
     test::writeFile(dir / "over.TXT", bytes + ";");
     EXPECT_FALSE(ProfileFile::load(dir / "over.TXT"));
     EXPECT_TRUE(ProfileFile::load(dir / "over.TXT", kMaxSettingsFileSize + 1));
+}
+
+// ---- The product mark ----------------------------------------------------------------------
+
+// The "Model" value is read with room for 9 characters and then trimmed, so what follows the ninth
+// character never counts, and a code that does not fit in the nine is never found.
+TEST(ProductMarkTest, OnlyTheFirstNineCharactersOfTheModelCount) {
+    struct Case {
+        std::string value;
+        std::string code;
+        bool valid;
+    } cases[] = {
+        {"HX710T", "HX710T", true},
+        {"  HX710T ", "HX710T", true},
+        {"HX710T   tail", "HX710T", true},   // "HX710T   " then trimmed
+        {"HX710T  tail", "HX710T", false},   // "HX710T  t"
+        {"VEX 2.0  x", "VEX 2.0", true},     // "VEX 2.0  "
+        {"PN450RT  x", "PN450RT", true},     // "PN450RT  "
+        {"PN450RT x", "PN450RT", false},     // "PN450RT x"
+        {"ABCDEFGHIJ", "ABCDEFGHIJ", false}, // a ten-character code never fits
+        {"ABCDEFGHIJ", "ABCDEFGHI", true},
+        {"hx710t", "HX710T", false},
+    };
+    for (const Case& c : cases) {
+        const ProfileFile file = ProfileFile::fromBytes("[QVTFileMark]\r\nModel=" + c.value + "\r\n");
+        EXPECT_EQ(isValidSettings(file, c.code), c.valid) << '"' << c.value << "\" for " << c.code;
+    }
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class ChangedValuesTest : public testing::TestWithParam<DiffCase> {};
 
 TEST_P(ChangedValuesTest, ListsWhatReadsDifferently) {
     const DiffCase& c = GetParam();
-    EXPECT_EQ(ChangedValues(ProfileFile::fromBytes(c.before), ProfileFile::fromBytes(c.after)), c.lines);
+    EXPECT_EQ(changedValues(ProfileFile::fromBytes(c.before), ProfileFile::fromBytes(c.after)), c.lines);
 }
 
 const DiffCase kDiffCases[] = {
@@ -46,7 +46,7 @@ const DiffCase kDiffCases[] = {
     // Keys the new file drops read as empty afterwards; empty ones change nothing.
     {"DroppedKeysShowEmptyAfter", "[S]\r\nA=1\r\nOld=7\r\nGone=\r\n[Z]\r\nQ=9\r\n", "[S]\r\nA=1\r\n",
      {"[S] Old: 7" + kArrow, "[Z] Q: 9" + kArrow}},
-    // Only what the reader sees counts: a duplicate key or section, keys before any section.
+    // only what the reader sees counts: a duplicate key or section, keys before any section.
     {"OnlyReadableKeys", "Loose=1\r\n[S]\r\nA=1\r\nA=9\r\n[S]\r\nB=4\r\n", "[S]\r\nA=1\r\n", {}},
 };
 
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChangedValuesTest, testing::ValuesIn(kDiffCases)
 
 const std::string kNew = "[QVTFileMark]\r\nModel=HX710T\r\n[Camera Setting]\r\nPhoto Size=1\r\n";
 
-TEST(InspectTarget, TellsMissingInvalidAndValidApart) {
+TEST(inspectTarget, TellsMissingInvalidAndValidApart) {
     test::TempDir dir;
     using State = TargetFile::State;
     struct {
@@ -72,14 +72,14 @@ TEST(InspectTarget, TellsMissingInvalidAndValidApart) {
         {"too large to be one", "[QVTFileMark]\r\nModel=HX710T\r\n" + std::string(1u << 21, ';'), false,
          State::Invalid},
     };
-    EXPECT_EQ(InspectTarget(dir / "absent.TXT", "HX710T").state, State::Missing);
+    EXPECT_EQ(inspectTarget(dir / "absent.TXT", "HX710T").state, State::Missing);
     for (const auto& c : cases) {
         const auto path = dir / c.name;
         if (c.folder)
             std::filesystem::create_directories(path);
         else
             test::writeFile(path, c.bytes);
-        const TargetFile target = InspectTarget(path, "HX710T");
+        const TargetFile target = inspectTarget(path, "HX710T");
         EXPECT_EQ(target.state, c.state) << c.name;
         if (c.state == State::Valid) {
             EXPECT_EQ(target.file.toBytes(), c.bytes) << c.name;

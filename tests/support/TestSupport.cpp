@@ -106,7 +106,7 @@ RunResult runScript(const fs::path& systemRoot, const std::vector<fs::path>& vol
     return runBinary(args, script);
 }
 
-TestMount TestMount::Tmpfs(const fs::path& dir, const std::string& size) {
+TestMount TestMount::tmpfs(const fs::path& dir, const std::string& size) {
     TestMount m;
     m.dir_ = dir;
     fs::create_directories(dir);
@@ -117,7 +117,7 @@ TestMount TestMount::Tmpfs(const fs::path& dir, const std::string& size) {
     return m;
 }
 
-TestMount TestMount::Image(const fs::path& dir, const fs::path& image, const std::string& mkfs, int kib,
+TestMount TestMount::image(const fs::path& dir, const fs::path& image, const std::string& mkfs, int kib,
                            bool readOnly) {
     TestMount m;
     m.dir_ = dir;

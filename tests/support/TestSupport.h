@@ -42,9 +42,9 @@ RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<s
 // by `mkfs` and loop-mounted. Unmounted at scope end. Tests skip with why() when mounted() is false.
 class TestMount {
 public:
-    static TestMount Tmpfs(const std::filesystem::path& dir, const std::string& size = "64k");
+    static TestMount tmpfs(const std::filesystem::path& dir, const std::string& size = "64k");
     // `mkfs` is the command without the image, e.g. "mkfs.ext2 -q -F -b 1024 -m 0".
-    static TestMount Image(const std::filesystem::path& dir, const std::filesystem::path& image,
+    static TestMount image(const std::filesystem::path& dir, const std::filesystem::path& image,
                            const std::string& mkfs, int kib, bool readOnly = false);
     TestMount(TestMount&& other) noexcept;
     TestMount& operator=(TestMount&&) = delete;
