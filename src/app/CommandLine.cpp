@@ -96,7 +96,9 @@ std::string typedArgument(const std::vector<std::string>& args, const QString& n
         while (!n.empty() && n.front() == '-') n.erase(n.begin());
         if (a.size() > 1 && a.front() == '-' && qtString(n) == name) return a.substr(0, a.find('='));
     }
-    return "-" + qtString(name);
+    std::string typed = qtString(name);
+    typed.insert(typed.begin(), '-');  // not "-" + string: GCC 12 warns falsely (-Wrestrict) there
+    return typed;
 }
 
 }  // namespace
