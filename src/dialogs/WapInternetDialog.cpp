@@ -2,7 +2,6 @@
 #include "dialogs/WapInternetDialog.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app/Catalogue.h"
 #include "dialogs/AdvancedSetupDialog.h"
@@ -237,9 +236,8 @@ void WapInternetDialog::compareMailFields() {
 std::string WapInternetDialog::readIpControl() const {
     const std::array<int, 4> o = octets(kIp);
     auto value = [](int octet) { return octet < 0 ? 0 : octet; };  // a blank octet reads as 0
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d.%d.%d.%d", value(o[0]), value(o[1]), value(o[2]), value(o[3]));
-    const std::string dotted = buf;
+    const std::string dotted = std::to_string(value(o[0])) + '.' + std::to_string(value(o[1])) + '.' +
+                               std::to_string(value(o[2])) + '.' + std::to_string(value(o[3]));
     return dotted == "0.0.0.0" ? std::string() : dotted;
 }
 
