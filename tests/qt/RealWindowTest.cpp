@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QTest>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "app/Catalogue.h"
@@ -212,6 +213,26 @@ TEST(IpText, ParsesFourDottedOctets) {
         EXPECT_EQ(parseDottedOctets(bad), std::nullopt) << bad;
 }
 
+// The parameter editor in user-defined mode, shown and active as a person would meet it.
+struct UserDefinedEditor {
+    UserDefinedEditor() {
+        editor.init();
+        window.emplace(editor);  // after init, as the front end builds it
+        window->refresh();
+        showActive(&*window);
+        g_window = &*window;
+    }
+    static TestPc& configured(TestPc& pc) {
+        pc.context.CurrentModelCode = "HX710T";
+        pc.context.messaging.editorMode = 0;
+        return pc;
+    }
+    TestPc pc;
+    ScriptedHost host;
+    WapInternetDialog editor{host, configured(pc).context};
+    std::optional<qt::DialogWindow> window;
+};
+
 struct Typing {
     const char* name;
     std::function<void(qt::IpAddressEdit*)> keys;
@@ -221,18 +242,10 @@ struct Typing {
 class IpTyping : public ::testing::TestWithParam<Typing> {};
 
 TEST_P(IpTyping, TypesLikeThePlatformsControl) {
-    TestPc pc;
-    ScriptedHost host;
-    pc.context.CurrentModelCode = "HX710T";
-    pc.context.messaging.editorMode = 0;
-    WapInternetDialog editor(host, pc.context);
-    editor.init();
-    qt::DialogWindow window(editor);
-    window.refresh();
-    showActive(&window);
-    auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
+    UserDefinedEditor e;
+    WapInternetDialog& editor = e.editor;
+    auto* ip = dynamic_cast<qt::IpAddressEdit*>(e.window->controlWidget(WapInternetDialog::kIp));
     ASSERT_NE(ip, nullptr);
-    g_window = &window;
     ip->octetEdit(0)->setFocus(Qt::TabFocusReason);
     GetParam().keys(ip);
     EXPECT_EQ(editor.octets(WapInternetDialog::kIp), GetParam().octets);
@@ -515,18 +528,9 @@ TEST(FocusChain, TabsFromTheFirstFieldReachTheCountryListAndFromUrlTheAddress) {
     }
     EXPECT_EQ(tabs, 37);
 
-    TestPc pc;
-    ScriptedHost host;
-    pc.context.CurrentModelCode = "HX710T";
-    pc.context.messaging.editorMode = 0;
-    WapInternetDialog editor(host, pc.context);
-    editor.init();
-    qt::DialogWindow window(editor);
-    window.refresh();
-    showActive(&window);
-    g_window = &window;
-    EXPECT_EQ(focusedWidget(), widgetOf(&window, 1097)) << "the editor opens in its first field";
-    auto* ip = dynamic_cast<qt::IpAddressEdit*>(window.controlWidget(WapInternetDialog::kIp));
+    UserDefinedEditor e;
+    EXPECT_EQ(focusedWidget(), widgetOf(&*e.window, 1097)) << "the editor opens in its first field";
+    auto* ip = dynamic_cast<qt::IpAddressEdit*>(e.window->controlWidget(WapInternetDialog::kIp));
     tabs = 0;
     while (focusedWidget() != ip->octetEdit(0) && tabs < 100) {
         Key(Qt::Key_Tab);
