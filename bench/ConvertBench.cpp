@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "audio/GameCallAudio.h"
 #include "platform/Process.h"
 
@@ -64,7 +64,7 @@ Setup& setup() {
 void BM_RunTransform(benchmark::State& state) {
     Setup& s = setup();
     BenchHost host;
-    app::AppContext context(platform::Volumes(s.root / "pc", {s.root / "card"}), platform::Clock());
+    dialogs::AppContext context(platform::Volumes(s.root / "pc", {s.root / "card"}), platform::Clock());
     ui::DialogTemplate tmpl;
     tmpl.controls = {ui::editSpec(1001, {.readOnly = true})};
     ui::Dialog dialog(host, tmpl);

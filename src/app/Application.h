@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "ui/Host.h"
 
 namespace qvt::app {
@@ -9,12 +9,12 @@ namespace qvt::app {
 // when it returns the program ends.
 class ConfigApp {
 public:
-    ConfigApp(ui::Host& host, AppContext& context) : host_(host), context_(context) {}
+    ConfigApp(ui::Host& host, dialogs::AppContext& context) : host_(host), context_(context) {}
     bool initInstance();
 
 private:
     ui::Host& host_;
-    AppContext& context_;
+    dialogs::AppContext& context_;
 };
 
 }  // namespace qvt::app

@@ -3,13 +3,19 @@
 
 #include <string>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "platform/FileOps.h"
 
 namespace qvt::app {
 
 using namespace ui;
+using dialogs::catalogue;
+using dialogs::displayNameToModelCode;
+using dialogs::findProductByModelCode;
+using dialogs::kDefaultPhotoControl;
+using dialogs::kDefaultPhotoImage;
+using dialogs::Product;
 
 DialogTemplate ProductSelectDialog::dialogTemplate() {
     DialogTemplate t;
@@ -36,7 +42,7 @@ DialogTemplate ProductSelectDialog::dialogTemplate() {
     return t;
 }
 
-ProductSelectDialog::ProductSelectDialog(Host& host, AppContext& context) : Dialog(host, dialogTemplate()), context_(context) {}
+ProductSelectDialog::ProductSelectDialog(Host& host, dialogs::AppContext& context) : Dialog(host, dialogTemplate()), context_(context) {}
 
 void ProductSelectDialog::onInit() {
     restoreUserChoice();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "ui/Dialog.h"
 
 namespace qvt::app {
@@ -15,7 +15,7 @@ public:
     static constexpr const char* kRegistryKey = "Software\\Lumbrakon\\UserModelSel";
     static constexpr const char* kRegistryParentKey = "Software\\Lumbrakon";
 
-    ProductSelectDialog(ui::Host& host, AppContext& context);
+    ProductSelectDialog(ui::Host& host, dialogs::AppContext& context);
     static ui::DialogTemplate dialogTemplate();
 
     // The remembered product choice: restored at the start, remembered (or forgotten) on OK.
@@ -32,7 +32,7 @@ protected:
     void onOK() override;
 
 private:
-    AppContext& context_;
+    dialogs::AppContext& context_;
 };
 
 }  // namespace qvt::app

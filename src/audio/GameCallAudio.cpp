@@ -99,16 +99,20 @@ fs::path pictureFolderOf(const fs::path& cardRoot) {
     return cardRoot / "DCIM" / "100QVTIM";
 }
 
-GameCallAudio::GameCallAudio(ui::Dialog& dialog, app::AppContext& context, std::function<fs::path()> cardRoot,
-                             int fieldId)
-    : dialog_(dialog), context_(context), cardRoot_(std::move(cardRoot)), fieldId_(fieldId) {}
+GameCallAudio::GameCallAudio(ui::Dialog& dialog, fs::path systemRoot, std::string ffmpeg,
+                             std::function<fs::path()> cardRoot, int fieldId)
+    : dialog_(dialog),
+      systemRoot_(std::move(systemRoot)),
+      ffmpeg_(std::move(ffmpeg)),
+      cardRoot_(std::move(cardRoot)),
+      fieldId_(fieldId) {}
 
 fs::path GameCallAudio::tempFolder() const {
-    return tempFolderOf(context_.systemRoot());
+    return tempFolderOf(systemRoot_);
 }
 
 std::string GameCallAudio::toolPath() const {
-    return resolveTool(context_.ffmpeg, tempFolder());
+    return resolveTool(ffmpeg_, tempFolder());
 }
 
 void GameCallAudio::stageConverter() {

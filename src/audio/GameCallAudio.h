@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "app/AppContext.h"
 #include "audio/TransformTool.h"
 #include "ui/Dialog.h"
 
@@ -22,9 +21,11 @@ std::filesystem::path pictureFolderOf(const std::filesystem::path& cardRoot);
 
 class GameCallAudio {  // one per game-call settings dialog
 public:
-    // `cardRoot` gives the volume root of the card file path chosen in the dialog ("" when none).
-    GameCallAudio(ui::Dialog& dialog, app::AppContext& context, std::function<std::filesystem::path()> cardRoot,
-                  int fieldId = 1001);
+    // `systemRoot` holds the conversion tool's temporary folder; `ffmpeg` is the tool given on the
+    // command line ("" = staged or on PATH); `cardRoot` gives the volume root of the card file path
+    // chosen in the dialog ("" when none).
+    GameCallAudio(ui::Dialog& dialog, std::filesystem::path systemRoot, std::string ffmpeg,
+                  std::function<std::filesystem::path()> cardRoot, int fieldId = 1001);
 
     // Empties (or creates) the temporary folder and, on Windows, copies the tool into it.
     void stageConverter();
@@ -51,7 +52,8 @@ private:
     void showPath();
 
     ui::Dialog& dialog_;
-    app::AppContext& context_;
+    std::filesystem::path systemRoot_;
+    std::string ffmpeg_;
     std::function<std::filesystem::path()> cardRoot_;
     int fieldId_;
     std::string path_ = kChooseAudioPlaceholder;

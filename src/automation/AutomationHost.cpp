@@ -10,7 +10,7 @@ namespace qvt::automation {
 
 using namespace ui;
 
-AutomationHost::AutomationHost(std::istream& script, std::ostream& out, app::AppContext& context)
+AutomationHost::AutomationHost(std::istream& script, std::ostream& out, dialogs::AppContext& context)
     : script_(script), out_(out), context_(context) {}
 
 void AutomationHost::emit(const std::string& json) { out_ << json << '\n' << std::flush; }
@@ -220,7 +220,7 @@ void AutomationHost::perform(Dialog& dialog, const Action& a) {
     }
 }
 
-int runAutomation(std::istream& script, std::ostream& out, std::ostream& err, app::AppContext& context) {
+int runAutomation(std::istream& script, std::ostream& out, std::ostream& err, dialogs::AppContext& context) {
     AutomationHost host(script, out, context);
     try {
         app::ConfigApp(host, context).initInstance();

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "automation/Script.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
@@ -26,7 +26,7 @@ struct ScriptError {
 
 class AutomationHost : public ui::Host {
 public:
-    AutomationHost(std::istream& script, std::ostream& out, app::AppContext& context);
+    AutomationHost(std::istream& script, std::ostream& out, dialogs::AppContext& context);
 
     ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                           ui::Buttons buttons) override;
@@ -50,7 +50,7 @@ private:
 
     std::istream& script_;
     std::ostream& out_;
-    app::AppContext& context_;
+    dialogs::AppContext& context_;
     int lineNo_ = 0;
     std::string lineText_;
     bool eof_ = false;
@@ -59,6 +59,6 @@ private:
 };
 
 // Runs the whole program headless; returns the exit status (0, or 2 after a script error).
-int runAutomation(std::istream& script, std::ostream& out, std::ostream& err, app::AppContext& context);
+int runAutomation(std::istream& script, std::ostream& out, std::ostream& err, dialogs::AppContext& context);
 
 }  // namespace qvt::automation

@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "app/AboutDialog.h"
-#include "app/Catalogue.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/Catalogue.h"
 #include "operators/OperatorLists.h"
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
@@ -31,10 +31,9 @@ ProductDialogConfig hx710tConfig() {
 
 }  // namespace
 
-Hx710tDialog::Hx710tDialog(ui::Host& host, app::AppContext& context)
+Hx710tDialog::Hx710tDialog(ui::Host& host, dialogs::AppContext& context)
     : ProductSettingsDialog(host, dialogTemplate(), context, hx710tRules(), hx710tConfig()),
-      audio_(
-          *this, context, [this] { return saveFlow().saveVolume(); }, kAudioField) {
+      audio_(*this, context.systemRoot(), context.ffmpeg, [this] { return saveFlow().saveVolume(); }, kAudioField) {
     setKeyTable(buildKeyTable());
 }
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "audio/GameCallAudio.h"
 #include "dialogs/ProductSettingsDialog.h"
 
@@ -75,7 +75,7 @@ inline constexpr int kPathList = 1030;
 
 class Hx710tDialog : public ProductSettingsDialog {
 public:
-    Hx710tDialog(ui::Host& host, app::AppContext& context);
+    Hx710tDialog(ui::Host& host, dialogs::AppContext& context);
 
     static ui::DialogTemplate dialogTemplate();
     // The layout of the HX710T-10M file: sections and keys in the order the camera expects them.

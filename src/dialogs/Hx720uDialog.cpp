@@ -40,10 +40,9 @@ constexpr ListDefault kListDefaults[] = {
 
 }  // namespace
 
-Hx720uDialog::Hx720uDialog(ui::Host& host, app::AppContext& context)
+Hx720uDialog::Hx720uDialog(ui::Host& host, dialogs::AppContext& context)
     : ProductSettingsDialog(host, dialogTemplate(), context, hx720uRules(), hx720uConfig()),
-      audio_(
-          *this, context, [this] { return saveFlow().saveVolume(); }, kAudioField) {
+      audio_(*this, context.systemRoot(), context.ffmpeg, [this] { return saveFlow().saveVolume(); }, kAudioField) {
     setKeyTable(buildKeyTable());
 }
 

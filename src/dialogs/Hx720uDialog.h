@@ -6,7 +6,7 @@
 // places the game-call sound on the card after a save with Game Call "ON".
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "audio/GameCallAudio.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/ProductSettingsDialog.h"
@@ -55,7 +55,7 @@ using hx710t::kSendToPhoneMms;
 
 class Hx720uDialog : public ProductSettingsDialog {
 public:
-    Hx720uDialog(ui::Host& host, app::AppContext& context);
+    Hx720uDialog(ui::Host& host, dialogs::AppContext& context);
 
     static ui::DialogTemplate dialogTemplate();
     // The layout of the HX720U file: sections and keys in the order the camera expects them.

@@ -22,7 +22,7 @@ ProductDialogConfig lp300Config() {
 
 }  // namespace
 
-Lp300Dialog::Lp300Dialog(ui::Host& host, app::AppContext& context)
+Lp300Dialog::Lp300Dialog(ui::Host& host, dialogs::AppContext& context)
     : ProductSettingsDialog(host, dialogTemplate(), context, lp300Rules(), lp300Config()) {
     setKeyTable(buildKeyTable());
 }

@@ -4,7 +4,7 @@
 // no Send Mode group, and a Send To group that includes local storage. Its file is "GSM/LP300.TXT".
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
@@ -46,7 +46,7 @@ inline constexpr int kTest = 1141;
 
 class Lp300Dialog : public ProductSettingsDialog {
 public:
-    Lp300Dialog(ui::Host& host, app::AppContext& context);
+    Lp300Dialog(ui::Host& host, dialogs::AppContext& context);
 
     static ui::DialogTemplate dialogTemplate();
     // The layout of the LP300 Series file: sections and keys in the order the camera expects them.

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "app/AboutDialog.h"
+#include "dialogs/AboutDialog.h"
 #include "dialogs/WapInternetDialog.h"
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
@@ -11,11 +11,11 @@
 
 namespace qvt::dialogs {
 
-ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate tmpl, app::AppContext& context,
+ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate tmpl, dialogs::AppContext& context,
                                              RuleSet rules, ProductDialogConfig config)
     : SettingsDialogBase(host, std::move(tmpl), context, std::move(rules)),
       config_(std::move(config)),
-      saveFlow_(*this, context, config_.saveFlow, {[this](settings::FileTarget t) { return readSettingsFile(t); }, [this](settings::FileTarget t) { return writeSettingsFile(t); }}),
+      saveFlow_(*this, context.volumes, config_.saveFlow, {[this](settings::FileTarget t) { return readSettingsFile(t); }, [this](settings::FileTarget t) { return writeSettingsFile(t); }}),
       lists_(*this, context.messaging, config_.lists,
              [this] {
                  WapInternetDialog editor(this->host(), this->context());
@@ -68,7 +68,7 @@ bool ProductSettingsDialog::writeSettingsFile(settings::FileTarget target) {
 
 bool ProductSettingsDialog::handleCommonNotify(int id, ui::Event event) {
     if (id == config_.bannerId && event == ui::Event::Clicked) {
-        app::showAboutBox(host());
+        dialogs::showAboutBox(host());
         return true;
     }
     if (id == config_.saveFlow.pathListId) {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "dialogs/SettingsDialogBase.h"
 #include "operators/OperatorLists.h"
 #include "settings/CardSaveFlow.h"
@@ -25,7 +25,7 @@ struct ProductDialogConfig {
 
 class ProductSettingsDialog : public SettingsDialogBase {
 public:
-    ProductSettingsDialog(ui::Host& host, ui::DialogTemplate tmpl, app::AppContext& context, RuleSet rules,
+    ProductSettingsDialog(ui::Host& host, ui::DialogTemplate tmpl, dialogs::AppContext& context, RuleSet rules,
                           ProductDialogConfig config);
     ~ProductSettingsDialog() override;
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "operators/OperatorLists.h"
 #include "settings/KeyTable.h"
 #include "settings/KeyTableBuilders.h"
@@ -35,7 +35,7 @@ ProductDialogConfig s1Config(int variant) {
     ProductDialogConfig config;
     settings::SaveFlowConfig& flow = config.saveFlow;
     flow.pathListId = kPathList;
-    flow.fileCode = app::s1FileNames()[variant].modelCode;
+    flow.fileCode = dialogs::s1FileNames()[variant].modelCode;
     flow.trimPathOnSave = false;
     flow.volumeMissingBefore = "Can't find the volume \"";
     flow.volumeMissingAfter = "\",Please check connection of your device and try again !";
@@ -58,11 +58,11 @@ int variantOrFirst(const std::string& modelCode) {
 int S1Dialog::variantOf(const std::string& modelCode) {
     // Compared in the order of the four-product file-name table, exactly.
     for (int v = 0; v < 4; ++v)
-        if (modelCode == app::s1FileNames()[v].modelCode) return v;
+        if (modelCode == dialogs::s1FileNames()[v].modelCode) return v;
     return -1;
 }
 
-S1Dialog::S1Dialog(ui::Host& host, app::AppContext& context)
+S1Dialog::S1Dialog(ui::Host& host, dialogs::AppContext& context)
     : ProductSettingsDialog(host, dialogTemplate(), context, s1Rules(), s1Config(variantOrFirst(context.CurrentModelCode))),
       variant_(variantOrFirst(context.CurrentModelCode)) {
     setKeyTable(buildKeyTable());
@@ -140,7 +140,7 @@ void S1Dialog::setUpVariant() {
         return;
     }
     variant_ = variant;
-    setTitle(app::settingsDialogTitle(context().CurrentModelCode));
+    setTitle(dialogs::settingsDialogTitle(context().CurrentModelCode));
     for (int list : lackingLists(variant)) {
         setEnabled(list, false);
         setEnabled(labelOf(list), false);
@@ -173,7 +173,7 @@ settings::KeyTable S1Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    const std::string& code = app::s1FileNames()[variant_].modelCode;
+    const std::string& code = dialogs::s1FileNames()[variant_].modelCode;
     appendLeadingSections(table, code, /*withSmtpSsl=*/variant_ != kHx330);
 
     LeadingCameraKeys leading;

@@ -5,7 +5,7 @@
 // PC, the file's model mark and the controls a camera lacks all follow from that model.
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
@@ -55,7 +55,7 @@ inline constexpr int kPathList = 1152;
 
 class S1Dialog : public ProductSettingsDialog {
 public:
-    S1Dialog(ui::Host& host, app::AppContext& context);
+    S1Dialog(ui::Host& host, dialogs::AppContext& context);
 
     static ui::DialogTemplate dialogTemplate();
     // The variant 0..3 of a model code, -1 for a code that is none of the four.

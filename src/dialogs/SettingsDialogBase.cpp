@@ -24,7 +24,7 @@ std::string dayItem(int day, int width) {
 
 }  // namespace
 
-SettingsDialogBase::SettingsDialogBase(ui::Host& host, ui::DialogTemplate tmpl, app::AppContext& context, RuleSet rules)
+SettingsDialogBase::SettingsDialogBase(ui::Host& host, ui::DialogTemplate tmpl, dialogs::AppContext& context, RuleSet rules)
     : Dialog(host, std::move(tmpl)), context_(context), rules_(std::move(rules)) {}
 
 // ---- work days ----------------------------------------------------------------------------------

@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "dialogs/ControlRules.h"
 #include "ui/Dialog.h"
 
@@ -17,9 +17,9 @@ namespace qvt::dialogs {
 
 class SettingsDialogBase : public ui::Dialog {
 public:
-    SettingsDialogBase(ui::Host& host, ui::DialogTemplate tmpl, app::AppContext& context, RuleSet rules);
+    SettingsDialogBase(ui::Host& host, ui::DialogTemplate tmpl, dialogs::AppContext& context, RuleSet rules);
 
-    app::AppContext& context() { return context_; }
+    dialogs::AppContext& context() { return context_; }
     const RuleSet& rules() const { return rules_; }
 
     // --- work days -------------------------------------------------------------------------------
@@ -93,7 +93,7 @@ protected:
 private:
     bool bothOff() const;
 
-    app::AppContext& context_;
+    dialogs::AppContext& context_;
     RuleSet rules_;
     int rememberedTimeLapse_ = -1;
     int rememberedPirTrigger_ = -1;

@@ -9,18 +9,18 @@
 
 namespace qvt::dialogs {
 
-std::unique_ptr<ui::Dialog> createSettingsDialog(const app::Product& product, ui::Host& host,
-                                                 app::AppContext& context) {
+std::unique_ptr<ui::Dialog> createSettingsDialog(const dialogs::Product& product, ui::Host& host,
+                                                 dialogs::AppContext& context) {
     switch (product.dialog) {
-        case app::SettingsDialogKind::Hx710t:
+        case dialogs::SettingsDialogKind::Hx710t:
             return std::make_unique<Hx710tDialog>(host, context);
-        case app::SettingsDialogKind::Hx720u:
+        case dialogs::SettingsDialogKind::Hx720u:
             return std::make_unique<Hx720uDialog>(host, context);
-        case app::SettingsDialogKind::Lp300:
+        case dialogs::SettingsDialogKind::Lp300:
             return std::make_unique<Lp300Dialog>(host, context);
-        case app::SettingsDialogKind::Vex2:
+        case dialogs::SettingsDialogKind::Vex2:
             return std::make_unique<Vex2Dialog>(host, context);
-        case app::SettingsDialogKind::S1:
+        case dialogs::SettingsDialogKind::S1:
             return std::make_unique<S1Dialog>(host, context);
     }
     return nullptr;  // every kind is handled above

@@ -2,13 +2,13 @@
 #pragma once
 #include <memory>
 
-#include "app/AppContext.h"
-#include "app/Catalogue.h"
+#include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
 #include "ui/Dialog.h"
 
 namespace qvt::dialogs {
 
 // Constructs the settings dialog that configures `product`.
-std::unique_ptr<ui::Dialog> createSettingsDialog(const app::Product& product, ui::Host& host, app::AppContext& context);
+std::unique_ptr<ui::Dialog> createSettingsDialog(const dialogs::Product& product, ui::Host& host, dialogs::AppContext& context);
 
 }  // namespace qvt::dialogs

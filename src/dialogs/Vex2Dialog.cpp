@@ -26,7 +26,7 @@ constexpr int kSendToGroup[3] = {kSendToPhone, kSendToEmail, kSendToNone};
 
 }  // namespace
 
-Vex2Dialog::Vex2Dialog(ui::Host& host, app::AppContext& context)
+Vex2Dialog::Vex2Dialog(ui::Host& host, dialogs::AppContext& context)
     : ProductSettingsDialog(host, dialogTemplate(), context, vex2Rules(), vex2Config()) {
     setKeyTable(buildKeyTable());
 }

@@ -5,7 +5,7 @@
 // groups, the customer information and the country/operator choice. Its file is "GSM/VEX2.TXT".
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
@@ -41,7 +41,7 @@ inline constexpr int kPathList = 1135;
 
 class Vex2Dialog : public ProductSettingsDialog {
 public:
-    Vex2Dialog(ui::Host& host, app::AppContext& context);
+    Vex2Dialog(ui::Host& host, dialogs::AppContext& context);
 
     static ui::DialogTemplate dialogTemplate();
     // The layout of the VEX 2.0 file: sections and keys in the order the camera expects them.

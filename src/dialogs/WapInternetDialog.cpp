@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/AdvancedSetupDialog.h"
 #include "platform/FileOps.h"
 #include "ui/IpText.h"
@@ -102,7 +102,7 @@ const std::array<int, 27>& WapInternetDialog::controlList() {
     return list;
 }
 
-WapInternetDialog::WapInternetDialog(Host& host, app::AppContext& context)
+WapInternetDialog::WapInternetDialog(Host& host, dialogs::AppContext& context)
     : Dialog(host, dialogTemplate()), context_(context) {}
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
@@ -157,7 +157,7 @@ void WapInternetDialog::onAdvanced() {
 }
 
 void WapInternetDialog::manageAdvancedButton() {
-    const bool show = app::isAdvancedSetupProduct(context_.CurrentModelCode);
+    const bool show = dialogs::isAdvancedSetupProduct(context_.CurrentModelCode);
     setEnabled(kAdvanced, show);
     setVisible(kAdvanced, show);
 }

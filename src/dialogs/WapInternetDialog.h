@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "ui/Dialog.h"
 
 namespace qvt::dialogs {
@@ -38,7 +38,7 @@ public:
         "Current WAP / Internet Paramaters As Follows, You Can Modify Highlighted 4 Items If Necessary !";
     static constexpr const char* kUserDefinedHeader = "Please Input User-Defined WAP / Internet Paramaters Here!";
 
-    WapInternetDialog(ui::Host& host, app::AppContext& context);
+    WapInternetDialog(ui::Host& host, dialogs::AppContext& context);
 
     static ui::DialogTemplate dialogTemplate();
 
@@ -74,7 +74,7 @@ protected:
 private:
     operators::MessagingState& messaging() { return context_.messaging; }
 
-    app::AppContext& context_;
+    dialogs::AppContext& context_;
     std::string sslText_;
 };
 

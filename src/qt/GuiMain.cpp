@@ -18,7 +18,7 @@ ApplicationPtr makeApplication(int& argc, char** argv, bool windows) {
     return application;
 }
 
-int runGui(qvt::app::AppContext& context) {
+int runGui(qvt::dialogs::AppContext& context) {
     QApplication::setApplicationName(QStringLiteral("QVT CONFIG"));
     // Docks and task switchers find the icon through the desktop entry.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));

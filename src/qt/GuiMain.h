@@ -2,7 +2,7 @@
 #pragma once
 #include <memory>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 
 class QCoreApplication;
 
@@ -18,6 +18,6 @@ ApplicationPtr makeApplication(int& argc, char** argv, bool windows);
 
 // Runs the program with real windows: the product selection, then the chosen settings dialog.
 // Needs the QApplication to exist.
-int runGui(qvt::app::AppContext& context);
+int runGui(qvt::dialogs::AppContext& context);
 
 }  // namespace qvt::qt

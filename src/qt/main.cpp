@@ -4,7 +4,7 @@
 #include <iostream>
 #include <system_error>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "app/CommandLine.h"
 #include "automation/AutomationHost.h"
 #include "qt/GuiMain.h"
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     platform::Volumes volumes = cl->volumes.empty() ? platform::Volumes::discoverVolumes(root)
                                                     : platform::Volumes(root, cl->volumes);
     platform::Clock clock = cl->now ? platform::Clock(*cl->now) : platform::Clock();
-    app::AppContext context(std::move(volumes), clock, cl->ffmpeg);
+    dialogs::AppContext context(std::move(volumes), clock, cl->ffmpeg);
 
     if (cl->script) {
         if (*cl->script == "-") return automation::runAutomation(std::cin, std::cout, std::cerr, context);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/Catalogue.h"
+#include "settings/ProductFiles.h"
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
 #include "settings/SaveDiff.h"
@@ -21,7 +21,7 @@ constexpr std::string_view kTipsUnderscore = "QVT_Tips";  // the volume-missing 
 // The card directory's name as part of a path text, with the platform's own separator
 // ("GSM\" on Windows, "GSM/" elsewhere).
 std::string cardDirName() {
-    return std::string(app::kCardDirName) + static_cast<char>(fs::path::preferred_separator);
+    return std::string(settings::kCardDirName) + static_cast<char>(fs::path::preferred_separator);
 }
 
 // The path list's items are compared as they stand: on Linux and macOS two volumes may differ only
@@ -34,15 +34,16 @@ int findItem(const ui::Dialog& dialog, int id, const std::string& text) {
 
 }  // namespace
 
-CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, SettingsFileAccess files)
-    : dialog_(dialog), context_(context), config_(std::move(config)), files_(std::move(files)) {}
+CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, platform::Volumes& volumes, SaveFlowConfig config,
+                           SettingsFileAccess files)
+    : dialog_(dialog), volumes_(volumes), config_(std::move(config)), files_(std::move(files)) {}
 
 fs::path CardSaveFlow::backupFilePath() const {
     return backupDir() / (config_.fileCode + ".TXT");
 }
 
 fs::path CardSaveFlow::backupDir() const {
-    return context_.systemRoot() / app::kBackupDirName;
+    return volumes_.systemRoot() / settings::kBackupDirName;
 }
 
 std::string CardSaveFlow::cardDirText(const fs::path& slot) {
@@ -55,14 +56,14 @@ std::string CardSaveFlow::candidateText(const fs::path& slot) const {
 
 std::optional<fs::path> CardSaveFlow::slotOf(const std::string& candidate) {
     if (candidate.empty()) return std::nullopt;
-    for (const fs::path& slot : context_.volumes.roots())
+    for (const fs::path& slot : volumes_.roots())
         if (candidateText(slot) == candidate) return slot;
     return std::nullopt;
 }
 
 fs::path CardSaveFlow::cardRoot() const {
     if (cardFilePath_.empty()) return {};
-    for (const fs::path& slot : context_.volumes.roots())
+    for (const fs::path& slot : volumes_.roots())
         if (candidateText(slot) == cardFilePath_) return slot;
     return {};
 }
@@ -79,9 +80,9 @@ void CardSaveFlow::scanAndLoad() {
     const int list = config_.pathListId;
     bool found = false;
     std::optional<fs::path> lastFree;
-    const std::vector<fs::path> slots = context_.volumes.roots();
+    const std::vector<fs::path> slots = volumes_.roots();
     for (const fs::path& slot : slots) {
-        if (!context_.volumes.present(slot)) continue;
+        if (!volumes_.present(slot)) continue;
         const std::string candidate = candidateText(slot);
         // A folder given twice is one volume; it is listed once.
         if (findItem(dialog_, list, candidate) < 0) dialog_.addItem(list, candidate);
@@ -134,11 +135,11 @@ void CardSaveFlow::scanAndLoad() {
 
 void CardSaveFlow::refreshCardPathList() {
     const int list = config_.pathListId;
-    const std::vector<fs::path> slots = context_.volumes.roots();
+    const std::vector<fs::path> slots = volumes_.roots();
     for (const fs::path& slot : slots) {
         const std::string candidate = candidateText(slot);
         const int pos = findItem(dialog_, list, candidate);
-        if (context_.volumes.present(slot)) {
+        if (volumes_.present(slot)) {
             if (pos < 0) dialog_.appendItem(list, candidate);
         } else if (pos >= 0) {
             dialog_.removeItem(list, pos);
@@ -153,19 +154,19 @@ void CardSaveFlow::takeCardPath() {
 }
 
 bool CardSaveFlow::cardDirIsLink(const fs::path& slot) {
-    return platform::isSymlink(slot / app::kCardDirName);
+    return platform::isSymlink(slot / settings::kCardDirName);
 }
 
 std::vector<std::string> CardSaveFlow::findOtherCardFiles(const fs::path& keepRoot) const {
     const std::string keep = platform::Volumes::rootText(keepRoot);
     std::vector<std::string> found;
-    const std::vector<fs::path> slots = context_.volumes.roots();
+    const std::vector<fs::path> slots = volumes_.roots();
     for (const fs::path& slot : slots) {
         if (platform::Volumes::rootText(slot) == keep) continue;
         if (!platform::isDirectory(cardDirText(slot))) continue;
         // Never through a "GSM" link (its files are not on that card), and never the kept card's own
         // folder seen under another name (a link to the volume, a bind mount): that file is the new one.
-        if (cardDirIsLink(slot) || platform::sameEntry(slot / app::kCardDirName, keepRoot / app::kCardDirName)) continue;
+        if (cardDirIsLink(slot) || platform::sameEntry(slot / settings::kCardDirName, keepRoot / settings::kCardDirName)) continue;
         const std::string candidate = candidateText(slot);
         // only this product's own valid files: other models' files and foreign files stay.
         if (isValidSettingsFile(candidate, config_.fileCode)) found.push_back(candidate);
@@ -189,9 +190,9 @@ void CardSaveFlow::volumeMissing(const std::string& rootText) {
     dialog_.message(config_.volumeMissingBefore + rootText + config_.volumeMissingAfter, kTipsUnderscore,
                     ui::Icon::Warning);
     dialog_.resetItems(list);
-    const std::vector<fs::path> slots = context_.volumes.roots();
+    const std::vector<fs::path> slots = volumes_.roots();
     for (const fs::path& slot : slots) {
-        if (!context_.volumes.present(slot)) continue;
+        if (!volumes_.present(slot)) continue;
         const std::string candidate = candidateText(slot);
         if (findItem(dialog_, list, candidate) < 0) dialog_.appendItem(list, candidate);
     }
@@ -226,13 +227,13 @@ void CardSaveFlow::save() {
     cardFilePath_ = text;  // the list's text is the dialog's stored card path
 
     std::optional<fs::path> slot = slotOf(text);
-    if (!slot || !context_.volumes.present(*slot)) {
+    if (!slot || !volumes_.present(*slot)) {
         volumeMissing(rootTextOf(text, slot));
         return;
     }
 
     refreshCardPathList();
-    if (!context_.volumes.present(*slot)) {  // removed in the meantime
+    if (!volumes_.present(*slot)) {  // removed in the meantime
         volumeMissing(platform::Volumes::rootText(*slot));
         return;
     }

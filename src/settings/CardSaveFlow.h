@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "platform/Volumes.h"
 #include "ui/Dialog.h"
 
 namespace qvt::settings {
@@ -51,7 +51,7 @@ struct SettingsFileAccess {
 
 class CardSaveFlow {
 public:
-    CardSaveFlow(ui::Dialog& dialog, app::AppContext& context, SaveFlowConfig config, SettingsFileAccess files);
+    CardSaveFlow(ui::Dialog& dialog, platform::Volumes& volumes, SaveFlowConfig config, SettingsFileAccess files);
 
     void scanAndLoad();  // the dialog opens: find the card, fill the path list, read card or backup
     void save();         // "Save": checks, confirmation, card file, backup and report
@@ -88,7 +88,7 @@ private:
     std::vector<std::string> saveDetails(const std::filesystem::path& slot) const;  // for the confirmation
 
     ui::Dialog& dialog_;
-    app::AppContext& context_;
+    platform::Volumes& volumes_;
     SaveFlowConfig config_;
     SettingsFileAccess files_;
     std::string cardFilePath_;

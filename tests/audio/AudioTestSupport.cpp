@@ -48,7 +48,7 @@ std::optional<Wav> parseWav(const std::string& b) {
     return std::nullopt;
 }
 
-AudioTest::AudioTest() : dialog(host, audioDialogTemplate()), audio(dialog, pc.context, [this] { return pc.card; }) {
+AudioTest::AudioTest() : dialog(host, audioDialogTemplate()), audio(dialog, pc.context.systemRoot(), pc.context.ffmpeg, [this] { return pc.card; }) {
     dialog.init();
     audio.resetField();
 }

@@ -86,7 +86,7 @@ TEST_F(AudioTest, PlaceholderOrMissingCardDoNothing) {
     EXPECT_FALSE(fs::exists(pc.card)) << "a vanished card's folder is not recreated";
 
     // No card chosen at all: nothing lands in the current folder either.
-    audio::GameCallAudio noCard(dialog, pc.context, [] { return fs::path(); });
+    audio::GameCallAudio noCard(dialog, pc.context.systemRoot(), pc.context.ffmpeg, [] { return fs::path(); });
     const fs::path before = fs::current_path();
     fs::current_path(pc.dir.path());
     EXPECT_FALSE(noCard.convertGameCallSound());
@@ -201,9 +201,9 @@ TEST_F(AudioTest, PipeAsSourceIsNotHandedToTheTool) {
 
 TEST_F(AudioTest, ToolThatCannotStartIsReported) {
     writeFile(sound(), kOldSound);
-    pc.context.ffmpeg = "/nonexistent/ffmpeg";
+    audio::GameCallAudio withTool(dialog, pc.context.systemRoot(), "/nonexistent/ffmpeg", [this] { return pc.card; });
     choose(source("mp3"));
-    EXPECT_FALSE(audio.convertGameCallSound());
+    EXPECT_FALSE(withTool.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
     EXPECT_EQ(host.boxes[0].caption, "");
@@ -226,13 +226,13 @@ TEST_F(AudioTest, ExitStatusAndOutputAreBothChecked) {
     const fs::path tool = pc.dir / "fake-ffmpeg";
     writeFile(tool, "#!/bin/sh\nfor last; do :; done\ncp '" + source("wav").string() + "' \"$last\"\nexit $STATUS\n");
     fs::permissions(tool, fs::perms::owner_all);
-    pc.context.ffmpeg = tool.string();
+    audio::GameCallAudio withTool(dialog, pc.context.systemRoot(), tool.string(), [this] { return pc.card; });
     ::setenv("STATUS", "3", 1);
-    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
+    EXPECT_FALSE(withTool.runTransform(source("mp3"), sound()));
     EXPECT_EQ(readFile(sound()), kOldSound);
 
     writeFile(tool, "#!/bin/sh\nfor last; do :; done\n: > \"$last\"\n");  // exit 0, empty file
-    EXPECT_FALSE(audio.runTransform(source("mp3"), sound()));
+    EXPECT_FALSE(withTool.runTransform(source("mp3"), sound()));
     EXPECT_EQ(readFile(sound()), kOldSound);
     EXPECT_EQ(pictureFiles(), std::vector<std::string>{"ADUI0001.WAV"});
     EXPECT_TRUE(host.boxes.empty());

@@ -42,7 +42,7 @@ DialogTemplate ruleTemplate() {
 
 class RuleDialog : public SettingsDialogBase {
 public:
-    RuleDialog(Host& host, app::AppContext& context, RuleSet rules)
+    RuleDialog(Host& host, dialogs::AppContext& context, RuleSet rules)
         : SettingsDialogBase(host, ruleTemplate(), context, std::move(rules)) {}
 
 protected:

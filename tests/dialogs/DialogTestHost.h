@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "support/TestSupport.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
@@ -71,7 +71,7 @@ struct TestPc {
     TempDir dir;
     std::filesystem::path pc;
     std::filesystem::path card;
-    app::AppContext context;
+    dialogs::AppContext context;
 };
 
 // A test of one settings dialog on a PC with a card: opens the dialog and drives it as a user would.

@@ -6,7 +6,7 @@
 #include <memory>
 #include <set>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/SettingsDialogFactory.h"
@@ -302,11 +302,11 @@ TEST_F(Hx710tTest, BannerOpensTheAboutBox) {
 TEST(SettingsDialogFactoryTest, Hx710tGetsItsOwnDialog) {
     test::TestPc pc;
     test::RecordingHost host;
-    for (const app::Product& product : app::catalogue()) {
+    for (const dialogs::Product& product : dialogs::catalogue()) {
         pc.context.CurrentModelCode = std::string(product.modelCode);
         const auto dialog = createSettingsDialog(product, host, pc.context);
         const bool own = dynamic_cast<Hx710tDialog*>(dialog.get()) != nullptr;
-        EXPECT_EQ(own, product.dialog == app::SettingsDialogKind::Hx710t) << product.displayName;
+        EXPECT_EQ(own, product.dialog == dialogs::SettingsDialogKind::Hx710t) << product.displayName;
         EXPECT_EQ(dialog->tmpl().resourceId, product.dialogResource) << product.displayName;
     }
 }

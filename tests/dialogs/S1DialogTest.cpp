@@ -7,7 +7,7 @@
 #include <memory>
 #include <set>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/S1Dialog.h"
 #include "dialogs/SettingsDialogFactory.h"
@@ -314,8 +314,8 @@ TEST_F(S1Test, ExitSavesNothingAndTheBannerOpensTheAboutBox) {
 }
 
 TEST_F(S1Test, TheFactoryOpensThisDialogForTheFourModels) {
-    for (const app::Product& product : app::catalogue()) {
-        if (product.dialog != app::SettingsDialogKind::S1) continue;
+    for (const dialogs::Product& product : dialogs::catalogue()) {
+        if (product.dialog != dialogs::SettingsDialogKind::S1) continue;
         pc.context.CurrentModelCode = std::string(product.modelCode);
         const auto dialog = createSettingsDialog(product, host, pc.context);
         auto* s1Dialog = dynamic_cast<S1Dialog*>(dialog.get());

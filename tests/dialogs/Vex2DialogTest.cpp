@@ -7,7 +7,7 @@
 #include <memory>
 #include <set>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "dialogs/Vex2Dialog.h"
@@ -83,7 +83,7 @@ TEST(Vex2TemplateTest, LayoutPlacesEveryControlOnce) {
 TEST(Vex2FactoryTest, TheVexProductGetsThisDialog) {
     test::TestPc pc;
     test::RecordingHost host;
-    const app::Product* product = app::findProductByModelCode("VEX 2.0");
+    const dialogs::Product* product = dialogs::findProductByModelCode("VEX 2.0");
     ASSERT_NE(product, nullptr);
     std::unique_ptr<ui::Dialog> dialog = createSettingsDialog(*product, host, pc.context);
     EXPECT_NE(dynamic_cast<Vex2Dialog*>(dialog.get()), nullptr);

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "app/Catalogue.h"
+#include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "ui/Host.h"
 
@@ -63,9 +63,9 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
-std::vector<const app::Product*> allProducts() {
-    std::vector<const app::Product*> products;
-    for (const app::Product& p : app::catalogue())
+std::vector<const dialogs::Product*> allProducts() {
+    std::vector<const dialogs::Product*> products;
+    for (const dialogs::Product& p : dialogs::catalogue())
         if (static_cast<int>(p.dialog) == QVT_FUZZ_DIALOG) products.push_back(&p);
     return products;
 }
@@ -74,9 +74,9 @@ std::vector<const app::Product*> allProducts() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static Folders folders;
-    static const std::vector<const app::Product*> products = allProducts();
+    static const std::vector<const dialogs::Product*> products = allProducts();
     if (size == 0) return 0;
-    const app::Product& product = *products[data[0] % products.size()];
+    const dialogs::Product& product = *products[data[0] % products.size()];
     // An even first byte gives the file its product's mark, so that it is read.
     std::string file(reinterpret_cast<const char*>(data + 1), size - 1);
     if (data[0] % 2 == 0) file = "[QVTFileMark]\r\nModel=" + std::string(product.modelCode) + "\r\n" + file;
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(cardFile, std::ios::binary | std::ios::trunc) << file;
 
     AnswerOkHost host;
-    app::AppContext context(platform::Volumes(pc, {card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
+    dialogs::AppContext context(platform::Volumes(pc, {card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
     context.CurrentModelCode = product.modelCode;
     const std::unique_ptr<ui::Dialog> dialog = dialogs::createSettingsDialog(product, host, context);
     dialog->init();

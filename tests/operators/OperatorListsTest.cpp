@@ -23,7 +23,7 @@ using ui::Event;
 // wired to the real list logic and the real parameter editor.
 class ListsDialog : public ui::Dialog {
 public:
-    ListsDialog(ui::Host& host, app::AppContext& context, OperatorListConfig config)
+    ListsDialog(ui::Host& host, dialogs::AppContext& context, OperatorListConfig config)
         : Dialog(host, dialogTemplate(config)), logic(*this, context.messaging, config, [h = &host, ctx = &context] {
               WapInternetDialog editor(*h, *ctx);
               return h->runModal(editor);

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "app/AppContext.h"
+#include "dialogs/AppContext.h"
 #include "app/ProductSelectDialog.h"
 #include "qt/QtTestSupport.h"
 #include "support/TestSupport.h"
@@ -31,7 +31,7 @@ std::vector<int> visiblePhotos(QWidget* window) {
 class ProductSelectWindowTest : public ::testing::Test {
 protected:
     TempDir root;
-    app::AppContext context{platform::Volumes(root.path(), {}), platform::Clock()};
+    dialogs::AppContext context{platform::Volumes(root.path(), {}), platform::Clock()};
     ScriptedHost host;
     ProductSelectDialog dialog{host, context};
 };

@@ -15,7 +15,7 @@
 #include <optional>
 #include <sstream>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "app/ProductSelectDialog.h"
 #include "dialogs/AdvancedSetupDialog.h"
 #include "dialogs/DialogTestHost.h"
@@ -48,7 +48,7 @@ const Product kProducts[] = {{"HX710T", "hx710t", 1080}, {"HX720U", "hx720u", 10
 struct SettingsWindow {
     explicit SettingsWindow(const char* modelCode) {
         pc.context.CurrentModelCode = modelCode;
-        dialog = dialogs::createSettingsDialog(*app::findProductByModelCode(modelCode), host, pc.context);
+        dialog = dialogs::createSettingsDialog(*dialogs::findProductByModelCode(modelCode), host, pc.context);
         dialog->init();
         window = std::make_unique<qt::DialogWindow>(*dialog);
         window->refresh();

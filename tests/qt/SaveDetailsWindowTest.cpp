@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <QTextEdit>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "qt/QtTestSupport.h"
@@ -52,8 +52,8 @@ protected:
 };
 
 struct Window {
-    Window(ui::Host& host, app::AppContext& context) {
-        dialog = dialogs::createSettingsDialog(*app::findProductByModelCode("HX710T"), host, context);
+    Window(ui::Host& host, dialogs::AppContext& context) {
+        dialog = dialogs::createSettingsDialog(*dialogs::findProductByModelCode("HX710T"), host, context);
         dialog->init();
         window = std::make_unique<qt::DialogWindow>(*dialog);
         window->refresh();
@@ -70,7 +70,7 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     const auto older = TestPc::makeDir(dir / "older");  // an older card with this camera's file
     const auto card = TestPc::makeDir(dir / "card");
     const auto cardFile = card / "GSM" / "HX710T.TXT";
-    app::AppContext context(platform::Volumes(pc, {older, card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
+    dialogs::AppContext context(platform::Volumes(pc, {older, card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
     context.CurrentModelCode = "HX710T";
     DetailsHost host;
 

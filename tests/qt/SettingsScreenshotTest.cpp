@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QPixmap>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/DialogTestHost.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "qt/QtTestSupport.h"
@@ -30,7 +30,7 @@ TEST_P(SettingsScreenshotTest, AfterDefault) {
     TestPc pc;
     pc.context.CurrentModelCode = GetParam().modelCode;
     ScriptedHost host;
-    const app::Product* product = app::findProductByModelCode(GetParam().modelCode);
+    const dialogs::Product* product = dialogs::findProductByModelCode(GetParam().modelCode);
     ASSERT_NE(product, nullptr);
     std::unique_ptr<ui::Dialog> dialog = dialogs::createSettingsDialog(*product, host, pc.context);
     dialog->init();
@@ -41,7 +41,7 @@ TEST_P(SettingsScreenshotTest, AfterDefault) {
     // The offscreen screen caps a new window at two thirds of it; a desktop shows its natural size.
     window.resize(window.sizeHint());
     QApplication::processEvents();
-    EXPECT_EQ(window.windowTitle().toStdString(), app::settingsDialogTitle(product->modelCode));
+    EXPECT_EQ(window.windowTitle().toStdString(), dialogs::settingsDialogTitle(product->modelCode));
     const QPixmap shot = window.grab();
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QDir(dir).filePath(QString::fromUtf8(GetParam().name) + ".png")));

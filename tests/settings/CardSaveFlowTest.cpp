@@ -113,7 +113,7 @@ protected:
     test::TempDir tmp;
     fs::path sys = tmp / "c-sys";
     RecordingHost host;
-    std::unique_ptr<app::AppContext> context;
+    std::unique_ptr<platform::Volumes> pc;
     std::unique_ptr<PathListDialog> dialog;
     std::unique_ptr<CardSaveFlow> flow;
     std::vector<std::pair<int, int>> calls;  // (type, flag) of every read/write
@@ -129,15 +129,15 @@ protected:
     }
 
     // Opens the dialog: the opening scan over the system root and these volumes.
-    void open(std::vector<fs::path> volumes, SaveFlowConfig config = hx710tFlow()) {
+    void open(std::vector<fs::path> cards, SaveFlowConfig config = hx710tFlow()) {
         host.boxes.clear();
-        context = std::make_unique<app::AppContext>(platform::Volumes(sys, std::move(volumes)), platform::Clock());
+        pc = std::make_unique<platform::Volumes>(sys, std::move(cards));
         dialog = std::make_unique<PathListDialog>(host);
         dialog->init();
         auto flagOf = [](FileTarget target) { return target == FileTarget::Card ? 1 : 0; };
         SettingsFileAccess files{[=, this](FileTarget t) { return readWrite(1, flagOf(t)); },
                                  [=, this](FileTarget t) { return readWrite(2, flagOf(t)); }};
-        flow = std::make_unique<CardSaveFlow>(*dialog, *context, std::move(config), std::move(files));
+        flow = std::make_unique<CardSaveFlow>(*dialog, *pc, std::move(config), std::move(files));
         flow->scanAndLoad();
     }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "app/AboutDialog.h"
+#include "dialogs/AboutDialog.h"
 
-namespace qvt::app {
+namespace qvt::dialogs {
 
 using namespace ui;
 
@@ -22,4 +22,4 @@ void showAboutBox(Host& host) {
     host.runModal(about);
 }
 
-}  // namespace qvt::app
+}  // namespace qvt::dialogs

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace qvt::app {
+#include "settings/ProductFiles.h"
+
+namespace qvt::dialogs {
 
 enum class SettingsDialogKind { Hx710t, Hx720u, Lp300, Vex2, S1 };
 
@@ -38,19 +40,7 @@ bool isAdvancedSetupProduct(std::string_view modelCode);
 // The settings dialog's title for a model code.
 std::string settingsDialogTitle(std::string_view modelCode);
 
-// File names of one product: "GSM/<CODE>.TXT" on a card, "<system root>/LumbrakonBackup/<CODE>.TXT" as backup.
-struct ProductFileNames {
-    std::string modelCode;    // "PN250R"
-    std::string cardDir;      // "GSM"
-    std::string fileName;     // "PN250R.TXT"
-    std::string backupDir;    // "LumbrakonBackup"
-};
-ProductFileNames fileNamesFor(std::string_view fileCode);
-
 // The four-product file-name table of the shared dialog, by variant 0..3.
-const std::array<ProductFileNames, 4>& s1FileNames();
+const std::array<settings::ProductFileNames, 4>& s1FileNames();
 
-inline constexpr std::string_view kBackupDirName = "LumbrakonBackup";
-inline constexpr std::string_view kCardDirName = "GSM";
-
-}  // namespace qvt::app
+}  // namespace qvt::dialogs

@@ -3,10 +3,12 @@
 
 #include <set>
 
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 #include "app/CommandLine.h"
 
 using namespace qvt::app;
+using namespace qvt::dialogs;
+using qvt::settings::fileNamesFor;
 
 TEST(catalogue, DisplayNamesMapToModelCodesAndBack) {
     for (const Product& p : catalogue()) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
-#include "app/AppContext.h"
 #include "ui/Dialog.h"
 
-namespace qvt::app {
+namespace qvt::dialogs {
 
 // The About box: no buttons; Esc or the close box close it.
 class AboutDialog : public ui::Dialog {
@@ -15,4 +14,4 @@ public:
 // Runs the About box modally (every settings dialog's banner click).
 void showAboutBox(ui::Host& host);
 
-}  // namespace qvt::app
+}  // namespace qvt::dialogs

@@ -10,7 +10,7 @@
 #include "platform/RegistryStore.h"
 #include "platform/Volumes.h"
 
-namespace qvt::app {
+namespace qvt::dialogs {
 
 struct AppContext {
     AppContext(platform::Volumes volumesIn, platform::Clock clockIn, std::string ffmpegIn = {})
@@ -29,4 +29,4 @@ struct AppContext {
     const std::filesystem::path& systemRoot() const { return volumes.systemRoot(); }
 };
 
-}  // namespace qvt::app
+}  // namespace qvt::dialogs

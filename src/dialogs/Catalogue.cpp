@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "app/Catalogue.h"
+#include "dialogs/Catalogue.h"
 
-namespace qvt::app {
+namespace qvt::dialogs {
 
 const std::array<Product, 8>& catalogue() {
     static const std::array<Product, 8> products{{
@@ -54,15 +54,11 @@ std::string settingsDialogTitle(std::string_view modelCode) {
     return "QVT CONFIG : For " + modelCodeToDisplayName(modelCode);
 }
 
-ProductFileNames fileNamesFor(std::string_view fileCode) {
-    return ProductFileNames{std::string(fileCode), std::string(kCardDirName), std::string(fileCode) + ".TXT",
-                            std::string(kBackupDirName)};
-}
-
-const std::array<ProductFileNames, 4>& s1FileNames() {
-    static const std::array<ProductFileNames, 4> names{fileNamesFor("PN250R"), fileNamesFor("HX330"),
-                                                       fileNamesFor("PN450RT"), fileNamesFor("HX460T")};
+const std::array<settings::ProductFileNames, 4>& s1FileNames() {
+    using settings::fileNamesFor;
+    static const std::array<settings::ProductFileNames, 4> names{fileNamesFor("PN250R"), fileNamesFor("HX330"),
+                                                                 fileNamesFor("PN450RT"), fileNamesFor("HX460T")};
     return names;
 }
 
-}  // namespace qvt::app
+}  // namespace qvt::dialogs
