@@ -8,6 +8,7 @@
 #include <random>
 
 #include "audio/AudioFileInfo.h"
+#include "audio/TransformTool.h"
 #include "platform/FileOps.h"
 #include "platform/Process.h"
 
@@ -17,21 +18,8 @@ namespace qvt::audio {
 
 namespace {
 
-using ui::Answer;
-using ui::Buttons;
-using ui::Icon;
+using Notice = GameCallPrompts::Notice;
 
-constexpr const char* kTips = "QVT Tips";
-constexpr const char* kAppCaption = "";  // the application's name
-
-constexpr const char* kNotExist = "File is not exist !";
-constexpr const char* kRetainQuestion = "Whether retain the directory record of audio file last time you added ?";
-constexpr const char* kRenameQuestion =
-    "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" if you want to save the audio file ,continue ?";
-constexpr const char* kGivenUp = "You have given up saving audio file !";
-constexpr const char* kRenameFailed = "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !";
-constexpr const char* kSaved = "OK,audio file have been saved !";
-constexpr const char* kTransformFailed = "Transform Failed.";
 constexpr const char* kProgressTitle = "Transforming audio file ...";
 
 // The camera overwrites photo and video number 0001 once the sound is there, so they move aside.
@@ -99,13 +87,8 @@ fs::path pictureFolderOf(const fs::path& cardRoot) {
     return cardRoot / "DCIM" / "100QVTIM";
 }
 
-GameCallAudio::GameCallAudio(ui::Dialog& dialog, fs::path systemRoot, std::string ffmpeg,
-                             std::function<fs::path()> cardRoot, int fieldId)
-    : dialog_(dialog),
-      systemRoot_(std::move(systemRoot)),
-      ffmpeg_(std::move(ffmpeg)),
-      cardRoot_(std::move(cardRoot)),
-      fieldId_(fieldId) {}
+GameCallAudio::GameCallAudio(fs::path systemRoot, std::string ffmpeg)
+    : systemRoot_(std::move(systemRoot)), ffmpeg_(std::move(ffmpeg)) {}
 
 fs::path GameCallAudio::tempFolder() const {
     return tempFolderOf(systemRoot_);
@@ -115,19 +98,20 @@ std::string GameCallAudio::toolPath() const {
     return resolveTool(ffmpeg_, tempFolder());
 }
 
-void GameCallAudio::stageConverter() {
+bool GameCallAudio::stageConverter() {
     const fs::path folder = tempFolder();
+    bool emptied = true;
     if (isAbsent(folder)) {
         platform::createDirectories(folder);  // a failure shows later, when the tool is missing
-    } else if (!isLink(folder) && !clearDirTree(folder)) {
-        // (A link is left alone: its files belong to someone else.)
-        dialog_.message("Delete Directory \"" + pathText(folder) + "\" failed !", kAppCaption, Icon::None);
+    } else if (!isLink(folder)) {  // a link is left alone: its files belong to someone else
+        emptied = clearDirTree(folder);
     }
 #ifdef _WIN32
     // The Windows build ships the tool beside the program and runs a copy from the folder.
     copyToolFiles(programFolder(), folder);
 #endif
     platform::setHidden(folder);
+    return emptied;
 }
 
 void GameCallAudio::emptyTempFolder() {
@@ -135,46 +119,8 @@ void GameCallAudio::emptyTempFolder() {
     if (!isLink(folder)) clearDirTree(folder);
 }
 
-void GameCallAudio::resetField() {
-    path_ = kChooseAudioPlaceholder;
-    showPath();
-}
-
-void GameCallAudio::showPath() {
-    dialog_.setTextQuiet(fieldId_, path_);
-}
-
-void GameCallAudio::chooseAudioFile() {
-    path_ = dialog_.text(fieldId_);  // what the user sees is what is remembered
-    const bool chosenBefore = path_ != kChooseAudioPlaceholder;
-    const std::optional<std::string> answer = dialog_.host().openFile(&dialog_, kAudioFilter);
-    if (answer) {
-        const fs::path file = pathFromText(*answer);
-        if (!answer->empty() && platform::pathExists(file)) {
-            // Any existing file is accepted; the tool decides whether it can read it.
-            std::error_code ec;
-            const fs::path full = fs::absolute(file, ec);
-            path_ = pathText(ec ? file : full);
-        } else if (chosenBefore) {
-            const std::string question = std::string(kNotExist) + " \n" + kRetainQuestion;
-            if (dialog_.message(question, kTips, Icon::Warning, Buttons::OkCancel) != Answer::Ok)
-                path_ = kChooseAudioPlaceholder;
-        } else {
-            dialog_.message(kNotExist, kTips, Icon::Warning);
-        }
-    } else if (chosenBefore) {
-        if (dialog_.message(kRetainQuestion, kTips, Icon::Question, Buttons::OkCancel) != Answer::Ok)
-            path_ = kChooseAudioPlaceholder;
-    }
-    showPath();
-}
-
-bool GameCallAudio::convertGameCallSound() {
-    const std::string source = dialog_.text(fieldId_);
-    if (source == kChooseAudioPlaceholder) return true;
-
+bool GameCallAudio::placeSound(const fs::path& source, const fs::path& root, GameCallPrompts& prompts) {
     // Without a present card there is no place for the sound (and never the current folder).
-    const fs::path root = cardRoot_ ? cardRoot_() : fs::path();
     if (root.empty() || !platform::isDirectory(root)) return false;
     const fs::path pictures = pictureFolderOf(root);
     // Folders that are links lead off the card: nothing there is renamed, replaced or written.
@@ -188,24 +134,24 @@ bool GameCallAudio::convertGameCallSound() {
     if (platform::pathExists(photo) || platform::pathExists(video)) {
         platform::clearReadOnly(photo);
         platform::clearReadOnly(video);
-        if (dialog_.message(kRenameQuestion, kTips, Icon::Warning, Buttons::OkCancel) != Answer::Ok) {
-            dialog_.message(kGivenUp, kTips, Icon::Information);
+        if (!prompts.mayRenameFirstFiles()) {
+            prompts.notify(Notice::GivenUp, {});
             return true;  // the user's choice, not a failure
         }
         if (!platform::renameIfExist(photo, pictures / kFirstPhotoRenamed) ||
             !platform::renameIfExist(video, pictures / kFirstVideoRenamed)) {
-            dialog_.message(kRenameFailed, kTips, Icon::Warning);
+            prompts.notify(Notice::RenameFailed, {});
             return false;
         }
-        dialog_.message(kSaved, kAppCaption, Icon::None);
+        prompts.notify(Notice::FirstFilesRenamed, {});
     }
-    return runTransform(pathFromText(source), pictures / kGameCallSoundName);
+    return runTransform(source, pictures / kGameCallSoundName, prompts);
 }
 
-bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target) {
+bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target, GameCallPrompts& prompts) {
     const std::string tool = toolPath();
     if (tool.empty()) {
-        dialog_.message(kTransformFailed, kAppCaption, Icon::Warning);
+        prompts.notify(Notice::TransformFailed, {});
         return false;
     }
     std::error_code ec;
@@ -218,12 +164,12 @@ bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target)
     platform::InterruptGuard interrupt;
     removePartialSounds(target.parent_path());
     const fs::path output = freshOutputPath(target);
-    ui::ProcessRequest request;
+    platform::ProcessRequest request;
     request.program = tool;
     request.arguments = conversionArguments(input, output);
     request.title = kProgressTitle;
     request.durationSeconds = durationSeconds(input).value_or(0);
-    const ui::ProcessOutcome outcome = dialog_.host().runProcess(&dialog_, request);
+    const platform::ProcessOutcome outcome = prompts.runTool(request);
     if (platform::InterruptGuard::requested()) {
         platform::deleteIfExist(output);
         interrupt.endProgram();
@@ -231,12 +177,12 @@ bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target)
 
     if (!outcome.started) {
         platform::deleteIfExist(output);
-        dialog_.message(kTransformFailed, kAppCaption, Icon::Warning);
+        prompts.notify(Notice::TransformFailed, {});
         return false;
     }
     if (outcome.cancelled) {
         platform::deleteIfExist(output);
-        dialog_.message(kGivenUp, kTips, Icon::Information);
+        prompts.notify(Notice::GivenUp, {});
         return true;  // given up, like declining the rename question
     }
     if (outcome.crashed || outcome.exitCode != 0 || !holdsSound(output)) {
@@ -248,7 +194,7 @@ bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target)
     platform::clearReadOnly(target);
     if (!platform::deleteIfExist(target)) {
         platform::deleteIfExist(output);
-        dialog_.message("Failed to delete " + pathText(target) + " !", kAppCaption, Icon::None);
+        prompts.notify(Notice::OldSoundKept, target);
         return false;
     }
     if (!platform::renameIfExist(output, target)) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "dialogs/AppContext.h"
-#include "audio/GameCallAudio.h"
+#include "dialogs/GameCallField.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
@@ -80,7 +80,7 @@ public:
     static ui::DialogTemplate dialogTemplate();
     // The layout of the HX710T-10M file: sections and keys in the order the camera expects them.
     settings::KeyTable buildKeyTable();
-    audio::GameCallAudio& gameCallAudio() { return audio_; }
+    GameCallField& gameCallAudio() { return audio_; }
 
     // The settings file reader's view of the two radio groups.
     void setSendToRadios(const std::string& stored);
@@ -101,7 +101,7 @@ protected:
 private:
     void onSendToClick(int radio);
 
-    audio::GameCallAudio audio_;
+    GameCallField audio_;
 };
 
 }  // namespace qvt::dialogs

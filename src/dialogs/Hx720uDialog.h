@@ -7,7 +7,7 @@
 #include <string>
 
 #include "dialogs/AppContext.h"
-#include "audio/GameCallAudio.h"
+#include "dialogs/GameCallField.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/ProductSettingsDialog.h"
 
@@ -67,7 +67,7 @@ public:
 
     void onDefault();  // "Default(&D)"
 
-    audio::GameCallAudio& gameCallAudio() { return audio_; }
+    GameCallField& gameCallAudio() { return audio_; }
 
 protected:
     // Exit, Esc and the close box keep the base behaviour: the dialog closes and the conversion
@@ -82,7 +82,7 @@ private:
     void gameCallGroup(OnOffVariant variant);
     void workHourGroup(OnOffVariant variant);
 
-    audio::GameCallAudio audio_;
+    GameCallField audio_;
 };
 
 }  // namespace qvt::dialogs

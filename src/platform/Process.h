@@ -8,6 +8,21 @@ class QProcess;
 
 namespace qvt::platform {
 
+// A program run that the front end watches: it shows the progress and lets the user stop it.
+struct ProcessRequest {
+    std::string program;
+    std::vector<std::string> arguments;
+    std::string title;        // shown in the progress display
+    double durationSeconds = 0;  // expected media duration for progress (0 = unknown)
+};
+
+struct ProcessOutcome {
+    bool started = false;
+    bool cancelled = false;  // the user stopped it
+    int exitCode = -1;
+    bool crashed = false;
+};
+
 struct ProcessResult {
     bool started = false;
     bool crashed = false;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Process.h"
+
 namespace qvt::ui {
 
 class Dialog;
@@ -22,19 +24,8 @@ const char* iconName(Icon icon);
 // The caption shown when a box has none of its own.
 inline constexpr std::string_view kAppName = "QVT CONFIG";
 
-struct ProcessRequest {
-    std::string program;
-    std::vector<std::string> arguments;
-    std::string title;        // shown in the progress display
-    double durationSeconds = 0;  // expected media duration for progress (0 = unknown)
-};
-
-struct ProcessOutcome {
-    bool started = false;
-    bool cancelled = false;  // the user stopped it
-    int exitCode = -1;
-    bool crashed = false;
-};
+using platform::ProcessOutcome;
+using platform::ProcessRequest;
 
 class Host {
 public:

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "audio/GameCallAudio.h"
+#include "dialogs/GameCallField.h"
 #include "platform/Process.h"
 #include "support/RecordingHost.h"
 
@@ -79,7 +79,7 @@ protected:
     TestPc pc;
     AudioHost host;
     ui::Dialog dialog;
-    audio::GameCallAudio audio;
+    dialogs::GameCallField audio;
 
 private:
     static std::unique_ptr<TempDir> sources_;

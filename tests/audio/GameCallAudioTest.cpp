@@ -86,7 +86,7 @@ TEST_F(AudioTest, PlaceholderOrMissingCardDoNothing) {
     EXPECT_FALSE(fs::exists(pc.card)) << "a vanished card's folder is not recreated";
 
     // No card chosen at all: nothing lands in the current folder either.
-    audio::GameCallAudio noCard(dialog, pc.context.systemRoot(), pc.context.ffmpeg, [] { return fs::path(); });
+    dialogs::GameCallField noCard(dialog, pc.context.systemRoot(), pc.context.ffmpeg, [] { return fs::path(); });
     const fs::path before = fs::current_path();
     fs::current_path(pc.dir.path());
     EXPECT_FALSE(noCard.convertGameCallSound());
@@ -201,7 +201,7 @@ TEST_F(AudioTest, PipeAsSourceIsNotHandedToTheTool) {
 
 TEST_F(AudioTest, ToolThatCannotStartIsReported) {
     writeFile(sound(), kOldSound);
-    audio::GameCallAudio withTool(dialog, pc.context.systemRoot(), "/nonexistent/ffmpeg", [this] { return pc.card; });
+    dialogs::GameCallField withTool(dialog, pc.context.systemRoot(), "/nonexistent/ffmpeg", [this] { return pc.card; });
     choose(source("mp3"));
     EXPECT_FALSE(withTool.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
@@ -226,7 +226,7 @@ TEST_F(AudioTest, ExitStatusAndOutputAreBothChecked) {
     const fs::path tool = pc.dir / "fake-ffmpeg";
     writeFile(tool, "#!/bin/sh\nfor last; do :; done\ncp '" + source("wav").string() + "' \"$last\"\nexit $STATUS\n");
     fs::permissions(tool, fs::perms::owner_all);
-    audio::GameCallAudio withTool(dialog, pc.context.systemRoot(), tool.string(), [this] { return pc.card; });
+    dialogs::GameCallField withTool(dialog, pc.context.systemRoot(), tool.string(), [this] { return pc.card; });
     ::setenv("STATUS", "3", 1);
     EXPECT_FALSE(withTool.runTransform(source("mp3"), sound()));
     EXPECT_EQ(readFile(sound()), kOldSound);
@@ -268,7 +268,7 @@ TEST_F(AudioTest, ChoosingAnExistingFileShowsItsFullPath) {
     host.files = {source("aac").string()};
     audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), source("aac").string());
-    EXPECT_EQ(host.filters, std::vector<std::string>{audio::kAudioFilter});
+    EXPECT_EQ(host.filters, std::vector<std::string>{dialogs::kAudioFilter});
     EXPECT_TRUE(host.boxes.empty());
 
     // A relative name (even one that looks like an option) becomes absolute.
@@ -291,7 +291,7 @@ TEST_F(AudioTest, MissingFileAfterAnEarlierChoiceAsksWhetherToKeepIt) {
     audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), earlier) << "OK keeps the earlier file";
     audio.chooseAudioFile();
-    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder) << "Cancel forgets it";
+    EXPECT_EQ(dialog.text(1001), dialogs::kChooseAudioPlaceholder) << "Cancel forgets it";
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text,
               "File is not exist ! \nWhether retain the directory record of audio file last time you added ?");
@@ -306,13 +306,13 @@ TEST_F(AudioTest, MissingFileWithoutEarlierChoiceOnlyTells) {
     ASSERT_EQ(host.texts(), std::vector<std::string>{"File is not exist !"});
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
     EXPECT_EQ(host.boxes[0].buttons, Buttons::Ok);
-    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+    EXPECT_EQ(dialog.text(1001), dialogs::kChooseAudioPlaceholder);
 }
 
 TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
     audio.chooseAudioFile();  // nothing chosen yet: no question
     EXPECT_TRUE(host.boxes.empty());
-    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+    EXPECT_EQ(dialog.text(1001), dialogs::kChooseAudioPlaceholder);
 
     const std::string earlier = source("wav").string();
     host.files = {earlier, std::nullopt, std::nullopt};
@@ -321,7 +321,7 @@ TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
     audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), earlier);
     audio.chooseAudioFile();
-    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+    EXPECT_EQ(dialog.text(1001), dialogs::kChooseAudioPlaceholder);
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1].text, "Whether retain the directory record of audio file last time you added ?");
     EXPECT_EQ(host.boxes[1].icon, Icon::Question);
@@ -330,7 +330,7 @@ TEST_F(AudioTest, CancelledFileDialogAsksOnlyWhenAFileWasChosen) {
     host.files = {earlier};
     audio.chooseAudioFile();
     audio.resetField();  // the dialog opens again
-    EXPECT_EQ(dialog.text(1001), audio::kChooseAudioPlaceholder);
+    EXPECT_EQ(dialog.text(1001), dialogs::kChooseAudioPlaceholder);
 }
 
 // ---- Links on the card lead elsewhere and are not followed ---------------------------------------

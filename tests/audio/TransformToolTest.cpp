@@ -5,6 +5,7 @@
 #include <random>
 
 #include "audio/AudioFileInfo.h"
+#include "audio/TransformTool.h"
 #include "audio/AudioTestSupport.h"
 
 namespace qvt::test {
