@@ -21,7 +21,7 @@ namespace {
 
 ProductDialogConfig hx710tConfig() {
     ProductDialogConfig config;
-    config.saveFlow.pathListId = kPathList;
+    config.pathListId = kPathList;
     config.saveFlow.fileCode = kFileCode;
     config.saveFlow.trimPathOnSave = true;
     config.lists = operators::hx710tListConfig();

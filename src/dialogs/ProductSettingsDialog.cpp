@@ -15,7 +15,7 @@ ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate 
                                              RuleSet rules, ProductDialogConfig config)
     : SettingsDialogBase(host, std::move(tmpl), context, std::move(rules)),
       config_(std::move(config)),
-      saveFlow_(*this, context.volumes, config_.saveFlow, {[this](settings::FileTarget t) { return readSettingsFile(t); }, [this](settings::FileTarget t) { return writeSettingsFile(t); }}),
+      saveFlow_({*this, list(config_.pathListId), [this] { end(ui::Result::Cancel); }}, context.volumes, config_.saveFlow, {[this](settings::FileTarget t) { return readSettingsFile(t); }, [this](settings::FileTarget t) { return writeSettingsFile(t); }}),
       lists_(*this, context.messaging, config_.lists,
              [this] {
                  WapInternetDialog editor(this->host(), this->context());
@@ -71,7 +71,7 @@ bool ProductSettingsDialog::handleCommonNotify(int id, ui::Event event) {
         dialogs::showAboutBox(host());
         return true;
     }
-    if (id == config_.saveFlow.pathListId) {
+    if (id == config_.pathListId) {
         if (event == ui::Event::DropDown) saveFlow_.refreshCardPathList();
         if (event == ui::Event::SelChange) saveFlow_.takeCardPath();
         return true;

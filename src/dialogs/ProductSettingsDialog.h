@@ -19,6 +19,7 @@ namespace qvt::dialogs {
 
 struct ProductDialogConfig {
     settings::SaveFlowConfig saveFlow;
+    int pathListId = 0;  // the list of card file paths in the footer
     operators::OperatorListConfig lists;
     int bannerId = 1082;
 };

@@ -34,13 +34,13 @@ int labelOf(int list) {
 ProductDialogConfig s1Config(int variant) {
     ProductDialogConfig config;
     settings::SaveFlowConfig& flow = config.saveFlow;
-    flow.pathListId = kPathList;
     flow.fileCode = dialogs::s1FileNames()[variant].modelCode;
     flow.trimPathOnSave = false;
     flow.volumeMissingBefore = "Can't find the volume \"";
     flow.volumeMissingAfter = "\",Please check connection of your device and try again !";
     flow.confirmText = "Confirm save all the data ?";
     flow.reportPrefix = "Ok , All Data Has Been Saved In : \" ";
+    config.pathListId = kPathList;
     config.lists = operators::s1ListConfig();
     config.bannerId = kBanner;
     return config;

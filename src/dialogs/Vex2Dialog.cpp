@@ -15,6 +15,7 @@ namespace {
 ProductDialogConfig vex2Config() {
     ProductDialogConfig config;
     config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.pathListId = kPathList;
     config.lists = operators::vex2ListConfig();
     config.bannerId = kBanner;
     return config;

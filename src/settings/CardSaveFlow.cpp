@@ -24,19 +24,14 @@ std::string cardDirName() {
     return std::string(settings::kCardDirName) + static_cast<char>(fs::path::preferred_separator);
 }
 
-// The path list's items are compared as they stand: on Linux and macOS two volumes may differ only
-// in letter case.
-int findItem(const ui::Dialog& dialog, int id, const std::string& text) {
-    for (int i = 0; i < dialog.count(id); ++i)
-        if (dialog.itemText(id, i) == text) return i;
-    return -1;
-}
-
 }  // namespace
 
-CardSaveFlow::CardSaveFlow(ui::Dialog& dialog, platform::Volumes& volumes, SaveFlowConfig config,
+CardSaveFlow::CardSaveFlow(SaveFlowDialog dialog, platform::Volumes& volumes, SaveFlowConfig config,
                            SettingsFileAccess files)
-    : dialog_(dialog), volumes_(volumes), config_(std::move(config)), files_(std::move(files)) {}
+    : messages_(dialog.messages),
+      pathList_(dialog.pathList),
+      cancel_(std::move(dialog.cancel)),
+      volumes_(volumes), config_(std::move(config)), files_(std::move(files)) {}
 
 fs::path CardSaveFlow::backupFilePath() const {
     return backupDir() / (config_.fileCode + ".TXT");
@@ -77,7 +72,6 @@ bool CardSaveFlow::write(FileTarget target) {
 }
 
 void CardSaveFlow::scanAndLoad() {
-    const int list = config_.pathListId;
     bool found = false;
     std::optional<fs::path> lastFree;
     const std::vector<fs::path> slots = volumes_.roots();
@@ -85,7 +79,8 @@ void CardSaveFlow::scanAndLoad() {
         if (!volumes_.present(slot)) continue;
         const std::string candidate = candidateText(slot);
         // A folder given twice is one volume; it is listed once.
-        if (findItem(dialog_, list, candidate) < 0) dialog_.addItem(list, candidate);
+        // Items are compared as they stand: on Linux and macOS two volumes may differ only in case.
+        if (pathList_.find(candidate) < 0) pathList_.add(candidate);
         if (isValidSettingsFile(candidate, config_.fileCode)) {
             cardFilePath_ = candidate;
             found = true;
@@ -95,26 +90,26 @@ void CardSaveFlow::scanAndLoad() {
     }
 
     if (found) {
-        dialog_.select(list, findItem(dialog_, list, cardFilePath_));
+        pathList_.select(pathList_.find(cardFilePath_));
         read(FileTarget::Card);
         return;  // a valid card file wins over the backup
     }
     if (!lastFree) {
-        dialog_.message("No disk is valid !", kTips, ui::Icon::Error);
+        messages_.message("No disk is valid !", kTips, ui::Icon::Error);
         return;
     }
 
     // No valid file anywhere: the last present volume becomes the target. Its candidate is selected
     // rather than "the last item", because real paths do not sort in slot order the way drive letters did.
     const std::string target = candidateText(*lastFree);
-    dialog_.select(list, findItem(dialog_, list, target));
+    pathList_.select(pathList_.find(target));
     platform::createDirectories(cardDirText(*lastFree));
     // A "GSM" that is a link leads off the card: nothing is deleted through it.
     if (!cardDirIsLink(*lastFree) && platform::pathExists(target)) {
         // It is not valid for this product, or it would have been found above.
         platform::clearReadOnly(target);
         if (!platform::deleteIfExist(target))
-            dialog_.message("Can't delete invalid file \"" + target + " \",\nPlease delete it manually!", kTips,
+            messages_.message("Can't delete invalid file \"" + target + " \",\nPlease delete it manually!", kTips,
                             ui::Icon::Warning);
     }
     cardFilePath_ = target;
@@ -129,28 +124,27 @@ void CardSaveFlow::scanAndLoad() {
         read(FileTarget::Backup);
     } else if (platform::pathExists(backup)) {
         if (!platform::deleteIfExist(backup))
-            dialog_.message("Can't delete invalid back-up file,\nPlease delete it manually!", kTips, ui::Icon::Warning);
+            messages_.message("Can't delete invalid back-up file,\nPlease delete it manually!", kTips, ui::Icon::Warning);
     }
 }
 
 void CardSaveFlow::refreshCardPathList() {
-    const int list = config_.pathListId;
     const std::vector<fs::path> slots = volumes_.roots();
     for (const fs::path& slot : slots) {
         const std::string candidate = candidateText(slot);
-        const int pos = findItem(dialog_, list, candidate);
+        const int pos = pathList_.find(candidate);
         if (volumes_.present(slot)) {
-            if (pos < 0) dialog_.appendItem(list, candidate);
+            if (pos < 0) pathList_.append(candidate);
         } else if (pos >= 0) {
-            dialog_.removeItem(list, pos);
-            dialog_.select(list, dialog_.count(list) - 1);
+            pathList_.remove(pos);
+            pathList_.select(pathList_.count() - 1);
             takeCardPath();
         }
     }
 }
 
 void CardSaveFlow::takeCardPath() {
-    cardFilePath_ = platform::trim(dialog_.selText(config_.pathListId));
+    cardFilePath_ = platform::trim(pathList_.selText());
 }
 
 bool CardSaveFlow::cardDirIsLink(const fs::path& slot) {
@@ -178,7 +172,7 @@ bool CardSaveFlow::deleteOtherCardFiles(const fs::path& keepRoot) {
     for (const std::string& candidate : findOtherCardFiles(keepRoot)) {
         platform::clearReadOnly(candidate);
         if (!platform::deleteIfExist(candidate)) {
-            dialog_.message("Can't delete \"" + candidate + "\",Please delete it manually!", kTips, ui::Icon::Warning);
+            messages_.message("Can't delete \"" + candidate + "\",Please delete it manually!", kTips, ui::Icon::Warning);
             return false;
         }
     }
@@ -186,21 +180,20 @@ bool CardSaveFlow::deleteOtherCardFiles(const fs::path& keepRoot) {
 }
 
 void CardSaveFlow::volumeMissing(const std::string& rootText) {
-    const int list = config_.pathListId;
-    dialog_.message(config_.volumeMissingBefore + rootText + config_.volumeMissingAfter, kTipsUnderscore,
+    messages_.message(config_.volumeMissingBefore + rootText + config_.volumeMissingAfter, kTipsUnderscore,
                     ui::Icon::Warning);
-    dialog_.resetItems(list);
+    pathList_.reset();
     const std::vector<fs::path> slots = volumes_.roots();
     for (const fs::path& slot : slots) {
         if (!volumes_.present(slot)) continue;
         const std::string candidate = candidateText(slot);
-        if (findItem(dialog_, list, candidate) < 0) dialog_.appendItem(list, candidate);
+        if (pathList_.find(candidate) < 0) pathList_.append(candidate);
     }
-    if (dialog_.count(list) > 0) {
-        dialog_.select(list, dialog_.count(list) - 1);
+    if (pathList_.count() > 0) {
+        pathList_.select(pathList_.count() - 1);
         takeCardPath();
     } else {
-        dialog_.message("Error : No disk is valid,Please reboot and try again !", kTips, ui::Icon::Error);
+        messages_.message("Error : No disk is valid,Please reboot and try again !", kTips, ui::Icon::Error);
     }
 }
 
@@ -214,14 +207,13 @@ std::string CardSaveFlow::rootTextOf(const std::string& candidate, const std::op
 
 void CardSaveFlow::save() {
     saveVolume_.clear();
-    const int list = config_.pathListId;
-    std::string text = dialog_.selText(list);
+    std::string text = pathList_.selText();
     if (config_.trimPathOnSave) text = platform::trim(text);
 
-    if (findItem(dialog_, list, text) < 0) {
-        dialog_.message("The file directory \"" + text + "\" is invalid, Please reboot the application and try again!",
+    if (pathList_.find(text) < 0) {
+        messages_.message("The file directory \"" + text + "\" is invalid, Please reboot the application and try again!",
                         kTips, ui::Icon::Error);
-        dialog_.end(ui::Result::Cancel);
+        cancel_();
         return;
     }
     cardFilePath_ = text;  // the list's text is the dialog's stored card path
@@ -240,7 +232,7 @@ void CardSaveFlow::save() {
     // Another volume that vanished makes the drop-down rule select the last item; the save still
     // goes to the volume that was checked above, never silently to another card.
     if (cardFilePath_ != text) {
-        dialog_.select(list, findItem(dialog_, list, text));
+        pathList_.select(pathList_.find(text));
         cardFilePath_ = text;
     }
     saveVolume_ = *slot;
@@ -248,7 +240,7 @@ void CardSaveFlow::save() {
     const std::string cardDir = cardDirText(*slot);
     if (!platform::isDirectory(cardDir)) platform::createDirectories(cardDir);
 
-    if (dialog_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, saveDetails(*slot)) !=
+    if (messages_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, saveDetails(*slot)) !=
         ui::Answer::Ok)
         return;
 
@@ -267,11 +259,11 @@ void CardSaveFlow::save() {
     const bool backupWritten = write(FileTarget::Backup);
 
     if (cardWritten)
-        dialog_.message(config_.reportPrefix + cardFile + " \" !", kTips, ui::Icon::Information);
+        messages_.message(config_.reportPrefix + cardFile + " \" !", kTips, ui::Icon::Information);
     else
-        dialog_.message("Error : The data could not be saved in : \" " + cardFile + " \" !", kTips, ui::Icon::Error);
+        messages_.message("Error : The data could not be saved in : \" " + cardFile + " \" !", kTips, ui::Icon::Error);
     if (!backupWritten)
-        dialog_.message("Error : The back-up copy could not be saved in : \" " + backup.string() + " \" !", kTips,
+        messages_.message("Error : The back-up copy could not be saved in : \" " + backup.string() + " \" !", kTips,
                         ui::Icon::Warning);
 }
 

@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "platform/Volumes.h"
-#include "ui/Dialog.h"
+#include "ui/DialogViews.h"
 
 namespace qvt::settings {
 
 // What differs between the settings dialogs.
 struct SaveFlowConfig {
-    int pathListId = 1030;
     std::string fileCode;  // "HX710T": the file name stem and the "Model" value
     bool trimPathOnSave = true;
     // Volume-missing message: text before and after ROOT.
@@ -26,11 +25,10 @@ struct SaveFlowConfig {
     std::string reportPrefix = "Ok , All data has been saved in : \" ";
 };
 
-// The LP300 Series, VEX 2.0 and HX720U dialogs: path list 1135, the path taken as it stands at save,
+// The LP300 Series, VEX 2.0 and HX720U dialogs: the path taken as it stands at save,
 // and their own wording of the missing volume and the confirmation.
 inline SaveFlowConfig lp300Vex2Hx720uSaveFlow(std::string fileCode) {
     SaveFlowConfig config;
-    config.pathListId = 1135;
     config.fileCode = std::move(fileCode);
     config.trimPathOnSave = false;
     config.volumeMissingBefore = "Can't find the volume \"";
@@ -49,9 +47,17 @@ struct SettingsFileAccess {
     std::function<bool(FileTarget)> write;
 };
 
+// What the save flow needs of its dialog: message boxes, the list of card file paths, and closing
+// the dialog when its folder turns out to be unusable.
+struct SaveFlowDialog {
+    ui::MessageBoxes& messages;
+    ui::ListBox pathList;
+    std::function<void()> cancel;
+};
+
 class CardSaveFlow {
 public:
-    CardSaveFlow(ui::Dialog& dialog, platform::Volumes& volumes, SaveFlowConfig config, SettingsFileAccess files);
+    CardSaveFlow(SaveFlowDialog dialog, platform::Volumes& volumes, SaveFlowConfig config, SettingsFileAccess files);
 
     void scanAndLoad();  // the dialog opens: find the card, fill the path list, read card or backup
     void save();         // "Save": checks, confirmation, card file, backup and report
@@ -87,7 +93,9 @@ private:
     void volumeMissing(const std::string& rootText);  // message, then the path list rebuilt
     std::vector<std::string> saveDetails(const std::filesystem::path& slot) const;  // for the confirmation
 
-    ui::Dialog& dialog_;
+    ui::MessageBoxes& messages_;
+    ui::ListBox pathList_;
+    std::function<void()> cancel_;
     platform::Volumes& volumes_;
     SaveFlowConfig config_;
     SettingsFileAccess files_;

@@ -211,3 +211,24 @@ bool Dialog::visible(int id) const { return control(id).visible; }
 void Dialog::setVisible(int id, bool visible) { ctl(id).visible = visible; }
 
 }  // namespace qvt::ui
+
+namespace qvt::ui {
+
+int ListBox::count() const { return dialog_->count(id_); }
+int ListBox::sel() const { return dialog_->sel(id_); }
+void ListBox::select(int pos) { dialog_->select(id_, pos); }
+std::string ListBox::itemText(int pos) const { return dialog_->itemText(id_, pos); }
+std::string ListBox::selText() const { return dialog_->selText(id_); }
+int ListBox::add(std::string text) { return dialog_->addItem(id_, std::move(text)); }
+int ListBox::append(std::string text) { return dialog_->appendItem(id_, std::move(text)); }
+void ListBox::remove(int pos) { dialog_->removeItem(id_, pos); }
+void ListBox::reset() { dialog_->resetItems(id_); }
+int ListBox::findExact(std::string_view text) const { return dialog_->findExact(id_, text); }
+
+int ListBox::find(std::string_view text) const {
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i) == text) return i;
+    return -1;
+}
+
+}  // namespace qvt::ui

@@ -11,6 +11,7 @@
 
 #include "ui/Control.h"
 #include "ui/DialogTemplate.h"
+#include "ui/DialogViews.h"
 #include "ui/Host.h"
 
 namespace qvt::ui {
@@ -19,7 +20,7 @@ namespace qvt::ui {
 enum class Event { Clicked, SelChange, TextChanged, Focus, DropDown };
 enum class Key { Enter, Escape, F1 };
 
-class Dialog {
+class Dialog : public MessageBoxes {
 public:
     Dialog(Host& host, DialogTemplate tmpl);
     virtual ~Dialog() = default;
@@ -44,10 +45,12 @@ public:
     const Control& control(int id) const;
 
     // --- message boxes ---------------------------------------------------------------------------
-    Answer message(std::string_view text, std::string_view caption, Icon icon, Buttons buttons = Buttons::Ok);
+    Answer message(std::string_view text, std::string_view caption, Icon icon,
+                   Buttons buttons = Buttons::Ok) override;
     // The same box with details the user may open; without details it is the plain box.
     Answer message(std::string_view text, std::string_view caption, Icon icon, Buttons buttons,
-                   const std::vector<std::string>& details);
+                   const std::vector<std::string>& details) override;
+    ListBox list(int id) { return ListBox(*this, id); }
 
     // --- lists -----------------------------------------------------------------------------------
     int count(int id) const;

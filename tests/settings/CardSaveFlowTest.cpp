@@ -10,6 +10,7 @@
 
 #include "platform/FileOps.h"
 #include "settings/CardSaveFlow.h"
+#include "ui/Dialog.h"
 #include "settings/ProfileFile.h"
 #include "support/TestSupport.h"
 
@@ -137,7 +138,7 @@ protected:
         auto flagOf = [](FileTarget target) { return target == FileTarget::Card ? 1 : 0; };
         SettingsFileAccess files{[=, this](FileTarget t) { return readWrite(1, flagOf(t)); },
                                  [=, this](FileTarget t) { return readWrite(2, flagOf(t)); }};
-        flow = std::make_unique<CardSaveFlow>(*dialog, *pc, std::move(config), std::move(files));
+        flow = std::make_unique<CardSaveFlow>(SaveFlowDialog{*dialog, dialog->list(kList), [this] { dialog->end(ui::Result::Cancel); }}, *pc, std::move(config), std::move(files));
         flow->scanAndLoad();
     }
 
