@@ -35,8 +35,9 @@ inline constexpr int kExport = 9001;  // "Export…": the dialog's values to a f
 inline constexpr int kImport = 9002;  // "Import…": a settings file from anywhere into the dialog
 }  // namespace ids
 
-// The day boxes are settings::kDayBoxes of the key tables (Sunday, bit value 64, first; Saturday, 1,
-// last); their positions 0..6 are the positions that showWorkDay takes.
+// The day boxes in work-day mask order (Sunday, bit value 64, first; Saturday, 1, last); their
+// positions 0..6 are the positions that showWorkDay takes.
+inline constexpr std::array<int, 7> kDayBoxes = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
 inline constexpr int kAllDays = 127;
 
 // Wording of the work-day messages.

@@ -197,6 +197,7 @@ settings::KeyTable Hx710tDialog::buildKeyTable() {
     keys.push_back(rangeKey("GameCall Minute", kGameCallMinute, 0, 59));
     keys.push_back(rangeKey("GameCall PlayTime", kReplayTimes, 0, 99));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
+    workDay.dayBoxes.assign(kDayBoxes.begin(), kDayBoxes.end());
     workDay.read = [this](const std::string& value) {
         const int mask = platform::atoI(value);
         for (int position = 0; position < 7; ++position) showWorkDay(position, mask);

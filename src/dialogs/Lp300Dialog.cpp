@@ -130,6 +130,7 @@ settings::KeyTable Lp300Dialog::buildKeyTable() {
     keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
     keys.push_back(listKey("Work Mode", kWorkMode, ListRead::Transfer));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
+    workDay.dayBoxes.assign(kDayBoxes.begin(), kDayBoxes.end());
     workDay.read = [this](const std::string& value) {
         int mask = value.empty() ? 0 : platform::atoI(value);
         if (mask < 0 || mask > kAllDays) mask = 0;

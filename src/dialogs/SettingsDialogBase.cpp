@@ -9,7 +9,6 @@
 
 namespace qvt::dialogs {
 
-using settings::kDayBoxes;
 using settings::kDayWeights;
 using ui::Event;
 using ui::Icon;

@@ -22,7 +22,7 @@ enum class SlotKind {
     List,       // the selected position of list `id` plus `base`; read by `listRead`
     MaxNumber,  // list `id`: 0..99, 100 and above "Unlimited"; only all-digit values select
     Radio,      // position of the last checked of `radios` (a repeated id counts once); read by `read`
-    DayMask,    // the sum of the weights of the checked day boxes; read by `read`
+    DayMask,    // the sum of the weights of the checked `dayBoxes`; read by `read`
 };
 
 // How a list value is applied when read.
@@ -43,6 +43,7 @@ struct KeySlot {
     ListRead listRead = ListRead::Number;
     std::string text;                 // Model: the code written
     std::vector<int> radios;          // Radio: the buttons in stored-value order
+    std::vector<int> dayBoxes;        // DayMask: the day check boxes in mask order (kDayWeights)
     // Hooks of the product; empty ones are skipped.
     std::function<bool()> used;                        // false: neither written nor read
     std::function<void()> beforeRead;                  // runs before the value is applied
@@ -63,8 +64,7 @@ struct KeyTable {
     std::function<void()> afterWrite;  // the product's follow-up on the dialog once every key is written
 };
 
-// Day boxes in mask order, Sunday (64) first, Saturday (1) last.
-inline constexpr int kDayBoxes[7] = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
+// The weights of the days in a work-day mask, Sunday (64) first, Saturday (1) last.
 inline constexpr int kDayWeights[7] = {64, 32, 16, 8, 4, 2, 1};
 
 // Moves every value of the table from the file into the dialog and the messaging state.
@@ -76,7 +76,8 @@ void writeSettingsTo(const KeyTable& table, const ui::Dialog& dialog, const oper
 
 // Position of the last checked button of the group (a repeated id counts once), -1 when none.
 int checkedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radios);
-int dayMaskOf(const ui::Dialog& dialog);
+// The sum of the weights of the checked boxes, given in mask order.
+int dayMaskOf(const ui::Dialog& dialog, const std::vector<int>& dayBoxes);
 
 // Selects the item at the number in `text` minus `base`; an empty text or a number outside the list
 // clears the selection.

@@ -118,7 +118,7 @@ void writeSettingsTo(const KeyTable& table, const ui::Dialog& dialog, const oper
             case SlotKind::Radio:
                 if (int pos = checkedRadioPosition(dialog, slot.radios); pos >= 0) value = numberText(pos);
                 break;
-            case SlotKind::DayMask: value = numberText(dayMaskOf(dialog)); break;
+            case SlotKind::DayMask: value = numberText(dayMaskOf(dialog, slot.dayBoxes)); break;
         }
         if (slot.write) value = slot.write();
         if (table.options.trimValues) value = trim(value);
@@ -137,10 +137,10 @@ int checkedRadioPosition(const ui::Dialog& dialog, const std::vector<int>& radio
     return position;
 }
 
-int dayMaskOf(const ui::Dialog& dialog) {
+int dayMaskOf(const ui::Dialog& dialog, const std::vector<int>& dayBoxes) {
     int mask = 0;
-    for (int i = 0; i < 7; ++i)
-        if (dialog.check(kDayBoxes[i]) == 1) mask += kDayWeights[i];
+    for (std::size_t i = 0; i < dayBoxes.size() && i < std::size(kDayWeights); ++i)
+        if (dialog.check(dayBoxes[i]) == 1) mask += kDayWeights[i];
     return mask;
 }
 

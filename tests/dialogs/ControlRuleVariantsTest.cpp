@@ -34,7 +34,7 @@ DialogTemplate ruleTemplate() {
         check3Spec(ids::kWorkDayBox, "Work Day:"),
         listSpec(kLpWorkHour, {"OFF", "ON"}),
     };
-    for (int box : settings::kDayBoxes) t.controls.push_back(checkSpec(box, "day"));
+    for (int box : dialogs::kDayBoxes) t.controls.push_back(checkSpec(box, "day"));
     for (int id : kLpTimes) t.controls.push_back(listSpec(id, numberItems(0, 59, 2)));
     for (int id : {1055, 1062, 1064, 1083}) t.controls.push_back(radioSpec(id, "radio"));
     return t;
