@@ -24,7 +24,7 @@ ProductDialogConfig hx710tConfig() {
     config.pathListId = kPathList;
     config.saveFlow.fileCode = kFileCode;
     config.saveFlow.trimPathOnSave = true;
-    config.lists = operators::hx710tListConfig();
+    config.lists = hx710tListConfig();
     config.bannerId = kBanner;
     return config;
 }

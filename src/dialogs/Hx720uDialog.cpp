@@ -15,7 +15,7 @@ namespace {
 ProductDialogConfig hx720uConfig() {
     return {.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode),
             .pathListId = kPathList,
-            .lists = operators::hx720uListConfig(),
+            .lists = hx720uListConfig(),
             .bannerId = kBanner};
 }
 

@@ -16,7 +16,7 @@ ProductDialogConfig lp300Config() {
     ProductDialogConfig config;
     config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
     config.pathListId = kPathList;
-    config.lists = operators::lp300ListConfig();
+    config.lists = lp300ListConfig();
     config.bannerId = kBanner;
     return config;
 }

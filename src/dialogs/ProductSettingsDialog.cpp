@@ -16,7 +16,8 @@ ProductSettingsDialog::ProductSettingsDialog(ui::Host& host, ui::DialogTemplate 
     : SettingsDialogBase(host, std::move(tmpl), context, std::move(rules)),
       config_(std::move(config)),
       saveFlow_({*this, list(config_.pathListId), [this] { end(ui::Result::Cancel); }}, context.volumes, config_.saveFlow, {[this](settings::FileTarget t) { return readSettingsFile(t); }, [this](settings::FileTarget t) { return writeSettingsFile(t); }}),
-      lists_(*this, context.messaging, config_.lists,
+      lists_({*this, list(config_.lists.countryListId), list(config_.lists.operatorListId), config_.lists.checkButtonId},
+             context.messaging, config_.lists.texts,
              [this] {
                  WapInternetDialog editor(this->host(), this->context());
                  return this->host().runModal(editor);

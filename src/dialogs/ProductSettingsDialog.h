@@ -8,7 +8,7 @@
 
 #include "dialogs/AppContext.h"
 #include "dialogs/SettingsDialogBase.h"
-#include "operators/OperatorLists.h"
+#include "dialogs/OperatorListConfigs.h"
 #include "settings/CardSaveFlow.h"
 
 namespace qvt::settings {
@@ -20,7 +20,7 @@ namespace qvt::dialogs {
 struct ProductDialogConfig {
     settings::SaveFlowConfig saveFlow;
     int pathListId = 0;  // the list of card file paths in the footer
-    operators::OperatorListConfig lists;
+    OperatorListConfig lists;
     int bannerId = 1082;
 };
 

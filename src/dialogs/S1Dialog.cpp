@@ -41,7 +41,7 @@ ProductDialogConfig s1Config(int variant) {
     flow.confirmText = "Confirm save all the data ?";
     flow.reportPrefix = "Ok , All Data Has Been Saved In : \" ";
     config.pathListId = kPathList;
-    config.lists = operators::s1ListConfig();
+    config.lists = s1ListConfig();
     config.bannerId = kBanner;
     return config;
 }

@@ -16,7 +16,7 @@ ProductDialogConfig vex2Config() {
     ProductDialogConfig config;
     config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
     config.pathListId = kPathList;
-    config.lists = operators::vex2ListConfig();
+    config.lists = vex2ListConfig();
     config.bannerId = kBanner;
     return config;
 }

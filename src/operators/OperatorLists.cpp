@@ -6,64 +6,28 @@
 
 namespace qvt::operators {
 
-void fillCountryListOf(ui::Dialog& dialog, int countryListId) {
+void fillCountryList(ui::ListBox countries) {
     for (int c = 0; c < kCountrySlots; ++c) {
         const std::string& name = countryName(c);
         if (name.empty()) break;  // the table ends at its first empty slot
-        dialog.addItem(countryListId, name);
+        countries.add(name);
     }
     // Appended, not added: "Others" stays last whatever the sorting says.
-    dialog.appendItem(countryListId, std::string(kOthersItem));
+    countries.append(std::string(kOthersItem));
 }
-
-// ---- the five dialogs' variants -----------------------------------------------------------------
 
 namespace {
-
 constexpr const char* kCaption = "QVT Tips";
-constexpr const char* kListFailedText = "Error: ListBox Is Failed In Adding Information For Operator !";
-constexpr const char* kUnknownCountryText =
-    "Error: The information of this country is not exist,Your configuration is invalid !";
-
-OperatorListConfig makeConfig(int countryList, int operatorList, int checkButton, std::string listFailed) {
-    OperatorListConfig config;
-    config.countryListId = countryList;
-    config.operatorListId = operatorList;
-    config.checkButtonId = checkButton;
-    config.operatorListFailedText = std::move(listFailed);
-    config.unknownCountryText = kUnknownCountryText;
-    return config;
-}
-
 }  // namespace
-
-OperatorListConfig hx710tListConfig() {
-    OperatorListConfig config = makeConfig(1065, 1066, 1110, "Error: Adding information failed for operator listBox !");
-    config.unknownCountryText = "Error: The information of this country is not exist, your configuration is invalid !";
-    return config;
-}
-
-OperatorListConfig hx720uListConfig() {
-    return makeConfig(1065, 1066, 1110, kListFailedText);
-}
-OperatorListConfig lp300ListConfig() {
-    return makeConfig(1138, 1139, 1140, kListFailedText);
-}
-OperatorListConfig vex2ListConfig() {
-    return makeConfig(1138, 1139, 1140, kListFailedText);
-}
-OperatorListConfig s1ListConfig() {
-    return makeConfig(1000, 1004, 1002, "Error:Failed In adding information for operator listbox !");
-}
 
 // ---- the list logic -----------------------------------------------------------------------------
 
-OperatorListLogic::OperatorListLogic(ui::Dialog& dialog, MessagingState& state, OperatorListConfig config,
+OperatorListLogic::OperatorListLogic(OperatorListControls controls, MessagingState& state, OperatorListTexts texts,
                                      EditorRunner runEditor)
-    : dialog_(dialog), state_(state), config_(std::move(config)), runEditor_(std::move(runEditor)) {}
+    : controls_(std::move(controls)), state_(state), texts_(std::move(texts)), runEditor_(std::move(runEditor)) {}
 
 void OperatorListLogic::fillCountryList() {
-    fillCountryListOf(dialog_, config_.countryListId);
+    operators::fillCountryList(controls_.countries);
 }
 
 void OperatorListLogic::onCountrySelChange() {
@@ -77,15 +41,15 @@ void OperatorListLogic::onOperatorSelChange() {
 }
 
 bool OperatorListLogic::handleNotify(int id, ui::Event event) {
-    if (id == config_.countryListId && event == ui::Event::SelChange) {
+    if (id == controls_.countries.id() && event == ui::Event::SelChange) {
         onCountrySelChange();
         return true;
     }
-    if (id == config_.operatorListId && event == ui::Event::SelChange) {
+    if (id == controls_.operators.id() && event == ui::Event::SelChange) {
         onOperatorSelChange();
         return true;
     }
-    if (id == config_.checkButtonId && event == ui::Event::Clicked) {
+    if (id == controls_.checkButtonId && event == ui::Event::Clicked) {
         onCheckParams();
         return true;
     }
@@ -93,35 +57,35 @@ bool OperatorListLogic::handleNotify(int id, ui::Event event) {
 }
 
 void OperatorListLogic::countrySelected() {
-    const int operators = config_.operatorListId;
-    const std::string selected = dialog_.selText(config_.countryListId);
+    ui::ListBox& operators = controls_.operators;
+    const std::string selected = controls_.countries.selText();
     if (selected == kOthersItem) {
-        dialog_.resetItems(operators);
+        operators.reset();
         runOthers();
         return;
     }
     const int c = findCountry(selected);
-    dialog_.resetItems(operators);
+    operators.reset();
     if (c < 0) return;  // nothing selected, or a name the table does not know
 
     state_.countryName = selected;
     for (int o = 0; o < kOperatorSlots; ++o) {
         const std::string& name = operatorName(c, o);
         if (name.empty()) break;
-        dialog_.addItem(operators, name);
+        operators.add(name);
     }
-    if (dialog_.count(operators) > 0) {
+    if (operators.count() > 0) {
         // The list is sorted, so the first operator shown is not necessarily the table's first.
-        dialog_.select(operators, 0);
-        state_.operatorName = dialog_.itemText(operators, 0);
+        operators.select(0);
+        state_.operatorName = operators.itemText(0);
     } else if (!operatorName(c, 0).empty()) {
-        dialog_.message(config_.operatorListFailedText, kCaption, ui::Icon::Warning);
+        controls_.messages.message(texts_.operatorListFailed, kCaption, ui::Icon::Warning);
     }
-    dialog_.appendItem(operators, std::string(kOthersItem));
+    operators.append(std::string(kOthersItem));
 }
 
 void OperatorListLogic::operatorSelected() {
-    const std::string selected = dialog_.selText(config_.operatorListId);
+    const std::string selected = controls_.operators.selText();
     if (selected != kOthersItem) {
         state_.operatorName = selected;
         return;
@@ -143,12 +107,12 @@ void OperatorListLogic::runOthers() {
 
 void OperatorListLogic::restore() {
     const std::string keptOperator = state_.operatorName;
-    int pos = dialog_.findExact(config_.countryListId, state_.countryName);
+    int pos = controls_.countries.findExact(state_.countryName);
     // "Others" is never a country in use; selecting it here would reopen the editor without end.
-    if (pos >= 0 && dialog_.itemText(config_.countryListId, pos) == kOthersItem) pos = -1;
-    dialog_.select(config_.countryListId, pos);
+    if (pos >= 0 && controls_.countries.itemText(pos) == kOthersItem) pos = -1;
+    controls_.countries.select(pos);
     countrySelected();
-    dialog_.select(config_.operatorListId, dialog_.findExact(config_.operatorListId, keptOperator));
+    controls_.operators.select(controls_.operators.findExact(keptOperator));
     state_.operatorName = keptOperator;
     applyOperatorParams();
     // editorMode stays 0: the next "Others" opens the editor empty again, and the check button sets
@@ -162,7 +126,7 @@ void OperatorListLogic::applyOperatorParams() {
 
     const int c = findCountry(state_.countryName);
     if (c < 0) {
-        dialog_.message(config_.unknownCountryText, kCaption, ui::Icon::Warning);
+        controls_.messages.message(texts_.unknownCountry, kCaption, ui::Icon::Warning);
         return;
     }
     for (int o = 0; o < kOperatorSlots; ++o) {
@@ -186,8 +150,8 @@ void OperatorListLogic::onCheckParams() {
 }
 
 void OperatorListLogic::forgetSelections() {
-    dialog_.clearSelection(config_.countryListId);
-    dialog_.resetItems(config_.operatorListId);
+    controls_.countries.clearSelection();
+    controls_.operators.reset();
 }
 
 }  // namespace qvt::operators

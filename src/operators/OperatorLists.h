@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "operators/MessagingState.h"
-#include "ui/Dialog.h"
+#include "ui/DialogViews.h"
 
 namespace qvt::operators {
 
@@ -15,23 +15,22 @@ inline constexpr std::string_view kOthersItem = "Others";
 
 // Fills a country list box: every country name of the table (the list box sorts them), then
 // "Others" at the end. Nothing is selected.
-void fillCountryListOf(ui::Dialog& dialog, int countryListId);
+void fillCountryList(ui::ListBox countries);
 
-// Where one settings dialog keeps its lists and how it words their messages. The five dialogs share
-// the logic below and differ only in this.
-struct OperatorListConfig {
-    int countryListId = 0;
-    int operatorListId = 0;
-    int checkButtonId = 0;               // "Check WAP / Internet Paramaters(&L)"
-    std::string operatorListFailedText;  // the operator list stayed empty although the country has operators
-    std::string unknownCountryText;      // the country in use is not in the table
+// What the list logic sees of its dialog: the message boxes, the two lists and the id of the
+// "Check WAP / Internet Paramaters(&L)" button.
+struct OperatorListControls {
+    ui::MessageBoxes& messages;
+    ui::ListBox countries;
+    ui::ListBox operators;
+    int checkButtonId = 0;
 };
 
-OperatorListConfig hx710tListConfig();
-OperatorListConfig hx720uListConfig();
-OperatorListConfig lp300ListConfig();
-OperatorListConfig vex2ListConfig();
-OperatorListConfig s1ListConfig();
+// How a dialog words the list messages.
+struct OperatorListTexts {
+    std::string operatorListFailed;  // the operator list stayed empty although the country has operators
+    std::string unknownCountry;      // the country in use is not in the table
+};
 
 // Keeps a settings dialog's country and operator lists and the messaging state in step. The
 // parameter editor lives above this module, so the dialog hands in a callback that runs it
@@ -40,7 +39,8 @@ class OperatorListLogic {
 public:
     using EditorRunner = std::function<ui::Result()>;
 
-    OperatorListLogic(ui::Dialog& dialog, MessagingState& state, OperatorListConfig config, EditorRunner runEditor);
+    OperatorListLogic(OperatorListControls controls, MessagingState& state, OperatorListTexts texts,
+                      EditorRunner runEditor);
 
     // The country list from the operator table, "Others" last.
     void fillCountryList();
@@ -59,17 +59,15 @@ public:
     // the notification is none of them.
     bool handleNotify(int id, ui::Event event);
 
-    const OperatorListConfig& config() const { return config_; }
-
 private:
     void countrySelected();
     void operatorSelected();
     void runOthers();         // "Others" in either list
     void forgetSelections();  // both lists without selection, no operator items
 
-    ui::Dialog& dialog_;
+    OperatorListControls controls_;
     MessagingState& state_;
-    OperatorListConfig config_;
+    OperatorListTexts texts_;
     EditorRunner runEditor_;
 };
 

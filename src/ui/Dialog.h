@@ -16,8 +16,6 @@
 
 namespace qvt::ui {
 
-// What the user did to a control.
-enum class Event { Clicked, SelChange, TextChanged, Focus, DropDown };
 enum class Key { Enter, Escape, F1 };
 
 class Dialog : public MessageBoxes {

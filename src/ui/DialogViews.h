@@ -12,6 +12,9 @@ namespace qvt::ui {
 
 class Dialog;
 
+// What the user did to a control.
+enum class Event { Clicked, SelChange, TextChanged, Focus, DropDown };
+
 // The message boxes of a dialog.
 class MessageBoxes {
 public:

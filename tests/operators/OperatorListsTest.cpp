@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialogs/WapInternetDialog.h"
+#include "dialogs/OperatorListConfigs.h"
 #include "operators/OperatorLists.h"
 #include "operators/OperatorTables.h"
 #include "support/RecordingHost.h"
@@ -14,7 +15,7 @@ namespace qvt::test {
 namespace {
 
 using dialogs::WapInternetDialog;
-using operators::OperatorListConfig;
+using dialogs::OperatorListConfig;
 using operators::OperatorListLogic;
 using operators::OperatorParams;
 using ui::Event;
@@ -24,7 +25,8 @@ using ui::Event;
 class ListsDialog : public ui::Dialog {
 public:
     ListsDialog(ui::Host& host, dialogs::AppContext& context, OperatorListConfig config)
-        : Dialog(host, dialogTemplate(config)), logic(*this, context.messaging, config, [h = &host, ctx = &context] {
+        : Dialog(host, dialogTemplate(config)), logic({*this, list(config.countryListId), list(config.operatorListId), config.checkButtonId},
+                                                context.messaging, config.texts, [h = &host, ctx = &context] {
               WapInternetDialog editor(*h, *ctx);
               return h->runModal(editor);
           }) {}
@@ -60,7 +62,7 @@ OperatorParams typedParams() {
 
 class OperatorListsTest : public ::testing::Test {
 protected:
-    void SetUp() override { open(operators::hx720uListConfig()); }
+    void SetUp() override { open(dialogs::hx720uListConfig()); }
 
     void open(OperatorListConfig config) {
         cfg = config;
@@ -184,7 +186,7 @@ TEST_F(OperatorListsTest, OperatorOthersConfirmedLeavesUserDefinedParameters) {
 
 TEST_F(OperatorListsTest, OthersCancelledReturnsToThePreviousChoice) {
     for (const bool fromCountryList : {true, false}) {
-        open(operators::hx720uListConfig());
+        open(dialogs::hx720uListConfig());
         choose(country(), "Germany");
         choose(oper(), "T-mobile");
         state().params.URL = "edited since";
@@ -282,7 +284,7 @@ TEST_F(OperatorListsTest, ApplyTrimsTheNamesAndReportsAnUnknownCountry) {
     state().countryName = "Atlantis";
     dialog->logic.applyOperatorParams();
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, cfg.unknownCountryText);
+    EXPECT_EQ(host.boxes[0].text, cfg.texts.unknownCountry);
     EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
     EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
     EXPECT_EQ(state().params, typedParams());
@@ -310,21 +312,21 @@ TEST_F(OperatorListsTest, ApplyCopiesTheTableParametersOfTheOperatorInUse) {
     EXPECT_EQ(state().params, tableParams("France", "Orange"));
     EXPECT_TRUE(host.boxes.empty());
 
-    open(operators::hx710tListConfig());
+    open(dialogs::hx710tListConfig());
     EXPECT_EQ(dialog->count(1065), 26);
 }
 
 TEST_F(OperatorListsTest, EveryDialogVariantWorksOnItsOwnIds) {
-    for (const OperatorListConfig& config : {operators::hx710tListConfig(), operators::lp300ListConfig(),
-                                             operators::vex2ListConfig(), operators::s1ListConfig()}) {
+    for (const OperatorListConfig& config : {dialogs::hx710tListConfig(), dialogs::lp300ListConfig(),
+                                             dialogs::vex2ListConfig(), dialogs::s1ListConfig()}) {
         open(config);
         choose(country(), "Switzerland");
         EXPECT_EQ(items(oper()), (std::vector<std::string>{"Orange", "Swisscom", "Others"})) << config.countryListId;
         EXPECT_EQ(state().params, tableParams("Switzerland", "Orange"));
     }
-    EXPECT_EQ(operators::s1ListConfig().operatorListId, 1004);
-    EXPECT_EQ(operators::lp300ListConfig().checkButtonId, 1140);
-    EXPECT_EQ(operators::hx710tListConfig().unknownCountryText,
+    EXPECT_EQ(dialogs::s1ListConfig().operatorListId, 1004);
+    EXPECT_EQ(dialogs::lp300ListConfig().checkButtonId, 1140);
+    EXPECT_EQ(dialogs::hx710tListConfig().texts.unknownCountry,
               "Error: The information of this country is not exist, your configuration is invalid !");
 }
 
