@@ -7,7 +7,7 @@
 #include <set>
 
 #include "app/Catalogue.h"
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/SettingsDialogFactory.h"
 

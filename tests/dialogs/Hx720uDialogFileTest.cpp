@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Hx720uDialog.h"
 #include "settings/ProfileFile.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <set>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Hx720uDialog.h"
 #include "settings/KeyTable.h"
 #include "settings/ProfileFile.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Lp300Dialog.h"
 #include "settings/ProfileFile.h"
 

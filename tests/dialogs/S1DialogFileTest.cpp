@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/S1Dialog.h"
 #include "settings/ProfileFile.h"
 

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "app/Catalogue.h"
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "dialogs/Vex2Dialog.h"
 #include "settings/KeyTable.h"
