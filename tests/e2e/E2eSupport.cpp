@@ -39,8 +39,8 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& scr
     return r;
 }
 
-RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes, const std::string& script,
-                    const std::vector<std::string>& extraArgs) {
+RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                    const std::string& script, const std::vector<std::string>& extraArgs) {
     std::vector<std::string> args{"--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
     for (const auto& v : volumes) {
         args.push_back("--volume");

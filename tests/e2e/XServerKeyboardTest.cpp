@@ -108,9 +108,10 @@ TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
     fs::create_directories(card);
     fs::create_directories(dir / "runtime");
     fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    appPid_ = sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + shellQuote((dir / "runtime").string()) +
-                  " " + shellQuote(QVT_BINARY) + " --system-root " + shellQuote(root.string()) + " --volume " +
-                  shellQuote(card.string()) + " >" + shellQuote((dir / "log").string()) + " 2>&1 & echo $!")
+    appPid_ = sh("env DISPLAY=" + display_ +
+                 " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + shellQuote((dir / "runtime").string()) + " " +
+                 shellQuote(QVT_BINARY) + " --system-root " + shellQuote(root.string()) + " --volume " +
+                 shellQuote(card.string()) + " >" + shellQuote((dir / "log").string()) + " 2>&1 & echo $!")
                   .out;
     while (!appPid_.empty() && appPid_.back() == '\n') appPid_.pop_back();
 

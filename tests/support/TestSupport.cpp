@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "support/TestSupport.h"
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
 
 #ifdef __linux__
 #include <fcntl.h>
