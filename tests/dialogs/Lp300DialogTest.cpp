@@ -132,15 +132,5 @@ TEST_F(Lp300Test, FileHasTheCameraKeysInOrderAndTrimsValues) {
     EXPECT_NE(bytes.find("Model=LP300\r\n"), std::string::npos);
 }
 
-TEST_F(Lp300Test, BothOffGivesTheLp300Warning) {
-    open();
-    d->notify(l::kDefault, Event::Clicked);
-    choose(l::kPirTrigger, 3);
-    ASSERT_FALSE(host.boxes.empty());
-    EXPECT_EQ(host.boxes.back().text,
-              "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !");
-    EXPECT_EQ(d->selText(l::kPirTrigger), "Normal");
-}
-
 }  // namespace
 }  // namespace qvt::dialogs

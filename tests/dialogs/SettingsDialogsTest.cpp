@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: Apache-2.0
+// What the five settings dialogs share, each in its own wording: the layout, the factory, Save,
+// a pulled card, the ways out, the banner, the Time Lapse / PIR Trigger rule and a wrong PC clock.
+// Each dialog's own behaviour is tested in its own file.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <set>
+#include <tuple>
+
+#include "app/Catalogue.h"
+#include "dialogs/Hx710tDialog.h"
+#include "dialogs/Hx720uDialog.h"
+#include "dialogs/Lp300Dialog.h"
+#include "dialogs/S1Dialog.h"
+#include "dialogs/SettingsDialogFactory.h"
+#include "dialogs/Vex2Dialog.h"
+#include "support/DialogTestHost.h"
+
+namespace qvt::dialogs {
+namespace {
+
+namespace fs = std::filesystem;
+using ui::Icon;
+
+struct DialogCase {
+    const char* name;
+    const char* modelCode;  // the product the dialog is opened for
+    const char* fileCode;
+    app::SettingsDialogKind kind;
+    ui::DialogTemplate (*dialogTemplate)();
+    bool (*isOwn)(const ui::Dialog*);
+    int defaultButton, banner, pirTrigger;
+    const char* confirm;
+    const char* savedIn;
+    const char* volumeMissingBefore;
+    const char* volumeMissingAfter;
+    const char* pirTriggerOff;             // PIR Trigger set to "OFF" while Time Lapse is "OFF"
+    const char* timeLapseOff;              // and the other way round
+    std::vector<const char*> layoutTexts;  // fixed texts of the layout, each there once
+};
+
+void PrintTo(const DialogCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+template <class D>
+bool is(const ui::Dialog* d) {
+    return dynamic_cast<const D*>(d) != nullptr;
+}
+
+const char* const kSaveFile = "Attention Please ,The Data Above Will Be Saved In The Following  File: ";
+const char* const kMainPirOff =
+    "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
+const char* const kMainLapseOff =
+    "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
+const char* const kNamedPirOff = "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
+const char* const kNamedLapseOff = "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !";
+
+const DialogCase kDialogs[] = {
+    {"HX710T",
+     "HX710T",
+     "HX710T",
+     app::SettingsDialogKind::Hx710t,
+     Hx710tDialog::dialogTemplate,
+     is<Hx710tDialog>,
+     hx710t::kDefault,
+     hx710t::kBanner,
+     hx710t::kPirTrigger,
+     "Confirm save all the data ?",
+     "Ok , All data has been saved in : ",
+     "Can't find volume \"",
+     "\",Please check connection of your device and try again !",
+     kMainPirOff,
+     kMainLapseOff,
+     {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ", " Send Mode ", " Send To ",
+      " Customer Information Setting ", kSaveFile, "Set Clock Y:", "Replay Times", "Admin Number :"}},
+    {"HX720U",
+     "HX720U",
+     "HX720U",
+     app::SettingsDialogKind::Hx720u,
+     Hx720uDialog::dialogTemplate,
+     is<Hx720uDialog>,
+     hx720u::kDefault,
+     hx720u::kBanner,
+     hx720u::kPirTrigger,
+     "Confirm Save All The Data ?",
+     "Ok , All data has been saved in : ",
+     "Can't find the volume \"",
+     "\",Please check connection and Try again !",
+     kNamedPirOff,
+     kNamedLapseOff,
+     {" Send To ", " Send Mode ", "Work Hour", "Set Clock Y:", "Replay Times"}},
+    {"LP300",
+     "LP300",
+     "LP300",
+     app::SettingsDialogKind::Lp300,
+     Lp300Dialog::dialogTemplate,
+     is<Lp300Dialog>,
+     lp300::kDefault,
+     lp300::kBanner,
+     lp300::kPirTrigger,
+     "Confirm Save All The Data ?",
+     "Ok , All data has been saved in : ",
+     "Can't find the volume \"",
+     "\",Please check connection and Try again !",
+     "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !",
+     "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !",
+     {" Camera Setting ", " Send To ", "Set Clock Y:", kSaveFile}},
+    {"VEX2",
+     "VEX 2.0",
+     "VEX2",
+     app::SettingsDialogKind::Vex2,
+     Vex2Dialog::dialogTemplate,
+     is<Vex2Dialog>,
+     vex2::kDefault,
+     vex2::kBanner,
+     vex2::kPirTrigger,
+     "Confirm Save All The Data ?",
+     "Ok , All data has been saved in : ",
+     "Can't find the volume \"",
+     "\",Please check connection and Try again !",
+     kNamedPirOff,
+     kNamedLapseOff,
+     {" Camera Setting ", " Temperature Format ", " Send To ", " Customer Information Setting ", "Time Format",
+      "PIR Interval", "Time Lapse", "PIR Trigger", "Set Clock Y:", "Select Country", "Select Operator", kSaveFile}},
+    {"S1",
+     "PN450RT",
+     "PN450RT",
+     app::SettingsDialogKind::S1,
+     S1Dialog::dialogTemplate,
+     is<S1Dialog>,
+     s1::kDefault,
+     s1::kBanner,
+     s1::kPirTrigger,
+     "Confirm save all the data ?",
+     "Ok , All Data Has Been Saved In : ",
+     "Can't find the volume \"",
+     "\",Please check connection of your device and try again !",
+     kMainPirOff,
+     kMainLapseOff,
+     {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ", " Send Mode ", " Send To ",
+      " Customer Information Setting ", "Work Hour", "Start Time", "Stop Time", "Set Clock Y:", "Select Country",
+      "Select Operator", kSaveFile}},
+};
+
+class SettingsDialogs : public ::testing::TestWithParam<DialogCase> {
+protected:
+    const DialogCase& c() const { return GetParam(); }
+    ui::Dialog& open() {
+        const app::Product* product = app::findProductByModelCode(c().modelCode);
+        EXPECT_NE(product, nullptr) << c().modelCode;
+        pc.context.CurrentModelCode = c().modelCode;
+        d = createSettingsDialog(*product, host, pc.context);
+        d->init();
+        return *d;
+    }
+    void choose(int id, int pos) {
+        d->select(id, pos);
+        d->notify(id, ui::Event::SelChange);
+    }
+    void click(int id) { d->notify(id, ui::Event::Clicked); }
+    fs::path cardFile() const { return pc.card / "GSM" / (std::string(c().fileCode) + ".TXT"); }
+    fs::path backupFile() const { return pc.pc / "LumbrakonBackup" / (std::string(c().fileCode) + ".TXT"); }
+
+    test::TestPc pc;
+    test::RecordingHost host;
+    std::unique_ptr<ui::Dialog> d;
+};
+
+TEST_P(SettingsDialogs, LayoutPlacesEveryControlAndFixedTextOnce) {
+    const ui::DialogTemplate t = c().dialogTemplate();
+    std::multiset<int> placed;
+    std::multiset<std::string> texts;
+    std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
+        if (n.kind == ui::LayoutNode::Kind::Control) placed.insert(n.id);
+        if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.insert(n.text);
+        for (const auto& child : n.children) walk(child);
+    };
+    walk(t.layout);
+    for (const auto& control : t.controls) EXPECT_EQ(placed.count(control.id), 1u) << control.id;
+    EXPECT_EQ(placed.size(), t.controls.size());
+    for (const char* text : c().layoutTexts) EXPECT_EQ(texts.count(text), 1u) << text;
+}
+
+TEST_P(SettingsDialogs, TheFactoryOpensThisDialogForItsProductsOnly) {
+    int products = 0;
+    for (const app::Product& product : app::catalogue()) {
+        pc.context.CurrentModelCode = std::string(product.modelCode);
+        const auto dialog = createSettingsDialog(product, host, pc.context);
+        const bool mine = product.dialog == c().kind;
+        EXPECT_EQ(c().isOwn(dialog.get()), mine) << product.displayName;
+        EXPECT_EQ(dialog->tmpl().resourceId, product.dialogResource) << product.displayName;
+        if (mine) {
+            EXPECT_EQ(product.dialogResource, c().dialogTemplate().resourceId) << product.displayName;
+        }
+        products += mine;
+    }
+    EXPECT_EQ(products, c().kind == app::SettingsDialogKind::S1 ? 4 : 1);
+}
+
+TEST_P(SettingsDialogs, EnterAsksFirstAndSavesOnlyOnOk) {
+    open();
+    host.answers.push_back(ui::Answer::Cancel);
+    d->pressKey(ui::Key::Enter);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, c().confirm);
+    EXPECT_EQ(host.boxes[0].icon, Icon::Question);
+    EXPECT_FALSE(fs::exists(cardFile()));
+    EXPECT_FALSE(d->ended());
+
+    d->pressKey(ui::Key::Enter);
+    ASSERT_EQ(host.boxes.size(), 3u) << "confirmation and report";
+    EXPECT_EQ(host.boxes[2].text, c().savedIn + std::string("\" ") + cardFile().string() + " \" !");
+    EXPECT_EQ(host.boxes[2].icon, Icon::Information);
+    EXPECT_TRUE(fs::exists(cardFile()));
+    EXPECT_EQ(test::readFile(backupFile()), test::readFile(cardFile()));
+    EXPECT_FALSE(d->ended()) << "the dialog stays open";
+}
+
+TEST_P(SettingsDialogs, SavingWithTheCardPulledOutNamesTheVolume) {
+    open();
+    fs::remove_all(pc.card);
+    click(1);
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_EQ(host.boxes[0].text,
+              c().volumeMissingBefore + platform::Volumes::rootText(pc.card) + c().volumeMissingAfter);
+    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_FALSE(fs::exists(cardFile()));
+    EXPECT_FALSE(d->ended());
+}
+
+TEST_P(SettingsDialogs, HelpIsHandledAndEveryWayOutCancelsWithoutSaving) {
+    const std::function<void(ui::Dialog&)> ways[] = {[](ui::Dialog& dialog) { dialog.notify(2, ui::Event::Clicked); },
+                                                     [](ui::Dialog& dialog) { dialog.pressKey(ui::Key::Escape); },
+                                                     [](ui::Dialog& dialog) { dialog.closeBox(); }};
+    for (const auto& leave : ways) {
+        open();
+        d->pressKey(ui::Key::F1);
+        EXPECT_FALSE(d->ended());
+        leave(*d);
+        EXPECT_TRUE(d->ended());
+        EXPECT_EQ(d->result(), ui::Result::Cancel);
+    }
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(host.modalTitles.empty());
+    EXPECT_FALSE(fs::exists(cardFile()));
+}
+
+TEST_P(SettingsDialogs, TheBannerOpensTheAboutBoxAndChangesNoSetting) {
+    open();
+    click(c().defaultButton);
+    std::map<int, std::tuple<int, int, std::string, bool, bool>> before;
+    for (const auto& [id, control] : d->controls())
+        before[id] = {control.sel, control.check, control.text, control.enabled, control.visible};
+    click(c().banner);
+    EXPECT_EQ(host.modalTitles, std::vector<std::string>{"About QVT CONFIG"});
+    for (const auto& [id, control] : d->controls())
+        EXPECT_EQ(before[id],
+                  std::make_tuple(control.sel, control.check, control.text, control.enabled, control.visible))
+            << id;
+    EXPECT_FALSE(d->ended());
+}
+
+TEST_P(SettingsDialogs, TimeLapseAndPirTriggerAreNeverBothOff) {
+    open();
+    click(c().defaultButton);  // Time Lapse "OFF", PIR Trigger "Normal"
+    choose(c().pirTrigger, 3);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, c().pirTriggerOff);
+    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(d->selText(c().pirTrigger), "Normal");
+
+    choose(ids::kTimeLapse, 2);
+    choose(c().pirTrigger, 3);  // accepted: Time Lapse is not "OFF"
+    choose(ids::kTimeLapse, 0);
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].text, c().timeLapseOff);
+    EXPECT_EQ(d->selText(ids::kTimeLapse), "10 Min");
+    EXPECT_EQ(d->selText(c().pirTrigger), "OFF");
+}
+
+TEST_P(SettingsDialogs, DefaultOnAWrongPcClockWarnsAndStartsTheClockAtItsFirstItems) {
+    pc.context.clock = platform::Clock({2012, 12, 31, 23, 59, 59});
+    open();
+    click(c().defaultButton);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, "Attention: Current system time is wrong !");
+    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    for (int id : {ids::kYear, ids::kMonth, ids::kDay, ids::kHour, ids::kMinute, ids::kSecond})
+        EXPECT_EQ(d->sel(id), 0) << id;
+    EXPECT_EQ(d->selText(ids::kYear), "2013");
+    EXPECT_EQ(d->selText(c().pirTrigger), "Normal") << "the other defaults are set all the same";
+}
+
+INSTANTIATE_TEST_SUITE_P(FiveDialogs, SettingsDialogs, ::testing::ValuesIn(kDialogs),
+                         [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace qvt::dialogs
