@@ -110,24 +110,6 @@ TEST_F(Hx710tFileTest, DefaultsSavedMatchTheGoldenFile) {
     EXPECT_EQ(host.boxes.back().text, "Ok , All data has been saved in : \" " + pc.cardFile().string() + " \" !");
 }
 
-TEST_F(Hx710tFileTest, BackupKeysKeepTheirPlace) {
-    test::writeFile(pc.backupFile(), "[Camera Setting]\r\nLanguage=5\r\n[QVTFileMark]\r\nModel=HX710T\r\n");
-    open();  // the card has no file: the backup is read
-    EXPECT_EQ(d->sel(h::kLanguage), 5);
-    d->select(h::kLanguage, 2);
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    const std::string bytes = test::readFile(pc.backupFile());
-    EXPECT_EQ(bytes.rfind("[Camera Setting]\r\nLanguage=2\r\n", 0), 0u) << bytes;
-    EXPECT_EQ(ProfileFile::fromBytes(bytes).get(kCamera, "Work Day"), "0");
-}
-
-TEST_F(Hx710tFileTest, BackupFolderIsCreatedWhenMissing) {
-    open();
-    std::filesystem::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    EXPECT_TRUE(std::filesystem::exists(pc.backupFile()));
-}
-
 TEST_F(Hx710tFileTest, AWriteThatCannotHappenIsReported) {
     open();
     // A file where the card's folder must be: the card file cannot be written.
@@ -205,14 +187,6 @@ TEST_F(Hx710tFileTest, PortsKeepFourCharacters) {
     EXPECT_EQ(pc.context.messaging.params.IP, "10.0.0.1");
     EXPECT_EQ(pc.context.messaging.params.APN, "");  // a missing key empties the parameter
     EXPECT_EQ(d->sel(h::kCountryList), -1);
-}
-
-TEST_F(Hx710tFileTest, BothOffInAFileLeavesPirBlank) {
-    cardFile("[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
-    open();
-    EXPECT_EQ(d->sel(h::kTimeLapse), 0);
-    EXPECT_EQ(d->sel(h::kPirTrigger), -1);
-    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(Hx710tFileTest, MissingOrEmptyCustomerValuesKeepTheEdits) {
@@ -303,16 +277,6 @@ TEST_F(Hx710tFileTest, WorkDayAndRadiosFromTheFile) {
     EXPECT_TRUE(d->visible(ids::kReportHour));
     EXPECT_FALSE(d->visible(ids::kMaxNumber));
     EXPECT_EQ(d->check(h::kSendToEmailGprs), 1);
-}
-
-TEST_F(Hx710tFileTest, OnlyTheExactModelCodeIsValid) {
-    const std::pair<const char*, int> cases[] = {{"HX710T", 3}, {" HX710T ", 3}, {"hx710t", -1}, {"HX710T-10M", -1}};
-    for (const auto& [model, language] : cases) {
-        test::writeFile(pc.cardFile(),
-                        std::string("[QVTFileMark]\r\nModel=") + model + "\r\n[Camera Setting]\r\nLanguage=3\r\n");
-        open();
-        EXPECT_EQ(d->sel(h::kLanguage), language) << model;
-    }
 }
 
 }  // namespace

@@ -195,15 +195,6 @@ TEST_F(Hx720uFileTest, ClockDayIsReadIntoTheMonthItBelongsTo) {
     EXPECT_EQ(d->itemText(ids::kDay, 0), "01");
 }
 
-TEST_F(Hx720uFileTest, BothOffInAFileLeavesPirTriggerBlank) {
-    openWith("[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
-    EXPECT_EQ(d->selText(h::kTimeLapse), "OFF");
-    EXPECT_EQ(d->sel(h::kPirTrigger), -1);
-    EXPECT_EQ(d->rememberedTimeLapse(), 0);
-    EXPECT_EQ(d->rememberedPirTrigger(), -1);
-    EXPECT_TRUE(host.boxes.empty());
-}
-
 TEST_F(Hx720uFileTest, LoadedSwitchesSetTheirControls) {
     openWith(
         "[Camera Setting]\r\nGame Call=1\r\nGameCall Hour=5\r\nGameCall PlayTime=100\r\n"

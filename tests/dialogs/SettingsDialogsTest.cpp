@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 // What the five settings dialogs share, each in its own wording: the layout, the factory, Save,
-// a pulled card, the ways out, the banner, the Time Lapse / PIR Trigger rule and a wrong PC clock.
-// Each dialog's own behaviour is tested in its own file.
+// a pulled card, the ways out, the banner, the Time Lapse / PIR Trigger rule, a wrong PC clock, and
+// how the settings file is recognised and kept. Each dialog's own behaviour is tested in its own files.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <map>
 #include <memory>
@@ -29,7 +30,7 @@ using ui::Icon;
 struct DialogCase {
     const char* name;
     const char* modelCode;  // the product the dialog is opened for
-    const char* fileCode;
+    const char* fileCode;   // the file name and the file's model mark
     app::SettingsDialogKind kind;
     ui::DialogTemplate (*dialogTemplate)();
     bool (*isOwn)(const ui::Dialog*);
@@ -163,6 +164,7 @@ protected:
         d->notify(id, ui::Event::SelChange);
     }
     void click(int id) { d->notify(id, ui::Event::Clicked); }
+    ProductSettingsDialog& settings() { return dynamic_cast<ProductSettingsDialog&>(*d); }
     fs::path cardFile() const { return pc.card / "GSM" / (std::string(c().fileCode) + ".TXT"); }
     fs::path backupFile() const { return pc.pc / "LumbrakonBackup" / (std::string(c().fileCode) + ".TXT"); }
 
@@ -296,6 +298,56 @@ TEST_P(SettingsDialogs, DefaultOnAWrongPcClockWarnsAndStartsTheClockAtItsFirstIt
         EXPECT_EQ(d->sel(id), 0) << id;
     EXPECT_EQ(d->selText(ids::kYear), "2013");
     EXPECT_EQ(d->selText(c().pirTrigger), "Normal") << "the other defaults are set all the same";
+}
+
+// ---- the settings file --------------------------------------------------------------------------
+
+TEST_P(SettingsDialogs, OnlyAFileMarkedWithTheExactFileCodeIsRead) {
+    const std::string code = c().fileCode;
+    std::string lower = code;
+    for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const std::pair<std::string, bool> marks[] = {
+        {code, true},
+        {"  " + code + " ", true},
+        {lower, false},
+        {code + "-10M", false},
+        {c().modelCode, c().modelCode == code}};  // the VEX 2.0's file code differs from its name
+    for (const auto& [mark, valid] : marks) {
+        test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=" + mark + "\r\n[Camera Setting]\r\nTime Lapse=1\r\n");
+        open();
+        EXPECT_EQ(d->sel(ids::kTimeLapse), valid ? 1 : -1) << "'" << mark << "'";
+        EXPECT_EQ(fs::exists(cardFile()), valid) << "an invalid file on the card is removed: '" << mark << "'";
+    }
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_P(SettingsDialogs, BothOffInAFileLeavesPirTriggerBlankWithoutAMessage) {
+    test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=" + std::string(c().fileCode) +
+                                    "\r\n[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
+    open();
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(d->selText(ids::kTimeLapse), "OFF");
+    EXPECT_EQ(d->sel(c().pirTrigger), -1);
+    EXPECT_EQ(settings().rememberedTimeLapse(), 0);
+    EXPECT_EQ(settings().rememberedPirTrigger(), -1);
+}
+
+// The card has no file: the backup is read, and written back with its keys where they were.
+TEST_P(SettingsDialogs, TheBackupIsReadAndKeepsItsKeyOrderAndItsFolderIsMadeAgain) {
+    test::writeFile(backupFile(),
+                    "[Camera Setting]\r\nTime Lapse=3\r\n[QVTFileMark]\r\nModel=" + std::string(c().fileCode) + "\r\n");
+    open();
+    EXPECT_EQ(d->sel(ids::kTimeLapse), 3);
+    d->select(ids::kTimeLapse, 2);
+    ASSERT_TRUE(settings().writeSettingsFile(settings::FileTarget::Backup));
+    const std::string bytes = test::readFile(backupFile());
+    EXPECT_EQ(bytes.rfind("[Camera Setting]\r\nTime Lapse=2\r\n", 0), 0u) << bytes;
+    EXPECT_NE(bytes.find("[QVTFileMark]\r\nModel=" + std::string(c().fileCode) + "\r\n"), std::string::npos);
+
+    fs::remove_all(pc.pc / "LumbrakonBackup");
+    EXPECT_TRUE(settings().writeSettingsFile(settings::FileTarget::Backup));
+    EXPECT_TRUE(fs::exists(backupFile()));
+    EXPECT_FALSE(fs::exists(cardFile())) << "the card is not written";
 }
 
 INSTANTIATE_TEST_SUITE_P(FiveDialogs, SettingsDialogs, ::testing::ValuesIn(kDialogs),

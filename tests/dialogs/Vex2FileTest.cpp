@@ -33,7 +33,6 @@ const std::vector<std::string> kCameraKeys = {"Time Format",  "PIR Interval", "T
 class Vex2FileTest : public test::DialogFixture<Vex2Dialog> {
 protected:
     std::filesystem::path cardFile() const { return pc.card / "GSM" / "VEX2.TXT"; }
-    std::filesystem::path backupFile() const { return pc.pc / "LumbrakonBackup" / "VEX2.TXT"; }
 
     // A card file of the product with these lines after its mark.
     void writeCard(const std::string& body) { test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=VEX2\r\n" + body); }
@@ -100,19 +99,6 @@ TEST_F(Vex2FileTest, TypedTextsAndParametersAreTrimmed) {
     EXPECT_NE(bytes.find("ReceiveEmail1=" + std::string(100, 'e') + "\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("APN=internet.example\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("Port=80801\r\n"), std::string::npos);
-}
-
-TEST_F(Vex2FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsMade) {
-    test::writeFile(backupFile(), "[Camera Setting]\r\nSend To=2\r\n[QVTFileMark]\r\nModel=VEX2\r\n");
-    open();  // the card has no file: the backup is read
-    EXPECT_EQ(d->check(v::kSendToNone), 1);
-    d->notify(v::kSendToPhone, Event::Clicked);
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    EXPECT_EQ(test::readFile(backupFile()).rfind("[Camera Setting]\r\nSend To=0\r\n", 0), 0u);
-
-    std::filesystem::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    EXPECT_TRUE(std::filesystem::exists(backupFile()));
 }
 
 // ---- reading ------------------------------------------------------------------------------------
@@ -220,16 +206,6 @@ TEST_F(Vex2FileTest, TheDayListIsPreparedBeforeTheDayIsRead) {
     EXPECT_EQ(d->sel(ids::kDay), -1);
 }
 
-TEST_F(Vex2FileTest, BothOffInAFileLeavesPirTriggerBlankWithoutAMessage) {
-    writeCard("[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
-    open();
-    EXPECT_TRUE(host.boxes.empty());
-    EXPECT_EQ(d->sel(v::kTimeLapse), 0);
-    EXPECT_EQ(d->sel(v::kPirTrigger), -1);
-    EXPECT_EQ(d->rememberedTimeLapse(), 0);
-    EXPECT_EQ(d->rememberedPirTrigger(), -1);
-}
-
 TEST_F(Vex2FileTest, AUserOffAfterAFileReturnsToTheValueReadFromIt) {
     writeCard("[Camera Setting]\r\nTime Lapse=3\r\nPIR Trigger=3\r\n");
     open();
@@ -250,17 +226,6 @@ TEST_F(Vex2FileTest, EditsTakeEveryValueAndPortsStayWhole) {
     EXPECT_EQ(d->text(kReceiveEmail2), "") << "a missing key is an empty value";
     EXPECT_EQ(pc.context.messaging.params.Port, "80801");
     EXPECT_EQ(pc.context.messaging.params.SendEmailPort, "46500");
-}
-
-TEST_F(Vex2FileTest, OnlyTheExactModelCodeMakesAFileValid) {
-    test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=VEX 2.0\r\n[Camera Setting]\r\nTime Format=1\r\n");
-    open();
-    EXPECT_EQ(d->sel(v::kTimeFormat), -1);
-    EXPECT_FALSE(std::filesystem::exists(cardFile())) << "an invalid file on the target card is removed";
-
-    test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=  VEX2 \r\n[Camera Setting]\r\nTime Format=1\r\n");
-    open();
-    EXPECT_EQ(d->selText(v::kTimeFormat), "24H");
 }
 
 }  // namespace
