@@ -120,46 +120,6 @@ TEST_F(Hx710tFileTest, AWriteThatCannotHappenIsReported) {
 
 // ---- reading ------------------------------------------------------------------------------------
 
-TEST_F(Hx710tFileTest, WhatIsWrittenReadsBackTheSame) {
-    open();
-    d->notify(h::kDefault, Event::Clicked);
-    choose(h::kGameCall, 1);
-    choose(h::kGameCallHour, 21);
-    choose(h::kWorkHour, 1);
-    choose(h::kStopHour, 17);
-    d->notify(ids::kSendDaily, Event::Clicked);
-    d->setText(ids::kReportHour, "9");
-    d->setText(ids::kReportMinute, "45");
-    d->notify(h::kSendToEmailGprs, Event::Clicked);
-    d->notify(1125, Event::Clicked);  // Thursday off
-    choose(h::kTimeLapse, 13);
-    d->setText(h::kAdminNumber, "+49 171 555");
-    pc.context.messaging.params.URL = "http://mms.example";
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
-    const auto before = d->controls();
-
-    pc.context.messaging = {};
-    test::RecordingHost host2;
-    Hx710tDialog again(host2, pc.context);
-    again.init();
-    EXPECT_TRUE(host2.boxes.empty());
-    for (const auto& [id, c] : before) {
-        if (id == h::kAudioField || id == h::kPathList) continue;
-        const ui::Control& r = again.control(id);
-        EXPECT_EQ(r.sel, c.sel) << id;
-        EXPECT_EQ(r.check, c.check) << id;
-        EXPECT_EQ(r.enabled, c.enabled) << id;
-        EXPECT_EQ(r.visible, c.visible) << id;
-        if (c.kind == ui::ControlKind::Edit) {
-            EXPECT_EQ(r.text, id == ids::kReportHour ? "09" : c.text) << id;
-        }
-        EXPECT_EQ(r.items, c.items) << id;
-    }
-    EXPECT_EQ(pc.context.messaging.params.URL, "http://mms.example");
-    EXPECT_EQ(again.rememberedTimeLapse(), 13);
-    EXPECT_EQ(again.rememberedPirTrigger(), 1);
-}
-
 TEST_F(Hx710tFileTest, MaxNumberReadsOnlyDigits) {
     const std::pair<const char*, int> cases[] = {{"250", 100}, {"100", 100}, {"99", 99}, {"0", 0},
                                                  {"12a", -1},  {"-1", -1},   {"", -1},   {"99999999999", 100}};

@@ -229,44 +229,6 @@ TEST_F(S1FileTest, OnlyTheModelsOwnFileIsRead) {
     EXPECT_FALSE(fs::exists(pc.card / "GSM" / "HX330.TXT")) << "the invalid file is removed";
 }
 
-TEST_F(S1FileTest, WhatIsWrittenReadsBackTheSame) {
-    open("PN450RT");
-    d->notify(s1::kDefault, Event::Clicked);
-    choose(s1::kWorkHour, 1);
-    choose(s1::kStartHour, 6);
-    choose(s1::kTimeLapse, 13);
-    choose(s1::kSmsControl, 1);
-    d->notify(ids::kSendDaily, Event::Clicked);
-    d->setText(ids::kReportHour, "9");
-    d->setText(ids::kReportMinute, "45");
-    d->notify(s1::kSendToEmailMms, Event::Clicked);
-    d->setText(1014, "last@example.com");
-    pc.context.messaging.params.URL = "http://mms.example";
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
-    const auto before = d->controls();
-
-    pc.context.messaging = {};
-    test::RecordingHost host2;
-    S1Dialog again(host2, pc.context);
-    again.init();
-    EXPECT_TRUE(host2.boxes.empty());
-    for (const auto& [id, c] : before) {
-        if (id == s1::kPathList) continue;
-        const ui::Control& r = again.control(id);
-        EXPECT_EQ(r.sel, c.sel) << id;
-        EXPECT_EQ(r.check, c.check) << id;
-        EXPECT_EQ(r.enabled, c.enabled) << id;
-        EXPECT_EQ(r.visible, c.visible) << id;
-        if (c.kind == ui::ControlKind::Edit) {
-            EXPECT_EQ(r.text, id == ids::kReportHour ? "09" : c.text) << id;
-        }
-        EXPECT_EQ(r.items, c.items) << id;
-    }
-    EXPECT_EQ(pc.context.messaging.params.URL, "http://mms.example");
-    EXPECT_EQ(again.rememberedTimeLapse(), 13);
-    EXPECT_EQ(again.rememberedPirTrigger(), 1);
-}
-
 TEST_F(S1FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsCreated) {
     const fs::path backup = pc.pc / "LumbrakonBackup" / "HX330.TXT";
     test::writeFile(backup, "[Camera Setting]\r\nLanguage=3\r\nSMS Control=1\r\n[QVTFileMark]\r\nModel=HX330\r\n");

@@ -4,6 +4,7 @@
 // how the settings file is recognised and kept. Each dialog's own behaviour is tested in its own files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <map>
@@ -27,6 +28,14 @@ namespace {
 namespace fs = std::filesystem;
 using ui::Icon;
 
+void choose(ui::Dialog& d, int id, int pos) {
+    d.select(id, pos);
+    d.notify(id, ui::Event::SelChange);
+}
+void click(ui::Dialog& d, int id) {
+    d.notify(id, ui::Event::Clicked);
+}
+
 struct DialogCase {
     const char* name;
     const char* modelCode;  // the product the dialog is opened for
@@ -42,6 +51,12 @@ struct DialogCase {
     const char* pirTriggerOff;             // PIR Trigger set to "OFF" while Time Lapse is "OFF"
     const char* timeLapseOff;              // and the other way round
     std::vector<const char*> layoutTexts;  // fixed texts of the layout, each there once
+    // What a user changes before the file is written and read back; the controls the file does not
+    // restore; edits that read back in another form; Time Lapse and PIR Trigger remembered on reading.
+    void (*changeSettings)(ui::Dialog&, operators::OperatorParams&);
+    std::vector<int> notReadBack;
+    std::map<int, std::string> readBackTexts;
+    int rememberedTimeLapse, rememberedPirTrigger;
 };
 
 void PrintTo(const DialogCase& c, std::ostream* os) {
@@ -60,93 +75,132 @@ const char* const kMainLapseOff =
     "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
 const char* const kNamedPirOff = "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
 const char* const kNamedLapseOff = "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !";
+const char* const kSavedIn = "Ok , All data has been saved in : ";
+const char* const kConfirm = "Confirm Save All The Data ?";
+const char* const kTheVolume = "Can't find the volume \"";
+const char* const kTryAgain = "\",Please check connection and Try again !";
+const char* const kOfYourDevice = "\",Please check connection of your device and try again !";
 
+// clang-format off
 const DialogCase kDialogs[] = {
-    {"HX710T",
-     "HX710T",
-     "HX710T",
-     app::SettingsDialogKind::Hx710t,
-     Hx710tDialog::dialogTemplate,
-     is<Hx710tDialog>,
-     hx710t::kDefault,
-     hx710t::kBanner,
-     hx710t::kPirTrigger,
-     "Confirm save all the data ?",
-     "Ok , All data has been saved in : ",
-     "Can't find volume \"",
-     "\",Please check connection of your device and try again !",
-     kMainPirOff,
-     kMainLapseOff,
-     {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ", " Send Mode ", " Send To ",
-      " Customer Information Setting ", kSaveFile, "Set Clock Y:", "Replay Times", "Admin Number :"}},
-    {"HX720U",
-     "HX720U",
-     "HX720U",
-     app::SettingsDialogKind::Hx720u,
-     Hx720uDialog::dialogTemplate,
-     is<Hx720uDialog>,
-     hx720u::kDefault,
-     hx720u::kBanner,
-     hx720u::kPirTrigger,
-     "Confirm Save All The Data ?",
-     "Ok , All data has been saved in : ",
-     "Can't find the volume \"",
-     "\",Please check connection and Try again !",
-     kNamedPirOff,
-     kNamedLapseOff,
-     {" Send To ", " Send Mode ", "Work Hour", "Set Clock Y:", "Replay Times"}},
-    {"LP300",
-     "LP300",
-     "LP300",
-     app::SettingsDialogKind::Lp300,
-     Lp300Dialog::dialogTemplate,
-     is<Lp300Dialog>,
-     lp300::kDefault,
-     lp300::kBanner,
-     lp300::kPirTrigger,
-     "Confirm Save All The Data ?",
-     "Ok , All data has been saved in : ",
-     "Can't find the volume \"",
-     "\",Please check connection and Try again !",
-     "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !",
-     "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !",
-     {" Camera Setting ", " Send To ", "Set Clock Y:", kSaveFile}},
-    {"VEX2",
-     "VEX 2.0",
-     "VEX2",
-     app::SettingsDialogKind::Vex2,
-     Vex2Dialog::dialogTemplate,
-     is<Vex2Dialog>,
-     vex2::kDefault,
-     vex2::kBanner,
-     vex2::kPirTrigger,
-     "Confirm Save All The Data ?",
-     "Ok , All data has been saved in : ",
-     "Can't find the volume \"",
-     "\",Please check connection and Try again !",
-     kNamedPirOff,
-     kNamedLapseOff,
-     {" Camera Setting ", " Temperature Format ", " Send To ", " Customer Information Setting ", "Time Format",
-      "PIR Interval", "Time Lapse", "PIR Trigger", "Set Clock Y:", "Select Country", "Select Operator", kSaveFile}},
-    {"S1",
-     "PN450RT",
-     "PN450RT",
-     app::SettingsDialogKind::S1,
-     S1Dialog::dialogTemplate,
-     is<S1Dialog>,
-     s1::kDefault,
-     s1::kBanner,
-     s1::kPirTrigger,
-     "Confirm save all the data ?",
-     "Ok , All Data Has Been Saved In : ",
-     "Can't find the volume \"",
-     "\",Please check connection of your device and try again !",
-     kMainPirOff,
-     kMainLapseOff,
-     {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ", " Send Mode ", " Send To ",
-      " Customer Information Setting ", "Work Hour", "Start Time", "Stop Time", "Set Clock Y:", "Select Country",
-      "Select Operator", kSaveFile}},
+    {.name = "HX710T", .modelCode = "HX710T", .fileCode = "HX710T", .kind = app::SettingsDialogKind::Hx710t,
+     .dialogTemplate = Hx710tDialog::dialogTemplate, .isOwn = is<Hx710tDialog>,
+     .defaultButton = hx710t::kDefault, .banner = hx710t::kBanner, .pirTrigger = hx710t::kPirTrigger,
+     .confirm = "Confirm save all the data ?", .savedIn = kSavedIn,
+     .volumeMissingBefore = "Can't find volume \"", .volumeMissingAfter = kOfYourDevice,
+     .pirTriggerOff = kMainPirOff, .timeLapseOff = kMainLapseOff,
+     .layoutTexts = {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ",
+                     " Send Mode ", " Send To ", " Customer Information Setting ", kSaveFile, "Set Clock Y:",
+                     "Replay Times", "Admin Number :"},
+     .changeSettings = [](ui::Dialog& d, operators::OperatorParams& params) {
+         namespace h = hx710t;
+         click(d, h::kDefault);
+         choose(d, h::kGameCall, 1);
+         choose(d, h::kGameCallHour, 21);
+         choose(d, h::kWorkHour, 1);
+         choose(d, h::kStopHour, 17);
+         click(d, ids::kSendDaily);
+         d.setText(ids::kReportHour, "9");
+         d.setText(ids::kReportMinute, "45");
+         click(d, h::kSendToEmailGprs);
+         click(d, 1125);  // Thursday off
+         choose(d, h::kTimeLapse, 13);
+         d.setText(h::kAdminNumber, "+49 171 555");
+         params.URL = "http://mms.example";
+     },
+     .notReadBack = {hx710t::kAudioField, hx710t::kPathList}, .readBackTexts = {{ids::kReportHour, "09"}},
+     .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
+    {.name = "HX720U", .modelCode = "HX720U", .fileCode = "HX720U", .kind = app::SettingsDialogKind::Hx720u,
+     .dialogTemplate = Hx720uDialog::dialogTemplate, .isOwn = is<Hx720uDialog>,
+     .defaultButton = hx720u::kDefault, .banner = hx720u::kBanner, .pirTrigger = hx720u::kPirTrigger,
+     .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
+     .pirTriggerOff = kNamedPirOff, .timeLapseOff = kNamedLapseOff,
+     .layoutTexts = {" Send To ", " Send Mode ", "Work Hour", "Set Clock Y:", "Replay Times"},
+     .changeSettings = [](ui::Dialog& d, operators::OperatorParams& params) {
+         namespace h = hx720u;
+         click(d, h::kDefault);
+         choose(d, h::kGameCall, 1);
+         choose(d, h::kGameCallHour, 5);
+         choose(d, h::kWorkHour, 1);
+         choose(d, h::kStopHour, 17);
+         click(d, h::kSendToCall);
+         choose(d, h::kTimeLapse, 13);
+         d.setText(1134, "+49 171");
+         params.URL = "http://mms.example";
+         params.SendEmailPort = "465";
+     },
+     .notReadBack = {hx720u::kAudioField, hx720u::kPathList}, .readBackTexts = {},
+     .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
+    {.name = "LP300", .modelCode = "LP300", .fileCode = "LP300", .kind = app::SettingsDialogKind::Lp300,
+     .dialogTemplate = Lp300Dialog::dialogTemplate, .isOwn = is<Lp300Dialog>,
+     .defaultButton = lp300::kDefault, .banner = lp300::kBanner, .pirTrigger = lp300::kPirTrigger,
+     .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
+     .pirTriggerOff = "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !",
+     .timeLapseOff = "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !",
+     .layoutTexts = {" Camera Setting ", " Send To ", "Set Clock Y:", kSaveFile},
+     .changeSettings = [](ui::Dialog& d, operators::OperatorParams& params) {
+         namespace l = lp300;
+         click(d, l::kDefault);
+         choose(d, l::kWorkMode, 1);
+         choose(d, l::kWorkHour, 1);
+         choose(d, l::kStopHour, 17);
+         click(d, l::kSendToCall);
+         click(d, 1125);  // Thursday off
+         choose(d, l::kTimeLapse, 13);
+         d.setText(1134, "+49 171");
+         params.URL = "http://mms.example";
+     },
+     .notReadBack = {lp300::kPathList}, .readBackTexts = {},
+     .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
+    {.name = "VEX2", .modelCode = "VEX 2.0", .fileCode = "VEX2", .kind = app::SettingsDialogKind::Vex2,
+     .dialogTemplate = Vex2Dialog::dialogTemplate, .isOwn = is<Vex2Dialog>,
+     .defaultButton = vex2::kDefault, .banner = vex2::kBanner, .pirTrigger = vex2::kPirTrigger,
+     .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
+     .pirTriggerOff = kNamedPirOff, .timeLapseOff = kNamedLapseOff,
+     .layoutTexts = {" Camera Setting ", " Temperature Format ", " Send To ", " Customer Information Setting ",
+                     "Time Format", "PIR Interval", "Time Lapse", "PIR Trigger", "Set Clock Y:", "Select Country",
+                     "Select Operator", kSaveFile},
+     .changeSettings = [](ui::Dialog& d, operators::OperatorParams& params) {
+         namespace v = vex2;
+         click(d, v::kDefault);
+         choose(d, v::kTimeLapse, 13);
+         choose(d, v::kPirTrigger, 3);
+         d.select(v::kTimeFormat, 1);
+         click(d, v::kCelsius);
+         click(d, v::kSendToEmail);
+         d.setText(1134, "+49 171 555");
+         d.setText(1014, "me@example.org");
+         params.URL = "http://mms.example";
+         params.SendEmailPort = "25";
+     },
+     .notReadBack = {vex2::kCountryList, vex2::kOperatorList, vex2::kPathList}, .readBackTexts = {},
+     .rememberedTimeLapse = 13, .rememberedPirTrigger = 3},
+    {.name = "S1", .modelCode = "PN450RT", .fileCode = "PN450RT", .kind = app::SettingsDialogKind::S1,
+     .dialogTemplate = S1Dialog::dialogTemplate, .isOwn = is<S1Dialog>,
+     .defaultButton = s1::kDefault, .banner = s1::kBanner, .pirTrigger = s1::kPirTrigger,
+     .confirm = "Confirm save all the data ?", .savedIn = "Ok , All Data Has Been Saved In : ",
+     .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kOfYourDevice,
+     .pirTriggerOff = kMainPirOff, .timeLapseOff = kMainLapseOff,
+     .layoutTexts = {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ",
+                     " Send Mode ", " Send To ", " Customer Information Setting ", "Work Hour", "Start Time",
+                     "Stop Time", "Set Clock Y:", "Select Country", "Select Operator", kSaveFile},
+     .changeSettings = [](ui::Dialog& d, operators::OperatorParams& params) {
+         click(d, s1::kDefault);
+         choose(d, s1::kWorkHour, 1);
+         choose(d, s1::kStartHour, 6);
+         choose(d, s1::kTimeLapse, 13);
+         choose(d, s1::kSmsControl, 1);
+         click(d, ids::kSendDaily);
+         d.setText(ids::kReportHour, "9");
+         d.setText(ids::kReportMinute, "45");
+         click(d, s1::kSendToEmailMms);
+         d.setText(1014, "last@example.com");
+         params.URL = "http://mms.example";
+     },
+     .notReadBack = {s1::kPathList}, .readBackTexts = {{ids::kReportHour, "09"}},
+     .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
 };
+// clang-format on
 
 class SettingsDialogs : public ::testing::TestWithParam<DialogCase> {
 protected:
@@ -159,11 +213,8 @@ protected:
         d->init();
         return *d;
     }
-    void choose(int id, int pos) {
-        d->select(id, pos);
-        d->notify(id, ui::Event::SelChange);
-    }
-    void click(int id) { d->notify(id, ui::Event::Clicked); }
+    void choose(int id, int pos) { dialogs::choose(*d, id, pos); }
+    void click(int id) { dialogs::click(*d, id); }
     ProductSettingsDialog& settings() { return dynamic_cast<ProductSettingsDialog&>(*d); }
     fs::path cardFile() const { return pc.card / "GSM" / (std::string(c().fileCode) + ".TXT"); }
     fs::path backupFile() const { return pc.pc / "LumbrakonBackup" / (std::string(c().fileCode) + ".TXT"); }
@@ -348,6 +399,34 @@ TEST_P(SettingsDialogs, TheBackupIsReadAndKeepsItsKeyOrderAndItsFolderIsMadeAgai
     EXPECT_TRUE(settings().writeSettingsFile(settings::FileTarget::Backup));
     EXPECT_TRUE(fs::exists(backupFile()));
     EXPECT_FALSE(fs::exists(cardFile())) << "the card is not written";
+}
+
+TEST_P(SettingsDialogs, WhatIsWrittenReadsBackTheSame) {
+    open();
+    c().changeSettings(*d, pc.context.messaging.params);
+    ASSERT_TRUE(settings().writeSettingsFile(settings::FileTarget::Card));
+    const std::map<int, ui::Control> before = d->controls();
+    const operators::OperatorParams params = pc.context.messaging.params;
+
+    pc.context.messaging = {};
+    host.boxes.clear();
+    open();
+    EXPECT_TRUE(host.boxes.empty());
+    for (const auto& [id, written] : before) {
+        if (std::find(c().notReadBack.begin(), c().notReadBack.end(), id) != c().notReadBack.end()) continue;
+        const ui::Control& read = d->control(id);
+        EXPECT_EQ(read.sel, written.sel) << id;
+        EXPECT_EQ(read.check, written.check) << id;
+        EXPECT_EQ(read.enabled, written.enabled) << id;
+        EXPECT_EQ(read.visible, written.visible) << id;
+        EXPECT_EQ(read.items, written.items) << id;
+        const auto changed = c().readBackTexts.find(id);
+        EXPECT_EQ(read.text, changed == c().readBackTexts.end() ? written.text : changed->second) << id;
+    }
+    EXPECT_EQ(pc.context.messaging.params.URL, params.URL);
+    EXPECT_EQ(pc.context.messaging.params.SendEmailPort, params.SendEmailPort);
+    EXPECT_EQ(settings().rememberedTimeLapse(), c().rememberedTimeLapse);
+    EXPECT_EQ(settings().rememberedPirTrigger(), c().rememberedPirTrigger);
 }
 
 INSTANTIATE_TEST_SUITE_P(FiveDialogs, SettingsDialogs, ::testing::ValuesIn(kDialogs),

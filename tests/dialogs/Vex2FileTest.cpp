@@ -22,7 +22,6 @@ constexpr int kPhoneNumber2 = 1136;
 constexpr int kPhoneNumber4 = 1137;
 constexpr int kReceiveEmail1 = 1011;
 constexpr int kReceiveEmail2 = 1012;
-constexpr int kReceiveEmail4 = 1014;
 
 constexpr const char* kCamera = "Camera Setting";
 
@@ -102,40 +101,6 @@ TEST_F(Vex2FileTest, TypedTextsAndParametersAreTrimmed) {
 }
 
 // ---- reading ------------------------------------------------------------------------------------
-
-TEST_F(Vex2FileTest, WhatIsWrittenReadsBackTheSame) {
-    open();
-    d->notify(v::kDefault, Event::Clicked);
-    choose(v::kTimeLapse, 13);
-    choose(v::kPirTrigger, 3);
-    d->select(v::kTimeFormat, 1);
-    d->notify(v::kCelsius, Event::Clicked);
-    d->notify(v::kSendToEmail, Event::Clicked);
-    d->setText(kAdminNumber, "+49 171 555");
-    d->setText(kReceiveEmail4, "me@example.org");
-    pc.context.messaging.params.URL = "http://mms.example";
-    pc.context.messaging.params.SendEmailPort = "25";
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
-    const auto before = d->controls();
-
-    pc.context.messaging = {};
-    test::RecordingHost host2;
-    Vex2Dialog again(host2, pc.context);
-    again.init();
-    EXPECT_TRUE(host2.boxes.empty());
-    for (const auto& [id, c] : before) {
-        if (id == v::kCountryList || id == v::kOperatorList || id == v::kPathList) continue;
-        const ui::Control& r = again.control(id);
-        EXPECT_EQ(r.sel, c.sel) << id;
-        EXPECT_EQ(r.check, c.check) << id;
-        EXPECT_EQ(r.text, c.text) << id;
-        EXPECT_EQ(r.items, c.items) << id;
-    }
-    EXPECT_EQ(pc.context.messaging.params.URL, "http://mms.example");
-    EXPECT_EQ(pc.context.messaging.params.SendEmailPort, "25");
-    EXPECT_EQ(again.rememberedTimeLapse(), 13);
-    EXPECT_EQ(again.rememberedPirTrigger(), 3);
-}
 
 TEST_F(Vex2FileTest, TemperatureValuesOtherThanZeroAndOne) {
     open();
