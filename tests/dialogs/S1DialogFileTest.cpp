@@ -27,20 +27,6 @@ const std::vector<std::string> kCameraKeys = {
     "Clock Second",    "Video Size",     "SMS Control", "Work Hour",    "Work Hour StartH", "Work Hour StartM",
     "Work Hour StopH", "Work Hour StopM"};
 
-// The key lines of a file in their order, "[Section]" lines included.
-std::vector<std::string> keyOrder(const std::string& bytes) {
-    std::vector<std::string> names;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = bytes.find("\r\n", at);
-        const std::string line = bytes.substr(at, end - at);
-        names.push_back(line.substr(0, line[0] == '[' ? line.size() : line.find('=')));
-        if (end == std::string::npos) break;
-        at = end + 2;
-    }
-    return names;
-}
-
 class S1FileTest : public test::DialogFixture<S1Dialog> {
 protected:
     S1Dialog& open(const std::string& code) {
@@ -98,7 +84,7 @@ TEST_F(S1FileTest, EachModelWritesExactlyItsKeysInTheCamerasOrder) {
             expected.push_back(key);
         }
         const std::string bytes = test::readFile(cardFile());
-        EXPECT_EQ(keyOrder(bytes), expected) << codes[v];
+        EXPECT_EQ(test::lineNames(bytes), expected) << codes[v];
         const ProfileFile file = ProfileFile::fromBytes(bytes);
         EXPECT_EQ(file.get("QVTFileMark", "Model"), codes[v]);
         if (v != s1::kHx330) {

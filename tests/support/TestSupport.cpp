@@ -57,6 +57,18 @@ void writeFile(const fs::path& path, const std::string& bytes) {
     out << bytes;
 }
 
+std::vector<std::string> lineNames(const std::string& bytes) {
+    std::vector<std::string> names;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", at);
+        const std::string line = bytes.substr(at, end - at);
+        names.push_back(line.substr(0, line.find('=')));
+        at = end == std::string::npos ? bytes.size() : end + 2;
+    }
+    return names;
+}
+
 std::string shellQuote(const std::string& s) {
     std::string q = "'";
     for (char c : s) {

@@ -3,6 +3,7 @@
 // Small helpers shared by the tests: temporary folders, whole files, test mounts.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace qvt::test {
 
@@ -22,6 +23,8 @@ private:
 
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
+// The names of a settings file's lines in order: "[Section]" lines whole, "Key" of "Key=value".
+std::vector<std::string> lineNames(const std::string& bytes);
 // The text in single quotes for /bin/sh.
 std::string shellQuote(const std::string& s);
 
