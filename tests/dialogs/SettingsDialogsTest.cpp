@@ -430,7 +430,7 @@ TEST_P(SettingsDialogs, WhatIsWrittenReadsBackTheSame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FiveDialogs, SettingsDialogs, ::testing::ValuesIn(kDialogs),
-                         [](const ::testing::TestParamInfo<DialogCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<DialogCase>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace qvt::dialogs

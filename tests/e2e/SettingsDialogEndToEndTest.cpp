@@ -352,7 +352,7 @@ TEST_P(SettingsDialogEndToEnd, CancelledConfirmationWritesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Products, SettingsDialogEndToEnd, ::testing::ValuesIn(products()),
-                         [](const ::testing::TestParamInfo<Product>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Product>& row) { return std::string(row.param.name); });
 
 // ---- the four-model dialog ----------------------------------------------------------------------
 
@@ -372,7 +372,7 @@ TEST_P(S1ModelEndToEnd, ASettingTheModelLacksCannotBeChosen) {
 
 INSTANTIATE_TEST_SUITE_P(FourModels, S1ModelEndToEnd,
                          ::testing::Values(product("PN250R"), product("HX330"), product("PN450RT"), product("HX460T")),
-                         [](const ::testing::TestParamInfo<Product>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Product>& row) { return std::string(row.param.name); });
 
 TEST_F(ProductEndToEnd, EachFourModelProductKeepsToItsOwnFileOnACardTheyShare) {
     const char* const models[] = {"PN250R", "HX330", "PN450RT", "HX460T"};
