@@ -3,7 +3,7 @@
 // controls those rules touch.
 #include <gtest/gtest.h>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/SettingsDialogBase.h"
 #include "settings/KeyTable.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "dialogs/ControlRules.h"
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Hx710tDialog.h"
 
 namespace qvt::dialogs {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Hx710tDialog.h"
 #include "settings/ProfileFile.h"
 
@@ -110,24 +110,6 @@ TEST_F(Hx710tFileTest, DefaultsSavedMatchTheGoldenFile) {
     EXPECT_EQ(host.boxes.back().text, "Ok , All data has been saved in : \" " + pc.cardFile().string() + " \" !");
 }
 
-TEST_F(Hx710tFileTest, BackupKeysKeepTheirPlace) {
-    test::writeFile(pc.backupFile(), "[Camera Setting]\r\nLanguage=5\r\n[QVTFileMark]\r\nModel=HX710T\r\n");
-    open();  // the card has no file: the backup is read
-    EXPECT_EQ(d->sel(h::kLanguage), 5);
-    d->select(h::kLanguage, 2);
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    const std::string bytes = test::readFile(pc.backupFile());
-    EXPECT_EQ(bytes.rfind("[Camera Setting]\r\nLanguage=2\r\n", 0), 0u) << bytes;
-    EXPECT_EQ(ProfileFile::fromBytes(bytes).get(kCamera, "Work Day"), "0");
-}
-
-TEST_F(Hx710tFileTest, BackupFolderIsCreatedWhenMissing) {
-    open();
-    std::filesystem::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    EXPECT_TRUE(std::filesystem::exists(pc.backupFile()));
-}
-
 TEST_F(Hx710tFileTest, AWriteThatCannotHappenIsReported) {
     open();
     // A file where the card's folder must be: the card file cannot be written.
@@ -137,46 +119,6 @@ TEST_F(Hx710tFileTest, AWriteThatCannotHappenIsReported) {
 }
 
 // ---- reading ------------------------------------------------------------------------------------
-
-TEST_F(Hx710tFileTest, WhatIsWrittenReadsBackTheSame) {
-    open();
-    d->notify(h::kDefault, Event::Clicked);
-    choose(h::kGameCall, 1);
-    choose(h::kGameCallHour, 21);
-    choose(h::kWorkHour, 1);
-    choose(h::kStopHour, 17);
-    d->notify(ids::kSendDaily, Event::Clicked);
-    d->setText(ids::kReportHour, "9");
-    d->setText(ids::kReportMinute, "45");
-    d->notify(h::kSendToEmailGprs, Event::Clicked);
-    d->notify(1125, Event::Clicked);  // Thursday off
-    choose(h::kTimeLapse, 13);
-    d->setText(h::kAdminNumber, "+49 171 555");
-    pc.context.messaging.params.URL = "http://mms.example";
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
-    const auto before = d->controls();
-
-    pc.context.messaging = {};
-    test::RecordingHost host2;
-    Hx710tDialog again(host2, pc.context);
-    again.init();
-    EXPECT_TRUE(host2.boxes.empty());
-    for (const auto& [id, c] : before) {
-        if (id == h::kAudioField || id == h::kPathList) continue;
-        const ui::Control& r = again.control(id);
-        EXPECT_EQ(r.sel, c.sel) << id;
-        EXPECT_EQ(r.check, c.check) << id;
-        EXPECT_EQ(r.enabled, c.enabled) << id;
-        EXPECT_EQ(r.visible, c.visible) << id;
-        if (c.kind == ui::ControlKind::Edit) {
-            EXPECT_EQ(r.text, id == ids::kReportHour ? "09" : c.text) << id;
-        }
-        EXPECT_EQ(r.items, c.items) << id;
-    }
-    EXPECT_EQ(pc.context.messaging.params.URL, "http://mms.example");
-    EXPECT_EQ(again.rememberedTimeLapse(), 13);
-    EXPECT_EQ(again.rememberedPirTrigger(), 1);
-}
 
 TEST_F(Hx710tFileTest, MaxNumberReadsOnlyDigits) {
     const std::pair<const char*, int> cases[] = {{"250", 100}, {"100", 100}, {"99", 99}, {"0", 0},
@@ -205,14 +147,6 @@ TEST_F(Hx710tFileTest, PortsKeepFourCharacters) {
     EXPECT_EQ(pc.context.messaging.params.IP, "10.0.0.1");
     EXPECT_EQ(pc.context.messaging.params.APN, "");  // a missing key empties the parameter
     EXPECT_EQ(d->sel(h::kCountryList), -1);
-}
-
-TEST_F(Hx710tFileTest, BothOffInAFileLeavesPirBlank) {
-    cardFile("[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
-    open();
-    EXPECT_EQ(d->sel(h::kTimeLapse), 0);
-    EXPECT_EQ(d->sel(h::kPirTrigger), -1);
-    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(Hx710tFileTest, MissingOrEmptyCustomerValuesKeepTheEdits) {
@@ -303,16 +237,6 @@ TEST_F(Hx710tFileTest, WorkDayAndRadiosFromTheFile) {
     EXPECT_TRUE(d->visible(ids::kReportHour));
     EXPECT_FALSE(d->visible(ids::kMaxNumber));
     EXPECT_EQ(d->check(h::kSendToEmailGprs), 1);
-}
-
-TEST_F(Hx710tFileTest, OnlyTheExactModelCodeIsValid) {
-    const std::pair<const char*, int> cases[] = {{"HX710T", 3}, {" HX710T ", 3}, {"hx710t", -1}, {"HX710T-10M", -1}};
-    for (const auto& [model, language] : cases) {
-        test::writeFile(pc.cardFile(),
-                        std::string("[QVTFileMark]\r\nModel=") + model + "\r\n[Camera Setting]\r\nLanguage=3\r\n");
-        open();
-        EXPECT_EQ(d->sel(h::kLanguage), language) << model;
-    }
 }
 
 }  // namespace

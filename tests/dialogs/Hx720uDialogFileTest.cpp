@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Hx720uDialog.h"
 #include "settings/ProfileFile.h"
 
@@ -34,19 +34,6 @@ protected:
 
 };
 
-// The key lines of a file in order: "[Section]" and "Key".
-std::vector<std::string> namesIn(const std::string& bytes) {
-    std::vector<std::string> names;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = bytes.find("\r\n", at);
-        const std::string line = bytes.substr(at, end - at);
-        names.push_back(line.substr(0, line.find('=')));
-        at = end == std::string::npos ? bytes.size() : end + 2;
-    }
-    return names;
-}
-
 // ---- writing ------------------------------------------------------------------------------------
 
 TEST_F(Hx720uFileTest, KeysInTheCamerasOrderWithSmtpSslAndWithoutTheHx710tKeys) {
@@ -65,7 +52,7 @@ TEST_F(Hx720uFileTest, KeysInTheCamerasOrderWithSmtpSslAndWithoutTheHx710tKeys) 
         "Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH", "Work Hour StopM"};
     // clang-format on
     const std::string bytes = test::readFile(cardFile());
-    EXPECT_EQ(namesIn(bytes), expected);
+    EXPECT_EQ(test::lineNames(bytes), expected);
     EXPECT_EQ(ProfileFile::fromBytes(bytes).get("QVTFileMark", "Model"), "HX720U");
     // Nothing chosen: every camera value is empty (no work-day mask in this file).
     EXPECT_NE(bytes.find("[Camera Setting]\r\nSend Mode=\r\nSend To=\r\nMax Number=\r\n"), std::string::npos);
@@ -193,15 +180,6 @@ TEST_F(Hx720uFileTest, ClockDayIsReadIntoTheMonthItBelongsTo) {
     ASSERT_EQ(d->count(ids::kDay), 31);
     EXPECT_EQ(d->selText(ids::kDay), "31");
     EXPECT_EQ(d->itemText(ids::kDay, 0), "01");
-}
-
-TEST_F(Hx720uFileTest, BothOffInAFileLeavesPirTriggerBlank) {
-    openWith("[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
-    EXPECT_EQ(d->selText(h::kTimeLapse), "OFF");
-    EXPECT_EQ(d->sel(h::kPirTrigger), -1);
-    EXPECT_EQ(d->rememberedTimeLapse(), 0);
-    EXPECT_EQ(d->rememberedPirTrigger(), -1);
-    EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(Hx720uFileTest, LoadedSwitchesSetTheirControls) {

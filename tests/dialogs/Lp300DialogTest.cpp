@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Lp300Dialog.h"
 #include "settings/ProfileFile.h"
 
@@ -130,16 +130,6 @@ TEST_F(Lp300Test, FileHasTheCameraKeysInOrderAndTrimsValues) {
     EXPECT_NE(bytes.find("AdministratorNum=0171 555\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find("SMTP SSL"), std::string::npos);
     EXPECT_NE(bytes.find("Model=LP300\r\n"), std::string::npos);
-}
-
-TEST_F(Lp300Test, BothOffGivesTheLp300Warning) {
-    open();
-    d->notify(l::kDefault, Event::Clicked);
-    choose(l::kPirTrigger, 3);
-    ASSERT_FALSE(host.boxes.empty());
-    EXPECT_EQ(host.boxes.back().text,
-              "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !");
-    EXPECT_EQ(d->selText(l::kPirTrigger), "Normal");
 }
 
 }  // namespace

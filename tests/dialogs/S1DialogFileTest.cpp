@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/S1Dialog.h"
 #include "settings/ProfileFile.h"
 
@@ -26,20 +26,6 @@ const std::vector<std::string> kCameraKeys = {
     "PIR Interval",    "Clock Year",     "Clock Month", "Clock Day",    "Clock Hour",       "Clock Minute",
     "Clock Second",    "Video Size",     "SMS Control", "Work Hour",    "Work Hour StartH", "Work Hour StartM",
     "Work Hour StopH", "Work Hour StopM"};
-
-// The key lines of a file in their order, "[Section]" lines included.
-std::vector<std::string> keyOrder(const std::string& bytes) {
-    std::vector<std::string> names;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = bytes.find("\r\n", at);
-        const std::string line = bytes.substr(at, end - at);
-        names.push_back(line.substr(0, line[0] == '[' ? line.size() : line.find('=')));
-        if (end == std::string::npos) break;
-        at = end + 2;
-    }
-    return names;
-}
 
 class S1FileTest : public test::DialogFixture<S1Dialog> {
 protected:
@@ -98,7 +84,7 @@ TEST_F(S1FileTest, EachModelWritesExactlyItsKeysInTheCamerasOrder) {
             expected.push_back(key);
         }
         const std::string bytes = test::readFile(cardFile());
-        EXPECT_EQ(keyOrder(bytes), expected) << codes[v];
+        EXPECT_EQ(test::lineNames(bytes), expected) << codes[v];
         const ProfileFile file = ProfileFile::fromBytes(bytes);
         EXPECT_EQ(file.get("QVTFileMark", "Model"), codes[v]);
         if (v != s1::kHx330) {
@@ -227,44 +213,6 @@ TEST_F(S1FileTest, OnlyTheModelsOwnFileIsRead) {
     open("HX330");
     EXPECT_EQ(d->sel(s1::kLanguage), -1);
     EXPECT_FALSE(fs::exists(pc.card / "GSM" / "HX330.TXT")) << "the invalid file is removed";
-}
-
-TEST_F(S1FileTest, WhatIsWrittenReadsBackTheSame) {
-    open("PN450RT");
-    d->notify(s1::kDefault, Event::Clicked);
-    choose(s1::kWorkHour, 1);
-    choose(s1::kStartHour, 6);
-    choose(s1::kTimeLapse, 13);
-    choose(s1::kSmsControl, 1);
-    d->notify(ids::kSendDaily, Event::Clicked);
-    d->setText(ids::kReportHour, "9");
-    d->setText(ids::kReportMinute, "45");
-    d->notify(s1::kSendToEmailMms, Event::Clicked);
-    d->setText(1014, "last@example.com");
-    pc.context.messaging.params.URL = "http://mms.example";
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
-    const auto before = d->controls();
-
-    pc.context.messaging = {};
-    test::RecordingHost host2;
-    S1Dialog again(host2, pc.context);
-    again.init();
-    EXPECT_TRUE(host2.boxes.empty());
-    for (const auto& [id, c] : before) {
-        if (id == s1::kPathList) continue;
-        const ui::Control& r = again.control(id);
-        EXPECT_EQ(r.sel, c.sel) << id;
-        EXPECT_EQ(r.check, c.check) << id;
-        EXPECT_EQ(r.enabled, c.enabled) << id;
-        EXPECT_EQ(r.visible, c.visible) << id;
-        if (c.kind == ui::ControlKind::Edit) {
-            EXPECT_EQ(r.text, id == ids::kReportHour ? "09" : c.text) << id;
-        }
-        EXPECT_EQ(r.items, c.items) << id;
-    }
-    EXPECT_EQ(pc.context.messaging.params.URL, "http://mms.example");
-    EXPECT_EQ(again.rememberedTimeLapse(), 13);
-    EXPECT_EQ(again.rememberedPirTrigger(), 1);
 }
 
 TEST_F(S1FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsCreated) {

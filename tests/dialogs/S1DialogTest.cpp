@@ -3,14 +3,13 @@
 // the save flow's wording.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <set>
 
 #include "dialogs/Catalogue.h"
-#include "dialogs/DialogTestHost.h"
 #include "dialogs/S1Dialog.h"
 #include "dialogs/SettingsDialogFactory.h"
+#include "support/DialogTestHost.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -68,25 +67,6 @@ TEST(S1TemplateTest, OptionListsKeepTheirBlanks) {
     EXPECT_EQ(t.find(s1::kDefault)->text, "Default(&D)");
     EXPECT_EQ(t.find(ids::kPirTrigger), nullptr) << "PIR Trigger is 1169 here";
     EXPECT_EQ(t.find(1083), nullptr) << "no \"Call\" button";
-}
-
-TEST(S1TemplateTest, LayoutPlacesEveryControlOnce) {
-    const ui::DialogTemplate t = S1Dialog::dialogTemplate();
-    std::multiset<int> placed;
-    std::set<std::string> texts;
-    std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
-        if (n.kind == ui::LayoutNode::Kind::Control) placed.insert(n.id);
-        if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.insert(n.text);
-        for (const auto& child : n.children) walk(child);
-    };
-    walk(t.layout);
-    for (const auto& c : t.controls) EXPECT_EQ(placed.count(c.id), 1u) << c.id;
-    EXPECT_EQ(placed.size(), t.controls.size());
-    for (const char* text : {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ",
-                             " Send Mode ", " Send To ", " Customer Information Setting ", "Work Hour", "Start Time",
-                             "Stop Time", "Set Clock Y:", "Select Country", "Select Operator",
-                             "Attention Please ,The Data Above Will Be Saved In The Following  File: "})
-        EXPECT_EQ(texts.count(text), 1u) << text;
 }
 
 // ---- the four models ----------------------------------------------------------------------------
@@ -187,18 +167,6 @@ TEST_F(S1Test, DefaultTurnsWorkHourOffAndKeepsItsTimes) {
     EXPECT_EQ(d->text(1134), "+49 171");
 }
 
-TEST_F(S1Test, DefaultOnAWrongPcClockLeavesTheClockAtItsStart) {
-    pc.context.clock = platform::Clock({2012, 12, 31, 23, 59, 59});
-    open("PN250R");
-    click(s1::kDefault);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Attention: Current system time is wrong !");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
-    for (const auto& [id, text] : std::vector<std::pair<int, const char*>>{
-             {1074, "2013"}, {1075, "01"}, {1076, "01"}, {1077, "00"}, {1078, "00"}, {1079, "00"}})
-        EXPECT_EQ(d->selText(id), text) << id;
-}
-
 // ---- rules in this dialog's form ----------------------------------------------------------------
 
 TEST_F(S1Test, TimeLapseAndPirTriggerUseList1169) {
@@ -279,41 +247,7 @@ TEST_F(S1Test, SendControlsShowOneKindAtATime) {
 
 // ---- Save, Exit, the banner ---------------------------------------------------------------------
 
-TEST_F(S1Test, SaveUsesTheFourModelWording) {
-    open("PN450RT");
-    click(s1::kDefault);
-    d->pressKey(ui::Key::Enter);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[0].text, "Confirm save all the data ?");
-    EXPECT_EQ(host.boxes[1].text, "Ok , All Data Has Been Saved In : \" " + cardFile("PN450RT").string() + " \" !");
-    EXPECT_EQ(host.boxes[1].icon, Icon::Information);
-    EXPECT_TRUE(fs::exists(pc.pc / "LumbrakonBackup" / "PN450RT.TXT"));
-    EXPECT_FALSE(d->ended());
-
-    fs::remove_all(pc.card);  // the card is pulled out
-    host.boxes.clear();
-    click(1);
-    ASSERT_FALSE(host.boxes.empty());
-    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + platform::Volumes::rootText(pc.card) +
-                                      "\",Please check connection of your device and try again !");
-    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
-}
-
-TEST_F(S1Test, ExitSavesNothingAndTheBannerOpensTheAboutBox) {
-    open("HX330");
-    click(s1::kDefault);
-    click(s1::kBanner);
-    EXPECT_EQ(host.modalTitles, std::vector<std::string>{"About QVT CONFIG"});
-    EXPECT_EQ(d->selText(s1::kLanguage), "English");
-    d->pressKey(ui::Key::F1);
-    EXPECT_FALSE(d->ended());
-    click(2);
-    EXPECT_TRUE(d->ended());
-    EXPECT_EQ(d->result(), ui::Result::Cancel);
-    EXPECT_FALSE(fs::exists(cardFile("HX330")));
-}
-
-TEST_F(S1Test, TheFactoryOpensThisDialogForTheFourModels) {
+TEST_F(S1Test, TheFactoryGivesEachOfTheFourModelsItsVariant) {
     for (const dialogs::Product& product : dialogs::catalogue()) {
         if (product.dialog != dialogs::SettingsDialogKind::S1) continue;
         pc.context.CurrentModelCode = std::string(product.modelCode);
@@ -323,6 +257,5 @@ TEST_F(S1Test, TheFactoryOpensThisDialogForTheFourModels) {
         EXPECT_EQ(s1Dialog->variant(), product.s1Variant);
     }
 }
-
 }  // namespace
 }  // namespace qvt::dialogs

@@ -3,21 +3,16 @@
 // shared rules and its messages.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <set>
 
-#include "dialogs/Catalogue.h"
-#include "dialogs/DialogTestHost.h"
-#include "dialogs/SettingsDialogFactory.h"
 #include "dialogs/Vex2Dialog.h"
 #include "settings/KeyTable.h"
+#include "support/DialogTestHost.h"
 
 namespace qvt::dialogs {
 namespace {
 
 using ui::Event;
-using ui::Icon;
 namespace v = vex2;
 
 // Customer-information edits.
@@ -33,7 +28,6 @@ protected:
     }
     std::vector<int> temperature() const { return checks({v::kFahrenheit, v::kCelsius}); }
     std::vector<int> sendTo() const { return checks({v::kSendToPhone, v::kSendToEmail, v::kSendToNone}); }
-
 };
 
 // ---- template -----------------------------------------------------------------------------------
@@ -59,34 +53,6 @@ TEST(Vex2TemplateTest, ControlsAndTexts) {
     // The VEX 2.0 has none of the other dialogs' camera options, send mode or game call.
     for (int absent : {1081, 1067, 1057, 1062, 1064, 1118, 1121, 1173, 1030, 1082, 1066})
         EXPECT_EQ(t.find(absent), nullptr) << absent;
-}
-
-TEST(Vex2TemplateTest, LayoutPlacesEveryControlOnce) {
-    const ui::DialogTemplate t = Vex2Dialog::dialogTemplate();
-    std::multiset<int> placed;
-    std::set<std::string> texts;
-    std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
-        if (n.kind == ui::LayoutNode::Kind::Control) placed.insert(n.id);
-        if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.insert(n.text);
-        for (const auto& child : n.children) walk(child);
-    };
-    walk(t.layout);
-    for (const auto& c : t.controls) EXPECT_EQ(placed.count(c.id), 1u) << c.id;
-    EXPECT_EQ(placed.size(), t.controls.size());
-    for (const char* text :
-         {" Camera Setting ", " Temperature Format ", " Send To ", " Customer Information Setting ", "Time Format",
-          "PIR Interval", "Time Lapse", "PIR Trigger", "Set Clock Y:", "Select Country", "Select Operator",
-          "Attention Please ,The Data Above Will Be Saved In The Following  File: "})
-        EXPECT_EQ(texts.count(text), 1u) << text;
-}
-
-TEST(Vex2FactoryTest, TheVexProductGetsThisDialog) {
-    test::TestPc pc;
-    test::RecordingHost host;
-    const dialogs::Product* product = dialogs::findProductByModelCode("VEX 2.0");
-    ASSERT_NE(product, nullptr);
-    std::unique_ptr<ui::Dialog> dialog = createSettingsDialog(*product, host, pc.context);
-    EXPECT_NE(dynamic_cast<Vex2Dialog*>(dialog.get()), nullptr);
 }
 
 // ---- opening ------------------------------------------------------------------------------------
@@ -136,22 +102,6 @@ TEST_F(Vex2Test, DefaultSetsItsValuesAndThePcClockAndKeepsTheRest) {
     EXPECT_EQ(d->text(kAdminNumber), "0171");
     EXPECT_EQ(d->sel(v::kCountryList), 0);
     EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT")) << "Default never writes";
-}
-
-TEST(Vex2ClockTest, DefaultOnAPcClockOutsideTheYearsWarnsAndResetsTheClock) {
-    test::TestPc pc({2012, 12, 31, 23, 59, 59});
-    test::RecordingHost host;
-    Vex2Dialog d(host, pc.context);
-    d.init();
-    d.notify(v::kDefault, Event::Clicked);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Attention: Current system time is wrong !");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
-    for (int id : {ids::kYear, ids::kMonth, ids::kDay, ids::kHour, ids::kMinute, ids::kSecond})
-        EXPECT_EQ(d.sel(id), 0) << id;
-    EXPECT_EQ(d.selText(ids::kYear), "2013");
-    EXPECT_EQ(d.selText(v::kPirTrigger), "Normal");
-    EXPECT_EQ(d.check(v::kSendToPhone), 1);
 }
 
 // ---- radio groups ---------------------------------------------------------------------------------
@@ -231,25 +181,6 @@ TEST_F(Vex2Test, RadioGroupFromAFileValue) {
 
 // ---- Time Lapse and PIR Trigger ---------------------------------------------------------------------
 
-TEST_F(Vex2Test, BothOffIsRefusedNamingTheChangedListFirst) {
-    open();
-    click(v::kDefault);  // Time Lapse "OFF", PIR Trigger "Normal"
-    choose(v::kPirTrigger, 3);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
-    EXPECT_EQ(d->selText(v::kPirTrigger), "Normal");
-
-    choose(v::kTimeLapse, 4);
-    choose(v::kPirTrigger, 3);  // accepted: Time Lapse is not "OFF"
-    choose(v::kTimeLapse, 0);
-    ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[1].text, "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !");
-    EXPECT_EQ(d->selText(v::kTimeLapse), "20 Min");
-    EXPECT_EQ(d->selText(v::kPirTrigger), "OFF");
-}
-
 // ---- clock ----------------------------------------------------------------------------------------
 
 TEST_F(Vex2Test, FebruaryOfALeapYearAfterDay31) {
@@ -278,54 +209,6 @@ TEST_F(Vex2Test, FocusOnTheYearListDoesNothingOnTheDayListItDoes) {
 }
 
 // ---- buttons, lists, messages ----------------------------------------------------------------------
-
-TEST_F(Vex2Test, BannerOpensTheAboutBoxAndLeavesTheSettings) {
-    open();
-    click(v::kDefault);
-    click(v::kSendToNone);
-    click(v::kBanner);
-    ASSERT_EQ(host.modalTitles.size(), 1u);
-    EXPECT_EQ(host.modalTitles[0], "About QVT CONFIG");
-    EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 1}));
-    EXPECT_FALSE(d->ended());
-}
-
-TEST_F(Vex2Test, CancelEscAndHelp) {
-    open();
-    d->pressKey(ui::Key::F1);
-    EXPECT_FALSE(d->ended());
-    EXPECT_TRUE(host.boxes.empty());
-    click(2);
-    EXPECT_TRUE(d->ended());
-    EXPECT_EQ(d->result(), ui::Result::Cancel);
-    EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
-}
-
-TEST_F(Vex2Test, EnterSavesAfterItsOwnConfirmationAndStaysOpen) {
-    open();
-    host.answers.push_back(ui::Answer::Cancel);
-    d->pressKey(ui::Key::Enter);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Confirm Save All The Data ?");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Question);
-    EXPECT_FALSE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
-    d->pressKey(ui::Key::Enter);
-    EXPECT_TRUE(std::filesystem::exists(pc.card / "GSM" / "VEX2.TXT"));
-    EXPECT_EQ(host.boxes.back().text,
-              "Ok , All data has been saved in : \" " + (pc.card / "GSM" / "VEX2.TXT").string() + " \" !");
-    EXPECT_FALSE(d->ended());
-}
-
-TEST_F(Vex2Test, SaveFlowWording) {
-    open();
-    std::filesystem::remove_all(pc.card);  // the card is pulled out
-    click(1);
-    ASSERT_GE(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Can't find the volume \"" + platform::Volumes::rootText(pc.card) +
-                                      "\",Please check connection and Try again !");
-    EXPECT_EQ(host.boxes[0].caption, "QVT_Tips");
-    EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
-}
 
 TEST_F(Vex2Test, ComboNumberOfTheYearCountsFromItsBase) {
     open();

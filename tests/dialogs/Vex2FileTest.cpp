@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Vex2Dialog.h"
 #include "settings/ProfileFile.h"
 
@@ -22,7 +22,6 @@ constexpr int kPhoneNumber2 = 1136;
 constexpr int kPhoneNumber4 = 1137;
 constexpr int kReceiveEmail1 = 1011;
 constexpr int kReceiveEmail2 = 1012;
-constexpr int kReceiveEmail4 = 1014;
 
 constexpr const char* kCamera = "Camera Setting";
 
@@ -33,7 +32,6 @@ const std::vector<std::string> kCameraKeys = {"Time Format",  "PIR Interval", "T
 class Vex2FileTest : public test::DialogFixture<Vex2Dialog> {
 protected:
     std::filesystem::path cardFile() const { return pc.card / "GSM" / "VEX2.TXT"; }
-    std::filesystem::path backupFile() const { return pc.pc / "LumbrakonBackup" / "VEX2.TXT"; }
 
     // A card file of the product with these lines after its mark.
     void writeCard(const std::string& body) { test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=VEX2\r\n" + body); }
@@ -102,54 +100,7 @@ TEST_F(Vex2FileTest, TypedTextsAndParametersAreTrimmed) {
     EXPECT_NE(bytes.find("Port=80801\r\n"), std::string::npos);
 }
 
-TEST_F(Vex2FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsMade) {
-    test::writeFile(backupFile(), "[Camera Setting]\r\nSend To=2\r\n[QVTFileMark]\r\nModel=VEX2\r\n");
-    open();  // the card has no file: the backup is read
-    EXPECT_EQ(d->check(v::kSendToNone), 1);
-    d->notify(v::kSendToPhone, Event::Clicked);
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    EXPECT_EQ(test::readFile(backupFile()).rfind("[Camera Setting]\r\nSend To=0\r\n", 0), 0u);
-
-    std::filesystem::remove_all(pc.pc / "LumbrakonBackup");
-    EXPECT_TRUE(d->writeSettingsFile(settings::FileTarget::Backup));
-    EXPECT_TRUE(std::filesystem::exists(backupFile()));
-}
-
 // ---- reading ------------------------------------------------------------------------------------
-
-TEST_F(Vex2FileTest, WhatIsWrittenReadsBackTheSame) {
-    open();
-    d->notify(v::kDefault, Event::Clicked);
-    choose(v::kTimeLapse, 13);
-    choose(v::kPirTrigger, 3);
-    d->select(v::kTimeFormat, 1);
-    d->notify(v::kCelsius, Event::Clicked);
-    d->notify(v::kSendToEmail, Event::Clicked);
-    d->setText(kAdminNumber, "+49 171 555");
-    d->setText(kReceiveEmail4, "me@example.org");
-    pc.context.messaging.params.URL = "http://mms.example";
-    pc.context.messaging.params.SendEmailPort = "25";
-    ASSERT_TRUE(d->writeSettingsFile(settings::FileTarget::Card));
-    const auto before = d->controls();
-
-    pc.context.messaging = {};
-    test::RecordingHost host2;
-    Vex2Dialog again(host2, pc.context);
-    again.init();
-    EXPECT_TRUE(host2.boxes.empty());
-    for (const auto& [id, c] : before) {
-        if (id == v::kCountryList || id == v::kOperatorList || id == v::kPathList) continue;
-        const ui::Control& r = again.control(id);
-        EXPECT_EQ(r.sel, c.sel) << id;
-        EXPECT_EQ(r.check, c.check) << id;
-        EXPECT_EQ(r.text, c.text) << id;
-        EXPECT_EQ(r.items, c.items) << id;
-    }
-    EXPECT_EQ(pc.context.messaging.params.URL, "http://mms.example");
-    EXPECT_EQ(pc.context.messaging.params.SendEmailPort, "25");
-    EXPECT_EQ(again.rememberedTimeLapse(), 13);
-    EXPECT_EQ(again.rememberedPirTrigger(), 3);
-}
 
 TEST_F(Vex2FileTest, TemperatureValuesOtherThanZeroAndOne) {
     open();
@@ -220,16 +171,6 @@ TEST_F(Vex2FileTest, TheDayListIsPreparedBeforeTheDayIsRead) {
     EXPECT_EQ(d->sel(ids::kDay), -1);
 }
 
-TEST_F(Vex2FileTest, BothOffInAFileLeavesPirTriggerBlankWithoutAMessage) {
-    writeCard("[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
-    open();
-    EXPECT_TRUE(host.boxes.empty());
-    EXPECT_EQ(d->sel(v::kTimeLapse), 0);
-    EXPECT_EQ(d->sel(v::kPirTrigger), -1);
-    EXPECT_EQ(d->rememberedTimeLapse(), 0);
-    EXPECT_EQ(d->rememberedPirTrigger(), -1);
-}
-
 TEST_F(Vex2FileTest, AUserOffAfterAFileReturnsToTheValueReadFromIt) {
     writeCard("[Camera Setting]\r\nTime Lapse=3\r\nPIR Trigger=3\r\n");
     open();
@@ -250,17 +191,6 @@ TEST_F(Vex2FileTest, EditsTakeEveryValueAndPortsStayWhole) {
     EXPECT_EQ(d->text(kReceiveEmail2), "") << "a missing key is an empty value";
     EXPECT_EQ(pc.context.messaging.params.Port, "80801");
     EXPECT_EQ(pc.context.messaging.params.SendEmailPort, "46500");
-}
-
-TEST_F(Vex2FileTest, OnlyTheExactModelCodeMakesAFileValid) {
-    test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=VEX 2.0\r\n[Camera Setting]\r\nTime Format=1\r\n");
-    open();
-    EXPECT_EQ(d->sel(v::kTimeFormat), -1);
-    EXPECT_FALSE(std::filesystem::exists(cardFile())) << "an invalid file on the target card is removed";
-
-    test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=  VEX2 \r\n[Camera Setting]\r\nTime Format=1\r\n");
-    open();
-    EXPECT_EQ(d->selText(v::kTimeFormat), "24H");
 }
 
 }  // namespace

@@ -7,10 +7,50 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <sstream>
 #include <thread>
 
 namespace qvt::test {
+
+std::string RunResult::out() const {
+    std::string s;
+    for (const auto& l : lines) {
+        s += l;
+        s += '\n';
+    }
+    return s;
+}
+
+RunResult runBinary(const std::vector<std::string>& args, const std::string& script) {
+    TempDir io;
+    writeFile(io / "script.txt", script);
+    std::string cmd = shellQuote(QVT_BINARY);
+    for (const auto& a : args) cmd += " " + shellQuote(a);
+    cmd += " < " + shellQuote((io / "script.txt").string());
+    cmd += " > " + shellQuote((io / "out.txt").string());
+    cmd += " 2> " + shellQuote((io / "err.txt").string());
+    int status = std::system(cmd.c_str());
+    RunResult r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream out(readFile(io / "out.txt"));
+    for (std::string line; std::getline(out, line);) r.lines.push_back(line);
+    r.err = readFile(io / "err.txt");
+    return r;
+}
+
+RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                    const std::string& script, const std::vector<std::string>& extraArgs) {
+    std::vector<std::string> args{"--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
+    for (const auto& v : volumes) {
+        args.push_back("--volume");
+        args.push_back(v.string());
+    }
+    for (const auto& a : extraArgs) args.push_back(a);
+    args.push_back("--script");
+    args.push_back("-");
+    return runBinary(args, script);
+}
 
 static bool containsAll(const std::string& line, const std::vector<std::string>& fragments) {
     for (const auto& f : fragments)
@@ -37,6 +77,13 @@ std::string dumpLineOf(const RunResult& r, int id) {
     for (const auto& line : r.lines)
         if (line.find("\"event\":\"dump\"") != std::string::npos && line.find(key) != std::string::npos) found = line;
     return found;
+}
+
+std::string controlEntry(const std::string& dump, int id) {
+    const std::string key = "\"" + std::to_string(id) + "\":{";
+    const auto at = dump.find(key);
+    if (at == std::string::npos) return "<missing>";
+    return dump.substr(at, dump.find('}', at) - at + 1);
 }
 
 std::filesystem::path choiceValueFile(const std::filesystem::path& systemRoot) {

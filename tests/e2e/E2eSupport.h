@@ -10,12 +10,28 @@
 
 namespace qvt::test {
 
+struct RunResult {
+    int exitCode = -1;
+    std::vector<std::string> lines;  // standard output, one entry per line
+    std::string err;                 // standard error
+    std::string out() const;         // standard output joined with '\n'
+};
+
+// Runs the qvt-config binary with the given arguments and the script on standard input.
+RunResult runBinary(const std::vector<std::string>& args, const std::string& script);
+
+// Runs the binary in automation mode with a system root and volumes, fixed clock.
+RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                    const std::string& script, const std::vector<std::string>& extraArgs = {});
+
 // The first output line containing every one of the fragments, or "" when there is none.
 std::string findLine(const RunResult& r, const std::vector<std::string>& fragments);
 // Number of output lines containing every one of the fragments.
 int countLines(const RunResult& r, const std::vector<std::string>& fragments);
 // The "dump ID" line of a control, the last one printed.
 std::string dumpLineOf(const RunResult& r, int id);
+// The JSON of one control in a whole-dialog "dump" line, or "<missing>".
+std::string controlEntry(const std::string& dump, int id);
 
 // The remembered-choice value file under a system root.
 std::filesystem::path choiceValueFile(const std::filesystem::path& systemRoot);

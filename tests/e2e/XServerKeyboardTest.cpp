@@ -33,12 +33,6 @@ Shell sh(const std::string& command) {
     return result;
 }
 
-std::string quoteForShell(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 // Tab presses from the first field (Language, where the window opens) to the "Select Country" list of
 // the HX710T-10M window,
 // in the window's focus order (the GUI test FocusChain checks these counts).
@@ -53,7 +47,7 @@ protected:
             GTEST_SKIP() << "Xvfb or xdotool is not installed (scripts/setup installs them)";
         // The server picks a free display itself and writes its number to the file.
         const std::string numberFile = (dir_ / "display").string();
-        xvfbPid_ = sh("Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>" + quoteForShell(numberFile) +
+        xvfbPid_ = sh("Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>" + shellQuote(numberFile) +
                       " >/dev/null 2>&1 & echo $!")
                        .out;
         for (int i = 0; i < 100 && !ready(); ++i) {
@@ -75,7 +69,7 @@ protected:
     // Waits for a visible window with exactly this title, gives it the keyboard and returns its id.
     std::string focus(const std::string& title, const std::string& notId = {}) {
         for (int i = 0; i < 100; ++i) {
-            std::istringstream ids(x("search --onlyvisible --name " + quoteForShell("^" + title + "$")));
+            std::istringstream ids(x("search --onlyvisible --name " + shellQuote("^" + title + "$")));
             for (std::string id; ids >> id;) {
                 if (id == notId) continue;
                 x("windowfocus --sync " + id);
@@ -114,9 +108,10 @@ TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
     fs::create_directories(card);
     fs::create_directories(dir / "runtime");
     fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    appPid_ = sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + quoteForShell((dir / "runtime").string()) +
-                  " " + quoteForShell(QVT_BINARY) + " --system-root " + quoteForShell(root.string()) + " --volume " +
-                  quoteForShell(card.string()) + " >" + quoteForShell((dir / "log").string()) + " 2>&1 & echo $!")
+    appPid_ = sh("env DISPLAY=" + display_ +
+                 " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + shellQuote((dir / "runtime").string()) + " " +
+                 shellQuote(QVT_BINARY) + " --system-root " + shellQuote(root.string()) + " --volume " +
+                 shellQuote(card.string()) + " >" + shellQuote((dir / "log").string()) + " 2>&1 & echo $!")
                   .out;
     while (!appPid_.empty() && appPid_.back() == '\n') appPid_.pop_back();
 

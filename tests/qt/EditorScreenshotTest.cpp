@@ -8,7 +8,7 @@
 #include <QPixmap>
 
 #include "dialogs/AdvancedSetupDialog.h"
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/WapInternetDialog.h"
 #include "operators/OperatorTables.h"
 #include "qt/QtTestSupport.h"

@@ -18,7 +18,7 @@
 #include "dialogs/Catalogue.h"
 #include "app/ProductSelectDialog.h"
 #include "dialogs/AdvancedSetupDialog.h"
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "dialogs/WapInternetDialog.h"

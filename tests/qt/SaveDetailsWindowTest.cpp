@@ -12,7 +12,7 @@
 #include <QTextEdit>
 
 #include "dialogs/Catalogue.h"
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "qt/QtTestSupport.h"
 

@@ -8,7 +8,7 @@
 #include <QPixmap>
 
 #include "dialogs/Catalogue.h"
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 #include "dialogs/SettingsDialogFactory.h"
 #include "qt/QtTestSupport.h"
 

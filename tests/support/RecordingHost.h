@@ -4,7 +4,7 @@
 // user does in each nested dialog; one left open afterwards is closed as with Escape.
 #include <functional>
 
-#include "dialogs/DialogTestHost.h"
+#include "support/DialogTestHost.h"
 
 namespace qvt::test {
 

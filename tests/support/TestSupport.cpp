@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "support/TestSupport.h"
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
 
 #ifdef __linux__
 #include <fcntl.h>
@@ -56,16 +57,19 @@ void writeFile(const fs::path& path, const std::string& bytes) {
     out << bytes;
 }
 
-std::string RunResult::out() const {
-    std::string s;
-    for (const auto& l : lines) {
-        s += l;
-        s += '\n';
+std::vector<std::string> lineNames(const std::string& bytes) {
+    std::vector<std::string> names;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", at);
+        const std::string line = bytes.substr(at, end - at);
+        names.push_back(line.substr(0, line.find('=')));
+        at = end == std::string::npos ? bytes.size() : end + 2;
     }
-    return s;
+    return names;
 }
 
-static std::string shellQuote(const std::string& s) {
+std::string shellQuote(const std::string& s) {
     std::string q = "'";
     for (char c : s) {
         if (c == '\'')
@@ -74,36 +78,6 @@ static std::string shellQuote(const std::string& s) {
             q += c;
     }
     return q + "'";
-}
-
-RunResult runBinary(const std::vector<std::string>& args, const std::string& script) {
-    TempDir io;
-    writeFile(io / "script.txt", script);
-    std::string cmd = shellQuote(QVT_BINARY);
-    for (const auto& a : args) cmd += " " + shellQuote(a);
-    cmd += " < " + shellQuote((io / "script.txt").string());
-    cmd += " > " + shellQuote((io / "out.txt").string());
-    cmd += " 2> " + shellQuote((io / "err.txt").string());
-    int status = std::system(cmd.c_str());
-    RunResult r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream out(readFile(io / "out.txt"));
-    for (std::string line; std::getline(out, line);) r.lines.push_back(line);
-    r.err = readFile(io / "err.txt");
-    return r;
-}
-
-RunResult runScript(const fs::path& systemRoot, const std::vector<fs::path>& volumes, const std::string& script,
-                    const std::vector<std::string>& extraArgs) {
-    std::vector<std::string> args{"--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
-    for (const auto& v : volumes) {
-        args.push_back("--volume");
-        args.push_back(v.string());
-    }
-    for (const auto& a : extraArgs) args.push_back(a);
-    args.push_back("--script");
-    args.push_back("-");
-    return runBinary(args, script);
 }
 
 TestMount TestMount::tmpfs(const fs::path& dir, const std::string& size) {

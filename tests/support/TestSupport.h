@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
-// Small helpers shared by the tests: temporary folders and running the real binary headless.
+// Small helpers shared by the tests: temporary folders, whole files, test mounts.
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,20 +23,10 @@ private:
 
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
-
-struct RunResult {
-    int exitCode = -1;
-    std::vector<std::string> lines;  // standard output, one entry per line
-    std::string err;                 // standard error
-    std::string out() const;         // standard output joined with '\n'
-};
-
-// Runs the qvt-config binary with the given arguments and the script on standard input.
-RunResult runBinary(const std::vector<std::string>& args, const std::string& script);
-
-// Runs the binary in automation mode with a system root and volumes, fixed clock.
-RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
-                    const std::string& script, const std::vector<std::string>& extraArgs = {});
+// The names of a settings file's lines in order: "[Section]" lines whole, "Key" of "Key=value".
+std::vector<std::string> lineNames(const std::string& bytes);
+// The text in single quotes for /bin/sh.
+std::string shellQuote(const std::string& s);
 
 // A small file system mounted for a test (Linux, as root): a tmpfs, or a file system image made
 // by `mkfs` and loop-mounted. Unmounted at scope end. Tests skip with why() when mounted() is false.
