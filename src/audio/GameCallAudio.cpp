@@ -10,6 +10,7 @@
 #include "audio/AudioFileInfo.h"
 #include "platform/FileOps.h"
 #include "platform/Process.h"
+#include "platform/ProgramDir.h"
 
 namespace fs = std::filesystem;
 
@@ -121,7 +122,7 @@ void GameCallAudio::stageConverter() {
     }
 #ifdef _WIN32
     // The Windows build ships the tool beside the program and runs a copy from the folder.
-    copyToolFiles(programFolder(), folder);
+    copyToolFiles(platform::programDir(), folder);
 #endif
     platform::setHidden(folder);
 }
