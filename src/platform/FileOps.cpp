@@ -56,6 +56,8 @@ fs::path tempPathFor(const fs::path& target) {
     return target.parent_path() / name;
 }
 
+bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes);
+
 // The final check after the rename: the file now at `target` holds exactly `bytes`.
 bool targetHolds(const fs::path& target, std::string_view bytes) {
     const auto back = readFileLimited(target, bytes.size());
@@ -188,12 +190,21 @@ QString qtPath(const fs::path& path) { return QString::fromStdWString(path.wstri
 // Windows offers no way to drop one file's cached pages (unbuffered handles would need
 // sector-aligned buffers and sizes), so a check before the rename would be answered from the cache:
 // the check after the rename is the one that counts.
-bool checkBeforeCommit(QSaveFile&, std::string_view) { return true; }
-void keepModeOf(const fs::path&, QSaveFile&) {}
-// QSaveFile writes through a link to what it points to; the link is replaced by a rename instead. A
-// read-only target makes QSaveFile fail, as the write always did on Windows.
-bool mayWriteInPlace(const fs::path& target) { return !isSymlink(target); }
+bool checkOnMedium(int, std::string_view) { return true; }
+void keepModeOf(const fs::path&, int) {}
+// A read-only target makes QSaveFile fail, as the write always did on Windows.
+bool qtWritesInPlace(const fs::path& target) { return !isSymlink(target); }
 void syncFolderOf(const fs::path&) {}
+
+// QSaveFile would write through a link to what it points to: the link is replaced by a rename.
+bool replaceByRename(const fs::path& target, std::string_view bytes) {
+    const fs::path temp = tempPathFor(target);
+    if (saveWithQt(temp, target, bytes) &&
+        MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temp.c_str());
+    return false;
+}
 
 }  // namespace
 
@@ -279,11 +290,21 @@ namespace {
 
 QString qtPath(const fs::path& path) { return QFile::decodeName(QByteArray(path.c_str())); }
 
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 // The check should read what reached the card, not the copy still in memory: the pages are clean
 // after fsync, so they can be dropped and the read goes to the medium.
-bool checkBeforeCommit(QSaveFile& file, std::string_view bytes) {
-    const int fd = file.handle();
-    if (!file.flush() || fd < 0 || ::fsync(fd) != 0 || ::lseek(fd, 0, SEEK_SET) != 0) return false;
+bool checkOnMedium(int fd, std::string_view bytes) {
+    if (fd < 0 || ::fsync(fd) != 0 || ::lseek(fd, 0, SEEK_SET) != 0) return false;
 #if defined(__linux__)
     (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 #elif defined(__APPLE__)
@@ -294,18 +315,39 @@ bool checkBeforeCommit(QSaveFile& file, std::string_view bytes) {
     return back && *back == bytes;
 }
 
-// QSaveFile copies the permission bits it knows; the set-id and sticky bits come along here too.
+// All the permission bits, set-id and sticky included (QSaveFile copies only the others).
 // lstat: a link at the target lends no permissions from what it points to.
-void keepModeOf(const fs::path& target, QSaveFile& file) {
+void keepModeOf(const fs::path& target, int fd) {
     struct stat previous {};
     if (::lstat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode))
-        (void)::fchmod(file.handle(), previous.st_mode & 07777);  // best effort; FAT volumes ignore it
+        (void)::fchmod(fd, previous.st_mode & 07777);  // best effort; FAT volumes ignore it
 }
 
-// QSaveFile writes through a link at the target to what it points to, and refuses an existing file
-// it may not write; both are replaced by a rename instead, as a write of the whole file always did.
-bool mayWriteInPlace(const fs::path& target) {
-    return !isSymlink(target) && (isAbsent(target) || QFileInfo(qtPath(target)).isWritable());
+// QSaveFile names files by QString: a name whose bytes are no UTF-8 would be spelled otherwise, a link
+// at the target would be followed to what it points to, and an existing file it may not write is
+// refused. Those targets are replaced by the rename below instead, as every write always did.
+bool qtWritesInPlace(const fs::path& target) {
+    const QString name = qtPath(target);
+    return QFile::encodeName(name) == QByteArray(target.c_str()) && !isSymlink(target) &&
+           (isAbsent(target) || QFileInfo(name).isWritable());
+}
+
+bool replaceByRename(const fs::path& target, std::string_view bytes) {
+    fs::path temp;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temp = tempPathFor(target);
+        raw = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);  // umask applies
+        if (raw < 0 && errno != EEXIST) return false;
+    }
+    if (raw < 0) return false;
+    Fd fd(raw);
+    keepModeOf(target, fd.get());
+    bool ok = writeAll(fd.get(), bytes) && checkOnMedium(fd.get(), bytes);
+    ok = fd.close() && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
 }
 
 // Makes the rename itself durable; some file systems refuse fsync on a directory, which is fine.
@@ -319,28 +361,26 @@ void syncFolderOf(const fs::path& target) {
 
 #endif
 
+namespace {
+
+// QSaveFile's temporary file and rename, with the target's permission bits and the check before
+// the rename.
+bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes) {
+    QSaveFile file(qtPath(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    keepModeOf(target, file.handle());
+    for (std::size_t done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
+        if (n <= 0) return false;  // the unfinished temporary file goes with `file`
+        done += static_cast<std::size_t>(n);
+    }
+    return file.flush() && checkOnMedium(file.handle(), bytes) && file.commit();
+}
+
+}  // namespace
+
 bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
-    const bool inPlace = mayWriteInPlace(target);
-    const fs::path writeTo = inPlace ? target : tempPathFor(target);
-    {
-        QSaveFile file(qtPath(writeTo));
-        if (!file.open(QIODevice::WriteOnly)) return false;
-        keepModeOf(target, file);
-        for (std::size_t done = 0; done < bytes.size();) {
-            const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
-            if (n <= 0) return false;  // the unfinished temporary file goes with `file`
-            done += static_cast<std::size_t>(n);
-        }
-        if (!checkBeforeCommit(file, bytes) || !file.commit()) return false;
-    }
-    if (!inPlace) {
-        std::error_code ec;
-        fs::rename(writeTo, target, ec);
-        if (ec) {
-            fs::remove(writeTo, ec);
-            return false;
-        }
-    }
+    if (!(qtWritesInPlace(target) ? saveWithQt(target, target, bytes) : replaceByRename(target, bytes))) return false;
     syncFolderOf(target);
     return targetHolds(target, bytes);
 }

@@ -324,12 +324,13 @@ bool asOrdinaryUser(const std::function<bool()>& write) {
 
 // Whatever stands at the target, the write leaves a regular file of its own there, with the old
 // file's permission bits, and changes nothing the target pointed to.
-TEST(writeFileAtomically, ReplacesLinksAndFilesItMayNotWrite) {
+TEST(writeFileAtomically, ReplacesLinksFilesItMayNotWriteAndAnyName) {
     struct Row {
         const char* name;
         std::function<void(const fs::path& target, const fs::path& elsewhere)> place;
         bool ordinaryUser;
         fs::perms mode;  // of the target afterwards
+        const char* fileName = "F.TXT";
     };
     const auto rw = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
     const auto ro = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
@@ -346,6 +347,8 @@ TEST(writeFileAtomically, ReplacesLinksAndFilesItMayNotWrite) {
         {"link, ordinary user", [](const fs::path& t, const fs::path& e) { fs::create_symlink(e, t); }, true, rw},
         {"read-only file, ordinary user", file(ro), true, ro},
         {"set-user-id file", file(setId), false, setId},
+        {"name that is no UTF-8", file(rw), false, rw, "F\xC9.TXT"},
+        {"new file, name that is no UTF-8", [](const fs::path&, const fs::path&) {}, false, rw, "\xFF"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -353,7 +356,7 @@ TEST(writeFileAtomically, ReplacesLinksAndFilesItMayNotWrite) {
         fs::create_directory(dir / "card");
         fs::permissions(dir.path(), fs::perms::all);
         fs::permissions(dir / "card", fs::perms::all);
-        const fs::path target = dir / "card" / "F.TXT", elsewhere = dir / "elsewhere";
+        const fs::path target = dir / "card" / row.fileName, elsewhere = dir / "elsewhere";
         test::writeFile(elsewhere, "theirs");
         fs::permissions(elsewhere, fs::perms::owner_read);
         const mode_t mask = ::umask(022);
@@ -367,7 +370,7 @@ TEST(writeFileAtomically, ReplacesLinksAndFilesItMayNotWrite) {
         EXPECT_EQ(permsOf(target), row.mode);
         EXPECT_EQ(test::readFile(elsewhere), "theirs");
         EXPECT_EQ(permsOf(elsewhere), fs::perms::owner_read);
-        EXPECT_EQ(listDir(dir / "card"), std::set<std::string>{"F.TXT"});
+        EXPECT_EQ(listDir(dir / "card"), std::set<std::string>{row.fileName});
     }
 }
 
