@@ -872,7 +872,7 @@ void DialogWindow::userNotify(int id, Event event) {
 
 void DialogWindow::userClick(int id) {
     if (refreshing_ || finishing_) return;
-    if (dialog_.has(id) && !dialog_.enabled(id)) return;  // a field shown read-only in place of disabled
+    if (dialog_.has(id) && !dialog_.enabled(id)) return;  // as in userNotify: a disabled control reports nothing
     dialog_.click(id);
     afterModelChange();
 }
