@@ -11,6 +11,7 @@
 #include "audio/TransformTool.h"
 #include "platform/FileOps.h"
 #include "platform/Process.h"
+#include "platform/ProgramDir.h"
 
 namespace fs = std::filesystem;
 
@@ -108,7 +109,7 @@ bool GameCallAudio::stageConverter() {
     }
 #ifdef _WIN32
     // The Windows build ships the tool beside the program and runs a copy from the folder.
-    copyToolFiles(programFolder(), folder);
+    copyToolFiles(platform::programDir(), folder);
 #endif
     platform::setHidden(folder);
     return emptied;

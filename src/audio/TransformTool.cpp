@@ -4,16 +4,6 @@
 #include "platform/FileOps.h"
 #include "platform/Process.h"
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#endif
-
 namespace fs = std::filesystem;
 
 namespace qvt::audio {
@@ -56,26 +46,6 @@ void copyToolFiles(const fs::path& from, const fs::path& to) {
         std::error_code ec;
         fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, ec);
     }
-}
-
-fs::path programFolder() {
-#ifdef _WIN32
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return {};
-        if (n < buffer.size()) {
-            buffer.resize(n);
-            return fs::path(buffer).parent_path();
-        }
-        if (buffer.size() >= 32768) return {};
-        buffer.resize(buffer.size() * 2);
-    }
-#else
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path() : self.parent_path();
-#endif
 }
 
 std::string resolveTool(const std::string& commandLineTool, [[maybe_unused]] const fs::path& tempFolder) {

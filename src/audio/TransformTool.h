@@ -29,9 +29,6 @@ const std::vector<std::string>& toolFileNames();
 // uncopiable file is skipped silently and does not stop the others.
 void copyToolFiles(const std::filesystem::path& from, const std::filesystem::path& to);
 
-// The folder of the running program ("" when unknown).
-std::filesystem::path programFolder();
-
 // The tool to run: the one named on the command line; else, on Windows, the staged copy in the
 // temporary folder; else `ffmpeg` found on PATH. "" when there is none.
 std::string resolveTool(const std::string& commandLineTool, const std::filesystem::path& tempFolder);

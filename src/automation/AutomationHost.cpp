@@ -151,22 +151,16 @@ void AutomationHost::perform(Dialog& dialog, const Action& a) {
         case Action::Verb::Click: {
             const Control& c = usable(dialog, a.id);
             switch (c.kind) {
-                case ControlKind::Button: break;
+                case ControlKind::Button:
                 case ControlKind::Check:
-                    if (c.style.autoCheck) dialog.setCheck(a.id, c.check == 1 ? 0 : 1);
-                    break;
                 case ControlKind::Check3:
-                    if (c.style.autoCheck) dialog.setCheck(a.id, (c.check + 1) % 3);
-                    break;
-                case ControlKind::Radio:
-                    if (c.style.autoCheck) dialog.setCheck(a.id, 1);
-                    break;
+                case ControlKind::Radio: break;
                 case ControlKind::Picture:
                     if (!c.style.notify) fail("picture " + std::to_string(a.id) + " does not react to clicks");
                     break;
                 default: fail("control " + std::to_string(a.id) + " cannot be clicked");
             }
-            dialog.notify(a.id, Event::Clicked);
+            dialog.click(a.id);
             return;
         }
         case Action::Verb::Type: {

@@ -6,6 +6,10 @@
 #include <climits>
 #include <random>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 #ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -51,6 +55,8 @@ fs::path tempPathFor(const fs::path& target) {
     name += ".tmp-" + std::to_string(seed) + "-" + std::to_string(counter.fetch_add(1));
     return target.parent_path() / name;
 }
+
+bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes);
 
 // The final check after the rename: the file now at `target` holds exactly `bytes`.
 bool targetHolds(const fs::path& target, std::string_view bytes) {
@@ -177,41 +183,30 @@ std::optional<std::string> readFileLimited(const fs::path& path, std::uintmax_t 
     return bytes;
 }
 
-bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
-    fs::path temp;
-    HANDLE handle = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 100 && handle == INVALID_HANDLE_VALUE; ++attempt) {
-        temp = tempPathFor(target);
-        handle = CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                             nullptr);
-        if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
-    }
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-        DWORD written = 0;
-        ok = WriteFile(handle, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
-        done += written;
-    }
-    ok = ok && FlushFileBuffers(handle);
-    // Windows offers no way to drop one file's cached pages; unbuffered handles would need
-    // sector-aligned buffers and sizes, so the check below may be answered from the cache.
-    if (ok) {
-        std::string back(bytes.size(), '\0');
-        DWORD read = 0;
-        ok = SetFilePointer(handle, 0, nullptr, FILE_BEGIN) == 0 &&
-             (back.empty() || ReadFile(handle, back.data(), static_cast<DWORD>(back.size()), &read, nullptr)) &&
-             read == back.size() && back == bytes;
-    }
-    ok = CloseHandle(handle) && ok;
-    ok = ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) {
-        DeleteFileW(temp.c_str());
-        return false;
-    }
-    return targetHolds(target, bytes);
+namespace {
+
+QString qtPath(const fs::path& path) { return QString::fromStdWString(path.wstring()); }
+
+// Windows offers no way to drop one file's cached pages (unbuffered handles would need
+// sector-aligned buffers and sizes), so a check before the rename would be answered from the cache:
+// the check after the rename is the one that counts.
+bool checkOnMedium(int, std::string_view) { return true; }
+void keepModeOf(const fs::path&, int) {}
+// A read-only target makes QSaveFile fail, as the write always did on Windows.
+bool qtWritesInPlace(const fs::path& target) { return !isSymlink(target); }
+void syncFolderOf(const fs::path&) {}
+
+// QSaveFile would write through a link to what it points to: the link is replaced by a rename.
+bool replaceByRename(const fs::path& target, std::string_view bytes) {
+    const fs::path temp = tempPathFor(target);
+    if (saveWithQt(temp, target, bytes) &&
+        MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temp.c_str());
+    return false;
 }
+
+}  // namespace
 
 #else  // POSIX
 
@@ -265,17 +260,6 @@ private:
     int fd_;
 };
 
-bool writeAll(int fd, std::string_view bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Reads from the current position to the end; nullopt on error or when more than maxSize bytes come.
 std::optional<std::string> readAll(int fd, std::uintmax_t maxSize) {
     std::string bytes;
@@ -302,7 +286,53 @@ std::optional<std::string> readFileLimited(const fs::path& path, std::uintmax_t 
     return readAll(fd.get(), maxSize);
 }
 
-bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
+namespace {
+
+QString qtPath(const fs::path& path) { return QFile::decodeName(QByteArray(path.c_str())); }
+
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The check should read what reached the card, not the copy still in memory: the pages are clean
+// after fsync, so they can be dropped and the read goes to the medium.
+bool checkOnMedium(int fd, std::string_view bytes) {
+    if (fd < 0 || ::fsync(fd) != 0 || ::lseek(fd, 0, SEEK_SET) != 0) return false;
+#if defined(__linux__)
+    (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+#elif defined(__APPLE__)
+    // No way to drop cached pages; at least the read itself bypasses the cache where it can.
+    (void)::fcntl(fd, F_NOCACHE, 1);
+#endif
+    const auto back = readAll(fd, bytes.size());
+    return back && *back == bytes;
+}
+
+// All the permission bits, set-id and sticky included (QSaveFile copies only the others).
+// lstat: a link at the target lends no permissions from what it points to.
+void keepModeOf(const fs::path& target, int fd) {
+    struct stat previous {};
+    if (::lstat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode))
+        (void)::fchmod(fd, previous.st_mode & 07777);  // best effort; FAT volumes ignore it
+}
+
+// QSaveFile names files by QString: a name whose bytes are no UTF-8 would be spelled otherwise, a link
+// at the target would be followed to what it points to, and an existing file it may not write is
+// refused. Those targets are replaced by the rename below instead, as every write always did.
+bool qtWritesInPlace(const fs::path& target) {
+    const QString name = qtPath(target);
+    return QFile::encodeName(name) == QByteArray(target.c_str()) && !isSymlink(target) &&
+           (isAbsent(target) || QFileInfo(name).isWritable());
+}
+
+bool replaceByRename(const fs::path& target, std::string_view bytes) {
     fs::path temp;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
@@ -312,38 +342,47 @@ bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
     }
     if (raw < 0) return false;
     Fd fd(raw);
-
-    struct stat previous {};
-    // lstat: a link at the target lends no permissions from what it points to.
-    if (::lstat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
-        (void)::fchmod(fd.get(), previous.st_mode & 07777);  // best effort; FAT volumes ignore it
-    }
-    bool ok = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && ::lseek(fd.get(), 0, SEEK_SET) == 0;
-    // The check below should read what reached the card, not the copy still in memory: the pages
-    // are clean after fsync, so they can be dropped and the read goes to the medium.
-#if defined(__linux__)
-    if (ok) (void)::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_DONTNEED);
-#elif defined(__APPLE__)
-    // No way to drop cached pages; at least the read itself bypasses the cache where it can.
-    if (ok) (void)::fcntl(fd.get(), F_NOCACHE, 1);
-#endif
-    if (ok) {
-        const auto back = readAll(fd.get(), bytes.size());
-        ok = back && *back == bytes;
-    }
+    keepModeOf(target, fd.get());
+    bool ok = writeAll(fd.get(), bytes) && checkOnMedium(fd.get(), bytes);
     ok = fd.close() && ok;
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // Make the rename itself durable; some file systems refuse fsync on a directory, which is fine.
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+// Makes the rename itself durable; some file systems refuse fsync on a directory, which is fine.
+void syncFolderOf(const fs::path& target) {
     const fs::path parent = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     Fd dir(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) (void)::fsync(dir.get());
-    return targetHolds(target, bytes);
 }
 
+}  // namespace
+
 #endif
+
+namespace {
+
+// QSaveFile's temporary file and rename, with the target's permission bits and the check before
+// the rename.
+bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes) {
+    QSaveFile file(qtPath(path));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    keepModeOf(target, file.handle());
+    for (std::size_t done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
+        if (n <= 0) return false;  // the unfinished temporary file goes with `file`
+        done += static_cast<std::size_t>(n);
+    }
+    return file.flush() && checkOnMedium(file.handle(), bytes) && file.commit();
+}
+
+}  // namespace
+
+bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
+    if (!(qtWritesInPlace(target) ? saveWithQt(target, target, bytes) : replaceByRename(target, bytes))) return false;
+    syncFolderOf(target);
+    return targetHolds(target, bytes);
+}
 
 }  // namespace qvt::platform

@@ -44,13 +44,16 @@ bool sameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
 // True when `path` is a directory afterwards (created now or before).
 bool createDirectories(const std::filesystem::path& path);
 
-// Writes the whole content to a temporary file beside the target, flushes it to the medium,
-// drops the file's cached pages where the platform allows it (Linux; macOS turns caching off for
-// the read instead; Windows has no practical way), checks it by reading it back and renames it
-// over the target (a link at `target` is replaced, not followed); the target is read back once more
-// afterwards. False on any failure. The target keeps its previous content (or stays absent) when
-// anything before the rename fails, and no temporary file is left behind. An existing target's
-// permission bits are kept (POSIX); on Windows a read-only target makes the write fail, as it always did.
+// Writes the whole content to a temporary file beside the target and renames it over the target
+// (QSaveFile does both where it can name the target and would neither follow a link nor refuse a
+// read-only file there), flushes it to the medium, drops the file's cached pages where the platform
+// allows it (Linux; macOS turns caching off for the read instead) and checks it by reading it back
+// before the rename; the target is read back once more afterwards (on Windows, where the cache would
+// answer the first check, only then). A link at `target` is replaced, not followed. False on any
+// failure. The target keeps its previous content (or stays absent) when anything before the rename
+// fails, and no temporary file is left behind. An existing target's permission bits are kept (POSIX)
+// and a read-only target is replaced; on Windows a read-only target makes the write fail, as it
+// always did.
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // The whole content of a regular file; nullopt when missing, unreadable, not a regular file or

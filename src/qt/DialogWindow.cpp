@@ -635,20 +635,11 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
                 box->setTristate(spec.kind == ControlKind::Check3);
                 button = box;
             }
-            const ControlKind kind = spec.kind;
-            connect(button, &QAbstractButton::clicked, this, [this, id, kind] {
+            // Qt has toggled the widget already; the dialog decides the state, and the refresh after
+            // the click shows the dialog's state in place of Qt's.
+            connect(button, &QAbstractButton::clicked, this, [this, id] {
                 if (refreshing_ || finishing_) return;
-                const ui::Control& c = dialog_.control(id);
-                // An automatic button changes its state before its owner hears of the click.
-                if (c.style.autoCheck) {
-                    if (kind == ControlKind::Radio)
-                        dialog_.setCheck(id, 1);
-                    else if (kind == ControlKind::Check3)
-                        dialog_.setCheck(id, (c.check + 1) % 3);
-                    else
-                        dialog_.setCheck(id, c.check == 1 ? 0 : 1);
-                }
-                userNotify(id, Event::Clicked);
+                userClick(id);
             });
             widget = button;
             break;
@@ -876,6 +867,13 @@ void DialogWindow::userNotify(int id, Event event) {
     if (refreshing_ || finishing_) return;
     if (dialog_.has(id) && !dialog_.enabled(id)) return;  // a field shown read-only in place of disabled
     dialog_.notify(id, event);
+    afterModelChange();
+}
+
+void DialogWindow::userClick(int id) {
+    if (refreshing_ || finishing_) return;
+    if (dialog_.has(id) && !dialog_.enabled(id)) return;  // as in userNotify: a disabled control reports nothing
+    dialog_.click(id);
     afterModelChange();
 }
 

@@ -148,6 +148,7 @@ private:
 
     // User actions.
     void userNotify(int id, ui::Event event);
+    void userClick(int id);  // a click on a check box or radio: the dialog applies its own state change
     void userKey(ui::Key key);
     void afterModelChange();
     void finishIfEnded();

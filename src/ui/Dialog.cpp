@@ -81,6 +81,20 @@ void Dialog::notify(int id, Event event) {
     onNotify(id, event);
 }
 
+void Dialog::click(int id) {
+    if (!has(id) || ended()) return;
+    Control& c = ctl(id);
+    if (c.style.autoCheck) {
+        switch (c.kind) {
+            case ControlKind::Check: c.check = c.check == 1 ? 0 : 1; break;
+            case ControlKind::Check3: c.check = (c.check + 1) % 3; break;
+            case ControlKind::Radio: c.check = 1; break;  // a radio is only ever switched on by a click
+            default: break;
+        }
+    }
+    notify(id, Event::Clicked);
+}
+
 void Dialog::pressKey(Key key) {
     switch (key) {
         case Key::Enter: {

@@ -28,6 +28,9 @@ public:
     // --- lifecycle, called by the front end -------------------------------------------------------
     void init();                  // creates the controls from the template, then onInit()
     void notify(int id, Event event);
+    // A click by the user: an automatic check box or radio takes its next state first, then the
+    // dialog hears of the click. Code that only reports a click to the dialog calls notify().
+    void click(int id);
     void pressKey(Key key);       // Enter: default button; Escape: onCancel; F1: onHelp
     void closeBox();              // the window's close box
     bool ended() const { return result_.has_value(); }

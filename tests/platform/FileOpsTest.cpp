@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -305,6 +308,70 @@ TEST(FileOpsMedium, VerifyReadAfterTheWriteComesFromTheMedium) {
     ASSERT_TRUE(writeFileAtomically(dir / "card" / "F.TXT", bytes));
     // Served from memory, the check would read nothing from the device.
     EXPECT_GE(*readBytesFromStorage() - *before, static_cast<long long>(bytes.size()));
+}
+
+// Runs `write` as an ordinary user when the tests run as root, so that file permissions count.
+bool asOrdinaryUser(const std::function<bool()>& write) {
+    if (::geteuid() != 0) return write();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && write();
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Whatever stands at the target, the write leaves a regular file of its own there, with the old
+// file's permission bits, and changes nothing the target pointed to.
+TEST(writeFileAtomically, ReplacesLinksFilesItMayNotWriteAndAnyName) {
+    struct Row {
+        const char* name;
+        std::function<void(const fs::path& target, const fs::path& elsewhere)> place;
+        bool ordinaryUser;
+        fs::perms mode;  // of the target afterwards
+        const char* fileName = "F.TXT";
+    };
+    const auto rw = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+    const auto ro = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const auto setId = fs::perms::set_uid | fs::perms::owner_all | fs::perms::group_read | fs::perms::others_exec;
+    const auto file = [](fs::perms mode) {
+        return [mode](const fs::path& target, const fs::path&) {
+            test::writeFile(target, "old");
+            fs::permissions(target, mode);
+        };
+    };
+    const Row rows[] = {
+        {"link to a file elsewhere", [](const fs::path& t, const fs::path& e) { fs::create_symlink(e, t); }, false, rw},
+        {"dangling link", [](const fs::path& t, const fs::path&) { fs::create_symlink("gone", t); }, false, rw},
+        {"link, ordinary user", [](const fs::path& t, const fs::path& e) { fs::create_symlink(e, t); }, true, rw},
+        {"read-only file, ordinary user", file(ro), true, ro},
+        {"set-user-id file", file(setId), false, setId},
+        {"name that is no UTF-8", file(rw), false, rw, "F\xC9.TXT"},
+        {"new file, name that is no UTF-8", [](const fs::path&, const fs::path&) {}, false, rw, "\xFF"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::TempDir dir;
+        fs::create_directory(dir / "card");
+        fs::permissions(dir.path(), fs::perms::all);
+        fs::permissions(dir / "card", fs::perms::all);
+        const fs::path target = dir / "card" / row.fileName, elsewhere = dir / "elsewhere";
+        test::writeFile(elsewhere, "theirs");
+        fs::permissions(elsewhere, fs::perms::owner_read);
+        const mode_t mask = ::umask(022);
+        row.place(target, elsewhere);
+        const bool written = row.ordinaryUser ? asOrdinaryUser([&] { return writeFileAtomically(target, "new"); })
+                                              : writeFileAtomically(target, "new");
+        ::umask(mask);
+        EXPECT_TRUE(written);
+        EXPECT_EQ(fs::symlink_status(target).type(), fs::file_type::regular);
+        EXPECT_EQ(test::readFile(target), "new");
+        EXPECT_EQ(permsOf(target), row.mode);
+        EXPECT_EQ(test::readFile(elsewhere), "theirs");
+        EXPECT_EQ(permsOf(elsewhere), fs::perms::owner_read);
+        EXPECT_EQ(listDir(dir / "card"), std::set<std::string>{row.fileName});
+    }
 }
 
 TEST(FileOpsLinks, ClearReadOnlyLeavesALinksTargetAlone) {
