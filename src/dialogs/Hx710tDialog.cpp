@@ -163,7 +163,7 @@ settings::KeyTable Hx710tDialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = false, .cutPortsOnRead = true, .emptyEditKeeps = true};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     LeadingCameraKeys leading;

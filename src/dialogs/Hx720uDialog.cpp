@@ -13,7 +13,7 @@ using ui::Icon;
 namespace {
 
 ProductDialogConfig hx720uConfig() {
-    return {.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode),
+    return {.saveFlow = settings::lp300Vex2Hx720uSaveFlow(std::string(kFileCode)),
             .lists = operators::hx720uListConfig(),
             .bannerId = kBanner};
 }
@@ -117,7 +117,7 @@ settings::KeyTable Hx720uDialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/true);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/true);
 
     LeadingCameraKeys leading;
     leading.readSendMode = [this](const std::string& value) { setSendModeRadios(value); };

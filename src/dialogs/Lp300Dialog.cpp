@@ -14,7 +14,7 @@ namespace {
 
 ProductDialogConfig lp300Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(std::string(kFileCode));
     config.lists = operators::lp300ListConfig();
     config.bannerId = kBanner;
     return config;
@@ -100,7 +100,7 @@ settings::KeyTable Lp300Dialog::buildKeyTable() {
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     // "Send To": exactly one character "0".."3" chooses a button, anything else clears all four.

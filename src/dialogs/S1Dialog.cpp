@@ -56,10 +56,8 @@ int variantOrFirst(const std::string& modelCode) {
 }  // namespace
 
 int S1Dialog::variantOf(const std::string& modelCode) {
-    // Compared in the order of the four-product file-name table, exactly.
-    for (int v = 0; v < 4; ++v)
-        if (modelCode == dialogs::s1FileNames()[v].modelCode) return v;
-    return -1;
+    const Product* product = findProductByModelCode(modelCode);
+    return product && product->dialog == SettingsDialogKind::S1 ? product->s1Variant : -1;
 }
 
 S1Dialog::S1Dialog(ui::Host& host, dialogs::AppContext& context)

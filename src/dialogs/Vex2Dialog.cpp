@@ -14,7 +14,7 @@ namespace {
 
 ProductDialogConfig vex2Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(std::string(kFileCode));
     config.lists = operators::vex2ListConfig();
     config.bannerId = kBanner;
     return config;
@@ -133,7 +133,7 @@ settings::KeyTable Vex2Dialog::buildKeyTable() {
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     keys.push_back(listKey("Time Format", kTimeFormat, ListRead::Transfer));
