@@ -19,11 +19,7 @@ ProductDialogConfig hx720uConfig() {
 }
 
 // What "Default(&D)" selects, in the order it selects them.
-struct ListDefault {
-    int id;
-    int position;
-};
-constexpr ListDefault kListDefaults[] = {
+constexpr ControlDefault kDefaults[] = {
     {kLanguage, 0},        // "English"
     {kCameraMode, 0},      // "Photo"
     {kPhotoSize, 0},       // "5 M"
@@ -95,7 +91,7 @@ void Hx720uDialog::onDefault() {
     resetClock();
     onSendModeClick(ids::kSendManual);
     onSendToClick(kSendToPhoneMms);
-    for (const ListDefault& d : kListDefaults) select(d.id, d.position);
+    applyDefaults(kDefaults);
     if (sel(kReplayTimes) < 0) select(kReplayTimes, 0);  // "OFF"
 
     select(kWorkHour, 0);

@@ -20,6 +20,20 @@ ProductDialogConfig lp300Config() {
     return config;
 }
 
+// What "Default(&D)" selects, in the order it selects them.
+constexpr ControlDefault kDefaults[] = {
+    {kCameraMode, 0},   // "Photo"
+    {kWorkMode, 0},     // "Indoor"
+    {kPhotoSize, 1},    // "5M"
+    {kPhotoBurst, 0},   // "1 Photo"
+    {kVideoLength, 5},  // "10 Sec"
+    {kPirInterval, 0},  // "0  Sec"
+    {kTimeLapse, 0},    // "OFF"
+    {kPirTrigger, 1},   // "Normal"
+    {kVideoSize, 0},    // "1280*720"
+    {kWorkHour, 0},     // "OFF"
+};
+
 }  // namespace
 
 Lp300Dialog::Lp300Dialog(ui::Host& host, dialogs::AppContext& context)
@@ -71,16 +85,7 @@ void Lp300Dialog::onSendToClick(int radio) {
 void Lp300Dialog::onOK() { saveFlow().save(); }
 
 void Lp300Dialog::onDefault() {
-    select(kCameraMode, 0);    // "Photo"
-    select(kWorkMode, 0);      // "Indoor"
-    select(kPhotoSize, 1);     // "5M"
-    select(kPhotoBurst, 0);    // "1 Photo"
-    select(kVideoLength, 5);   // "10 Sec"
-    select(kPirInterval, 0);   // "0  Sec"
-    select(kTimeLapse, 0);     // "OFF"
-    select(kPirTrigger, 1);    // "Normal"
-    select(kVideoSize, 0);     // "1280*720"
-    select(kWorkHour, 0);      // "OFF"
+    applyDefaults(kDefaults);
     for (int id : {kStartHour, kStartMinute, kStopHour, kStopMinute})
         if (sel(id) < 0) select(id, 0);
     workHourRule();

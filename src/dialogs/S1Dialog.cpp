@@ -27,6 +27,23 @@ const std::vector<int>& lackingLists(int variant) {
 // Send To in stored-value order.
 constexpr std::initializer_list<int> kSendTo = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs};
 
+// What "Default(&D)" sets, in the order it sets them.
+constexpr ControlDefault kDefaults[] = {
+    {kCameraMode, 0},        // "Photo"
+    {kPhotoSize, 1},         // "8M"
+    {kPhotoBurst, 0},        // "1 Photo"
+    {kVideoLength, 5},       // "10 Sec"
+    {kLanguage, 0},          // "English"
+    {kPirInterval, 1},       // " 5 Sec"
+    {kPirTrigger, 1},        // "Normal"
+    {kTimeLapse, 0},         // "OFF"
+    {kVideoSize, 0},         // "1280*720"
+    {kSmsControl, 0},        // "OFF"
+    {ids::kMaxNumber, 10},
+    {ids::kReportHour, 0, "0"},
+    {ids::kReportMinute, 0, "0"},
+};
+
 int labelOf(int list) {
     return list == kVideoSize ? kVideoSizeLabel : kSmsControlLabel;
 }
@@ -101,19 +118,7 @@ void S1Dialog::applyWorkHourRule() {
 }
 
 void S1Dialog::onDefault() {
-    select(kCameraMode, 0);   // "Photo"
-    select(kPhotoSize, 1);    // "8M"
-    select(kPhotoBurst, 0);   // "1 Photo"
-    select(kVideoLength, 5);  // "10 Sec"
-    select(kLanguage, 0);     // "English"
-    select(kPirInterval, 1);  // " 5 Sec"
-    select(kPirTrigger, 1);   // "Normal"
-    select(kTimeLapse, 0);    // "OFF"
-    select(kVideoSize, 0);    // "1280*720"
-    select(kSmsControl, 0);   // "OFF"
-    select(ids::kMaxNumber, 10);
-    setText(ids::kReportHour, "0");
-    setText(ids::kReportMinute, "0");
+    applyDefaults(kDefaults);
     clearLackingLists();
 
     select(kWorkHour, 0);  // "OFF": the four times are disabled and keep their selections

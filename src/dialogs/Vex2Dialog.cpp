@@ -20,6 +20,14 @@ ProductDialogConfig vex2Config() {
     return config;
 }
 
+// What "Default(&D)" selects, in the order it selects them.
+constexpr ControlDefault kDefaults[] = {
+    {kTimeFormat, 0},   // "12H"
+    {kPirInterval, 1},  // "5  Sec"
+    {kTimeLapse, 0},    // "OFF"
+    {kPirTrigger, 1},   // "Normal"
+};
+
 // The groups as their click handler and the file name them: the clicked button first.
 constexpr int kTemperatureGroup[2] = {kFahrenheit, kCelsius};
 constexpr int kSendToGroup[3] = {kSendToPhone, kSendToEmail, kSendToNone};
@@ -81,10 +89,7 @@ void Vex2Dialog::onOK() {
 }
 
 void Vex2Dialog::onDefault() {
-    select(kTimeFormat, 0);   // "12H"
-    select(kPirInterval, 1);  // "5  Sec"
-    select(kTimeLapse, 0);    // "OFF"
-    select(kPirTrigger, 1);   // "Normal"
+    applyDefaults(kDefaults);
     onRadioClick(kFahrenheit);
     onRadioClick(kSendToPhone);
     resetClock();
