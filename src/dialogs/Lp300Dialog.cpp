@@ -124,14 +124,7 @@ settings::KeyTable Lp300Dialog::buildKeyTable() {
     keys.push_back(pirTrigger);
     keys.push_back(listKey("PIR Interval", kPirInterval, ListRead::Transfer));
     keys.push_back(listKey("Video Size", kVideoSize, ListRead::Transfer));
-    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
-    keys.push_back(clockDay);
-    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    appendClockKeys(table, rules().clock.lists, ListRead::Transfer, [this] { prepareDayListForLoad(); });
     keys.push_back(listKey("Work Mode", kWorkMode, ListRead::Transfer));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
     workDay.read = [this](const std::string& value) {

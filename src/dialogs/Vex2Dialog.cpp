@@ -147,14 +147,7 @@ settings::KeyTable Vex2Dialog::buildKeyTable() {
     KeySlot pirTrigger = listKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
     pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
-    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
-    keys.push_back(clockDay);
-    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    appendClockKeys(table, rules().clock.lists, ListRead::Transfer, [this] { prepareDayListForLoad(); });
 
     // The radio groups are stored as the position of the first checked button.
     auto radioKey = [this](const char* key, int first, int second, int third) {
