@@ -33,14 +33,10 @@ std::string settingsDialogTitle(std::string_view modelCode) {
     return "QVT CONFIG : For " + modelCodeToDisplayName(modelCode);
 }
 
-const std::array<settings::ProductFileNames, 4>& s1FileNames() {
-    static const std::array<settings::ProductFileNames, 4> names = [] {
-        std::array<settings::ProductFileNames, 4> rows;
-        for (const Product& p : catalogue())
-            if (p.dialog == SettingsDialogKind::S1) rows.at(static_cast<std::size_t>(p.s1Variant)) = settings::fileNamesFor(p.fileCode);
-        return rows;
-    }();
-    return names;
+const Product& s1Product(int variant) {
+    for (const Product& p : catalogue())
+        if (p.dialog == SettingsDialogKind::S1 && p.s1Variant == variant) return p;
+    return *productOf(SettingsDialogKind::S1);  // not reached: the dialog's variants are 0..3
 }
 
 }  // namespace qvt::dialogs

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ProductFiles.h"
-
 namespace qvt::dialogs {
 
 enum class SettingsDialogKind { Hx710t, Hx720u, Lp300, Vex2, S1 };
@@ -62,7 +60,7 @@ bool isAdvancedSetupProduct(std::string_view modelCode);
 // The settings dialog's title for a model code.
 std::string settingsDialogTitle(std::string_view modelCode);
 
-// The four-product file-name table of the shared dialog, by variant 0..3.
-const std::array<settings::ProductFileNames, 4>& s1FileNames();
+// The product of the four-model dialog's variant 0..3.
+const Product& s1Product(int variant);
 
 }  // namespace qvt::dialogs

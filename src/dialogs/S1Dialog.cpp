@@ -52,7 +52,7 @@ ProductDialogConfig s1Config(int variant) {
     ProductDialogConfig config;
     settings::SaveFlowConfig& flow = config.saveFlow;
     flow.pathListId = kPathList;
-    flow.fileCode = dialogs::s1FileNames()[variant].modelCode;
+    flow.fileCode = s1Product(variant).fileCode;
     flow.trimPathOnSave = false;
     flow.volumeMissingBefore = "Can't find the volume \"";
     flow.volumeMissingAfter = "\",Please check connection of your device and try again !";
@@ -176,7 +176,7 @@ settings::KeyTable S1Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    const std::string& code = dialogs::s1FileNames()[variant_].modelCode;
+    const std::string code(s1Product(variant_).fileCode);
     appendLeadingSections(table, code, /*withSmtpSsl=*/variant_ != kHx330);
 
     LeadingCameraKeys leading;
