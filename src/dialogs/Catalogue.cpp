@@ -3,6 +3,27 @@
 
 namespace qvt::dialogs {
 
+namespace {
+
+// The lookups take the first row that matches: names and codes must not repeat, and the four-model
+// dialog's rows must hold its variants 0..3 once each.
+constexpr bool rowsAreUnique() {
+    int variants = 0;
+    for (std::size_t i = 0; i < kProducts.size(); ++i) {
+        for (std::size_t j = i + 1; j < kProducts.size(); ++j)
+            if (kProducts[i].displayName == kProducts[j].displayName ||
+                kProducts[i].modelCode == kProducts[j].modelCode || kProducts[i].fileCode == kProducts[j].fileCode)
+                return false;
+        const Product& p = kProducts[i];
+        if ((p.dialog == SettingsDialogKind::S1) != (p.s1Variant >= 0) || p.s1Variant > 3) return false;
+        if (p.s1Variant >= 0) variants |= 1 << p.s1Variant;
+    }
+    return variants == 0b1111;
+}
+static_assert(rowsAreUnique());
+
+}  // namespace
+
 const std::array<Product, 8>& catalogue() { return kProducts; }
 
 const Product* findProductByModelCode(std::string_view modelCode) {
