@@ -7,6 +7,7 @@
 
 #include "QvtVersion.h"
 #include "platform/Volumes.h"
+#include "settings/ProductFiles.h"
 
 namespace qvt::app {
 
@@ -160,8 +161,9 @@ std::string helpText() {
     std::string text = "Usage: qvt-config [options]\n" +
                        wrap(
                            "Configures cellular trail cameras through their memory card: writes the camera's "
-                           "settings file GSM/<CODE>.TXT and converts a game-call sound with FFmpeg. Without "
-                           "--script it opens its windows.",
+                           "settings file " + std::string(settings::kCardDirName) +
+                               "/<CODE>.TXT and converts a game-call sound with FFmpeg. Without "
+                               "--script it opens its windows.",
                            "", 79) +
                        "\nOptions:\n";
     for (const OptionSpec& o : kOptions) {

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
-// The eight camera products: names, codes, files, dialogs and photos.
+// The eight camera products: names, codes, files, dialogs and photos. Every fact about a product
+// lives in this table; the dialogs and the name/code lookups take theirs from here.
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "settings/ProductFiles.h"
 
 namespace qvt::dialogs {
 
@@ -14,7 +13,7 @@ enum class SettingsDialogKind { Hx710t, Hx720u, Lp300, Vex2, S1 };
 struct Product {
     std::string_view displayName;
     std::string_view modelCode;
-    std::string_view fileCode;
+    std::string_view fileCode;  // the file name stem and the file's "Model" value
     SettingsDialogKind dialog;
     int dialogResource;
     int s1Variant;  // index in the four-model dialog, -1 for the others
@@ -25,7 +24,26 @@ struct Product {
 };
 
 // In the order in which the selection list receives them (the list sorts them).
+inline constexpr std::array<Product, 8> kProducts{{
+    {"HX710T-10M", "HX710T", "HX710T", SettingsDialogKind::Hx710t, 102, -1, 1166, "photo_hx710t", false, 1082},
+    {"HX720U", "HX720U", "HX720U", SettingsDialogKind::Hx720u, 164, -1, 1170, "photo_hx720u", true, 1082},
+    {"LP300 Series", "LP300", "LP300", SettingsDialogKind::Lp300, 139, -1, 1163, "photo_lp300", false, 1133},
+    // The VEX 2.0's file name and "Model" value have neither the blank nor the point.
+    {"VEX 2.0", "VEX 2.0", "VEX2", SettingsDialogKind::Vex2, 161, -1, 1169, "photo_vex2", false, 1189},
+    {"PN250R-8MHD", "PN250R", "PN250R", SettingsDialogKind::S1, 141, 0, 1167, "photo_pn250r", true, 1151},
+    {"HX330", "HX330", "HX330", SettingsDialogKind::S1, 141, 1, 1164, "photo_hx330", false, 1151},
+    {"PN450RT-8MHD", "PN450RT", "PN450RT", SettingsDialogKind::S1, 141, 2, 1168, "photo_pn450rt", true, 1151},
+    {"HX460T-8MHD", "HX460T", "HX460T", SettingsDialogKind::S1, 141, 3, 1165, "photo_hx460t", true, 1151},
+}};
+
 const std::array<Product, 8>& catalogue();
+
+// The first product whose settings open in this dialog (its resource id and banner are the dialog's).
+constexpr const Product* productOf(SettingsDialogKind kind) {
+    for (const Product& p : kProducts)
+        if (p.dialog == kind) return &p;
+    return nullptr;
+}
 
 // The product with this exact model code, or nullptr.
 const Product* findProductByModelCode(std::string_view modelCode);
@@ -33,14 +51,16 @@ const Product* findProductByModelCode(std::string_view modelCode);
 inline constexpr int kDefaultPhotoControl = 1162;
 inline constexpr std::string_view kDefaultPhotoImage = "photo_none";
 
+// A product's display name becomes its model code; any other text stays as it is.
 void displayNameToModelCode(std::string& text);
+// A model code becomes its product's display name; any other text is returned as it is.
 std::string modelCodeToDisplayName(std::string_view code);
 bool isAdvancedSetupProduct(std::string_view modelCode);
 
 // The settings dialog's title for a model code.
 std::string settingsDialogTitle(std::string_view modelCode);
 
-// The four-product file-name table of the shared dialog, by variant 0..3.
-const std::array<settings::ProductFileNames, 4>& s1FileNames();
+// The product of the four-model dialog's variant 0..3.
+const Product& s1Product(int variant);
 
 }  // namespace qvt::dialogs

@@ -29,6 +29,23 @@ ProductDialogConfig hx710tConfig() {
     return config;
 }
 
+// What "Default(&D)" selects, in the order it selects them.
+constexpr ControlDefault kDefaults[] = {
+    {kLanguage, 0},        // "English"
+    {kCameraMode, 0},      // "Photo"
+    {kPhotoSize, 0},       // "5M"
+    {kPhotoBurst, 0},      // "1 Photo"
+    {kVideoLength, 0},     // "10  Sec"
+    {kPirInterval, 1},     // "5  Sec"
+    {kTimeLapse, 0},       // "OFF"
+    {kPirTrigger, 1},      // "Normal"
+    {kSecurityMode, 0},    // "OFF"
+    {kVideoSize, 0},       // "1280*720"
+    {kSmsControl, 0},      // "OFF"
+    {kCameraPosition, 0},  // "OFF"
+    {kGameCall, 0},        // "OFF"
+};
+
 }  // namespace
 
 Hx710tDialog::Hx710tDialog(ui::Host& host, dialogs::AppContext& context)
@@ -117,19 +134,7 @@ void Hx710tDialog::onDefault() {
     onSendModeClick(ids::kSendManual);
     onSendToClick(kSendToPhoneMms);
 
-    select(kLanguage, 0);        // "English"
-    select(kCameraMode, 0);      // "Photo"
-    select(kPhotoSize, 0);       // "5M"
-    select(kPhotoBurst, 0);      // "1 Photo"
-    select(kVideoLength, 0);     // "10  Sec"
-    select(kPirInterval, 1);     // "5  Sec"
-    select(kTimeLapse, 0);       // "OFF"
-    select(kPirTrigger, 1);      // "Normal"
-    select(kSecurityMode, 0);    // "OFF"
-    select(kVideoSize, 0);       // "1280*720"
-    select(kSmsControl, 0);      // "OFF"
-    select(kCameraPosition, 0);  // "OFF"
-    select(kGameCall, 0);        // "OFF"
+    applyDefaults(kDefaults);
     if (sel(kReplayTimes) < 0) select(kReplayTimes, 0);
 
     select(kWorkHour, 0);
@@ -163,7 +168,7 @@ settings::KeyTable Hx710tDialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = false, .cutPortsOnRead = true, .emptyEditKeeps = true};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     LeadingCameraKeys leading;

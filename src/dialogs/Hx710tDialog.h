@@ -7,15 +7,16 @@
 #include <string>
 
 #include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/GameCallField.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
 
 namespace hx710t {
-inline constexpr int kTemplateId = 102;
-inline constexpr const char* kTitle = "QVT CONFIG : For HX710T-10M";
-inline constexpr const char* kFileCode = "HX710T";
+inline constexpr const Product& kProduct = *productOf(SettingsDialogKind::Hx710t);
+inline constexpr int kTemplateId = kProduct.dialogResource;
+inline constexpr std::string_view kFileCode = kProduct.fileCode;
 
 // Camera settings.
 inline constexpr int kLanguage = 1081;
@@ -68,7 +69,7 @@ inline constexpr int kReceiveEmail2 = 1012;
 inline constexpr int kReceiveEmail3 = 1013;
 inline constexpr int kReceiveEmail4 = 1014;
 
-inline constexpr int kBanner = 1082;
+inline constexpr int kBanner = kProduct.bannerId;
 inline constexpr int kPathList = 1030;
 
 }  // namespace hx710t

@@ -12,7 +12,7 @@ using namespace ui;
 using namespace hx710t;
 
 DialogTemplate Hx710tDialog::dialogTemplate() {
-    DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
+    DialogTemplate t = parts::settingsTemplate(kTemplateId, settingsDialogTitle(kProduct.modelCode), kBanner);
     const ControlStyle hiddenOff{.hidden = true, .disabled = true};
     auto& c = t.controls;
 

@@ -13,18 +13,14 @@ using ui::Icon;
 namespace {
 
 ProductDialogConfig hx720uConfig() {
-    return {.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode),
+    return {.saveFlow = settings::lp300Vex2Hx720uSaveFlow(std::string(kFileCode)),
             .pathListId = kPathList,
             .lists = hx720uListConfig(),
             .bannerId = kBanner};
 }
 
 // What "Default(&D)" selects, in the order it selects them.
-struct ListDefault {
-    int id;
-    int position;
-};
-constexpr ListDefault kListDefaults[] = {
+constexpr ControlDefault kDefaults[] = {
     {kLanguage, 0},        // "English"
     {kCameraMode, 0},      // "Photo"
     {kPhotoSize, 0},       // "5 M"
@@ -96,7 +92,7 @@ void Hx720uDialog::onDefault() {
     resetClock();
     onSendModeClick(ids::kSendManual);
     onSendToClick(kSendToPhoneMms);
-    for (const ListDefault& d : kListDefaults) select(d.id, d.position);
+    applyDefaults(kDefaults);
     if (sel(kReplayTimes) < 0) select(kReplayTimes, 0);  // "OFF"
 
     select(kWorkHour, 0);
@@ -118,7 +114,7 @@ settings::KeyTable Hx720uDialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/true);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/true);
 
     LeadingCameraKeys leading;
     leading.readSendMode = [this](const std::string& value) { setSendModeRadios(value); };

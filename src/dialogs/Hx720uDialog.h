@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/GameCallField.h"
 #include "dialogs/Hx710tDialog.h"
 #include "dialogs/ProductSettingsDialog.h"
@@ -14,14 +15,14 @@
 namespace qvt::dialogs {
 
 namespace hx720u {
-inline constexpr int kTemplateId = 164;
-inline constexpr const char* kTitle = "QVT CONFIG : For HX720U";
-inline constexpr const char* kFileCode = "HX720U";
+inline constexpr const Product& kProduct = *productOf(SettingsDialogKind::Hx720u);
+inline constexpr int kTemplateId = kProduct.dialogResource;
+inline constexpr std::string_view kFileCode = kProduct.fileCode;
+inline constexpr int kBanner = kProduct.bannerId;
 inline constexpr int kPathList = 1135;
 
 // Every other control has the id it has in the HX710T-10M dialog.
 using hx710t::kAudioField;
-using hx710t::kBanner;
 using hx710t::kCameraMode;
 using hx710t::kCameraPosition;
 using hx710t::kCheckParams;

@@ -12,7 +12,7 @@ using namespace ui;
 using namespace hx720u;
 
 DialogTemplate Hx720uDialog::dialogTemplate() {
-    DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
+    DialogTemplate t = parts::settingsTemplate(kTemplateId, settingsDialogTitle(kProduct.modelCode), kBanner);
     auto& c = t.controls;
 
     // " Camera Setting "

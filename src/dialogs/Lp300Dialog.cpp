@@ -14,12 +14,26 @@ namespace {
 
 ProductDialogConfig lp300Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(std::string(kFileCode));
     config.pathListId = kPathList;
     config.lists = lp300ListConfig();
     config.bannerId = kBanner;
     return config;
 }
+
+// What "Default(&D)" selects, in the order it selects them.
+constexpr ControlDefault kDefaults[] = {
+    {kCameraMode, 0},   // "Photo"
+    {kWorkMode, 0},     // "Indoor"
+    {kPhotoSize, 1},    // "5M"
+    {kPhotoBurst, 0},   // "1 Photo"
+    {kVideoLength, 5},  // "10 Sec"
+    {kPirInterval, 0},  // "0  Sec"
+    {kTimeLapse, 0},    // "OFF"
+    {kPirTrigger, 1},   // "Normal"
+    {kVideoSize, 0},    // "1280*720"
+    {kWorkHour, 0},     // "OFF"
+};
 
 }  // namespace
 
@@ -72,16 +86,7 @@ void Lp300Dialog::onSendToClick(int radio) {
 void Lp300Dialog::onOK() { saveFlow().save(); }
 
 void Lp300Dialog::onDefault() {
-    select(kCameraMode, 0);    // "Photo"
-    select(kWorkMode, 0);      // "Indoor"
-    select(kPhotoSize, 1);     // "5M"
-    select(kPhotoBurst, 0);    // "1 Photo"
-    select(kVideoLength, 5);   // "10 Sec"
-    select(kPirInterval, 0);   // "0  Sec"
-    select(kTimeLapse, 0);     // "OFF"
-    select(kPirTrigger, 1);    // "Normal"
-    select(kVideoSize, 0);     // "1280*720"
-    select(kWorkHour, 0);      // "OFF"
+    applyDefaults(kDefaults);
     for (int id : {kStartHour, kStartMinute, kStopHour, kStopMinute})
         if (sel(id) < 0) select(id, 0);
     workHourRule();
@@ -101,7 +106,7 @@ settings::KeyTable Lp300Dialog::buildKeyTable() {
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     // "Send To": exactly one character "0".."3" chooses a button, anything else clears all four.
@@ -120,14 +125,7 @@ settings::KeyTable Lp300Dialog::buildKeyTable() {
     keys.push_back(pirTrigger);
     keys.push_back(listKey("PIR Interval", kPirInterval, ListRead::Transfer));
     keys.push_back(listKey("Video Size", kVideoSize, ListRead::Transfer));
-    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
-    keys.push_back(clockDay);
-    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    appendClockKeys(table, rules().clock.lists, ListRead::Transfer, [this] { prepareDayListForLoad(); });
     keys.push_back(listKey("Work Mode", kWorkMode, ListRead::Transfer));
     KeySlot workDay = Key(kCameraSection, "Work Day", SlotKind::DayMask);
     workDay.dayBoxes.assign(kDayBoxes.begin(), kDayBoxes.end());

@@ -5,14 +5,15 @@
 #include <string>
 
 #include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
 
 namespace lp300 {
-inline constexpr int kTemplateId = 139;
-inline constexpr const char* kTitle = "QVT CONFIG : For LP300 Series";
-inline constexpr const char* kFileCode = "LP300";
+inline constexpr const Product& kProduct = *productOf(SettingsDialogKind::Lp300);
+inline constexpr int kTemplateId = kProduct.dialogResource;
+inline constexpr std::string_view kFileCode = kProduct.fileCode;
 
 inline constexpr int kCameraMode = 1067;
 inline constexpr int kWorkMode = 1129;
@@ -39,7 +40,7 @@ inline constexpr int kSendToCall = 1083;
 inline constexpr int kCountryList = 1138;
 inline constexpr int kOperatorList = 1139;
 inline constexpr int kCheckParams = 1140;
-inline constexpr int kBanner = 1133;
+inline constexpr int kBanner = kProduct.bannerId;
 inline constexpr int kPathList = 1135;
 inline constexpr int kTest = 1141;
 }  // namespace lp300

@@ -27,7 +27,7 @@ std::vector<std::string> lp300VideoLengths() {
 }  // namespace
 
 DialogTemplate Lp300Dialog::dialogTemplate() {
-    DialogTemplate t = parts::settingsTemplate(kTemplateId, kTitle, kBanner);
+    DialogTemplate t = parts::settingsTemplate(kTemplateId, settingsDialogTitle(kProduct.modelCode), kBanner);
     auto& c = t.controls;
 
     // " Camera Setting "

@@ -27,6 +27,23 @@ const std::vector<int>& lackingLists(int variant) {
 // Send To in stored-value order.
 constexpr std::initializer_list<int> kSendTo = {kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs};
 
+// What "Default(&D)" sets, in the order it sets them.
+constexpr ControlDefault kDefaults[] = {
+    {kCameraMode, 0},        // "Photo"
+    {kPhotoSize, 1},         // "8M"
+    {kPhotoBurst, 0},        // "1 Photo"
+    {kVideoLength, 5},       // "10 Sec"
+    {kLanguage, 0},          // "English"
+    {kPirInterval, 1},       // " 5 Sec"
+    {kPirTrigger, 1},        // "Normal"
+    {kTimeLapse, 0},         // "OFF"
+    {kVideoSize, 0},         // "1280*720"
+    {kSmsControl, 0},        // "OFF"
+    {ids::kMaxNumber, 10},
+    {ids::kReportHour, 0, "0"},
+    {ids::kReportMinute, 0, "0"},
+};
+
 int labelOf(int list) {
     return list == kVideoSize ? kVideoSizeLabel : kSmsControlLabel;
 }
@@ -34,7 +51,7 @@ int labelOf(int list) {
 ProductDialogConfig s1Config(int variant) {
     ProductDialogConfig config;
     settings::SaveFlowConfig& flow = config.saveFlow;
-    flow.fileCode = dialogs::s1FileNames()[variant].modelCode;
+    flow.fileCode = s1Product(variant).fileCode;
     flow.trimPathOnSave = false;
     flow.volumeMissingBefore = "Can't find the volume \"";
     flow.volumeMissingAfter = "\",Please check connection of your device and try again !";
@@ -56,10 +73,8 @@ int variantOrFirst(const std::string& modelCode) {
 }  // namespace
 
 int S1Dialog::variantOf(const std::string& modelCode) {
-    // Compared in the order of the four-product file-name table, exactly.
-    for (int v = 0; v < 4; ++v)
-        if (modelCode == dialogs::s1FileNames()[v].modelCode) return v;
-    return -1;
+    const Product* product = findProductByModelCode(modelCode);
+    return product && product->dialog == SettingsDialogKind::S1 ? product->s1Variant : -1;
 }
 
 S1Dialog::S1Dialog(ui::Host& host, dialogs::AppContext& context)
@@ -103,19 +118,7 @@ void S1Dialog::applyWorkHourRule() {
 }
 
 void S1Dialog::onDefault() {
-    select(kCameraMode, 0);   // "Photo"
-    select(kPhotoSize, 1);    // "8M"
-    select(kPhotoBurst, 0);   // "1 Photo"
-    select(kVideoLength, 5);  // "10 Sec"
-    select(kLanguage, 0);     // "English"
-    select(kPirInterval, 1);  // " 5 Sec"
-    select(kPirTrigger, 1);   // "Normal"
-    select(kTimeLapse, 0);    // "OFF"
-    select(kVideoSize, 0);    // "1280*720"
-    select(kSmsControl, 0);   // "OFF"
-    select(ids::kMaxNumber, 10);
-    setText(ids::kReportHour, "0");
-    setText(ids::kReportMinute, "0");
+    applyDefaults(kDefaults);
     clearLackingLists();
 
     select(kWorkHour, 0);  // "OFF": the four times are disabled and keep their selections
@@ -173,7 +176,7 @@ settings::KeyTable S1Dialog::buildKeyTable() {
     using namespace settings;
     KeyTable table;
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    const std::string& code = dialogs::s1FileNames()[variant_].modelCode;
+    const std::string code(s1Product(variant_).fileCode);
     appendLeadingSections(table, code, /*withSmtpSsl=*/variant_ != kHx330);
 
     LeadingCameraKeys leading;

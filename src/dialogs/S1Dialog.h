@@ -6,12 +6,14 @@
 #include <string>
 
 #include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
 
 namespace s1 {
-inline constexpr int kTemplateId = 141;
+// Resource and banner are the same for the four models: those of the first.
+inline constexpr int kTemplateId = productOf(SettingsDialogKind::S1)->dialogResource;
 // The template's title; replaced by the model's own when the dialog opens.
 inline constexpr const char* kPlaceholderTitle = "QVT CONFIG : For PN250R-8MHD / HX330 / PN450RT-8MHD /  HX460T";
 
@@ -49,7 +51,7 @@ inline constexpr int kCountryList = 1000;
 inline constexpr int kOperatorList = 1004;
 inline constexpr int kCheckParams = 1002;  // here the parameter check, not a "+" button
 
-inline constexpr int kBanner = 1151;
+inline constexpr int kBanner = productOf(SettingsDialogKind::S1)->bannerId;
 inline constexpr int kPathList = 1152;
 }  // namespace s1
 

@@ -185,6 +185,15 @@ void SettingsDialogBase::resetClock() {
     for (int list : rules_.clock.lists) select(list, 0);
 }
 
+void SettingsDialogBase::applyDefaults(std::span<const ControlDefault> defaults) {
+    for (const ControlDefault& d : defaults) {
+        if (d.text)
+            setText(d.id, d.text);
+        else
+            select(d.id, d.position);
+    }
+}
+
 void SettingsDialogBase::setClockFromPc() {
     if (!setClockFromSystem()) message(rules_.clock.wrongSystemTime, kTipsCaption, Icon::Warning);
 }

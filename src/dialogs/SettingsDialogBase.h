@@ -7,6 +7,7 @@
 // The dialog's notification handler, its "Default(&D)" button and its settings file reader all go
 // through these operations, so a rule cannot behave differently depending on who triggered it.
 #include <initializer_list>
+#include <span>
 #include <string>
 
 #include "dialogs/AppContext.h"
@@ -14,6 +15,13 @@
 #include "ui/Dialog.h"
 
 namespace qvt::dialogs {
+
+// One control's value after "Default(&D)": a list position, or (where `text` is set) an edit's text.
+struct ControlDefault {
+    int id;
+    int position;
+    const char* text = nullptr;
+};
 
 class SettingsDialogBase : public ui::Dialog {
 public:
@@ -74,6 +82,10 @@ public:
     // `first` checked (or unchecked when `checked` is false), the other three unchecked.
     void setRadioGroup(int first, int second, int third, int fourth, bool checked);
     int getRadioIndex(int a, int b, int c, int d) const;
+
+    // --- "Default(&D)" ---------------------------------------------------------------------------
+    // The controls set in the table's order: their notifications arrive in that order.
+    void applyDefaults(std::span<const ControlDefault> defaults);
 
     // --- two-digit time edits --------------------------------------------------------------------
     // Runs on every change of the edit's text (also the changes it makes itself).

@@ -14,12 +14,20 @@ namespace {
 
 ProductDialogConfig vex2Config() {
     ProductDialogConfig config;
-    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(kFileCode);
+    config.saveFlow = settings::lp300Vex2Hx720uSaveFlow(std::string(kFileCode));
     config.pathListId = kPathList;
     config.lists = vex2ListConfig();
     config.bannerId = kBanner;
     return config;
 }
+
+// What "Default(&D)" selects, in the order it selects them.
+constexpr ControlDefault kDefaults[] = {
+    {kTimeFormat, 0},   // "12H"
+    {kPirInterval, 1},  // "5  Sec"
+    {kTimeLapse, 0},    // "OFF"
+    {kPirTrigger, 1},   // "Normal"
+};
 
 // The groups as their click handler and the file name them: the clicked button first.
 constexpr int kTemperatureGroup[2] = {kFahrenheit, kCelsius};
@@ -82,10 +90,7 @@ void Vex2Dialog::onOK() {
 }
 
 void Vex2Dialog::onDefault() {
-    select(kTimeFormat, 0);   // "12H"
-    select(kPirInterval, 1);  // "5  Sec"
-    select(kTimeLapse, 0);    // "OFF"
-    select(kPirTrigger, 1);   // "Normal"
+    applyDefaults(kDefaults);
     onRadioClick(kFahrenheit);
     onRadioClick(kSendToPhone);
     resetClock();
@@ -134,7 +139,7 @@ settings::KeyTable Vex2Dialog::buildKeyTable() {
     KeyTable table;
     // Every value trimmed both ways; ports kept whole; an empty value empties an edit.
     table.options = {.trimValues = true, .cutPortsOnRead = false, .emptyEditKeeps = false};
-    appendLeadingSections(table, kFileCode, /*withSmtpSsl=*/false);
+    appendLeadingSections(table, std::string(kFileCode), /*withSmtpSsl=*/false);
     auto& keys = table.keys;
 
     keys.push_back(listKey("Time Format", kTimeFormat, ListRead::Transfer));
@@ -143,14 +148,7 @@ settings::KeyTable Vex2Dialog::buildKeyTable() {
     KeySlot pirTrigger = listKey("PIR Trigger", kPirTrigger, ListRead::Transfer);
     pirTrigger.afterRead = [this] { afterTimeLapsePirLoaded(); };
     keys.push_back(pirTrigger);
-    keys.push_back(listKey("Clock Year", ids::kYear, ListRead::Transfer, 2013));
-    keys.push_back(listKey("Clock Month", ids::kMonth, ListRead::Transfer, 1));
-    KeySlot clockDay = listKey("Clock Day", ids::kDay, ListRead::Transfer, 1);
-    clockDay.beforeRead = [this] { prepareDayListForLoad(); };
-    keys.push_back(clockDay);
-    keys.push_back(listKey("Clock Hour", ids::kHour, ListRead::Transfer));
-    keys.push_back(listKey("Clock Minute", ids::kMinute, ListRead::Transfer));
-    keys.push_back(listKey("Clock Second", ids::kSecond, ListRead::Transfer));
+    appendClockKeys(table, rules().clock.lists, ListRead::Transfer, [this] { prepareDayListForLoad(); });
 
     // The radio groups are stored as the position of the first checked button.
     auto radioKey = [this](const char* key, int first, int second, int third) {

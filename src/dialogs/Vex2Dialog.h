@@ -6,14 +6,15 @@
 #include <string>
 
 #include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
 #include "dialogs/ProductSettingsDialog.h"
 
 namespace qvt::dialogs {
 
 namespace vex2 {
-inline constexpr int kTemplateId = 161;
-inline constexpr const char* kTitle = "QVT CONFIG : For VEX 2.0";
-inline constexpr const char* kFileCode = "VEX2";  // the file name and the "Model" value (no blank, no point)
+inline constexpr const Product& kProduct = *productOf(SettingsDialogKind::Vex2);
+inline constexpr int kTemplateId = kProduct.dialogResource;
+inline constexpr std::string_view kFileCode = kProduct.fileCode;
 
 // Camera settings.
 inline constexpr int kTimeFormat = 1192;
@@ -35,7 +36,7 @@ inline constexpr int kOperatorList = 1139;
 inline constexpr int kCheckParams = 1140;
 // The eight customer-information edits keep their ids of every dialog (parts::addCustomerInfo).
 
-inline constexpr int kBanner = 1189;
+inline constexpr int kBanner = kProduct.bannerId;
 inline constexpr int kPathList = 1135;
 }  // namespace vex2
 

@@ -14,7 +14,7 @@ using namespace vex2;
 DialogTemplate Vex2Dialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
-    t.title = kTitle;
+    t.title = settingsDialogTitle(kProduct.modelCode);
     t.icon = "app";
     auto& c = t.controls;
 

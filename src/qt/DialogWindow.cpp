@@ -34,6 +34,7 @@
 
 #include "dialogs/SettingsDialogBase.h"
 #include "dialogs/WapInternetDialog.h"
+#include "settings/ProductFiles.h"
 #include "ui/IpText.h"
 
 // The images are compiled into this library; a static library must register them itself.
@@ -162,7 +163,8 @@ QString describeVolume(const QString& cardFilePath, const std::optional<std::fil
     if (cardFilePath.trimmed().isEmpty()) return {};
     // The card file lives in "<volume>/GSM/": the volume is what comes before that folder.
     QString normal = QDir::fromNativeSeparators(cardFilePath);
-    const qsizetype gsm = normal.lastIndexOf(QStringLiteral("/GSM/"), -1, Qt::CaseInsensitive);
+    const QString cardDir = QStringLiteral("/%1/").arg(QLatin1StringView(settings::kCardDirName));
+    const qsizetype gsm = normal.lastIndexOf(cardDir, -1, Qt::CaseInsensitive);
     const QString volume = QDir::cleanPath(gsm >= 0 ? normal.left(gsm + 1) : normal);
     if (systemRoot && volume == QDir::cleanPath(QString::fromStdString(systemRoot->string())))
         return QStringLiteral("This PC (no memory card found)");

@@ -85,17 +85,30 @@ void appendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
         int base;
     } kLists[] = {{"Language", 1081, 0},     {"Camera Mode", 1067, 0},  {"Photo Size", 1068, 0},
                   {"Photo Burst", 1069, 0},  {"Video Length", 1070, 0}, {"Time Lapse", 1071, 0},
-                  {"PIR Trigger", 0, 0},     {"PIR Interval", 1073, 0}, {"Clock Year", 1074, 2013},
-                  {"Clock Month", 1075, 1},  {"Clock Day", 1076, 1},    {"Clock Hour", 1077, 0},
-                  {"Clock Minute", 1078, 0}, {"Clock Second", 1079, 0}};
+                  {"PIR Trigger", 0, 0},     {"PIR Interval", 1073, 0}};
     for (const auto& l : kLists) {
         KeySlot slot = listKey(l.key, l.id == 0 ? keys.pirTriggerList : l.id, keys.listRead, l.base);
         if (l.id == 0) slot.afterRead = keys.afterPirTrigger;
-        if (l.id == 1076) {
-            slot.beforeRead = keys.beforeClockDay;
-            slot.read = keys.readClockDay;
-        }
         out.push_back(slot);
+    }
+    appendClockKeys(table, {1074, 1075, 1076, 1077, 1078, 1079}, keys.listRead, keys.beforeClockDay, keys.readClockDay);
+}
+
+void appendClockKeys(KeyTable& table, const std::array<int, 6>& lists, ListRead read, std::function<void()> beforeDay,
+                     std::function<void(const std::string&)> readDay) {
+    static constexpr struct {
+        const char* key;
+        int base;
+    } kClock[6] = {{"Clock Year", 2013}, {"Clock Month", 1},  {"Clock Day", 1},
+                   {"Clock Hour", 0},    {"Clock Minute", 0}, {"Clock Second", 0}};
+    constexpr std::size_t kDay = 2;
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        KeySlot slot = listKey(kClock[i].key, lists[i], read, kClock[i].base);
+        if (i == kDay) {
+            slot.beforeRead = std::move(beforeDay);
+            slot.read = std::move(readDay);
+        }
+        table.keys.push_back(std::move(slot));
     }
 }
 

@@ -42,6 +42,12 @@ struct LeadingCameraKeys {
 };
 void appendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys);
 
+// "Clock Year", "Clock Month", "Clock Day", "Clock Hour", "Clock Minute", "Clock Second": the six clock
+// lists `lists` in this order, read as `read` says (the year counted from 2013, month and day from 1).
+// `beforeDay` prepares the day list; `readDay`, when set, replaces the standard read of the day.
+void appendClockKeys(KeyTable& table, const std::array<int, 6>& lists, ListRead read, std::function<void()> beforeDay,
+                     std::function<void(const std::string&)> readDay = {});
+
 // "Work Hour", "Work Hour StartH", "Work Hour StartM", "Work Hour StopH", "Work Hour StopM": the switch
 // and the four time lists `ids` in this order, read with selectComboNumber; `afterRead` (the dialog's
 // work-hour rule) runs after the last of them.

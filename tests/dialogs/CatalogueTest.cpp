@@ -4,6 +4,7 @@
 #include <set>
 
 #include "dialogs/Catalogue.h"
+#include "settings/ProductFiles.h"
 #include "app/CommandLine.h"
 
 using namespace qvt::app;
@@ -35,8 +36,8 @@ TEST(catalogue, AdvancedSetupProductsAndFileCodes) {
     EXPECT_FALSE(isAdvancedSetupProduct("hx720u"));
     EXPECT_EQ(findProductByModelCode("VEX 2.0")->fileCode, "VEX2");
     EXPECT_EQ(fileNamesFor("VEX2").fileName, "VEX2.TXT");
-    EXPECT_EQ(s1FileNames()[1].modelCode, "HX330");
-    EXPECT_EQ(s1FileNames()[3].fileName, "HX460T.TXT");
+    EXPECT_EQ(s1Product(1).fileCode, "HX330");
+    EXPECT_EQ(fileNamesFor(s1Product(3).fileCode).fileName, "HX460T.TXT");
 }
 
 TEST(catalogue, EveryProductHasItsOwnPhotoAndTheTitleOfItsDialog) {
