@@ -196,7 +196,7 @@ TEST_P(S1EndToEnd, ASettingTheModelLacksCannotBeChosen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FourModels, S1EndToEnd, ::testing::ValuesIn(kModels),
-                         [](const ::testing::TestParamInfo<Model>& info) { return std::string(info.param.code); });
+                         [](const ::testing::TestParamInfo<Model>& test) { return std::string(test.param.code); });
 
 TEST(S1EndToEndFiles, EachModelKeepsToItsOwnFileOnACardTheyShare) {
     TempDir dir;
