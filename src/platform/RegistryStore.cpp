@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cstring>
 #endif
 
 namespace fs = std::filesystem;
