@@ -121,7 +121,7 @@ std::optional<MpegFrame> mpegFrameAt(const std::string& buf, std::size_t i) {
 
 std::optional<double> mp3Duration(Reader& r) {
     const std::uint64_t start = audioStart(r);
-    const std::string buf = r.read(start, 64 * 1024);
+    const std::string buf = r.read(start, std::size_t{64} * 1024);
     for (std::size_t i = 0; i + 4 <= buf.size(); ++i) {
         const std::optional<MpegFrame> f = mpegFrameAt(buf, i);
         if (!f) continue;

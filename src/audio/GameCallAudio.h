@@ -18,6 +18,9 @@ std::filesystem::path pictureFolderOf(const std::filesystem::path& cardRoot);
 // What placing the sound asks of the dialog that placed it.
 class GameCallPrompts {
 public:
+    GameCallPrompts() = default;
+    GameCallPrompts(const GameCallPrompts&) = delete;
+    GameCallPrompts& operator=(const GameCallPrompts&) = delete;
     enum class Notice {
         GivenUp,            // the user declined the rename or stopped the tool
         RenameFailed,       // photo or video 0001 could not move aside
@@ -30,9 +33,7 @@ public:
     virtual void notify(Notice notice, const std::filesystem::path& path) = 0;
     // Runs the tool while the user sees its progress and may stop it.
     virtual platform::ProcessOutcome runTool(const platform::ProcessRequest& request) = 0;
-
-protected:
-    ~GameCallPrompts() = default;
+    virtual ~GameCallPrompts() = default;
 };
 
 class GameCallAudio {

@@ -212,6 +212,7 @@ LayoutNode workHourRow(std::vector<LayoutNode> extra, const WorkHourIds& ids) {
 
 LayoutNode messagingGroup(const std::vector<int>& sendTo, int countryId, int operatorId, int checkId) {
     std::vector<LayoutNode> radios;
+    radios.reserve(sendTo.size());
     for (int id : sendTo) radios.push_back(ctrl(id));
     return group(" WAP Setting / Internet Setting / Customer Information Setting ",
                  {

@@ -8,7 +8,6 @@ namespace qvt::dialogs {
 
 using namespace vex2;
 using ui::Event;
-using ui::Icon;
 
 namespace {
 

@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cstring>
 #endif
 
 namespace fs = std::filesystem;
@@ -17,7 +19,7 @@ namespace {
 constexpr const char* kValueFile = "(Default)";
 }
 
-RegistryStore::RegistryStore(fs::path systemRoot) : root_(std::move(systemRoot) / "registry") {}
+RegistryStore::RegistryStore(const fs::path& systemRoot) : root_(systemRoot / "registry") {}
 
 fs::path RegistryStore::keyDir(std::string_view keyPath) const {
     fs::path dir = root_;

@@ -15,7 +15,7 @@ class RegistryStore {
 public:
     static constexpr std::uintmax_t kMaxValueBytes = 64;
 
-    explicit RegistryStore(std::filesystem::path systemRoot);
+    explicit RegistryStore(const std::filesystem::path& systemRoot);
 
     // Creates (or opens) the key and its parents; false when that is not possible.
     bool createKey(std::string_view keyPath);

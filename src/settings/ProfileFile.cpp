@@ -10,7 +10,6 @@ namespace qvt::settings {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // The private-profile functions treat space and tab as blanks; line ends never occur inside a line.

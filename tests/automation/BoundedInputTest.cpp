@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       JsonCase{"Surrogate", "\xED\xA0\x80", "\"\xC3\xAD\xC2\xA0\xC2\x80\""},
                       JsonCase{"AboveUnicode", "\xF4\x90\x80\x80", "\"\xC3\xB4\xC2\x90\xC2\x80\xC2\x80\""},
                       JsonCase{"Latin1BeforeUtf8", "\xE9\xC3\xA9", "\"\xC3\xA9\xC3\xA9\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ScriptLines, AreReadWithinTheBound) {
     struct Case {

@@ -67,7 +67,7 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultEndToEnd, ::testing::Values(Fault::FullCard, Fault::ReadOnlyCard),
-                         [](const auto& info) { return info.param == Fault::FullCard ? "FullCard" : "ReadOnlyCard"; });
+                         [](const auto& test) { return test.param == Fault::FullCard ? "FullCard" : "ReadOnlyCard"; });
 
 TEST(CardSafetyEndToEnd, SuccessfulSaveRemovesTheOtherCardsFileAfterwards) {
     TempDir dir;

@@ -110,6 +110,6 @@ TEST_P(ConversionInterrupt, StopsTheToolAndLeavesNoPartialFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ConversionInterrupt, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
-                         [](const auto& info) {
-                             return std::string(info.param == SIGTERM ? "Term" : info.param == SIGINT ? "Int" : "Hup");
+                         [](const auto& test) {
+                             return std::string(test.param == SIGTERM ? "Term" : test.param == SIGINT ? "Int" : "Hup");
                          });

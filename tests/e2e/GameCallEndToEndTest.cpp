@@ -81,7 +81,7 @@ TEST_P(GameCallEndToEnd, SaveWithGameCallOnPlacesAnEightBitMonoWav) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, GameCallEndToEnd, ::testing::Values("mp3", "wav", "aac"),
-                         [](const auto& info) { return std::string(info.param); });
+                         [](const auto& test) { return std::string(test.param); });
 
 TEST(GameCallEndToEndTool, AMissingToolIsReportedAndTheOldSoundKept) {
     TempDir dir;

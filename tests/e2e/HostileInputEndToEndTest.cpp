@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                    R"("sel":-1)", "-1"},
         ChoiceCase{"JustOverSixtyFourBytes", [](const fs::path& f) { writeFile(f, "3" + std::string(64, ' ')); },
                    R"("sel":-1)", "-1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---- The script and the command line --------------------------------------------------------------
 
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"Minute60", [](const fs::path&) { return nowLines("2024-01-01 10:60:00"); }, "", 2, "--now"},
         CommandCase{"Second60", [](const fs::path&) { return nowLines("2024-01-01 10:00:60"); }, "", 2, "--now"},
         CommandCase{"YearZero", [](const fs::path&) { return nowLines("0000-01-01 10:00:00"); }, "", 2, "--now"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---- Card values and typed text --------------------------------------------------------------------
 
@@ -192,9 +192,9 @@ TEST_P(ExtremeNumbers, EveryKeyAtTheIntLimitsReadsCleanly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Products, ExtremeNumbers, ::testing::ValuesIn(kProducts),
-                         [](const auto& info) {
+                         [](const auto& test) {
                              std::string name;
-                             for (const char* c = info.param; *c; ++c)
+                             for (const char* c = test.param; *c; ++c)
                                  if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
                              return name;
                          });

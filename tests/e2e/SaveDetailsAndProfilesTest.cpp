@@ -181,6 +181,6 @@ TEST_P(SaveDetailsAndProfiles, RefusedImportsAndAFailedExportChangeNothingAndSay
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, SaveDetailsAndProfiles, ::testing::ValuesIn(kProducts),
-                         [](const auto& info) { return std::string(info.param.code); });
+                         [](const auto& test) { return std::string(test.param.code); });
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST_P(SettingsWindowSize, FitsALaptopScreenWithFooterInView) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Products, SettingsWindowSize, ::testing::ValuesIn(kProducts),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(WindowSize, EditorAdvancedSetupAndProductSelectionFitALaptopScreen) {
     TestPc pc;
@@ -274,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
                    QTest::keySequence(focusedWidget(), QKeySequence::Paste);
                },
                {172, 16, 5, 4}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---- "Others" in the real window -------------------------------------------------------------------
 
@@ -362,7 +362,7 @@ INSTANTIATE_TEST_SUITE_P(Lists, OthersInTheWindow,
                                            OthersCase{"OperatorEndOk", true, true, true},
                                            OthersCase{"OperatorClickCancel", true, false, false},
                                            OthersCase{"OperatorEndCancel", true, true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---- steady layout ---------------------------------------------------------------------------------
 

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Products, SettingsScreenshotTest,
                          ::testing::Values(Shot{"HX710T", "hx710t", 1080}, Shot{"HX720U", "hx720u", 1080},
                                            Shot{"LP300", "lp300", 1080}, Shot{"VEX 2.0", "vex2", 1080},
                                            Shot{"HX330", "hx330", 1003}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace qvt::test

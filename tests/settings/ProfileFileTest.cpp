@@ -116,7 +116,7 @@ TEST_P(ProfileRead, EntriesListWhatGetReads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Behaviours, ProfileRead, testing::ValuesIn(kReadCases),
-                         [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<ReadCase>& test) { return test.param.name; });
 
 TEST(ProfileReadLength, DefaultIsTheEmptyText) {
     EXPECT_EQ(ProfileFile().get("S", "k"), "");
@@ -277,7 +277,7 @@ const WriteCase kWriteCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Behaviours, ProfileWrite, testing::ValuesIn(kWriteCases),
-                         [](const testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<WriteCase>& test) { return test.param.name; });
 
 TEST(ProfileWriteValue, ReadsBackWhatWasWritten) {
     ProfileFile file;

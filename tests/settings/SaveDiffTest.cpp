@@ -51,7 +51,7 @@ const DiffCase kDiffCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ChangedValuesTest, testing::ValuesIn(kDiffCases),
-                         [](const testing::TestParamInfo<DiffCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<DiffCase>& test) { return test.param.name; });
 
 const std::string kNew = "[QVTFileMark]\r\nModel=HX710T\r\n[Camera Setting]\r\nPhoto Size=1\r\n";
 
