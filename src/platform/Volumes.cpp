@@ -144,7 +144,7 @@ bool isRemovableBlockDevice(unsigned major, unsigned minor, const fs::path& sysD
     return false;
 }
 
-Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoot_(absoluteOf(systemRoot)) {
+Volumes::Volumes(const fs::path& systemRoot, const std::vector<fs::path>& volumes) : systemRoot_(absoluteOf(systemRoot)) {
     slots_.push_back(systemRoot_);
     for (const auto& v : volumes) {
         if (static_cast<int>(slots_.size()) > kMaxVolumes) break;
@@ -152,8 +152,8 @@ Volumes::Volumes(fs::path systemRoot, std::vector<fs::path> volumes) : systemRoo
     }
 }
 
-Volumes Volumes::discoverVolumes(fs::path systemRoot) {
-    Volumes v(std::move(systemRoot), {});
+Volumes Volumes::discoverVolumes(const fs::path& systemRoot) {
+    Volumes v(systemRoot, {});
     v.discovery_ = true;
     v.discover();
     return v;

@@ -12,9 +12,9 @@ namespace qvt::platform {
 class Volumes {
 public:
     // Explicit volumes (command line): fixed slots, present while the folder exists.
-    Volumes(std::filesystem::path systemRoot, std::vector<std::filesystem::path> volumes);
+    Volumes(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes);
     // Discovery of mounted removable volumes; a volume seen once keeps its slot for the run.
-    static Volumes discoverVolumes(std::filesystem::path systemRoot);
+    static Volumes discoverVolumes(const std::filesystem::path& systemRoot);
 
     const std::filesystem::path& systemRoot() const { return systemRoot_; }
 

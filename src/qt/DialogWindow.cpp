@@ -301,7 +301,7 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
     }
     if (key->key() == Qt::Key_Right && key->modifiers() == Qt::NoModifier && atEnd && i < 3) {
         moveTo(i + 1, true);
-        edits_[static_cast<std::size_t>(i + 1)]->setCursorPosition(0);
+        edits_[static_cast<std::size_t>(i) + 1]->setCursorPosition(0);
         return true;
     }
     return false;
@@ -926,7 +926,7 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
             userKey(ui::Key::F1);
             return;
         default:
-            QWidget::keyPressEvent(event);  // not QDialog's: it would close the window itself
+            QWidget::keyPressEvent(event);  // NOLINT(bugprone-parent-virtual-call): QDialog would close the window itself
     }
 }
 
