@@ -8,7 +8,7 @@
 #include "operators/OperatorLists.h"
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
-#include "settings/KeyTableBuilders.h"
+#include "dialogs/KeyTableBuilders.h"
 #include "settings/ProfileFile.h"
 
 namespace qvt::dialogs {

@@ -3,7 +3,7 @@
 
 #include "platform/FileOps.h"
 #include "settings/KeyTable.h"
-#include "settings/KeyTableBuilders.h"
+#include "dialogs/KeyTableBuilders.h"
 
 namespace qvt::dialogs {
 

@@ -7,7 +7,7 @@
 #include "dialogs/Catalogue.h"
 #include "operators/OperatorLists.h"
 #include "settings/KeyTable.h"
-#include "settings/KeyTableBuilders.h"
+#include "dialogs/KeyTableBuilders.h"
 
 namespace qvt::dialogs {
 

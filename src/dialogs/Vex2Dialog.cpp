@@ -2,7 +2,7 @@
 #include "dialogs/Vex2Dialog.h"
 
 #include "settings/KeyTable.h"
-#include "settings/KeyTableBuilders.h"
+#include "dialogs/KeyTableBuilders.h"
 
 namespace qvt::dialogs {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "settings/KeyTableBuilders.h"
+#include "dialogs/KeyTableBuilders.h"
 
-namespace qvt::settings {
+namespace qvt::dialogs {
 
 KeySlot Key(std::string section, std::string key, SlotKind kind) {
     KeySlot slot;
@@ -119,4 +119,4 @@ void appendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::fun
     table.keys.back().afterRead = std::move(afterRead);
 }
 
-}  // namespace qvt::settings
+}  // namespace qvt::dialogs

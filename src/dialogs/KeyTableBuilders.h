@@ -6,7 +6,12 @@
 
 #include "settings/KeyTable.h"
 
-namespace qvt::settings {
+namespace qvt::dialogs {
+
+using settings::KeySlot;
+using settings::KeyTable;
+using settings::ListRead;
+using settings::SlotKind;
 
 inline constexpr const char* kMarkSection = "QVTFileMark";
 inline constexpr const char* kWapSection = "Via WAP Settings";
@@ -53,4 +58,4 @@ void appendClockKeys(KeyTable& table, const std::array<int, 6>& lists, ListRead 
 // work-hour rule) runs after the last of them.
 void appendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead);
 
-}  // namespace qvt::settings
+}  // namespace qvt::dialogs
