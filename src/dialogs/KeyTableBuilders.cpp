@@ -101,15 +101,11 @@ void appendClockKeys(KeyTable& table, const std::array<int, 6>& lists, ListRead 
         int base;
     } kClock[6] = {{"Clock Year", 2013}, {"Clock Month", 1},  {"Clock Day", 1},
                    {"Clock Hour", 0},    {"Clock Minute", 0}, {"Clock Second", 0}};
-    constexpr std::size_t kDay = 2;
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        KeySlot slot = listKey(kClock[i].key, lists[i], read, kClock[i].base);
-        if (i == kDay) {
-            slot.beforeRead = std::move(beforeDay);
-            slot.read = std::move(readDay);
-        }
-        table.keys.push_back(std::move(slot));
-    }
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        table.keys.push_back(listKey(kClock[i].key, lists[i], read, kClock[i].base));
+    KeySlot& day = table.keys[table.keys.size() - lists.size() + 2];  // "Clock Day"
+    day.beforeRead = std::move(beforeDay);
+    day.read = std::move(readDay);
 }
 
 void appendWorkHourKeys(KeyTable& table, const std::array<int, 5>& ids, std::function<void()> afterRead) {

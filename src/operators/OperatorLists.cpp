@@ -24,7 +24,7 @@ constexpr const char* kCaption = "QVT Tips";
 
 OperatorListLogic::OperatorListLogic(OperatorListControls controls, MessagingState& state, OperatorListTexts texts,
                                      EditorRunner runEditor)
-    : controls_(std::move(controls)), state_(state), texts_(std::move(texts)), runEditor_(std::move(runEditor)) {}
+    : controls_(controls), state_(state), texts_(std::move(texts)), runEditor_(std::move(runEditor)) {}
 
 void OperatorListLogic::fillCountryList() {
     operators::fillCountryList(controls_.countries);

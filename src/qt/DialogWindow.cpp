@@ -776,6 +776,7 @@ void DialogWindow::resyncAfterSelection() {
 }
 
 void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
+    if (widget == nullptr) return;  // every control gets its widget when the window is built
     const QSignalBlocker blocker(widget);
     switch (c.kind) {
         case ControlKind::List: {

@@ -200,7 +200,7 @@ std::optional<std::string> QtHost::openFile(ui::Dialog* owner, std::string_view 
 
 QString QtHost::startFolder() const {
     if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
-    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     if (!music.isEmpty() && QDir(music).exists()) return music;
     return QDir::homePath();
 }

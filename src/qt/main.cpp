@@ -10,7 +10,9 @@
 #include "qt/GuiMain.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX  // MinGW defines it already
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <io.h>
 #include <windows.h>

@@ -109,7 +109,7 @@ void writeSettingsTo(const KeyTable& table, const ui::Dialog& dialog, const oper
             case SlotKind::Edit: value = cutValue(dialog.text(slot.id), kMaxValueLength); break;
             case SlotKind::TwoDigit:
                 value = table.options.trimValues ? trim(dialog.text(slot.id)) : dialog.text(slot.id);
-                if (value.size() == 1) value = "0" + value;
+                if (value.size() == 1) value.insert(0, 1, '0');
                 break;
             case SlotKind::List:
             case SlotKind::MaxNumber:
