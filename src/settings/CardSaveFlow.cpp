@@ -34,7 +34,7 @@ CardSaveFlow::CardSaveFlow(SaveFlowDialog dialog, platform::Volumes& volumes, Sa
       volumes_(volumes), config_(std::move(config)), files_(std::move(files)) {}
 
 fs::path CardSaveFlow::backupFilePath() const {
-    return backupDir() / (config_.fileCode + ".TXT");
+    return backupDir() / fileNamesFor(config_.fileCode).fileName;
 }
 
 fs::path CardSaveFlow::backupDir() const {
@@ -46,7 +46,7 @@ std::string CardSaveFlow::cardDirText(const fs::path& slot) {
 }
 
 std::string CardSaveFlow::candidateText(const fs::path& slot) const {
-    return cardDirText(slot) + config_.fileCode + ".TXT";
+    return cardDirText(slot) + fileNamesFor(config_.fileCode).fileName;
 }
 
 std::optional<fs::path> CardSaveFlow::slotOf(const std::string& candidate) {
