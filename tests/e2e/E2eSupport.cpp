@@ -145,4 +145,9 @@ RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::v
     return r;
 }
 
+PcWithCard::PcWithCard() {
+    std::filesystem::create_directories(root);
+    std::filesystem::create_directories(card);
+}
+
 }  // namespace qvt::test

@@ -24,6 +24,15 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& scr
 RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
                     const std::string& script, const std::vector<std::string>& extraArgs = {});
 
+// A PC with one card, both as empty folders in a temporary folder: the system root `root` and the
+// volume `card`. Fixtures derive from it.
+struct PcWithCard {
+    PcWithCard();
+    TempDir dir;
+    std::filesystem::path root = dir / "pc";
+    std::filesystem::path card = dir / "card";
+};
+
 // The first output line containing every one of the fragments, or "" when there is none.
 std::string findLine(const RunResult& r, const std::vector<std::string>& fragments);
 // Number of output lines containing every one of the fragments.

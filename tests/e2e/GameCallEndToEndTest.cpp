@@ -32,17 +32,10 @@ int readLe16(const std::string& b, std::size_t at) {
     return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
 }
 
-class GameCallEndToEnd : public ::testing::TestWithParam<const char*> {
+class GameCallEndToEnd : public ::testing::TestWithParam<const char*>, protected PcWithCard {
 protected:
-    TempDir dir;
-    fs::path root = dir / "pc";
-    fs::path card = dir / "card";
     fs::path sound = card / "DCIM" / "100QVTIM" / "ADUI0001.WAV";
 
-    void SetUp() override {
-        fs::create_directories(root);
-        fs::create_directories(card);
-    }
     // A two-second stereo 44.1 kHz tone made by FFmpeg itself.
     fs::path makeSource(const std::string& name) {
         const fs::path source = dir / name;

@@ -12,16 +12,8 @@ using namespace qvt::test;
 
 namespace {
 
-class ProductSelection : public ::testing::Test {
+class ProductSelection : public ::testing::Test, protected PcWithCard {
 protected:
-    TempDir dir;
-    fs::path root = dir / "pc";
-    fs::path card = dir / "card";
-
-    void SetUp() override {
-        fs::create_directories(root);
-        fs::create_directories(card);
-    }
     RunResult run(const std::string& script) { return runScript(root, {card}, script); }
     void storeChoice(const std::string& value) { writeFile(choiceValueFile(root), value); }
     bool choiceKeyExists() const { return fs::exists(root / "registry" / "Software" / "Lumbrakon"); }

@@ -257,16 +257,8 @@ std::string quoted(const std::string& text) {
 }
 
 // A PC with one card, and the dialog of one product opened on it.
-class ProductEndToEnd : public ::testing::Test {
+class ProductEndToEnd : public ::testing::Test, protected PcWithCard {
 protected:
-    TempDir dir;
-    fs::path root = dir / "pc";
-    fs::path card = dir / "card";
-
-    void SetUp() override {
-        fs::create_directories(root);
-        fs::create_directories(card);
-    }
     fs::path cardFile(const Product& p) const { return card / "GSM" / (std::string(p.code) + ".TXT"); }
     fs::path backupFile(const Product& p) const { return root / "LumbrakonBackup" / (std::string(p.code) + ".TXT"); }
     static std::string title(const Product& p) { return "QVT CONFIG : For " + std::string(p.displayName); }
