@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dialogs/Catalogue.h"
-#include "dialogs/SettingsDialogFactory.h"
+#include "dialogs/SettingsDialog.h"
 #include "platform/FileOps.h"
 
 namespace qvt::app {

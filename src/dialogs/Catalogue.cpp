@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "dialogs/Catalogue.h"
 
+#include "ui/Host.h"
+
 namespace qvt::dialogs {
 
 namespace {
@@ -15,8 +17,8 @@ constexpr bool rowsAreUnique() {
                 kProducts[i].modelCode == kProducts[j].modelCode || kProducts[i].fileCode == kProducts[j].fileCode)
                 return false;
         const Product& p = kProducts[i];
-        if ((p.dialog == SettingsDialogKind::S1) != (p.s1Variant >= 0) || p.s1Variant > 3) return false;
-        if (p.s1Variant >= 0) variants |= 1 << p.s1Variant;
+        if ((p.description == s1Description) != (p.variant >= 0) || p.variant > 3) return false;
+        if (p.variant >= 0) variants |= 1 << p.variant;
     }
     return variants == 0b1111;
 }
@@ -51,13 +53,13 @@ bool isAdvancedSetupProduct(std::string_view modelCode) {
 }
 
 std::string settingsDialogTitle(std::string_view modelCode) {
-    return "QVT CONFIG : For " + modelCodeToDisplayName(modelCode);
+    return std::string(ui::kAppName) + " : For " + modelCodeToDisplayName(modelCode);
 }
 
 const Product& s1Product(int variant) {
     for (const Product& p : catalogue())
-        if (p.dialog == SettingsDialogKind::S1 && p.s1Variant == variant) return p;
-    return *productOf(SettingsDialogKind::S1);  // not reached: the dialog's variants are 0..3
+        if (p.description == s1Description && p.variant == variant) return p;
+    return *productOf(s1Description);  // not reached: the dialog's variants are 0..3
 }
 
 }  // namespace qvt::dialogs

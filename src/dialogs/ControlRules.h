@@ -1,43 +1,19 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The rules that keep the controls of the settings dialogs consistent are written once, in
-// SettingsDialogBase. What differs between the dialogs (control ids, the wording of their messages,
+// SettingsDialog. What differs between the dialogs (control ids, the wording of their messages,
 // a few small variants of a rule) is data: one RuleSet per dialog, built by the functions below.
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "dialogs/ControlIds.h"
 #include "ui/Dialog.h"
 
 namespace qvt::dialogs {
 
-inline constexpr std::string_view kTipsCaption = "QVT Tips";
-
-// Control ids that mean the same control in every settings dialog that has it.
-namespace ids {
-inline constexpr int kTimeLapse = 1071;
-inline constexpr int kPirTrigger = 1072;
-inline constexpr int kYear = 1074;
-inline constexpr int kMonth = 1075;
-inline constexpr int kDay = 1076;
-inline constexpr int kHour = 1077;
-inline constexpr int kMinute = 1078;
-inline constexpr int kSecond = 1079;
-inline constexpr int kWorkDayBox = 1121;  // the three-state "Work Day:" box
-inline constexpr int kSendManual = 1057;
-inline constexpr int kSendDaily = 1056;
-inline constexpr int kSendInstant = 1055;
-inline constexpr int kSendOff = 1058;
-inline constexpr int kReportHour = 1060;
-inline constexpr int kReportMinute = 1061;
-inline constexpr int kMaxNumber = 1173;
-inline constexpr int kExport = 9001;  // "Export…": the dialog's values to a file of the user's choice
-inline constexpr int kImport = 9002;  // "Import…": a settings file from anywhere into the dialog
-}  // namespace ids
-
-// The day boxes in work-day mask order (Sunday, bit value 64, first; Saturday, 1, last); their
-// positions 0..6 are the positions that showWorkDay takes.
-inline constexpr std::array<int, 7> kDayBoxes = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
+using ui::kTipsCaption;
+using ids::kDayBoxes;
 inline constexpr int kAllDays = 127;
 
 // Wording of the work-day messages.
@@ -84,6 +60,13 @@ struct RuleSet {
 // The controls that belong to a Send Mode: Max Number for Instant, the two send-time edits for
 // Daily Report, none for the others.
 enum class SendControls { None, MaxNumber, ReportTime };
+
+// An OFF/ON switch list and the controls that depend on it (0 where there is none).
+struct OnOffGroup {
+    int switchList;
+    int dependent1, dependent2, dependent3;
+    int extra1 = 0, extra2 = 0;
+};
 
 // How an OFF/ON switch list treats the controls that depend on it. Enabled means: the switch stands
 // at position 1 ("ON"); position 0 and no selection both count as OFF.

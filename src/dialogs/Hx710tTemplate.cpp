@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/Hx710tDialog.h"
+#include "dialogs/Hx710t.h"
 #include "dialogs/TemplateParts.h"
 
 namespace qvt::dialogs {
@@ -11,7 +11,7 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace hx710t;
 
-DialogTemplate Hx710tDialog::dialogTemplate() {
+DialogTemplate hx710t::dialogTemplate() {
     DialogTemplate t = parts::settingsTemplate(kTemplateId, settingsDialogTitle(kProduct.modelCode), kBanner);
     const ControlStyle hiddenOff{.hidden = true, .disabled = true};
     auto& c = t.controls;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/Hx720uDialog.h"
+#include "dialogs/Hx720u.h"
 #include "dialogs/TemplateParts.h"
 
 namespace qvt::dialogs {
@@ -11,7 +11,7 @@ namespace qvt::dialogs {
 using namespace ui;
 using namespace hx720u;
 
-DialogTemplate Hx720uDialog::dialogTemplate() {
+DialogTemplate hx720u::dialogTemplate() {
     DialogTemplate t = parts::settingsTemplate(kTemplateId, settingsDialogTitle(kProduct.modelCode), kBanner);
     auto& c = t.controls;
 

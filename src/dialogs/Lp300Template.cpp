@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/Lp300Dialog.h"
+#include "dialogs/Lp300.h"
 #include "dialogs/TemplateParts.h"
 
 namespace qvt::dialogs {
@@ -26,7 +26,7 @@ std::vector<std::string> lp300VideoLengths() {
 
 }  // namespace
 
-DialogTemplate Lp300Dialog::dialogTemplate() {
+DialogTemplate lp300::dialogTemplate() {
     DialogTemplate t = parts::settingsTemplate(kTemplateId, settingsDialogTitle(kProduct.modelCode), kBanner);
     auto& c = t.controls;
 

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/S1Dialog.h"
+#include "dialogs/S1.h"
 #include "dialogs/TemplateParts.h"
+#include "ui/Host.h"
 
 namespace qvt::dialogs {
 
@@ -37,10 +38,14 @@ const parts::WorkHourIds kWorkHourIds{kWorkHour, kStartHour, kStartMinute, kStop
 
 }  // namespace
 
-DialogTemplate S1Dialog::dialogTemplate() {
+std::string s1::placeholderTitle() {
+    return std::string(ui::kAppName) + " : For PN250R-8MHD / HX330 / PN450RT-8MHD /  HX460T";
+}
+
+DialogTemplate s1::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
-    t.title = kPlaceholderTitle;
+    t.title = placeholderTitle();
     t.icon = "app";
     auto& c = t.controls;
 

@@ -135,7 +135,11 @@ DialogTemplate settingsTemplate(int resourceId, std::string title, int bannerId)
 }
 
 void addFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
-    t.controls.push_back(listSpec(pathListId, {}, {.sorted = true, .wide = true}));
+    ControlSpec pathList = listSpec(pathListId, {}, {.sorted = true, .wide = true});
+    pathList.role = ControlRole::PathList;
+    t.controls.push_back(std::move(pathList));
+    // While the window holds no values at all (no settings file was read), a quiet note says so.
+    t.firstOpenNote = "No settings file was found for this camera. Default(D) fills in the camera's defaults.";
     t.controls.push_back(buttonSpec(1, "Save(&Y)", {.defaultButton = true}));
     t.controls.push_back(buttonSpec(2, exitText));
     t.controls.push_back(buttonSpec(ids::kExport, "Export\xE2\x80\xA6"));
@@ -182,8 +186,14 @@ void addGameCall(DialogTemplate& t) {
     c.push_back(listSpec(1119, numberItems(0, 23)));
     c.push_back(listSpec(1120, numberItems(0, 59)));
     c.push_back(listSpec(1130, replayTimes()));
-    c.push_back(editSpec(1001, {.readOnly = true, .centred = true}));
-    c.push_back(buttonSpec(1002, "+"));
+    ControlSpec field = editSpec(1001, {.readOnly = true, .centred = true});
+    field.role = ControlRole::FileField;
+    field.accessibleName = "Game-call sound file";
+    c.push_back(std::move(field));
+    ControlSpec choose = buttonSpec(1002, "+");
+    choose.toolTip = "Choose the game-call sound";
+    choose.accessibleName = "Choose the game-call sound";
+    c.push_back(std::move(choose));
 }
 
 LayoutNode gameCallRow() {

@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "dialogs/TemplateParts.h"
-#include "dialogs/Vex2Dialog.h"
+#include "dialogs/Vex2.h"
 
 namespace qvt::dialogs {
 
 using namespace ui;
 using namespace vex2;
 
-DialogTemplate Vex2Dialog::dialogTemplate() {
+DialogTemplate vex2::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = settingsDialogTitle(kProduct.modelCode);

@@ -57,6 +57,8 @@ DialogTemplate WapInternetDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kTitle;
+    // The review asks the user to check values it does not let them change: they stay legible.
+    t.disabledFieldsReadOnly = true;
     t.controls.push_back(labelSpec(kHeader, {}, {.centred = true}));
     std::vector<LayoutNode> wapCells;
     std::vector<LayoutNode> internetCells;

@@ -32,9 +32,6 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "dialogs/SettingsDialogBase.h"
-#include "dialogs/WapInternetDialog.h"
-#include "settings/ProductFiles.h"
 #include "ui/IpText.h"
 
 // The images are compiled into this library; a static library must register them itself.
@@ -159,14 +156,14 @@ QPixmap loadImage(const std::string& name, qreal devicePixelRatio) {
     return QPixmap(imagePath(name));
 }
 
-QString describeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot) {
+QString describeVolume(const QString& cardFilePath, const ui::PathListInfo& paths) {
     if (cardFilePath.trimmed().isEmpty()) return {};
-    // The card file lives in "<volume>/GSM/": the volume is what comes before that folder.
+    // The card file lives in "<volume>/<card folder>/": the volume is what comes before that folder.
     QString normal = QDir::fromNativeSeparators(cardFilePath);
-    const QString cardDir = QStringLiteral("/%1/").arg(QLatin1StringView(settings::kCardDirName));
+    const QString cardDir = QStringLiteral("/%1/").arg(Q(paths.cardDir));
     const qsizetype gsm = normal.lastIndexOf(cardDir, -1, Qt::CaseInsensitive);
     const QString volume = QDir::cleanPath(gsm >= 0 ? normal.left(gsm + 1) : normal);
-    if (systemRoot && volume == QDir::cleanPath(QString::fromStdString(systemRoot->string())))
+    if (!paths.systemRoot.empty() && volume == QDir::cleanPath(QString::fromStdString(paths.systemRoot.string())))
         return QStringLiteral("This PC (no memory card found)");
     const QStorageInfo info(volume);
     QString name = info.isValid() ? info.name() : QString();
@@ -348,10 +345,7 @@ DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent
     setWindowTitle(Q(dialog_.title()));
     const std::string icon = dialog_.tmpl().icon.empty() ? std::string("app") : dialog_.tmpl().icon;
     setWindowIcon(QIcon(imagePath(icon)));
-    // The editor's review asks the user to check values it does not let them change: they stay legible.
-    disabledReadOnly_ = dynamic_cast<const dialogs::WapInternetDialog*>(&dialog_) != nullptr;
-    if (auto* settings = dynamic_cast<dialogs::SettingsDialogBase*>(&dialog_))
-        systemRoot_ = settings->context().volumes.systemRoot();
+    disabledReadOnly_ = dialog_.tmpl().disabledFieldsReadOnly;
 
     Built root = build(dialog_.tmpl().layout);
     QLayout* layout = root.layout;
@@ -362,10 +356,9 @@ DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent
     }
     layout->setContentsMargins(kMargin + 2, kMargin, kMargin + 2, kMargin);
     layout->setSpacing(kSpacing);
-    if (systemRoot_ && targetLabel_) {
+    if (!dialog_.tmpl().firstOpenNote.empty() && targetLabel_) {
         // On the footer's first line: a quiet note while the window shows no settings at all.
-        firstOpenNote_ = new QLabel(QStringLiteral(
-            "No settings file was found for this camera. Default(D) fills in the camera's defaults."));
+        firstOpenNote_ = new QLabel(Q(dialog_.tmpl().firstOpenNote), this);
         firstOpenNote_->setObjectName(QStringLiteral("firstOpenNote"));
         firstOpenNote_->setTextFormat(Qt::PlainText);
         QPalette quiet = firstOpenNote_->palette();
@@ -373,6 +366,7 @@ DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent
         firstOpenNote_->setPalette(quiet);
         firstOpenNote_->setVisible(false);
         auto* box = qobject_cast<QBoxLayout*>(layout);
+        bool placed = false;
         for (int i = 0; box && i < box->count(); ++i) {
             QWidget* text = box->itemAt(i)->widget();
             if (!text || !text->property("qvtFooterText").toBool()) continue;
@@ -382,9 +376,10 @@ DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent
             line->addStretch(1);
             line->addWidget(firstOpenNote_);
             box->insertLayout(i, line);
+            placed = true;
             break;
         }
-        if (!firstOpenNote_->parent() && box) box->addWidget(firstOpenNote_);
+        if (!placed && box) box->addWidget(firstOpenNote_);
     }
     setLayout(layout);
 }
@@ -439,7 +434,7 @@ DialogWindow::Built DialogWindow::build(const LayoutNode& node) {
             const ui::ControlSpec* spec = dialog_.tmpl().find(node.id);
             if (!spec || widgets_.count(node.id)) break;  // unknown, or placed twice: shown once
             built.widget = createControl(*spec);
-            if (spec->kind == ControlKind::List && spec->style.wide && !targetLabel_) {
+            if (spec->role == ui::ControlRole::PathList && !targetLabel_) {
                 // The path list, with the line that names its volume beside it.
                 pathListId_ = node.id;
                 targetLabel_ = new QLabel;
@@ -543,10 +538,6 @@ QWidget* DialogWindow::buildGroup(const LayoutNode& node) {
 void DialogWindow::nameFields(const std::vector<QWidget*>& cells) {
     QString lastName;
     for (std::size_t i = 0; i + 1 < cells.size(); ++i) {
-        // The field beside the "+" button shows the chosen game-call sound.
-        auto* plus = qobject_cast<QPushButton*>(cells[i + 1]);
-        if (plus && plus->text() == QStringLiteral("+") && qobject_cast<QLineEdit*>(cells[i]))
-            cells[i]->setAccessibleName(QStringLiteral("Game-call sound file"));
         QWidget* before = cells[i];
         QWidget* field = cells[i + 1];
         if (!before || !field) continue;
@@ -685,10 +676,6 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             // take it over.
             button->setAutoDefault(false);
             button->setDefault(spec.style.defaultButton);
-            if (spec.text == "+") {
-                button->setToolTip(QStringLiteral("Choose the game-call sound"));
-                button->setAccessibleName(QStringLiteral("Choose the game-call sound"));
-            }
             connect(button, &QPushButton::clicked, this, [this, id] {
                 if (refreshing_ || finishing_) return;
                 userNotify(id, Event::Clicked);
@@ -721,6 +708,8 @@ QWidget* DialogWindow::createControl(const ui::ControlSpec& spec) {
             break;
     }
     widget->setObjectName(objectNameOf(id));
+    if (!spec.accessibleName.empty()) widget->setAccessibleName(Q(spec.accessibleName));
+    if (!spec.toolTip.empty()) widget->setToolTip(Q(spec.toolTip));
     // A control the dialog hides keeps its place, as on a dialog template: nothing else moves. Pictures
     // are the exception: the photos that take turns in one place would each hold room of their own.
     if (spec.kind != ControlKind::Picture) {
@@ -750,7 +739,7 @@ void DialogWindow::refresh() {
 
 void DialogWindow::refreshTarget() {
     if (!targetLabel_ || !dialog_.has(pathListId_)) return;
-    const QString text = describeVolume(Q(dialog_.selText(pathListId_)), systemRoot_);
+    const QString text = describeVolume(Q(dialog_.selText(pathListId_)), dialog_.pathListInfo().value_or(ui::PathListInfo{}));
     if (targetLabel_->text() != text) targetLabel_->setText(text);
 }
 

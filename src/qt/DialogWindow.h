@@ -37,7 +37,7 @@ QPixmap loadImage(const std::string& name, qreal devicePixelRatio);
 
 // What the line beside the path list says about the volume of a card file path: the memory card's
 // label (or folder name) and size, or "This PC (no memory card found)" on the system root.
-QString describeVolume(const QString& cardFilePath, const std::optional<std::filesystem::path>& systemRoot);
+QString describeVolume(const QString& cardFilePath, const ui::PathListInfo& paths);
 
 // Shows a line edit read-only at full contrast, on the window's background, or as an ordinary field.
 void showReadOnly(QLineEdit* edit, bool readOnly);
@@ -167,7 +167,6 @@ private:
     bool footerMarked_ = false;
     QLabel* targetLabel_ = nullptr;
     QLabel* firstOpenNote_ = nullptr;
-    std::optional<std::filesystem::path> systemRoot_;
 };
 
 }  // namespace qvt::qt

@@ -14,28 +14,16 @@
 
 namespace qvt::settings {
 
-// What differs between the settings dialogs.
+// What differs between the settings dialogs; each product words its own messages.
 struct SaveFlowConfig {
     std::string fileCode;  // "HX710T": the file name stem and the "Model" value
     bool trimPathOnSave = true;
     // Volume-missing message: text before and after ROOT.
-    std::string volumeMissingBefore = "Can't find volume \"";
-    std::string volumeMissingAfter = "\",Please check connection of your device and try again !";
-    std::string confirmText = "Confirm save all the data ?";
-    std::string reportPrefix = "Ok , All data has been saved in : \" ";
+    std::string volumeMissingBefore;
+    std::string volumeMissingAfter;
+    std::string confirmText;
+    std::string reportPrefix;
 };
-
-// The LP300 Series, VEX 2.0 and HX720U dialogs: the path taken as it stands at save,
-// and their own wording of the missing volume and the confirmation.
-inline SaveFlowConfig lp300Vex2Hx720uSaveFlow(std::string fileCode) {
-    SaveFlowConfig config;
-    config.fileCode = std::move(fileCode);
-    config.trimPathOnSave = false;
-    config.volumeMissingBefore = "Can't find the volume \"";
-    config.volumeMissingAfter = "\",Please check connection and Try again !";
-    config.confirmText = "Confirm Save All The Data ?";
-    return config;
-}
 
 // The two copies of a product's settings file.
 enum class FileTarget { Card, Backup };

@@ -38,6 +38,13 @@ struct ControlStyle {
     bool wide = false;           // stretches across the width it is given (the path lists)
 };
 
+// What a control is for, where a front end treats it specially.
+enum class ControlRole {
+    None,
+    PathList,   // the list of card file paths: a line beside it names the chosen volume
+    FileField,  // a field that shows a chosen file's path
+};
+
 // One control of a dialog template.
 struct ControlSpec {
     int id = 0;
@@ -46,6 +53,9 @@ struct ControlSpec {
     std::vector<std::string> items;  // initial items of lists
     ControlStyle style;
     std::string image;  // pictures: image resource name
+    ControlRole role = ControlRole::None;
+    std::string accessibleName;  // what a screen reader says; "" takes the text before the control
+    std::string toolTip;
 };
 
 // The live state of one control in a running dialog.

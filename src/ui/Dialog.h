@@ -3,6 +3,7 @@
 // A running dialog: the live controls of its template, the user notifications and its end result.
 // Every rule of the program is written against this class; front ends only show it and report
 // what the user did.
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,6 +18,13 @@
 namespace qvt::ui {
 
 enum class Key { Enter, Escape, F1 };
+
+// Where a dialog's card file paths lead: the system root (a path there is on no memory card) and
+// the card folder that holds the settings file on a volume.
+struct PathListInfo {
+    std::filesystem::path systemRoot;
+    std::string cardDir;
+};
 
 class Dialog : public MessageBoxes {
 public:
@@ -42,6 +50,8 @@ public:
     void setTitle(std::string title) { title_ = std::move(title); }
     Host& host() { return host_; }
     const std::map<int, Control>& controls() const { return controls_; }
+    const std::optional<PathListInfo>& pathListInfo() const { return pathListInfo_; }
+    void setPathListInfo(PathListInfo info) { pathListInfo_ = std::move(info); }
     bool has(int id) const { return controls_.count(id) != 0; }
     const Control& control(int id) const;
 
@@ -104,6 +114,7 @@ private:
     std::string title_;
     std::map<int, Control> controls_;
     std::optional<Result> result_;
+    std::optional<PathListInfo> pathListInfo_;
 };
 
 // Case-insensitive ASCII comparison, the order of the platform's sorted lists.

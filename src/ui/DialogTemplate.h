@@ -37,6 +37,9 @@ struct DialogTemplate {
     std::string icon;  // window icon resource name ("" none)
     std::vector<ControlSpec> controls;
     LayoutNode layout;
+    bool disabledFieldsReadOnly = false;  // disabled fields show their values read-only, still legible
+    // Shown quietly while the dialog holds no values at all (nothing was read on opening); "" never.
+    std::string firstOpenNote;
 
     const ControlSpec* find(int id) const;
 };

@@ -23,6 +23,8 @@ const char* iconName(Icon icon);
 
 // The caption shown when a box has none of its own.
 inline constexpr std::string_view kAppName = "QVT CONFIG";
+// The caption of the program's tips, warnings and questions.
+inline constexpr std::string_view kTipsCaption = "QVT Tips";
 
 using platform::ProcessOutcome;
 using platform::ProcessRequest;

@@ -82,3 +82,23 @@ TEST(CommandLine, HelpDescribesEveryOptionInShortLines) {
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
     EXPECT_EQ(versionText().rfind("qvt-config ", 0), 0u);
 }
+
+TEST(CommandLine, OptionsAreParsedAndBadOnesRefused) {
+    std::string error;
+    auto cl = parseCommandLine({"--system-root", "/r", "--volume", "/a", "--volume", "/b", "--now",
+                                "2024-02-29 23:59:58", "--ffmpeg", "/usr/bin/ffmpeg", "--script", "-"},
+                               error);
+    ASSERT_TRUE(cl) << error;
+    EXPECT_EQ(cl->volumes.size(), 2u);
+    EXPECT_EQ(cl->now->day, 29);
+    EXPECT_EQ(cl->now->second, 58);
+    EXPECT_EQ(*cl->script, "-");
+
+    EXPECT_FALSE(parseCommandLine({"--volume"}, error));
+    EXPECT_FALSE(parseCommandLine({"--now", "2024-2-29 23:59:58"}, error));
+    EXPECT_FALSE(parseCommandLine({"--now", "2024-02-29T23:59:58"}, error));
+    EXPECT_FALSE(parseCommandLine({"extra"}, error));
+    std::vector<std::string> many;
+    for (int i = 0; i < 24; ++i) many.insert(many.end(), {"--volume", "/v" + std::to_string(i)});
+    EXPECT_FALSE(parseCommandLine(many, error)) << "at most 23 volumes";
+}

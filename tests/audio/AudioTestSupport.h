@@ -11,6 +11,7 @@
 
 #include "dialogs/GameCallField.h"
 #include "platform/Process.h"
+#include "support/DialogTestHost.h"
 #include "support/RecordingHost.h"
 
 namespace qvt::test {

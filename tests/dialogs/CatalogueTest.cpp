@@ -5,9 +5,7 @@
 
 #include "dialogs/Catalogue.h"
 #include "settings/ProductFiles.h"
-#include "app/CommandLine.h"
 
-using namespace qvt::app;
 using namespace qvt::dialogs;
 using qvt::settings::fileNamesFor;
 
@@ -50,22 +48,3 @@ TEST(catalogue, EveryProductHasItsOwnPhotoAndTheTitleOfItsDialog) {
     EXPECT_EQ(settingsDialogTitle("VEX 2.0"), "QVT CONFIG : For VEX 2.0");
 }
 
-TEST(CommandLine, OptionsAreParsedAndBadOnesRefused) {
-    std::string error;
-    auto cl = parseCommandLine({"--system-root", "/r", "--volume", "/a", "--volume", "/b", "--now",
-                                "2024-02-29 23:59:58", "--ffmpeg", "/usr/bin/ffmpeg", "--script", "-"},
-                               error);
-    ASSERT_TRUE(cl) << error;
-    EXPECT_EQ(cl->volumes.size(), 2u);
-    EXPECT_EQ(cl->now->day, 29);
-    EXPECT_EQ(cl->now->second, 58);
-    EXPECT_EQ(*cl->script, "-");
-
-    EXPECT_FALSE(parseCommandLine({"--volume"}, error));
-    EXPECT_FALSE(parseCommandLine({"--now", "2024-2-29 23:59:58"}, error));
-    EXPECT_FALSE(parseCommandLine({"--now", "2024-02-29T23:59:58"}, error));
-    EXPECT_FALSE(parseCommandLine({"extra"}, error));
-    std::vector<std::string> many;
-    for (int i = 0; i < 24; ++i) many.insert(many.end(), {"--volume", "/v" + std::to_string(i)});
-    EXPECT_FALSE(parseCommandLine(many, error)) << "at most 23 volumes";
-}

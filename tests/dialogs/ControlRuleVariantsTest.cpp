@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/DialogTestHost.h"
-#include "dialogs/SettingsDialogBase.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/KeyTable.h"
 
 namespace qvt::dialogs {
@@ -15,6 +15,7 @@ using namespace ui;
 constexpr int kS1PirTrigger = 1169;
 constexpr int kLpWorkHour = 1147;
 constexpr int kLpTimes[4] = {1148, 1149, 1145, 1146};
+constexpr int kPathList = 1135, kCountryList = 1138, kOperatorList = 1139;
 
 DialogTemplate ruleTemplate() {
     DialogTemplate t;
@@ -37,23 +38,38 @@ DialogTemplate ruleTemplate() {
     for (int box : dialogs::kDayBoxes) t.controls.push_back(checkSpec(box, "day"));
     for (int id : kLpTimes) t.controls.push_back(listSpec(id, numberItems(0, 59, 2)));
     for (int id : {1055, 1062, 1064, 1083}) t.controls.push_back(radioSpec(id, "radio"));
+    // The footer's path list and the country and operator lists every settings dialog has.
+    t.controls.push_back(listSpec(kPathList, {}));
+    t.controls.push_back(listBoxSpec(kCountryList));
+    t.controls.push_back(listBoxSpec(kOperatorList));
     return t;
 }
 
-class RuleDialog : public SettingsDialogBase {
-public:
-    RuleDialog(Host& host, dialogs::AppContext& context, RuleSet rules)
-        : SettingsDialogBase(host, ruleTemplate(), context, std::move(rules)) {}
-
-protected:
-    void onNotify(int id, Event event) override { handleClockNotify(id, event); }
-};
+// The rule set under test: a description of a product with just the controls above.
+RuleSet gRules;
+const ProductDescription& ruleDescription() {
+    static const ProductDescription description{
+        .dialogTemplate = ruleTemplate,
+        .rules = [] { return gRules; },
+        .lists = [] { return OperatorListConfig{kCountryList, kOperatorList, 0, {}}; },
+        .saveFlow = {},
+        .pathListId = kPathList,
+        .defaultButton = 0,
+        .parts = {},
+        .buildKeyTable = [](SettingsDialog&, settings::KeyTable&) {},
+        .applyDefaults = [](SettingsDialog&) {},
+    };
+    return description;
+}
+using RuleDialog = SettingsDialog;
 
 class VariantTest : public testing::Test {
 protected:
     RuleDialog& open(RuleSet rules) {
-        d = std::make_unique<RuleDialog>(host, pc.context, std::move(rules));
+        gRules = std::move(rules);
+        d = std::make_unique<RuleDialog>(host, pc.context, ruleDescription());
         d->init();
+        host.boxes.clear();  // the opening's note that no card file was found
         return *d;
     }
     test::TestPc pc;

@@ -6,7 +6,9 @@
 
 #include "dialogs/ControlRules.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/Hx710tDialog.h"
+#include "dialogs/Hx710t.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -19,7 +21,7 @@ constexpr int kSunday = 1128, kMonday = 1122, kTuesday = 1123, kWednesday = 1124
               kSaturday = 1127;
 constexpr int kAllDayBoxes[7] = {kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday};
 
-class RulesTest : public test::DialogFixture<Hx710tDialog> {
+class RulesTest : public test::DialogFixture<hx710tDescription> {
 protected:
     void SetUp() override {
         open();

@@ -4,7 +4,10 @@
 
 #include <memory>
 
-#include "dialogs/Hx710tDialog.h"
+#include "dialogs/Hx710t.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
 
 namespace qvt::dialogs {
@@ -15,24 +18,17 @@ namespace h = hx710t;
 
 constexpr int kDays[7] = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
 
-// Records the audio and clean-up steps that the audio part fills in later.
-class ProbeDialog : public Hx710tDialog {
+// A host whose file-open dialog returns a chosen path.
+class FileChoosingHost : public test::RecordingHost {
 public:
-    using Hx710tDialog::Hx710tDialog;
-    int staged = 0, transformed = 0, cleared = 0;
-    bool transformResult = true;
-
-protected:
-    void stageTransformTool() override { ++staged; }
-    bool transformAudioFile() override {
-        ++transformed;
-        return transformResult;
-    }
-    void clearTempFolder() override { ++cleared; }
+    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return chosen; }
+    std::optional<std::string> chosen;
 };
 
-class Hx710tTest : public test::DialogFixture<ProbeDialog> {
+class Hx710tTest : public test::DialogFixture<hx710tDescription, FileChoosingHost> {
 protected:
+    // The conversion tool's folder, which opening empties and every way out empties again.
+    std::filesystem::path toolFolder() const { return pc.pc / "QVT_TEMP"; }
 };
 
 const std::vector<int>& settingsLists() {
@@ -49,7 +45,7 @@ const std::vector<int>& settingsLists() {
 
 // The generated option lists, against the texts the camera users know (blanks included).
 TEST(Hx710tTemplateTest, GeneratedOptionLists) {
-    const ui::DialogTemplate t = Hx710tDialog::dialogTemplate();
+    const ui::DialogTemplate t = hx710t::dialogTemplate();
     EXPECT_EQ(t.resourceId, 102);
     EXPECT_EQ(t.title, "QVT CONFIG : For HX710T-10M");
     auto items = [&](int id) { return t.find(id)->items; };
@@ -81,6 +77,7 @@ TEST(Hx710tTemplateTest, GeneratedOptionLists) {
 // ---- opening ------------------------------------------------------------------------------------
 
 TEST_F(Hx710tTest, OpeningWithoutAnyFileLeavesEverythingBlank) {
+    test::writeFile(toolFolder() / "stale.wav", "left from an earlier run");
     open();
     EXPECT_TRUE(host.boxes.empty());
     for (int id : settingsLists()) EXPECT_EQ(d->sel(id), -1) << id;
@@ -91,7 +88,8 @@ TEST_F(Hx710tTest, OpeningWithoutAnyFileLeavesEverythingBlank) {
     for (int id : {h::kGameCallHour, h::kStartHour, h::kChooseAudio, h::kAudioField}) EXPECT_TRUE(d->enabled(id));
     for (int id : {ids::kMaxNumber, ids::kReportHour, ids::kReportMinute}) EXPECT_TRUE(d->visible(id));
     EXPECT_EQ(d->text(h::kAudioField), "Choose audio file!");
-    EXPECT_EQ(d->staged, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(toolFolder()));
+    EXPECT_TRUE(std::filesystem::is_empty(toolFolder()));  // the converter's folder is staged afresh
     EXPECT_EQ(d->rememberedTimeLapse(), -1);
     EXPECT_EQ(d->rememberedPirTrigger(), -1);
     // The save target is the card; its folder and the backup folder exist now.
@@ -195,14 +193,14 @@ TEST_F(Hx710tTest, StoredSendModeActsAsAClick) {
 
 TEST_F(Hx710tTest, StoredSendToChecksOneOrNone) {
     open();
-    d->setSendToRadios("3");
+    d->part<RadioGroupPart>()->setFromFile("3");
     EXPECT_EQ(d->check(h::kSendToCall), 1);
-    d->setSendToRadios("1");
+    d->part<RadioGroupPart>()->setFromFile("1");
     EXPECT_EQ(d->check(h::kSendToEmailMms), 1);
     EXPECT_EQ(d->check(h::kSendToCall), 0);
-    d->setSendToRadios("02");
+    d->part<RadioGroupPart>()->setFromFile("02");
     EXPECT_EQ(d->check(h::kSendToEmailGprs), 1);
-    d->setSendToRadios("7");
+    d->part<RadioGroupPart>()->setFromFile("7");
     for (int id : {h::kSendToPhoneMms, h::kSendToEmailMms, h::kSendToEmailGprs, h::kSendToCall})
         EXPECT_EQ(d->check(id), 0);
 }
@@ -210,19 +208,28 @@ TEST_F(Hx710tTest, StoredSendToChecksOneOrNone) {
 // ---- Save, Exit, the banner ---------------------------------------------------------------------
 
 TEST_F(Hx710tTest, SaveWithGameCallOffConvertsNoSound) {
+    pc.context.ffmpeg = (pc.dir / "no-such-tool").string();
+    const std::filesystem::path sound = pc.dir / "call.mp3";
+    test::writeFile(sound, "not really audio");
     open();
+    host.chosen = sound.string();
+    click(h::kChooseAudio);
     d->pressKey(ui::Key::Enter);
     EXPECT_TRUE(std::filesystem::exists(pc.cardFile()));
-    EXPECT_EQ(d->transformed, 0);
+    ASSERT_EQ(host.boxes.size(), 2u);  // confirmation and report, nothing about the sound
+    EXPECT_FALSE(std::filesystem::exists(pc.card / "DCIM"));
 }
 TEST_F(Hx710tTest, SaveWithGameCallOnPlacesTheSoundAndReportsFailure) {
+    pc.context.ffmpeg = (pc.dir / "no-such-tool").string();
+    const std::filesystem::path sound = pc.dir / "call.mp3";
+    test::writeFile(sound, "not really audio");
     open();
     choose(h::kGameCall, 1);
-    d->transformResult = false;
+    host.chosen = sound.string();
+    click(h::kChooseAudio);
     click(1);
     EXPECT_TRUE(std::filesystem::exists(pc.cardFile()));
-    EXPECT_EQ(d->transformed, 1);
-    ASSERT_FALSE(host.boxes.empty());
+    ASSERT_GE(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes.back().text, "Failed to transform audio file!");
     EXPECT_EQ(host.boxes.back().icon, Icon::Warning);
     EXPECT_EQ(host.boxes.back().caption, "QVT Tips");
@@ -232,12 +239,13 @@ TEST_F(Hx710tTest, SaveWithGameCallOnPlacesTheSoundAndReportsFailure) {
 TEST_F(Hx710tTest, EveryWayOutClearsTheTempFolderAndSavesNothing) {
     for (int way = 0; way < 3; ++way) {
         open();
+        test::writeFile(toolFolder() / "ffmpeg.exe", "tool");
         if (way == 0) click(2);
         if (way == 1) d->pressKey(ui::Key::Escape);
         if (way == 2) d->closeBox();
         EXPECT_TRUE(d->ended());
         EXPECT_EQ(d->result(), ui::Result::Cancel);
-        EXPECT_EQ(d->cleared, 1);
+        EXPECT_TRUE(std::filesystem::is_empty(toolFolder()));
     }
     EXPECT_FALSE(std::filesystem::exists(pc.cardFile()));
     EXPECT_TRUE(host.boxes.empty());

@@ -5,8 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/Hx710tDialog.h"
+#include "dialogs/Hx710t.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
 
 namespace qvt::dialogs {
@@ -26,7 +29,7 @@ const std::vector<std::string> kCameraKeys = {
     "GameCall PlayTime", "Work Day",        "Camera Position", "SMS Control",  "Work Hour",     "Work Hour StartH",
     "Work Hour StartM",  "Work Hour StopH", "Work Hour StopM"};
 
-class Hx710tFileTest : public test::DialogFixture<Hx710tDialog> {
+class Hx710tFileTest : public test::DialogFixture<hx710tDescription> {
 protected:
     // A card file of the product with these lines after its mark.
     void cardFile(const std::string& body) {

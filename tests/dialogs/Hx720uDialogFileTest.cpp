@@ -5,8 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/Hx720uDialog.h"
+#include "dialogs/Hx720u.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
 
 namespace qvt::dialogs {
@@ -19,11 +22,11 @@ namespace fs = std::filesystem;
 
 constexpr const char* kCamera = "Camera Setting";
 
-class Hx720uFileTest : public test::DialogFixture<Hx720uDialog> {
+class Hx720uFileTest : public test::DialogFixture<hx720uDescription> {
 protected:
     fs::path cardFile() const { return pc.card / "GSM" / "HX720U.TXT"; }
     // Opens the dialog on a card file of the product with these lines after its mark.
-    Hx720uDialog& openWith(const std::string& body) {
+    SettingsDialog& openWith(const std::string& body) {
         test::writeFile(cardFile(), "[QVTFileMark]\r\nModel= HX720U \r\n" + body);
         return open();
     }

@@ -7,9 +7,12 @@
 #include <functional>
 #include <memory>
 
-#include "dialogs/Hx720uDialog.h"
+#include "dialogs/Hx720u.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/KeyTable.h"
 #include "settings/ProfileFile.h"
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
 
 namespace qvt::dialogs {
@@ -26,7 +29,7 @@ public:
     std::optional<std::string> chosen;
 };
 
-class Hx720uTest : public test::DialogFixture<Hx720uDialog, FileChoosingHost> {
+class Hx720uTest : public test::DialogFixture<hx720uDescription, FileChoosingHost> {
 protected:
     fs::path cardFile() const { return pc.card / "GSM" / "HX720U.TXT"; }
 };
@@ -34,7 +37,7 @@ protected:
 // ---- template -----------------------------------------------------------------------------------
 
 TEST(Hx720uTemplateTest, ItsOwnItemsAndTheControlsItLacks) {
-    const ui::DialogTemplate t = Hx720uDialog::dialogTemplate();
+    const ui::DialogTemplate t = hx720u::dialogTemplate();
     EXPECT_EQ(t.resourceId, 164);
     EXPECT_EQ(t.title, "QVT CONFIG : For HX720U");
     EXPECT_EQ(t.find(h::kPhotoSize)->items, (std::vector<std::string>{"5 M", "10M", "12M"}));
@@ -57,7 +60,7 @@ TEST(Hx720uTemplateTest, ItsOwnItemsAndTheControlsItLacks) {
 
 // Every control and fixed text is placed once (SettingsDialogsTest); here the order of row 3.
 TEST(Hx720uTemplateTest, CameraRowThreeHoldsSmsControlCameraPositionAndVideoSize) {
-    const ui::DialogTemplate t = Hx720uDialog::dialogTemplate();
+    const ui::DialogTemplate t = hx720u::dialogTemplate();
     std::vector<std::string> texts;
     std::function<void(const ui::LayoutNode&)> walk = [&](const ui::LayoutNode& n) {
         if (n.kind == ui::LayoutNode::Kind::Group || n.kind == ui::LayoutNode::Kind::Text) texts.push_back(n.text);

@@ -5,8 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/Lp300Dialog.h"
+#include "dialogs/Lp300.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
 
 namespace qvt::dialogs {
@@ -18,7 +21,7 @@ namespace l = lp300;
 
 constexpr const char* kCamera = "Camera Setting";
 
-class Lp300Test : public test::DialogFixture<Lp300Dialog> {
+class Lp300Test : public test::DialogFixture<lp300Description> {
 protected:
     std::filesystem::path cardFile() const { return pc.card / "GSM" / "LP300.TXT"; }
 

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/S1Dialog.h"
+#include "dialogs/S1.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
 
 namespace qvt::dialogs {
@@ -27,9 +30,9 @@ const std::vector<std::string> kCameraKeys = {
     "Clock Second",    "Video Size",     "SMS Control", "Work Hour",    "Work Hour StartH", "Work Hour StartM",
     "Work Hour StopH", "Work Hour StopM"};
 
-class S1FileTest : public test::DialogFixture<S1Dialog> {
+class S1FileTest : public test::DialogFixture<s1Description> {
 protected:
-    S1Dialog& open(const std::string& code) {
+    SettingsDialog& open(const std::string& code) {
         code_ = code;
         pc.context.CurrentModelCode = code;
         return DialogFixture::open();

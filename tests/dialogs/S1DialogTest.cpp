@@ -7,8 +7,10 @@
 #include <set>
 
 #include "dialogs/Catalogue.h"
-#include "dialogs/S1Dialog.h"
-#include "dialogs/SettingsDialogFactory.h"
+#include "dialogs/S1.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
 
 namespace qvt::dialogs {
@@ -20,9 +22,9 @@ namespace fs = std::filesystem;
 
 constexpr const char* kCodes[4] = {"PN250R", "HX330", "PN450RT", "HX460T"};
 
-class S1Test : public test::DialogFixture<S1Dialog> {
+class S1Test : public test::DialogFixture<s1Description> {
 protected:
-    S1Dialog& open(const std::string& code) {
+    SettingsDialog& open(const std::string& code) {
         pc.context.CurrentModelCode = code;
         return DialogFixture::open();
     }
@@ -32,7 +34,7 @@ protected:
 // ---- template -----------------------------------------------------------------------------------
 
 TEST(S1TemplateTest, OptionListsKeepTheirBlanks) {
-    const ui::DialogTemplate t = S1Dialog::dialogTemplate();
+    const ui::DialogTemplate t = s1::dialogTemplate();
     EXPECT_EQ(t.resourceId, 141);
     EXPECT_EQ(t.title, "QVT CONFIG : For PN250R-8MHD / HX330 / PN450RT-8MHD /  HX460T");
     auto items = [&](int id) { return t.find(id)->items; };
@@ -77,15 +79,15 @@ TEST_F(S1Test, EachModelGetsItsTitleFilesAndDisabledControls) {
     const std::set<int> disabled[4] = {{1180, 1181}, {1114, 1176, 1180, 1181}, {}, {}};
     for (int v = 0; v < 4; ++v) {
         open(kCodes[v]);
-        EXPECT_EQ(d->variant(), v);
+        EXPECT_EQ(d->part<VariantsPart>()->variant(), v);
         EXPECT_EQ(d->title(), titles[v]);
         EXPECT_EQ(d->saveFlow().cardFilePath(), cardFile(kCodes[v]).string());
         EXPECT_EQ(d->saveFlow().backupFilePath(), pc.pc / "LumbrakonBackup" / (std::string(kCodes[v]) + ".TXT"));
         for (int id : {1114, 1176, 1180, 1181, 1067, 1169, 1183})
             EXPECT_EQ(d->enabled(id), disabled[v].count(id) == 0) << kCodes[v] << " " << id;
-        EXPECT_EQ(d->isS1ControlUsed(1114), v != s1::kHx330);
-        EXPECT_EQ(d->isS1ControlUsed(1180), v >= s1::kPn450rt);
-        EXPECT_TRUE(d->isS1ControlUsed(1067));
+        EXPECT_EQ(d->part<VariantsPart>()->isControlUsed(1114), v != s1::kHx330);
+        EXPECT_EQ(d->part<VariantsPart>()->isControlUsed(1180), v >= s1::kPn450rt);
+        EXPECT_TRUE(d->part<VariantsPart>()->isControlUsed(1067));
     }
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -94,7 +96,7 @@ TEST_F(S1Test, AnotherModelCodeEndsTheDialogWithoutTouchingTheCard) {
     open("HX710T");
     EXPECT_TRUE(d->ended());
     EXPECT_EQ(d->result(), ui::Result::Ok);
-    EXPECT_EQ(d->variant(), 0);
+    EXPECT_EQ(d->part<VariantsPart>()->variant(), 0);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, "Error: This procuct is not exist !");
     EXPECT_EQ(host.boxes[0].icon, Icon::Error);
@@ -105,8 +107,8 @@ TEST_F(S1Test, AnotherModelCodeEndsTheDialogWithoutTouchingTheCard) {
     open("HX330");
     host.boxes.clear();
     pc.context.CurrentModelCode = "hx330";
-    EXPECT_FALSE(d->isS1ControlUsed(1067));
-    d->clearLackingLists();
+    EXPECT_FALSE(d->part<VariantsPart>()->isControlUsed(1067));
+    d->part<VariantsPart>()->clearLackingLists();
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0].text, "This product is not exist !");
     EXPECT_EQ(host.boxes[1].text, "This product is not exist !");
@@ -249,12 +251,12 @@ TEST_F(S1Test, SendControlsShowOneKindAtATime) {
 
 TEST_F(S1Test, TheFactoryGivesEachOfTheFourModelsItsVariant) {
     for (const dialogs::Product& product : dialogs::catalogue()) {
-        if (product.dialog != dialogs::SettingsDialogKind::S1) continue;
+        if (product.description != dialogs::s1Description) continue;
         pc.context.CurrentModelCode = std::string(product.modelCode);
         const auto dialog = createSettingsDialog(product, host, pc.context);
-        auto* s1Dialog = dynamic_cast<S1Dialog*>(dialog.get());
+        auto* s1Dialog = dynamic_cast<SettingsDialog*>(dialog.get());
         ASSERT_NE(s1Dialog, nullptr) << product.displayName;
-        EXPECT_EQ(s1Dialog->variant(), product.s1Variant);
+        EXPECT_EQ(s1Dialog->part<VariantsPart>()->variant(), product.variant);
     }
 }
 }  // namespace

@@ -14,12 +14,22 @@
 #include <tuple>
 
 #include "dialogs/Catalogue.h"
-#include "dialogs/Hx710tDialog.h"
-#include "dialogs/Hx720uDialog.h"
-#include "dialogs/Lp300Dialog.h"
-#include "dialogs/S1Dialog.h"
-#include "dialogs/SettingsDialogFactory.h"
-#include "dialogs/Vex2Dialog.h"
+#include "dialogs/Hx710t.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
+#include "dialogs/Hx720u.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
+#include "dialogs/Lp300.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
+#include "dialogs/S1.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
+#include "dialogs/Vex2.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
 
 namespace qvt::dialogs {
@@ -40,9 +50,8 @@ struct DialogCase {
     const char* name;
     const char* modelCode;  // the product the dialog is opened for
     const char* fileCode;   // the file name and the file's model mark
-    dialogs::SettingsDialogKind kind;
+    dialogs::DescriptionOf description;
     ui::DialogTemplate (*dialogTemplate)();
-    bool (*isOwn)(const ui::Dialog*);
     int defaultButton, banner, pirTrigger;
     const char* confirm;
     const char* savedIn;
@@ -63,11 +72,6 @@ void PrintTo(const DialogCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-template <class D>
-bool is(const ui::Dialog* d) {
-    return dynamic_cast<const D*>(d) != nullptr;
-}
-
 const char* const kSaveFile = "Attention Please ,The Data Above Will Be Saved In The Following  File: ";
 const char* const kMainPirOff =
     "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
@@ -83,8 +87,8 @@ const char* const kOfYourDevice = "\",Please check connection of your device and
 
 // clang-format off
 const DialogCase kDialogs[] = {
-    {.name = "HX710T", .modelCode = "HX710T", .fileCode = "HX710T", .kind = dialogs::SettingsDialogKind::Hx710t,
-     .dialogTemplate = Hx710tDialog::dialogTemplate, .isOwn = is<Hx710tDialog>,
+    {.name = "HX710T", .modelCode = "HX710T", .fileCode = "HX710T", .description = dialogs::hx710tDescription,
+     .dialogTemplate = hx710t::dialogTemplate,
      .defaultButton = hx710t::kDefault, .banner = hx710t::kBanner, .pirTrigger = hx710t::kPirTrigger,
      .confirm = "Confirm save all the data ?", .savedIn = kSavedIn,
      .volumeMissingBefore = "Can't find volume \"", .volumeMissingAfter = kOfYourDevice,
@@ -110,8 +114,8 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {hx710t::kAudioField, hx710t::kPathList}, .readBackTexts = {{ids::kReportHour, "09"}},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
-    {.name = "HX720U", .modelCode = "HX720U", .fileCode = "HX720U", .kind = dialogs::SettingsDialogKind::Hx720u,
-     .dialogTemplate = Hx720uDialog::dialogTemplate, .isOwn = is<Hx720uDialog>,
+    {.name = "HX720U", .modelCode = "HX720U", .fileCode = "HX720U", .description = dialogs::hx720uDescription,
+     .dialogTemplate = hx720u::dialogTemplate,
      .defaultButton = hx720u::kDefault, .banner = hx720u::kBanner, .pirTrigger = hx720u::kPirTrigger,
      .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
      .pirTriggerOff = kNamedPirOff, .timeLapseOff = kNamedLapseOff,
@@ -131,8 +135,8 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {hx720u::kAudioField, hx720u::kPathList}, .readBackTexts = {},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
-    {.name = "LP300", .modelCode = "LP300", .fileCode = "LP300", .kind = dialogs::SettingsDialogKind::Lp300,
-     .dialogTemplate = Lp300Dialog::dialogTemplate, .isOwn = is<Lp300Dialog>,
+    {.name = "LP300", .modelCode = "LP300", .fileCode = "LP300", .description = dialogs::lp300Description,
+     .dialogTemplate = lp300::dialogTemplate,
      .defaultButton = lp300::kDefault, .banner = lp300::kBanner, .pirTrigger = lp300::kPirTrigger,
      .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
      .pirTriggerOff = "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !",
@@ -152,8 +156,8 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {lp300::kPathList}, .readBackTexts = {},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
-    {.name = "VEX2", .modelCode = "VEX 2.0", .fileCode = "VEX2", .kind = dialogs::SettingsDialogKind::Vex2,
-     .dialogTemplate = Vex2Dialog::dialogTemplate, .isOwn = is<Vex2Dialog>,
+    {.name = "VEX2", .modelCode = "VEX 2.0", .fileCode = "VEX2", .description = dialogs::vex2Description,
+     .dialogTemplate = vex2::dialogTemplate,
      .defaultButton = vex2::kDefault, .banner = vex2::kBanner, .pirTrigger = vex2::kPirTrigger,
      .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
      .pirTriggerOff = kNamedPirOff, .timeLapseOff = kNamedLapseOff,
@@ -175,8 +179,8 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {vex2::kCountryList, vex2::kOperatorList, vex2::kPathList}, .readBackTexts = {},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 3},
-    {.name = "S1", .modelCode = "PN450RT", .fileCode = "PN450RT", .kind = dialogs::SettingsDialogKind::S1,
-     .dialogTemplate = S1Dialog::dialogTemplate, .isOwn = is<S1Dialog>,
+    {.name = "S1", .modelCode = "PN450RT", .fileCode = "PN450RT", .description = dialogs::s1Description,
+     .dialogTemplate = s1::dialogTemplate,
      .defaultButton = s1::kDefault, .banner = s1::kBanner, .pirTrigger = s1::kPirTrigger,
      .confirm = "Confirm save all the data ?", .savedIn = "Ok , All Data Has Been Saved In : ",
      .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kOfYourDevice,
@@ -215,7 +219,7 @@ protected:
     }
     void choose(int id, int pos) { dialogs::choose(*d, id, pos); }
     void click(int id) { dialogs::click(*d, id); }
-    ProductSettingsDialog& settings() { return dynamic_cast<ProductSettingsDialog&>(*d); }
+    SettingsDialog& settings() { return dynamic_cast<SettingsDialog&>(*d); }
     fs::path cardFile() const { return pc.card / "GSM" / (std::string(c().fileCode) + ".TXT"); }
     fs::path backupFile() const { return pc.pc / "LumbrakonBackup" / (std::string(c().fileCode) + ".TXT"); }
 
@@ -244,15 +248,16 @@ TEST_P(SettingsDialogs, TheFactoryOpensThisDialogForItsProductsOnly) {
     for (const dialogs::Product& product : dialogs::catalogue()) {
         pc.context.CurrentModelCode = std::string(product.modelCode);
         const auto dialog = createSettingsDialog(product, host, pc.context);
-        const bool mine = product.dialog == c().kind;
-        EXPECT_EQ(c().isOwn(dialog.get()), mine) << product.displayName;
+        const bool mine = product.description == c().description;
+        EXPECT_EQ(&dynamic_cast<SettingsDialog&>(*dialog).description() == &c().description(), mine)
+            << product.displayName;
         EXPECT_EQ(dialog->tmpl().resourceId, product.dialogResource) << product.displayName;
         if (mine) {
             EXPECT_EQ(product.dialogResource, c().dialogTemplate().resourceId) << product.displayName;
         }
         products += mine;
     }
-    EXPECT_EQ(products, c().kind == dialogs::SettingsDialogKind::S1 ? 4 : 1);
+    EXPECT_EQ(products, c().description == dialogs::s1Description ? 4 : 1);
 }
 
 TEST_P(SettingsDialogs, EnterAsksFirstAndSavesOnlyOnOk) {

@@ -5,8 +5,11 @@
 
 #include <memory>
 
-#include "dialogs/Vex2Dialog.h"
+#include "dialogs/Vex2.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/KeyTable.h"
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
 
 namespace qvt::dialogs {
@@ -18,7 +21,7 @@ namespace v = vex2;
 // Customer-information edits.
 constexpr int kAdminNumber = 1134;
 
-class Vex2Test : public test::DialogFixture<Vex2Dialog> {
+class Vex2Test : public test::DialogFixture<vex2Description> {
 protected:
     // Check states of a group, in the order given.
     std::vector<int> checks(std::initializer_list<int> ids) const {
@@ -33,7 +36,7 @@ protected:
 // ---- template -----------------------------------------------------------------------------------
 
 TEST(Vex2TemplateTest, ControlsAndTexts) {
-    const ui::DialogTemplate t = Vex2Dialog::dialogTemplate();
+    const ui::DialogTemplate t = vex2::dialogTemplate();
     EXPECT_EQ(t.resourceId, 161);
     EXPECT_EQ(t.title, "QVT CONFIG : For VEX 2.0");
     EXPECT_EQ(t.find(v::kTimeFormat)->items, (std::vector<std::string>{"12H", "24H"}));
@@ -128,41 +131,41 @@ TEST_F(Vex2Test, RadioGroupSetAndGet) {
     d->setCheck(p, 0);
     d->setCheck(e, 1);
     d->setCheck(n, 1);
-    d->setRadios(p, e, n, false);
+    d->part<ChoiceGroupsPart>()->setRadios(p, e, n, false);
     EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 0}));
     d->setCheck(p, 1);
-    d->setRadios(p, e, n, false);
+    d->part<ChoiceGroupsPart>()->setRadios(p, e, n, false);
     EXPECT_EQ(d->check(p), 1);
 
     // Get: the first checked counts; the third only in a group of three.
-    EXPECT_EQ(d->checkedRadio(p, e, n), 0);
+    EXPECT_EQ(d->part<ChoiceGroupsPart>()->checkedRadio(p, e, n), 0);
     d->setCheck(p, 0);
     d->setCheck(n, 1);
-    EXPECT_EQ(d->checkedRadio(p, e, n), 2);
-    EXPECT_EQ(d->checkedRadio(p, e, 0), -1);
+    EXPECT_EQ(d->part<ChoiceGroupsPart>()->checkedRadio(p, e, n), 2);
+    EXPECT_EQ(d->part<ChoiceGroupsPart>()->checkedRadio(p, e, 0), -1);
     d->setCheck(e, 1);
-    EXPECT_EQ(d->checkedRadio(p, e, n), 1);
+    EXPECT_EQ(d->part<ChoiceGroupsPart>()->checkedRadio(p, e, n), 1);
 }
 
 TEST_F(Vex2Test, RadioGroupFromAFileValue) {
     open();
     const int f = v::kFahrenheit, c = v::kCelsius;
     const int p = v::kSendToPhone, e = v::kSendToEmail, n = v::kSendToNone;
-    d->setRadiosFromText("2", p, e, n, false);
+    d->part<ChoiceGroupsPart>()->setRadiosFromText("2", p, e, n, false);
     EXPECT_EQ(sendTo(), (std::vector<int>{0, 0, 1}));
-    d->setRadiosFromText("1", p, e, n, false);
+    d->part<ChoiceGroupsPart>()->setRadiosFromText("1", p, e, n, false);
     EXPECT_EQ(sendTo(), (std::vector<int>{0, 1, 0}));
-    d->setRadiosFromText("0", p, e, n, false);
+    d->part<ChoiceGroupsPart>()->setRadiosFromText("0", p, e, n, false);
     EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0}));
     // only one character counts: longer values and the empty value change nothing.
     for (const char* ignored : {"10", "", "00", " 1"}) {
-        d->setRadiosFromText(ignored, p, e, n, false);
+        d->part<ChoiceGroupsPart>()->setRadiosFromText(ignored, p, e, n, false);
         EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0})) << ignored;
     }
     // Any other character keeps the first button and clears the others.
     d->setCheck(e, 1);
     d->setCheck(n, 1);
-    d->setRadiosFromText("x", p, e, n, false);
+    d->part<ChoiceGroupsPart>()->setRadiosFromText("x", p, e, n, false);
     EXPECT_EQ(sendTo(), (std::vector<int>{1, 0, 0}));
 
     // A group of two: "2" and "5" clear "Celsius" and leave "Fahrenheit" as it was.
@@ -170,11 +173,11 @@ TEST_F(Vex2Test, RadioGroupFromAFileValue) {
         for (int first : {0, 1}) {
             d->setCheck(f, first);
             d->setCheck(c, 1);
-            d->setRadiosFromText(other, f, c, 0, true);
+            d->part<ChoiceGroupsPart>()->setRadiosFromText(other, f, c, 0, true);
             EXPECT_EQ(temperature(), (std::vector<int>{first, 0})) << other;
         }
     }
-    d->setRadiosFromText("1", f, c, 0, true);
+    d->part<ChoiceGroupsPart>()->setRadiosFromText("1", f, c, 0, true);
     EXPECT_EQ(temperature(), (std::vector<int>{0, 1}));
     EXPECT_TRUE(host.boxes.empty());
 }

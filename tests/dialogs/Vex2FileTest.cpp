@@ -5,8 +5,11 @@
 #include <memory>
 #include <string>
 
+#include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/Vex2Dialog.h"
+#include "dialogs/Vex2.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
 
 namespace qvt::dialogs {
@@ -29,7 +32,7 @@ const std::vector<std::string> kCameraKeys = {"Time Format",  "PIR Interval", "T
                                               "Clock Year",   "Clock Month",  "Clock Day",          "Clock Hour",
                                               "Clock Minute", "Clock Second", "Temperature Format", "Send To"};
 
-class Vex2FileTest : public test::DialogFixture<Vex2Dialog> {
+class Vex2FileTest : public test::DialogFixture<vex2Description> {
 protected:
     std::filesystem::path cardFile() const { return pc.card / "GSM" / "VEX2.TXT"; }
 

@@ -7,6 +7,7 @@
 #include "dialogs/AdvancedSetupDialog.h"
 #include "dialogs/WapInternetDialog.h"
 #include "operators/OperatorTables.h"
+#include "support/DialogTestHost.h"
 #include "support/RecordingHost.h"
 
 namespace qvt::test {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // Any card file goes through a product's settings dialog: it is read into the controls and saved.
 // Nothing may crash, and saving a second time must change nothing: what the dialog writes it reads
-// back the same way. QVT_FUZZ_DIALOG picks the dialog (the SettingsDialogKind); the four-model
+// back the same way. QVT_FUZZ_DIALOG picks the dialog (its description, in catalogue order); the four-model
 // dialog takes its product from the first input byte.
 #include <unistd.h>
 
@@ -16,7 +16,7 @@
 
 #include "dialogs/AppContext.h"
 #include "dialogs/Catalogue.h"
-#include "dialogs/SettingsDialogFactory.h"
+#include "dialogs/SettingsDialog.h"
 #include "ui/Host.h"
 
 namespace {
@@ -63,10 +63,14 @@ void require(bool condition) {
     if (!condition) std::abort();
 }
 
+constexpr dialogs::DescriptionOf kDescriptions[] = {dialogs::hx710tDescription, dialogs::hx720uDescription,
+                                                    dialogs::lp300Description, dialogs::vex2Description,
+                                                    dialogs::s1Description};
+
 std::vector<const dialogs::Product*> allProducts() {
     std::vector<const dialogs::Product*> products;
     for (const dialogs::Product& p : dialogs::catalogue())
-        if (static_cast<int>(p.dialog) == QVT_FUZZ_DIALOG) products.push_back(&p);
+        if (p.description == kDescriptions[QVT_FUZZ_DIALOG]) products.push_back(&p);
     return products;
 }
 

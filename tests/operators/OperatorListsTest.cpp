@@ -9,6 +9,7 @@
 #include "dialogs/OperatorListConfigs.h"
 #include "operators/OperatorLists.h"
 #include "operators/OperatorTables.h"
+#include "support/DialogTestHost.h"
 #include "support/RecordingHost.h"
 
 namespace qvt::test {

@@ -37,18 +37,3 @@ TEST(RegistryStore, AKeyThatCannotBeCreatedIsReported) {
     EXPECT_FALSE(store.setDefaultValue("Software\\Lumbrakon\\UserModelSel", "3"));
 }
 
-TEST(Volumes, SystemRootComesFirstAndVolumesArePresentWhileTheirFolderExists) {
-    TempDir dir;
-    fs::create_directories(dir / "pc");
-    fs::create_directories(dir / "e");
-    Volumes volumes(dir / "pc", {dir / "e", dir / "f"});
-    const auto& roots = volumes.roots();
-    ASSERT_EQ(roots.size(), 3u);
-    EXPECT_EQ(roots[0], dir / "pc");
-    EXPECT_TRUE(volumes.present(roots[1]));
-    EXPECT_FALSE(volumes.present(roots[2]));
-    fs::create_directories(dir / "f");
-    EXPECT_TRUE(volumes.present(roots[2]));
-    EXPECT_EQ(Volumes::rootText("/media/card"), "/media/card/");
-    EXPECT_EQ(Volumes::rootText("/media/card/"), "/media/card/");
-}

@@ -19,8 +19,9 @@
 #include "app/ProductSelectDialog.h"
 #include "dialogs/AdvancedSetupDialog.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/Hx710tDialog.h"
-#include "dialogs/SettingsDialogFactory.h"
+#include "dialogs/Hx710t.h"
+#include "dialogs/DialogParts.h"
+#include "dialogs/SettingsDialog.h"
 #include "dialogs/WapInternetDialog.h"
 #include "operators/OperatorTables.h"
 #include "qt/QtTestSupport.h"
@@ -437,17 +438,17 @@ TEST(TargetCard, TheLineBesidePathListNamesTheVolume) {
     TempDir dir;
     const std::filesystem::path card = dir.path() / "CARD";
     std::filesystem::create_directories(card / "GSM");
-    EXPECT_EQ(qt::describeVolume(QString::fromStdString((dir.path() / "GSM" / "HX710T.TXT").string()), dir.path()),
+    EXPECT_EQ(qt::describeVolume(QString::fromStdString((dir.path() / "GSM" / "HX710T.TXT").string()), ui::PathListInfo{dir.path(), "GSM"}),
               QStringLiteral("This PC (no memory card found)"));
-    const QString onCard = qt::describeVolume(QString::fromStdString((card / "GSM" / "HX710T.TXT").string()), dir.path());
+    const QString onCard = qt::describeVolume(QString::fromStdString((card / "GSM" / "HX710T.TXT").string()), ui::PathListInfo{dir.path(), "GSM"});
     EXPECT_TRUE(onCard.startsWith(QStringLiteral("Memory card \u201CCARD\u201D, "))) << onCard.toStdString();
-    EXPECT_EQ(qt::describeVolume({}, dir.path()), QString());
+    EXPECT_EQ(qt::describeVolume({}, ui::PathListInfo{dir.path(), "GSM"}), QString());
 
     SettingsWindow w("HX710T");
     ASSERT_NE(w.window->targetLabel(), nullptr);
     EXPECT_EQ(w.window->targetLabel()->text(),
               qt::describeVolume(QString::fromStdString(w.dialog->selText(dialogs::hx710t::kPathList)),
-                                 w.pc.context.volumes.systemRoot()));
+                                 *w.dialog->pathListInfo()));
     EXPECT_TRUE(w.window->targetLabel()->text().startsWith(QStringLiteral("Memory card \u201Ccard\u201D")))
         << w.window->targetLabel()->text().toStdString();
 }

@@ -9,7 +9,7 @@
 
 #include "dialogs/Catalogue.h"
 #include "support/DialogTestHost.h"
-#include "dialogs/SettingsDialogFactory.h"
+#include "dialogs/SettingsDialog.h"
 #include "qt/QtTestSupport.h"
 
 namespace qvt::test {

@@ -126,6 +126,10 @@ protected:
     static SaveFlowConfig hx710tFlow() {
         SaveFlowConfig c;
         c.fileCode = "HX710T";
+        c.volumeMissingBefore = "Can't find volume \"";
+        c.volumeMissingAfter = "\",Please check connection of your device and try again !";
+        c.confirmText = "Confirm save all the data ?";
+        c.reportPrefix = "Ok , All data has been saved in : \" ";
         return c;
     }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
-// A Host for dialog tests: records every message box and nested dialog, answers confirmations from
-// a queue (OK when the queue is empty).
+// Settings dialog tests: a PC with a card, and a fixture that opens one product's dialog on it.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -11,48 +10,14 @@
 #include <vector>
 
 #include "dialogs/AppContext.h"
+#include "dialogs/Catalogue.h"
+#include "dialogs/SettingsDialog.h"
+#include "support/RecordingHost.h"
 #include "support/TestSupport.h"
 #include "ui/Dialog.h"
 #include "ui/Host.h"
 
 namespace qvt::test {
-
-struct Box {
-    std::string text;
-    std::string caption;
-    ui::Icon icon = ui::Icon::None;
-    ui::Buttons buttons = ui::Buttons::Ok;
-    bool owned = false;  // shown with an owner window
-};
-
-class RecordingHost : public ui::Host {
-public:
-    ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
-                          ui::Buttons buttons) override {
-        boxes.push_back({std::string(text), std::string(caption), icon, buttons, owner != nullptr});
-        if (buttons == ui::Buttons::Ok || answers.empty()) return ui::Answer::Ok;
-        const ui::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return std::nullopt; }
-    ui::Result runModal(ui::Dialog& dialog) override {
-        dialog.init();
-        modalTitles.push_back(dialog.title());
-        return ui::Result::Cancel;
-    }
-    ui::ProcessOutcome runProcess(ui::Dialog*, const ui::ProcessRequest&) override { return {}; }
-
-    std::vector<std::string> texts() const {
-        std::vector<std::string> out;
-        for (const Box& b : boxes) out.push_back(b.text);
-        return out;
-    }
-
-    std::vector<Box> boxes;
-    std::deque<ui::Answer> answers;
-    std::vector<std::string> modalTitles;
-};
 
 // A PC with one memory card: <tmp>/pc is the system root, <tmp>/card the card.
 struct TestPc {
@@ -74,12 +39,13 @@ struct TestPc {
     dialogs::AppContext context;
 };
 
-// A test of one settings dialog on a PC with a card: opens the dialog and drives it as a user would.
-template <class D, class H = RecordingHost>
+// A test of one product's settings dialog on a PC with a card: opens the dialog and drives it as a
+// user would.
+template <dialogs::DescriptionOf Describe, class H = RecordingHost>
 class DialogFixture : public ::testing::Test {
 protected:
-    D& open() {
-        d = std::make_unique<D>(host, pc.context);
+    dialogs::SettingsDialog& open() {
+        d = std::make_unique<dialogs::SettingsDialog>(host, pc.context, Describe());
         d->init();
         return *d;
     }
@@ -91,7 +57,7 @@ protected:
 
     TestPc pc;
     H host;
-    std::unique_ptr<D> d;
+    std::unique_ptr<dialogs::SettingsDialog> d;
 };
 
 }  // namespace qvt::test

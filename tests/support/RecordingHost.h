@@ -1,12 +1,56 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
-// The dialog tests' recording host, able to drive nested modal dialogs: a test hands in what the
-// user does in each nested dialog; one left open afterwards is closed as with Escape.
-#include <functional>
+// A Host for dialog tests: records every message box and nested dialog, answers confirmations from
+// a queue (OK when the queue is empty). ModalDrivingHost also drives nested modal dialogs: a test
+// hands in what the user does in each nested dialog; one left open afterwards is closed as with Escape.
+#include <gtest/gtest.h>
 
-#include "support/DialogTestHost.h"
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Dialog.h"
+#include "ui/Host.h"
 
 namespace qvt::test {
+
+struct Box {
+    std::string text;
+    std::string caption;
+    ui::Icon icon = ui::Icon::None;
+    ui::Buttons buttons = ui::Buttons::Ok;
+    bool owned = false;  // shown with an owner window
+};
+
+class RecordingHost : public ui::Host {
+public:
+    ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
+                          ui::Buttons buttons) override {
+        boxes.push_back({std::string(text), std::string(caption), icon, buttons, owner != nullptr});
+        if (buttons == ui::Buttons::Ok || answers.empty()) return ui::Answer::Ok;
+        const ui::Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return std::nullopt; }
+    ui::Result runModal(ui::Dialog& dialog) override {
+        dialog.init();
+        modalTitles.push_back(dialog.title());
+        return ui::Result::Cancel;
+    }
+    ui::ProcessOutcome runProcess(ui::Dialog*, const ui::ProcessRequest&) override { return {}; }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Box& b : boxes) out.push_back(b.text);
+        return out;
+    }
+
+    std::vector<Box> boxes;
+    std::deque<ui::Answer> answers;
+    std::vector<std::string> modalTitles;
+};
 
 class ModalDrivingHost : public RecordingHost {
 public:
