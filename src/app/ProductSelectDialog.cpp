@@ -20,7 +20,7 @@ using dialogs::Product;
 DialogTemplate ProductSelectDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = 136;
-    t.title = "QVT CONFIG";
+    t.title = std::string(ui::kAppName);
     t.icon = "app";
     std::vector<std::string> names;
     for (const Product& p : catalogue()) names.emplace_back(p.displayName);
@@ -102,7 +102,7 @@ void ProductSelectDialog::showProductPhoto() {
 
 int ProductSelectDialog::launchSettingsDialog() {
     if (sel(kProductList) < 0) {
-        message("Please select a product !", "QVT Tips", Icon::Warning);
+        message("Please select a product !", ui::kTipsCaption, Icon::Warning);
         return 0;
     }
     end(Result::Ok);
@@ -113,7 +113,7 @@ int ProductSelectDialog::launchSettingsDialog() {
     const Product* product = findProductByModelCode(code);
     std::unique_ptr<Dialog> settings = product ? dialogs::createSettingsDialog(*product, host(), context_) : nullptr;
     if (!settings) {
-        message("Error: This product is not exist !", "QVT Tips", Icon::Error);
+        message("Error: This product is not exist !", ui::kTipsCaption, Icon::Error);
         end(Result::Ok);
         return 1;
     }

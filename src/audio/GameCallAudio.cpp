@@ -103,7 +103,7 @@ bool GameCallAudio::stageConverter() {
     const fs::path folder = tempFolder();
     bool emptied = true;
     if (isAbsent(folder)) {
-        platform::createDirectories(folder);  // a failure shows later, when the tool is missing
+        (void)platform::createDirectories(folder);  // a failure shows later, when the tool is missing
     } else if (!isLink(folder)) {  // a link is left alone: its files belong to someone else
         emptied = clearDirTree(folder);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "dialogs/AboutDialog.h"
 
+#include "QvtVersion.h"
+
 namespace qvt::dialogs {
 
 using namespace ui;
@@ -8,10 +10,11 @@ using namespace ui;
 DialogTemplate AboutDialog::dialogTemplate() {
     DialogTemplate t;
     t.resourceId = 100;
-    t.title = "About QVT CONFIG";
+    const std::string app(kAppName);
+    t.title = "About " + app;
     t.icon = "app";
-    t.layout = Row({image("logo"), column({textNode("QVT CONFIG Version 1.0"), textNode("Copyright (C) 2026"),
-                                           textNode("QVT CONFIG camera configuration developers"), stretch()})});
+    t.layout = Row({image("logo"), column({textNode(app + " Version " + QVT_VERSION_SHORT), textNode("Copyright (C) 2026"),
+                                           textNode(app + " camera configuration developers"), stretch()})});
     return t;
 }
 

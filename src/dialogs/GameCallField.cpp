@@ -17,7 +17,7 @@ using ui::Answer;
 using ui::Buttons;
 using ui::Icon;
 
-constexpr const char* kTips = "QVT Tips";
+constexpr std::string_view kTips = ui::kTipsCaption;
 constexpr const char* kAppCaption = "";  // the application's name
 
 constexpr const char* kNotExist = "File is not exist !";

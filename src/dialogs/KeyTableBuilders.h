@@ -13,7 +13,7 @@ using settings::KeyTable;
 using settings::ListRead;
 using settings::SlotKind;
 
-inline constexpr const char* kMarkSection = "QVTFileMark";
+using settings::kMarkSection;
 inline constexpr const char* kWapSection = "Via WAP Settings";
 inline constexpr const char* kInternetSection = "Via Internet Settings";
 inline constexpr const char* kReceiveSection = "Receive number and receive email";

@@ -456,7 +456,7 @@ bool SettingsDialog::writeSettingsFile(settings::FileTarget target) {
     const std::filesystem::path path = pathOf(*saveFlow_, target);
     settings::ProfileFile file;
     if (!card) {
-        platform::createDirectories(path.parent_path());
+        (void)platform::createDirectories(path.parent_path());  // a failure shows as the write's
         // Keys already in the backup keep their place and get the new values.
         if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
             file = std::move(*existing);
@@ -497,7 +497,7 @@ bool SettingsDialog::handleCommonNotify(int id, ui::Event event) {
 
 namespace {
 
-// Settings files are named "<CODE>.TXT"; any other name may be chosen.
+// Settings files are named by settings::settingsFileName; any other name may be chosen.
 constexpr std::string_view kSettingsFilter = "Settings File(*.TXT)|*.TXT;*.txt|All Files(*.*)|*.*||";
 
 }  // namespace
@@ -510,7 +510,7 @@ std::string SettingsDialog::cardFileBytes() {
 
 void SettingsDialog::exportSettings() {
     const std::string code(product_->fileCode);
-    const std::optional<std::string> path = host().saveFile(this, kSettingsFilter, code + ".TXT");
+    const std::optional<std::string> path = host().saveFile(this, kSettingsFilter, settings::settingsFileName(code));
     if (!path || path->empty()) return;
     if (platform::writeFileAtomically(*path, cardFileBytes()))
         message("The settings have been exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Information);
@@ -531,7 +531,7 @@ void SettingsDialog::importSettings() {
     }
     if (!settings::isValidSettings(*file, code)) {
         // The same reading as the validity rule, but the whole value, to name what the file is for.
-        const std::string model = platform::trim(file->get("QVTFileMark", "Model"));
+        const std::string model = platform::trim(file->get(settings::kMarkSection, "Model"));
         if (model.empty())
             message("The file \"" + *path + "\" is not a settings file of " + code + "." + nothing, kTipsCaption,
                     ui::Icon::Warning);

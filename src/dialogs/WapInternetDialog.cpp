@@ -134,11 +134,11 @@ void WapInternetDialog::onOK() {
     const Answer answer = message(
         "Confirm save MMS,GPRS paramaters ?\nThey'll not be saved in file unless you click \"Save\" button in main "
         "dialog !",
-        "QVT Tips", Icon::Question, Buttons::OkCancel);
+        kTipsCaption, Icon::Question, Buttons::OkCancel);
     if (answer == Answer::Ok) {
         compareMailFields();
         storeFields();
-        message("OK,WAP/Internet Paramaters Have Been Saved !", "QVT Tips", Icon::Information);
+        message("OK,WAP/Internet Paramaters Have Been Saved !", kTipsCaption, Icon::Information);
     }
     // The opener sees OK whatever the answer: a refused confirmation simply stores nothing.
     end(Result::Ok);

@@ -17,7 +17,7 @@ void fillCountryList(ui::ListBox countries) {
 }
 
 namespace {
-constexpr const char* kCaption = "QVT Tips";
+constexpr std::string_view kCaption = ui::kTipsCaption;
 }  // namespace
 
 // ---- the list logic -----------------------------------------------------------------------------

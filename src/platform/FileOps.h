@@ -42,7 +42,7 @@ bool isSymlink(const std::filesystem::path& path);
 bool sameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // True when `path` is a directory afterwards (created now or before).
-bool createDirectories(const std::filesystem::path& path);
+[[nodiscard]] bool createDirectories(const std::filesystem::path& path);
 
 // Writes the whole content to a temporary file beside the target and renames it over the target
 // (QSaveFile does both where it can name the target and would neither follow a link nor refuse a
@@ -54,7 +54,7 @@ bool createDirectories(const std::filesystem::path& path);
 // fails, and no temporary file is left behind. An existing target's permission bits are kept (POSIX)
 // and a read-only target is replaced; on Windows a read-only target makes the write fail, as it
 // always did.
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+[[nodiscard]] bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // The whole content of a regular file; nullopt when missing, unreadable, not a regular file or
 // larger than maxSize bytes.

@@ -19,7 +19,7 @@ ApplicationPtr makeApplication(int& argc, char** argv, bool windows) {
 }
 
 int runGui(qvt::dialogs::AppContext& context) {
-    QApplication::setApplicationName(QStringLiteral("QVT CONFIG"));
+    QApplication::setApplicationName(QString::fromUtf8(ui::kAppName.data(), static_cast<qsizetype>(ui::kAppName.size())));
     // Docks and task switchers find the icon through the desktop entry.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     loadImages();

@@ -15,7 +15,7 @@ namespace qvt::settings {
 
 namespace {
 
-constexpr std::string_view kTips = "QVT Tips";
+constexpr std::string_view kTips = ui::kTipsCaption;
 constexpr std::string_view kTipsUnderscore = "QVT_Tips";  // the volume-missing box always had this caption
 
 // The card directory's name as part of a path text, with the platform's own separator
@@ -103,7 +103,7 @@ void CardSaveFlow::scanAndLoad() {
     // rather than "the last item", because real paths do not sort in slot order the way drive letters did.
     const std::string target = candidateText(*lastFree);
     pathList_.select(pathList_.find(target));
-    platform::createDirectories(cardDirText(*lastFree));
+    (void)platform::createDirectories(cardDirText(*lastFree));  // a failure shows when Save writes there
     // A "GSM" that is a link leads off the card: nothing is deleted through it.
     if (!cardDirIsLink(*lastFree) && platform::pathExists(target)) {
         // It is not valid for this product, or it would have been found above.
@@ -116,7 +116,7 @@ void CardSaveFlow::scanAndLoad() {
 
     const fs::path backupFolder = backupDir();
     if (!platform::isDirectory(backupFolder)) {
-        platform::createDirectories(backupFolder);
+        (void)platform::createDirectories(backupFolder);  // a failure shows when Save writes the backup
         return;
     }
     const fs::path backup = backupFilePath();
@@ -238,7 +238,8 @@ void CardSaveFlow::save() {
     saveVolume_ = *slot;
 
     const std::string cardDir = cardDirText(*slot);
-    if (!platform::isDirectory(cardDir)) platform::createDirectories(cardDir);
+    // A folder that cannot be made shows as the card write's failure below.
+    if (!platform::isDirectory(cardDir)) (void)platform::createDirectories(cardDir);
 
     if (messages_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, saveDetails(*slot)) !=
         ui::Answer::Ok)
@@ -254,7 +255,7 @@ void CardSaveFlow::save() {
 
     const fs::path backup = backupFilePath();
     platform::clearReadOnly(backup);
-    if (!platform::isDirectory(backupDir())) platform::createDirectories(backupDir());
+    if (!platform::isDirectory(backupDir())) (void)platform::createDirectories(backupDir());
     // The backup is written whatever happened to the card: it keeps the settings on the PC.
     const bool backupWritten = write(FileTarget::Backup);
 

@@ -87,6 +87,9 @@ int comboNumber(const ui::Dialog& dialog, int id, int base);
 // Selects the item at the number in `text` when it lies from low to high; otherwise clears.
 void selectComboInRange(ui::Dialog& dialog, int id, const std::string& text, int low, int high);
 
+// The section that marks a settings file as one product's: its "Model" key holds the file code.
+inline constexpr const char* kMarkSection = "QVTFileMark";
+
 // A product's valid settings file: "Model" of "QVTFileMark", read with room for 9 characters and
 // trimmed, equals the model code exactly.
 bool isValidSettingsFile(const std::filesystem::path& path, const std::string& modelCode);

@@ -9,6 +9,11 @@ namespace qvt::settings {
 inline constexpr std::string_view kCardDirName = "GSM";
 inline constexpr std::string_view kBackupDirName = "LumbrakonBackup";
 
+// The settings file's name: "<CODE>.TXT".
+inline std::string settingsFileName(std::string_view fileCode) {
+    return std::string(fileCode) + ".TXT";
+}
+
 // File names of one product: "GSM/<CODE>.TXT" on a card, "<system root>/LumbrakonBackup/<CODE>.TXT" as backup.
 struct ProductFileNames {
     std::string modelCode;    // "PN250R"
@@ -17,7 +22,7 @@ struct ProductFileNames {
     std::string backupDir;    // "LumbrakonBackup"
 };
 inline ProductFileNames fileNamesFor(std::string_view fileCode) {
-    return ProductFileNames{std::string(fileCode), std::string(kCardDirName), std::string(fileCode) + ".TXT",
+    return ProductFileNames{std::string(fileCode), std::string(kCardDirName), settingsFileName(fileCode),
                             std::string(kBackupDirName)};
 }
 

@@ -170,7 +170,7 @@ bool isValidSettingsFile(const std::filesystem::path& path, const std::string& m
 }
 
 bool isValidSettings(const ProfileFile& file, const std::string& modelCode) {
-    return trim(file.get("QVTFileMark", "Model", "", 9)) == modelCode;
+    return trim(file.get(kMarkSection, "Model", "", 9)) == modelCode;
 }
 
 }  // namespace qvt::settings
