@@ -170,6 +170,7 @@ bool GameCallAudio::runTransform(const fs::path& source, const fs::path& target,
     request.arguments = conversionArguments(input, output);
     request.title = kProgressTitle;
     request.durationSeconds = durationSeconds(input).value_or(0);
+    request.progressOf = parseProgressTime;
     const platform::ProcessOutcome outcome = prompts.runTool(request);
     if (platform::InterruptGuard::requested()) {
         platform::deleteIfExist(output);

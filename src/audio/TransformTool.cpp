@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "audio/TransformTool.h"
 
+#include <charconv>
+#include <regex>
+
 #include "platform/FileOps.h"
 #include "platform/Process.h"
 
@@ -78,6 +81,27 @@ fs::path pathFromText(std::string_view text) {
 #else
     return fs::path(std::string(text));
 #endif
+}
+
+std::optional<double> parseProgressTime(std::string_view line) {
+    const std::string text = platform::trim(line);
+    static const std::regex micro("^out_time_(?:us|ms)=(\\d+)$");
+    std::smatch m;
+    if (std::regex_match(text, m, micro)) {
+        const std::string digits = m[1].str();
+        unsigned long long us = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), us);
+        if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+        return static_cast<double>(us) / 1e6;
+    }
+    // "out_time=00:01:02.500000" from -progress, or "... time=00:01:02.50 bitrate=..." on the status line.
+    static const std::regex clock("(?:^|\\s)(?:out_)?time=(\\d+):(\\d{1,2}):(\\d{1,2}(?:\\.\\d+)?)(?:\\s|$)");
+    if (!std::regex_search(text, m, clock)) return std::nullopt;
+    const double hours = std::stod(m[1].str());
+    const double minutes = std::stod(m[2].str());
+    const double seconds = std::stod(m[3].str());
+    if (minutes >= 60 || seconds >= 60) return std::nullopt;
+    return hours * 3600 + minutes * 60 + seconds;
 }
 
 }  // namespace qvt::audio

@@ -4,7 +4,9 @@
 // the command line it is given. The tool is always started directly with an argument vector, so no
 // character of a path is ever interpreted by a command interpreter.
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +39,10 @@ std::string resolveTool(const std::string& commandLineTool, const std::filesyste
 // plain 44-byte header (no metadata chunks, which simple players in cameras do not expect).
 // Progress goes to standard output as "out_time_us=" lines.
 std::vector<std::string> conversionArguments(const std::filesystem::path& source, const std::filesystem::path& output);
+
+// The media time (seconds) that one line of the tool's output reports: "out_time_us=",
+// "out_time_ms=" (both microseconds), "out_time=HH:MM:SS.xx" or a status line with "time=HH:MM:SS.xx".
+std::optional<double> parseProgressTime(std::string_view line);
 
 // UTF-8 text of a path and back (the program's strings are UTF-8 everywhere).
 std::string pathText(const std::filesystem::path& path);

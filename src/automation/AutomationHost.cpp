@@ -49,11 +49,14 @@ Answer AutomationHost::showBox(std::string_view text, std::string_view caption, 
     return answer;
 }
 
-std::optional<std::string> AutomationHost::openFile(Dialog*, std::string_view filter) {
+std::optional<std::string> AutomationHost::openFile(Dialog*, const ui::FileRequest& request) {
+    const std::string filter = request.filterText();
     return takeFile("{\"event\":\"file-dialog\",\"filter\":" + jsonString(filter), "file-open");
 }
 
-std::optional<std::string> AutomationHost::saveFile(Dialog*, std::string_view filter, std::string_view defaultName) {
+std::optional<std::string> AutomationHost::saveFile(Dialog*, const ui::FileRequest& request) {
+    const std::string filter = request.filterText();
+    const std::string& defaultName = request.defaultName;
     return takeFile("{\"event\":\"file-dialog\",\"mode\":\"save\",\"filter\":" + jsonString(filter) +
                         ",\"default\":" + jsonString(defaultName),
                     "file-save");

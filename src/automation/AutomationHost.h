@@ -30,11 +30,10 @@ public:
 
     ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                           ui::Buttons buttons) override;
-    std::optional<std::string> openFile(ui::Dialog* owner, std::string_view filter) override;
+    std::optional<std::string> openFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Answer messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                                      ui::Buttons buttons, const std::vector<std::string>& details) override;
-    std::optional<std::string> saveFile(ui::Dialog* owner, std::string_view filter,
-                                        std::string_view defaultName) override;
+    std::optional<std::string> saveFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Result runModal(ui::Dialog& dialog) override;
     ui::ProcessOutcome runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) override;
 

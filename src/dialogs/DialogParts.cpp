@@ -97,6 +97,13 @@ bool SwitchPart::notify(int id, Event event) {
 
 // ---- game call --------------------------------------------------------------------------------------
 
+ui::FileRequest audioFileRequest() {
+    return {.title = "Choose the game-call sound",
+            .filters = {{"Audio File(*.mp3,*.wav,*.aac)", {"*.mp3", "*.wav", "*.aac"}, "Audio files"}},
+            .startFolder = ui::StartFolder::LastChosen,
+            .defaultName = {}};
+}
+
 GameCallPart::GameCallPart(SettingsDialog& dialog, bool clearTempOnExit)
     : SwitchPart(dialog,
                  {ids::kGameCall, ids::kGameCallHour, ids::kGameCallMinute, ids::kReplayTimes, ids::kChooseAudio,

@@ -88,6 +88,9 @@ public:
     using SwitchPart::SwitchPart;
 };
 
+// What the game call's "+" button asks of the file dialog.
+ui::FileRequest audioFileRequest();
+
 // The game call: the switch with its time and replays, the sound file field with its "+" button;
 // after a save with Game Call "ON" the sound goes onto the card the save was aimed at.
 class GameCallPart : public SwitchPart {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "audio/TransformTool.h"
+#include "dialogs/DialogParts.h"
 #include "platform/FileOps.h"
 
 namespace fs = std::filesystem;
@@ -56,7 +57,7 @@ void GameCallField::showPath() {
 void GameCallField::chooseAudioFile() {
     path_ = dialog_.text(fieldId_);  // what the user sees is what is remembered
     const bool chosenBefore = path_ != kChooseAudioPlaceholder;
-    const std::optional<std::string> answer = dialog_.host().openFile(&dialog_, kAudioFilter);
+    const std::optional<std::string> answer = dialog_.host().openFile(&dialog_, audioFileRequest());
     if (answer) {
         const fs::path file = audio::pathFromText(*answer);
         if (!answer->empty() && platform::pathExists(file)) {

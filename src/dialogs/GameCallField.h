@@ -12,7 +12,6 @@
 namespace qvt::dialogs {
 
 inline constexpr const char* kChooseAudioPlaceholder = "Choose audio file!";
-inline constexpr const char* kAudioFilter = "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||";
 
 class GameCallField : private audio::GameCallPrompts {  // one per game-call settings dialog
 public:

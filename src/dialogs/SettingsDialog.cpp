@@ -498,7 +498,12 @@ bool SettingsDialog::handleCommonNotify(int id, ui::Event event) {
 namespace {
 
 // Settings files are named by settings::settingsFileName; any other name may be chosen.
-constexpr std::string_view kSettingsFilter = "Settings File(*.TXT)|*.TXT;*.txt|All Files(*.*)|*.*||";
+ui::FileRequest settingsFileRequest(ui::StartFolder folder, std::string defaultName = {}) {
+    return {.title = {},
+            .filters = {{"Settings File(*.TXT)", {"*.TXT", "*.txt"}, {}}, {"All Files(*.*)", {"*.*"}, {}}},
+            .startFolder = folder,
+            .defaultName = std::move(defaultName)};
+}
 
 }  // namespace
 
@@ -510,7 +515,7 @@ std::string SettingsDialog::cardFileBytes() {
 
 void SettingsDialog::exportSettings() {
     const std::string code(product_->fileCode);
-    const std::optional<std::string> path = host().saveFile(this, kSettingsFilter, settings::settingsFileName(code));
+    const std::optional<std::string> path = host().saveFile(this, settingsFileRequest(ui::StartFolder::Documents, settings::settingsFileName(code)));
     if (!path || path->empty()) return;
     if (platform::writeFileAtomically(*path, cardFileBytes()))
         message("The settings have been exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Information);
@@ -520,7 +525,7 @@ void SettingsDialog::exportSettings() {
 
 void SettingsDialog::importSettings() {
     const std::string code(product_->fileCode);
-    const std::optional<std::string> path = host().openFile(this, kSettingsFilter);
+    const std::optional<std::string> path = host().openFile(this, settingsFileRequest(ui::StartFolder::LastChosen));
     if (!path || path->empty()) return;
     const std::string nothing = " Nothing was imported.";
     const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(*path);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Starting an external program directly (no command interpreter) and waiting for its end.
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QProcess;
@@ -14,6 +17,8 @@ struct ProcessRequest {
     std::vector<std::string> arguments;
     std::string title;        // shown in the progress display
     double durationSeconds = 0;  // expected media duration for progress (0 = unknown)
+    // The media time (seconds) one line of the program's output reports; nullopt for other lines.
+    std::function<std::optional<double>(std::string_view)> progressOf = {};
 };
 
 struct ProcessOutcome {

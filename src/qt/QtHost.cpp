@@ -75,37 +75,19 @@ QStringList convertFileFilter(std::string_view windowsFilter) {
     return filters;
 }
 
-FileDialogRequest describeFileDialog(std::string_view windowsFilter) {
-    FileDialogRequest request;
-    request.filters = convertFileFilter(windowsFilter);
-    static const QString audio = QStringLiteral("(*.mp3 *.wav *.aac)");
-    if (request.filters.size() == 1 && request.filters.front().endsWith(QStringLiteral(") ") + audio)) {
-        request.title = QStringLiteral("Choose the game-call sound");
-        request.filters = QStringList{QStringLiteral("Audio files ") + audio};
+FileDialogRequest describeFileDialog(const ui::FileRequest& request) {
+    FileDialogRequest shown;
+    shown.title = Q(request.title);
+    for (const ui::FileFilter& filter : request.filters) {
+        if (filter.shownAs.empty()) {
+            shown.filters << convertFileFilter(ui::FileRequest{.filters = {filter}}.filterText());
+            continue;
+        }
+        QStringList patterns;
+        for (const std::string& p : filter.patterns) patterns << Q(p);
+        shown.filters << QStringLiteral("%1 (%2)").arg(Q(filter.shownAs), patterns.join(QLatin1Char(' ')));
     }
-    return request;
-}
-
-std::optional<double> parseProgressTime(std::string_view line) {
-    const QString text = Q(line).trimmed();
-    static const QRegularExpression micro(QStringLiteral("^out_time_(?:us|ms)=(\\d+)$"));
-    QRegularExpressionMatch m = micro.match(text);
-    if (m.hasMatch()) {
-        bool ok = false;
-        const qulonglong us = m.captured(1).toULongLong(&ok);
-        if (!ok) return std::nullopt;
-        return static_cast<double>(us) / 1e6;
-    }
-    // "out_time=00:01:02.500000" from -progress, or "... time=00:01:02.50 bitrate=..." on the status line.
-    static const QRegularExpression clock(
-        QStringLiteral("(?:^|\\s)(?:out_)?time=(\\d+):(\\d{1,2}):(\\d{1,2}(?:\\.\\d+)?)(?:\\s|$)"));
-    m = clock.match(text);
-    if (!m.hasMatch()) return std::nullopt;
-    const double hours = m.captured(1).toDouble();
-    const double minutes = m.captured(2).toDouble();
-    const double seconds = m.captured(3).toDouble();
-    if (minutes >= 60 || seconds >= 60) return std::nullopt;
-    return hours * 3600 + minutes * 60 + seconds;
+    return shown;
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -172,10 +154,12 @@ ui::Answer QtHost::showMessageBoxWithDetails(QWidget* parent, const QString& tex
     return answer == QMessageBox::Ok ? ui::Answer::Ok : ui::Answer::Cancel;
 }
 
-std::optional<std::string> QtHost::saveFile(ui::Dialog* owner, std::string_view filter, std::string_view defaultName) {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString defaultPath = documents.isEmpty() ? Q(defaultName) : QDir(documents).filePath(Q(defaultName));
-    const std::optional<QString> chosen = showSaveFileDialog(parentFor(owner), convertFileFilter(filter), defaultPath);
+std::optional<std::string> QtHost::saveFile(ui::Dialog* owner, const ui::FileRequest& request) {
+    const QString folder = folderFor(request.startFolder);
+    const QString defaultName = Q(request.defaultName);
+    const QString defaultPath = folder.isEmpty() ? defaultName : QDir(folder).filePath(defaultName);
+    const std::optional<QString> chosen =
+        showSaveFileDialog(parentFor(owner), describeFileDialog(request).filters, defaultPath);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     return chosen->toStdString();
 }
@@ -188,14 +172,20 @@ std::optional<QString> QtHost::showSaveFileDialog(QWidget* parent, const QString
     return file;
 }
 
-std::optional<std::string> QtHost::openFile(ui::Dialog* owner, std::string_view filter) {
-    FileDialogRequest request = describeFileDialog(filter);
-    request.directory = startFolder();
-    const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), request);
+std::optional<std::string> QtHost::openFile(ui::Dialog* owner, const ui::FileRequest& request) {
+    FileDialogRequest shown = describeFileDialog(request);
+    shown.directory = folderFor(request.startFolder);
+    const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), shown);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     const QString folder = QFileInfo(*chosen).absolutePath();
     if (QDir(folder).exists()) lastFolder_ = folder;
     return chosen->toStdString();
+}
+
+QString QtHost::folderFor(ui::StartFolder folder) const {
+    if (folder == ui::StartFolder::Documents)
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return startFolder();
 }
 
 QString QtHost::startFolder() const {
@@ -261,9 +251,9 @@ ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessReques
         buffer.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
         std::size_t start = 0;
         for (std::size_t end; (end = buffer.find_first_of("\r\n", start)) != std::string::npos; start = end + 1) {
-            if (!measured) continue;
+            if (!measured || !request.progressOf) continue;
             if (const std::optional<double> t =
-                    parseProgressTime(std::string_view(buffer).substr(start, end - start))) {
+                    request.progressOf(std::string_view(buffer).substr(start, end - start))) {
                 const double share = *t / request.durationSeconds;
                 progress.setValue(std::clamp(static_cast<int>(share * 1000), 0, 999));
             }

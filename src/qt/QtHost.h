@@ -33,13 +33,10 @@ struct FileDialogRequest {
     QString directory;
 };
 
-// The game-call sound's filter gets its own title and a plain filter name ("Audio files (*.mp3 *.wav
-// *.aac)"); any other filter text is converted as it is, under the platform's default title.
-FileDialogRequest describeFileDialog(std::string_view windowsFilter);
+// A dialog's file request as the Qt file dialog shows it: the request's title (the platform's own
+// when it has none) and its filters, each under its plainer name where it has one.
+FileDialogRequest describeFileDialog(const ui::FileRequest& request);
 
-// The media time (seconds) that one line of the conversion tool's output reports: "out_time_us=",
-// "out_time_ms=" (both microseconds), "out_time=HH:MM:SS.xx" or a status line with "time=HH:MM:SS.xx".
-std::optional<double> parseProgressTime(std::string_view line);
 
 // The message box as the host shows it: plain text, OK (and Cancel) with OK the default; `details`
 // become its detailed text when not empty.
@@ -53,12 +50,11 @@ public:
 
     ui::Answer messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                           ui::Buttons buttons) override;
-    std::optional<std::string> openFile(ui::Dialog* owner, std::string_view filter) override;
+    std::optional<std::string> openFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Answer messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                                      ui::Buttons buttons, const std::vector<std::string>& details) override;
     // Offers `defaultName` in the user's documents folder.
-    std::optional<std::string> saveFile(ui::Dialog* owner, std::string_view filter,
-                                        std::string_view defaultName) override;
+    std::optional<std::string> saveFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Result runModal(ui::Dialog& dialog) override;
     ui::ProcessOutcome runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) override;
 
@@ -88,6 +84,7 @@ protected:
 
     // The folder the next file-open dialog starts in: the last one a file was chosen from, else the
     // user's Music folder, else the home folder.
+    QString folderFor(ui::StartFolder folder) const;
     QString startFolder() const;
 
 private:

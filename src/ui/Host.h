@@ -26,6 +26,37 @@ inline constexpr std::string_view kAppName = "QVT CONFIG";
 // The caption of the program's tips, warnings and questions.
 inline constexpr std::string_view kTipsCaption = "QVT Tips";
 
+// One entry of a file dialog's type list: "Settings File(*.TXT)" with its patterns. `shownAs`, where
+// set, is the plainer name a front end with its own file dialog shows instead ("Audio files").
+struct FileFilter {
+    std::string description;
+    std::vector<std::string> patterns;
+    std::string shownAs;
+};
+
+// Which remembered folder a file dialog starts in: the one the user last chose a file from, or the
+// user's documents.
+enum class StartFolder { LastChosen, Documents };
+
+// What a dialog asks of a file dialog.
+struct FileRequest {
+    std::string title = {};  // "" leaves the front end's own
+    std::vector<FileFilter> filters = {};
+    StartFolder startFolder = StartFolder::LastChosen;
+    std::string defaultName = {};  // the name a save dialog offers
+
+    // The filters as the platform's file dialogs spell them: "description|pattern;pattern|...||".
+    std::string filterText() const {
+        std::string text;
+        for (const FileFilter& f : filters) {
+            text += f.description + '|';
+            for (std::size_t i = 0; i < f.patterns.size(); ++i) text += (i ? ";" : "") + f.patterns[i];
+            text += '|';
+        }
+        return text + '|';
+    }
+};
+
 using platform::ProcessOutcome;
 using platform::ProcessRequest;
 
@@ -38,7 +69,7 @@ public:
                               Buttons buttons) = 0;
 
     // The file-open dialog; nullopt when the user cancelled.
-    virtual std::optional<std::string> openFile(Dialog* owner, std::string_view filter) = 0;
+    virtual std::optional<std::string> openFile(Dialog* owner, const FileRequest& request) = 0;
 
     // A message box that carries details beyond its text, one line each, which the user may open.
     // A front end without a place for them shows the box alone.
@@ -47,10 +78,9 @@ public:
         return messageBox(owner, text, caption, icon, buttons);
     }
 
-    // The file-save dialog, offering `defaultName` (in the user's documents folder where the front end
-    // has one); nullopt when the user cancelled or the front end cannot ask.
-    virtual std::optional<std::string> saveFile(Dialog* /*owner*/, std::string_view /*filter*/,
-                                                std::string_view /*defaultName*/) {
+    // The file-save dialog, offering the request's default name (in its start folder where the front
+    // end has one); nullopt when the user cancelled or the front end cannot ask.
+    virtual std::optional<std::string> saveFile(Dialog* /*owner*/, const FileRequest& /*request*/) {
         return std::nullopt;
     }
 

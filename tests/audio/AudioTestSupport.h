@@ -18,8 +18,8 @@ namespace qvt::test {
 
 class AudioHost : public RecordingHost {
 public:
-    std::optional<std::string> openFile(ui::Dialog*, std::string_view filter) override {
-        filters.emplace_back(filter);
+    std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest& request) override {
+        filters.emplace_back(request.filterText());
         if (files.empty()) return std::nullopt;
         std::optional<std::string> answer = files.front();
         files.pop_front();

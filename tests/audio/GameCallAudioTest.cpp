@@ -268,7 +268,8 @@ TEST_F(AudioTest, ChoosingAnExistingFileShowsItsFullPath) {
     host.files = {source("aac").string()};
     audio.chooseAudioFile();
     EXPECT_EQ(dialog.text(1001), source("aac").string());
-    EXPECT_EQ(host.filters, std::vector<std::string>{dialogs::kAudioFilter});
+    // The text the automation contract shows for the "+" button's file dialog.
+    EXPECT_EQ(host.filters, std::vector<std::string>{"Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"});
     EXPECT_TRUE(host.boxes.empty());
 
     // A relative name (even one that looks like an option) becomes absolute.

@@ -187,4 +187,18 @@ TEST_F(FileInfoTest, DamagedFilesGiveNoAnswerAndNoCrash) {
 }
 
 }  // namespace
+TEST(ProgressTime, ReadsTheConversionToolsReports) {
+    EXPECT_DOUBLE_EQ(audio::parseProgressTime("out_time_us=2500000").value(), 2.5);
+    EXPECT_DOUBLE_EQ(audio::parseProgressTime("out_time_ms=1000000").value(), 1.0);  // microseconds too
+    EXPECT_DOUBLE_EQ(audio::parseProgressTime("out_time=00:01:02.500000").value(), 62.5);
+    EXPECT_DOUBLE_EQ(
+        audio::parseProgressTime("size=     512kB time=01:00:01.25 bitrate= 176.4kbits/s speed= 120x").value(), 3601.25);
+    EXPECT_FALSE(audio::parseProgressTime("time=N/A").has_value());
+    EXPECT_FALSE(audio::parseProgressTime("out_time=-00:00:00.023").has_value());
+    EXPECT_FALSE(audio::parseProgressTime("progress=continue").has_value());
+    EXPECT_FALSE(audio::parseProgressTime("runtime=00:00:05.00").has_value()) << "only a whole key counts";
+    EXPECT_FALSE(audio::parseProgressTime("time=00:75:00.00").has_value());
+    EXPECT_FALSE(audio::parseProgressTime("").has_value());
+}
+
 }  // namespace qvt::test

@@ -21,7 +21,7 @@ constexpr int kDays[7] = {1128, 1122, 1123, 1124, 1125, 1126, 1127};
 // A host whose file-open dialog returns a chosen path.
 class FileChoosingHost : public test::RecordingHost {
 public:
-    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return chosen; }
+    std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest&) override { return chosen; }
     std::optional<std::string> chosen;
 };
 
@@ -189,6 +189,9 @@ TEST_F(Hx710tTest, StoredSendModeActsAsAClick) {
     }
     d->setSendModeRadios("abc");  // no leading digits: 0, "Manual"
     EXPECT_EQ(d->check(ids::kSendManual), 1);
+    d->setSendModeRadios("3");  // the last value, "Off"
+    EXPECT_EQ(d->check(ids::kSendOff), 1);
+    EXPECT_EQ(d->check(ids::kSendManual), 0);
 }
 
 TEST_F(Hx710tTest, StoredSendToChecksOneOrNone) {

@@ -44,6 +44,19 @@ protected:
 
 // ---- writing ------------------------------------------------------------------------------------
 
+TEST_F(Hx710tFileTest, RangeKeysReadTheirWholeRangeAndNothingBeyond) {
+    cardFile("[Camera Setting]\r\nGame Call=1\r\nGameCall Hour=23\r\nGameCall Minute=59\r\nGameCall PlayTime=99\r\n"
+             "Camera Position=26\r\n");
+    open();
+    EXPECT_EQ(d->sel(h::kGameCallHour), 23);
+    EXPECT_EQ(d->sel(h::kGameCallMinute), 59);
+    EXPECT_EQ(d->sel(h::kReplayTimes), 99);
+    EXPECT_EQ(d->sel(h::kCameraPosition), 26);
+    cardFile("[Camera Setting]\r\nGameCall Hour=24\r\nGameCall Minute=60\r\nCamera Position=27\r\n");
+    open();
+    for (int id : {h::kGameCallHour, h::kGameCallMinute, h::kCameraPosition}) EXPECT_EQ(d->sel(id), -1) << id;
+}
+
 TEST_F(Hx710tFileTest, NothingChosenWritesEmptyValuesExceptWorkDay) {
     open();
     const ProfileFile file = written();

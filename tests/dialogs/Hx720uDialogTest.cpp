@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 // A host whose file-open dialog returns a chosen path.
 class FileChoosingHost : public test::RecordingHost {
 public:
-    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return chosen; }
+    std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest&) override { return chosen; }
     std::optional<std::string> chosen;
 };
 

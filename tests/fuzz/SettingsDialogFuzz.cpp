@@ -29,7 +29,7 @@ public:
     ui::Answer messageBox(ui::Dialog*, std::string_view, std::string_view, ui::Icon, ui::Buttons) override {
         return ui::Answer::Ok;
     }
-    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return std::nullopt; }
+    std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest&) override { return std::nullopt; }
     ui::Result runModal(ui::Dialog& dialog) override {
         dialog.init();
         return ui::Result::Cancel;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "dialogs/DialogParts.h"
 #include "qt/QtTestSupport.h"
 
 namespace qvt::test {
@@ -21,20 +22,6 @@ TEST(FileFilter, WindowsFilterBecomesQtFilters) {
     EXPECT_TRUE(qt::convertFileFilter("Only a name").isEmpty());
     EXPECT_EQ(qt::convertFileFilter("No patterns||Wav|*.wav"), QStringList{}) << "the empty pair ends the list";
     EXPECT_EQ(qt::convertFileFilter("Wav| *.wav ;;"), QStringList{"Wav (*.wav)"});
-}
-
-TEST(ProgressTime, ReadsTheConversionToolsReports) {
-    EXPECT_DOUBLE_EQ(qt::parseProgressTime("out_time_us=2500000").value(), 2.5);
-    EXPECT_DOUBLE_EQ(qt::parseProgressTime("out_time_ms=1000000").value(), 1.0);  // microseconds too
-    EXPECT_DOUBLE_EQ(qt::parseProgressTime("out_time=00:01:02.500000").value(), 62.5);
-    EXPECT_DOUBLE_EQ(
-        qt::parseProgressTime("size=     512kB time=01:00:01.25 bitrate= 176.4kbits/s speed= 120x").value(), 3601.25);
-    EXPECT_FALSE(qt::parseProgressTime("time=N/A").has_value());
-    EXPECT_FALSE(qt::parseProgressTime("out_time=-00:00:00.023").has_value());
-    EXPECT_FALSE(qt::parseProgressTime("progress=continue").has_value());
-    EXPECT_FALSE(qt::parseProgressTime("runtime=00:00:05.00").has_value()) << "only a whole key counts";
-    EXPECT_FALSE(qt::parseProgressTime("time=00:75:00.00").has_value());
-    EXPECT_FALSE(qt::parseProgressTime("").has_value());
 }
 
 // A dialog whose opening and buttons run a test's code.
@@ -80,8 +67,8 @@ TEST(QtHost, MessageBoxesCarryTheProgramsNameWhenTheyHaveNoCaption) {
 TEST(QtHost, OpenFileOffersTheConvertedFilterAndReportsCancel) {
     ScriptedHost host;
     host.files = {QString("/music/call.mp3"), std::nullopt};
-    EXPECT_EQ(host.openFile(nullptr, "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"), "/music/call.mp3");
-    EXPECT_EQ(host.openFile(nullptr, "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"), std::nullopt);
+    EXPECT_EQ(host.openFile(nullptr, dialogs::audioFileRequest()), "/music/call.mp3");
+    EXPECT_EQ(host.openFile(nullptr, dialogs::audioFileRequest()), std::nullopt);
     ASSERT_EQ(host.fileFilters.size(), 2u);
     EXPECT_EQ(host.fileFilters[0], QStringList{"Audio files (*.mp3 *.wav *.aac)"});
     EXPECT_EQ(host.fileDialogs[0].title, QStringLiteral("Choose the game-call sound"));
@@ -178,6 +165,12 @@ TEST(QtHost, RunProcessMovesTheBarFromTheToolsProgressReports) {
     };
     ProcessRequest request{
         "/bin/sh", {"-c", "echo out_time_us=5000000; echo progress=continue; sleep 1"}, "Converting audio", 10.0};
+    // The bar follows what the request's own reader makes of each line (the audio module's reads
+    // the conversion tool's reports).
+    request.progressOf = [](std::string_view line) -> std::optional<double> {
+        if (!line.starts_with("out_time_us=")) return std::nullopt;
+        return std::stod(std::string(line.substr(12))) / 1e6;
+    };
     const ProcessOutcome outcome = host.runProcess(nullptr, request);
     EXPECT_TRUE(outcome.started);
     EXPECT_EQ(outcome.exitCode, 0);

@@ -499,9 +499,9 @@ TEST(AudioFileDialog, StartsInTheLastFolderUsed) {
     QFile(sound).open(QIODevice::WriteOnly);
     ScriptedHost host;
     host.files = {sound, std::nullopt};
-    const char* filter = "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||";
-    host.openFile(nullptr, filter);
-    host.openFile(nullptr, filter);
+    const ui::FileRequest request = dialogs::audioFileRequest();
+    host.openFile(nullptr, request);
+    host.openFile(nullptr, request);
     ASSERT_EQ(host.fileDialogs.size(), 2u);
     EXPECT_NE(host.fileDialogs[0].directory, QString());
     EXPECT_EQ(host.fileDialogs[1].directory, QString::fromStdString(dir.path().string()));

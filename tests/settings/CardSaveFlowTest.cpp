@@ -51,7 +51,7 @@ public:
         }
         return ui::Answer::Ok;
     }
-    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return std::nullopt; }
+    std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest&) override { return std::nullopt; }
     ui::Result runModal(ui::Dialog&) override { return ui::Result::Cancel; }
     ui::ProcessOutcome runProcess(ui::Dialog*, const ui::ProcessRequest&) override { return {}; }
 };

@@ -87,5 +87,19 @@ TEST(inspectTarget, TellsMissingInvalidAndValidApart) {
     }
 }
 
+TEST(saveDetails, SaysNoChangeOnlyWhenNothingReadsDifferently) {
+    TargetFile same;
+    same.state = TargetFile::State::Valid;
+    same.file = ProfileFile::fromBytes(kNew);
+    EXPECT_EQ(saveDetails("/card/GSM/HX710T.TXT", kNew, same, {"/other/GSM/HX710T.TXT"}),
+              (std::vector<std::string>{std::string(kWritePrefix) + "/card/GSM/HX710T.TXT", kNoChange,
+                                        std::string(kDeletePrefix) + "/other/GSM/HX710T.TXT"}));
+    const std::vector<std::string> changed =
+        saveDetails("/card/GSM/HX710T.TXT", "[QVTFileMark]\r\nModel=HX710T\r\n[Camera Setting]\r\nPhoto Size=0\r\n",
+                    same, {});
+    ASSERT_EQ(changed.size(), 2u);
+    EXPECT_EQ(changed[1], "[Camera Setting] Photo Size: 1" + kArrow + "0");
+}
+
 }  // namespace
 }  // namespace qvt::settings

@@ -33,7 +33,7 @@ public:
         answers.pop_front();
         return answer;
     }
-    std::optional<std::string> openFile(ui::Dialog*, std::string_view) override { return std::nullopt; }
+    std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest&) override { return std::nullopt; }
     ui::Result runModal(ui::Dialog& dialog) override {
         dialog.init();
         modalTitles.push_back(dialog.title());

@@ -13,7 +13,7 @@ namespace {
 class SilentHost : public Host {
 public:
     Answer messageBox(Dialog*, std::string_view, std::string_view, Icon, Buttons) override { return Answer::Ok; }
-    std::optional<std::string> openFile(Dialog*, std::string_view) override { return std::nullopt; }
+    std::optional<std::string> openFile(Dialog*, const ui::FileRequest&) override { return std::nullopt; }
     Result runModal(Dialog&) override { return Result::Cancel; }
     ProcessOutcome runProcess(Dialog*, const ProcessRequest&) override { return {}; }
 };
