@@ -166,19 +166,16 @@ const std::vector<fs::path>& Volumes::roots() {
     return slots_;
 }
 
+#ifndef _WIN32
 namespace {
 // The device of the file system a folder lies on; nullopt when it is no folder.
 std::optional<std::uint64_t> deviceOf(const fs::path& folder) {
-#ifdef _WIN32
-    (void)folder;
-    return std::nullopt;
-#else
     struct stat st {};
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
     return static_cast<std::uint64_t>(st.st_dev);
-#endif
 }
 }  // namespace
+#endif
 
 bool Volumes::present(const fs::path& slot) const {
     std::error_code ec;
