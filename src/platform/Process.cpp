@@ -10,7 +10,6 @@
 #include <memory>
 
 #ifndef _WIN32
-#include <signal.h>
 #include <unistd.h>
 #endif
 #ifdef __linux__

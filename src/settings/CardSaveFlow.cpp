@@ -142,9 +142,9 @@ void CardSaveFlow::takeCardPath() {
 }
 
 fs::path CardSaveFlow::linkOnTheWay(const fs::path& slot) const {
-    const fs::path dir = slot / settings::kCardDirName;
+    fs::path dir = slot / settings::kCardDirName;
     if (platform::isSymlink(dir)) return dir;
-    const fs::path file = dir / fileNamesFor(config_.fileCode).fileName;
+    fs::path file = dir / fileNamesFor(config_.fileCode).fileName;
     if (platform::isSymlink(file)) return file;
     return {};
 }
