@@ -118,6 +118,18 @@ void SettingsDialog::onCancel() {
 
 void SettingsDialog::onDefault() { description_.applyDefaults(*this); }
 
+ui::FooterNote SettingsDialog::footerNote() const {
+    const settings::CardSaveFlow& flow = *saveFlow_;
+    if (!flow.keptInvalidFile().empty() && flow.keptInvalidFile() == flow.cardFilePath()) {
+        // Whatever the window shows, the card's own file stays untouched until Save replaces it.
+        return {"The settings file on the card could not be read; it is kept as it is until Save replaces it.", true};
+    }
+    if (flow.readAtOpen())
+        return {"The settings file was read only in part (it is cut short). Default(D) fills in the camera's defaults.",
+                false};
+    return Dialog::footerNote();
+}
+
 // ---- work days ----------------------------------------------------------------------------------
 
 void SettingsDialog::showWorkDays(int mask) {
@@ -457,8 +469,10 @@ bool SettingsDialog::writeSettingsFile(settings::FileTarget target) {
     settings::ProfileFile file;
     if (!card) {
         (void)platform::createDirectories(path.parent_path());  // a failure shows as the write's
-        // Keys already in the backup keep their place and get the new values.
-        if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
+        // Keys already in the backup keep their place and get the new values; a backup that is no
+        // settings file of this product is replaced by a new one.
+        std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path);
+        if (existing && settings::isValidSettings(*existing, std::string(product_->fileCode)))
             file = std::move(*existing);
     }
     settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
@@ -517,6 +531,14 @@ void SettingsDialog::exportSettings() {
     const std::string code(product_->fileCode);
     const std::optional<std::string> path = host().saveFile(this, settingsFileRequest(ui::StartFolder::Documents, settings::settingsFileName(code)));
     if (!path || path->empty()) return;
+    // Only a new file or a regular file is written: a link, a FIFO or a device is no place for it (a
+    // folder fails as a write below).
+    const bool folder = platform::isDirectory(*path) && !platform::isSymlink(*path);
+    if (!folder && !platform::isRegularFileOrAbsent(*path)) {
+        message("The settings were not exported: \"" + *path + "\" is not a regular file.", kTipsCaption,
+                ui::Icon::Warning);
+        return;
+    }
     if (platform::writeFileAtomically(*path, cardFileBytes()))
         message("The settings have been exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Information);
     else

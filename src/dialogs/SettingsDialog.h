@@ -45,6 +45,7 @@ public:
     const Product& product() const { return *product_; }
     const RuleSet& rules() const { return rules_; }
     settings::CardSaveFlow& saveFlow() { return *saveFlow_; }
+    const settings::CardSaveFlow& saveFlow() const { return *saveFlow_; }
     operators::OperatorListLogic& lists() { return *lists_; }
     const settings::KeyTable& keyTable() const { return *keyTable_; }
 
@@ -63,6 +64,10 @@ public:
     [[nodiscard]] bool writeSettingsFile(settings::FileTarget target);
 
     void onDefault();  // "Default(&D)"
+
+    // The first-open note, or what the opening found instead: a card file kept unread (always shown)
+    // or a file read only in part.
+    ui::FooterNote footerNote() const override;
 
     // --- work days -------------------------------------------------------------------------------
     void showWorkDays(int mask);        // the day boxes from a mask of day bits

@@ -749,7 +749,12 @@ void DialogWindow::refreshFirstOpenNote() {
     bool blank = true;
     for (const auto& [id, c] : dialog_.controls())
         if (c.kind == ControlKind::List && id != pathListId_ && c.sel >= 0) blank = false;
-    if (firstOpenNote_->isHidden() == blank) firstOpenNote_->setVisible(blank);
+    // The dialog may know more than "nothing was read": a kept card file is noted whatever is shown.
+    const ui::FooterNote footer = dialog_.footerNote();
+    const QString note = Q(footer.text);
+    const bool show = blank || footer.always;
+    if (firstOpenNote_->text() != note) firstOpenNote_->setText(note);
+    if (firstOpenNote_->isHidden() == show) firstOpenNote_->setVisible(show);
 }
 
 // A list box reports its new row from inside Qt's own click or key handling, which goes on selecting

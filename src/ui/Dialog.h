@@ -21,6 +21,13 @@ enum class Key { Enter, Escape, F1 };
 
 // Where a dialog's card file paths lead: the system root (a path there is on no memory card) and
 // the card folder that holds the settings file on a volume.
+// The quiet note a front end shows on a dialog's footer: while the dialog holds no list values at
+// all, or always when `always` is set.
+struct FooterNote {
+    std::string text;
+    bool always = false;
+};
+
 struct PathListInfo {
     std::filesystem::path systemRoot;
     std::string cardDir;
@@ -51,6 +58,8 @@ public:
     Host& host() { return host_; }
     const std::map<int, Control>& controls() const { return controls_; }
     const std::optional<PathListInfo>& pathListInfo() const { return pathListInfo_; }
+    // The footer note as it stands now: the template's first-open note unless the dialog knows better.
+    virtual FooterNote footerNote() const { return {tmpl_.firstOpenNote, false}; }
     void setPathListInfo(PathListInfo info) { pathListInfo_ = std::move(info); }
     bool has(int id) const { return controls_.count(id) != 0; }
     const Control& control(int id) const;
