@@ -122,22 +122,5 @@ TEST_F(ProductSelectWindowTest, TheRememberBoxTicksWithAClick) {
     EXPECT_TRUE(widgetChecked);
 }
 
-// Writes product-select.png into $QVT_SCREENSHOT_DIR for the documentation.
-TEST_F(ProductSelectWindowTest, Screenshot) {
-    const QString dir = qEnvironmentVariable("QVT_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "set QVT_SCREENSHOT_DIR to write the screenshot";
-    bool saved = false;
-    host.onWindow = [&](qt::DialogWindow& window, int) {
-        chooseInCombo(widgetOf<QComboBox>(&window, kList), "HX720U");
-        clickWidget(widgetOf(&window, ProductSelectDialog::kRememberBox));
-        window.adjustSize();
-        QDir().mkpath(dir);
-        saved = window.grab().save(QDir(dir).filePath("product-select.png"));
-        window.close();
-    };
-    host.runModal(dialog);
-    EXPECT_TRUE(saved);
-}
-
 }  // namespace
 }  // namespace qvt::test
