@@ -63,35 +63,35 @@ void appendLeadingSections(KeyTable& table, const std::string& modelCode, bool w
     static constexpr struct {
         const char* key;
         int id;
-    } kReceive[] = {{"AdministratorNum", 1134}, {"PhoneNum2", 1136},     {"PhoneNum3", 1008},
-                    {"PhoneNum4", 1137},        {"ReceiveEmail1", 1011}, {"ReceiveEmail2", 1012},
-                    {"ReceiveEmail3", 1013},    {"ReceiveEmail4", 1014}};
+    } kReceive[] = {{"AdministratorNum", ids::kAdminNumber}, {"PhoneNum2", ids::kPhoneNumber2},     {"PhoneNum3", ids::kPhoneNumber3},
+                    {"PhoneNum4", ids::kPhoneNumber4},        {"ReceiveEmail1", ids::kReceiveEmail1}, {"ReceiveEmail2", ids::kReceiveEmail2},
+                    {"ReceiveEmail3", ids::kReceiveEmail3},    {"ReceiveEmail4", ids::kReceiveEmail4}};
     for (const auto& r : kReceive) table.keys.push_back(editKey(kReceiveSection, r.key, r.id));
 }
 
 void appendLeadingCameraKeys(KeyTable& table, const LeadingCameraKeys& keys) {
     auto& out = table.keys;
-    out.push_back(radioKeySlot("Send Mode", {1057, 1056, 1055, 1058}, keys.readSendMode));
+    out.push_back(radioKeySlot("Send Mode", {ids::kSendManual, ids::kSendDaily, ids::kSendInstant, ids::kSendOff}, keys.readSendMode));
     out.push_back(radioKeySlot("Send To", keys.sendToRadios, keys.readSendTo));
     KeySlot maxNumber = Key(kCameraSection, "Max Number", SlotKind::MaxNumber);
-    maxNumber.id = 1173;
+    maxNumber.id = ids::kMaxNumber;
     out.push_back(maxNumber);
-    out.push_back(twoDigitKey("DR Time H", 1060, 0, 23));
-    out.push_back(twoDigitKey("DR Time M", 1061, 0, 59));
+    out.push_back(twoDigitKey("DR Time H", ids::kReportHour, 0, 23));
+    out.push_back(twoDigitKey("DR Time M", ids::kReportMinute, 0, 59));
 
     static constexpr struct {
         const char* key;
         int id;
         int base;
-    } kLists[] = {{"Language", 1081, 0},     {"Camera Mode", 1067, 0},  {"Photo Size", 1068, 0},
-                  {"Photo Burst", 1069, 0},  {"Video Length", 1070, 0}, {"Time Lapse", 1071, 0},
-                  {"PIR Trigger", 0, 0},     {"PIR Interval", 1073, 0}};
+    } kLists[] = {{"Language", ids::kLanguage, 0},     {"Camera Mode", ids::kCameraMode, 0},  {"Photo Size", ids::kPhotoSize, 0},
+                  {"Photo Burst", ids::kPhotoBurst, 0},  {"Video Length", ids::kVideoLength, 0}, {"Time Lapse", ids::kTimeLapse, 0},
+                  {"PIR Trigger", 0, 0},     {"PIR Interval", ids::kPirInterval, 0}};
     for (const auto& l : kLists) {
         KeySlot slot = listKey(l.key, l.id == 0 ? keys.pirTriggerList : l.id, keys.listRead, l.base);
         if (l.id == 0) slot.afterRead = keys.afterPirTrigger;
         out.push_back(slot);
     }
-    appendClockKeys(table, {1074, 1075, 1076, 1077, 1078, 1079}, keys.listRead, keys.beforeClockDay, keys.readClockDay);
+    appendClockKeys(table, {ids::kYear, ids::kMonth, ids::kDay, ids::kHour, ids::kMinute, ids::kSecond}, keys.listRead, keys.beforeClockDay, keys.readClockDay);
 }
 
 void appendClockKeys(KeyTable& table, const std::array<int, 6>& lists, ListRead read, std::function<void()> beforeDay,

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "dialogs/ControlIds.h"
 #include "settings/KeyTable.h"
 
 namespace qvt::dialogs {
@@ -40,7 +41,7 @@ struct LeadingCameraKeys {
     std::vector<int> sendToRadios;  // in stored-value order; a group of three repeats its last button
     std::function<void(const std::string&)> readSendTo;
     ListRead listRead = ListRead::Number;  // how "Language" to "Clock Second" are read
-    int pirTriggerList = 1072;
+    int pirTriggerList = ids::kPirTrigger;
     std::function<void()> afterPirTrigger;                 // the dialog's PIR/Time-Lapse rule after loading
     std::function<void()> beforeClockDay;                  // prepares the day list
     std::function<void(const std::string&)> readClockDay;  // replaces the standard read when set

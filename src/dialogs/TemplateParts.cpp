@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "dialogs/TemplateParts.h"
 
+#include "dialogs/ControlIds.h"
+
 #include "dialogs/ControlRules.h"
 
 namespace qvt::dialogs::parts {
@@ -69,8 +71,9 @@ void addWorkDays(DialogTemplate& t) {
     static constexpr struct {
         int id;
         const char* name;
-    } kDays[] = {{1128, "Sunday"},   {1122, "Monday"}, {1123, "Tuesday"}, {1124, "Wednesday"},
-                 {1125, "Thursday"}, {1126, "Friday"}, {1127, "Saturday"}};
+    } kDays[] = {{ids::kDayBoxes[0], "Sunday"},   {ids::kDayBoxes[1], "Monday"}, {ids::kDayBoxes[2], "Tuesday"},
+                 {ids::kDayBoxes[3], "Wednesday"}, {ids::kDayBoxes[4], "Thursday"}, {ids::kDayBoxes[5], "Friday"},
+                 {ids::kDayBoxes[6], "Saturday"}};
     for (const auto& d : kDays) t.controls.push_back(checkSpec(d.id, d.name));
 }
 
@@ -107,16 +110,16 @@ LayoutNode operatorListColumn(int countryId, int operatorId, int checkId) {
 }
 
 void addCustomerInfo(DialogTemplate& t) {
-    for (int id : {1134, 1136, 1008, 1137, 1011, 1012, 1013, 1014}) t.controls.push_back(editSpec(id));
+    for (int id : {ids::kAdminNumber, ids::kPhoneNumber2, ids::kPhoneNumber3, ids::kPhoneNumber4, ids::kReceiveEmail1, ids::kReceiveEmail2, ids::kReceiveEmail3, ids::kReceiveEmail4}) t.controls.push_back(editSpec(id));
 }
 
 LayoutNode customerInfoGroup() {
     // clang-format off
     return group(" Customer Information Setting ", {grid(4, {
-        textNode("Admin Number :"), ctrl(1134), textNode("Receive Email 1:"), ctrl(1011),
-        textNode("Phone Number 2:"), ctrl(1136), textNode("Receive Email 2:"), ctrl(1012),
-        textNode("Phone Number 3:"), ctrl(1008), textNode("Receive Email 3:"), ctrl(1013),
-        textNode("Phone Number 4:"), ctrl(1137), textNode("Receive Email 4:"), ctrl(1014),
+        textNode("Admin Number :"), ctrl(ids::kAdminNumber), textNode("Receive Email 1:"), ctrl(ids::kReceiveEmail1),
+        textNode("Phone Number 2:"), ctrl(ids::kPhoneNumber2), textNode("Receive Email 2:"), ctrl(ids::kReceiveEmail2),
+        textNode("Phone Number 3:"), ctrl(ids::kPhoneNumber3), textNode("Receive Email 3:"), ctrl(ids::kReceiveEmail3),
+        textNode("Phone Number 4:"), ctrl(ids::kPhoneNumber4), textNode("Receive Email 4:"), ctrl(ids::kReceiveEmail4),
     })});
     // clang-format on
 }
@@ -157,12 +160,12 @@ std::vector<LayoutNode> footerNodes(int pathListId, std::vector<LayoutNode> extr
 
 void addHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, std::vector<std::string> videoLengths) {
     auto& c = t.controls;
-    c.push_back(listSpec(1081, {"English", "Finnish", "German", "Swedish", "Danish", "Norwegian", "Czech", "Russian"}));
-    c.push_back(listSpec(1067, {"Photo", "Video", "Camvid"}));
-    c.push_back(listSpec(1068, std::move(photoSizes)));
-    c.push_back(listSpec(1069, {"1 Photo", "2 Photos", "3 Photos", "4 Photos", "5 Photos", "6 Photos"}));
-    c.push_back(listSpec(1070, std::move(videoLengths)));
-    c.push_back(listSpec(1073, pirIntervals()));
+    c.push_back(listSpec(ids::kLanguage, {"English", "Finnish", "German", "Swedish", "Danish", "Norwegian", "Czech", "Russian"}));
+    c.push_back(listSpec(ids::kCameraMode, {"Photo", "Video", "Camvid"}));
+    c.push_back(listSpec(ids::kPhotoSize, std::move(photoSizes)));
+    c.push_back(listSpec(ids::kPhotoBurst, {"1 Photo", "2 Photos", "3 Photos", "4 Photos", "5 Photos", "6 Photos"}));
+    c.push_back(listSpec(ids::kVideoLength, std::move(videoLengths)));
+    c.push_back(listSpec(ids::kPirInterval, pirIntervals()));
     c.push_back(listSpec(ids::kTimeLapse, timeLapses()));
     c.push_back(listSpec(ids::kPirTrigger, pirTriggers()));
 }
@@ -170,9 +173,9 @@ void addHxCameraLists(DialogTemplate& t, std::vector<std::string> photoSizes, st
 LayoutNode hxCameraGrid(std::vector<LayoutNode> moreCells) {
     // clang-format off
     std::vector<LayoutNode> cells{
-        textNode("Language"), ctrl(1081), textNode("Camera Mode"), ctrl(1067),
-        textNode("Photo Size"), ctrl(1068), textNode("Photo Burst"), ctrl(1069),
-        textNode("Video Length"), ctrl(1070), textNode("PIR Interval"), ctrl(1073),
+        textNode("Language"), ctrl(ids::kLanguage), textNode("Camera Mode"), ctrl(ids::kCameraMode),
+        textNode("Photo Size"), ctrl(ids::kPhotoSize), textNode("Photo Burst"), ctrl(ids::kPhotoBurst),
+        textNode("Video Length"), ctrl(ids::kVideoLength), textNode("PIR Interval"), ctrl(ids::kPirInterval),
         textNode("Time Lapse"), ctrl(ids::kTimeLapse), textNode("PIR Trigger"), ctrl(ids::kPirTrigger),
     };
     // clang-format on
@@ -182,23 +185,23 @@ LayoutNode hxCameraGrid(std::vector<LayoutNode> moreCells) {
 
 void addGameCall(DialogTemplate& t) {
     auto& c = t.controls;
-    c.push_back(listSpec(1118, offOn()));
-    c.push_back(listSpec(1119, numberItems(0, 23)));
-    c.push_back(listSpec(1120, numberItems(0, 59)));
-    c.push_back(listSpec(1130, replayTimes()));
-    ControlSpec field = editSpec(1001, {.readOnly = true, .centred = true});
+    c.push_back(listSpec(ids::kGameCall, offOn()));
+    c.push_back(listSpec(ids::kGameCallHour, numberItems(0, 23)));
+    c.push_back(listSpec(ids::kGameCallMinute, numberItems(0, 59)));
+    c.push_back(listSpec(ids::kReplayTimes, replayTimes()));
+    ControlSpec field = editSpec(ids::kAudioField, {.readOnly = true, .centred = true});
     field.role = ControlRole::FileField;
     field.accessibleName = "Game-call sound file";
     c.push_back(std::move(field));
-    ControlSpec choose = buttonSpec(1002, "+");
+    ControlSpec choose = buttonSpec(ids::kChooseAudio, "+");
     choose.toolTip = "Choose the game-call sound";
     choose.accessibleName = "Choose the game-call sound";
     c.push_back(std::move(choose));
 }
 
 LayoutNode gameCallRow() {
-    return Row({textNode("Game Call"), ctrl(1118), textNode("H:"), ctrl(1119), textNode("M:"), ctrl(1120), textNode("Replay Times"),
-                ctrl(1130), ctrl(1001), ctrl(1002)});
+    return Row({textNode("Game Call"), ctrl(ids::kGameCall), textNode("H:"), ctrl(ids::kGameCallHour), textNode("M:"), ctrl(ids::kGameCallMinute), textNode("Replay Times"),
+                ctrl(ids::kReplayTimes), ctrl(ids::kAudioField), ctrl(ids::kChooseAudio)});
 }
 
 void addWorkHour(DialogTemplate& t, const WorkHourIds& ids) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/ControlIds.h"
 #include "ui/DialogTemplate.h"
 
 namespace qvt::dialogs::parts {
@@ -64,7 +65,8 @@ ui::LayoutNode gameCallRow();
 // "Work Hour" 1182 with the start time 1038 : 1039 and the stop time 1041 : 1040 (other ids in the
 // four-model dialog).
 struct WorkHourIds {
-    int workHour = 1182, startHour = 1038, startMinute = 1039, stopHour = 1041, stopMinute = 1040;
+    int workHour = ids::kWorkHour, startHour = ids::kStartHour, startMinute = ids::kStartMinute,
+        stopHour = ids::kStopHour, stopMinute = ids::kStopMinute;
 };
 void addWorkHour(ui::DialogTemplate& t, const WorkHourIds& ids = {});
 ui::LayoutNode workHourRow(std::vector<ui::LayoutNode> extra = {}, const WorkHourIds& ids = {});
