@@ -64,7 +64,9 @@ DialogTemplate FindOperatorDialog::dialogTemplate() {
 
 FindOperatorDialog::FindOperatorDialog(Host& host, const operators::ProviderList& list, std::string sourceText,
                                        std::string countryCode)
-    : Dialog(host, dialogTemplate()), list_(list), sourceText_(std::move(sourceText)),
+    : Dialog(host, dialogTemplate()),
+      list_(list),
+      sourceText_(std::move(sourceText)),
       countryCode_(std::move(countryCode)) {}
 
 void FindOperatorDialog::onInit() {
@@ -124,8 +126,8 @@ void FindOperatorDialog::showProviders() {
     if (const operators::ProviderCountry* c = country()) {
         const std::string filter = lowerAscii(platform::trim(text(kFilter)));
         for (int p = 0; p < static_cast<int>(c->providers.size()); ++p)
-            if (filter.empty() || lowerAscii(c->providers[static_cast<std::size_t>(p)].name).find(filter) !=
-                                      std::string::npos)
+            if (filter.empty() ||
+                lowerAscii(c->providers[static_cast<std::size_t>(p)].name).find(filter) != std::string::npos)
                 providerOrder_.push_back(p);
         std::stable_sort(providerOrder_.begin(), providerOrder_.end(), [c](int a, int b) {
             return compareNoCase(c->providers[static_cast<std::size_t>(a)].name,
@@ -159,7 +161,8 @@ void FindOperatorDialog::showNote() {
     } else if (!country()) {
         setTextQuiet(kNote, "Choose the country of your operator.");
     } else if (providerOrder_.empty()) {
-        setTextQuiet(kNote, "No operator of " + country()->name + " matches \"" + platform::trim(text(kFilter)) + "\".");
+        setTextQuiet(kNote,
+                     "No operator of " + country()->name + " matches \"" + platform::trim(text(kFilter)) + "\".");
     } else {
         setTextQuiet(kNote, "Choose your operator and its plan.");
     }
@@ -173,8 +176,8 @@ std::string FindOperatorDialog::noteFor(const operators::PlanFill& fill) {
     std::string note;
     if (!filled.empty()) note += "Fills " + joinFields(filled) + ".";
     if (!missing.empty())
-        note += std::string(note.empty() ? "" : "\n") + "Still to fill in yourself (not in the database): " +
-                joinFields(missing) + ".";
+        note += std::string(note.empty() ? "" : "\n") +
+                "Still to fill in yourself (not in the database): " + joinFields(missing) + ".";
     if (!fill.proxyHostName.empty())
         note += "\nThe MMS proxy \"" + fill.proxyHostName + "\" is no numeric address: type its address into " +
                 fieldName(WapInternetDialog::kIpField) + ".";

@@ -45,7 +45,7 @@ std::string elementText(QXmlStreamReader& xml) {
 bool hasLanguage(const QXmlStreamReader& xml) {
     const QXmlStreamAttributes attributes = xml.attributes();
     return std::any_of(attributes.begin(), attributes.end(),
-                       [](const QXmlStreamAttribute& a) { return a.name() == u"lang"; });
+                       [](const QXmlStreamAttribute& a) { return a.qualifiedName() == u"xml:lang"; });
 }
 
 // A name element: the first one without a language wins over names in other languages.
@@ -180,11 +180,12 @@ bool isNumericAddress(std::string_view host) {
 
 std::optional<ProviderList> parseProviderDatabase(std::string_view bytes, std::string& error) {
     QXmlStreamReader xml(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    xml.setNamespaceProcessing(false);  // the format has no namespaces; "xml:lang" is read by its name
     ProviderList list;
     if (xml.readNextStartElement()) {
         if (xml.name() != u"serviceproviders") {
-            error = "line " + std::to_string(xml.lineNumber()) + ": the file is no provider database (it starts with <" +
-                    xml.name().toString().toStdString() + ">)";
+            error = "line " + std::to_string(xml.lineNumber()) +
+                    ": the file is no provider database (it starts with <" + xml.name().toString().toStdString() + ">)";
             return std::nullopt;
         }
         while (xml.readNextStartElement()) {
@@ -286,11 +287,11 @@ PlanFill fillFromPlan(const Provider& provider, const ProviderPlan& plan) {
 std::string_view builtInCountryCode(std::string_view builtInName) {
     // The built-in table's own names, some of them spelt its way.
     static constexpr std::pair<std::string_view, std::string_view> kCodes[] = {
-        {"Australia", "au"}, {"Austria", "at"},       {"Canada", "ca"},         {"Chech", "cz"},  {"China", "cn"},
-        {"China HongKong", "hk"}, {"Cyprus", "cy"},   {"Denmark", "dk"},        {"Finland", "fi"}, {"France", "fr"},
-        {"Germany", "de"},   {"Holland", "nl"},       {"Hungary", "hu"},        {"Israel", "il"}, {"Italy", "it"},
-        {"Latvian", "lv"},   {"Mexico", "mx"},        {"Norway", "no"},         {"Russia", "ru"}, {"Slovakia", "sk"},
-        {"Sweden", "se"},    {"Switzerland", "ch"},   {"UK", "gb"},             {"USA", "us"},    {"Ukraine", "ua"},
+        {"Australia", "au"},      {"Austria", "at"},     {"Canada", "ca"},  {"Chech", "cz"},   {"China", "cn"},
+        {"China HongKong", "hk"}, {"Cyprus", "cy"},      {"Denmark", "dk"}, {"Finland", "fi"}, {"France", "fr"},
+        {"Germany", "de"},        {"Holland", "nl"},     {"Hungary", "hu"}, {"Israel", "il"},  {"Italy", "it"},
+        {"Latvian", "lv"},        {"Mexico", "mx"},      {"Norway", "no"},  {"Russia", "ru"},  {"Slovakia", "sk"},
+        {"Sweden", "se"},         {"Switzerland", "ch"}, {"UK", "gb"},      {"USA", "us"},     {"Ukraine", "ua"},
     };
     for (const auto& [name, code] : kCodes)
         if (name == builtInName) return code;

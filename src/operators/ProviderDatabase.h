@@ -38,8 +38,8 @@ struct Provider {
 };
 
 struct ProviderCountry {
-    std::string code;  // ISO 3166 code as the file writes it ("de")
-    std::string name;  // "Germany"; the upper-case code when the file names none
+    std::string code;                 // ISO 3166 code as the file writes it ("de")
+    std::string name;                 // "Germany"; the upper-case code when the file names none
     std::vector<Provider> providers;  // never empty
 };
 
@@ -71,9 +71,9 @@ inline constexpr std::size_t kProviderPortLimit = 4;     // digits of a port fie
 struct PlanFill {
     // The value of each field; nullopt where the database has none (the field is left as it is).
     std::array<std::optional<std::string>, kProviderFieldCount> values;
-    std::vector<int> cut;        // fields whose value was cut to fit kProviderValueLimit
-    std::string proxyHostName;   // the MMS proxy when it names a host, which the IP field cannot take
-    std::string unfitPort;       // the MMS proxy's port when it has more digits than a port field takes
+    std::vector<int> cut;       // fields whose value was cut to fit kProviderValueLimit
+    std::string proxyHostName;  // the MMS proxy when it names a host, which the IP field cannot take
+    std::string unfitPort;      // the MMS proxy's port when it has more digits than a port field takes
 };
 PlanFill fillFromPlan(const Provider& provider, const ProviderPlan& plan);
 

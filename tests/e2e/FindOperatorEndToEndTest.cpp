@@ -39,27 +39,27 @@ protected:
 
 TEST_F(FindOperatorEndToEnd, AnOperatorFromTheDatabaseReachesTheCardFile) {
     const fs::path database = copyOf("valid.xml");
-    RunResult r = run(
-        "click 1110\n"                // the review has no "Find operator…"
-        "dump\n"
-        "click 2\n"
-        "select 1065 \"Germany\"\n"   // the built-in country of the window ...
-        "select 1066 \"Others\"\n"
-        "dump 9003\n"
-        "click 9003\n"
-        "dump 9011\n"                 // ... is chosen in the database's country list
-        "type 9012 \"NETZ\"\n"
-        "dump 9013\n"
-        "dump 9014\n"
-        "dump 9015\n"
-        "dump 9010\n"
-        "click 1\n"
-        "answer OK\n"
-        "click 1\n"
-        "state\n"
-        "answer OK\n"
-        "click 1\n",
-        database);
+    RunResult r =
+        run("click 1110\n"  // the review has no "Find operator…"
+            "dump\n"
+            "click 2\n"
+            "select 1065 \"Germany\"\n"  // the built-in country of the window ...
+            "select 1066 \"Others\"\n"
+            "dump 9003\n"
+            "click 9003\n"
+            "dump 9011\n"  // ... is chosen in the database's country list
+            "type 9012 \"NETZ\"\n"
+            "dump 9013\n"
+            "dump 9014\n"
+            "dump 9015\n"
+            "dump 9010\n"
+            "click 1\n"
+            "answer OK\n"
+            "click 1\n"
+            "state\n"
+            "answer OK\n"
+            "click 1\n",
+            database);
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
     EXPECT_EQ(controlEntry(findLine(r, {R"("dialog":"WAP / Internet Paramaters","controls")"}), kFindButton),
               "<missing>");
@@ -74,9 +74,10 @@ TEST_F(FindOperatorEndToEnd, AnOperatorFromTheDatabaseReachesTheCardFile) {
     EXPECT_NE(dumpLineOf(r, 9011).find(R"("item":"Germany","count":2)"), std::string::npos) << dumpLineOf(r, 9011);
     EXPECT_NE(dumpLineOf(r, 9013).find(R"("sel":0,"item":"Netzfunk","count":1)"), std::string::npos)
         << dumpLineOf(r, 9013);
-    EXPECT_NE(dumpLineOf(r, 9014).find(R"x("items":["Netzfunk Web: web.netzfunk.de + MMS: mms.netzfunk.de (postpaid)",)x"
-                                       R"x("Internet: prepaid.netzfunk.de (prepaid), no MMS"])x"),
-              std::string::npos)
+    EXPECT_NE(
+        dumpLineOf(r, 9014).find(R"x("items":["Netzfunk Web: web.netzfunk.de + MMS: mms.netzfunk.de (postpaid)",)x"
+                                 R"x("Internet: prepaid.netzfunk.de (prepaid), no MMS"])x"),
+        std::string::npos)
         << dumpLineOf(r, 9014);
     EXPECT_NE(dumpLineOf(r, 9015).find(
                   R"("text":"Fills URL, APN, IP, Port, Account, Password, GPRS APN, GPRS Account, GPRS Password.")"),
@@ -92,32 +93,33 @@ TEST_F(FindOperatorEndToEnd, AnOperatorFromTheDatabaseReachesTheCardFile) {
               std::string::npos)
         << state;
     const std::string file = readFile(cardFile());
-    EXPECT_NE(file.find("[Via WAP Settings]\r\nURL=http://mms.netzfunk.de/servlets/mms\r\nAPN=mms.netzfunk.de\r\n"
-                        "IP=10.11.12.13\r\nPort=8080\r\nAccount=nfmms\r\nPassword=bilder\r\n"
-                        "[Via Internet Settings]\r\nGPRSAPN=web.netzfunk.de\r\nGPRSAccount=nfweb\r\nGPRSPassword=surf\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        file.find("[Via WAP Settings]\r\nURL=http://mms.netzfunk.de/servlets/mms\r\nAPN=mms.netzfunk.de\r\n"
+                  "IP=10.11.12.13\r\nPort=8080\r\nAccount=nfmms\r\nPassword=bilder\r\n"
+                  "[Via Internet Settings]\r\nGPRSAPN=web.netzfunk.de\r\nGPRSAccount=nfweb\r\nGPRSPassword=surf\r\n"),
+        std::string::npos)
         << file;
 }
 
 TEST_F(FindOperatorEndToEnd, ACountryOutsideTheBuiltInTableKeepsWhatTheDatabaseLacks) {
-    RunResult r = run(
-        "select 1065 \"Others\"\n"
-        "ip 1100 \"10.9.8.7\"\n"
-        "type 1101 \"typed-account\"\n"
-        "click 9003\n"
-        "dump 9011\n"
-        "select 9011 \"Kenya\"\n"
-        "type 9012 \"zz\"\n"
-        "dump 9015\n"
-        "key Enter\n"                 // no plan: a message, and the dialog stays
-        "type 9012 \"safari\"\n"
-        "dump 9015\n"
-        "click 1\n"
-        "answer OK\n"
-        "click 1\n"
-        "answer OK\n"
-        "click 1\n",
-        kFixtures / "valid.xml");
+    RunResult r =
+        run("select 1065 \"Others\"\n"
+            "ip 1100 \"10.9.8.7\"\n"
+            "type 1101 \"typed-account\"\n"
+            "click 9003\n"
+            "dump 9011\n"
+            "select 9011 \"Kenya\"\n"
+            "type 9012 \"zz\"\n"
+            "dump 9015\n"
+            "key Enter\n"  // no plan: a message, and the dialog stays
+            "type 9012 \"safari\"\n"
+            "dump 9015\n"
+            "click 1\n"
+            "answer OK\n"
+            "click 1\n"
+            "answer OK\n"
+            "click 1\n",
+            kFixtures / "valid.xml");
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
     EXPECT_NE(dumpLineOf(r, 9011).find(R"("sel":-1,"item":"","count":2)"), std::string::npos) << dumpLineOf(r, 9011);
     EXPECT_NE(dumpLineOf(r, 9011).find(R"("items":["Germany","Kenya"])"), std::string::npos);
@@ -139,8 +141,8 @@ TEST_F(FindOperatorEndToEnd, ACountryOutsideTheBuiltInTableKeepsWhatTheDatabaseL
 
 TEST_F(FindOperatorEndToEnd, ADamagedDatabaseIsReportedAndTurnsTheButtonOff) {
     const fs::path database = kFixtures / "truncated.xml";
-    RunResult r = run("select 1065 \"Others\"\nclick 9003\ndump 9003\nclick 2\nselect 1065 \"Others\"\ndump 9003\n",
-                      database);
+    RunResult r =
+        run("select 1065 \"Others\"\nclick 9003\ndump 9003\nclick 2\nselect 1065 \"Others\"\ndump 9003\n", database);
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
     const std::string message = findLine(r, {R"("event":"message")", R"("icon":"warning")"});
     EXPECT_NE(message.find("\"text\":\"The provider database cannot be used:\\n" + database.string() +
@@ -171,10 +173,10 @@ TEST_F(FindOperatorEndToEnd, WithoutADatabaseTheButtonIsOffAndSaysWhy) {
 
 TEST_F(FindOperatorEndToEnd, TheSystemDatabaseKnowsAGermanOperator) {
     if (!fs::exists(kSystemDatabase)) GTEST_SKIP() << kSystemDatabase << " is not installed";
-    RunResult r = run(
-        "select 1065 \"Germany\"\nselect 1066 \"Others\"\nclick 9003\ndump 9010\ndump 9011\n"
-        "select 9013 \"Vodafone\"\ndump 9014\n",
-        {});
+    RunResult r =
+        run("select 1065 \"Germany\"\nselect 1066 \"Others\"\nclick 9003\ndump 9010\ndump 9011\n"
+            "select 9013 \"Vodafone\"\ndump 9014\n",
+            {});
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
     EXPECT_NE(dumpLineOf(r, 9010).find("Provider database: " + kSystemDatabase.string()), std::string::npos)
         << dumpLineOf(r, 9010);

@@ -82,7 +82,8 @@ TEST(ProviderDatabase, DamagedTextsAreRefusedWithTheirPlace) {
         "<?xml version=\"1.0\"?><!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
         "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
         "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\"><!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">]>"
-        "<serviceproviders><country code=\"de\"><name>&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;</name></country></serviceproviders>";
+        "<serviceproviders><country "
+        "code=\"de\"><name>&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;</name></country></serviceproviders>";
     const struct {
         const char* what;
         std::string text;
@@ -144,9 +145,9 @@ TEST(ProviderDatabase, APlanFillsWhatTheDatabaseHasAndSaysWhatItCannot) {
 
     const Provider& safarinet = providerNamed(list, "ke", "Safarinet");
     const PlanFill named = fillFromPlan(safarinet, plansOf(safarinet)[0]);
-    EXPECT_EQ(named.values, (std::array<V, kProviderFieldCount>{"http://mms.safarinet.example/mms/wapenc",
-                                                                "mms.safarinet", none, "8080", none, none,
-                                                                "safarinet", "saf", "data"}));
+    EXPECT_EQ(named.values,
+              (std::array<V, kProviderFieldCount>{"http://mms.safarinet.example/mms/wapenc", "mms.safarinet", none,
+                                                  "8080", none, none, "safarinet", "saf", "data"}));
     EXPECT_EQ(named.proxyHostName, "wap.safarinet.example");
 
     // 99 bytes, then a two-byte character across the 100-byte limit: the character goes whole.
@@ -165,12 +166,9 @@ TEST(ProviderDatabase, APlanFillsWhatTheDatabaseHasAndSaysWhatItCannot) {
         V ip, port;
         const char* hostName;
     } proxies[] = {
-        {"http://10.1.1.1:80/", "10.1.1.1", "80", ""},
-        {"10.1.1.1", "10.1.1.1", none, ""},
-        {"193012040066:8080", none, "8080", "193012040066"},
-        {"10.1.1.256:80", none, "80", "10.1.1.256"},
-        {"[2001:db8::1]:80", none, none, "[2001:db8::1]:80"},
-        {"10.1.1.1:port", "10.1.1.1", none, ""},
+        {"http://10.1.1.1:80/", "10.1.1.1", "80", ""},        {"10.1.1.1", "10.1.1.1", none, ""},
+        {"193012040066:8080", none, "8080", "193012040066"},  {"10.1.1.256:80", none, "80", "10.1.1.256"},
+        {"[2001:db8::1]:80", none, none, "[2001:db8::1]:80"}, {"10.1.1.1:port", "10.1.1.1", none, ""},
     };
     for (const auto& p : proxies) {
         Provider one;
@@ -185,8 +183,11 @@ TEST(ProviderDatabase, APlanFillsWhatTheDatabaseHasAndSaysWhatItCannot) {
 TEST(ProviderDatabase, CutsAtWholeCharacters) {
     EXPECT_EQ(cutToWholeCharacters("abc", 3), "abc");
     EXPECT_EQ(cutToWholeCharacters("abcd", 3), "abc");
-    EXPECT_EQ(cutToWholeCharacters("ab\xC3\xA9", 3), "ab");              // a two-byte character across the cut
-    EXPECT_EQ(cutToWholeCharacters("a\xE2\x82\xAC" "b", 3), "a");        // three bytes
+    EXPECT_EQ(cutToWholeCharacters("ab\xC3\xA9", 3), "ab");  // a two-byte character across the cut
+    EXPECT_EQ(cutToWholeCharacters("a\xE2\x82\xAC"
+                                   "b",
+                                   3),
+              "a");                                                                 // three bytes
     EXPECT_EQ(cutToWholeCharacters("\xF0\x9F\x93\xB7xyz", 4), "\xF0\x9F\x93\xB7");  // four, ending at the cut
 }
 

@@ -58,9 +58,11 @@ TEST(FindOperatorWindow, TypingNarrowsTheOperatorsAndEnterFillsTheEditor) {
         auto* providers = widgetOf<QListWidget>(&find, FindOperatorDialog::kProviders);
         auto* filter = widgetOf<QLineEdit>(&find, FindOperatorDialog::kFilter);
         ASSERT_TRUE(providers && filter);
-        for (int i = 0; i < providers->count(); ++i) shownBeforeTyping.push_back(providers->item(i)->text().toStdString());
+        for (int i = 0; i < providers->count(); ++i)
+            shownBeforeTyping.push_back(providers->item(i)->text().toStdString());
         typeText(filter, QStringLiteral("netz"));
-        for (int i = 0; i < providers->count(); ++i) shownAfterTyping.push_back(providers->item(i)->text().toStdString());
+        for (int i = 0; i < providers->count(); ++i)
+            shownAfterTyping.push_back(providers->item(i)->text().toStdString());
         EXPECT_EQ(providers->currentRow(), 0);
         pressKeyOn(&find, Qt::Key_Return);
     };
