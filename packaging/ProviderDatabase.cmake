@@ -17,13 +17,13 @@ if(NOT EXISTS "${QVT_PROVIDER_DATABASE_SOURCE}")
 endif()
 
 # Origin: the package that installed the file, where dpkg knows it; the date: the file's own.
-set(origin "${QVT_PROVIDER_DATABASE_SOURCE}")
+set(origin "  ${QVT_PROVIDER_DATABASE_SOURCE}")
 find_program(QVT_DPKG_QUERY dpkg-query)
 if(QVT_DPKG_QUERY)
   execute_process(COMMAND ${QVT_DPKG_QUERY} -W -f=\${Version} mobile-broadband-provider-info
                   OUTPUT_VARIABLE version RESULT_VARIABLE failed ERROR_QUIET)
   if(NOT failed AND version)
-    set(origin "${origin}, from the Debian package mobile-broadband-provider-info ${version}")
+    set(origin "  the Debian package mobile-broadband-provider-info ${version},\n${origin}")
   endif()
 endif()
 file(TIMESTAMP "${QVT_PROVIDER_DATABASE_SOURCE}" dated "%Y-%m-%d" UTC)
@@ -32,9 +32,10 @@ file(READ ${CMAKE_SOURCE_DIR}/NOTICE notice)
 string(APPEND notice "
 This build carries a copy of the mobile-broadband provider database,
 serviceproviders.xml of the mobile-broadband-provider-info project (released
-into the public domain by its contributors), for \"Find operator\":
-  taken on ${taken} from ${origin};
-  the file is dated ${dated}.
+into the public domain by its contributors), for \"Find operator\". It was
+taken on ${taken} from
+${origin}
+and the file is dated ${dated}.
 ")
 set(QVT_NOTICE_WITH_DATABASE ${CMAKE_BINARY_DIR}/generated/NOTICE)
 file(WRITE ${QVT_NOTICE_WITH_DATABASE} "${notice}")
