@@ -86,9 +86,7 @@ void FindOperatorDialog::onInit() {
 }
 
 void FindOperatorDialog::onNotify(int id, Event event) {
-    if (id == kCountries && event == Event::SelChange)
-        showProviders();
-    else if (id == kFilter && event == Event::TextChanged)
+    if ((id == kCountries && event == Event::SelChange) || (id == kFilter && event == Event::TextChanged))
         showProviders();
     else if (id == kProviders && event == Event::SelChange)
         showPlans();
