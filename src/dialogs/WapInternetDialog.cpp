@@ -88,7 +88,8 @@ DialogTemplate WapInternetDialog::dialogTemplate(bool withFindOperator) {
     t.layout = column({
         ctrl(kHeader),
         Row({
-            column({group(" WAP Settings ", {grid(2, std::move(wapCells))}), Row({ctrl(kFindOperator), stretch(), ctrl(kClear)}), stretch()}),
+            column({group(" WAP Settings ", {grid(2, std::move(wapCells))}),
+                    Row({ctrl(kFindOperator), stretch(), ctrl(kClear)}), stretch()}),
             column({group(" Internet Settings ", {grid(2, std::move(internetCells))}), stretch()}),
         }),
         Row({ctrl(kAdvanced), stretch(), ctrl(1), ctrl(2)}),

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-// "Find operator…" in the parameter editor and the find dialog, on the fixture databases.
+// "Find operator…" in the parameter editor and the find dialog, on the fixture database: what a plan
+// fills and what it leaves, and the note. (The button's states and a damaged database are end-to-end
+// cases: tests/e2e/FindOperatorEndToEndTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -24,9 +26,9 @@ constexpr int kGprsApn = 1104, kGprsAccount = 1106, kGprsPassword = 1107, kMailS
 
 class FindOperatorTest : public ::testing::Test {
 protected:
-    WapInternetDialog& openEditor(const fs::path& database, int mode = 0) {
+    WapInternetDialog& openEditor(const fs::path& database) {
         pc.context.providers = operators::ProviderDatabase(database);
-        pc.context.messaging.editorMode = mode;
+        pc.context.messaging.editorMode = 0;
         pc.context.CurrentModelCode = "HX710T";
         editor = std::make_unique<WapInternetDialog>(host, pc.context);
         editor->init();
@@ -52,41 +54,6 @@ protected:
     ModalDrivingHost host;
     std::unique_ptr<WapInternetDialog> editor;
 };
-
-TEST_F(FindOperatorTest, TheButtonBelongsToTheUserDefinedModeAndSaysWhatItUses) {
-    const fs::path database = kFixtures / "valid.xml";
-    EXPECT_FALSE(openEditor(database, 1).has(kFind)) << "the review keeps its controls";
-    WapInternetDialog& e = openEditor(database);
-    ASSERT_TRUE(e.has(kFind));
-    EXPECT_EQ(e.text(kFind), "Find operator\xE2\x80\xA6(&F)");
-    EXPECT_TRUE(e.enabled(kFind));
-    EXPECT_EQ(e.toolTip(kFind), "Fills the parameters from the provider database (" + database.string() + ")");
-
-    const fs::path absent = pc.dir / "none.xml";
-    WapInternetDialog& off = openEditor(absent);
-    EXPECT_FALSE(off.enabled(kFind));
-    EXPECT_EQ(off.toolTip(kFind), "No provider database was found at " + absent.string() +
-                                      ". On Linux it comes with the mobile-broadband-provider-info package.");
-}
-
-TEST_F(FindOperatorTest, ADamagedDatabaseIsReportedOnceAndTheButtonStaysOff) {
-    const fs::path database = kFixtures / "truncated.xml";
-    WapInternetDialog& e = openEditor(database);
-    EXPECT_TRUE(e.enabled(kFind)) << "the file is read when it is first needed";
-    e.notify(kFind, Event::Clicked);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
-    EXPECT_NE(host.boxes[0].text.find("line 35, column 18: Premature end of document."), std::string::npos);
-    EXPECT_TRUE(host.modalTitles.empty());
-    EXPECT_FALSE(e.enabled(kFind));
-    EXPECT_NE(e.toolTip(kFind).find("Premature end of document"), std::string::npos);
-
-    // The next editor of the run knows it already.
-    pc.context.messaging.editorMode = 0;
-    WapInternetDialog again(host, pc.context);
-    again.init();
-    EXPECT_FALSE(again.enabled(kFind));
-}
 
 TEST_F(FindOperatorTest, ThePlanFillsTheFieldsTheDatabaseHasAndLeavesTheOthers) {
     pc.context.messaging.countryName = "Germany";
