@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "e2e/E2eSupport.h"
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <QProcess>
+#include <QStringList>
 #include <chrono>
-#include <csignal>
-#include <cstdlib>
 #include <sstream>
 #include <thread>
 
@@ -22,21 +18,46 @@ std::string RunResult::out() const {
     return s;
 }
 
-RunResult runBinary(const std::vector<std::string>& args, const std::string& script) {
-    TempDir io;
-    writeFile(io / "script.txt", script);
-    std::string cmd = shellQuote(QVT_BINARY);
-    for (const auto& a : args) cmd += " " + shellQuote(a);
-    cmd += " < " + shellQuote((io / "script.txt").string());
-    cmd += " > " + shellQuote((io / "out.txt").string());
-    cmd += " 2> " + shellQuote((io / "err.txt").string());
-    int status = std::system(cmd.c_str());
+namespace {
+
+QString qtText(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qtPath(const std::filesystem::path& path) { return QString::fromStdWString(path.wstring()); }
+
+QStringList qtArguments(const std::vector<std::string>& args) {
+    QStringList list;
+    for (const auto& a : args) list << qtText(a);
+    return list;
+}
+
+// The program with its standard output and error going to files, as a shell's redirection would.
+void redirectOutput(QProcess& process, const TempDir& io) {
+    process.setStandardOutputFile(qtPath(io / "out.txt"));
+    process.setStandardErrorFile(qtPath(io / "err.txt"));
+}
+
+RunResult resultOf(QProcess& process, const TempDir& io) {
     RunResult r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     std::istringstream out(readFile(io / "out.txt"));
     for (std::string line; std::getline(out, line);) r.lines.push_back(line);
     r.err = readFile(io / "err.txt");
     return r;
+}
+
+constexpr int kRunLimitMs = 300'000;
+
+}  // namespace
+
+RunResult runBinary(const std::vector<std::string>& args, const std::string& script) {
+    TempDir io;
+    writeFile(io / "script.txt", script);
+    QProcess process;
+    process.setStandardInputFile(qtPath(io / "script.txt"));
+    redirectOutput(process, io);
+    process.start(QStringLiteral(QVT_BINARY), qtArguments(args));
+    if (!process.waitForStarted() || !process.waitForFinished(kRunLimitMs)) process.kill();
+    process.waitForFinished();
+    return resultOf(process, io);
 }
 
 RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
@@ -92,33 +113,20 @@ std::filesystem::path choiceValueFile(const std::filesystem::path& systemRoot) {
 
 RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
                            const std::vector<ScriptPart>& parts) {
-    std::signal(SIGPIPE, SIG_IGN);  // a program that ended early must not end the test with it
     TempDir io;
-    const std::string outPath = (io / "out.txt").string(), errPath = (io / "err.txt").string();
-    std::vector<std::string> args{QVT_BINARY, "--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
+    std::vector<std::string> args{"--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
     for (const auto& v : volumes) {
         args.push_back("--volume");
         args.push_back(v.string());
     }
     args.push_back("--script");
     args.push_back("-");
-    int toChild[2];
-    if (::pipe(toChild) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(toChild[0], 0);
-        ::close(toChild[1]);
-        ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-        ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(toChild[0]);
+    QProcess process;
+    redirectOutput(process, io);
+    process.start(QStringLiteral(QVT_BINARY), qtArguments(args));
+    process.waitForStarted();
     const auto dumpsSoFar = [&] {
-        const std::string out = readFile(outPath);
+        const std::string out = readFile(io / "out.txt");
         int n = 0;
         for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos;
              at = out.find("\"event\":\"dump\"", at + 1))
@@ -131,18 +139,15 @@ RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::v
         for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         if (part.before) part.before();
-        (void)!::write(toChild[1], part.script.data(), part.script.size());
+        // A program that ended early takes no more input; the write then simply fails.
+        process.write(part.script.data(), static_cast<qint64>(part.script.size()));
+        process.waitForBytesWritten();
         ++sent;
     }
-    ::close(toChild[1]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    RunResult r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream out(readFile(outPath));
-    for (std::string line; std::getline(out, line);) r.lines.push_back(line);
-    r.err = readFile(errPath);
-    return r;
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kRunLimitMs)) process.kill();
+    process.waitForFinished();
+    return resultOf(process, io);
 }
 
 PcWithCard::PcWithCard() {
