@@ -9,3 +9,9 @@ qvt_not_on_windows(FILES e2e/ConversionInterruptEndToEndTest.cpp
   "sends POSIX signals (TERM, INT, HUP, KILL) to the program while its tool runs")
 qvt_not_on_windows(TESTS "Values/RememberedChoice.*"
   "the remembered choice's value file under the system root; Windows keeps it in the registry")
+qvt_not_on_windows(TESTS "OperatorGenerator.*"
+  "the operator-table generator is a Python build tool of the build machine")
+qvt_not_on_windows(TESTS "CommandLineEndToEnd.WindowedRunAcceptsQtOptions"
+  "ends a waiting windowed program with timeout(1) from a POSIX shell")
+qvt_not_on_windows(TESTS "*GameCallEndToEnd.*"
+  "makes its sounds with the Linux FFmpeg's generators and encoders; under Wine, check-installed converts an mp3 with the shipped ffmpeg.exe instead")
