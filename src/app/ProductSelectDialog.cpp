@@ -82,7 +82,9 @@ void ProductSelectDialog::rememberUserChoice() {
     platform::RegistryStore& registry = context_.registry;
     forgetUserChoice();
     if (check(kRememberBox) != 1) return;
-    if (registry.createKey(kRegistryKey)) registry.setDefaultValue(kRegistryKey, std::to_string(sel(kProductList)));
+    // A choice that cannot be stored is not left half remembered: the keys go, as when "-1" cannot be written.
+    if (registry.createKey(kRegistryKey) && !registry.setDefaultValue(kRegistryKey, std::to_string(sel(kProductList))))
+        clearUserChoice();
 }
 
 void ProductSelectDialog::clearUserChoice() {

@@ -220,8 +220,8 @@ int runAutomation(std::istream& script, std::ostream& out, std::ostream& err, di
         app::ConfigApp(host, context).initInstance();
     } catch (const ScriptError& e) {
         out.flush();
-        err << "qvt-config: script line " << e.line << ": " << e.reason;
-        if (e.showText) err << ": " << e.text;
+        err << "qvt-config: script line " << e.line << ": " << echoText(e.reason);
+        if (e.showText) err << ": " << echoText(e.text);
         err << '\n';
         err.flush();
         return 2;

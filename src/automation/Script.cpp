@@ -196,6 +196,61 @@ LineRead readScriptLine(std::istream& in, std::string& line, std::size_t maxLeng
     }
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at `at` that is no control character, or 0.
+std::size_t printableUtf8At(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0u) != 0x80u) return 0;
+        code = (code << 6) | (byte(at + i) & 0x3Fu);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool invalid = code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF);
+    const bool c1Control = code >= 0x80 && code <= 0x9F;
+    return overlong || invalid || c1Control ? 0 : length;
+}
+
+}  // namespace
+
+std::string echoText(std::string_view text, std::size_t maxBytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        std::size_t taken = 1;
+        std::string piece;
+        if (c >= 0x20 && c < 0x7F) {
+            piece = std::string(1, static_cast<char>(c));
+        } else if (const std::size_t n = c >= 0x80 ? printableUtf8At(text, i) : 0; n > 0) {
+            taken = n;
+            piece = std::string(text.substr(i, n));
+        } else {
+            piece = {'\\', 'x', kHex[c >> 4], kHex[c & 0xFu]};
+        }
+        if (out.size() + piece.size() > maxBytes) return out + "...";
+        out += piece;
+        i += taken;
+    }
+    return out;
+}
+
 bool openScriptFile(const std::string& path, std::ifstream& in) {
     // A folder opens like a file on some systems and then reads as an empty script.
     std::error_code ec;

@@ -45,6 +45,12 @@ enum class LineRead { Line, End, TooLong };
 // after maxLength bytes without a line end: the rest of that line is left unread.
 LineRead readScriptLine(std::istream& in, std::string& line, std::size_t maxLength = kMaxScriptLine);
 
+// A script text as the error line on standard error shows it: control characters (and bytes that are
+// no UTF-8) written as \xNN, cut after at most maxBytes bytes with "..." added, so that no line
+// floods the terminal or sends it escape sequences.
+inline constexpr std::size_t kMaxEchoBytes = 200;
+std::string echoText(std::string_view text, std::size_t maxBytes = kMaxEchoBytes);
+
 // Opens the script file; false when it cannot be opened or is a folder.
 bool openScriptFile(const std::string& path, std::ifstream& in);
 

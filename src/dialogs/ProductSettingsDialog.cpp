@@ -50,9 +50,10 @@ bool ProductSettingsDialog::writeSettingsFile(settings::FileTarget target) {
     settings::ProfileFile file;
     if (!card) {
         platform::createDirectories(path.parent_path());
-        // Keys already in the backup keep their place and get the new values.
-        if (std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path))
-            file = std::move(*existing);
+        // Keys already in the backup keep their place and get the new values; a backup that is no
+        // settings file of this product is replaced by a new one.
+        std::optional<settings::ProfileFile> existing = settings::ProfileFile::load(path);
+        if (existing && settings::isValidSettings(*existing, config_.saveFlow.fileCode)) file = std::move(*existing);
     }
     settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
     std::string bytes = file.toBytes();
@@ -105,6 +106,14 @@ void ProductSettingsDialog::exportSettings() {
     const std::string& code = config_.saveFlow.fileCode;
     const std::optional<std::string> path = host().saveFile(this, kSettingsFilter, code + ".TXT");
     if (!path || path->empty()) return;
+    // Only a new file or a regular file is written: a link, a FIFO or a device is no place for it (a
+    // folder fails as a write below).
+    const bool folder = platform::isDirectory(*path) && !platform::isSymlink(*path);
+    if (!folder && !platform::isRegularFileOrAbsent(*path)) {
+        message("The settings were not exported: \"" + *path + "\" is not a regular file.", kTipsCaption,
+                ui::Icon::Warning);
+        return;
+    }
     if (platform::writeFileAtomically(*path, cardFileBytes()))
         message("The settings have been exported to \"" + *path + "\".", kTipsCaption, ui::Icon::Information);
     else

@@ -31,6 +31,7 @@ public:
     ~ProductSettingsDialog() override;
 
     settings::CardSaveFlow& saveFlow() { return saveFlow_; }
+    const settings::CardSaveFlow& saveFlow() const { return saveFlow_; }
     operators::OperatorListLogic& lists() { return lists_; }
     const settings::KeyTable& keyTable() const { return *keyTable_; }
 

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <climits>
 #include <random>
+#include <vector>
 
 #include <QFile>
 #include <QFileInfo>
@@ -124,6 +125,62 @@ bool sameEntry(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     const bool same = fs::equivalent(a, b, ec);
     return !ec && same;
+}
+
+bool isRegularFileOrAbsent(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_type type = fs::symlink_status(path, ec).type();
+    return type == fs::file_type::not_found || (!ec && type == fs::file_type::regular && !isSymlink(path));
+}
+
+namespace {
+
+// Names compared in the platform's own characters: a card may hold names no code page can spell.
+using NativeName = fs::path::string_type;
+using NativeChar = NativeName::value_type;
+
+bool isAsciiAlnum(NativeChar c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+bool allDigits(const NativeName& text, std::size_t from, std::size_t to) {
+    if (from >= to) return false;
+    for (std::size_t i = from; i < to; ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    return true;
+}
+
+// QSaveFile's "<name>.XXXXXX" or our own ".<name>.tmp-<seed>-<counter>" (tempPathFor).
+bool isTemporaryNameOf(const NativeName& name, const NativeName& target) {
+    if (name.size() == target.size() + 7 && name.compare(0, target.size(), target) == 0 && name[target.size()] == '.')
+        return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(target.size()) + 1, name.end(), isAsciiAlnum);
+    fs::path prefixPath = ".";
+    prefixPath += target;
+    prefixPath += ".tmp-";
+    const NativeName& prefix = prefixPath.native();
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return false;
+    const std::size_t dash = name.find('-', prefix.size());
+    return dash != NativeName::npos && allDigits(name, prefix.size(), dash) && allDigits(name, dash + 1, name.size());
+}
+
+}  // namespace
+
+int removeStaleTemporaries(const fs::path& target) {
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const NativeName targetName = target.filename().native();
+    std::vector<fs::path> stale;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeEc;
+        if (it->symlink_status(typeEc).type() != fs::file_type::regular) continue;
+        if (isTemporaryNameOf(it->path().filename().native(), targetName)) stale.push_back(it->path());
+    }
+    int removed = 0;
+    for (const fs::path& file : stale) {
+        clearReadOnly(file);
+        if (deleteIfExist(file)) ++removed;
+    }
+    return removed;
 }
 
 bool createDirectories(const fs::path& path) {

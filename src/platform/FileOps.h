@@ -56,6 +56,15 @@ bool createDirectories(const std::filesystem::path& path);
 // always did.
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
+// True when nothing is at `path` or a regular file of its own is (not a link, folder, FIFO or device):
+// the only places a file of ours may be written.
+bool isRegularFileOrAbsent(const std::filesystem::path& path);
+
+// Removes the temporary files an interrupted writeFileAtomically of `target` left beside it (the
+// write was killed before its rename): only regular files named exactly as that write names them,
+// "<name>.XXXXXX" (six letters or digits) and ".<name>.tmp-<number>-<number>". Returns how many went.
+int removeStaleTemporaries(const std::filesystem::path& target);
+
 // The whole content of a regular file; nullopt when missing, unreadable, not a regular file or
 // larger than maxSize bytes.
 std::optional<std::string> readFileLimited(const std::filesystem::path& path, std::uintmax_t maxSize);

@@ -97,6 +97,8 @@ void setCommand(QProcess& process, const std::string& program, const std::vector
     raw->argv.push_back(nullptr);
     raw->parent = ::getpid();
     process.setChildProcessModifier([raw] {
+        // A group of its own: whatever the tool starts (a wrapper's FFmpeg) is stopped with it.
+        ::setpgid(0, 0);
 #ifdef __linux__
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != raw->parent) _exit(127);  // the parent died before the line above
@@ -111,6 +113,14 @@ void setCommand(QProcess& process, const std::string& program, const std::vector
 #endif
 }
 
+void stopProcess(QProcess& process) {
+#ifndef _WIN32
+    const qint64 pid = process.processId();
+    if (pid > 0) ::kill(-static_cast<pid_t>(pid), SIGKILL);
+#endif
+    process.kill();
+}
+
 ProcessResult runProcessAndWait(const std::string& program, const std::vector<std::string>& arguments) {
     QProcess process;
     setCommand(process, program, arguments);
@@ -123,7 +133,7 @@ ProcessResult runProcessAndWait(const std::string& program, const std::vector<st
     result.started = true;
     while (process.state() != QProcess::NotRunning && !process.waitForFinished(50)) {
         if (InterruptGuard::requested()) {
-            process.kill();
+            stopProcess(process);
             process.waitForFinished(-1);
             result.interrupted = true;
             break;

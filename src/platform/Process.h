@@ -36,8 +36,13 @@ ProcessResult runProcessAndWait(const std::string& program, const std::vector<st
 
 // Gives a QProcess its program and arguments byte for byte. Qt's own strings cannot carry a name
 // that is not valid UTF-8, so on POSIX systems such a command is executed from the raw bytes in
-// the child. On Linux the child is also killed when this program dies, so no tool outlives us.
+// the child. On Linux the child is also killed when this program dies. On POSIX systems the child
+// leads a process group of its own, which stopProcess stops as a whole.
 void setCommand(QProcess& process, const std::string& program, const std::vector<std::string>& arguments);
+
+// Stops a process started with setCommand at once, together with everything it started itself: on
+// POSIX systems the tool runs in a process group of its own, so a wrapper script's FFmpeg goes too.
+void stopProcess(QProcess& process);
 
 // Finds an executable by name on PATH; "" when there is none.
 std::string findOnPath(const std::string& name);

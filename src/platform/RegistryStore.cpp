@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "platform/RegistryStore.h"
 
-#include <fstream>
-
 #include "platform/FileOps.h"
 
 #ifdef _WIN32
@@ -82,10 +80,9 @@ bool RegistryStore::setDefaultValue(std::string_view keyPath, std::string_view t
     const fs::path file = dir / kValueFile;
     const fs::file_status status = fs::symlink_status(file, ec);
     if (fs::exists(status) && !fs::is_regular_file(status) && !fs::remove(file, ec)) return false;
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    // Written as every file of ours is: a new file renamed over the old one, so that a write cut
+    // short leaves the previous value and never an empty one.
+    return writeFileAtomically(file, text);
 }
 
 std::optional<std::string> RegistryStore::queryDefaultValue(std::string_view keyPath) const {

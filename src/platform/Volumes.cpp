@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "platform/FileOps.h"
 
 #ifndef _WIN32
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -164,8 +166,25 @@ const std::vector<fs::path>& Volumes::roots() {
     return slots_;
 }
 
+#ifndef _WIN32
+namespace {
+// The device of the file system a folder lies on; nullopt when it is no folder.
+std::optional<std::uint64_t> deviceOf(const fs::path& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_dev);
+}
+}  // namespace
+#endif
+
 bool Volumes::present(const fs::path& slot) const {
     std::error_code ec;
+#ifndef _WIN32
+    if (discovery_ && slot != systemRoot_) {
+        const auto it = mounted_.find(slot);
+        return it != mounted_.end() && deviceOf(slot) == it->second;
+    }
+#endif
     return fs::is_directory(slot, ec);
 }
 
@@ -192,9 +211,12 @@ void Volumes::discover() {
     const std::vector<MountEntry> table = mountsFromQt();
 #endif
     const std::vector<fs::path> found = cardMounts(table, currentUser());
+    mounted_.clear();
     for (const fs::path& p : found) {
-        if (static_cast<int>(slots_.size()) > kMaxVolumes) break;
-        if (std::find(slots_.begin(), slots_.end(), p) == slots_.end()) slots_.push_back(p);
+        const bool known = std::find(slots_.begin(), slots_.end(), p) != slots_.end();
+        if (!known && static_cast<int>(slots_.size()) > kMaxVolumes) continue;
+        if (!known) slots_.push_back(p);
+        if (const auto device = deviceOf(p)) mounted_[p] = *device;
     }
 #endif
 }

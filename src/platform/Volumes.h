@@ -2,7 +2,9 @@
 #pragma once
 // The volume slots of the PC: slot 0 is the system root (the "C:" of the camera's paths) and is
 // always present; the slots after it are the removable volumes (memory cards).
+#include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,13 +15,17 @@ class Volumes {
 public:
     // Explicit volumes (command line): fixed slots, present while the folder exists.
     Volumes(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes);
-    // Discovery of mounted removable volumes; a volume seen once keeps its slot for the run.
+    // Discovery of mounted removable volumes; a volume seen once keeps its slot for the run, and is
+    // present only while the file system found there is still mounted there.
     static Volumes discoverVolumes(const std::filesystem::path& systemRoot);
 
     const std::filesystem::path& systemRoot() const { return systemRoot_; }
 
     // The slots in probing order; refreshes discovery first.
     const std::vector<std::filesystem::path>& roots();  // ("slots" is a Qt macro)
+    // An explicit volume: its folder exists. A discovered one: it was still mounted at the last
+    // refresh and the folder is still that file system (an unmounted card leaves its empty mount
+    // folder behind, which is the PC's own disk).
     bool present(const std::filesystem::path& slot) const;
 
     // The text of a slot's root as shown to the user: "<path>/" (the "E:\" of Windows).
@@ -33,6 +39,8 @@ private:
     std::filesystem::path systemRoot_;
     std::vector<std::filesystem::path> slots_;
     bool discovery_ = false;
+    // The discovered volumes mounted at the last refresh, with the device of their file system.
+    std::map<std::filesystem::path, std::uint64_t> mounted_;
 };
 
 // One mounted file system, as far as choosing memory cards needs it.

@@ -32,6 +32,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "dialogs/ProductSettingsDialog.h"
 #include "dialogs/SettingsDialogBase.h"
 #include "dialogs/WapInternetDialog.h"
 #include "settings/ProductFiles.h"
@@ -760,7 +761,22 @@ void DialogWindow::refreshFirstOpenNote() {
     bool blank = true;
     for (const auto& [id, c] : dialog_.controls())
         if (c.kind == ControlKind::List && id != pathListId_ && c.sel >= 0) blank = false;
-    if (firstOpenNote_->isHidden() == blank) firstOpenNote_->setVisible(blank);
+    QString note = QStringLiteral("No settings file was found for this camera. Default(D) fills in the camera's defaults.");
+    bool show = blank;
+    if (const auto* product = dynamic_cast<const dialogs::ProductSettingsDialog*>(&dialog_)) {
+        const settings::CardSaveFlow& flow = product->saveFlow();
+        if (!flow.keptInvalidFile().empty() && flow.keptInvalidFile() == flow.cardFilePath()) {
+            // Whatever the window shows, the card's own file stays untouched until Save replaces it.
+            note = QStringLiteral("The settings file on the card could not be read; it is kept as it is until Save "
+                                  "replaces it.");
+            show = true;
+        } else if (flow.readAtOpen()) {
+            note = QStringLiteral("The settings file was read only in part (it is cut short). Default(D) fills in "
+                                  "the camera's defaults.");
+        }
+    }
+    if (firstOpenNote_->text() != note) firstOpenNote_->setText(note);
+    if (firstOpenNote_->isHidden() == show) firstOpenNote_->setVisible(show);
 }
 
 // A list box reports its new row from inside Qt's own click or key handling, which goes on selecting

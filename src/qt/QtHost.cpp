@@ -279,12 +279,12 @@ ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessReques
     auto cancel = [&] {
         if (cancelled) return;
         cancelled = true;
-        process.kill();
+        platform::stopProcess(process);
     };
     // A signal to end the program stops the tool too; the caller then tidies up and ends.
     QTimer interruptPoll;
     QObject::connect(&interruptPoll, &QTimer::timeout, &loop, [&] {
-        if (platform::InterruptGuard::requested()) process.kill();
+        if (platform::InterruptGuard::requested()) platform::stopProcess(process);
     });
     interruptPoll.start(50);
     QObject::connect(&progress, &QProgressDialog::canceled, &loop, cancel);

@@ -6,6 +6,7 @@
 
 #include "settings/ProductFiles.h"
 #include "platform/FileOps.h"
+#include "platform/SaveLock.h"
 #include "settings/KeyTable.h"
 #include "settings/SaveDiff.h"
 
@@ -81,7 +82,8 @@ void CardSaveFlow::scanAndLoad() {
         // A folder given twice is one volume; it is listed once.
         // Items are compared as they stand: on Linux and macOS two volumes may differ only in case.
         if (pathList_.find(candidate) < 0) pathList_.add(candidate);
-        if (isValidSettingsFile(candidate, config_.fileCode)) {
+        // Nothing is read through a link: what it points to is not on that card.
+        if (linkOnTheWay(slot).empty() && isValidSettingsFile(candidate, config_.fileCode)) {
             cardFilePath_ = candidate;
             found = true;
         } else if (!found) {
@@ -91,7 +93,7 @@ void CardSaveFlow::scanAndLoad() {
 
     if (found) {
         pathList_.select(pathList_.find(cardFilePath_));
-        read(FileTarget::Card);
+        readAtOpen_ = read(FileTarget::Card);
         return;  // a valid card file wins over the backup
     }
     if (!lastFree) {
@@ -103,14 +105,11 @@ void CardSaveFlow::scanAndLoad() {
     // rather than "the last item", because real paths do not sort in slot order the way drive letters did.
     const std::string target = candidateText(*lastFree);
     pathList_.select(pathList_.find(target));
-    platform::createDirectories(cardDirText(*lastFree));
-    // A "GSM" that is a link leads off the card: nothing is deleted through it.
-    if (!cardDirIsLink(*lastFree) && platform::pathExists(target)) {
-        // It is not valid for this product, or it would have been found above.
-        platform::clearReadOnly(target);
-        if (!platform::deleteIfExist(target))
-            messages_.message("Can't delete invalid file \"" + target + " \",\nPlease delete it manually!", kTips,
-                            ui::Icon::Warning);
+    if (linkOnTheWay(*lastFree).empty()) {
+        platform::createDirectories(cardDirText(*lastFree));
+        // A file there is not valid for this product (or it would have been found above): it may
+        // still hold what its owner needs, so it stays as it is until a Save replaces it.
+        if (platform::pathExists(target)) keptInvalidFile_ = target;
     }
     cardFilePath_ = target;
 
@@ -119,13 +118,8 @@ void CardSaveFlow::scanAndLoad() {
         platform::createDirectories(backupFolder);
         return;
     }
-    const fs::path backup = backupFilePath();
-    if (isValidSettingsFile(backup, config_.fileCode)) {
-        read(FileTarget::Backup);
-    } else if (platform::pathExists(backup)) {
-        if (!platform::deleteIfExist(backup))
-            messages_.message("Can't delete invalid back-up file,\nPlease delete it manually!", kTips, ui::Icon::Warning);
-    }
+    // An invalid backup stays too; the next Save writes a new one in its place.
+    if (isValidSettingsFile(backupFilePath(), config_.fileCode)) readAtOpen_ = read(FileTarget::Backup);
 }
 
 void CardSaveFlow::refreshCardPathList() {
@@ -147,8 +141,12 @@ void CardSaveFlow::takeCardPath() {
     cardFilePath_ = platform::trim(pathList_.selText());
 }
 
-bool CardSaveFlow::cardDirIsLink(const fs::path& slot) {
-    return platform::isSymlink(slot / settings::kCardDirName);
+fs::path CardSaveFlow::linkOnTheWay(const fs::path& slot) const {
+    fs::path dir = slot / settings::kCardDirName;
+    if (platform::isSymlink(dir)) return dir;
+    fs::path file = dir / fileNamesFor(config_.fileCode).fileName;
+    if (platform::isSymlink(file)) return file;
+    return {};
 }
 
 std::vector<std::string> CardSaveFlow::findOtherCardFiles(const fs::path& keepRoot) const {
@@ -160,7 +158,9 @@ std::vector<std::string> CardSaveFlow::findOtherCardFiles(const fs::path& keepRo
         if (!platform::isDirectory(cardDirText(slot))) continue;
         // Never through a "GSM" link (its files are not on that card), and never the kept card's own
         // folder seen under another name (a link to the volume, a bind mount): that file is the new one.
-        if (cardDirIsLink(slot) || platform::sameEntry(slot / settings::kCardDirName, keepRoot / settings::kCardDirName)) continue;
+        if (!linkOnTheWay(slot).empty() ||
+            platform::sameEntry(slot / settings::kCardDirName, keepRoot / settings::kCardDirName))
+            continue;
         const std::string candidate = candidateText(slot);
         // only this product's own valid files: other models' files and foreign files stay.
         if (isValidSettingsFile(candidate, config_.fileCode)) found.push_back(candidate);
@@ -235,28 +235,56 @@ void CardSaveFlow::save() {
         pathList_.select(pathList_.find(text));
         cardFilePath_ = text;
     }
-    saveVolume_ = *slot;
+    // Nothing is written through a link on the card: it leads somewhere else.
+    if (const fs::path link = linkOnTheWay(*slot); !link.empty()) {
+        messages_.message("\"" + link.string() + "\" is a symbolic link, not a folder or file on the card " +
+                              platform::Volumes::rootText(*slot) + ". Nothing was saved.",
+                          kTips, ui::Icon::Warning);
+        return;
+    }
 
-    const std::string cardDir = cardDirText(*slot);
-    if (!platform::isDirectory(cardDir)) platform::createDirectories(cardDir);
-
+    // Cancel leaves the card and the PC exactly as they are, and the sound stays where it is.
     if (messages_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, saveDetails(*slot)) !=
         ui::Answer::Ok)
         return;
 
     const std::string cardFile = cardFilePath_;
-    // Write first, delete after: the new card file (written from scratch, keys in the camera's
-    // order) replaces the old one in a single rename, so a failed write leaves the old file; the
-    // same product's files on the other volumes go only once the new one is in place and verified.
-    platform::clearReadOnly(cardFile);
-    const bool cardWritten = write(FileTarget::Card);
-    if (cardWritten) deleteOtherCardFiles(*slot);
-
     const fs::path backup = backupFilePath();
-    platform::clearReadOnly(backup);
-    if (!platform::isDirectory(backupDir())) platform::createDirectories(backupDir());
-    // The backup is written whatever happened to the card: it keeps the settings on the PC.
-    const bool backupWritten = write(FileTarget::Backup);
+    bool cardWritten = false;
+    bool backupWritten = false;
+    {
+        // One save at a time on this PC: another copy of the program deleting "the other card's file"
+        // while this one writes would take the new file of either for a stale one.
+        const platform::SaveLock lock(volumes_.systemRoot());
+        if (lock.state() == platform::SaveLock::State::Held) {
+            messages_.message("Another QVT CONFIG is saving settings at this moment. Nothing was saved: please press "
+                              "Save again when it has finished.",
+                              kTips, ui::Icon::Warning);
+            return;
+        }
+        saveVolume_ = *slot;
+
+        const std::string cardDir = cardDirText(*slot);
+        if (!platform::isDirectory(cardDir)) platform::createDirectories(cardDir);
+        // What an interrupted earlier save of this file left beside it goes now.
+        platform::removeStaleTemporaries(cardFile);
+
+        // Write first, delete after: the new card file (written from scratch, keys in the camera's
+        // order) replaces the old one in a single rename, so a failed write leaves the old file; the
+        // same product's files on the other volumes go only once the new one is in place and verified.
+        // Only a regular file is replaced: a FIFO or a device in its place is no settings file.
+        platform::clearReadOnly(cardFile);
+        cardWritten = platform::isRegularFileOrAbsent(cardFile) && write(FileTarget::Card);
+        if (cardWritten) {
+            keptInvalidFile_.clear();
+            deleteOtherCardFiles(*slot);
+        }
+
+        platform::clearReadOnly(backup);
+        if (!platform::isDirectory(backupDir())) platform::createDirectories(backupDir());
+        // The backup is written whatever happened to the card: it keeps the settings on the PC.
+        backupWritten = write(FileTarget::Backup);
+    }
 
     if (cardWritten)
         messages_.message(config_.reportPrefix + cardFile + " \" !", kTips, ui::Icon::Information);

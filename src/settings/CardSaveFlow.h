@@ -78,13 +78,19 @@ public:
     // path was no item, or the card had gone). The game-call sound goes there and nowhere else.
     const std::filesystem::path& saveVolume() const { return saveVolume_; }
     const SaveFlowConfig& config() const { return config_; }
+    // At opening: the chosen card's file that was no valid settings file of the product and is kept
+    // as it is until a Save replaces it (empty when there was none, or once a Save has replaced it);
+    // and whether a settings file (card or backup) was read into the dialog.
+    const std::string& keptInvalidFile() const { return keptInvalidFile_; }
+    bool readAtOpen() const { return readAtOpen_; }
 
     // The card candidate of a volume slot: "<root>/GSM/<CODE>.TXT" ("E:\GSM\HX710T.TXT" on Windows).
     std::string candidateText(const std::filesystem::path& slot) const;
 
 private:
     static std::string cardDirText(const std::filesystem::path& slot);  // "<root>/GSM/"
-    static bool cardDirIsLink(const std::filesystem::path& slot);       // "<root>/GSM" is a link
+    // "<root>/GSM" or the card file when it is a symbolic link; empty when neither is.
+    std::filesystem::path linkOnTheWay(const std::filesystem::path& slot) const;
     static std::string rootTextOf(const std::string& candidate, const std::optional<std::filesystem::path>& slot);
     std::filesystem::path backupDir() const;
     std::optional<std::filesystem::path> slotOf(const std::string& candidate);  // the slot whose candidate it is
@@ -102,6 +108,8 @@ private:
     std::string cardFilePath_;
     std::filesystem::path saveVolume_;
     std::function<std::string()> preview_;
+    std::string keptInvalidFile_;
+    bool readAtOpen_ = false;
 };
 
 }  // namespace qvt::settings

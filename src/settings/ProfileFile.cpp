@@ -219,7 +219,7 @@ bool ProfileFile::contains(std::string_view section, std::string_view key) const
     return findKey(section, key) != nullptr;
 }
 
-std::vector<ProfileFile::Entry> ProfileFile::entries() const {
+std::vector<ProfileFile::Entry> ProfileFile::entries(std::size_t maxLength) const {
     // One walk in file order; only a section's first occurrence and a key's first line are read.
     std::vector<Entry> result;
     std::set<std::string> sectionsSeen;
@@ -239,7 +239,7 @@ std::vector<ProfileFile::Entry> ProfileFile::entries() const {
         const std::string_view key = classify(text).name;
         if (!keysSeen.insert(lowerAscii(key)).second) continue;
         result.push_back({std::string(section), std::string(key),
-                          cutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), kMaxValueLength)});
+                          cutValue(unquote(trimBlanks(text.substr(text.find('=') + 1))), maxLength)});
     }
     return result;
 }

@@ -47,7 +47,8 @@ public:
     struct Entry {
         std::string section, key, value;
     };
-    std::vector<Entry> entries() const;
+    // `maxLength` as for get(); SIZE_MAX gives the values whole, as the file holds them.
+    std::vector<Entry> entries(std::size_t maxLength = kMaxValueLength) const;
 
     // Writes a value in memory: an existing key is rewritten in place (its spelling kept), a new key
     // goes right after the last key line of the section, a new section is appended at the end.

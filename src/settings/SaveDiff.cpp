@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "settings/SaveDiff.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <utility>
@@ -44,7 +45,8 @@ TargetFile inspectTarget(const std::filesystem::path& path, const std::string& m
 
 std::vector<std::string> changedValues(const ProfileFile& before, const ProfileFile& after) {
     std::map<std::pair<std::string, std::string>, std::string> old;
-    const std::vector<ProfileFile::Entry> oldEntries = before.entries();
+    // The old values whole: one longer than a value may be is cut by the save, which is a change.
+    const std::vector<ProfileFile::Entry> oldEntries = before.entries(SIZE_MAX);
     for (const ProfileFile::Entry& e : oldEntries) old.emplace(folded(e), e.value);
 
     std::vector<std::string> lines;

@@ -84,3 +84,22 @@ TEST(Json, StringsAreEscaped) {
     EXPECT_EQ(jsonString(std::string("\x01", 1)), R"("\u0001")");
     EXPECT_EQ(jsonString("Fahrenheit [\xE2\x84\x89]"), "\"Fahrenheit [\xE2\x84\x89]\"");
 }
+
+TEST(ScriptEcho, ControlCharactersAndBrokenBytesAreEscapedLongTextsCut) {
+    using qvt::automation::echoText;
+    const std::pair<std::string, std::string> cases[] = {
+        {"click 1", "click 1"},
+        {"type 1 \"\x1b[2J\a\"", "type 1 \"\\x1B[2J\\x07\""},
+        {"caf\xC3\xA9 \xE2\x86\x92", "caf\xC3\xA9 \xE2\x86\x92"},  // whole UTF-8 characters stay
+        {"c1 \xC2\x9B" "31m", "c1 \\xC2\\x9B31m"},                // a C1 control (CSI) does not
+        {"latin1 \xE9t\xE9\x7F", "latin1 \\xE9t\\xE9\\x7F"},
+        {"cut \xE2\x86", "cut \\xE2\\x86"},
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(echoText(text), shown) << text;
+    const std::string line = "select 1 \"" + std::string(1000, 'x');
+    const std::string shown = echoText(line);
+    EXPECT_EQ(shown, line.substr(0, 200) + "...");
+    // The cut never splits an escape or a character.
+    EXPECT_EQ(echoText(std::string(199, 'a') + "\x01"), std::string(199, 'a') + "...");
+    EXPECT_EQ(echoText(std::string(199, 'a') + "\xC3\xA9"), std::string(199, 'a') + "...");
+}

@@ -212,7 +212,7 @@ TEST_F(S1FileTest, OnlyTheModelsOwnFileIsRead) {
     test::writeFile(pc.card / "GSM" / "HX330.TXT", "[QVTFileMark]\r\nModel=PN250R\r\n");
     open("HX330");
     EXPECT_EQ(d->sel(s1::kLanguage), -1);
-    EXPECT_FALSE(fs::exists(pc.card / "GSM" / "HX330.TXT")) << "the invalid file is removed";
+    EXPECT_TRUE(fs::exists(pc.card / "GSM" / "HX330.TXT")) << "the invalid file is kept until Save";
 }
 
 TEST_F(S1FileTest, BackupKeysKeepTheirPlaceAndItsFolderIsCreated) {

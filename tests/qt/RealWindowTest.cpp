@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 
@@ -46,7 +47,9 @@ const Product kProducts[] = {{"HX710T", "hx710t", 1080}, {"HX720U", "hx720u", 10
 
 // One settings window on a PC with a card, shown and active.
 struct SettingsWindow {
-    explicit SettingsWindow(const char* modelCode) {
+    // `prepare` puts files on the PC and the card before the window opens.
+    explicit SettingsWindow(const char* modelCode, const std::function<void(TestPc&)>& prepare = {}) {
+        if (prepare) prepare(pc);
         pc.context.CurrentModelCode = modelCode;
         dialog = dialogs::createSettingsDialog(*dialogs::findProductByModelCode(modelCode), host, pc.context);
         dialog->init();
@@ -458,6 +461,23 @@ TEST(FirstOpen, ANoteSaysNoFileWasFoundUntilValuesAreSet) {
     EXPECT_TRUE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
     clickWidget(widgetOf(w.window.get(), 1080));
     EXPECT_FALSE(w.window->firstOpenNote()->isVisibleTo(w.window.get()));
+}
+
+// The note names what happened to the card's file: unreadable and kept (whatever values the window
+// shows), or read only in part; never "not found" for a file that is there.
+TEST(FirstOpen, TheNoteSaysAnUnreadableCardFileIsKeptAndAShortFileWasReadInPart) {
+    SettingsWindow damaged("HX710T", [](TestPc& pc) { test::writeFile(pc.cardFile(), "\x01garbage\r\nIP=10.1.2.3\r\n"); });
+    QLabel* note = damaged.window->firstOpenNote();
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisibleTo(damaged.window.get()));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("could not be read"))) << note->text().toStdString();
+    clickWidget(widgetOf(damaged.window.get(), 1080));
+    EXPECT_TRUE(note->isVisibleTo(damaged.window.get())) << "the file is still kept";
+
+    SettingsWindow cut("HX710T", [](TestPc& pc) { test::writeFile(pc.cardFile(), "[QVTFileMark]\r\nModel=HX710T\r\n"); });
+    note = cut.window->firstOpenNote();
+    EXPECT_TRUE(note->isVisibleTo(cut.window.get()));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("read only in part"))) << note->text().toStdString();
 }
 
 TEST(Accessible, EveryFieldHasANameAndThePlusButtonATip) {

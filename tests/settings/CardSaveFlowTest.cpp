@@ -193,21 +193,24 @@ TEST_F(CardSaveFlowTest, OnlySystemRootListsItsCandidateCreatesGsmAndReadsValidB
     EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST_F(CardSaveFlowTest, BackupAtStartFolderCreatedWhenMissingInvalidOneDeleted) {
+TEST_F(CardSaveFlowTest, BackupAtStartFolderCreatedWhenMissingInvalidOneKept) {
     open({});
     EXPECT_TRUE(fs::is_directory(sys / "LumbrakonBackup"));
     EXPECT_TRUE(calls.empty());
 
+    // An invalid backup is neither read nor removed: the next Save writes a new one in its place.
     writeSettings(backup(), "HX720U", "other model");
     open({});
-    EXPECT_FALSE(fs::exists(backup()));
+    EXPECT_EQ(markerOf(backup()), "other model");
     EXPECT_TRUE(calls.empty());
 
-    // A backup over 1 MiB is not valid, so it goes as well.
-    test::writeFile(backup(), "[QVTFileMark]\r\nModel=HX710T\r\n" + std::string(kMaxSettingsFileSize, ';'));
+    // Nor is one over 1 MiB.
+    const std::string big = "[QVTFileMark]\r\nModel=HX710T\r\n" + std::string(kMaxSettingsFileSize, ';');
+    test::writeFile(backup(), big);
     open({});
-    EXPECT_FALSE(fs::exists(backup()));
+    EXPECT_EQ(test::readFile(backup()), big);
     EXPECT_TRUE(calls.empty());
+    EXPECT_FALSE(flow->readAtOpen());
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -226,14 +229,15 @@ TEST_F(CardSaveFlowTest, ValidFilesOnTwoVolumesTheLaterSlotIsChosenAndRead) {
     EXPECT_FALSE(fs::exists(sys / "GSM"));
 }
 
-TEST_F(CardSaveFlowTest, LastPresentVolumeInvalidFileIsDeletedAndTakenOthersUntouched) {
+TEST_F(CardSaveFlowTest, LastPresentVolumeInvalidFileIsKeptAndTakenOthersUntouched) {
     const fs::path e = tmp / "e", f = tmp / "f", gone = tmp / "g-absent";
     writeSettings(cand(sys), "HX710T-10M", "sys");
     writeSettings(cand(e), "hx710t", "e");
     writeSettings(cand(f), "HX720U", "f");
     fs::permissions(cand(f), fs::perms::owner_read);
     open({e, f, gone});
-    EXPECT_FALSE(fs::exists(cand(f)));
+    EXPECT_EQ(markerOf(cand(f)), "f");
+    EXPECT_EQ(flow->keptInvalidFile(), cand(f));
     EXPECT_EQ(flow->cardFilePath(), cand(f));
     EXPECT_EQ(selected(), cand(f));
     EXPECT_EQ(markerOf(cand(e)), "e");
@@ -242,14 +246,12 @@ TEST_F(CardSaveFlowTest, LastPresentVolumeInvalidFileIsDeletedAndTakenOthersUnto
     EXPECT_TRUE(host.boxes.empty());
 }
 
-TEST_F(CardSaveFlowTest, UndeletableInvalidFileIsReportedAndStillTaken) {
+TEST_F(CardSaveFlowTest, AFolderWhereTheFileShouldBeIsTakenSilently) {
     const fs::path e = tmp / "e";
-    fs::create_directories(cand(e));  // a folder where the file should be
+    fs::create_directories(cand(e));
     open({e});
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "Can't delete invalid file \"" + cand(e) + " \",\nPlease delete it manually!");
-    EXPECT_EQ(host.boxes[0].caption, "QVT Tips");
-    EXPECT_EQ(host.boxes[0].icon, ui::Icon::Warning);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(fs::is_directory(cand(e)));
     EXPECT_EQ(flow->cardFilePath(), cand(e));
 }
 
