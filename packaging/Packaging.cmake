@@ -80,6 +80,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   # FFmpeg converts the game-call sounds; it is run as a program, so shlibdeps cannot find it.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS ffmpeg)
+  # "Find operator…" reads the system's provider database when it is installed.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS mobile-broadband-provider-info)
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "QVT CONFIG configures a family of eight cellular trail cameras through their
 memory card: it writes the camera's settings file onto the card, keeps a
@@ -89,3 +91,5 @@ parameters, and game-call sounds are converted with FFmpeg. A headless
 automation mode runs the same dialogs from a script of user actions.")
   include(CPack)
 endif()
+
+include(packaging/ProviderDatabase.cmake)

@@ -32,6 +32,10 @@ constexpr std::array kOptions{
     OptionSpec{"now", "\"YYYY-MM-DD HH:MM:SS\"", "Uses this fixed local date and time instead of the real clock."},
     OptionSpec{"ffmpeg", "PATH",
                "Runs PATH to convert game-call sounds (default: the staged tool, else ffmpeg found on PATH)."},
+    OptionSpec{"provider-database", "FILE",
+               "Looks operators up for \"Find operator\" in FILE, a serviceproviders.xml of the "
+               "mobile-broadband-provider-info project (default: $QVT_PROVIDER_DATABASE, else the system's "
+               "/usr/share/mobile-broadband-provider-info/serviceproviders.xml)."},
     OptionSpec{"script", "FILE|-",
                "Runs headless: performs the user actions in FILE (- for standard input) and prints one JSON "
                "event per line; no window opens and no display is needed."},
@@ -153,6 +157,8 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args
         }
     }
     if (parser.isSet(QStringLiteral("ffmpeg"))) cl.ffmpeg = qtString(parser.value(QStringLiteral("ffmpeg")));
+    if (parser.isSet(QStringLiteral("provider-database")))
+        cl.providerDatabase = std::filesystem::path(qtString(parser.value(QStringLiteral("provider-database"))));
     if (parser.isSet(QStringLiteral("script"))) cl.script = qtString(parser.value(QStringLiteral("script")));
     return cl;
 }
