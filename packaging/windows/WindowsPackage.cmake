@@ -14,7 +14,10 @@ configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/qvt-config.rc.in
 target_sources(qvt-config PRIVATE ${CMAKE_BINARY_DIR}/generated/qvt-config.rc)
 set_target_properties(qvt-config PROPERTIES WIN32_EXECUTABLE TRUE)
 
-install(TARGETS qvt-config RUNTIME DESTINATION .)
+# The install tree is flat: the program folder is its root, documents and licences in folders.
+set(QVT_WINDOWS_PROGRAM_DIR .)
+set(QVT_WINDOWS_DOC_DIR doc)
+install(TARGETS qvt-config RUNTIME DESTINATION ${QVT_WINDOWS_PROGRAM_DIR})
 foreach(module Core Gui Widgets)
   install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
 endforeach()
@@ -42,7 +45,7 @@ if(QVT_WINDOWS_FFMPEG AND EXISTS ${QVT_WINDOWS_FFMPEG}/bin/ffmpeg.exe)
 else()
   message(WARNING "No cross-built ffmpeg.exe (QVT_WINDOWS_FFMPEG): the packages will lack it")
 endif()
-install(FILES LICENSE NOTICE README.md docs/AUTOMATION.md DESTINATION doc)
+install(FILES LICENSE NOTICE README.md docs/AUTOMATION.md DESTINATION ${QVT_WINDOWS_DOC_DIR})
 # Qt's licence texts, which scripts/windows-toolchain keeps with the Qt it built.
 get_filename_component(QVT_WINDOWS_QT_PREFIX "${Qt6_DIR}/../../.." ABSOLUTE)
 if(EXISTS ${QVT_WINDOWS_QT_PREFIX}/licenses)
