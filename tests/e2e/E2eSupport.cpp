@@ -1,11 +1,21 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "e2e/E2eSupport.h"
 
-#include <QProcess>
-#include <QStringList>
 #include <chrono>
 #include <sstream>
 #include <thread>
+
+#ifdef _WIN32
+#include <QProcess>
+#include <QStringList>
+#else
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#endif
 
 namespace qvt::test {
 
@@ -18,6 +28,8 @@ std::string RunResult::out() const {
     return s;
 }
 
+#ifdef _WIN32
+// Windows: QProcess quotes the arguments as the C runtime reads them back.
 namespace {
 
 QString qtText(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -59,6 +71,27 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& scr
     process.waitForFinished();
     return resultOf(process, io);
 }
+
+#else
+// POSIX: the shell and fork/exec pass names that are no UTF-8 through unchanged, as the tests need.
+RunResult runBinary(const std::vector<std::string>& args, const std::string& script) {
+    TempDir io;
+    writeFile(io / "script.txt", script);
+    std::string cmd = shellQuote(QVT_BINARY);
+    for (const auto& a : args) cmd += " " + shellQuote(a);
+    cmd += " < " + shellQuote((io / "script.txt").string());
+    cmd += " > " + shellQuote((io / "out.txt").string());
+    cmd += " 2> " + shellQuote((io / "err.txt").string());
+    int status = std::system(cmd.c_str());
+    RunResult r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream out(readFile(io / "out.txt"));
+    for (std::string line; std::getline(out, line);) r.lines.push_back(line);
+    r.err = readFile(io / "err.txt");
+    return r;
+}
+
+#endif
 
 RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
                     const std::string& script, const std::vector<std::string>& extraArgs) {
@@ -111,6 +144,7 @@ std::filesystem::path choiceValueFile(const std::filesystem::path& systemRoot) {
     return systemRoot / "registry" / "Software" / "Lumbrakon" / "UserModelSel" / "(Default)";
 }
 
+#ifdef _WIN32
 RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
                            const std::vector<ScriptPart>& parts) {
     TempDir io;
@@ -149,6 +183,64 @@ RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::v
     process.waitForFinished();
     return resultOf(process, io);
 }
+
+#else
+RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                           const std::vector<ScriptPart>& parts) {
+    std::signal(SIGPIPE, SIG_IGN);  // a program that ended early must not end the test with it
+    TempDir io;
+    const std::string outPath = (io / "out.txt").string(), errPath = (io / "err.txt").string();
+    std::vector<std::string> args{QVT_BINARY, "--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
+    for (const auto& v : volumes) {
+        args.push_back("--volume");
+        args.push_back(v.string());
+    }
+    args.push_back("--script");
+    args.push_back("-");
+    int toChild[2];
+    if (::pipe(toChild) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(toChild[0], 0);
+        ::close(toChild[1]);
+        ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(toChild[0]);
+    const auto dumpsSoFar = [&] {
+        const std::string out = readFile(outPath);
+        int n = 0;
+        for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos;
+             at = out.find("\"event\":\"dump\"", at + 1))
+            ++n;
+        return n;
+    };
+    int sent = 0;
+    for (const ScriptPart& part : parts) {
+        // Wait (at most 30 s) until the program has done the parts sent so far.
+        for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (part.before) part.before();
+        (void)!::write(toChild[1], part.script.data(), part.script.size());
+        ++sent;
+    }
+    ::close(toChild[1]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    RunResult r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream out(readFile(outPath));
+    for (std::string line; std::getline(out, line);) r.lines.push_back(line);
+    r.err = readFile(errPath);
+    return r;
+}
+
+#endif
 
 PcWithCard::PcWithCard() {
     std::filesystem::create_directories(root);
