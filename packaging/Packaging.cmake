@@ -11,21 +11,7 @@ qt_add_resources(QVT_ICON_RESOURCES ${QVT_ICON_DIR}/icons.qrc)
 target_sources(qvt_qt PRIVATE ${QVT_ICON_RESOURCES})
 
 if(WIN32)
-  # A GUI program: no console window opens; main() re-attaches to the caller's console for
-  # --script, --help and --version.
-  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/qvt-config.rc.in
-                 ${CMAKE_BINARY_DIR}/generated/qvt-config.rc @ONLY)
-  target_sources(qvt-config PRIVATE ${CMAKE_BINARY_DIR}/generated/qvt-config.rc)
-  set_target_properties(qvt-config PROPERTIES WIN32_EXECUTABLE TRUE)
-  install(TARGETS qvt-config RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # Copies the Qt libraries and plugins the program needs beside the installed executable.
-  get_target_property(QVT_QMAKE Qt6::qmake IMPORTED_LOCATION)
-  get_filename_component(QVT_QT_BIN_DIR "${QVT_QMAKE}" DIRECTORY)
-  find_program(QVT_WINDEPLOYQT windeployqt HINTS "${QVT_QT_BIN_DIR}" REQUIRED)
-  install(CODE "execute_process(COMMAND \"${QVT_WINDEPLOYQT}\" --no-translations
-                  \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/qvt-config.exe\"
-                  COMMAND_ERROR_IS_FATAL ANY)")
-  install(FILES README.md LICENSE NOTICE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  include(${CMAKE_CURRENT_LIST_DIR}/windows/WindowsPackage.cmake)
 elseif(APPLE)
   # An application bundle; its Info.plist takes these values. qvt-config.icns is made from the SVG
   # by tools/make_icons.sh.

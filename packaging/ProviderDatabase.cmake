@@ -43,9 +43,9 @@ file(WRITE ${QVT_NOTICE_WITH_DATABASE} "${notice}")
 if(WIN32)
   # Beside the program, where it looks for it; a copy in the build folder serves runs from there.
   configure_file(${QVT_PROVIDER_DATABASE_SOURCE} ${CMAKE_BINARY_DIR}/serviceproviders.xml COPYONLY)
-  install(FILES ${QVT_PROVIDER_DATABASE_SOURCE} DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # Installed after Packaging.cmake's NOTICE, so this one, with the database's origin, is the one left.
-  install(FILES ${QVT_NOTICE_WITH_DATABASE} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${QVT_PROVIDER_DATABASE_SOURCE} DESTINATION ${QVT_WINDOWS_PROGRAM_DIR})
+  # Installed after the Windows package's NOTICE, so this one, with the database's origin, is the one left.
+  install(FILES ${QVT_NOTICE_WITH_DATABASE} DESTINATION ${QVT_WINDOWS_DOC_DIR})
 else()
   # In the bundle's resources, like the icon.
   set_source_files_properties(${QVT_PROVIDER_DATABASE_SOURCE} ${QVT_NOTICE_WITH_DATABASE}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 // The conversion tool's temporary folder: clearing, staging, the tool files; and the header reader.
+#ifdef __linux__
 #include <sys/mount.h>
+#endif
 
 #include <random>
 
@@ -19,17 +21,21 @@ class LockedFolder {
 public:
     explicit LockedFolder(const fs::path& dir) : dir_(dir) {
         fs::create_directories(dir);
+#ifdef __linux__
         if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k") != 0) return;
         mounted_ = true;
         writeFile(dir / "stuck.dll", "stuck");
         if (::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) release();
+#endif
     }
     ~LockedFolder() { release(); }
     bool ok() const { return mounted_; }
 
 private:
     void release() {
+#ifdef __linux__
         if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);
+#endif
         mounted_ = false;
     }
     fs::path dir_;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 // The command line of the real binary: help, version, refusals, and Qt's own options.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -78,6 +80,7 @@ TEST(CommandLineEndToEnd, QtOptionsLeaveAHeadlessRunUnchanged) {
     EXPECT_EQ(settings, readFile(plainCard / "GSM/HX710T.TXT"));
 }
 
+#ifndef _WIN32  // timeout(1) and a shell
 TEST(CommandLineEndToEnd, WindowedRunAcceptsQtOptions) {
     // Without --script the program waits in its first window: still running after a moment means
     // it took the options (a refusal exits at once with status 2).
@@ -89,3 +92,4 @@ TEST(CommandLineEndToEnd, WindowedRunAcceptsQtOptions) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 124) << "timeout ends a program that is still running with 124";
 }
+#endif

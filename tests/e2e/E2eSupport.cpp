@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "e2e/E2eSupport.h"
 
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+#ifdef _WIN32
+#include <QProcess>
+#include <QStringList>
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <sstream>
-#include <thread>
+#endif
 
 namespace qvt::test {
 
@@ -22,6 +28,52 @@ std::string RunResult::out() const {
     return s;
 }
 
+#ifdef _WIN32
+// Windows: QProcess quotes the arguments as the C runtime reads them back.
+namespace {
+
+QString qtText(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qtPath(const std::filesystem::path& path) { return QString::fromStdWString(path.wstring()); }
+
+QStringList qtArguments(const std::vector<std::string>& args) {
+    QStringList list;
+    for (const auto& a : args) list << qtText(a);
+    return list;
+}
+
+// The program with its standard output and error going to files, as a shell's redirection would.
+void redirectOutput(QProcess& process, const TempDir& io) {
+    process.setStandardOutputFile(qtPath(io / "out.txt"));
+    process.setStandardErrorFile(qtPath(io / "err.txt"));
+}
+
+RunResult resultOf(QProcess& process, const TempDir& io) {
+    RunResult r;
+    r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    std::istringstream out(readFile(io / "out.txt"));
+    for (std::string line; std::getline(out, line);) r.lines.push_back(line);
+    r.err = readFile(io / "err.txt");
+    return r;
+}
+
+constexpr int kRunLimitMs = 300'000;
+
+}  // namespace
+
+RunResult runBinary(const std::vector<std::string>& args, const std::string& script) {
+    TempDir io;
+    writeFile(io / "script.txt", script);
+    QProcess process;
+    process.setStandardInputFile(qtPath(io / "script.txt"));
+    redirectOutput(process, io);
+    process.start(QStringLiteral(QVT_BINARY), qtArguments(args));
+    if (!process.waitForStarted() || !process.waitForFinished(kRunLimitMs)) process.kill();
+    process.waitForFinished();
+    return resultOf(process, io);
+}
+
+#else
+// POSIX: the shell and fork/exec pass names that are no UTF-8 through unchanged, as the tests need.
 RunResult runBinary(const std::vector<std::string>& args, const std::string& script) {
     TempDir io;
     writeFile(io / "script.txt", script);
@@ -38,6 +90,8 @@ RunResult runBinary(const std::vector<std::string>& args, const std::string& scr
     r.err = readFile(io / "err.txt");
     return r;
 }
+
+#endif
 
 RunResult runScript(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
                     const std::string& script, const std::vector<std::string>& extraArgs) {
@@ -90,6 +144,47 @@ std::filesystem::path choiceValueFile(const std::filesystem::path& systemRoot) {
     return systemRoot / "registry" / "Software" / "Lumbrakon" / "UserModelSel" / "(Default)";
 }
 
+#ifdef _WIN32
+RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
+                           const std::vector<ScriptPart>& parts) {
+    TempDir io;
+    std::vector<std::string> args{"--system-root", systemRoot.string(), "--now", "2024-05-17 10:20:30"};
+    for (const auto& v : volumes) {
+        args.push_back("--volume");
+        args.push_back(v.string());
+    }
+    args.push_back("--script");
+    args.push_back("-");
+    QProcess process;
+    redirectOutput(process, io);
+    process.start(QStringLiteral(QVT_BINARY), qtArguments(args));
+    process.waitForStarted();
+    const auto dumpsSoFar = [&] {
+        const std::string out = readFile(io / "out.txt");
+        int n = 0;
+        for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos;
+             at = out.find("\"event\":\"dump\"", at + 1))
+            ++n;
+        return n;
+    };
+    int sent = 0;
+    for (const ScriptPart& part : parts) {
+        // Wait (at most 30 s) until the program has done the parts sent so far.
+        for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (part.before) part.before();
+        // A program that ended early takes no more input; the write then simply fails.
+        process.write(part.script.data(), static_cast<qint64>(part.script.size()));
+        process.waitForBytesWritten();
+        ++sent;
+    }
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kRunLimitMs)) process.kill();
+    process.waitForFinished();
+    return resultOf(process, io);
+}
+
+#else
 RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::vector<std::filesystem::path>& volumes,
                            const std::vector<ScriptPart>& parts) {
     std::signal(SIGPIPE, SIG_IGN);  // a program that ended early must not end the test with it
@@ -144,6 +239,8 @@ RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::v
     r.err = readFile(errPath);
     return r;
 }
+
+#endif
 
 PcWithCard::PcWithCard() {
     std::filesystem::create_directories(root);

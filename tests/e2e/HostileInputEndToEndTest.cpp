@@ -4,9 +4,11 @@
 // hang, a crash or a corrupted file.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <QStringDecoder>
 #include <atomic>
@@ -27,6 +29,7 @@ bool isValidUtf8(const std::string& text) {
     return !decoder.hasError();
 }
 
+#ifndef _WIN32  // the value file of the remembered choice; Windows keeps it in the registry
 // ---- The remembered choice -----------------------------------------------------------------------
 
 struct ChoiceCase {
@@ -86,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"JustOverSixtyFourBytes", [](const fs::path& f) { writeFile(f, "3" + std::string(64, ' ')); },
                    R"("sel":-1)", "-1"}),
     [](const auto& test) { return std::string(test.param.name); });
+
+#endif
 
 // ---- The script and the command line --------------------------------------------------------------
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 #include <gtest/gtest.h>
+
+#ifdef __linux__
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <climits>
 #include <fstream>
@@ -30,6 +33,7 @@ fs::perms permsOf(const fs::path& path) {
     return fs::status(path).permissions();
 }
 
+#ifdef __linux__
 // A small tmpfs of its own, to play a full or write-protected card (root ignores file permissions).
 class SmallVolume : public testing::Test {
 protected:
@@ -55,6 +59,7 @@ protected:
     fs::path root_;
     bool mounted_ = false;
 };
+#endif
 
 // ---- Text helpers ---------------------------------------------------------------------------
 
@@ -217,8 +222,10 @@ TEST(readFileLimited, NothingFromNonFiles) {
     test::TempDir dir;
     EXPECT_FALSE(readFileLimited(dir / "absent", 100));
     EXPECT_FALSE(readFileLimited(dir.path(), 100));
+#ifndef _WIN32
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
     EXPECT_FALSE(readFileLimited(dir / "fifo", 100));  // and does not wait for a writer
+#endif
 }
 
 // ---- Writing whole files --------------------------------------------------------------------
@@ -258,6 +265,7 @@ TEST(writeFileAtomically, FailsWithoutFolderOrOnDirectory) {
     EXPECT_TRUE(listDir(dir / "d").empty());
 }
 
+#ifdef __linux__
 TEST_F(SmallVolume, FullVolumeKeepsPreviousContent) {
     const auto target = root_ / "HX710T.TXT";
     ASSERT_TRUE(writeFileAtomically(target, "[S]\r\nk=old\r\n"));
@@ -285,8 +293,6 @@ TEST_F(SmallVolume, WriteProtectedVolume) {
     EXPECT_FALSE(createDirectories(root_ / "GSM"));
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "IMAG0001.JPG"}));
 }
-
-#ifdef __linux__
 // Bytes this process had fetched from storage so far; nullopt when the kernel does not count them.
 std::optional<long long> readBytesFromStorage() {
     std::ifstream io("/proc/self/io");

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 // The GUI tests need a QApplication before any widget exists, and treat every Qt warning as a fault.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <QApplication>
 #include <QByteArray>
@@ -31,6 +33,7 @@ void failOnQtWarning(QtMsgType type, const QMessageLogContext& /*context*/, cons
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifndef _WIN32
     // Without a runtime folder Qt warns once at start; give it a private one.
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         const QString dir = QDir::temp().filePath(QStringLiteral("qvt-tests-runtime-%1").arg(getuid()));
@@ -38,6 +41,7 @@ int main(int argc, char** argv) {
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
     }
+#endif
     qInstallMessageHandler(failOnQtWarning);
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
