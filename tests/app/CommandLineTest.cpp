@@ -82,3 +82,19 @@ TEST(CommandLine, HelpDescribesEveryOptionInShortLines) {
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
     EXPECT_EQ(versionText().rfind("qvt-config ", 0), 0u);
 }
+
+TEST(CommandLine, HelpSaysWhatThisPlatformDoesAndWhereToReadMore) {
+    const std::string help = helpText();
+    const std::size_t ffmpeg = help.find("--ffmpeg PATH");
+    ASSERT_NE(ffmpeg, std::string::npos);
+    const std::string ffmpegHelp = help.substr(ffmpeg, help.find("\n  -", ffmpeg) - ffmpeg);
+#ifdef _WIN32
+    EXPECT_NE(ffmpegHelp.find("staged"), std::string::npos) << ffmpegHelp;
+#else
+    EXPECT_EQ(ffmpegHelp.find("staged"), std::string::npos) << "only Windows stages a tool: " << ffmpegHelp;
+    EXPECT_NE(ffmpegHelp.find("ffmpeg found on PATH"), std::string::npos) << ffmpegHelp;
+#endif
+    for (const char* text : {"XDG_DATA_HOME", "QT_QPA_PLATFORM", "AUTOMATION.md", "Report bugs at https://"})
+        EXPECT_NE(help.find(text), std::string::npos) << text;
+    EXPECT_EQ(help.find('&'), std::string::npos) << "no raw mnemonic markers";
+}
