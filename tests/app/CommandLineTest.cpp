@@ -94,7 +94,8 @@ TEST(CommandLine, HelpSaysWhatThisPlatformDoesAndWhereToReadMore) {
     EXPECT_EQ(ffmpegHelp.find("staged"), std::string::npos) << "only Windows stages a tool: " << ffmpegHelp;
     EXPECT_NE(ffmpegHelp.find("ffmpeg found on PATH"), std::string::npos) << ffmpegHelp;
 #endif
-    for (const char* text : {"XDG_DATA_HOME", "QT_QPA_PLATFORM", "AUTOMATION.md", "Report bugs at https://"})
+    for (const char* text : {"XDG_DATA_HOME", "QT_QPA_PLATFORM", "AUTOMATION.md",
+                             "https://github.com/qvtconfig/qvt-config/issues"})
         EXPECT_NE(help.find(text), std::string::npos) << text;
     EXPECT_EQ(help.find('&'), std::string::npos) << "no raw mnemonic markers";
 }
