@@ -128,10 +128,11 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # Programs the package runs rather than links, so shlibdeps cannot find them. They are wanted, not
-  # required: FFmpeg converts the game-call sound of two models, and without it the program says
-  # so and goes on. One package per list element.
-  set(QVT_DEBIAN_RECOMMENDS ffmpeg)
+  # Programs and data the package uses without linking them, so shlibdeps cannot find them. They are
+  # wanted, not required, one package per list element: FFmpeg converts the game-call sound of two
+  # models (without it the program says so and goes on); "Find operator…" reads the system's
+  # mobile-broadband provider database when it is installed.
+  set(QVT_DEBIAN_RECOMMENDS ffmpeg mobile-broadband-provider-info)
   list(JOIN QVT_DEBIAN_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "QVT CONFIG configures a family of eight cellular trail cameras through their
@@ -142,3 +143,5 @@ parameters, and game-call sounds are converted with FFmpeg. A headless
 automation mode runs the same dialogs from a script of user actions.")
   include(CPack)
 endif()
+
+include(packaging/ProviderDatabase.cmake)

@@ -37,6 +37,10 @@ constexpr std::array kOptions{
 #else
     OptionSpec{"ffmpeg", "PATH", "Runs PATH to convert game-call sounds (default: ffmpeg found on PATH)."},
 #endif
+    OptionSpec{"provider-database", "FILE",
+               "Looks operators up for \"Find operator\" in FILE, a serviceproviders.xml of the "
+               "mobile-broadband-provider-info project (default: $QVT_PROVIDER_DATABASE, else the system's "
+               "/usr/share/mobile-broadband-provider-info/serviceproviders.xml)."},
     OptionSpec{"script", "FILE|-",
                "Runs headless: performs the user actions in FILE (- for standard input) and prints one JSON "
                "event per line; no window opens and no display is needed."},
@@ -56,7 +60,7 @@ constexpr const char* kQtHelp =
 
 constexpr const char* kEnvironmentHelp =
     "Environment: XDG_DATA_HOME places the default system root; QT_QPA_PLATFORM chooses the window "
-    "system plugin, as -platform does.";
+    "system plugin, as -platform does; QVT_PROVIDER_DATABASE names the provider database.";
 
 // Where the installed program's documentation lies (the build names it from the install prefix).
 #ifdef QVT_DOC_DIR
@@ -173,6 +177,8 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& args
         }
     }
     if (parser.isSet(QStringLiteral("ffmpeg"))) cl.ffmpeg = qtString(parser.value(QStringLiteral("ffmpeg")));
+    if (parser.isSet(QStringLiteral("provider-database")))
+        cl.providerDatabase = std::filesystem::path(qtString(parser.value(QStringLiteral("provider-database"))));
     if (parser.isSet(QStringLiteral("script"))) cl.script = qtString(parser.value(QStringLiteral("script")));
     return cl;
 }

@@ -14,6 +14,7 @@ struct CommandLine {
     std::vector<std::filesystem::path> volumes;
     std::optional<platform::DateTime> now;
     std::string ffmpeg;
+    std::optional<std::filesystem::path> providerDatabase;  // --provider-database
     std::optional<std::string> script;  // "-" = standard input
     bool help = false;
     bool version = false;

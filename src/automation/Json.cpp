@@ -103,6 +103,7 @@ static std::string controlFields(const Control& c) {
     }
     s += std::string(",\"enabled\":") + (c.enabled ? "true" : "false");
     s += std::string(",\"visible\":") + (c.visible ? "true" : "false");
+    if (!c.toolTip.empty()) s += ",\"tooltip\":" + jsonString(c.toolTip);
     return s;
 }
 

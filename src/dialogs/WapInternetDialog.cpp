@@ -5,6 +5,7 @@
 
 #include "dialogs/Catalogue.h"
 #include "dialogs/AdvancedSetupDialog.h"
+#include "dialogs/FindOperatorDialog.h"
 #include "platform/FileOps.h"
 #include "ui/IpText.h"
 
@@ -53,7 +54,11 @@ std::string firstChars(const std::string& text, std::size_t limit) {
 
 }  // namespace
 
-DialogTemplate WapInternetDialog::dialogTemplate() {
+const char* WapInternetDialog::labelText(int field) {
+    return field >= 0 && field < kFieldCount ? kLabelTexts[field] : "";
+}
+
+DialogTemplate WapInternetDialog::dialogTemplate(bool withFindOperator) {
     DialogTemplate t;
     t.resourceId = kTemplateId;
     t.title = kTitle;
@@ -78,11 +83,13 @@ DialogTemplate WapInternetDialog::dialogTemplate() {
     t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
     t.controls.push_back(buttonSpec(2, "Cancel(&N)"));
     t.controls.push_back(buttonSpec(kAdvanced, "Advanced...(&V)", {.hidden = true}));
+    if (withFindOperator) t.controls.push_back(buttonSpec(kFindOperator, "Find operator\xE2\x80\xA6(&F)"));
 
     t.layout = column({
         ctrl(kHeader),
         Row({
-            column({group(" WAP Settings ", {grid(2, std::move(wapCells))}), Row({stretch(), ctrl(kClear)}), stretch()}),
+            column({group(" WAP Settings ", {grid(2, std::move(wapCells))}),
+                    Row({ctrl(kFindOperator), stretch(), ctrl(kClear)}), stretch()}),
             column({group(" Internet Settings ", {grid(2, std::move(internetCells))}), stretch()}),
         }),
         Row({ctrl(kAdvanced), stretch(), ctrl(1), ctrl(2)}),
@@ -103,7 +110,7 @@ const std::array<int, 27>& WapInternetDialog::controlList() {
 }
 
 WapInternetDialog::WapInternetDialog(Host& host, dialogs::AppContext& context)
-    : Dialog(host, dialogTemplate()), context_(context) {}
+    : Dialog(host, dialogTemplate(context.messaging.editorMode != 1)), context_(context) {}
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
@@ -117,6 +124,7 @@ void WapInternetDialog::onInit() {
         // User-defined parameters start from nothing: the fields are not loaded.
         setTextQuiet(kHeader, kUserDefinedHeader);
         enableAllFields();
+        manageFindButton();
     }
 }
 
@@ -126,6 +134,8 @@ void WapInternetDialog::onNotify(int id, Event event) {
         onClear();
     else if (id == kAdvanced)
         onAdvanced();
+    else if (id == kFindOperator)
+        onFindOperator();
 }
 
 void WapInternetDialog::onOK() {
@@ -154,6 +164,50 @@ void WapInternetDialog::onAdvanced() {
     host().runModal(advanced);
     // Taken back even when cancelled: its opening step may have corrected an empty or odd text.
     sslText_ = advanced.sslText();
+}
+
+void WapInternetDialog::manageFindButton() {
+    if (!has(kFindOperator)) return;
+    const operators::ProviderDatabase& database = context_.providers;
+    const std::string path = database.pathText();
+    std::string tip;
+    if (database.failed())
+        tip = "The provider database cannot be used (" + path + ": " + database.error() + ").";
+    else if (!database.present())
+        tip = path.empty() ? std::string("No provider database is set.")
+                           : "No provider database was found at " + path +
+                                 ". On Linux it comes with the mobile-broadband-provider-info package.";
+    setEnabled(kFindOperator, tip.empty());
+    setToolTip(kFindOperator, tip.empty() ? "Fills the parameters from the provider database (" + path + ")" : tip);
+}
+
+void WapInternetDialog::onFindOperator() {
+    operators::ProviderDatabase& database = context_.providers;
+    const operators::ProviderList* list = database.load();
+    if (!list) {
+        message("The provider database cannot be used:\n" + database.pathText() + "\n" + database.error() +
+                    "\n\nFind operator\xE2\x80\xA6 stays off; type the parameters in yourself.",
+                "QVT Tips", Icon::Warning);
+        manageFindButton();
+        return;
+    }
+    const std::string date = database.fileDate();
+    FindOperatorDialog find(host(), *list,
+                            "Provider database: " + database.pathText() + (date.empty() ? "" : ", dated " + date),
+                            std::string(operators::builtInCountryCode(messaging().countryName)));
+    if (host().runModal(find) != Result::Ok || !find.chosen()) return;
+    // Only the fields the database has a value for change; the others keep what they hold.
+    const operators::PlanFill& fill = *find.chosen();
+    for (int field = 0; field < operators::kProviderFieldCount; ++field) {
+        const std::optional<std::string>& value = fill.values[static_cast<std::size_t>(field)];
+        if (!value) continue;
+        const int id = kFields[static_cast<std::size_t>(field)];
+        if (field != kIpField) {
+            setText(id, *value);
+        } else if (const std::optional<std::array<int, 4>> octets = ui::parseDottedOctets(*value)) {
+            setOctets(id, *octets);
+        }
+    }
 }
 
 void WapInternetDialog::manageAdvancedButton() {

@@ -19,6 +19,7 @@ public:
     static constexpr int kHeader = 1112;
     static constexpr int kClear = 1054;
     static constexpr int kAdvanced = 1002;
+    static constexpr int kFindOperator = 9003;  // "Find operator…": user-defined mode only
     static constexpr int kIp = 1100;
     static constexpr int kIpField = 2;  // the IP-address control's place among the value fields
     static constexpr int kFieldCount = 13;
@@ -40,7 +41,10 @@ public:
 
     WapInternetDialog(ui::Host& host, dialogs::AppContext& context);
 
-    static ui::DialogTemplate dialogTemplate();
+    // The "Find operator…" button is part of the template only in user-defined mode, so that the
+    // review keeps its controls.
+    static ui::DialogTemplate dialogTemplate(bool withFindOperator = false);
+    static const char* labelText(int field);  // "URL:" ... "Send Email Password:"
 
     // The controls the field operations walk: the 13 value fields, the Clear button, the 13 labels.
     static const std::array<int, 27>& controlList();
@@ -62,6 +66,11 @@ public:
 
     void onClear();     // "Clear WAP / Internet Paramaters(&W)"
     void onAdvanced();  // "Advanced...(&V)"
+    // "Find operator…(&F)": a plan from the provider database into the fields it has values for.
+    void onFindOperator();
+    // Enables "Find operator…" while the provider database is there and readable; the tool tip says
+    // what it uses, or why it is off.
+    void manageFindButton();
 
     // The SMTP SSL text this run works on; confirming stores it into the messaging state.
     const std::string& sslText() const { return sslText_; }

@@ -874,6 +874,12 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
     }
     if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
     if (widget->isHidden() == c.visible) widget->setVisible(c.visible);
+    // The model's tool tip, where it gives one; a tip the window set itself (the "+" button's) stays.
+    const QString tip = Q(c.toolTip);
+    if (widget->property("qvtModelToolTip").toString() != tip) {
+        widget->setProperty("qvtModelToolTip", tip);
+        widget->setToolTip(tip);
+    }
 }
 
 void DialogWindow::sync() {

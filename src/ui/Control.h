@@ -61,6 +61,7 @@ struct Control {
     std::array<int, 4> octets{-1, -1, -1, -1};  // IP controls: -1 is a blank octet
     bool enabled = true;
     bool visible = true;
+    std::string toolTip;  // what a pointer resting on the control is told ("" none)
 
     bool isList() const { return kind == ControlKind::List || kind == ControlKind::ListBox; }
 };

@@ -223,6 +223,8 @@ bool Dialog::enabled(int id) const { return control(id).enabled; }
 void Dialog::setEnabled(int id, bool enabled) { ctl(id).enabled = enabled; }
 bool Dialog::visible(int id) const { return control(id).visible; }
 void Dialog::setVisible(int id, bool visible) { ctl(id).visible = visible; }
+const std::string& Dialog::toolTip(int id) const { return control(id).toolTip; }
+void Dialog::setToolTip(int id, std::string text) { ctl(id).toolTip = std::move(text); }
 
 }  // namespace qvt::ui
 

@@ -87,6 +87,8 @@ public:
     void setEnabled(int id, bool enabled);
     bool visible(int id) const;
     void setVisible(int id, bool visible);
+    const std::string& toolTip(int id) const;
+    void setToolTip(int id, std::string text);
 
 protected:
     virtual void onInit() {}

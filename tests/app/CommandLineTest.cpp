@@ -47,6 +47,7 @@ TEST(CommandLine, RefusalsNameTheArgumentInOneLine) {
         {{"--volume", "/a", "-x"}, "unknown option -x"},
         {{"--bogus=1"}, "unknown option --bogus"},
         {{"--script"}, "--script needs a value"},
+        {{"--provider-database"}, "--provider-database needs a value"},
         {{"--now", "2024-01-01 00:00:00", "--system-root"}, "--system-root needs a value"},
         {{"extra"}, "unexpected argument extra"},
         {{"--now", "yesterday"}, "--now expects \"YYYY-MM-DD HH:MM:SS\""},
@@ -62,7 +63,7 @@ TEST(CommandLine, ValuesKeepTheirBytesAndEqualsFormWorks) {
     std::string error;
     const std::string latin1Path = "/media/caf\xe9 card";  // not UTF-8
     auto cl = parseCommandLine({"--volume", latin1Path, "--system-root=/pc", "--ffmpeg", "/opt/ff mpeg", "--volume=/b",
-                                "--script", "-platform"},
+                                "--provider-database", "/opt/caf\xe9.xml", "--script", "-platform"},
                                error);
     ASSERT_TRUE(cl) << error;
     ASSERT_EQ(cl->volumes.size(), 2u);
@@ -70,13 +71,15 @@ TEST(CommandLine, ValuesKeepTheirBytesAndEqualsFormWorks) {
     EXPECT_EQ(cl->volumes[1].string(), "/b");
     EXPECT_EQ(cl->systemRoot->string(), "/pc");
     EXPECT_EQ(cl->ffmpeg, "/opt/ff mpeg");
+    EXPECT_EQ(cl->providerDatabase->string(), "/opt/caf\xe9.xml");
     EXPECT_EQ(*cl->script, "-platform") << "a value is taken as written, even when it looks like an option";
 }
 
 TEST(CommandLine, HelpDescribesEveryOptionInShortLines) {
     const std::string help = helpText();
-    for (const char* option : {"--help", "--version", "--system-root DIR", "--volume DIR", "--now \"YYYY-MM-DD",
-                               "--ffmpeg PATH", "--script FILE|-", "-platform", "-style", "-session"})
+    for (const char* option :
+         {"--help", "--version", "--system-root DIR", "--volume DIR", "--now \"YYYY-MM-DD", "--ffmpeg PATH",
+          "--provider-database FILE", "--script FILE|-", "-platform", "-style", "-session"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     std::istringstream lines(help);
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;

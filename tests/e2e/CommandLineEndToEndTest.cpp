@@ -27,7 +27,8 @@ TEST(CommandLineEndToEnd, HelpDescribesEveryOptionWithASentence) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "");
     const std::string out = r.out();
-    for (const char* option : {"--help", "--version", "--system-root", "--volume", "--now", "--ffmpeg", "--script"}) {
+    for (const char* option :
+         {"--help", "--version", "--system-root", "--volume", "--now", "--ffmpeg", "--provider-database", "--script"}) {
         // The option's line, then its description: indented, ending with a full stop.
         auto at = std::find_if(r.lines.begin(), r.lines.end(), [&](const std::string& l) {
             return l.rfind("  -", 0) == 0 && l.find(option) != std::string::npos;

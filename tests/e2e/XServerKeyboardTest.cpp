@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // The real program in a real X server (Xvfb), driven only by key presses (xdotool), as a person at a
-// keyboard would: choose the HX710T-10M, Default, "Others" with an address typed into the editor,
-// Save to the card. Skips where no X server can be started.
+// keyboard would: choose the HX710T-10M, Default, "Others" with an address typed into the editor or
+// an operator found in the provider database, Save to the card. Skips where no X server can be started.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -85,6 +85,19 @@ protected:
         x("key --delay 40 " + names);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
+    // Starts the program on this display with a PC and a card in the temporary folder.
+    void launch(const std::string& extraArgs = {}) {
+        fs::create_directories(root_);
+        fs::create_directories(card_);
+        fs::create_directories(dir_ / "runtime");
+        fs::permissions(dir_ / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+        appPid_ = sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" +
+                     shellQuote((dir_ / "runtime").string()) + " " + shellQuote(QVT_BINARY) + " --system-root " +
+                     shellQuote(root_.string()) + " --volume " + shellQuote(card_.string()) + " " + extraArgs + " >" +
+                     shellQuote((dir_ / "log").string()) + " 2>&1 & echo $!")
+                      .out;
+        while (!appPid_.empty() && appPid_.back() == '\n') appPid_.pop_back();
+    }
     // Answers a "QVT Tips" box with Enter (its OK) and waits for it to go.
     std::string answerTip(const std::string& previous = {}) {
         const std::string id = focus("QVT Tips", previous);
@@ -93,6 +106,8 @@ protected:
     }
 
     TempDir dir_;
+    fs::path root_ = dir_ / "pc";
+    fs::path card_ = dir_ / "card";
     std::string display_;
     std::string xvfbPid_;
     std::string appPid_;
@@ -101,19 +116,7 @@ protected:
 }  // namespace
 
 TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
-    TempDir& dir = dir_;
-    const fs::path root = dir / "pc";
-    const fs::path card = dir / "card";
-    fs::create_directories(root);
-    fs::create_directories(card);
-    fs::create_directories(dir / "runtime");
-    fs::permissions(dir / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    appPid_ = sh("env DISPLAY=" + display_ +
-                 " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" + shellQuote((dir / "runtime").string()) + " " +
-                 shellQuote(QVT_BINARY) + " --system-root " + shellQuote(root.string()) + " --volume " +
-                 shellQuote(card.string()) + " >" + shellQuote((dir / "log").string()) + " 2>&1 & echo $!")
-                  .out;
-    while (!appPid_.empty() && appPid_.back() == '\n') appPid_.pop_back();
+    launch();
 
     // The product selection: HX710T-10M is the third of the sorted list; Enter is OK.
     focus("QVT CONFIG");
@@ -134,9 +137,42 @@ TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
     focus("QVT CONFIG : For HX710T-10M");
     keys("alt+y");
     answerTip(answerTip());  // "Confirm save all the data ?", then the message naming the card file
-    const fs::path file = card / "GSM" / "HX710T.TXT";
-    ASSERT_TRUE(fs::exists(file)) << readFile(dir / "log");
+    const fs::path file = card_ / "GSM" / "HX710T.TXT";
+    ASSERT_TRUE(fs::exists(file)) << readFile(dir_ / "log");
     const std::string written = readFile(file);
     EXPECT_NE(written.find("\nIP=10.0.0.1\r\n"), std::string::npos) << written;
     EXPECT_NE(written.find("Language=0"), std::string::npos) << "Default's values are saved:\n" << written;
+}
+
+// "Others", then the operator found by keyboard alone: Alt+F, the country's first letter, Alt+O and
+// part of the name, Enter.
+TEST_F(XServerKeyboard, FindAnOperatorAndSave) {
+    launch("--provider-database " + shellQuote(QVT_TEST_DATA_DIR "/providers/valid.xml"));
+    focus("QVT CONFIG");
+    keys("Home Down Down Return");
+    focus("QVT CONFIG : For HX710T-10M");
+    keys("alt+d");  // the focus order counted below is the one of a window with values
+    std::string tabs;
+    for (int i = 0; i < kTabsFromFirstFieldToCountries; ++i) tabs += " Tab";
+    keys(tabs + " End");  // "Others"
+
+    focus("WAP / Internet Paramaters");
+    keys("alt+f");
+    focus("Find Operator");
+    keys("k alt+o s a f a r i Return");  // Kenya, Safarinet, its plan
+
+    focus("WAP / Internet Paramaters");
+    keys("Return");
+    const std::string confirm = answerTip();  // "Confirm save MMS,GPRS paramaters ?"
+    answerTip(confirm);                       // "OK,WAP/Internet Paramaters Have Been Saved !"
+    focus("QVT CONFIG : For HX710T-10M");
+    keys("alt+y");
+    answerTip(answerTip());  // "Confirm save all the data ?", then the message naming the card file
+    const fs::path file = card_ / "GSM" / "HX710T.TXT";
+    ASSERT_TRUE(fs::exists(file)) << readFile(dir_ / "log");
+    const std::string written = readFile(file);
+    EXPECT_NE(written.find("URL=http://mms.safarinet.example/mms/wapenc\r\nAPN=mms.safarinet\r\n"), std::string::npos)
+        << written;
+    EXPECT_NE(written.find("GPRSAPN=safarinet\r\nGPRSAccount=saf\r\nGPRSPassword=data\r\n"), std::string::npos)
+        << written;
 }

@@ -7,7 +7,11 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <filesystem>
+#include <functional>
+
 #include "dialogs/AdvancedSetupDialog.h"
+#include "dialogs/FindOperatorDialog.h"
 #include "support/DialogTestHost.h"
 #include "dialogs/WapInternetDialog.h"
 #include "operators/OperatorTables.h"
@@ -20,8 +24,10 @@ QString screenshotDir() {
     return qEnvironmentVariable("QVT_SCREENSHOT_DIR");
 }
 
-void render(ui::Dialog& dialog, const QString& fileName) {
+// `prepare` does what a user did before the picture is taken.
+void render(ui::Dialog& dialog, const QString& fileName, const std::function<void(ui::Dialog&)>& prepare = {}) {
     dialog.init();
+    if (prepare) prepare(dialog);
     qt::DialogWindow window(dialog);
     window.refresh();
     window.show();
@@ -57,8 +63,16 @@ TEST_F(EditorScreenshotTest, ReviewMode) {
     render(editor, "editor-review.png");
 }
 
+// The system's provider database, or the test fixture where it is not installed.
+std::filesystem::path providerDatabase() {
+    const std::filesystem::path system = "/usr/share/mobile-broadband-provider-info/serviceproviders.xml";
+    return std::filesystem::exists(system) ? system
+                                           : std::filesystem::path(QVT_TEST_DATA_DIR) / "providers" / "valid.xml";
+}
+
 TEST_F(EditorScreenshotTest, UserDefinedMode) {
     pc.context.messaging.editorMode = 0;
+    pc.context.providers = operators::ProviderDatabase(providerDatabase());
     dialogs::WapInternetDialog editor(host, pc.context);
     render(editor, "editor-user-defined.png");
 }
@@ -67,6 +81,20 @@ TEST_F(EditorScreenshotTest, AdvancedSetup) {
     dialogs::AdvancedSetupDialog advanced(host);
     advanced.setSslText("1");
     render(advanced, "advanced-setup.png");
+}
+
+// The find dialog opened from a German window and narrowed to one operator.
+TEST_F(EditorScreenshotTest, FindOperator) {
+    operators::ProviderDatabase database(providerDatabase());
+    const operators::ProviderList* list = database.load();
+    ASSERT_NE(list, nullptr) << database.error();
+    dialogs::FindOperatorDialog find(host, *list,
+                                     "Provider database: " + database.pathText() + ", dated " + database.fileDate(),
+                                     "de");
+    render(find, "find-operator.png", [](ui::Dialog& d) {
+        d.setTextQuiet(dialogs::FindOperatorDialog::kFilter, "telekom");
+        d.notify(dialogs::FindOperatorDialog::kFilter, ui::Event::TextChanged);
+    });
 }
 
 }  // namespace
