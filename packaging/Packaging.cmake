@@ -28,7 +28,18 @@ elseif(APPLE)
     MACOSX_BUNDLE_COPYRIGHT "Licensed under the Apache License, Version 2.0")
   install(TARGETS qvt-config BUNDLE DESTINATION .)
 else()
+  # The documentation folder the program, its help and its manual page name: the one it is
+  # installed to (the release preset installs into /usr, as the .deb does).
+  target_compile_definitions(qvt_app PRIVATE QVT_DOC_DIR="${CMAKE_INSTALL_FULL_DOCDIR}")
+  set(QVT_DOC_DIR ${CMAKE_INSTALL_FULL_DOCDIR})
+
   install(TARGETS qvt-config RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The compiler's version notes (.comment) say nothing about the program and vary between
+  # toolchains; an installed binary goes without them (after the strip CPack asks for).
+  find_program(QVT_OBJCOPY NAMES objcopy ${CMAKE_OBJCOPY} REQUIRED)
+  install(CODE "execute_process(COMMAND \"${QVT_OBJCOPY}\" --remove-section=.comment
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/qvt-config\"
+                  COMMAND_ERROR_IS_FATAL ANY)")
   install(FILES packaging/linux/${QVT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   configure_file(packaging/linux/${QVT_APP_ID}.metainfo.xml.in
                  ${CMAKE_BINARY_DIR}/generated/${QVT_APP_ID}.metainfo.xml @ONLY)
@@ -58,11 +69,36 @@ else()
   install(FILES ${gen}/qvt-config.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-  install(FILES README.md LICENSE NOTICE docs/AUTOMATION.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # The licence is covered by copyright, which points to /usr/share/common-licenses/Apache-2.0.
+  install(FILES README.md NOTICE docs/AUTOMATION.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   # Debian wants its machine-readable copyright file in the package's doc folder.
   install(FILES packaging/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
           RENAME qvt-config)
+
+  # Reproducible packages: every installed file and folder carries a time no later than
+  # SOURCE_DATE_EPOCH (from the environment, else the time of the checked-out commit), so two builds
+  # of one commit give the same bytes. This rule runs last, after every file is in place.
+  if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(QVT_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+  else()
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+                    OUTPUT_VARIABLE QVT_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE git_result ERROR_QUIET)
+    if(NOT git_result EQUAL 0 OR QVT_SOURCE_DATE_EPOCH STREQUAL "")
+      string(TIMESTAMP QVT_SOURCE_DATE_EPOCH "%s" UTC)
+    endif()
+  endif()
+  install(CODE "execute_process(COMMAND find \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\"
+                  -newermt @${QVT_SOURCE_DATE_EPOCH} -exec touch -h -d @${QVT_SOURCE_DATE_EPOCH} {} +
+                  COMMAND_ERROR_IS_FATAL ANY)")
+  # rcc stamps each resource with its file's time, and cpack stamps the archive members: both take
+  # SOURCE_DATE_EPOCH from the environment, which these hand them when the caller has not.
+  set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+               "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${QVT_SOURCE_DATE_EPOCH}")
+  file(WRITE ${CMAKE_BINARY_DIR}/generated/CPackReproducible.cmake
+       "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n  set(ENV{SOURCE_DATE_EPOCH} ${QVT_SOURCE_DATE_EPOCH})\nendif()\n")
+  set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/generated/CPackReproducible.cmake)
 
   # cpack -G DEB: qvt-config_<version>_<arch>.deb
   set(CPACK_GENERATOR DEB)
@@ -72,16 +108,18 @@ else()
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure cellular trail cameras through their memory card")
   set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/qvtconfig/qvt-config")
   set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
-  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
   set(CPACK_STRIP_FILES ON)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # FFmpeg converts the game-call sounds; it is run as a program, so shlibdeps cannot find it.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS ffmpeg)
-  # "Find operator…" reads the system's provider database when it is installed.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS mobile-broadband-provider-info)
+  # Programs and data the package uses without linking them, so shlibdeps cannot find them. They are
+  # wanted, not required, one package per list element: FFmpeg converts the game-call sound of two
+  # models (without it the program says so and goes on); "Find operator…" reads the system's
+  # mobile-broadband provider database when it is installed.
+  set(QVT_DEBIAN_RECOMMENDS ffmpeg mobile-broadband-provider-info)
+  list(JOIN QVT_DEBIAN_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "QVT CONFIG configures a family of eight cellular trail cameras through their
 memory card: it writes the camera's settings file onto the card, keeps a

@@ -30,8 +30,13 @@ constexpr std::array kOptions{
                "Uses DIR as a memory card, in slot order; repeatable up to 23 times, and when given the "
                "mounted file systems are not searched for cards."},
     OptionSpec{"now", "\"YYYY-MM-DD HH:MM:SS\"", "Uses this fixed local date and time instead of the real clock."},
+#ifdef _WIN32
     OptionSpec{"ffmpeg", "PATH",
-               "Runs PATH to convert game-call sounds (default: the staged tool, else ffmpeg found on PATH)."},
+               "Runs PATH to convert game-call sounds (default: the tool staged as QVT_TEMP\\ffmpeg.exe on "
+               "the system root, else ffmpeg found on PATH)."},
+#else
+    OptionSpec{"ffmpeg", "PATH", "Runs PATH to convert game-call sounds (default: ffmpeg found on PATH)."},
+#endif
     OptionSpec{"provider-database", "FILE",
                "Looks operators up for \"Find operator\" in FILE, a serviceproviders.xml of the "
                "mobile-broadband-provider-info project (default: $QVT_PROVIDER_DATABASE, else the system's "
@@ -52,6 +57,21 @@ constexpr const char* kQtHelp =
     "Qt options, such as -platform NAME (the window system plugin, e.g. offscreen), -style NAME (the "
     "widget style), -session ID (restores an X11 session) and -reverse (right-to-left layout), are "
     "passed to Qt; a headless run ignores them.";
+
+constexpr const char* kEnvironmentHelp =
+    "Environment: XDG_DATA_HOME places the default system root; QT_QPA_PLATFORM chooses the window "
+    "system plugin, as -platform does; QVT_PROVIDER_DATABASE names the provider database.";
+
+// Where the installed program's documentation lies (the build names it from the install prefix).
+#ifdef QVT_DOC_DIR
+constexpr const char* kDocumentationHelp =
+    "The automation mode (script actions and the JSON events) is described in qvt-config(1) and in "
+    QVT_DOC_DIR "/AUTOMATION.md. Report bugs at https://github.com/qvtconfig/qvt-config/issues.";
+#else
+constexpr const char* kDocumentationHelp =
+    "The automation mode (script actions and the JSON events) is described in AUTOMATION.md beside "
+    "this program. Report bugs at https://github.com/qvtconfig/qvt-config/issues.";
+#endif
 
 QStringList namesOf(const char* names) {
     return QString::fromLatin1(names).split(QLatin1Char(','));
@@ -183,10 +203,7 @@ std::string helpText() {
         text += left + "\n" + wrap(o.help, "      ", 79);
     }
     text += "\n" + wrap(kQtHelp, "", 79) + "\n" +
-            wrap(
-                "The automation mode (script actions and the JSON events) is described in qvt-config(1) and "
-                "in AUTOMATION.md.",
-                "", 79);
+            wrap(kEnvironmentHelp, "", 79) + "\n" + wrap(kDocumentationHelp, "", 79);
     return text;
 }
 

@@ -105,3 +105,20 @@ TEST(CommandLine, OptionsAreParsedAndBadOnesRefused) {
     for (int i = 0; i < 24; ++i) many.insert(many.end(), {"--volume", "/v" + std::to_string(i)});
     EXPECT_FALSE(parseCommandLine(many, error)) << "at most 23 volumes";
 }
+
+TEST(CommandLine, HelpSaysWhatThisPlatformDoesAndWhereToReadMore) {
+    const std::string help = helpText();
+    const std::size_t ffmpeg = help.find("--ffmpeg PATH");
+    ASSERT_NE(ffmpeg, std::string::npos);
+    const std::string ffmpegHelp = help.substr(ffmpeg, help.find("\n  -", ffmpeg) - ffmpeg);
+#ifdef _WIN32
+    EXPECT_NE(ffmpegHelp.find("staged"), std::string::npos) << ffmpegHelp;
+#else
+    EXPECT_EQ(ffmpegHelp.find("staged"), std::string::npos) << "only Windows stages a tool: " << ffmpegHelp;
+    EXPECT_NE(ffmpegHelp.find("ffmpeg found on PATH"), std::string::npos) << ffmpegHelp;
+#endif
+    for (const char* text : {"XDG_DATA_HOME", "QT_QPA_PLATFORM", "AUTOMATION.md",
+                             "https://github.com/qvtconfig/qvt-config/issues"})
+        EXPECT_NE(help.find(text), std::string::npos) << text;
+    EXPECT_EQ(help.find('&'), std::string::npos) << "no raw mnemonic markers";
+}
