@@ -48,3 +48,8 @@ TEST(catalogue, EveryProductHasItsOwnPhotoAndTheTitleOfItsDialog) {
     EXPECT_EQ(settingsDialogTitle("VEX 2.0"), "QVT CONFIG : For VEX 2.0");
 }
 
+
+TEST(catalogue, ExactlyTheFourModelDialogsRowsCarryAVariant) {
+    for (const Product& p : catalogue())
+        EXPECT_EQ(p.description == s1Description, p.variant >= 0) << p.displayName;
+}
