@@ -46,6 +46,14 @@ inline constexpr std::array<Product, 8> kProducts{{
 
 const std::array<Product, 8>& catalogue();
 
+// The first product whose file carries this code; the descriptions find their row with it at
+// compile time (a comparison of function addresses is no constant expression under the sanitizers).
+constexpr const Product* productWithFileCode(std::string_view fileCode) {
+    for (const Product& p : kProducts)
+        if (p.fileCode == fileCode) return &p;
+    return nullptr;
+}
+
 // The first product whose settings open in this description's dialog (its resource id and banner
 // are the dialog's).
 constexpr const Product* productOf(DescriptionOf description) {

@@ -9,7 +9,7 @@
 
 namespace qvt::dialogs::hx710t {
 
-inline constexpr const Product& kProduct = *productOf(hx710tDescription);
+inline constexpr const Product& kProduct = *productWithFileCode("HX710T");
 inline constexpr int kTemplateId = kProduct.dialogResource;
 inline constexpr std::string_view kFileCode = kProduct.fileCode;
 inline constexpr int kBanner = kProduct.bannerId;

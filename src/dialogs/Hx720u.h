@@ -10,7 +10,7 @@
 
 namespace qvt::dialogs::hx720u {
 
-inline constexpr const Product& kProduct = *productOf(hx720uDescription);
+inline constexpr const Product& kProduct = *productWithFileCode("HX720U");
 inline constexpr int kTemplateId = kProduct.dialogResource;
 inline constexpr std::string_view kFileCode = kProduct.fileCode;
 inline constexpr int kBanner = kProduct.bannerId;

@@ -8,7 +8,7 @@
 
 namespace qvt::dialogs::lp300 {
 
-inline constexpr const Product& kProduct = *productOf(lp300Description);
+inline constexpr const Product& kProduct = *productWithFileCode("LP300");
 inline constexpr int kTemplateId = kProduct.dialogResource;
 inline constexpr std::string_view kFileCode = kProduct.fileCode;
 inline constexpr int kBanner = kProduct.bannerId;

@@ -10,8 +10,8 @@
 namespace qvt::dialogs::s1 {
 
 // Resource and banner are the same for the four models: those of the first.
-inline constexpr int kTemplateId = productOf(s1Description)->dialogResource;
-inline constexpr int kBanner = productOf(s1Description)->bannerId;
+inline constexpr int kTemplateId = productWithFileCode("PN250R")->dialogResource;
+inline constexpr int kBanner = productWithFileCode("PN250R")->bannerId;
 
 // The variants, in the order of the four-product file-name table.
 inline constexpr int kPn250r = 0;

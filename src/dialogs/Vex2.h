@@ -9,7 +9,7 @@
 
 namespace qvt::dialogs::vex2 {
 
-inline constexpr const Product& kProduct = *productOf(vex2Description);
+inline constexpr const Product& kProduct = *productWithFileCode("VEX2");
 inline constexpr int kTemplateId = kProduct.dialogResource;
 inline constexpr std::string_view kFileCode = kProduct.fileCode;
 inline constexpr int kBanner = kProduct.bannerId;
