@@ -118,19 +118,13 @@ const ProductDescription& hx710tDescription() {
         .defaultButton = kDefault,
         .parts =
             {
-                [](SettingsDialog& d) { return std::make_unique<WorkDaysPart>(d, /*clearOnOpen=*/true); },
-                [](SettingsDialog& d) { return std::make_unique<SendModePart>(d, /*clearOnOpen=*/false); },
-                [](SettingsDialog& d) {
-                    return std::make_unique<RadioGroupPart>(
-                        d, std::vector<int>{kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall},
-                        RadioGroupPart::Stored::Number);
-                },
-                [](SettingsDialog& d) { return std::make_unique<GameCallPart>(d, /*clearTempOnExit=*/true); },
-                [](SettingsDialog& d) {
-                    return std::make_unique<WorkHourPart>(
-                        d, OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
-                        OnOffVariant::WorkHour);
-                },
+                part<WorkDaysPart>(/*clearOnOpen=*/true),
+                part<SendModePart>(/*clearOnOpen=*/false),
+                part<RadioGroupPart>(std::vector<int>{kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs, kSendToCall},
+                                     RadioGroupPart::Stored::Number),
+                part<GameCallPart>(/*clearTempOnExit=*/true),
+                part<WorkHourPart>(OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
+                                   OnOffVariant::WorkHour),
             },
         .buildKeyTable = buildKeyTable,
         .applyDefaults = applyDefaults,

@@ -96,19 +96,13 @@ const ProductDescription& hx720uDescription() {
         .defaultButton = kDefault,
         .parts =
             {
-                [](SettingsDialog& d) { return std::make_unique<SendModePart>(d, /*clearOnOpen=*/false); },
-                [](SettingsDialog& d) {
-                    return std::make_unique<RadioGroupPart>(
-                        d, std::vector<int>{kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
-                        RadioGroupPart::Stored::Digit);
-                },
+                part<SendModePart>(/*clearOnOpen=*/false),
+                part<RadioGroupPart>(std::vector<int>{kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
+                                     RadioGroupPart::Stored::Digit),
                 // Exit, Esc and the close box leave the conversion tool's folder as it is.
-                [](SettingsDialog& d) { return std::make_unique<GameCallPart>(d, /*clearTempOnExit=*/false); },
-                [](SettingsDialog& d) {
-                    return std::make_unique<WorkHourPart>(
-                        d, OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
-                        OnOffVariant::WorkHour);
-                },
+                part<GameCallPart>(/*clearTempOnExit=*/false),
+                part<WorkHourPart>(OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
+                                   OnOffVariant::WorkHour),
             },
         .buildKeyTable = buildKeyTable,
         .applyDefaults = applyDefaults,

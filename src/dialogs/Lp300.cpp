@@ -50,8 +50,8 @@ void buildKeyTable(SettingsDialog& d, settings::KeyTable& table) {
     WorkHourPart& workHour = *d.part<WorkHourPart>();
 
     // "Send To": exactly one character "0".."3" chooses a button, anything else clears all four.
-    keys.push_back(radioKeySlot("Send To", sendTo.group(),
-                                [&sendTo](const std::string& value) { sendTo.setFromFile(value); }));
+    keys.push_back(
+        radioKeySlot("Send To", sendTo.group(), [&sendTo](const std::string& value) { sendTo.setFromFile(value); }));
     keys.push_back(listKey("Camera Mode", kCameraMode, ListRead::Transfer));
     keys.push_back(listKey("Photo Size", kPhotoSize, ListRead::Transfer));
     keys.push_back(listKey("Photo Burst", kPhotoBurst, ListRead::Transfer));
@@ -89,17 +89,11 @@ const ProductDescription& lp300Description() {
         .defaultButton = kDefault,
         .parts =
             {
-                [](SettingsDialog& d) { return std::make_unique<WorkDaysPart>(d, /*clearOnOpen=*/false); },
-                [](SettingsDialog& d) {
-                    return std::make_unique<RadioGroupPart>(
-                        d, std::vector<int>{kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
-                        RadioGroupPart::Stored::Digit);
-                },
-                [](SettingsDialog& d) {
-                    return std::make_unique<WorkHourPart>(
-                        d, OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
-                        OnOffVariant::WorkHourBlankKeeps);
-                },
+                part<WorkDaysPart>(/*clearOnOpen=*/false),
+                part<RadioGroupPart>(std::vector<int>{kSendToLocal, kSendToPhoneMms, kSendToEmailGprs, kSendToCall},
+                                     RadioGroupPart::Stored::Digit),
+                part<WorkHourPart>(OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
+                                   OnOffVariant::WorkHourBlankKeeps),
             },
         .buildKeyTable = buildKeyTable,
         .applyDefaults = applyDefaults,

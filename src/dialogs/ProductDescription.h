@@ -60,13 +60,19 @@ public:
 };
 using PartFactory = std::function<std::unique_ptr<DialogPart>(SettingsDialog&)>;
 
+// The factory of a part of type P, made for the dialog with these arguments.
+template <class P, class... Args>
+PartFactory part(Args... args) {
+    return [=](SettingsDialog& d) -> std::unique_ptr<DialogPart> { return std::make_unique<P>(d, args...); };
+}
+
 struct ProductDescription {
     ui::DialogTemplate (*dialogTemplate)();
     RuleSet (*rules)();
     OperatorListConfig (*lists)();
     SaveFlowWording saveFlow;
-    int pathListId = 0;     // the list of card file paths in the footer
-    int defaultButton = 0;  // "Default(&D)"
+    int pathListId = 0;              // the list of card file paths in the footer
+    int defaultButton = 0;           // "Default(&D)"
     std::vector<PartFactory> parts;  // in the order they hear of an event
     // The product's file: sections and keys in the order the camera expects them.
     void (*buildKeyTable)(SettingsDialog& dialog, settings::KeyTable& table);

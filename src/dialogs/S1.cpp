@@ -93,27 +93,18 @@ const ProductDescription& s1Description() {
         .defaultButton = kDefault,
         .parts =
             {
-                [](SettingsDialog& d) {
-                    return std::make_unique<RadioGroupPart>(
-                        d, std::vector<int>{kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs},
-                        RadioGroupPart::Stored::Digit, /*clearOnOpen=*/true);
-                },
-                [](SettingsDialog& d) { return std::make_unique<SendModePart>(d, /*clearOnOpen=*/true); },
+                part<RadioGroupPart>(std::vector<int>{kSendToPhoneMms, kSendToEmailMms, kSendToEmailGprs},
+                                     RadioGroupPart::Stored::Digit, /*clearOnOpen=*/true),
+                part<SendModePart>(/*clearOnOpen=*/true),
                 // The lists each model lacks, by variant: disabled with their labels, kept without
                 // selection, and their keys left out of the model's file.
-                [](SettingsDialog& d) {
-                    return std::make_unique<VariantsPart>(
-                        d, std::vector<std::vector<VariantsPart::Lacking>>{
-                               {{kSmsControl, kSmsControlLabel}},
-                               {{kVideoSize, kVideoSizeLabel}, {kSmsControl, kSmsControlLabel}},
-                               {},
-                               {}});
-                },
-                [](SettingsDialog& d) {
-                    return std::make_unique<WorkHourPart>(
-                        d, OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
-                        OnOffVariant::WorkHour);
-                },
+                part<VariantsPart>(std::vector<std::vector<VariantsPart::Lacking>>{
+                    {{kSmsControl, kSmsControlLabel}},
+                    {{kVideoSize, kVideoSizeLabel}, {kSmsControl, kSmsControlLabel}},
+                    {},
+                    {}}),
+                part<WorkHourPart>(OnOffGroup{kWorkHour, kStartHour, kStartMinute, kStopHour, kStopMinute},
+                                   OnOffVariant::WorkHour),
             },
         .buildKeyTable = buildKeyTable,
         .applyDefaults = applyDefaults,

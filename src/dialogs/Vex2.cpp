@@ -76,11 +76,8 @@ const ProductDescription& vex2Description() {
         .parts =
             {
                 // The groups as their click handler and the file name them: the clicked button first.
-                [](SettingsDialog& d) {
-                    return std::make_unique<ChoiceGroupsPart>(
-                        d, std::vector<std::vector<int>>{{kFahrenheit, kCelsius},
-                                                         {kSendToPhone, kSendToEmail, kSendToNone}});
-                },
+                part<ChoiceGroupsPart>(
+                    std::vector<std::vector<int>>{{kFahrenheit, kCelsius}, {kSendToPhone, kSendToEmail, kSendToNone}}),
             },
         .buildKeyTable = buildKeyTable,
         .applyDefaults = applyDefaults,
