@@ -45,13 +45,14 @@ TargetFile inspectTarget(const std::filesystem::path& path, const std::string& m
 
 std::vector<std::string> changedValues(const ProfileFile& before, const ProfileFile& after) {
     std::map<std::pair<std::string, std::string>, std::string> old;
-    // The old values whole: one longer than a value may be is cut by the save, which is a change.
+    // Values whole on both sides: one longer than a value may be is cut by the save, which is a
+    // change, while the same long value on both sides is none.
     const std::vector<ProfileFile::Entry> oldEntries = before.entries(SIZE_MAX);
     for (const ProfileFile::Entry& e : oldEntries) old.emplace(folded(e), e.value);
 
     std::vector<std::string> lines;
     std::map<std::pair<std::string, std::string>, bool> written;
-    for (const ProfileFile::Entry& e : after.entries()) {
+    for (const ProfileFile::Entry& e : after.entries(SIZE_MAX)) {
         const auto name = folded(e);
         written[name] = true;
         const auto it = old.find(name);

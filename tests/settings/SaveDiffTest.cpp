@@ -47,6 +47,10 @@ const DiffCase kDiffCases[] = {
     {"DroppedKeysShowEmptyAfter", "[S]\r\nA=1\r\nOld=7\r\nGone=\r\n[Z]\r\nQ=9\r\n", "[S]\r\nA=1\r\n",
      {"[S] Old: 7" + kArrow, "[Z] Q: 9" + kArrow}},
     // only what the reader sees counts: a duplicate key or section, keys before any section.
+    // Long values compare whole: cutting one is a change, keeping it is none.
+    {"LongValueKept", "[S]\r\nA=" + std::string(150, 'x') + "\r\n", "[S]\r\nA=" + std::string(150, 'x') + "\r\n", {}},
+    {"LongValueCut", "[S]\r\nA=" + std::string(150, 'x') + "\r\n", "[S]\r\nA=" + std::string(100, 'x') + "\r\n",
+     {"[S] A: " + std::string(150, 'x') + kArrow + std::string(100, 'x')}},
     {"OnlyReadableKeys", "Loose=1\r\n[S]\r\nA=1\r\nA=9\r\n[S]\r\nB=4\r\n", "[S]\r\nA=1\r\n", {}},
 };
 
