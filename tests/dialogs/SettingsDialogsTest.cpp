@@ -31,6 +31,7 @@
 #include "dialogs/SettingsDialog.h"
 #include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -408,12 +409,12 @@ TEST_P(SettingsDialogs, TheBackupIsReadAndKeepsItsKeyOrderAndItsFolderIsMadeAgai
 
 TEST_P(SettingsDialogs, WhatIsWrittenReadsBackTheSame) {
     open();
-    c().changeSettings(*d, pc.context.messaging.params);
+    c().changeSettings(*d, pc.context.messaging().params);
     ASSERT_TRUE(settings().writeSettingsFile(settings::FileTarget::Card));
     const std::map<int, ui::Control> before = d->controls();
-    const operators::OperatorParams params = pc.context.messaging.params;
+    const operators::OperatorParams params = pc.context.messaging().params;
 
-    pc.context.messaging = {};
+    pc.context.messaging() = {};
     host.boxes.clear();
     open();
     EXPECT_TRUE(host.boxes.empty());
@@ -428,8 +429,8 @@ TEST_P(SettingsDialogs, WhatIsWrittenReadsBackTheSame) {
         const auto changed = c().readBackTexts.find(id);
         EXPECT_EQ(read.text, changed == c().readBackTexts.end() ? written.text : changed->second) << id;
     }
-    EXPECT_EQ(pc.context.messaging.params.URL, params.URL);
-    EXPECT_EQ(pc.context.messaging.params.SendEmailPort, params.SendEmailPort);
+    EXPECT_EQ(pc.context.messaging().params.URL, params.URL);
+    EXPECT_EQ(pc.context.messaging().params.SendEmailPort, params.SendEmailPort);
     EXPECT_EQ(settings().rememberedTimeLapse(), c().rememberedTimeLapse);
     EXPECT_EQ(settings().rememberedPirTrigger(), c().rememberedPirTrigger);
 }
