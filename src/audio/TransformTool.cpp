@@ -46,8 +46,11 @@ const std::vector<std::string>& toolFileNames() {
 void copyToolFiles(const fs::path& from, const fs::path& to) {
     for (const std::string& name : toolFileNames()) {
         if (!platform::isRegularFile(from / name)) continue;
+        // Removed first: MinGW's copy_file does not overwrite an existing file, so an older staged
+        // tool would stay.
         std::error_code ec;
-        fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, ec);
+        fs::remove(to / name, ec);
+        fs::copy_file(from / name, to / name, ec);
     }
 }
 

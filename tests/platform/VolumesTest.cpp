@@ -146,8 +146,13 @@ TEST(Volumes, SystemRootComesFirstAndVolumesArePresentWhileTheirFolderExists) {
     EXPECT_FALSE(volumes.present(roots[2]));
     fs::create_directories(dir / "f");
     EXPECT_TRUE(volumes.present(roots[2]));
+#ifdef _WIN32
+    EXPECT_EQ(Volumes::rootText("E:"), "E:\\");
+    EXPECT_EQ(Volumes::rootText("E:\\"), "E:\\");
+#else
     EXPECT_EQ(Volumes::rootText("/media/card"), "/media/card/");
     EXPECT_EQ(Volumes::rootText("/media/card/"), "/media/card/");
+#endif
 }
 
 }  // namespace

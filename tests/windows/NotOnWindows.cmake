@@ -27,3 +27,17 @@ qvt_not_on_windows(TESTS "Kinds/NoRegularFile.*:Kinds/NoRegularCardFile.*"
   "makes FIFOs and device files, which Windows file systems do not have")
 qvt_not_on_windows(TESTS "NothingLost.EndingTheProgramStopsTheWholeToolGroup"
   "process groups and POSIX signals")
+qvt_not_on_windows(TESTS "CardMountsTest.RemovableOrHotPlugDevicesBySysfs"
+  "Linux card discovery through sysfs and the mount table; Windows asks GetDriveType (check-installed)")
+qvt_not_on_windows(TESTS "RegistryStore.*"
+  "the remembered choice as files under the system root; on Windows it is the registry, read back with wine reg query by check-installed")
+qvt_not_on_windows(TESTS "programDir.FolderOfTheRunningProgramWithAndWithoutAnApplication"
+  "compares with /proc/self/exe")
+qvt_not_on_windows(TESTS "clearReadOnly.AddsOwnerWriteKeepsOtherBits:writeFileAtomically.KeepsPermissionsOfExistingFile"
+  "POSIX permission bits; Windows files carry only a read-only attribute")
+qvt_not_on_windows(TESTS "deleteIfExist.DanglingLinkIsDeleted:CardSaveFlowTest.LinksOnACardAreNeverFollowedOutOfIt:CardSaveFlowTest.AVolumeListedUnderASecondNameKeepsItsNewFile:clearDirTree.DeletesFilesEverywhereAndKeepsFolders"
+  "make symbolic links, which Wine does not implement for programs (Function not implemented)")
+qvt_not_on_windows(TESTS "StagingTest.*:FileInfoTest.*:AudioTest.*:Formats/ConvertTest.*"
+  "make their sounds with the Linux FFmpeg's generators and encoders; under Wine, check-installed converts an mp3 with the shipped ffmpeg.exe")
+qvt_not_on_windows(TESTS "CommandLine.ValuesKeepTheirBytesAndEqualsFormWorks"
+  "passes bytes that are no UTF-8; a Windows command line is UTF-16 text")
