@@ -11,6 +11,7 @@
 #include "dialogs/Hx710t.h"
 #include "dialogs/SaveWording.h"
 #include "dialogs/WapInternetDialog.h"
+#include "operators/MessagingState.h"
 #include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
 
@@ -50,7 +51,7 @@ TEST_F(SaveWordingTest, EveryKindOfControlInTheWindowsWords) {
     choose(ids::kMaxNumber, 100);
     click(ids::kDayBoxes[0]);                // work days: the days' names
     d->setText(ids::kAdminNumber, "+491701234567");  // edit: its text
-    auto& params = pc.context.messaging.params;
+    auto& params = pc.context.messaging().params;
     params.field(6) = "web.example";                 // GPRS APN, in the parameter editor
     params.field(8) = "telekom";                     // GPRS Password: masked there, never shown
     choose(h::kGameCall, 1);

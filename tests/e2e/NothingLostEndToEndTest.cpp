@@ -18,24 +18,12 @@
 #include <thread>
 
 #include "e2e/E2eSupport.h"
+#include "support/ProductCases.h"
 
 namespace fs = std::filesystem;
 using namespace qvt::test;
 
 namespace {
-
-struct Product {
-    const char* displayName;
-    const char* code;
-    int pathList;
-    int defaultButton;
-};
-void PrintTo(const Product& p, std::ostream* os) { *os << p.code; }
-
-const Product kProducts[] = {
-    {"HX710T-10M", "HX710T", 1030, 1080}, {"HX720U", "HX720U", 1135, 1080}, {"LP300 Series", "LP300", 1135, 1080},
-    {"VEX 2.0", "VEX2", 1135, 1080},      {"HX330", "HX330", 1152, 1003},
-};
 
 const std::string kOpen = "select 1131 \"HX710T-10M\"\nclick 1\n";
 const std::string kSave = "answer OK\nclick 1\n";
@@ -73,10 +61,10 @@ bool isRoot() { return ::geteuid() == 0; }
 
 // ---- a damaged file survives opening the window ------------------------------------------------
 
-class DamagedFileSurvivesOpening : public ::testing::TestWithParam<Product>, protected PcWithCard {
+class DamagedFileSurvivesOpening : public ::testing::TestWithParam<ProductCase>, protected PcWithCard {
 protected:
-    fs::path cardFile() const { return card / "GSM" / (std::string(GetParam().code) + ".TXT"); }
-    fs::path backupFile() const { return root / "LumbrakonBackup" / (std::string(GetParam().code) + ".TXT"); }
+    fs::path cardFile() const { return card / "GSM" / (std::string(GetParam().fileCode) + ".TXT"); }
+    fs::path backupFile() const { return root / "LumbrakonBackup" / (std::string(GetParam().fileCode) + ".TXT"); }
     std::string open() const { return "select 1131 \"" + std::string(GetParam().displayName) + "\"\nclick 1\n"; }
 };
 
@@ -99,15 +87,15 @@ TEST_P(DamagedFileSurvivesOpening, EscapeLeavesEveryByteAndSaveReplacesThem) {
     RunResult r = runScript(root, {card}, open() + "click " + std::to_string(GetParam().defaultButton) + "\n" + kSave);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_FALSE(findLine(r, {"replaces an invalid file"}).empty()) << r.out();
-    const std::string mark = "Model=" + std::string(GetParam().code);
+    const std::string mark = "Model=" + std::string(GetParam().fileCode);
     EXPECT_NE(readFile(cardFile()).find(mark), std::string::npos);
     const std::string backup = readFile(backupFile());
     EXPECT_NE(backup.find(mark), std::string::npos);
     EXPECT_EQ(backup.find("not a settings file"), std::string::npos) << "an invalid backup is replaced, not merged";
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, DamagedFileSurvivesOpening, ::testing::ValuesIn(kProducts),
-                         [](const auto& test) { return std::string(test.param.code); });
+INSTANTIATE_TEST_SUITE_P(Dialogs, DamagedFileSurvivesOpening, ::testing::ValuesIn(dialogCases()),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(NothingLost, ForeignAndOversizedCardFilesStayWhileTheBackupsValuesShow) {
     PcWithCard pc;
