@@ -51,9 +51,11 @@ Answer AutomationHost::showBox(const Message& m) {
     const std::string_view shownCaption = m.caption.empty() ? kAppName : std::string_view(m.caption);
     // A box without an explanation or details prints exactly as it always did; each comes only when
     // the box has it.
-    const std::string explanation = m.explanation.empty() ? std::string() : ",\"explanation\":" + jsonString(m.explanation);
-    emit("{\"event\":\"message\",\"caption\":" + jsonString(shownCaption) + ",\"icon\":" + jsonString(iconName(m.icon)) +
-         ",\"buttons\":" + jsonString(m.buttons == Buttons::Ok ? "ok" : "okcancel") + ",\"text\":" + jsonString(m.text) +
+    const std::string explanation =
+        m.explanation.empty() ? std::string() : ",\"explanation\":" + jsonString(m.explanation);
+    emit("{\"event\":\"message\",\"caption\":" + jsonString(shownCaption) + ",\"icon\":" +
+         jsonString(iconName(m.icon)) + ",\"buttons\":" + jsonString(m.buttons == Buttons::Ok ? "ok" : "okcancel") +
+         ",\"text\":" + jsonString(m.text) +
          explanation + jsonLines("details", m.details) + jsonLines("detailsShown", m.detailsShown) +
          ",\"answer\":" + jsonString(answer == Answer::Ok ? "OK" : "Cancel") + "}");
     return answer;

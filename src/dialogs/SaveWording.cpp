@@ -33,10 +33,10 @@ std::string cleanLabel(std::string_view text, bool before = true) {
     std::string out;
     for (char c : text)
         if (c != '&') out += c;
-    if (const std::size_t dots = out.find("..."); dots != std::string::npos)
-        out = before ? out.substr(0, dots) : out.substr(out.find_first_not_of('.', dots) == std::string::npos
-                                                           ? out.size()
-                                                           : out.find_first_not_of('.', dots));
+    if (const std::size_t dots = out.find("..."); dots != std::string::npos) {
+        const std::size_t after = std::min(out.find_first_not_of('.', dots), out.size());
+        out = before ? out.substr(0, dots) : out.substr(after);
+    }
     out = platform::trim(out);
     while (!out.empty() && (out.back() == ':' || out.back() == ' ')) out.pop_back();
     return out;
@@ -61,7 +61,8 @@ std::string keyWords(const std::string& key) {
 }
 
 bool hasLetter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
 bool isField(ControlKind kind) {
@@ -113,20 +114,27 @@ struct Wording {
     std::string after;
 };
 
-std::string quoted(const std::string& value) { return "\"" + value + "\""; }
-std::string shownEmpty(const std::string& value) { return value.empty() ? "(empty)" : value; }
+std::string quoted(const std::string& value) {
+    return "\"" + value + "\"";
+}
+std::string shownEmpty(const std::string& value) {
+    return value.empty() ? "(empty)" : value;
+}
 
 class Describer {
 public:
     explicit Describer(SettingsDialog& dialog)
-        : dialog_(dialog), editor_(WapInternetDialog::dialogTemplate()), places_(controlPlaces(dialog.tmpl())),
+        : dialog_(dialog),
+          editor_(WapInternetDialog::dialogTemplate()),
+          places_(controlPlaces(dialog.tmpl())),
           editorPlaces_(controlPlaces(editor_)) {}
 
     Wording describe(const settings::ValueChange& change) const {
         const KeySlot* slot = slotOf(change);
         if (!slot) return raw(change);
         switch (slot->kind) {
-            case SlotKind::Model: return raw(change);
+            case SlotKind::Model:
+                return raw(change);
             case SlotKind::Param: {
                 const int id = WapInternetDialog::kFields[static_cast<std::size_t>(slot->field)];
                 const ControlPlace place = placeIn(editorPlaces_, id);
@@ -156,15 +164,16 @@ public:
             }
             case SlotKind::Radio: {
                 // The radios' group box is their label; the group around it is where they sit.
-                const ControlPlace place = slot->radios.empty() ? ControlPlace{} : placeIn(places_, slot->radios.front());
+                const ControlPlace place =
+                    slot->radios.empty() ? ControlPlace{} : placeIn(places_, slot->radios.front());
                 Wording w{place.groups.size() >= 2 ? place.groups[place.groups.size() - 2] : innermost(place),
                           place.groups.empty() ? slot->key : place.groups.back(), radioValue(*slot, change.before),
                           radioValue(*slot, change.after)};
                 return w;
             }
             case SlotKind::DayMask: {
-                Wording w = dialog_.has(ids::kWorkDayBox) ? labelled(*slot, ids::kWorkDayBox)
-                                                          : Wording{{}, slot->key, {}, {}};
+                Wording w =
+                    dialog_.has(ids::kWorkDayBox) ? labelled(*slot, ids::kWorkDayBox) : Wording{{}, slot->key, {}, {}};
                 w.before = daysValue(*slot, change.before);
                 w.after = daysValue(*slot, change.after);
                 return w;
@@ -291,8 +300,8 @@ std::vector<std::string> describeSave(SettingsDialog& dialog, const settings::Sa
     std::vector<std::pair<std::string, std::vector<std::string>>> groups;
     for (const settings::ValueChange& change : preview.changes) {
         const Wording w = describer.describe(change);
-        const std::string shown = w.before.empty() && w.after.empty() ? w.label + ": changed"
-                                                                      : w.label + ": " + w.before + kArrow + w.after;
+        const std::string shown =
+            w.before.empty() && w.after.empty() ? w.label + ": changed" : w.label + ": " + w.before + kArrow + w.after;
         const std::string group = w.group.empty() ? "Other settings" : w.group;
         auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == group; });
         if (it == groups.end()) it = groups.insert(groups.end(), {group, {}});

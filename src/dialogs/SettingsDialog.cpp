@@ -68,9 +68,12 @@ SettingsDialog::SettingsDialog(ui::Host& host, dialogs::AppContext& context, con
         settings::SaveFlowDialog{*this, list(description.pathListId), [this] { end(ui::Result::Cancel); }},
         context.volumes, saveFlowConfig(description.saveFlow, product_->fileCode),
         settings::SettingsFileAccess{[this](settings::FileTarget t) { return readSettingsFile(t); },
-                                     [this](settings::FileTarget t, std::error_code& why) { return writeSettingsFile(t, why); }});
+                                     [this](settings::FileTarget t, std::error_code& why) {
+                                         return writeSettingsFile(t, why);
+                                     }});
     saveFlow_->setCardPreview([this] { return cardFileBytes(); });
-    saveFlow_->setDetailsWording([this](const settings::SavePreview& preview) { return describeSave(*this, preview); });
+    saveFlow_->setDetailsWording(
+        [this](const settings::SavePreview& preview) { return describeSave(*this, preview); });
     const OperatorListConfig lists = description.lists();
     lists_ = std::make_unique<operators::OperatorListLogic>(
         operators::OperatorListControls{*this, list(lists.countryListId), list(lists.operatorListId),
@@ -543,7 +546,8 @@ std::string SettingsDialog::cardFileBytes() {
 
 void SettingsDialog::exportSettings() {
     const std::string code(product_->fileCode);
-    const std::optional<std::string> path = host().saveFile(this, settingsFileRequest({}, settings::settingsFileName(code)));
+    const std::optional<std::string> path =
+        host().saveFile(this, settingsFileRequest({}, settings::settingsFileName(code)));
     if (!path || path->empty()) return;
     // Only a new file or a regular file is written: a link, a FIFO or a device is no place for it (a
     // folder fails as a write below).
