@@ -19,33 +19,45 @@ void AutomationHost::fail(const std::string& reason) { throw ScriptError{lineNo_
 
 Answer AutomationHost::messageBox(Dialog*, std::string_view text, std::string_view caption, Icon icon,
                                   Buttons buttons) {
-    return showBox(text, caption, icon, buttons, {});
+    return showBox({std::string(text), std::string(caption), icon, buttons});
 }
 
 Answer AutomationHost::messageBoxWithDetails(Dialog*, std::string_view text, std::string_view caption, Icon icon,
                                              Buttons buttons, const std::vector<std::string>& details) {
-    return showBox(text, caption, icon, buttons, details);
+    return showBox({std::string(text), std::string(caption), icon, buttons, {}, details});
 }
 
-Answer AutomationHost::showBox(std::string_view text, std::string_view caption, Icon icon, Buttons buttons,
-                               const std::vector<std::string>& details) {
+Answer AutomationHost::showMessage(Dialog*, const Message& message) { return showBox(message); }
+
+namespace {
+
+// `,"name":["line",...]`, or nothing for no lines.
+std::string jsonLines(const char* name, const std::vector<std::string>& lines) {
+    if (lines.empty()) return {};
+    std::string json = ",\"" + std::string(name) + "\":[";
+    for (std::size_t i = 0; i < lines.size(); ++i) json += (i ? "," : "") + jsonString(lines[i]);
+    return json + "]";
+}
+
+}  // namespace
+
+Answer AutomationHost::showBox(const Message& m) {
     Answer answer = Answer::Ok;
-    if (buttons == Buttons::OkCancel) {
-        if (answers_.empty()) fail("a message box asks for an answer and none is queued: " + std::string(text));
+    if (m.buttons == Buttons::OkCancel) {
+        if (answers_.empty()) fail("a message box asks for an answer and none is queued: " + m.text);
         answer = answers_.front() ? Answer::Ok : Answer::Cancel;
         answers_.pop_front();
     }
-    const std::string_view shownCaption = caption.empty() ? kAppName : caption;
-    // A box without details prints exactly as it always did.
-    std::string detailsJson;
-    if (!details.empty()) {
-        detailsJson = ",\"details\":[";
-        for (std::size_t i = 0; i < details.size(); ++i) detailsJson += (i ? "," : "") + jsonString(details[i]);
-        detailsJson += "]";
-    }
-    emit("{\"event\":\"message\",\"caption\":" + jsonString(shownCaption) + ",\"icon\":" + jsonString(iconName(icon)) +
-         ",\"buttons\":" + jsonString(buttons == Buttons::Ok ? "ok" : "okcancel") + ",\"text\":" + jsonString(text) +
-         detailsJson + ",\"answer\":" + jsonString(answer == Answer::Ok ? "OK" : "Cancel") + "}");
+    const std::string_view shownCaption = m.caption.empty() ? kAppName : std::string_view(m.caption);
+    // A box without an explanation or details prints exactly as it always did; each comes only when
+    // the box has it.
+    const std::string explanation =
+        m.explanation.empty() ? std::string() : ",\"explanation\":" + jsonString(m.explanation);
+    emit("{\"event\":\"message\",\"caption\":" + jsonString(shownCaption) + ",\"icon\":" +
+         jsonString(iconName(m.icon)) + ",\"buttons\":" + jsonString(m.buttons == Buttons::Ok ? "ok" : "okcancel") +
+         ",\"text\":" + jsonString(m.text) +
+         explanation + jsonLines("details", m.details) + jsonLines("detailsShown", m.detailsShown) +
+         ",\"answer\":" + jsonString(answer == Answer::Ok ? "OK" : "Cancel") + "}");
     return answer;
 }
 

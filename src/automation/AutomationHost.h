@@ -33,14 +33,14 @@ public:
     std::optional<std::string> openFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Answer messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                                      ui::Buttons buttons, const std::vector<std::string>& details) override;
+    ui::Answer showMessage(ui::Dialog* owner, const ui::Message& message) override;
     std::optional<std::string> saveFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Result runModal(ui::Dialog& dialog) override;
     ui::ProcessOutcome runProcess(ui::Dialog* owner, const ui::ProcessRequest& request) override;
 
 private:
     void emit(const std::string& json);
-    ui::Answer showBox(std::string_view text, std::string_view caption, ui::Icon icon, ui::Buttons buttons,
-                       const std::vector<std::string>& details);
+    ui::Answer showBox(const ui::Message& message);
     std::optional<std::string> takeFile(const std::string& event, const char* kind);
     bool nextAction(Action& action);  // false at the end of the script
     void perform(ui::Dialog& dialog, const Action& action);

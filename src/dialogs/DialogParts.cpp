@@ -100,7 +100,7 @@ bool SwitchPart::notify(int id, Event event) {
 ui::FileRequest audioFileRequest() {
     return {.title = "Choose the game-call sound",
             .filters = {{"Audio File(*.mp3,*.wav,*.aac)", {"*.mp3", "*.wav", "*.aac"}, "Audio files"}},
-            .startFolder = ui::StartFolder::LastChosen,
+            .startFolder = ui::StartFolder::Sounds,
             .defaultName = {}};
 }
 

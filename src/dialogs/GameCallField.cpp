@@ -29,6 +29,16 @@ constexpr const char* kGivenUp = "You have given up saving audio file !";
 constexpr const char* kRenameFailed = "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !";
 constexpr const char* kSaved = "OK,audio file have been saved !";
 constexpr const char* kTransformFailed = "Transform Failed.";
+// Why, and how to get the tool on this kind of PC.
+constexpr const char* kToolMissing =
+    "FFmpeg converts the sound for the camera and could not be started."
+#if defined(_WIN32)
+    " ffmpeg.exe ships beside qvt-config.exe: reinstall QVT CONFIG to bring it back.";
+#elif defined(__APPLE__)
+    " Install FFmpeg, for example with Homebrew: brew install ffmpeg";
+#else
+    " Install FFmpeg with the system's package manager; on Debian or Ubuntu: sudo apt install ffmpeg";
+#endif
 
 }  // namespace
 
@@ -94,7 +104,10 @@ void GameCallField::notify(Notice notice, const fs::path& path) {
         case Notice::GivenUp: dialog_.message(kGivenUp, kTips, Icon::Information); return;
         case Notice::RenameFailed: dialog_.message(kRenameFailed, kTips, Icon::Warning); return;
         case Notice::FirstFilesRenamed: dialog_.message(kSaved, kAppCaption, Icon::None); return;
-        case Notice::TransformFailed: dialog_.message(kTransformFailed, kAppCaption, Icon::Warning); return;
+        case Notice::TransformFailed:
+            dialog_.message({.text = kTransformFailed, .caption = kAppCaption, .icon = Icon::Warning,
+                             .explanation = kToolMissing});
+            return;
         case Notice::OldSoundKept:
             dialog_.message("Failed to delete " + audio::pathText(path) + " !", kAppCaption, Icon::None);
             return;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "dialogs/AboutDialog.h"
+#include "dialogs/SaveWording.h"
 #include "dialogs/WapInternetDialog.h"
 #include "dialogs/OperatorListConfigs.h"
 #include "operators/OperatorLists.h"
@@ -67,8 +68,12 @@ SettingsDialog::SettingsDialog(ui::Host& host, dialogs::AppContext& context, con
         settings::SaveFlowDialog{*this, list(description.pathListId), [this] { end(ui::Result::Cancel); }},
         context.volumes, saveFlowConfig(description.saveFlow, product_->fileCode),
         settings::SettingsFileAccess{[this](settings::FileTarget t) { return readSettingsFile(t); },
-                                     [this](settings::FileTarget t) { return writeSettingsFile(t); }});
+                                     [this](settings::FileTarget t, std::error_code& why) {
+                                         return writeSettingsFile(t, why);
+                                     }});
     saveFlow_->setCardPreview([this] { return cardFileBytes(); });
+    saveFlow_->setDetailsWording(
+        [this](const settings::SavePreview& preview) { return describeSave(*this, preview); });
     const OperatorListConfig lists = description.lists();
     lists_ = std::make_unique<operators::OperatorListLogic>(
         operators::OperatorListControls{*this, list(lists.countryListId), list(lists.operatorListId),
@@ -465,6 +470,11 @@ bool SettingsDialog::readSettingsFile(settings::FileTarget target) {
 }
 
 bool SettingsDialog::writeSettingsFile(settings::FileTarget target) {
+    std::error_code why;
+    return writeSettingsFile(target, why);
+}
+
+bool SettingsDialog::writeSettingsFile(settings::FileTarget target, std::error_code& why) {
     const bool card = target == settings::FileTarget::Card;
     const std::filesystem::path path = pathOf(*saveFlow_, target);
     settings::ProfileFile file;
@@ -486,7 +496,11 @@ bool SettingsDialog::writeSettingsFile(settings::FileTarget target) {
         bytes = fresh.toBytes();
     }
     if (keyTable_->afterWrite) keyTable_->afterWrite();
-    return !path.empty() && platform::writeFileAtomically(path, bytes);
+    if (path.empty()) {
+        why = std::make_error_code(std::errc::no_such_file_or_directory);
+        return false;
+    }
+    return platform::writeFileAtomically(path, bytes, why);
 }
 
 bool SettingsDialog::handleCommonNotify(int id, ui::Event event) {
@@ -513,10 +527,12 @@ bool SettingsDialog::handleCommonNotify(int id, ui::Event event) {
 namespace {
 
 // Settings files are named by settings::settingsFileName; any other name may be chosen.
-ui::FileRequest settingsFileRequest(ui::StartFolder folder, std::string defaultName = {}) {
-    return {.title = {},
+// Export… and Import… share the settings files' remembered folder, apart from the game-call sound's.
+// `title` "" leaves the file dialog's own.
+ui::FileRequest settingsFileRequest(std::string title, std::string defaultName = {}) {
+    return {.title = std::move(title),
             .filters = {{"Settings File(*.TXT)", {"*.TXT", "*.txt"}, {}}, {"All Files(*.*)", {"*.*"}, {}}},
-            .startFolder = folder,
+            .startFolder = ui::StartFolder::SettingsFiles,
             .defaultName = std::move(defaultName)};
 }
 
@@ -530,7 +546,8 @@ std::string SettingsDialog::cardFileBytes() {
 
 void SettingsDialog::exportSettings() {
     const std::string code(product_->fileCode);
-    const std::optional<std::string> path = host().saveFile(this, settingsFileRequest(ui::StartFolder::Documents, settings::settingsFileName(code)));
+    const std::optional<std::string> path =
+        host().saveFile(this, settingsFileRequest({}, settings::settingsFileName(code)));
     if (!path || path->empty()) return;
     // Only a new file or a regular file is written: a link, a FIFO or a device is no place for it (a
     // folder fails as a write below).
@@ -548,7 +565,7 @@ void SettingsDialog::exportSettings() {
 
 void SettingsDialog::importSettings() {
     const std::string code(product_->fileCode);
-    const std::optional<std::string> path = host().openFile(this, settingsFileRequest(ui::StartFolder::LastChosen));
+    const std::optional<std::string> path = host().openFile(this, settingsFileRequest("Import settings file"));
     if (!path || path->empty()) return;
     const std::string nothing = " Nothing was imported.";
     const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(*path);

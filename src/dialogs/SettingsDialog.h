@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "dialogs/AppContext.h"
@@ -66,6 +67,8 @@ public:
     // The dialog and the messaging state into the card file or the backup; true when the file was
     // written and verified.
     [[nodiscard]] bool writeSettingsFile(settings::FileTarget target);
+    // The same, setting the system's error when the file could not be written.
+    [[nodiscard]] bool writeSettingsFile(settings::FileTarget target, std::error_code& why);
 
     void onDefault();  // "Default(&D)"
 

@@ -57,12 +57,35 @@ fs::path tempPathFor(const fs::path& target) {
     return target.parent_path() / name;
 }
 
-bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes);
+bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes, std::error_code& why);
+
+// The error the system reports for the call that just failed; I/O error when it reports none.
+std::error_code systemError() {
+#ifdef _WIN32
+    const DWORD code = GetLastError();
+    if (code != 0) return {static_cast<int>(code), std::system_category()};
+#else
+    if (errno != 0) return {errno, std::generic_category()};
+#endif
+    return std::make_error_code(std::errc::io_error);
+}
+
+// Clears the system's last error before a call that may fail without setting it.
+void clearSystemError() {
+#ifdef _WIN32
+    SetLastError(0);
+#else
+    errno = 0;
+#endif
+}
 
 // The final check after the rename: the file now at `target` holds exactly `bytes`.
-bool targetHolds(const fs::path& target, std::string_view bytes) {
+bool targetHolds(const fs::path& target, std::string_view bytes, std::error_code& why) {
     const auto back = readFileLimited(target, bytes.size());
-    return back && *back == bytes;
+    if (back && *back == bytes) return true;
+    why = isAbsent(target) ? std::make_error_code(std::errc::no_such_file_or_directory)
+                           : std::make_error_code(std::errc::io_error);
+    return false;
 }
 
 }  // namespace
@@ -185,8 +208,15 @@ int removeStaleTemporaries(const fs::path& target) {
 
 bool createDirectories(const fs::path& path) {
     std::error_code ec;
+    return createDirectories(path, ec);
+}
+
+bool createDirectories(const fs::path& path, std::error_code& why) {
+    std::error_code ec;
     fs::create_directories(path, ec);
-    return isDirectory(path);
+    if (isDirectory(path)) return true;
+    why = ec ? ec : std::make_error_code(std::errc::not_a_directory);
+    return false;
 }
 
 bool deleteIfExist(const fs::path& path) {
@@ -247,18 +277,21 @@ QString qtPath(const fs::path& path) { return QString::fromStdWString(path.wstri
 // Windows offers no way to drop one file's cached pages (unbuffered handles would need
 // sector-aligned buffers and sizes), so a check before the rename would be answered from the cache:
 // the check after the rename is the one that counts.
-bool checkOnMedium(int, std::string_view) { return true; }
+bool checkOnMedium(int, std::string_view, std::error_code&) { return true; }
 void keepModeOf(const fs::path&, int) {}
 // A read-only target makes QSaveFile fail, as the write always did on Windows.
 bool qtWritesInPlace(const fs::path& target) { return !isSymlink(target); }
 void syncFolderOf(const fs::path&) {}
 
 // QSaveFile would write through a link to what it points to: the link is replaced by a rename.
-bool replaceByRename(const fs::path& target, std::string_view bytes) {
+bool replaceByRename(const fs::path& target, std::string_view bytes, std::error_code& why) {
     const fs::path temp = tempPathFor(target);
-    if (saveWithQt(temp, target, bytes) &&
-        MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    if (!saveWithQt(temp, target, bytes, why)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    why = systemError();
     DeleteFileW(temp.c_str());
     return false;
 }
@@ -360,16 +393,26 @@ bool writeAll(int fd, std::string_view bytes) {
 
 // The check should read what reached the card, not the copy still in memory: the pages are clean
 // after fsync, so they can be dropped and the read goes to the medium.
-bool checkOnMedium(int fd, std::string_view bytes) {
-    if (fd < 0 || ::fsync(fd) != 0 || ::lseek(fd, 0, SEEK_SET) != 0) return false;
+bool checkOnMedium(int fd, std::string_view bytes, std::error_code& why) {
+    if (fd < 0) {
+        why = std::make_error_code(std::errc::bad_file_descriptor);
+        return false;
+    }
+    if (::fsync(fd) != 0 || ::lseek(fd, 0, SEEK_SET) != 0) {
+        why = systemError();
+        return false;
+    }
 #if defined(__linux__)
     (void)::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
 #elif defined(__APPLE__)
     // No way to drop cached pages; at least the read itself bypasses the cache where it can.
     (void)::fcntl(fd, F_NOCACHE, 1);
 #endif
+    errno = 0;
     const auto back = readAll(fd, bytes.size());
-    return back && *back == bytes;
+    if (back && *back == bytes) return true;
+    why = back ? std::make_error_code(std::errc::io_error) : systemError();
+    return false;
 }
 
 // All the permission bits, set-id and sticky included (QSaveFile copies only the others).
@@ -389,20 +432,32 @@ bool qtWritesInPlace(const fs::path& target) {
            (isAbsent(target) || QFileInfo(name).isWritable());
 }
 
-bool replaceByRename(const fs::path& target, std::string_view bytes) {
+bool replaceByRename(const fs::path& target, std::string_view bytes, std::error_code& why) {
     fs::path temp;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
         temp = tempPathFor(target);
         raw = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);  // umask applies
-        if (raw < 0 && errno != EEXIST) return false;
+        if (raw < 0 && errno != EEXIST) break;
     }
-    if (raw < 0) return false;
+    if (raw < 0) {
+        why = systemError();
+        return false;
+    }
     Fd fd(raw);
     keepModeOf(target, fd.get());
-    bool ok = writeAll(fd.get(), bytes) && checkOnMedium(fd.get(), bytes);
-    ok = fd.close() && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    errno = 0;
+    bool ok = writeAll(fd.get(), bytes);
+    if (!ok) why = errno != 0 ? systemError() : std::make_error_code(std::errc::no_space_on_device);
+    ok = ok && checkOnMedium(fd.get(), bytes, why);
+    if (!fd.close() && ok) {
+        why = systemError();
+        ok = false;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        why = systemError();
+        ok = false;
+    }
     if (!ok) ::unlink(temp.c_str());
     return ok;
 }
@@ -422,24 +477,73 @@ namespace {
 
 // QSaveFile's temporary file and rename, with the target's permission bits and the check before
 // the rename.
-bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes) {
+// QSaveFile tells what failed only as its own error kind and text; the system's error of the call
+// that failed is still set when Qt returns, and is taken instead where there is one.
+bool saveWithQt(const fs::path& path, const fs::path& target, std::string_view bytes, std::error_code& why) {
     QSaveFile file(qtPath(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    auto failed = [&why] {
+        why = systemError();
+        return false;
+    };
+    clearSystemError();
+    if (!file.open(QIODevice::WriteOnly)) return failed();
     keepModeOf(target, file.handle());
     for (std::size_t done = 0; done < bytes.size();) {
+        clearSystemError();
         const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
-        if (n <= 0) return false;  // the unfinished temporary file goes with `file`
+        if (n <= 0) return failed();  // the unfinished temporary file goes with `file`
         done += static_cast<std::size_t>(n);
     }
-    return file.flush() && checkOnMedium(file.handle(), bytes) && file.commit();
+    clearSystemError();
+    if (!file.flush()) return failed();
+    if (!checkOnMedium(file.handle(), bytes, why)) return false;
+    clearSystemError();
+    return file.commit() || failed();
 }
 
 }  // namespace
 
 bool writeFileAtomically(const fs::path& target, std::string_view bytes) {
-    if (!(qtWritesInPlace(target) ? saveWithQt(target, target, bytes) : replaceByRename(target, bytes))) return false;
+    std::error_code why;
+    return writeFileAtomically(target, bytes, why);
+}
+
+bool writeFileAtomically(const fs::path& target, std::string_view bytes, std::error_code& why) {
+    if (!(qtWritesInPlace(target) ? saveWithQt(target, target, bytes, why) : replaceByRename(target, bytes, why)))
+        return false;
     syncFolderOf(target);
-    return targetHolds(target, bytes);
+    return targetHolds(target, bytes, why);
+}
+
+WriteFailure classifyWriteError(const std::error_code& error) {
+#ifdef _WIN32
+    if (error.category() == std::system_category()) {
+        switch (error.value()) {
+            case ERROR_WRITE_PROTECT: return WriteFailure::ReadOnlyMedium;
+            case ERROR_DISK_FULL:
+            case ERROR_HANDLE_DISK_FULL: return WriteFailure::NoSpace;
+            case ERROR_NOT_READY:
+            case ERROR_DEV_NOT_EXIST:
+            case ERROR_DEVICE_NOT_CONNECTED:
+            case ERROR_NO_MEDIA_IN_DRIVE: return WriteFailure::MediumGone;
+            case ERROR_ACCESS_DENIED: return WriteFailure::PermissionDenied;
+            default: return WriteFailure::Other;
+        }
+    }
+#endif
+    if (error == std::errc::read_only_file_system) return WriteFailure::ReadOnlyMedium;
+    if (error == std::errc::no_space_on_device) return WriteFailure::NoSpace;
+    if (error == std::errc::no_such_device || error == std::errc::no_such_device_or_address)
+        return WriteFailure::MediumGone;
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+        return WriteFailure::PermissionDenied;
+#if defined(EDQUOT)
+    if (error.category() == std::generic_category() && error.value() == EDQUOT) return WriteFailure::NoSpace;
+#endif
+#if defined(ENOMEDIUM)
+    if (error.category() == std::generic_category() && error.value() == ENOMEDIUM) return WriteFailure::MediumGone;
+#endif
+    return WriteFailure::Other;
 }
 
 }  // namespace qvt::platform

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace qvt::platform {
 
@@ -43,6 +44,8 @@ bool sameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // True when `path` is a directory afterwards (created now or before).
 [[nodiscard]] bool createDirectories(const std::filesystem::path& path);
+// The same, saying why it is none: the system's error of the folder that could not be made.
+[[nodiscard]] bool createDirectories(const std::filesystem::path& path, std::error_code& why);
 
 // Writes the whole content to a temporary file beside the target and renames it over the target
 // (QSaveFile does both where it can name the target and would neither follow a link nor refuse a
@@ -55,6 +58,21 @@ bool sameEntry(const std::filesystem::path& a, const std::filesystem::path& b);
 // and a read-only target is replaced; on Windows a read-only target makes the write fail, as it
 // always did.
 [[nodiscard]] bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// The same, saying why it failed: the system's error of the step that failed (errno on POSIX, the
+// Windows error code on Windows); a check that read back other bytes than were written is
+// std::errc::io_error.
+[[nodiscard]] bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                                       std::error_code& why);
+
+// Why a file could not be written, as far as its owner can do something about it.
+enum class WriteFailure {
+    ReadOnlyMedium,    // a read-only file system: a write-protected card (lock switch), a read-only mount
+    NoSpace,           // the medium (or the user's quota on it) is full
+    MediumGone,        // the device is no longer there: a card pulled out
+    PermissionDenied,  // the user may not write there
+    Other,
+};
+WriteFailure classifyWriteError(const std::error_code& error);
 
 // True when nothing is at `path` or a regular file of its own is (not a link, folder, FIFO or device):
 // the only places a file of ours may be written.

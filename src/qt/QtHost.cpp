@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -121,13 +122,20 @@ ui::Answer QtHost::showMessageBox(QWidget* parent, const QString& text, const QS
 }
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, const QString& caption,
-                                            ui::Icon icon, ui::Buttons buttons, const QString& details) {
+                                            ui::Icon icon, ui::Buttons buttons, const QString& details,
+                                            const QString& explanation) {
     const bool withCancel = buttons == ui::Buttons::OkCancel;
     auto box = std::make_unique<QMessageBox>(
         toQtIcon(icon), caption, text, withCancel ? (QMessageBox::Ok | QMessageBox::Cancel) : QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    if (!explanation.isEmpty()) {
+        box->setInformativeText(explanation);
+        // System error texts and paths are no markup.
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            label->setTextFormat(Qt::PlainText);
+    }
     if (!details.isEmpty()) {
         box->setDetailedText(details);
         // Details are paths and "[Section] Key: old → new" lines: room for them on one line each.
@@ -154,6 +162,28 @@ ui::Answer QtHost::showMessageBoxWithDetails(QWidget* parent, const QString& tex
     return answer == QMessageBox::Ok ? ui::Answer::Ok : ui::Answer::Cancel;
 }
 
+ui::Answer QtHost::showMessage(ui::Dialog* owner, const ui::Message& message) {
+    const QString title = message.caption.empty() ? Q(ui::kAppName) : Q(message.caption);
+    QStringList lines;
+    for (const std::string& line : message.detailsShown.empty() ? message.details : message.detailsShown)
+        lines << Q(line);
+    const QString details = lines.join(QLatin1Char('\n'));
+    if (message.explanation.empty())
+        return showMessageBoxWithDetails(parentFor(owner), Q(message.text), title, message.icon, message.buttons,
+                                         details);
+    return showExplainedMessageBox(parentFor(owner), Q(message.text), title, message.icon, message.buttons,
+                                   Q(message.explanation), details);
+}
+
+ui::Answer QtHost::showExplainedMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                           ui::Icon icon, ui::Buttons buttons, const QString& explanation,
+                                           const QString& details) {
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(parent, text, caption, icon, buttons, details, explanation);
+    const int answer = box->exec();
+    if (buttons != ui::Buttons::OkCancel) return ui::Answer::Ok;
+    return answer == QMessageBox::Ok ? ui::Answer::Ok : ui::Answer::Cancel;
+}
+
 std::optional<std::string> QtHost::saveFile(ui::Dialog* owner, const ui::FileRequest& request) {
     const QString folder = folderFor(request.startFolder);
     const QString defaultName = Q(request.defaultName);
@@ -161,6 +191,7 @@ std::optional<std::string> QtHost::saveFile(ui::Dialog* owner, const ui::FileReq
     const std::optional<QString> chosen =
         showSaveFileDialog(parentFor(owner), describeFileDialog(request).filters, defaultPath);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
+    rememberFolder(request.startFolder, *chosen);
     return chosen->toStdString();
 }
 
@@ -177,21 +208,23 @@ std::optional<std::string> QtHost::openFile(ui::Dialog* owner, const ui::FileReq
     shown.directory = folderFor(request.startFolder);
     const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), shown);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
-    const QString folder = QFileInfo(*chosen).absolutePath();
-    if (QDir(folder).exists()) lastFolder_ = folder;
+    rememberFolder(request.startFolder, *chosen);
     return chosen->toStdString();
 }
 
-QString QtHost::folderFor(ui::StartFolder folder) const {
-    if (folder == ui::StartFolder::Documents)
-        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return startFolder();
+void QtHost::rememberFolder(ui::StartFolder folder, const QString& chosenFile) {
+    const QString dir = QFileInfo(chosenFile).absolutePath();
+    if (!QDir(dir).exists()) return;
+    (folder == ui::StartFolder::Sounds ? lastSoundFolder_ : lastSettingsFolder_) = dir;
 }
 
-QString QtHost::startFolder() const {
-    if (!lastFolder_.isEmpty() && QDir(lastFolder_).exists()) return lastFolder_;
-    QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    if (!music.isEmpty() && QDir(music).exists()) return music;
+QString QtHost::folderFor(ui::StartFolder folder) const {
+    const bool sounds = folder == ui::StartFolder::Sounds;
+    const QString& last = sounds ? lastSoundFolder_ : lastSettingsFolder_;
+    if (!last.isEmpty() && QDir(last).exists()) return last;
+    const QString standard = QStandardPaths::writableLocation(sounds ? QStandardPaths::MusicLocation
+                                                                     : QStandardPaths::DocumentsLocation);
+    if (!standard.isEmpty() && QDir(standard).exists()) return standard;
     return QDir::homePath();
 }
 

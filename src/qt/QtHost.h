@@ -39,9 +39,10 @@ FileDialogRequest describeFileDialog(const ui::FileRequest& request);
 
 
 // The message box as the host shows it: plain text, OK (and Cancel) with OK the default; `details`
-// become its detailed text when not empty.
+// become its detailed text and `explanation` its informative text under the text, when not empty.
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text, const QString& caption,
-                                            ui::Icon icon, ui::Buttons buttons, const QString& details = {});
+                                            ui::Icon icon, ui::Buttons buttons, const QString& details = {},
+                                            const QString& explanation = {});
 
 class QtHost : public ui::Host {
 public:
@@ -53,6 +54,8 @@ public:
     std::optional<std::string> openFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Answer messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                                      ui::Buttons buttons, const std::vector<std::string>& details) override;
+    // The details as the message words them for a person; the explanation under the text.
+    ui::Answer showMessage(ui::Dialog* owner, const ui::Message& message) override;
     // Offers `defaultName` in the user's documents folder.
     std::optional<std::string> saveFile(ui::Dialog* owner, const ui::FileRequest& request) override;
     ui::Result runModal(ui::Dialog& dialog) override;
@@ -70,6 +73,10 @@ protected:
     // A box whose details (one line each) open under "Show Details...".
     virtual ui::Answer showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
                                                  ui::Icon icon, ui::Buttons buttons, const QString& details);
+    // A box that says why under its text; its details (one line each, may be empty) as above.
+    virtual ui::Answer showExplainedMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                                               ui::Icon icon, ui::Buttons buttons, const QString& explanation,
+                                               const QString& details);
     virtual std::optional<QString> showSaveFileDialog(QWidget* parent, const QStringList& filters,
                                                       const QString& defaultPath);
 
@@ -82,14 +89,17 @@ protected:
     // visible window whose dialog still runs.
     QWidget* parentFor(const ui::Dialog* owner) const;
 
-    // The folder the next file-open dialog starts in: the last one a file was chosen from, else the
-    // user's Music folder, else the home folder.
+    // The folder the next file dialog for this kind of file starts in: the last one a file of the
+    // kind was chosen in while it still exists, else the user's Music (sounds) or Documents
+    // (settings files) folder, else the home folder.
     QString folderFor(ui::StartFolder folder) const;
-    QString startFolder() const;
+    // Remembers the folder of a file the user chose, for the next dialog of the same kind.
+    void rememberFolder(ui::StartFolder folder, const QString& chosenFile);
 
 private:
     std::vector<DialogWindow*> windows_;  // modal windows from the outermost in
-    QString lastFolder_;
+    QString lastSoundFolder_;
+    QString lastSettingsFolder_;
 };
 
 }  // namespace qvt::qt

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 // qvt-config: configures trail cameras through their memory card, in windows or headless.
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 #include "dialogs/AppContext.h"
@@ -33,6 +36,41 @@ static void attachParentConsole() {
 }
 #endif
 
+#if !defined(_WIN32) && !defined(__APPLE__)
+// Whether a windowed run on this PC has no window system to show its windows on: neither an X nor a
+// Wayland display is named, and the window system plugin (-platform, else QT_QPA_PLATFORM) is one
+// that needs one, or is left to Qt. Qt itself would abort with its plugin message instead.
+static bool lacksDisplay(int argc, char** argv) {
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    std::string plugins = set("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg.starts_with("--")) arg.remove_prefix(1);
+        const std::size_t eq = arg.find('=');
+        const std::string_view name = arg.substr(0, eq);
+        const bool valueNext = eq == std::string_view::npos && i + 1 < argc;
+        if (name == "-display") return false;  // an X display named on the command line
+        if (name == "-platform") plugins = eq != std::string_view::npos ? std::string(arg.substr(eq + 1))
+                                           : valueNext                  ? std::string(argv[i + 1])
+                                                                        : plugins;
+    }
+    if (set("DISPLAY") || set("WAYLAND_DISPLAY")) return false;
+    // "xcb", "wayland", "wayland-egl;xcb", "xcb:nograb": any other plugin in the list may do without.
+    std::string_view rest = plugins;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find(';');
+        std::string_view plugin = rest.substr(0, end);
+        plugin = plugin.substr(0, plugin.find(':'));
+        if (!plugin.empty() && plugin != "xcb" && !plugin.starts_with("wayland")) return false;
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    return true;
+}
+#endif
+
 int main(int argc, char** argv) {
     using namespace qvt;
     std::string error;
@@ -41,6 +79,12 @@ int main(int argc, char** argv) {
     const bool windows = cl && app::wantsWindows(*cl);
 #ifdef _WIN32
     if (!windows) attachParentConsole();
+#elif !defined(__APPLE__)
+    if (windows && lacksDisplay(argc, argv)) {
+        std::cerr << "qvt-config: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                     "--script FILE runs the program headless without one.\n";
+        return 2;
+    }
 #endif
     qt::ApplicationPtr application = qt::makeApplication(argc, argv, windows);
     // The application object has taken Qt's own options (-platform, -style, -session...) out of argv.

@@ -8,7 +8,6 @@
 #include "platform/FileOps.h"
 #include "platform/SaveLock.h"
 #include "settings/KeyTable.h"
-#include "settings/SaveDiff.h"
 
 namespace fs = std::filesystem;
 
@@ -18,6 +17,31 @@ namespace {
 
 constexpr std::string_view kTips = ui::kTipsCaption;
 constexpr std::string_view kTipsUnderscore = "QVT_Tips";  // the volume-missing box always had this caption
+
+// Why a settings file could not be written, in the words its owner can act on, then the system's
+// own text. `onCard`: the card's file, else the PC's copy.
+std::string failureText(const std::error_code& why, bool onCard) {
+    std::string cause;
+    switch (platform::classifyWriteError(why)) {
+        case platform::WriteFailure::ReadOnlyMedium:
+            cause = onCard ? "The card is write-protected (read-only file system): check the card's lock switch."
+                           : "The folder is on a read-only file system.";
+            break;
+        case platform::WriteFailure::NoSpace:
+            cause = onCard ? "The card is full." : "The disk is full.";
+            break;
+        case platform::WriteFailure::MediumGone:
+            cause = onCard ? "The card was removed." : "The disk is no longer there.";
+            break;
+        case platform::WriteFailure::PermissionDenied:
+            cause = onCard ? "Permission denied: this user may not write to the card."
+                           : "Permission denied: this user may not write there.";
+            break;
+        case platform::WriteFailure::Other: break;
+    }
+    const std::string system = why ? "The system says: " + why.message() + "." : std::string();
+    return cause.empty() ? system : system.empty() ? cause : cause + "\n" + system;
+}
 
 // The card directory's name as part of a path text, with the platform's own separator
 // ("GSM\" on Windows, "GSM/" elsewhere).
@@ -68,8 +92,8 @@ bool CardSaveFlow::read(FileTarget target) {
     return files_.read ? files_.read(target) : false;
 }
 
-bool CardSaveFlow::write(FileTarget target) {
-    return files_.write ? files_.write(target) : false;
+bool CardSaveFlow::write(FileTarget target, std::error_code& why) {
+    return files_.write ? files_.write(target, why) : false;
 }
 
 void CardSaveFlow::scanAndLoad() {
@@ -244,14 +268,20 @@ void CardSaveFlow::save() {
     }
 
     // Cancel leaves the card and the PC exactly as they are, and the sound stays where it is.
-    if (messages_.message(config_.confirmText, kTips, ui::Icon::Question, ui::Buttons::OkCancel, saveDetails(*slot)) !=
-        ui::Answer::Ok)
-        return;
+    ui::Message confirmation{config_.confirmText, std::string(kTips), ui::Icon::Question, ui::Buttons::OkCancel};
+    if (const std::optional<SavePreview> planned = preview(*slot)) {
+        confirmation.details = settings::saveDetails(*planned);
+        if (wording_) confirmation.detailsShown = wording_(*planned);
+    }
+    if (messages_.message(confirmation) != ui::Answer::Ok) return;
 
     const std::string cardFile = cardFilePath_;
     const fs::path backup = backupFilePath();
     bool cardWritten = false;
+    bool cardIsFile = true;
     bool backupWritten = false;
+    std::error_code cardError;
+    std::error_code backupError;
     {
         // One save at a time on this PC: another copy of the program deleting "the other card's file"
         // while this one writes would take the new file of either for a stale one.
@@ -266,8 +296,8 @@ void CardSaveFlow::save() {
         saveVolume_ = *slot;
 
         const std::string cardDir = cardDirText(*slot);
-        // A folder that cannot be made shows as the card write's failure below.
-        if (!platform::isDirectory(cardDir)) (void)platform::createDirectories(cardDir);
+        // A folder that cannot be made shows as the card write's failure below, with its cause.
+        if (!platform::isDirectory(cardDir)) (void)platform::createDirectories(cardDir, cardError);
         // What an interrupted earlier save of this file left beside it goes now.
         platform::removeStaleTemporaries(cardFile);
 
@@ -276,31 +306,53 @@ void CardSaveFlow::save() {
         // same product's files on the other volumes go only once the new one is in place and verified.
         // Only a regular file is replaced: a FIFO or a device in its place is no settings file.
         platform::clearReadOnly(cardFile);
-        cardWritten = platform::isRegularFileOrAbsent(cardFile) && write(FileTarget::Card);
+        cardIsFile = platform::isRegularFileOrAbsent(cardFile);
+        std::error_code cardWriteError;
+        cardWritten = cardIsFile && write(FileTarget::Card, cardWriteError);
+        if (!cardError) cardError = cardWriteError;  // the folder's error, where it could not be made, says more
         if (cardWritten) {
             keptInvalidFile_.clear();
             deleteOtherCardFiles(*slot);
         }
 
         platform::clearReadOnly(backup);
-        if (!platform::isDirectory(backupDir())) (void)platform::createDirectories(backupDir());
+        if (!platform::isDirectory(backupDir())) (void)platform::createDirectories(backupDir(), backupError);
         // The backup is written whatever happened to the card: it keeps the settings on the PC.
-        backupWritten = write(FileTarget::Backup);
+        std::error_code backupWriteError;
+        backupWritten = write(FileTarget::Backup, backupWriteError);
+        if (!backupError) backupError = backupWriteError;
     }
 
-    if (cardWritten)
+    if (cardWritten) {
         messages_.message(config_.reportPrefix + cardFile + " \" !", kTips, ui::Icon::Information);
-    else
-        messages_.message("Error : The data could not be saved in : \" " + cardFile + " \" !", kTips, ui::Icon::Error);
+    } else {
+        // Why, as far as the system tells: a card gone meanwhile is named as such whatever the error.
+        std::string why;
+        if (!volumes_.present(*slot))
+            why = "The card was removed.";
+        else if (!cardIsFile)
+            why = "Something that is not a file stands in its place (a folder, a device or a pipe).";
+        else
+            why = failureText(cardError, true);
+        if (backupWritten)
+            why += (why.empty() ? "" : "\n") + std::string("The new values are kept in the PC's copy: ") +
+                   backup.string();
+        messages_.message({.text = "Error : The data could not be saved in : \" " + cardFile + " \" !",
+                           .caption = std::string(kTips),
+                           .icon = ui::Icon::Error,
+                           .explanation = why});
+    }
     if (!backupWritten)
-        messages_.message("Error : The back-up copy could not be saved in : \" " + backup.string() + " \" !", kTips,
-                        ui::Icon::Warning);
+        messages_.message({.text = "Error : The back-up copy could not be saved in : \" " + backup.string() + " \" !",
+                           .caption = std::string(kTips),
+                           .icon = ui::Icon::Warning,
+                           .explanation = failureText(backupError, false)});
 }
 
-std::vector<std::string> CardSaveFlow::saveDetails(const fs::path& slot) const {
-    if (!preview_) return {};
-    return settings::saveDetails(cardFilePath_, preview_(), inspectTarget(cardFilePath_, config_.fileCode),
-                                 findOtherCardFiles(slot));
+std::optional<SavePreview> CardSaveFlow::preview(const fs::path& slot) const {
+    if (!preview_) return std::nullopt;
+    return previewSave(cardFilePath_, preview_(), inspectTarget(cardFilePath_, config_.fileCode),
+                       findOtherCardFiles(slot), slot);
 }
 
 }  // namespace qvt::settings

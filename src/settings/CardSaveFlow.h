@@ -7,9 +7,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/Volumes.h"
+#include "settings/SaveDiff.h"
 #include "ui/DialogViews.h"
 
 namespace qvt::settings {
@@ -29,10 +31,10 @@ struct SaveFlowConfig {
 enum class FileTarget { Card, Backup };
 
 // The product's file operations: read the file into the dialog, write the dialog into the file.
-// Writing returns whether the file was written and verified.
+// Writing returns whether the file was written and verified, and sets the system's error when not.
 struct SettingsFileAccess {
     std::function<bool(FileTarget)> read;
-    std::function<bool(FileTarget)> write;
+    std::function<bool(FileTarget, std::error_code&)> write;
 };
 
 // What the save flow needs of its dialog: message boxes, the list of card file paths, and closing
@@ -57,6 +59,11 @@ public:
 
     // The bytes the card write would produce now; with it the confirmation lists what a save changes.
     void setCardPreview(std::function<std::string()> preview) { preview_ = std::move(preview); }
+    // How the confirmation words the details for a person (the window's labels and values); without
+    // it the window shows the file's own lines.
+    void setDetailsWording(std::function<std::vector<std::string>(const SavePreview&)> wording) {
+        wording_ = std::move(wording);
+    }
 
     const std::string& cardFilePath() const { return cardFilePath_; }
     std::filesystem::path backupFilePath() const;
@@ -83,9 +90,9 @@ private:
     std::filesystem::path backupDir() const;
     std::optional<std::filesystem::path> slotOf(const std::string& candidate);  // the slot whose candidate it is
     bool read(FileTarget target);
-    bool write(FileTarget target);
+    bool write(FileTarget target, std::error_code& why);
     void volumeMissing(const std::string& rootText);  // message, then the path list rebuilt
-    std::vector<std::string> saveDetails(const std::filesystem::path& slot) const;  // for the confirmation
+    std::optional<SavePreview> preview(const std::filesystem::path& slot) const;  // for the confirmation
 
     ui::MessageBoxes& messages_;
     ui::ListBox pathList_;
@@ -96,6 +103,7 @@ private:
     std::string cardFilePath_;
     std::filesystem::path saveVolume_;
     std::function<std::string()> preview_;
+    std::function<std::vector<std::string>(const SavePreview&)> wording_;
     std::string keptInvalidFile_;
     bool readAtOpen_ = false;
 };

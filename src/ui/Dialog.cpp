@@ -136,6 +136,8 @@ Answer Dialog::message(std::string_view text, std::string_view caption, Icon ico
     return host_.messageBoxWithDetails(this, text, caption, icon, buttons, details);
 }
 
+Answer Dialog::message(const Message& message) { return host_.showMessage(this, message); }
+
 int Dialog::count(int id) const { return static_cast<int>(control(id).items.size()); }
 int Dialog::sel(int id) const { return control(id).sel; }
 

@@ -70,6 +70,7 @@ public:
     // The same box with details the user may open; without details it is the plain box.
     Answer message(std::string_view text, std::string_view caption, Icon icon, Buttons buttons,
                    const std::vector<std::string>& details) override;
+    Answer message(const Message& message) override;
     ListBox list(int id) { return ListBox(*this, id); }
 
     // --- lists -----------------------------------------------------------------------------------

@@ -23,6 +23,8 @@ public:
     // The same box with details the user may open; without details it is the plain box.
     virtual Answer message(std::string_view text, std::string_view caption, Icon icon, Buttons buttons,
                            const std::vector<std::string>& details) = 0;
+    // The whole message, with its explanation and the details as a window shows them.
+    virtual Answer message(const Message& message) = 0;
 
 protected:
     ~MessageBoxes() = default;

@@ -34,15 +34,16 @@ struct FileFilter {
     std::string shownAs;
 };
 
-// Which remembered folder a file dialog starts in: the one the user last chose a file from, or the
-// user's documents.
-enum class StartFolder { LastChosen, Documents };
+// Which remembered folder a file dialog starts in. Each kind of file keeps its own: the folder the user
+// last chose a file of that kind in, at first the user's music folder for sounds and the documents
+// folder for settings files.
+enum class StartFolder { Sounds, SettingsFiles };
 
 // What a dialog asks of a file dialog.
 struct FileRequest {
     std::string title = {};  // "" leaves the front end's own
     std::vector<FileFilter> filters = {};
-    StartFolder startFolder = StartFolder::LastChosen;
+    StartFolder startFolder = StartFolder::SettingsFiles;
     std::string defaultName = {};  // the name a save dialog offers
 
     // The filters as the platform's file dialogs spell them: "description|pattern;pattern|...||".
@@ -55,6 +56,20 @@ struct FileRequest {
         }
         return text + '|';
     }
+};
+
+// A message box with everything it may carry beyond its text. `explanation` says why it happened or
+// what to do, shown under the text ("" none). `details` are lines the user may open; `detailsShown`,
+// when not empty, is how a person's window words those same details, while `details` stay as the
+// record tools read.
+struct Message {
+    std::string text;
+    std::string caption;  // "" the application's name
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+    std::string explanation = {};
+    std::vector<std::string> details = {};
+    std::vector<std::string> detailsShown = {};
 };
 
 using platform::ProcessOutcome;
@@ -76,6 +91,15 @@ public:
     virtual Answer messageBoxWithDetails(Dialog* owner, std::string_view text, std::string_view caption, Icon icon,
                                          Buttons buttons, const std::vector<std::string>& /*details*/) {
         return messageBox(owner, text, caption, icon, buttons);
+    }
+
+    // The whole message. A front end without a place for the explanation or the shown details
+    // shows the box as the two calls above do.
+    virtual Answer showMessage(Dialog* owner, const Message& message) {
+        if (message.details.empty())
+            return messageBox(owner, message.text, message.caption, message.icon, message.buttons);
+        return messageBoxWithDetails(owner, message.text, message.caption, message.icon, message.buttons,
+                                     message.details);
     }
 
     // The file-save dialog, offering the request's default name (in its start folder where the front

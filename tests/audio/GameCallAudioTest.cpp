@@ -211,6 +211,8 @@ TEST_F(AudioTest, ToolThatCannotStartIsReported) {
     EXPECT_FALSE(withTool.convertGameCallSound());
     ASSERT_EQ(host.texts(), std::vector<std::string>{"Transform Failed."});
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
+    EXPECT_EQ(host.boxes[0].explanation.rfind("FFmpeg converts the sound for the camera and could not be started.", 0), 0u)
+        << host.boxes[0].explanation;
     EXPECT_EQ(host.boxes[0].caption, "");
     EXPECT_EQ(readFile(sound()), kOldSound);
 }

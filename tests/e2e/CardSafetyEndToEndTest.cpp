@@ -56,7 +56,17 @@ TEST_P(SaveFaultEndToEnd, EveryCardStaysAsItWas) {
                   "@example.com\"\n";
     RunResult r = runScript(pc, {d, e}, script + "answer OK\nclick 1\n");
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
-    EXPECT_FALSE(findLine(r, {"Error : The data could not be saved in : \\\" " + eFile.string() + " \\\" !"}).empty())
+    // The message keeps its text and says why under it: the cause, the system's words, and where the
+    // new values are kept.
+    const std::string cause = GetParam() == Fault::FullCard
+                                  ? "The card is full.\\nThe system says: No space left on device."
+                                  : "The card is write-protected (read-only file system): check the card's lock "
+                                    "switch.\\nThe system says: Read-only file system.";
+    EXPECT_FALSE(findLine(r, {"\"text\":\"Error : The data could not be saved in : \\\" " + eFile.string() +
+                                  " \\\" !\",\"explanation\":\"" + cause +
+                                  "\\nThe new values are kept in the PC's copy: " +
+                                  (pc / "LumbrakonBackup" / "HX710T.TXT").string() + "\",\"answer\":\"OK\"}"})
+                     .empty())
         << r.out();
     EXPECT_TRUE(findLine(r, {"Can't delete"}).empty()) << r.out();
     EXPECT_EQ(readFile(eFile), goldenText()) << "the old file on the chosen card is kept";

@@ -93,3 +93,46 @@ TEST(CommandLineEndToEnd, WindowedRunAcceptsQtOptions) {
     EXPECT_EQ(WEXITSTATUS(status), 124) << "timeout ends a program that is still running with 124";
 }
 #endif
+
+#if !defined(_WIN32) && !defined(__APPLE__)
+TEST(CommandLineEndToEnd, WindowedRunWithoutADisplaySaysSoAndExitsWithTwo) {
+    // The environment of a login without a window system: no display of either kind. Where the
+    // window system plugin needs one, the program says so in one line instead of Qt's abort; a
+    // plugin that needs none (offscreen), from the command line or the environment, still starts.
+    TempDir pc, card, io;
+    const struct {
+        const char* env;   // added to the bare environment
+        const char* args;  // Qt's options
+        int status;        // 124: still running when timeout(1) ended it
+    } cases[] = {
+        {"", "", 2},
+        {"QT_QPA_PLATFORM=xcb", "", 2},
+        {"QT_QPA_PLATFORM='wayland;xcb'", "", 2},
+        {"", "-platform xcb", 2},
+        {"", "-platform offscreen", 124},
+        {"QT_QPA_PLATFORM=offscreen", "", 124},
+        {"QT_QPA_PLATFORM=xcb", "-platform offscreen", 124},
+    };
+    for (const auto& c : cases) {
+        const std::string cmd = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + c.env +
+                                " timeout 3 " + QVT_BINARY + " " + c.args + " --system-root '" + pc.path().string() +
+                                "' --volume '" + card.path().string() + "' >/dev/null 2>'" + (io / "err").string() + "'";
+        const int status = std::system(cmd.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << cmd;
+        EXPECT_EQ(WEXITSTATUS(status), c.status) << cmd;
+        if (c.status == 2) {
+            EXPECT_EQ(readFile(io / "err"),
+                      "qvt-config: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); --script FILE runs "
+                      "the program headless without one.\n")
+                << cmd;
+        }
+    }
+    // A headless run needs no display at all.
+    const std::string headless = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + QVT_BINARY +
+                                 " --system-root '" + pc.path().string() + "' --volume '" + card.path().string() +
+                                 "' --script - </dev/null >/dev/null 2>&1";
+    const int status = std::system(headless.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+#endif

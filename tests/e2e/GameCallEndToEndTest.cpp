@@ -93,5 +93,18 @@ TEST(GameCallEndToEndTool, AMissingToolIsReportedAndTheOldSoundKept) {
     ASSERT_FALSE(failed.empty()) << r.out();
     ASSERT_FALSE(reported.empty());
     EXPECT_NE(failed.find("\"caption\":\"QVT CONFIG\""), std::string::npos) << failed;
+    // It says what is missing and how to get it on this kind of PC.
+#if defined(_WIN32)
+    const std::string how = "ffmpeg.exe ships beside qvt-config.exe: reinstall QVT CONFIG to bring it back.";
+#elif defined(__APPLE__)
+    const std::string how = "Install FFmpeg, for example with Homebrew: brew install ffmpeg";
+#else
+    const std::string how =
+        "Install FFmpeg with the system's package manager; on Debian or Ubuntu: sudo apt install ffmpeg";
+#endif
+    EXPECT_NE(failed.find("\"explanation\":\"FFmpeg converts the sound for the camera and could not be started. " +
+                          how + "\""),
+              std::string::npos)
+        << failed;
     EXPECT_EQ(readFile(sound), "old sound");
 }

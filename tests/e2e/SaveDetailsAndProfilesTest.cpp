@@ -19,17 +19,18 @@ struct Product {
     int pathList;
     int defaultButton;
     int pirDefault;        // "PIR Interval" after "Default(&D)"
+    const char* pirShown;  // how its list shows that value
     const char* otherCode;  // a different product's code
 };
 
 void PrintTo(const Product& p, std::ostream* os) { *os << p.code; }
 
 const Product kProducts[] = {
-    {"HX710T-10M", "HX710T", "Confirm save all the data ?", 1030, 1080, 1, "VEX2"},
-    {"HX720U", "HX720U", "Confirm Save All The Data ?", 1135, 1080, 1, "HX710T"},
-    {"LP300 Series", "LP300", "Confirm Save All The Data ?", 1135, 1080, 0, "HX720U"},
-    {"VEX 2.0", "VEX2", "Confirm Save All The Data ?", 1135, 1080, 1, "LP300"},
-    {"HX330", "HX330", "Confirm save all the data ?", 1152, 1003, 1, "HX460T"},
+    {"HX710T-10M", "HX710T", "Confirm save all the data ?", 1030, 1080, 1, "5 Sec", "VEX2"},
+    {"HX720U", "HX720U", "Confirm Save All The Data ?", 1135, 1080, 1, "5 Sec", "HX710T"},
+    {"LP300 Series", "LP300", "Confirm Save All The Data ?", 1135, 1080, 0, "0 Sec", "HX720U"},
+    {"VEX 2.0", "VEX2", "Confirm Save All The Data ?", 1135, 1080, 1, "5 Sec", "LP300"},
+    {"HX330", "HX330", "Confirm save all the data ?", 1152, 1003, 1, "5 Sec", "HX460T"},
 };
 
 const std::string kArrow = " \xE2\x86\x92 ";
@@ -57,12 +58,18 @@ protected:
     std::string saveOk() const { return "answer OK\nclick 1\n"; }
     std::string defaults() const { return "click " + std::to_string(GetParam().defaultButton) + "\n"; }
 
-    // The save confirmation's whole output line.
-    std::string confirmation(const std::vector<std::string>& details) const {
-        std::string list;
-        for (const std::string& d : details) list += (list.empty() ? "" : ",") + J(d);
+    // The save confirmation's whole output line: the file's own lines, then as the window shows them
+    // (the same where no value changes).
+    std::string confirmation(const std::vector<std::string>& details, std::vector<std::string> shown = {}) const {
+        if (shown.empty()) shown = details;
+        auto list = [](const std::vector<std::string>& lines) {
+            std::string out;
+            for (const std::string& d : lines) out += (out.empty() ? "" : ",") + J(d);
+            return "[" + out + "]";
+        };
         return R"({"event":"message","caption":"QVT Tips","icon":"question","buttons":"okcancel","text":)" +
-               J(GetParam().confirm) + ",\"details\":[" + list + "],\"answer\":\"OK\"}";
+               J(GetParam().confirm) + ",\"details\":" + list(details) + ",\"detailsShown\":" + list(shown) +
+               ",\"answer\":\"OK\"}";
     }
     std::vector<std::string> confirmations(const RunResult& r) const {
         std::vector<std::string> found;
@@ -82,7 +89,8 @@ TEST_P(SaveDetailsAndProfiles, ConfirmationNamesTheFileAndWhatChanges) {
     const std::string write = "write: " + cardFile(card);
     const std::vector<std::string> expected{
         confirmation({write, "new file"}),
-        confirmation({write, "[Camera Setting] PIR Interval: " + pir + kArrow + "3"}),
+        confirmation({write, "[Camera Setting] PIR Interval: " + pir + kArrow + "3"},
+                     {write, "Camera Setting", "  PIR Interval: " + std::string(GetParam().pirShown) + kArrow + "15 Sec"}),
         confirmation({write, "no change"}),
     };
     EXPECT_EQ(confirmations(r), expected) << r.out();

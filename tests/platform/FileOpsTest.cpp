@@ -8,6 +8,7 @@
 #include <unistd.h>
 #endif
 
+#include <cerrno>
 #include <climits>
 #include <fstream>
 #include <functional>
@@ -69,6 +70,36 @@ TEST(trim, RemovesWhiteSpaceAtBothEnds) {
     EXPECT_EQ(trim(" \t a b \r\n"), "a b");
     EXPECT_EQ(trim("\va\f"), "a");
     EXPECT_EQ(trim("x"), "x");
+}
+
+TEST(classifyWriteError, NamesWhatTheOwnerCanActOn) {
+    const struct {
+        std::error_code error;
+        WriteFailure failure;
+    } rows[] = {
+        {std::make_error_code(std::errc::read_only_file_system), WriteFailure::ReadOnlyMedium},
+        {std::make_error_code(std::errc::no_space_on_device), WriteFailure::NoSpace},
+        {std::make_error_code(std::errc::no_such_device), WriteFailure::MediumGone},
+        {std::make_error_code(std::errc::no_such_device_or_address), WriteFailure::MediumGone},
+        {std::make_error_code(std::errc::permission_denied), WriteFailure::PermissionDenied},
+        {std::make_error_code(std::errc::operation_not_permitted), WriteFailure::PermissionDenied},
+        {std::make_error_code(std::errc::io_error), WriteFailure::Other},
+        {std::make_error_code(std::errc::not_a_directory), WriteFailure::Other},
+        {std::error_code(), WriteFailure::Other},
+#ifdef EDQUOT
+        {std::error_code(EDQUOT, std::generic_category()), WriteFailure::NoSpace},
+#endif
+#ifdef ENOMEDIUM
+        {std::error_code(ENOMEDIUM, std::generic_category()), WriteFailure::MediumGone},
+#endif
+#ifdef _WIN32
+        {std::error_code(19, std::system_category()), WriteFailure::ReadOnlyMedium},     // ERROR_WRITE_PROTECT
+        {std::error_code(112, std::system_category()), WriteFailure::NoSpace},           // ERROR_DISK_FULL
+        {std::error_code(21, std::system_category()), WriteFailure::MediumGone},         // ERROR_NOT_READY
+        {std::error_code(5, std::system_category()), WriteFailure::PermissionDenied},    // ERROR_ACCESS_DENIED
+#endif
+    };
+    for (const auto& row : rows) EXPECT_EQ(classifyWriteError(row.error), row.failure) << row.error.message();
 }
 
 TEST(isAllDigits, DigitsOnly) {
@@ -279,6 +310,25 @@ TEST_F(SmallVolume, FullVolumeKeepsPreviousContent) {
     EXPECT_EQ(listDir(root_), (std::set<std::string>{"HX710T.TXT", "filler"}));
 }
 
+TEST_F(SmallVolume, AFailedWriteSaysWhy) {
+    const auto target = root_ / "HX710T.TXT";
+    ASSERT_TRUE(writeFileAtomically(target, "[S]\r\nk=old\r\n"));
+    fill();
+    std::error_code why;
+    EXPECT_FALSE(writeFileAtomically(target, std::string(8192, 'n'), why));
+    EXPECT_EQ(why, std::errc::no_space_on_device) << why.message();
+    EXPECT_EQ(classifyWriteError(why), WriteFailure::NoSpace);
+    fs::remove(root_ / "filler");
+    if (!remountReadOnly()) GTEST_SKIP() << "cannot remount read-only";
+    why.clear();
+    EXPECT_FALSE(writeFileAtomically(target, "[S]\r\nk=new\r\n", why));
+    EXPECT_EQ(why, std::errc::read_only_file_system) << why.message();
+    why.clear();
+    EXPECT_FALSE(createDirectories(root_ / "GSM", why));
+    EXPECT_EQ(classifyWriteError(why), WriteFailure::ReadOnlyMedium) << why.message();
+    EXPECT_EQ(test::readFile(target), "[S]\r\nk=old\r\n");
+}
+
 TEST_F(SmallVolume, WriteProtectedVolume) {
     const auto target = root_ / "HX710T.TXT";
     ASSERT_TRUE(writeFileAtomically(target, "[S]\r\nk=old\r\n"));
@@ -378,6 +428,25 @@ TEST(writeFileAtomically, ReplacesLinksFilesItMayNotWriteAndAnyName) {
         EXPECT_EQ(permsOf(elsewhere), fs::perms::owner_read);
         EXPECT_EQ(listDir(dir / "card"), std::set<std::string>{row.fileName});
     }
+}
+
+TEST(writeFileAtomically, SaysWhyWhereTheUserMayNotWriteOrNoFolderIs) {
+    test::TempDir dir;
+    fs::permissions(dir.path(), fs::perms::all);
+    fs::create_directory(dir / "locked");
+    fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        std::error_code why;
+        return !writeFileAtomically(dir / "locked" / "F.TXT", "new", why) &&
+               classifyWriteError(why) == WriteFailure::PermissionDenied;
+    }));
+    // A file where the folder should be: the system's own error, which no cause of ours explains.
+    test::writeFile(dir / "file", "x");
+    std::error_code why;
+    EXPECT_FALSE(writeFileAtomically(dir / "file" / "F.TXT", "new", why));
+    EXPECT_EQ(why, std::errc::not_a_directory) << why.message();
+    EXPECT_EQ(classifyWriteError(why), WriteFailure::Other);
 }
 
 TEST(FileOpsLinks, ClearReadOnlyLeavesALinksTargetAlone) {

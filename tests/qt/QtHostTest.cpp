@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -62,6 +64,27 @@ TEST(QtHost, MessageBoxesCarryTheProgramsNameWhenTheyHaveNoCaption) {
     EXPECT_EQ(host.boxes[0].buttons, Buttons::OkCancel);
     EXPECT_EQ(host.boxes[1].caption, "QVT Tips");
     EXPECT_EQ(host.boxes[1].icon, Icon::Information);
+}
+
+TEST(QtHost, AnExplanationShowsUnderTheTextAsPlainText) {
+    const QString why = QStringLiteral("The card is full.\nThe system says: <b>No space left on device</b>.");
+    const auto box = qt::makeMessageBox(nullptr, QStringLiteral("Error : The data could not be saved"),
+                                        QStringLiteral("QVT Tips"), Icon::Error, Buttons::Ok, {}, why);
+    EXPECT_EQ(box->informativeText(), why);
+    auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+
+    // The host hands the explanation and the details as the window words them to the box.
+    ScriptedHost host;
+    host.showMessage(nullptr, {"Confirm", "", Icon::Question, Buttons::OkCancel, "why", {"record"}, {"shown"}});
+    host.showMessage(nullptr, {"Confirm", "", Icon::Question, Buttons::OkCancel, {}, {"record"}, {}});
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[0].caption, "QVT CONFIG");
+    EXPECT_EQ(host.boxes[0].explanation, "why");
+    EXPECT_EQ(host.boxes[0].details, "shown");
+    EXPECT_EQ(host.boxes[1].explanation, "");
+    EXPECT_EQ(host.boxes[1].details, "record") << "without a wording of their own the details show as recorded";
 }
 
 TEST(QtHost, OpenFileOffersTheConvertedFilterAndReportsCancel) {

@@ -31,6 +31,7 @@ public:
         ui::Buttons buttons = ui::Buttons::Ok;
         bool parentVisible = false;  // the box had a visible window as its owner
         std::string details;         // the detailed text, "" for a box without
+        std::string explanation;     // the informative text under the text, "" for a box without
     };
     std::vector<Box> boxes;
     std::deque<ui::Answer> answers;  // used in order; Ok when empty
@@ -44,12 +45,12 @@ public:
     std::function<void(QProgressDialog&)> onProgress;
 
     using QtHost::parentFor;
-    using QtHost::startFolder;
+    using QtHost::folderFor;
 
 protected:
     ui::Answer showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
                               ui::Buttons buttons) override {
-        boxes.push_back({text.toStdString(), caption.toStdString(), icon, buttons, parent && parent->isVisible(), {}});
+        boxes.push_back({text.toStdString(), caption.toStdString(), icon, buttons, parent && parent->isVisible(), {}, {}});
         if (answers.empty()) return ui::Answer::Ok;
         const ui::Answer a = answers.front();
         answers.pop_front();
@@ -59,6 +60,13 @@ protected:
                                          ui::Buttons buttons, const QString& details) override {
         const ui::Answer a = showMessageBox(parent, text, caption, icon, buttons);
         boxes.back().details = details.toStdString();
+        return a;
+    }
+    ui::Answer showExplainedMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
+                                       ui::Buttons buttons, const QString& explanation,
+                                       const QString& details) override {
+        const ui::Answer a = showMessageBoxWithDetails(parent, text, caption, icon, buttons, details);
+        boxes.back().explanation = explanation.toStdString();
         return a;
     }
     std::optional<QString> showSaveFileDialog(QWidget* parent, const QStringList& filters,

@@ -51,6 +51,27 @@ protected:
     }
 };
 
+// Sets an environment variable for the test's duration.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
 struct Window {
     Window(ui::Host& host, dialogs::AppContext& context) {
         dialog = dialogs::createSettingsDialog(*dialogs::findProductByModelCode("HX710T"), host, context);
@@ -66,6 +87,9 @@ struct Window {
 
 TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     TempDir dir;
+    TestPc::makeDir(dir / "home" / "Documents");
+    const ScopedEnv homeEnv("HOME", QByteArray::fromStdString((dir / "home").string()));
+    const ScopedEnv configEnv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir / "home" / "config").string()));
     const auto pc = TestPc::makeDir(dir / "pc");
     const auto older = TestPc::makeDir(dir / "older");  // an older card with this camera's file
     const auto card = TestPc::makeDir(dir / "card");
@@ -100,15 +124,55 @@ TEST(SaveDetailsWindow, ExportAndTheConfirmationsDetailsScreenshot) {
     EXPECT_EQ(host.boxes.back().text, "Confirm save all the data ?");
     EXPECT_TRUE(host.detailsVisible);
     const std::string arrow = " \xE2\x86\x92 ";
-    EXPECT_EQ(host.shownDetails.toStdString(), "write: " + cardFile.string() + "\n[Camera Setting] Photo Size: 0" +
-                                                   arrow + "1\n[Camera Setting] PIR Trigger: 1" + arrow +
-                                                   "2\ndelete: " + (older / "GSM" / "HX710T.TXT").string());
+    // The window's own words: the labels and the values as the lists show them, under their group.
+    EXPECT_EQ(host.shownDetails.toStdString(), "write: " + cardFile.string() + "\nCamera Setting\n  Photo Size: 5M" +
+                                                   arrow + "10M\n  PIR Trigger: Normal" + arrow +
+                                                   "High\ndelete: " + (older / "GSM" / "HX710T.TXT").string());
     EXPECT_EQ(host.boxes.back().details, host.shownDetails.toStdString());
     // Cancelled: both cards keep their files.
     EXPECT_EQ(readFile(cardFile), defaults);
     EXPECT_EQ(readFile(older / "GSM" / "HX710T.TXT"), defaults);
     clickWidget(w(2));
 }
+
+#ifndef _WIN32  // Windows finds Music and Documents among its known folders, not under HOME
+TEST(SaveDetailsWindow, SoundsAndSettingsFilesRememberTheirOwnFolders) {
+    TempDir dir;
+    const auto home = TestPc::makeDir(dir / "home");
+    for (const char* sub : {"Music", "Documents", "sounds", "profiles", "config"}) TestPc::makeDir(home / sub);
+    const ScopedEnv homeEnv("HOME", QByteArray::fromStdString(home.string()));
+    const ScopedEnv configEnv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / "config").string()));
+    auto Q = [](const std::filesystem::path& p) { return QString::fromStdString(p.string()); };
+    writeFile(home / "sounds" / "call.wav", "RIFF");
+    writeFile(home / "profiles" / "HX710T.TXT", "[QVTFileMark]\r\nModel=HX710T\r\n");
+
+    const auto pc = TestPc::makeDir(dir / "pc");
+    const auto card = TestPc::makeDir(dir / "card");
+    dialogs::AppContext context(platform::Volumes(pc, {card}), platform::Clock({2024, 5, 17, 10, 20, 30}));
+    context.CurrentModelCode = "HX710T";
+    ScriptedHost host;
+    Window w(host, context);
+    // What each dialog starts in, in the order the user opens them, and the file chosen there.
+    host.files = {Q(home / "sounds" / "call.wav"), Q(home / "profiles" / "HX710T.TXT"), std::nullopt,
+                  Q(home / "profiles" / "mine.TXT"), std::nullopt};
+    ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(w.window.get(), 1118), QStringLiteral("ON")));  // Game Call
+    clickWidget(w(1002));  // "+": the game-call sound
+    clickWidget(w(9002));  // Import…: the file has no Game Call, which the import turns off
+    ASSERT_TRUE(chooseInCombo(widgetOf<QComboBox>(w.window.get(), 1118), QStringLiteral("ON")));
+    clickWidget(w(1002));  // cancelled: the sound chosen before is kept (the question's answer is OK)
+    clickWidget(w(9001));  // Export…
+    clickWidget(w(9002));
+    ASSERT_EQ(host.fileDialogs.size(), 5u);
+    EXPECT_EQ(host.fileDialogs[0].directory, Q(home / "Music"));
+    EXPECT_EQ(host.fileDialogs[1].directory, Q(home / "Documents"));
+    EXPECT_EQ(host.fileDialogs[1].title, QStringLiteral("Import settings file"));
+    EXPECT_EQ(host.fileDialogs[2].directory, Q(home / "sounds")) << "the import left the sounds' folder alone";
+    ASSERT_EQ(host.saveDefaults.size(), 1u);
+    EXPECT_EQ(host.saveDefaults[0], Q(home / "profiles" / "HX710T.TXT")) << "where the last settings file came from";
+    EXPECT_EQ(host.fileDialogs[4].directory, Q(home / "profiles"));
+    clickWidget(w(2));
+}
+#endif
 
 }  // namespace
 }  // namespace qvt::test

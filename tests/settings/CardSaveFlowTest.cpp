@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -37,6 +39,7 @@ public:
         std::string text, caption;
         ui::Icon icon;
         ui::Buttons buttons;
+        std::string explanation = {};
     };
     std::vector<Box> boxes;
     std::deque<ui::Answer> answers;
@@ -50,6 +53,11 @@ public:
             return a;
         }
         return ui::Answer::Ok;
+    }
+    ui::Answer showMessage(ui::Dialog* owner, const ui::Message& m) override {
+        const ui::Answer answer = messageBox(owner, m.text, m.caption, m.icon, m.buttons);
+        boxes.back().explanation = m.explanation;
+        return answer;
     }
     std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest&) override { return std::nullopt; }
     ui::Result runModal(ui::Dialog&) override { return ui::Result::Cancel; }
@@ -120,6 +128,8 @@ protected:
     std::vector<std::pair<int, int>> calls;  // (type, flag) of every read/write
     std::string lastRead;                    // marker of the file read last
     std::string marker = "new";              // what a write puts into the file
+    std::error_code writeError;              // what a failed write says
+    std::function<void()> beforeCardWriteFails;  // when set, the card write runs it and fails with writeError
 
     void SetUp() override { fs::create_directories(sys); }
 
@@ -141,7 +151,16 @@ protected:
         dialog->init();
         auto flagOf = [](FileTarget target) { return target == FileTarget::Card ? 1 : 0; };
         SettingsFileAccess files{[=, this](FileTarget t) { return readWrite(1, flagOf(t)); },
-                                 [=, this](FileTarget t) { return readWrite(2, flagOf(t)); }};
+                                 [=, this](FileTarget t, std::error_code& why) {
+                                     if (t == FileTarget::Card && beforeCardWriteFails) {
+                                         beforeCardWriteFails();
+                                         why = writeError;
+                                         return false;
+                                     }
+                                     const bool written = readWrite(2, flagOf(t));
+                                     if (!written) why = writeError;
+                                     return written;
+                                 }};
         flow = std::make_unique<CardSaveFlow>(SaveFlowDialog{*dialog, dialog->list(kList), [this] { dialog->end(ui::Result::Cancel); }}, *pc, std::move(config), std::move(files));
         flow->scanAndLoad();
     }
@@ -418,8 +437,49 @@ TEST_F(CardSaveFlowTest, BackupFailureFollowsTheSuccessReport) {
     ASSERT_EQ(host.boxes.size(), 3u);
     EXPECT_EQ(host.boxes[1].text, report(e));
     EXPECT_EQ(host.boxes[2].text, "Error : The back-up copy could not be saved in : \" " + backup().string() + " \" !");
+    EXPECT_EQ(host.boxes[2].explanation.rfind("The system says: ", 0), 0u) << host.boxes[2].explanation;
     EXPECT_EQ(host.boxes[2].caption, "QVT Tips");
     EXPECT_EQ(host.boxes[2].icon, ui::Icon::Warning);
+}
+
+TEST_F(CardSaveFlowTest, AFailedCardWriteSaysWhyAndWhereTheNewValuesAre) {
+    const fs::path e = tmp / "e";
+    const std::string keptOnPc = "\nThe new values are kept in the PC's copy: " + backup().string();
+    const struct {
+        std::error_code error;
+        std::string why;
+    } rows[] = {
+        {std::make_error_code(std::errc::read_only_file_system),
+         "The card is write-protected (read-only file system): check the card's lock switch.\nThe system says: " +
+             std::make_error_code(std::errc::read_only_file_system).message() + "."},
+        {std::make_error_code(std::errc::no_space_on_device),
+         "The card is full.\nThe system says: " + std::make_error_code(std::errc::no_space_on_device).message() + "."},
+        {std::make_error_code(std::errc::no_such_device),
+         "The card was removed.\nThe system says: " + std::make_error_code(std::errc::no_such_device).message() + "."},
+        {std::make_error_code(std::errc::permission_denied),
+         "Permission denied: this user may not write to the card.\nThe system says: " +
+             std::make_error_code(std::errc::permission_denied).message() + "."},
+        {std::make_error_code(std::errc::io_error),
+         "The system says: " + std::make_error_code(std::errc::io_error).message() + "."},
+    };
+    beforeCardWriteFails = [] {};
+    for (const auto& row : rows) {
+        fs::create_directories(e);
+        writeError = row.error;
+        open({e});
+        flow->save();
+        ASSERT_EQ(host.boxes.size(), 2u) << row.why;
+        EXPECT_EQ(host.boxes[1].text, "Error : The data could not be saved in : \" " + cand(e) + " \" !");
+        EXPECT_EQ(host.boxes[1].explanation, row.why + keptOnPc);
+    }
+    // A card pulled out while it was written is named so, whatever error the system gave.
+    beforeCardWriteFails = [&] { fs::remove_all(e); };
+    writeError = std::make_error_code(std::errc::no_such_file_or_directory);
+    fs::create_directories(e);
+    open({e});
+    flow->save();
+    ASSERT_EQ(host.boxes.size(), 2u);
+    EXPECT_EQ(host.boxes[1].explanation, "The card was removed." + keptOnPc);
 }
 
 #ifdef __linux__

@@ -21,6 +21,9 @@ struct Box {
     ui::Icon icon = ui::Icon::None;
     ui::Buttons buttons = ui::Buttons::Ok;
     bool owned = false;  // shown with an owner window
+    std::string explanation = {};                  // what the box says under its text
+    std::vector<std::string> details = {};         // the record of its details
+    std::vector<std::string> detailsShown = {};    // the details as a window words them
 };
 
 class RecordingHost : public ui::Host {
@@ -31,6 +34,18 @@ public:
         if (buttons == ui::Buttons::Ok || answers.empty()) return ui::Answer::Ok;
         const ui::Answer answer = answers.front();
         answers.pop_front();
+        return answer;
+    }
+    ui::Answer messageBoxWithDetails(ui::Dialog* owner, std::string_view text, std::string_view caption,
+                                     ui::Icon icon, ui::Buttons buttons,
+                                     const std::vector<std::string>& details) override {
+        return showMessage(owner, {std::string(text), std::string(caption), icon, buttons, {}, details});
+    }
+    ui::Answer showMessage(ui::Dialog* owner, const ui::Message& m) override {
+        const ui::Answer answer = messageBox(owner, m.text, m.caption, m.icon, m.buttons);
+        boxes.back().explanation = m.explanation;
+        boxes.back().details = m.details;
+        boxes.back().detailsShown = m.detailsShown;
         return answer;
     }
     std::optional<std::string> openFile(ui::Dialog*, const ui::FileRequest&) override { return std::nullopt; }
