@@ -83,6 +83,10 @@ void LayoutBuilder::placeFirstOpenNote(QWidget* window) {
         quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
         out_.firstOpenNote->setPalette(quiet);
         out_.firstOpenNote->setVisible(false);
+        // The note keeps its room when it goes (the first value set ends it): nothing below it moves.
+        QSizePolicy keep = out_.firstOpenNote->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        out_.firstOpenNote->setSizePolicy(keep);
         auto* box = qobject_cast<QBoxLayout*>(layout);
         bool placed = false;
         for (int i = 0; box && i < box->count(); ++i) {
