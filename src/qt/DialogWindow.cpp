@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "qt/LayoutBuilder.h"
@@ -64,7 +65,14 @@ DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent
     pathListId_ = built.pathListId;
     targetLabel_ = built.targetLabel;
     firstOpenNote_ = built.firstOpenNote;
-    setLayout(built.layout);
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("content"));
+    content_->setLayout(built.layout);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    scrollArea_ = new ContentScrollArea;
+    outer->addWidget(scrollArea_);
 }
 
 DialogWindow::~DialogWindow() {
@@ -138,6 +146,9 @@ void DialogWindow::refresh() {
     }
     for (const auto& [text, id] : companions_)
         if (dialog_.has(id) && text->isHidden() == dialog_.visible(id)) text->setVisible(dialog_.visible(id));
+    // The content goes into its scroll area once it shows the model, so that it is measured with the
+    // model's items in place.
+    if (!scrollArea_->widget()) scrollArea_->setContent(content_);
     refreshTarget();
     refreshFirstOpenNote();
     refreshing_ = false;
@@ -267,14 +278,21 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
 void DialogWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The window opens inside the screen's free area (not under a task bar, not past an edge).
-    const QScreen* screen = this->screen();
-    if (!screen || isMaximized() || isFullScreen()) return;
-    const QRect area = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    const QSize extra = frame.size() - size();
-    QSize client = size().boundedTo(area.size() - extra);
+    if (const QScreen* screen = this->screen()) fitInto(screen->availableGeometry());
+}
+
+void DialogWindow::fitInto(const QRect& area) {
+    if (isMaximized() || isFullScreen()) return;
+    if (!scrollArea_->widget()) refresh();
+    const QSize extra = frameGeometry().size() - size();  // title bar and borders
+    const QSize room = (area.size() - extra).expandedTo(QSize(1, 1));
+    // The content's own minimum where the screen has room for it; on a smaller screen it scrolls.
+    setMinimumSize(content_->minimumSizeHint().boundedTo(room));
+    const QSize wanted = testAttribute(Qt::WA_Resized) ? size() : sizeHint();
+    const QSize client = wanted.expandedTo(minimumSize()).boundedTo(room);
     if (client != size()) resize(client);
-    QRect placed = frameGeometry();
+    const QRect frame = frameGeometry();
+    QRect placed = frame;
     placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width() + 1)));
     placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height() + 1)));
     if (placed.topLeft() != frame.topLeft()) move(placed.topLeft());

@@ -40,6 +40,11 @@ public:
     // The widget of a laid-out control; nullptr when the control is not in the layout.
     QWidget* controlWidget(int id) const;
 
+    // Fits the window into a screen's free area `area` (the frame included): as large as its content
+    // wants where there is room, and never larger than the area, the content then scrolling; moved
+    // inside the area. Done whenever the window is shown.
+    void fitInto(const QRect& area);
+
     // The line beside the path list that names the chosen volume; nullptr without a path list.
     QLabel* targetLabel() const { return targetLabel_; }
     // The note shown while a settings window opened without a settings file; nullptr elsewhere.
@@ -90,6 +95,8 @@ private:
     int handledRow_ = -1;
     bool disabledReadOnly_ = false;  // disabled fields show their values read-only (the editor's review)
     int pathListId_ = 0;
+    QWidget* content_ = nullptr;  // every control, in a scroll area that scrolls only on a small screen
+    ContentScrollArea* scrollArea_ = nullptr;
     QLabel* targetLabel_ = nullptr;
     QLabel* firstOpenNote_ = nullptr;
 };

@@ -99,6 +99,29 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------------
+ContentScrollArea::ContentScrollArea(QWidget* parent) : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setWidgetResizable(true);
+}
+
+void ContentScrollArea::setContent(QWidget* content) {
+    setWidget(content);
+    content->installEventFilter(this);
+}
+
+QSize ContentScrollArea::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+}
+
+bool ContentScrollArea::eventFilter(QObject* watched, QEvent* event) {
+    // The content's layout changed: the window's layout asks this area for its size again.
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------------
 IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
     setFocusPolicy(Qt::NoFocus);

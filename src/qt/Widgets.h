@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QPixmap>
 #include <QString>
 #include <array>
@@ -51,6 +52,19 @@ protected:
 
 private:
     bool pressed_ = false;
+};
+
+// The scroll area a window's content sits in: as large as the content wants to be (a plain scroll area
+// caps that), and it scrolls only where the screen is smaller than the content. It takes no focus
+// itself, and Tab keeps the focused field in view.
+class ContentScrollArea : public QScrollArea {
+public:
+    explicit ContentScrollArea(QWidget* parent = nullptr);
+    void setContent(QWidget* content);
+    QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // The four-octet IP-address control: four small fields of 0-255, each may stay blank. It types like

@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <functional>
 #include <map>
@@ -81,6 +83,45 @@ TEST_P(SettingsWindows, TheFirstOpenNoteGoesAndNothingMoves) {
         EXPECT_EQ(std::make_pair(now.y(), now.height()), std::make_pair(rect.y(), rect.height())) << name.toStdString();
     }
     for (const char* name : {"c1", "c2", "targetVolume"}) EXPECT_EQ(after.at(QString::fromLatin1(name)), before.at(QString::fromLatin1(name))) << name;
+}
+
+// ---- a screen smaller than the window ---------------------------------------------------------------
+
+// Whether `widget` is wholly in view inside the window's scroll area.
+bool inView(QScrollArea* area, QWidget* widget) {
+    return area->viewport()->rect().contains(QRect(widget->mapTo(area->viewport(), QPoint(0, 0)), widget->size()));
+}
+
+TEST_P(SettingsWindows, OnASmallScreenTheContentScrollsAndTabBringsSaveIntoView) {
+    Window w(GetParam().modelCode);
+    auto* area = w.window->findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    // A laptop screen with room for the window: its full size, nothing to scroll.
+    const QRect laptop(0, 0, 1366, 728);
+    w.window->resize(w.window->sizeHint());
+    w.window->fitInto(laptop);
+    QApplication::processEvents();
+    EXPECT_EQ(w.window->size(), w.window->sizeHint());
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(inView(area, w.widget(1)));
+
+    // What a 1366x768 screen at scale 1.5 leaves free (less a task bar): the window fits it and scrolls.
+    const QRect scaled(0, 0, 910, 485);
+    w.window->fitInto(scaled);
+    QApplication::processEvents();
+    EXPECT_TRUE(scaled.contains(w.window->frameGeometry()))
+        << w.window->frameGeometry().width() << "x" << w.window->frameGeometry().height();
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+    QWidget* save = w.widget(1);
+    EXPECT_FALSE(inView(area, save)) << "the footer is below the fold";
+    int tabs = 0;
+    while (w.window->focusWidget() != save && tabs < 200) {
+        QTest::keyClick(w.window->focusWidget() ? w.window->focusWidget() : w.window.get(), Qt::Key_Tab);
+        ++tabs;
+    }
+    ASSERT_EQ(w.window->focusWidget(), save);
+    EXPECT_TRUE(inView(area, save)) << "Tab scrolls the focused button into view";
 }
 
 INSTANTIATE_TEST_SUITE_P(Products, SettingsWindows, ::testing::ValuesIn(kWindows), nameOf);
