@@ -145,8 +145,8 @@ void addFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
     t.firstOpenNote = "No settings file was found for this camera. Default(D) fills in the camera's defaults.";
     t.controls.push_back(buttonSpec(1, "Save(&Y)", {.defaultButton = true}));
     t.controls.push_back(buttonSpec(2, exitText));
-    t.controls.push_back(buttonSpec(ids::kExport, "Export\xE2\x80\xA6"));
-    t.controls.push_back(buttonSpec(ids::kImport, "Import\xE2\x80\xA6"));
+    t.controls.push_back(buttonSpec(ids::kExport, "Export\xE2\x80\xA6(&E)"));
+    t.controls.push_back(buttonSpec(ids::kImport, "Import\xE2\x80\xA6(&I)"));
 }
 
 std::vector<LayoutNode> footerNodes(int pathListId, std::vector<LayoutNode> extraButtons) {

@@ -6,11 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "qt/Widgets.h"
@@ -46,6 +49,33 @@ bool sameItems(const QListWidget* list, const std::vector<std::string>& items) {
 void showButtonText(QAbstractButton* button, const std::string& text) {
     if (button->text() != Q(text)) button->setText(Q(text));
 }
+
+// Reports a left click (press and release inside) on a widget that has no click of its own.
+class ClickReporter : public QObject {
+public:
+    ClickReporter(QWidget* widget, std::function<void()> onClick) : QObject(widget), onClick_(std::move(onClick)) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            pressed_ = true;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = pressed_ && mouse->button() == Qt::LeftButton &&
+                               widget->rect().contains(mouse->position().toPoint()) && widget->isEnabled();
+            pressed_ = false;
+            if (click) onClick_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onClick_;
+    bool pressed_ = false;
+};
 
 // ---------------------------------------------------------------------------------------------------
 class ListBinder final : public ControlBinder {
@@ -157,6 +187,13 @@ public:
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         qt::showReadOnly(edit, spec.style.readOnly);
         if (spec.style.centred) edit->setAlignment(Qt::AlignCenter);
+        if (spec.role == ui::ControlRole::FileField) {
+            // The field that shows a chosen file is clicked to choose one.
+            edit->setCursor(Qt::PointingHandCursor);
+            new ClickReporter(edit, [&events, id] {
+                if (!events.quiet()) events.clicked(id);
+            });
+        }
         QObject::connect(edit, &QLineEdit::textEdited, edit, [&events, id](const QString& text) {
             if (!events.quiet()) events.textEdited(id, text.toStdString());
         });
@@ -206,9 +243,9 @@ public:
     QWidget* create(const ui::ControlSpec& spec, ControlEvents& events) const override {
         const int id = spec.id;
         auto* button = new QPushButton(Q(spec.text));
-        // Enter goes to the dialog, which presses its default button; a focused button does not
-        // take it over.
-        button->setAutoDefault(false);
+        // Enter presses the focused button, elsewhere the dialog's default button; so the focused
+        // button is the one drawn as the default while it has the focus.
+        button->setAutoDefault(true);
         button->setDefault(spec.style.defaultButton);
         QObject::connect(button, &QPushButton::clicked, button, [&events, id] {
             if (!events.quiet()) events.clicked(id);

@@ -2,7 +2,13 @@
 // The settings windows steady, reachable and legible: what a person notices first, on all five.
 #include <gtest/gtest.h>
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -11,6 +17,7 @@
 #include <map>
 
 #include "dialogs/Catalogue.h"
+#include "dialogs/Hx710t.h"
 #include "dialogs/SettingsDialog.h"
 #include "qt/QtTestSupport.h"
 #include "support/DialogTestHost.h"
@@ -124,7 +131,146 @@ TEST_P(SettingsWindows, OnASmallScreenTheContentScrollsAndTabBringsSaveIntoView)
     EXPECT_TRUE(inView(area, save)) << "Tab scrolls the focused button into view";
 }
 
+// ---- the button Enter presses is the one drawn as the default ---------------------------------------
+
+TEST_P(SettingsWindows, OnlyTheButtonEnterWouldPressLooksLikeTheDefault) {
+    Window w(GetParam().modelCode);
+    auto* save = dynamic_cast<QPushButton*>(w.widget(1));
+    auto* exit = dynamic_cast<QPushButton*>(w.widget(2));
+    ASSERT_TRUE(save && exit);
+    EXPECT_TRUE(save->isDefault());
+    EXPECT_FALSE(exit->isDefault());
+    int tabs = 0;
+    while (w.window->focusWidget() != exit && tabs < 200) {
+        QTest::keyClick(w.window->focusWidget(), Qt::Key_Tab);
+        ++tabs;
+    }
+    ASSERT_EQ(w.window->focusWidget(), exit);
+    EXPECT_TRUE(exit->isDefault()) << "Enter on Exit presses Exit";
+    EXPECT_FALSE(save->isDefault());
+    QTest::keyClick(exit, Qt::Key_Backtab);  // back onto Save: Save is the default again
+    EXPECT_TRUE(save->isDefault());
+    EXPECT_FALSE(exit->isDefault());
+    for (int i = 0; i < 3 && qobject_cast<QPushButton*>(w.window->focusWidget()); ++i)
+        QTest::keyClick(w.window->focusWidget(), Qt::Key_Backtab);  // off the buttons, onto a field
+    ASSERT_EQ(qobject_cast<QPushButton*>(w.window->focusWidget()), nullptr);
+    EXPECT_TRUE(save->isDefault());
+    for (QPushButton* button : w.window->findChildren<QPushButton*>()) {
+        if (button != save) {
+            EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+        }
+    }
+}
+
+// ---- mnemonics: every one leads to one control -------------------------------------------------------
+
+TEST_P(SettingsWindows, ExportAndImportHaveMnemonicsAndNoLetterIsTakenTwice) {
+    Window w(GetParam().modelCode);
+    std::map<QString, QString> taken;  // mnemonic -> the text that has it
+    auto take = [&](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) return;
+        EXPECT_EQ(taken.count(key.toString()), 0u)
+            << key.toString().toStdString() << ": " << text.toStdString() << " and " << taken[key.toString()].toStdString();
+        taken[key.toString()] = text;
+    };
+    for (QAbstractButton* button : w.window->findChildren<QAbstractButton*>()) take(button->text());
+    for (QLabel* label : w.window->findChildren<QLabel*>())
+        if (label->buddy()) take(label->text());
+    for (int id : {9001, 9002}) {
+        auto* button = dynamic_cast<QPushButton*>(w.widget(id));
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_FALSE(QKeySequence::mnemonic(button->text()).isEmpty()) << button->text().toStdString();
+    }
+}
+
+// ---- the game-call sound's field chooses a sound like "+" ----------------------------------------------
+
+TEST_P(SettingsWindows, ClickingTheSoundFieldOpensTheChooserLikePlus) {
+    Window w(GetParam().modelCode);
+    auto* field = dynamic_cast<QLineEdit*>(w.widget(1001));
+    if (!field) GTEST_SKIP() << "no game call";
+    ASSERT_TRUE(chooseInCombo(dynamic_cast<QComboBox*>(w.widget(1118)), QStringLiteral("ON")));
+    ASSERT_TRUE(field->isEnabled());
+    EXPECT_EQ(field->text(), QStringLiteral("Choose audio file!"));
+    QTest::mouseClick(field, Qt::LeftButton);
+    ASSERT_EQ(w.host.fileDialogs.size(), 1u) << "the click opens the sound chooser";
+    EXPECT_EQ(w.host.fileDialogs[0].title, QStringLiteral("Choose the game-call sound"));
+    clickWidget(w.widget(1002));  // "+" opens the same chooser
+    ASSERT_EQ(w.host.fileDialogs.size(), 2u);
+    EXPECT_EQ(w.host.fileDialogs[1].title, w.host.fileDialogs[0].title);
+    auto* plus = w.widget(1002);
+    EXPECT_FALSE(plus->accessibleName().isEmpty());
+    EXPECT_FALSE(plus->toolTip().isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Products, SettingsWindows, ::testing::ValuesIn(kWindows), nameOf);
+
+// ---- the focus comes back after modal boxes ---------------------------------------------------------
+
+// A host whose message boxes are the real ones; a person answers each with Enter as it opens.
+class RealBoxHost : public qt::QtHost {
+public:
+    RealBoxHost() {
+        QObject::connect(&answer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxParents.push_back(box->parentWidget());
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        answer_.start(20);
+    }
+    std::function<void(qt::DialogWindow&)> onWindow;
+    std::vector<QWidget*> boxParents;
+
+protected:
+    void modalWindowStarted(qt::DialogWindow& window) override {
+        if (onWindow) onWindow(window);
+    }
+
+private:
+    QTimer answer_;
+};
+
+TEST(FocusAfterBoxes, OthersOkAndBothConfirmationsLeaveTheSettingsWindowActiveWithTheFocusWhereItWas) {
+    TestPc pc;
+    RealBoxHost host;
+    pc.context.CurrentModelCode = "HX710T";
+    const std::unique_ptr<Dialog> dialog =
+        dialogs::createSettingsDialog(*dialogs::findProductByModelCode("HX710T"), host, pc.context);
+    dialog->init();
+    qt::DialogWindow window(*dialog);
+    window.refresh();
+    showActive(&window);
+    host.onWindow = [](qt::DialogWindow& editor) {
+        showActive(&editor);
+        QTest::mouseClick(widgetOf(&editor, 1), Qt::LeftButton);  // OK: "Confirm save …?" and "… Saved !"
+    };
+    auto* countries = widgetOf<QListWidget>(&window, dialogs::hx710t::kCountryList);
+    countries->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(countries, Qt::Key_End);  // "Others" opens the editor
+    QTest::qWait(50);
+    ASSERT_EQ(host.boxParents.size(), 2u);
+    for (QWidget* parent : host.boxParents) EXPECT_NE(parent, nullptr) << "each box has the window that opened it";
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_EQ(window.focusWidget(), countries) << "the focus is back where it was";
+    EXPECT_EQ(QApplication::focusWidget(), countries) << "keys reach the window without a click first";
+}
+
+// ---- the conversion's progress window --------------------------------------------------------------
+
+TEST(ProgressWindow, IsWideEnoughForItsWholeTitle) {
+    struct Host : qt::QtHost {
+        int width = 0;
+        void progressStarted(QProgressDialog& progress) override { width = progress.width(); }
+    } host;
+    const std::string title = "Transforming audio file ...";
+    ui::ProcessRequest request{"/bin/sh", {"-c", "sleep 0.2"}, title, 0};
+    EXPECT_TRUE(host.runProcess(nullptr, request).started);
+    // The title bar also holds the window's icon and its buttons.
+    const QFontMetrics font(QApplication::font("QMdiSubWindowTitleBar"));
+    EXPECT_GE(host.width, font.horizontalAdvance(QString::fromStdString(title)) + 150);
+}
 
 }  // namespace
 }  // namespace qvt::test
