@@ -53,6 +53,7 @@ QString describeVolume(const QString& cardFilePath, const ui::PathListInfo& path
 // ---------------------------------------------------------------------------------------------------
 DialogWindow::DialogWindow(ui::Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
     loadImages();
+    installAccessibility();
     setObjectName(QStringLiteral("dialog%1").arg(dialog_.tmpl().resourceId));
     setWindowTitle(Q(dialog_.title()));
     const std::string icon = dialog_.tmpl().icon.empty() ? std::string("app") : dialog_.tmpl().icon;
@@ -196,6 +197,11 @@ void DialogWindow::refreshControl(const ui::Control& c, QWidget* widget) {
     if (disabledReadOnly_ && binder.showReadOnly(widget, c.style.readOnly || !c.enabled)) enabled = true;
     if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
     if (widget->isHidden() == c.visible) widget->setVisible(c.visible);
+    // A caption that names its own control names it for a screen reader too, as it changes.
+    if (widget->property("qvtNamedByCaption").toBool()) {
+        const QString name = spokenCaption(Q(c.text));
+        if (widget->accessibleName() != name) widget->setAccessibleName(name);
+    }
     // The model's tool tip, where it gives one; a tip the window set itself (the "+" button's) stays.
     const QString tip = Q(c.toolTip);
     if (widget->property("qvtModelToolTip").toString() != tip) {

@@ -42,6 +42,17 @@ QString spokenName(QString text) {
     return text.trimmed();
 }
 
+}  // namespace
+
+QString spokenCaption(const QString& caption) {
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&[^&)]\\)"));
+    QString text = caption;
+    text.remove(mnemonic);
+    return spokenName(text);
+}
+
+namespace {
+
 bool containsWidget(QLayout* layout, const QWidget* widget) {
     for (int i = 0; widget && i < layout->count(); ++i) {
         QLayoutItem* item = layout->itemAt(i);
@@ -184,7 +195,8 @@ QBoxLayout* LayoutBuilder::buildBox(const LayoutNode& node, bool vertical) {
             auto* text = static_cast<QLabel*>(cells[cells.size() - 2]);
             text->setProperty("qvtFooterText", true);  // the text above the path list names it
             text->setBuddy(controlWidget(out_.pathListId));
-            controlWidget(out_.pathListId)->setAccessibleName(spokenName(text->text()));
+            if (controlWidget(out_.pathListId)->accessibleName().isEmpty())
+                controlWidget(out_.pathListId)->setAccessibleName(spokenName(text->text()));
             footerMarked_ = true;
         }
         if (b.stretch)
@@ -287,7 +299,14 @@ void LayoutBuilder::nameFields(const std::vector<QWidget*>& cells) {
 QWidget* LayoutBuilder::createControl(const ui::ControlSpec& spec) {
     QWidget* widget = binderFor(spec.kind).create(spec, events_);
     widget->setObjectName(objectNameOf(spec.id));
-    if (!spec.accessibleName.empty()) widget->setAccessibleName(Q(spec.accessibleName));
+    const bool namedByCaption = spec.kind == ControlKind::Button || spec.kind == ControlKind::Check ||
+                                spec.kind == ControlKind::Check3 || spec.kind == ControlKind::Radio;
+    if (!spec.accessibleName.empty()) {
+        widget->setAccessibleName(Q(spec.accessibleName));
+    } else if (namedByCaption) {
+        widget->setAccessibleName(spokenCaption(Q(spec.text)));
+        widget->setProperty("qvtNamedByCaption", true);
+    }
     if (!spec.toolTip.empty()) widget->setToolTip(Q(spec.toolTip));
     // A control the dialog hides keeps its place, as on a dialog template: nothing else moves. Pictures
     // are the exception: the photos that take turns in one place would each hold room of their own.

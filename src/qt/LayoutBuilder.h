@@ -3,6 +3,7 @@
 // Turns a dialog template into a laid-out window: the layout tree becomes Qt layouts and group boxes,
 // every placed control gets its widget from its kind's binder, texts before fields become their
 // labels (mnemonic buddy and spoken name), and the path list gets the line that names its volume.
+#include <QString>
 #include <map>
 #include <utility>
 #include <vector>
@@ -33,6 +34,10 @@ struct BuiltLayout {
 // laptop screen.
 constexpr int kSpacing = 4;
 constexpr int kMargin = 6;
+
+// "Save(&Y)" -> "Save", "Daily Report...Send Time(H:M):" -> "Daily Report Send Time(H:M)": a caption
+// as a screen reader should say it, without its mnemonic.
+QString spokenCaption(const QString& caption);
 
 class LayoutBuilder {
 public:

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "qt/Widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QValidator>
 #include <optional>
 
@@ -39,7 +43,90 @@ public:
     }
 };
 
+// A radio button as assistive technology should know it: its own role, checkable, pressed to choose.
+class RadioAccessible : public QAccessibleWidget {
+public:
+    explicit RadioAccessible(QRadioButton* radio) : QAccessibleWidget(radio, QAccessible::RadioButton) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = radio()->isChecked();
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return radio()->text().remove(QLatin1Char('&'));
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            radio()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QRadioButton* radio() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+// A picture that does something when clicked (the banner opens the About box) is a button.
+class PictureButtonAccessible : public QAccessibleWidget {
+public:
+    explicit PictureButtonAccessible(PictureLabel* picture) : QAccessibleWidget(picture, QAccessible::Button) {}
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override {
+        auto* picture = static_cast<PictureLabel*>(widget());
+        if (action == pressAction() && picture->onClicked && picture->isEnabled())
+            picture->onClicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// A drop-down list as assistive technology should know it: named by its label, whatever it shows. (Qt
+// names a drop-down on Linux by its current item, so that a list of hours becomes "10".)
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return combo()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = combo()->view() && combo()->view()->isVisible();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String("QComboBox"))
+        if (auto* combo = qobject_cast<QComboBox*>(object); combo && !combo->isEditable()) return new ComboAccessible(combo);
+    if (className == QLatin1String("QRadioButton"))
+        if (auto* radio = qobject_cast<QRadioButton*>(object)) return new RadioAccessible(radio);
+    if (className == QLatin1String("QLabel"))
+        if (auto* picture = dynamic_cast<PictureLabel*>(object); picture && picture->onClicked)
+            return new PictureButtonAccessible(picture);
+    return nullptr;
+}
+
 }  // namespace
+
+void installAccessibility() {
+    static const bool installed = (QAccessible::installFactory(accessibleFor), true);
+    (void)installed;
+}
 
 QString imagePath(const std::string& name) {
     return QStringLiteral(":/images/%1.png").arg(QString::fromStdString(name));

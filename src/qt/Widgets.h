@@ -25,6 +25,10 @@ QString imagePath(const std::string& name);
 // so that pictures stay sharp; its logical size is the same.
 QPixmap loadImage(const std::string& name, qreal devicePixelRatio);
 
+// Tells Qt's accessibility how this program's controls are spoken: a radio button as a radio button,
+// a picture that reacts to a click as a button. Safe to call more than once.
+void installAccessibility();
+
 // Shows `image` on `label` at the screen's density; nothing happens when it shows it already.
 void showImage(QLabel* label, const std::string& image);
 

@@ -2,7 +2,10 @@
 // The settings windows steady, reachable and legible: what a person notices first, on all five.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QKeySequence>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,7 +18,9 @@
 #include <QTest>
 #include <functional>
 #include <map>
+#include <optional>
 
+#include "app/ProductSelectDialog.h"
 #include "dialogs/Catalogue.h"
 #include "dialogs/Hx710t.h"
 #include "dialogs/SettingsDialog.h"
@@ -129,6 +134,76 @@ TEST_P(SettingsWindows, OnASmallScreenTheContentScrollsAndTabBringsSaveIntoView)
     }
     ASSERT_EQ(w.window->focusWidget(), save);
     EXPECT_TRUE(inView(area, save)) << "Tab scrolls the focused button into view";
+}
+
+// ---- the accessibility tree ------------------------------------------------------------------------
+
+// The role a control of this widget class must have; nullopt for widgets that are no control.
+std::optional<QAccessible::Role> expectedRole(QWidget* widget) {
+    if (qobject_cast<QRadioButton*>(widget)) return QAccessible::RadioButton;
+    if (qobject_cast<QCheckBox*>(widget)) return QAccessible::CheckBox;
+    if (qobject_cast<QComboBox*>(widget)) return QAccessible::ComboBox;
+    if (qobject_cast<QLineEdit*>(widget)) return QAccessible::EditableText;
+    if (qobject_cast<QPushButton*>(widget)) return QAccessible::PushButton;
+    if (qobject_cast<QListWidget*>(widget)) return QAccessible::List;
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->pixmap().isNull())
+        return widget->cursor().shape() == Qt::PointingHandCursor ? QAccessible::Button : QAccessible::Graphic;
+    return std::nullopt;
+}
+
+TEST_P(SettingsWindows, EveryControlHasItsRoleAndAUniqueMeaningfulName) {
+    Window w(GetParam().modelCode);
+    std::map<QString, QString> names;  // name -> the control that has it
+    int controls = 0;
+    bool banner = false;
+    for (QWidget* widget : w.window->findChildren<QWidget*>()) {
+        const QString id = widget->objectName();
+        if (!id.startsWith(QLatin1Char('c')) && !id.startsWith(QStringLiteral("octet"))) continue;
+        const std::optional<QAccessible::Role> role = expectedRole(widget);
+        if (!role) continue;
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(node, nullptr) << id.toStdString();
+        EXPECT_EQ(node->role(), *role) << id.toStdString();
+        const QString name = node->text(QAccessible::Name);
+        if (*role == QAccessible::Graphic) continue;  // a picture to look at: named where it means something
+        ++controls;
+        banner = banner || *role == QAccessible::Button;
+        EXPECT_FALSE(name.trimmed().isEmpty()) << id.toStdString();
+        EXPECT_FALSE(name.contains(QLatin1Char('&')) || name.contains(QStringLiteral("..")) || name.endsWith(QLatin1Char(':')))
+            << id.toStdString() << " " << name.toStdString();
+        EXPECT_GE(name.size(), 3) << id.toStdString() << " " << name.toStdString() << ": one letter says nothing";
+        EXPECT_EQ(names.count(name), 0u) << name.toStdString() << ": " << id.toStdString() << " and "
+                                         << names[name].toStdString();
+        names[name] = id;
+    }
+    EXPECT_GT(controls, 30);
+    EXPECT_TRUE(banner) << "the banner, which opens About, is a button";
+    // A name is the control's, not its value's: choosing a value leaves it.
+    auto* path = w.widget(w.dialog->tmpl().find(1030) ? 1030 : 0);
+    for (QWidget* list : {w.widget(1075), path}) {
+        if (!list) continue;
+        const QString before = QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name);
+        clickWidget(w.widget(GetParam().defaultButton));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name), before);
+    }
+}
+
+TEST(Accessible, TheProductPhotosAreNamedPictures) {
+    TestPc pc;
+    ScriptedHost host;
+    app::ProductSelectDialog selection(host, pc.context);
+    selection.init();
+    qt::DialogWindow window(selection);
+    window.refresh();
+    int photos = 0;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->pixmap().isNull() || !label->objectName().startsWith(QLatin1Char('c'))) continue;
+        ++photos;
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(label);
+        EXPECT_EQ(node->role(), QAccessible::Graphic);
+        EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << label->objectName().toStdString();
+    }
+    EXPECT_GT(photos, 1);
 }
 
 // ---- the button Enter presses is the one drawn as the default ---------------------------------------
