@@ -213,7 +213,7 @@ void AutomationHost::perform(Dialog& dialog, const Action& a) {
                 emit(dumpControl(dialog, a.id));
             }
             return;
-        case Action::Verb::State: emit(dumpState(context_.messaging)); return;
+        case Action::Verb::State: emit(dumpState(context_.messaging())); return;
     }
 }
 

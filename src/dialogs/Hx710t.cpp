@@ -5,6 +5,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/KeyTableBuilders.h"
 #include "dialogs/SettingsDialog.h"
+#include "dialogs/OperatorListConfigs.h"
 #include "platform/FileOps.h"
 
 namespace qvt::dialogs {
@@ -102,6 +103,16 @@ void buildKeyTable(SettingsDialog& d, settings::KeyTable& table) {
                        [&workHour] { workHour.apply(OnOffVariant::WorkHour); });
 }
 
+// Made by a function rather than written into the description: GCC 12 at -O3 takes the strings of
+// a nested designated initializer for possibly uninitialised.
+SaveFlowWording saveFlowWording() {
+    return {.trimPathOnSave = true,
+            .volumeMissingBefore = "Can't find volume \"",
+            .volumeMissingAfter = "\",Please check connection of your device and try again !",
+            .confirmText = "Confirm save all the data ?",
+            .reportPrefix = "Ok , All data has been saved in : \" "};
+}
+
 }  // namespace
 
 const ProductDescription& hx710tDescription() {
@@ -109,11 +120,7 @@ const ProductDescription& hx710tDescription() {
         .dialogTemplate = hx710t::dialogTemplate,
         .rules = hx710tRules,
         .lists = hx710tListConfig,
-        .saveFlow = {.trimPathOnSave = true,
-                     .volumeMissingBefore = "Can't find volume \"",
-                     .volumeMissingAfter = "\",Please check connection of your device and try again !",
-                     .confirmText = "Confirm save all the data ?",
-                     .reportPrefix = "Ok , All data has been saved in : \" "},
+        .saveFlow = saveFlowWording(),
         .pathListId = kPathList,
         .defaultButton = kDefault,
         .parts =

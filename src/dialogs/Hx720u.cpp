@@ -5,6 +5,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/KeyTableBuilders.h"
 #include "dialogs/SettingsDialog.h"
+#include "dialogs/OperatorListConfigs.h"
 
 namespace qvt::dialogs {
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "dialogs/ControlRules.h"
-#include "dialogs/OperatorListConfigs.h"
 #include "ui/DialogTemplate.h"
 
 namespace qvt::settings {
@@ -17,6 +16,8 @@ struct KeyTable;
 }
 
 namespace qvt::dialogs {
+
+struct OperatorListConfig;
 
 class SettingsDialog;
 

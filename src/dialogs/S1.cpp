@@ -5,6 +5,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/KeyTableBuilders.h"
 #include "dialogs/SettingsDialog.h"
+#include "dialogs/OperatorListConfigs.h"
 
 namespace qvt::dialogs {
 
@@ -77,6 +78,16 @@ void buildKeyTable(SettingsDialog& d, settings::KeyTable& table) {
             slot.used = [&variants, id = slot.id] { return variants.isControlUsed(id); };
 }
 
+// Made by a function rather than written into the description: GCC 12 at -O3 takes the strings of
+// a nested designated initializer for possibly uninitialised.
+SaveFlowWording saveFlowWording() {
+    return {.trimPathOnSave = false,
+            .volumeMissingBefore = "Can't find the volume \"",
+            .volumeMissingAfter = "\",Please check connection of your device and try again !",
+            .confirmText = "Confirm save all the data ?",
+            .reportPrefix = "Ok , All Data Has Been Saved In : \" "};
+}
+
 }  // namespace
 
 const ProductDescription& s1Description() {
@@ -84,11 +95,7 @@ const ProductDescription& s1Description() {
         .dialogTemplate = s1::dialogTemplate,
         .rules = s1Rules,
         .lists = s1ListConfig,
-        .saveFlow = {.trimPathOnSave = false,
-                     .volumeMissingBefore = "Can't find the volume \"",
-                     .volumeMissingAfter = "\",Please check connection of your device and try again !",
-                     .confirmText = "Confirm save all the data ?",
-                     .reportPrefix = "Ok , All Data Has Been Saved In : \" "},
+        .saveFlow = saveFlowWording(),
         .pathListId = kPathList,
         .defaultButton = kDefault,
         .parts =

@@ -7,6 +7,7 @@
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/WapInternetDialog.h"
+#include "dialogs/OperatorListConfigs.h"
 #include "operators/OperatorLists.h"
 #include "platform/FileOps.h"
 #include "settings/CardSaveFlow.h"
@@ -72,7 +73,7 @@ SettingsDialog::SettingsDialog(ui::Host& host, dialogs::AppContext& context, con
     lists_ = std::make_unique<operators::OperatorListLogic>(
         operators::OperatorListControls{*this, list(lists.countryListId), list(lists.operatorListId),
                                       lists.checkButtonId},
-        context.messaging, lists.texts, [this] {
+        context.messaging(), lists.texts, [this] {
             WapInternetDialog editor(this->host(), this->context());
             return this->host().runModal(editor);
         });
@@ -459,7 +460,7 @@ bool SettingsDialog::readSettingsFile(settings::FileTarget target) {
     // Validity was checked just before; a file that vanished since leaves the dialog as it is.
     const std::optional<settings::ProfileFile> file = settings::ProfileFile::load(pathOf(*saveFlow_, target));
     if (!file) return false;
-    settings::readSettings(*keyTable_, *file, *this, context().messaging);
+    settings::readSettings(*keyTable_, *file, *this, context().messaging());
     return true;
 }
 
@@ -475,13 +476,13 @@ bool SettingsDialog::writeSettingsFile(settings::FileTarget target) {
         if (existing && settings::isValidSettings(*existing, std::string(product_->fileCode)))
             file = std::move(*existing);
     }
-    settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
+    settings::writeSettingsTo(*keyTable_, *this, context().messaging(), file);
     std::string bytes = file.toBytes();
     if (!card && bytes.size() > settings::kMaxSettingsFileSize) {
         // The old backup's extra content would make a file that the next opening rejects:
         // the backup starts afresh from the product's keys instead.
         settings::ProfileFile fresh;
-        settings::writeSettingsTo(*keyTable_, *this, context().messaging, fresh);
+        settings::writeSettingsTo(*keyTable_, *this, context().messaging(), fresh);
         bytes = fresh.toBytes();
     }
     if (keyTable_->afterWrite) keyTable_->afterWrite();
@@ -523,7 +524,7 @@ ui::FileRequest settingsFileRequest(ui::StartFolder folder, std::string defaultN
 
 std::string SettingsDialog::cardFileBytes() {
     settings::ProfileFile file;
-    settings::writeSettingsTo(*keyTable_, *this, context().messaging, file);
+    settings::writeSettingsTo(*keyTable_, *this, context().messaging(), file);
     return file.toBytes();
 }
 
@@ -568,7 +569,7 @@ void SettingsDialog::importSettings() {
                     kTipsCaption, ui::Icon::Warning);
         return;
     }
-    settings::readSettings(*keyTable_, *file, *this, context().messaging);
+    settings::readSettings(*keyTable_, *file, *this, context().messaging());
     message("The settings of \"" + *path + "\" have been imported. Save writes them to the card.", kTipsCaption,
             ui::Icon::Information);
 }

@@ -21,6 +21,10 @@
 #include "dialogs/ProductDescription.h"
 #include "ui/Dialog.h"
 
+namespace qvt::operators {
+class OperatorListLogic;
+}
+
 namespace qvt::settings {
 class CardSaveFlow;
 struct KeyTable;

@@ -8,6 +8,7 @@
 #include "dialogs/FindOperatorDialog.h"
 #include "platform/FileOps.h"
 #include "ui/IpText.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 
@@ -112,7 +113,7 @@ const std::array<int, 27>& WapInternetDialog::controlList() {
 }
 
 WapInternetDialog::WapInternetDialog(Host& host, dialogs::AppContext& context)
-    : Dialog(host, dialogTemplate(context.messaging.editorMode != 1)), context_(context) {}
+    : Dialog(host, dialogTemplate(context.messaging().editorMode != 1)), context_(context) {}
 
 // ---- opening, notifications, buttons ------------------------------------------------------------
 
@@ -170,7 +171,7 @@ void WapInternetDialog::onAdvanced() {
 
 void WapInternetDialog::manageFindButton() {
     if (!has(kFindOperator)) return;
-    const operators::ProviderDatabase& database = context_.providers;
+    const operators::ProviderDatabase& database = context_.providers();
     const std::string path = database.pathText();
     std::string tip;
     if (database.failed())
@@ -184,7 +185,7 @@ void WapInternetDialog::manageFindButton() {
 }
 
 void WapInternetDialog::onFindOperator() {
-    operators::ProviderDatabase& database = context_.providers;
+    operators::ProviderDatabase& database = context_.providers();
     const operators::ProviderList* list = database.load();
     if (!list) {
         message("The provider database cannot be used:\n" + database.pathText() + "\n" + database.error() +

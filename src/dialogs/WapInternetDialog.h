@@ -81,7 +81,7 @@ protected:
     void onOK() override;
 
 private:
-    operators::MessagingState& messaging() { return context_.messaging; }
+    operators::MessagingState& messaging() { return context_.messaging(); }
 
     dialogs::AppContext& context_;
     std::string sslText_;

@@ -11,6 +11,12 @@
 
 #ifndef _WIN32
 #include <unistd.h>
+#else
+#ifndef NOMINMAX  // MinGW defines it already
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #endif
 #ifdef __linux__
 #include <sys/prctl.h>
@@ -30,18 +36,27 @@ struct sigaction g_previous[3];
 extern "C" void noteSignal(int signal) {
     g_signal = signal;
 }
-#endif
 
 bool isUtf8(const std::string& text) {
     return QString::fromStdString(text).toStdString() == text;
 }
+#else
+// Ctrl+C, Ctrl+Break and a closed console reach a console program as events on a thread of their
+// own; they are noted like the signals elsewhere, so the running step stops and cleans up.
+BOOL WINAPI noteConsoleEvent(DWORD event) {
+    g_signal = event == CTRL_C_EVENT ? SIGINT : SIGTERM;
+    return TRUE;
+}
+#endif
 
 }  // namespace
 
 InterruptGuard::InterruptGuard() {
-#ifndef _WIN32
     if (g_guards++ > 0) return;
     g_signal = 0;
+#ifdef _WIN32
+    SetConsoleCtrlHandler(noteConsoleEvent, TRUE);
+#else
     struct sigaction action {};
     action.sa_handler = noteSignal;
     sigemptyset(&action.sa_mask);
@@ -50,8 +65,11 @@ InterruptGuard::InterruptGuard() {
 }
 
 InterruptGuard::~InterruptGuard() {
-#ifndef _WIN32
     if (--g_guards > 0) return;
+#ifdef _WIN32
+    SetConsoleCtrlHandler(noteConsoleEvent, FALSE);
+    if (g_signal != 0) endProgram();
+#else
     for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &g_previous[i], nullptr);
     // A signal that came while the guard was in place, and that no one acted on, still ends us.
     if (g_signal != 0) std::raise(g_signal);
@@ -72,7 +90,7 @@ void InterruptGuard::endProgram() {
     std::raise(signal);
     _exit(128 + signal);
 #else
-    std::_Exit(1);
+    std::_Exit(128 + (g_signal != 0 ? g_signal : SIGTERM));
 #endif
 }
 

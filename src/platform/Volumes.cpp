@@ -58,15 +58,13 @@ bool below(const std::string& path, const std::string& prefix) {
     return path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
 }
 
+#ifndef _WIN32
 std::string currentUser() {
-#ifdef _WIN32
-    return {};
-#else
     if (const passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) return pw->pw_name;
     const char* user = std::getenv("USER");
     return user ? user : "";
-#endif
 }
+#endif
 
 #if !defined(_WIN32) && !defined(__linux__)
 std::vector<MountEntry> mountsFromQt() {

@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
                                                     : platform::Volumes(root, cl->volumes);
     platform::Clock clock = cl->now ? platform::Clock(*cl->now) : platform::Clock();
     dialogs::AppContext context(std::move(volumes), clock, cl->ffmpeg);
-    context.providers = operators::ProviderDatabase(operators::locateProviderDatabase(cl->providerDatabase));
+    context.useProviderDatabase(cl->providerDatabase);
 
     if (cl->script) {
         if (*cl->script == "-") return automation::runAutomation(std::cin, std::cout, std::cerr, context);

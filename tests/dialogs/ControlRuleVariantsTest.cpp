@@ -5,6 +5,7 @@
 
 #include "support/DialogTestHost.h"
 #include "dialogs/SettingsDialog.h"
+#include "dialogs/OperatorListConfigs.h"
 #include "settings/KeyTable.h"
 
 namespace qvt::dialogs {

@@ -11,6 +11,7 @@
 #include "dialogs/WapInternetDialog.h"
 #include "support/DialogTestHost.h"
 #include "support/RecordingHost.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::test {
 namespace {
@@ -28,8 +29,8 @@ constexpr int kGprsApn = 1104, kGprsAccount = 1106, kGprsPassword = 1107, kMailS
 class FindOperatorTest : public ::testing::Test {
 protected:
     WapInternetDialog& openEditor(const fs::path& database) {
-        pc.context.providers = operators::ProviderDatabase(database);
-        pc.context.messaging.editorMode = 0;
+        pc.context.providers() = operators::ProviderDatabase(database);
+        pc.context.messaging().editorMode = 0;
         pc.context.CurrentModelCode = "HX710T";
         editor = std::make_unique<WapInternetDialog>(host, pc.context);
         editor->init();
@@ -57,7 +58,7 @@ protected:
 };
 
 TEST_F(FindOperatorTest, ThePlanFillsTheFieldsTheDatabaseHasAndLeavesTheOthers) {
-    pc.context.messaging.countryName = "Germany";
+    pc.context.messaging().countryName = "Germany";
     WapInternetDialog& e = openEditor(kFixtures / "valid.xml");
     for (int id : {kUrl, kApn, kPort, kAccount, kPassword, kGprsApn, kGprsAccount, kGprsPassword, kMailServer})
         e.setText(id, "typed");
@@ -84,7 +85,7 @@ TEST_F(FindOperatorTest, ThePlanFillsTheFieldsTheDatabaseHasAndLeavesTheOthers) 
     EXPECT_EQ(e.text(kGprsAccount), "saf");
     EXPECT_EQ(e.text(kGprsPassword), "data");
     EXPECT_EQ(e.text(kMailServer), "typed") << "the database has no mail server";
-    EXPECT_EQ(pc.context.messaging.params.URL, "") << "nothing is stored before the editor's OK";
+    EXPECT_EQ(pc.context.messaging().params.URL, "") << "nothing is stored before the editor's OK";
 
     // Netzfunk fills the IP control too; a cancelled search changes nothing.
     find([](ui::Dialog& d) {

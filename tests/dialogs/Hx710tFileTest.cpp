@@ -11,6 +11,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -103,8 +104,8 @@ TEST_F(Hx710tFileTest, TypedTextsAreCutAndParametersTrimmed) {
     open();
     d->setText(h::kReceiveEmail1, std::string(120, 'e'));
     d->setText(h::kPhoneNumber2, " 0171 ");
-    pc.context.messaging.params.APN = "  internet.example  ";
-    pc.context.messaging.params.SendEmailPort = "465";
+    pc.context.messaging().params.APN = "  internet.example  ";
+    pc.context.messaging().params.SendEmailPort = "465";
     const ProfileFile file = written();
     EXPECT_EQ(file.get("Receive number and receive email", "ReceiveEmail1"), std::string(100, 'e'));
     EXPECT_NE(test::readFile(pc.cardFile()).find("PhoneNum2= 0171 \r\n"), std::string::npos);
@@ -156,12 +157,12 @@ TEST_F(Hx710tFileTest, ReportTimeOutsideItsRangeEmptiesTheEdit) {
 
 TEST_F(Hx710tFileTest, PortsKeepFourCharacters) {
     cardFile("[Via WAP Settings]\r\nPort=80801\r\nIP=10.0.0.1\r\n[Via Internet Settings]\r\nSendEmailPort=123456\r\n");
-    pc.context.messaging.params.APN = "old";
+    pc.context.messaging().params.APN = "old";
     open();
-    EXPECT_EQ(pc.context.messaging.params.Port, "8080");
-    EXPECT_EQ(pc.context.messaging.params.SendEmailPort, "1234");
-    EXPECT_EQ(pc.context.messaging.params.IP, "10.0.0.1");
-    EXPECT_EQ(pc.context.messaging.params.APN, "");  // a missing key empties the parameter
+    EXPECT_EQ(pc.context.messaging().params.Port, "8080");
+    EXPECT_EQ(pc.context.messaging().params.SendEmailPort, "1234");
+    EXPECT_EQ(pc.context.messaging().params.IP, "10.0.0.1");
+    EXPECT_EQ(pc.context.messaging().params.APN, "");  // a missing key empties the parameter
     EXPECT_EQ(d->sel(h::kCountryList), -1);
 }
 

@@ -11,6 +11,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -66,8 +67,8 @@ TEST_F(Hx720uFileTest, ValuesAreTrimmedPortsKeptAndSslWritten) {
     open();
     d->setText(1136, " 0171 ");
     d->setText(1011, std::string(120, 'e'));
-    pc.context.messaging.params.SendEmailPort = " 46500 ";
-    pc.context.messaging.smtpSsl = "1";
+    pc.context.messaging().params.SendEmailPort = " 46500 ";
+    pc.context.messaging().smtpSsl = "1";
     d->setText(ids::kReportHour, " 7");
     const ProfileFile file = written();
     const std::string bytes = test::readFile(cardFile());
@@ -117,14 +118,14 @@ TEST_F(Hx720uFileTest, WritingAppliesTheSwitchRulesAgainWithoutChangingSelection
 // ---- reading ------------------------------------------------------------------------------------
 
 TEST_F(Hx720uFileTest, ReadingTrimsEveryValueAndEmptiesEditsForEmptyValues) {
-    pc.context.messaging.params.IP = "1.2.3.4";
+    pc.context.messaging().params.IP = "1.2.3.4";
     openWith(
         "[Via WAP Settings]\r\nPort= 80801 \r\n[Via Internet Settings]\r\nSMTP SSL= 1\r\n"
         "[Receive number and receive email]\r\nAdministratorNum=  +49 171  \r\nPhoneNum2=\r\n"
         "[Camera Setting]\r\nLanguage= 3 \r\nPhoto Size=2\r\n");
-    EXPECT_EQ(pc.context.messaging.params.Port, "80801");
-    EXPECT_EQ(pc.context.messaging.params.IP, "") << "a missing key reads as empty";
-    EXPECT_EQ(pc.context.messaging.smtpSsl, "1");
+    EXPECT_EQ(pc.context.messaging().params.Port, "80801");
+    EXPECT_EQ(pc.context.messaging().params.IP, "") << "a missing key reads as empty";
+    EXPECT_EQ(pc.context.messaging().smtpSsl, "1");
     EXPECT_EQ(d->text(1134), "+49 171");
     EXPECT_EQ(d->selText(h::kLanguage), "Swedish");
     EXPECT_EQ(d->selText(h::kPhotoSize), "12M");

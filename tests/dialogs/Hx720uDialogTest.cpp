@@ -75,21 +75,6 @@ TEST(Hx720uTemplateTest, CameraRowThreeHoldsSmsControlCameraPositionAndVideoSize
 }
 // ---- opening ------------------------------------------------------------------------------------
 
-TEST_F(Hx720uTest, OpeningWithoutAnyFileLeavesEverythingBlankAndStagesTheTool) {
-    open();
-    EXPECT_TRUE(host.boxes.empty());
-    for (int id : {h::kLanguage, h::kPhotoSize, h::kVideoLength, h::kSmsControl, h::kGameCall, h::kGameCallHour,
-                   h::kWorkHour, ids::kYear, ids::kDay})
-        EXPECT_EQ(d->sel(id), -1) << id;
-    for (int id : {h::kSendToPhoneMms, h::kSendToEmailGprs, h::kSendToCall, ids::kSendManual})
-        EXPECT_EQ(d->check(id), 0);
-    EXPECT_EQ(d->text(h::kAudioField), "Choose audio file!");
-    EXPECT_TRUE(fs::is_directory(pc.pc / "QVT_TEMP"));
-    EXPECT_EQ(d->selText(h::kPathList), cardFile().string());
-    EXPECT_EQ(d->saveFlow().cardFilePath(), cardFile().string());
-    EXPECT_EQ(d->count(h::kCountryList), 26);
-}
-
 // ---- Default ------------------------------------------------------------------------------------
 
 TEST_F(Hx720uTest, DefaultSetsItsOwnDefaultsAndFillsTheGameCallTimes) {

@@ -12,6 +12,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -57,7 +58,7 @@ TEST_F(S1FileTest, EachModelWritesExactlyItsKeysInTheCamerasOrder) {
     for (int v = 0; v < 4; ++v) {
         open(codes[v]);
         d->notify(s1::kDefault, Event::Clicked);
-        pc.context.messaging.smtpSsl = "1";
+        pc.context.messaging().smtpSsl = "1";
         written();
         std::vector<std::string> expected = {"[QVTFileMark]",
                                              "Model",
@@ -110,7 +111,7 @@ TEST_F(S1FileTest, ValueFormsAndTrimming) {
     choose(s1::kStopHour, 23);
     d->setText(1136, "0171 555   ");
     d->setText(1011, "  mail@example.com ");
-    pc.context.messaging.params.APN = " internet ";
+    pc.context.messaging().params.APN = " internet ";
     const ProfileFile file = written();
     const std::pair<const char*, const char*> expected[] = {
         {"Send Mode", "2"},    {"Send To", "2"},       {"Max Number", "100"},     {"DR Time H", "07"},
@@ -145,7 +146,7 @@ TEST_F(S1FileTest, ValuesAreTrimmedAndListsTakeOnlyWhatFits) {
              "Work Hour StartH=7\r\n");
     open("HX460T");
     EXPECT_TRUE(host.boxes.empty());
-    const operators::MessagingState& m = pc.context.messaging;
+    const operators::MessagingState& m = pc.context.messaging();
     EXPECT_EQ(m.params.Port, "80801");  // not cut
     EXPECT_EQ(m.params.SendEmailPort, "4650");
     EXPECT_EQ(m.smtpSsl, "1");
@@ -174,9 +175,9 @@ TEST_F(S1FileTest, ReadingClearsWhatTheFileDoesNotHold) {
     cardFile("PN250R",
              "[Camera Setting]\r\nSend To=01\r\nClock Day=31\r\nTime Lapse=0\r\nPIR Trigger=3\r\n"
              "Video Size=1\r\nSMS Control=1\r\n");
-    pc.context.messaging.smtpSsl = "1";
+    pc.context.messaging().smtpSsl = "1";
     open("PN250R");
-    EXPECT_EQ(pc.context.messaging.smtpSsl, "");  // the model has the key, the file lacks it
+    EXPECT_EQ(pc.context.messaging().smtpSsl, "");  // the model has the key, the file lacks it
     for (int id : {s1::kSendToPhoneMms, s1::kSendToEmailMms, s1::kSendToEmailGprs}) EXPECT_EQ(d->check(id), 0);
     // Without year and month every day is offered, without a leading zero.
     ASSERT_EQ(d->count(ids::kDay), 31);
@@ -191,9 +192,9 @@ TEST_F(S1FileTest, ReadingClearsWhatTheFileDoesNotHold) {
 
 TEST_F(S1FileTest, Hx330KeepsNeitherVideoSizeNorSmsControlNorSmtpSsl) {
     cardFile("HX330", "[Via Internet Settings]\r\nSMTP SSL=1\r\n[Camera Setting]\r\nVideo Size=1\r\nSMS Control=1\r\n");
-    pc.context.messaging.smtpSsl = "0";
+    pc.context.messaging().smtpSsl = "0";
     open("HX330");
-    EXPECT_EQ(pc.context.messaging.smtpSsl, "0");
+    EXPECT_EQ(pc.context.messaging().smtpSsl, "0");
     EXPECT_EQ(d->sel(s1::kVideoSize), -1);
     EXPECT_EQ(d->sel(s1::kSmsControl), -1);
     const ProfileFile file = written();

@@ -115,17 +115,6 @@ TEST_F(S1Test, AnotherModelCodeEndsTheDialogWithoutTouchingTheCard) {
     EXPECT_EQ(host.boxes[1].icon, Icon::Error);
 }
 
-TEST_F(S1Test, OpeningWithoutAnyFileLeavesEverythingBlank) {
-    open("PN450RT");
-    EXPECT_TRUE(host.boxes.empty());
-    for (int id : {1067, 1068, 1069, 1070, 1081, 1073, 1071, 1169, 1114, 1180, 1183, 1074, 1075, 1076, 1173})
-        EXPECT_EQ(d->sel(id), -1) << id;
-    for (int id : {1057, 1056, 1055, 1058, 1062, 1063, 1064}) EXPECT_EQ(d->check(id), 0) << id;
-    EXPECT_EQ(d->count(s1::kCountryList), 26);
-    EXPECT_EQ(d->itemText(s1::kCountryList, 25), "Others");
-    EXPECT_EQ(d->selText(s1::kPathList), cardFile("PN450RT").string());
-}
-
 // ---- Default ------------------------------------------------------------------------------------
 
 TEST_F(S1Test, DefaultSetsTheModelsDefaultsAndThePcClock) {

@@ -18,19 +18,13 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/SettingsDialog.h"
 #include "dialogs/Hx720u.h"
-#include "dialogs/DialogParts.h"
-#include "dialogs/SettingsDialog.h"
 #include "dialogs/Lp300.h"
-#include "dialogs/DialogParts.h"
-#include "dialogs/SettingsDialog.h"
 #include "dialogs/S1.h"
-#include "dialogs/DialogParts.h"
-#include "dialogs/SettingsDialog.h"
 #include "dialogs/Vex2.h"
-#include "dialogs/DialogParts.h"
-#include "dialogs/SettingsDialog.h"
 #include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
+#include "support/ProductCases.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -46,15 +40,12 @@ void click(ui::Dialog& d, int id) {
     d.notify(id, ui::Event::Clicked);
 }
 
+// The shared product row names the product the dialog opens for; the rest is the dialog's own.
 struct DialogCase {
-    const char* name;
-    const char* modelCode;  // the product the dialog is opened for
-    const char* fileCode;   // the file name and the file's model mark
+    const char* product;
     dialogs::DescriptionOf description;
     ui::DialogTemplate (*dialogTemplate)();
-    int defaultButton, banner, pirTrigger;
-    const char* confirm;
-    const char* savedIn;
+    int pirTrigger;
     const char* volumeMissingBefore;
     const char* volumeMissingAfter;
     const char* pirTriggerOff;             // PIR Trigger set to "OFF" while Time Lapse is "OFF"
@@ -69,7 +60,7 @@ struct DialogCase {
 };
 
 void PrintTo(const DialogCase& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.product;
 }
 
 const char* const kSaveFile = "Attention Please ,The Data Above Will Be Saved In The Following  File: ";
@@ -79,18 +70,15 @@ const char* const kMainLapseOff =
     "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
 const char* const kNamedPirOff = "\"PIR Trigger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
 const char* const kNamedLapseOff = "\"Time Lapse\" and \"PIR Trigger\" can not be \"OFF\" at the same time !";
-const char* const kSavedIn = "Ok , All data has been saved in : ";
-const char* const kConfirm = "Confirm Save All The Data ?";
 const char* const kTheVolume = "Can't find the volume \"";
 const char* const kTryAgain = "\",Please check connection and Try again !";
 const char* const kOfYourDevice = "\",Please check connection of your device and try again !";
 
 // clang-format off
 const DialogCase kDialogs[] = {
-    {.name = "HX710T", .modelCode = "HX710T", .fileCode = "HX710T", .description = dialogs::hx710tDescription,
+    {.product = "HX710T", .description = dialogs::hx710tDescription,
      .dialogTemplate = hx710t::dialogTemplate,
-     .defaultButton = hx710t::kDefault, .banner = hx710t::kBanner, .pirTrigger = hx710t::kPirTrigger,
-     .confirm = "Confirm save all the data ?", .savedIn = kSavedIn,
+     .pirTrigger = hx710t::kPirTrigger,
      .volumeMissingBefore = "Can't find volume \"", .volumeMissingAfter = kOfYourDevice,
      .pirTriggerOff = kMainPirOff, .timeLapseOff = kMainLapseOff,
      .layoutTexts = {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ",
@@ -114,10 +102,10 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {hx710t::kAudioField, hx710t::kPathList}, .readBackTexts = {{ids::kReportHour, "09"}},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
-    {.name = "HX720U", .modelCode = "HX720U", .fileCode = "HX720U", .description = dialogs::hx720uDescription,
+    {.product = "HX720U", .description = dialogs::hx720uDescription,
      .dialogTemplate = hx720u::dialogTemplate,
-     .defaultButton = hx720u::kDefault, .banner = hx720u::kBanner, .pirTrigger = hx720u::kPirTrigger,
-     .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
+     .pirTrigger = hx720u::kPirTrigger,
+     .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
      .pirTriggerOff = kNamedPirOff, .timeLapseOff = kNamedLapseOff,
      .layoutTexts = {" Send To ", " Send Mode ", "Work Hour", "Set Clock Y:", "Replay Times"},
      .changeSettings = [](ui::Dialog& d, operators::OperatorParams& params) {
@@ -135,10 +123,10 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {hx720u::kAudioField, hx720u::kPathList}, .readBackTexts = {},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
-    {.name = "LP300", .modelCode = "LP300", .fileCode = "LP300", .description = dialogs::lp300Description,
+    {.product = "LP300", .description = dialogs::lp300Description,
      .dialogTemplate = lp300::dialogTemplate,
-     .defaultButton = lp300::kDefault, .banner = lp300::kBanner, .pirTrigger = lp300::kPirTrigger,
-     .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
+     .pirTrigger = lp300::kPirTrigger,
+     .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
      .pirTriggerOff = "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same Time !",
      .timeLapseOff = "The status of \"Time Lapse\" and \"PIR Tirgger\" can Not Be \"OFF\" at the same time !",
      .layoutTexts = {" Camera Setting ", " Send To ", "Set Clock Y:", kSaveFile},
@@ -156,10 +144,10 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {lp300::kPathList}, .readBackTexts = {},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 1},
-    {.name = "VEX2", .modelCode = "VEX 2.0", .fileCode = "VEX2", .description = dialogs::vex2Description,
+    {.product = "VEX2", .description = dialogs::vex2Description,
      .dialogTemplate = vex2::dialogTemplate,
-     .defaultButton = vex2::kDefault, .banner = vex2::kBanner, .pirTrigger = vex2::kPirTrigger,
-     .confirm = kConfirm, .savedIn = kSavedIn, .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
+     .pirTrigger = vex2::kPirTrigger,
+     .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kTryAgain,
      .pirTriggerOff = kNamedPirOff, .timeLapseOff = kNamedLapseOff,
      .layoutTexts = {" Camera Setting ", " Temperature Format ", " Send To ", " Customer Information Setting ",
                      "Time Format", "PIR Interval", "Time Lapse", "PIR Trigger", "Set Clock Y:", "Select Country",
@@ -179,10 +167,9 @@ const DialogCase kDialogs[] = {
      },
      .notReadBack = {vex2::kCountryList, vex2::kOperatorList, vex2::kPathList}, .readBackTexts = {},
      .rememberedTimeLapse = 13, .rememberedPirTrigger = 3},
-    {.name = "S1", .modelCode = "PN450RT", .fileCode = "PN450RT", .description = dialogs::s1Description,
+    {.product = "PN450RT", .description = dialogs::s1Description,
      .dialogTemplate = s1::dialogTemplate,
-     .defaultButton = s1::kDefault, .banner = s1::kBanner, .pirTrigger = s1::kPirTrigger,
-     .confirm = "Confirm save all the data ?", .savedIn = "Ok , All Data Has Been Saved In : ",
+     .pirTrigger = s1::kPirTrigger,
      .volumeMissingBefore = kTheVolume, .volumeMissingAfter = kOfYourDevice,
      .pirTriggerOff = kMainPirOff, .timeLapseOff = kMainLapseOff,
      .layoutTexts = {" Camera Setting ", " WAP Setting / Internet Setting / Customer Information Setting ",
@@ -209,19 +196,20 @@ const DialogCase kDialogs[] = {
 class SettingsDialogs : public ::testing::TestWithParam<DialogCase> {
 protected:
     const DialogCase& c() const { return GetParam(); }
+    const test::ProductCase& product() const { return test::productCase(c().product); }
     ui::Dialog& open() {
-        const dialogs::Product* product = dialogs::findProductByModelCode(c().modelCode);
-        EXPECT_NE(product, nullptr) << c().modelCode;
-        pc.context.CurrentModelCode = c().modelCode;
-        d = createSettingsDialog(*product, host, pc.context);
+        const dialogs::Product* row = dialogs::findProductByModelCode(product().modelCode);
+        EXPECT_NE(row, nullptr) << product().modelCode;
+        pc.context.CurrentModelCode = product().modelCode;
+        d = createSettingsDialog(*row, host, pc.context);
         d->init();
         return *d;
     }
     void choose(int id, int pos) { dialogs::choose(*d, id, pos); }
     void click(int id) { dialogs::click(*d, id); }
     SettingsDialog& settings() { return dynamic_cast<SettingsDialog&>(*d); }
-    fs::path cardFile() const { return pc.card / "GSM" / (std::string(c().fileCode) + ".TXT"); }
-    fs::path backupFile() const { return pc.pc / "LumbrakonBackup" / (std::string(c().fileCode) + ".TXT"); }
+    fs::path cardFile() const { return pc.card / "GSM" / (std::string(product().fileCode) + ".TXT"); }
+    fs::path backupFile() const { return pc.pc / "LumbrakonBackup" / (std::string(product().fileCode) + ".TXT"); }
 
     test::TestPc pc;
     test::RecordingHost host;
@@ -260,19 +248,39 @@ TEST_P(SettingsDialogs, TheFactoryOpensThisDialogForItsProductsOnly) {
     EXPECT_EQ(products, c().description == dialogs::s1Description ? 4 : 1);
 }
 
+// On an empty card nothing is chosen, the card is the save target, and the folders Save needs exist;
+// a product with a game call stages its conversion tool afresh.
+TEST_P(SettingsDialogs, OpeningWithoutAnyFileLeavesEverythingBlank) {
+    const fs::path toolFolder = pc.pc / "QVT_TEMP";
+    test::writeFile(toolFolder / "stale.wav", "left from an earlier run");
+    open();
+    EXPECT_TRUE(host.boxes.empty());
+    for (int id : product().blankOnOpen) EXPECT_EQ(d->sel(id), -1) << id;
+    for (int id : product().clearOnOpen) EXPECT_EQ(d->check(id), 0) << id;
+    for (const auto& [id, text] : product().textsOnOpen) EXPECT_EQ(d->text(id), text) << id;
+    EXPECT_EQ(settings().rememberedTimeLapse(), -1);
+    EXPECT_EQ(settings().rememberedPirTrigger(), -1);
+    EXPECT_EQ(settings().saveFlow().cardFilePath(), cardFile().string());
+    EXPECT_EQ(d->selText(product().pathList), cardFile().string());
+    EXPECT_TRUE(fs::is_directory(pc.card / "GSM"));
+    EXPECT_TRUE(fs::is_directory(pc.pc / "LumbrakonBackup"));
+    EXPECT_EQ(fs::exists(toolFolder / "stale.wav"), !product().gameCall);
+    EXPECT_FALSE(fs::exists(cardFile()));
+}
+
 TEST_P(SettingsDialogs, EnterAsksFirstAndSavesOnlyOnOk) {
     open();
     host.answers.push_back(ui::Answer::Cancel);
     d->pressKey(ui::Key::Enter);
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, c().confirm);
+    EXPECT_EQ(host.boxes[0].text, product().confirm);
     EXPECT_EQ(host.boxes[0].icon, Icon::Question);
     EXPECT_FALSE(fs::exists(cardFile()));
     EXPECT_FALSE(d->ended());
 
     d->pressKey(ui::Key::Enter);
     ASSERT_EQ(host.boxes.size(), 3u) << "confirmation and report";
-    EXPECT_EQ(host.boxes[2].text, c().savedIn + std::string("\" ") + cardFile().string() + " \" !");
+    EXPECT_EQ(host.boxes[2].text, product().savedIn + std::string("\" ") + cardFile().string() + " \" !");
     EXPECT_EQ(host.boxes[2].icon, Icon::Information);
     EXPECT_TRUE(fs::exists(cardFile()));
     EXPECT_EQ(test::readFile(backupFile()), test::readFile(cardFile()));
@@ -311,11 +319,11 @@ TEST_P(SettingsDialogs, HelpIsHandledAndEveryWayOutCancelsWithoutSaving) {
 
 TEST_P(SettingsDialogs, TheBannerOpensTheAboutBoxAndChangesNoSetting) {
     open();
-    click(c().defaultButton);
+    click(product().defaultButton);
     std::map<int, std::tuple<int, int, std::string, bool, bool>> before;
     for (const auto& [id, control] : d->controls())
         before[id] = {control.sel, control.check, control.text, control.enabled, control.visible};
-    click(c().banner);
+    click(product().banner);
     EXPECT_EQ(host.modalTitles, std::vector<std::string>{"About QVT CONFIG"});
     for (const auto& [id, control] : d->controls())
         EXPECT_EQ(before[id],
@@ -326,7 +334,7 @@ TEST_P(SettingsDialogs, TheBannerOpensTheAboutBoxAndChangesNoSetting) {
 
 TEST_P(SettingsDialogs, TimeLapseAndPirTriggerAreNeverBothOff) {
     open();
-    click(c().defaultButton);  // Time Lapse "OFF", PIR Trigger "Normal"
+    click(product().defaultButton);  // Time Lapse "OFF", PIR Trigger "Normal"
     choose(c().pirTrigger, 3);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, c().pirTriggerOff);
@@ -346,7 +354,7 @@ TEST_P(SettingsDialogs, TimeLapseAndPirTriggerAreNeverBothOff) {
 TEST_P(SettingsDialogs, DefaultOnAWrongPcClockWarnsAndStartsTheClockAtItsFirstItems) {
     pc.context.clock = platform::Clock({2012, 12, 31, 23, 59, 59});
     open();
-    click(c().defaultButton);
+    click(product().defaultButton);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].text, "Attention: Current system time is wrong !");
     EXPECT_EQ(host.boxes[0].icon, Icon::Warning);
@@ -359,7 +367,7 @@ TEST_P(SettingsDialogs, DefaultOnAWrongPcClockWarnsAndStartsTheClockAtItsFirstIt
 // ---- the settings file --------------------------------------------------------------------------
 
 TEST_P(SettingsDialogs, OnlyAFileMarkedWithTheExactFileCodeIsRead) {
-    const std::string code = c().fileCode;
+    const std::string code = product().fileCode;
     std::string lower = code;
     for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
     const std::pair<std::string, bool> marks[] = {
@@ -367,7 +375,7 @@ TEST_P(SettingsDialogs, OnlyAFileMarkedWithTheExactFileCodeIsRead) {
         {"  " + code + " ", true},
         {lower, false},
         {code + "-10M", false},
-        {c().modelCode, c().modelCode == code}};  // the VEX 2.0's file code differs from its name
+        {product().modelCode, product().modelCode == code}};  // the VEX 2.0's file code differs from its name
     for (const auto& [mark, valid] : marks) {
         test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=" + mark + "\r\n[Camera Setting]\r\nTime Lapse=1\r\n");
         open();
@@ -378,7 +386,7 @@ TEST_P(SettingsDialogs, OnlyAFileMarkedWithTheExactFileCodeIsRead) {
 }
 
 TEST_P(SettingsDialogs, BothOffInAFileLeavesPirTriggerBlankWithoutAMessage) {
-    test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=" + std::string(c().fileCode) +
+    test::writeFile(cardFile(), "[QVTFileMark]\r\nModel=" + std::string(product().fileCode) +
                                     "\r\n[Camera Setting]\r\nTime Lapse=0\r\nPIR Trigger=3\r\n");
     open();
     EXPECT_TRUE(host.boxes.empty());
@@ -391,14 +399,14 @@ TEST_P(SettingsDialogs, BothOffInAFileLeavesPirTriggerBlankWithoutAMessage) {
 // The card has no file: the backup is read, and written back with its keys where they were.
 TEST_P(SettingsDialogs, TheBackupIsReadAndKeepsItsKeyOrderAndItsFolderIsMadeAgain) {
     test::writeFile(backupFile(),
-                    "[Camera Setting]\r\nTime Lapse=3\r\n[QVTFileMark]\r\nModel=" + std::string(c().fileCode) + "\r\n");
+                    "[Camera Setting]\r\nTime Lapse=3\r\n[QVTFileMark]\r\nModel=" + std::string(product().fileCode) + "\r\n");
     open();
     EXPECT_EQ(d->sel(ids::kTimeLapse), 3);
     d->select(ids::kTimeLapse, 2);
     ASSERT_TRUE(settings().writeSettingsFile(settings::FileTarget::Backup));
     const std::string bytes = test::readFile(backupFile());
     EXPECT_EQ(bytes.rfind("[Camera Setting]\r\nTime Lapse=2\r\n", 0), 0u) << bytes;
-    EXPECT_NE(bytes.find("[QVTFileMark]\r\nModel=" + std::string(c().fileCode) + "\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("[QVTFileMark]\r\nModel=" + std::string(product().fileCode) + "\r\n"), std::string::npos);
 
     fs::remove_all(pc.pc / "LumbrakonBackup");
     EXPECT_TRUE(settings().writeSettingsFile(settings::FileTarget::Backup));
@@ -408,12 +416,12 @@ TEST_P(SettingsDialogs, TheBackupIsReadAndKeepsItsKeyOrderAndItsFolderIsMadeAgai
 
 TEST_P(SettingsDialogs, WhatIsWrittenReadsBackTheSame) {
     open();
-    c().changeSettings(*d, pc.context.messaging.params);
+    c().changeSettings(*d, pc.context.messaging().params);
     ASSERT_TRUE(settings().writeSettingsFile(settings::FileTarget::Card));
     const std::map<int, ui::Control> before = d->controls();
-    const operators::OperatorParams params = pc.context.messaging.params;
+    const operators::OperatorParams params = pc.context.messaging().params;
 
-    pc.context.messaging = {};
+    pc.context.messaging() = {};
     host.boxes.clear();
     open();
     EXPECT_TRUE(host.boxes.empty());
@@ -428,14 +436,14 @@ TEST_P(SettingsDialogs, WhatIsWrittenReadsBackTheSame) {
         const auto changed = c().readBackTexts.find(id);
         EXPECT_EQ(read.text, changed == c().readBackTexts.end() ? written.text : changed->second) << id;
     }
-    EXPECT_EQ(pc.context.messaging.params.URL, params.URL);
-    EXPECT_EQ(pc.context.messaging.params.SendEmailPort, params.SendEmailPort);
+    EXPECT_EQ(pc.context.messaging().params.URL, params.URL);
+    EXPECT_EQ(pc.context.messaging().params.SendEmailPort, params.SendEmailPort);
     EXPECT_EQ(settings().rememberedTimeLapse(), c().rememberedTimeLapse);
     EXPECT_EQ(settings().rememberedPirTrigger(), c().rememberedPirTrigger);
 }
 
 INSTANTIATE_TEST_SUITE_P(FiveDialogs, SettingsDialogs, ::testing::ValuesIn(kDialogs),
-                         [](const ::testing::TestParamInfo<DialogCase>& row) { return std::string(row.param.name); });
+                         [](const ::testing::TestParamInfo<DialogCase>& row) { return std::string(row.param.product); });
 
 }  // namespace
 }  // namespace qvt::dialogs

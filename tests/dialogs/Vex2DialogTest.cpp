@@ -11,6 +11,7 @@
 #include "settings/KeyTable.h"
 #include "settings/CardSaveFlow.h"
 #include "support/DialogTestHost.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -229,8 +230,8 @@ TEST_F(Vex2Test, ChoosingACountryFillsTheOperatorsAndTakesTheFirstOnesParameters
     choose(v::kCountryList, germany);
     EXPECT_EQ(d->sel(v::kOperatorList), 0);
     EXPECT_EQ(d->selText(v::kOperatorList), "Bild-Vodafone");
-    EXPECT_EQ(pc.context.messaging.countryName, "Germany");
-    EXPECT_EQ(pc.context.messaging.params.APN, "event.vodafone.de");
+    EXPECT_EQ(pc.context.messaging().countryName, "Germany");
+    EXPECT_EQ(pc.context.messaging().params.APN, "event.vodafone.de");
 }
 
 }  // namespace

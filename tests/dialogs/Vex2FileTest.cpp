@@ -11,6 +11,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/SettingsDialog.h"
 #include "settings/ProfileFile.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::dialogs {
 namespace {
@@ -93,8 +94,8 @@ TEST_F(Vex2FileTest, TypedTextsAndParametersAreTrimmed) {
     open();
     d->setText(kPhoneNumber2, " 0171 555  ");
     d->setText(kReceiveEmail1, std::string(120, 'e'));
-    pc.context.messaging.params.APN = "  internet.example  ";
-    pc.context.messaging.params.Port = "80801";
+    pc.context.messaging().params.APN = "  internet.example  ";
+    pc.context.messaging().params.Port = "80801";
     written();
     const std::string bytes = test::readFile(cardFile());
     EXPECT_NE(bytes.find("PhoneNum2=0171 555\r\n"), std::string::npos) << bytes;
@@ -192,8 +193,8 @@ TEST_F(Vex2FileTest, EditsTakeEveryValueAndPortsStayWhole) {
     EXPECT_EQ(d->text(kAdminNumber), "") << "an empty value empties the box";
     EXPECT_EQ(d->text(kPhoneNumber4), "0171");
     EXPECT_EQ(d->text(kReceiveEmail2), "") << "a missing key is an empty value";
-    EXPECT_EQ(pc.context.messaging.params.Port, "80801");
-    EXPECT_EQ(pc.context.messaging.params.SendEmailPort, "46500");
+    EXPECT_EQ(pc.context.messaging().params.Port, "80801");
+    EXPECT_EQ(pc.context.messaging().params.SendEmailPort, "46500");
 }
 
 }  // namespace

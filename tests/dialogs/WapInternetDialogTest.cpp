@@ -9,6 +9,7 @@
 #include "operators/OperatorTables.h"
 #include "support/DialogTestHost.h"
 #include "support/RecordingHost.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::test {
 namespace {
@@ -35,7 +36,7 @@ OperatorParams sampleParams() {
 
 class WapEditorTest : public ::testing::Test {
 protected:
-    operators::MessagingState& state() { return pc.context.messaging; }
+    operators::MessagingState& state() { return pc.context.messaging(); }
 
     // Opens the editor as its opener does: the mode is set first, then the dialog is initialised.
     WapInternetDialog& open(int mode, const std::string& model = "HX710T") {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "e2e/E2eSupport.h"
+#include "support/ProductCases.h"
 
 namespace fs = std::filesystem;
 using namespace qvt::test;
@@ -120,17 +121,9 @@ TEST_F(ProductSelection, OkUntickedLeavesMinusOne) {
 }
 
 TEST_F(ProductSelection, EveryProductOpensItsTitledDialogAndTheBannerOpensTheAboutBox) {
-    const std::vector<std::pair<std::string, std::string>> products{
-        {"HX710T-10M", "QVT CONFIG : For HX710T-10M"}, {"HX720U", "QVT CONFIG : For HX720U"},
-        {"LP300 Series", "QVT CONFIG : For LP300 Series"}, {"VEX 2.0", "QVT CONFIG : For VEX 2.0"},
-        {"PN250R-8MHD", "QVT CONFIG : For PN250R-8MHD"}, {"HX330", "QVT CONFIG : For HX330"},
-        {"PN450RT-8MHD", "QVT CONFIG : For PN450RT-8MHD"}, {"HX460T-8MHD", "QVT CONFIG : For HX460T-8MHD"},
-    };
-    const std::map<std::string, int> banners{{"HX710T-10M", 1082}, {"HX720U", 1082}, {"LP300 Series", 1133},
-                                             {"VEX 2.0", 1189}};
-    for (const auto& [name, title] : products) {
-        const int banner = banners.count(name) ? banners.at(name) : 1151;
-        RunResult r = run("select 1131 \"" + name + "\"\nclick 1\nclick " + std::to_string(banner) +
+    for (const ProductCase& product : productCases()) {
+        const std::string name = product.displayName, title = "QVT CONFIG : For " + name;
+        RunResult r = run("select 1131 \"" + name + "\"\nclick 1\nclick " + std::to_string(product.banner) +
                           "\nkey F1\nkey Escape\n");
         ASSERT_EQ(r.exitCode, 0) << name << ": " << r.err;
         EXPECT_FALSE(findLine(r, {"\"open\"", "\"" + title + "\""}).empty()) << name;

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "e2e/E2eSupport.h"
+#include "support/ProductCases.h"
 
 namespace fs = std::filesystem;
 using namespace qvt::test;
@@ -17,20 +18,10 @@ namespace {
 
 using Items = std::vector<std::pair<int, std::string>>;
 
-struct Product {
-    const char* name;         // the test parameter's name
-    const char* displayName;  // as the product list shows it
-    const char* code;         // the file name and the file's model mark
-    int defaultButton;
-    int pathList;
-    const char* confirm;                      // the save confirmation
-    const char* savedIn;                      // the save report, up to the file name
+// The shared product row (tests/support), and what only these tests look at.
+struct Product : ProductCase {
     std::string (*defaults)(const Product&);  // the file "Default(&D)" and Save give at the test clock
-    std::vector<int> blankOnOpen;             // lists without a selection on an empty volume
-    std::vector<int> clearOnOpen;             // buttons unchecked on an empty volume
     std::vector<int> absent;                  // controls the dialog does not have
-    std::vector<int> disabled;                // controls the model lacks
-    Items textsOnOpen;                        // edit and button texts on an empty volume
     Items shownAfterDefault;                  // list items on reopening the saved defaults
     std::vector<int> checkedAfterDefault, clearAfterDefault, hiddenAfterDefault, disabledAfterDefault;
     Items textsAfterDefault;
@@ -48,7 +39,7 @@ std::string lines(std::initializer_list<const char*> list) {
 
 // The three sections every file starts with; `smtpSsl`: the file carries "SMTP SSL".
 std::string head(const Product& p, bool smtpSsl) {
-    return "[QVTFileMark]\r\nModel=" + std::string(p.code) + "\r\n" +
+    return "[QVTFileMark]\r\nModel=" + std::string(p.fileCode) + "\r\n" +
            lines({"[Via WAP Settings]", "URL=", "APN=", "IP=", "Port=", "Account=", "Password=",
                   "[Via Internet Settings]", "GPRSAPN=", "GPRSAccount=", "GPRSPassword=", "SendEmailServer=",
                   "SendEmailPort=", "SendEmailAddr=", "SendEmailPassword="}) +
@@ -90,7 +81,7 @@ std::string vex2Defaults(const Product& p) {
 // The four-model dialog: the HX330 has neither "Video Size" nor "SMTP SSL", the two PN250R/HX330
 // have no "SMS Control".
 std::string s1Defaults(const Product& p) {
-    const std::string code = p.code;
+    const std::string code = p.fileCode;
     const bool videoSize = code != "HX330", sms = code == "PN450RT" || code == "HX460T";
     return head(p, videoSize) +
            lines({"[Camera Setting]", "Send Mode=0",  "Send To=0",     "Max Number=10",   "DR Time H=00",
@@ -101,23 +92,11 @@ std::string s1Defaults(const Product& p) {
            lines({"Work Hour=0", "Work Hour StartH=", "Work Hour StartM=", "Work Hour StopH=", "Work Hour StopM="});
 }
 
-const char* const kSavedIn = "Ok , All data has been saved in : ";
-const char* const kConfirm = "Confirm Save All The Data ?";
 
-Product s1Model(const char* name, const char* displayName, std::vector<int> disabled) {
-    const bool videoSize = std::string(name) != "HX330", sms = disabled.empty();
-    return {name,
-            displayName,
-            name,
-            1003,
-            1152,
-            "Confirm save all the data ?",
-            "Ok , All Data Has Been Saved In : ",
+Product s1Model(const char* name) {
+    const bool videoSize = std::string(name) != "HX330", sms = productCase(name).disabled.empty();
+    return {productCase(name),
             s1Defaults,
-            {1067, 1068, 1069, 1070, 1081, 1073, 1071, 1169, 1114, 1180, 1183, 1074, 1075, 1076, 1000, 1004},
-            {1057, 1056, 1055, 1058, 1062, 1063, 1064},
-            {},
-            std::move(disabled),
             {},
             {{1067, "Photo"},
              {1068, "8M"},
@@ -143,39 +122,18 @@ Product s1Model(const char* name, const char* displayName, std::vector<int> disa
 
 const std::vector<Product>& products() {
     static const std::vector<Product> all = {
-        {"HX710T",
-         "HX710T-10M",
-         "HX710T",
-         1080,
-         1030,
-         "Confirm save all the data ?",
-         kSavedIn,
+        {productCase("HX710T"),
          hx710tDefaults,
-         {1081, 1067, 1068, 1069, 1070, 1073, 1071, 1072, 1129, 1114, 1180, 1150, 1118, 1182, 1074, 1075, 1076, 1065,
-          1066},
-         {1057, 1056, 1055, 1058, 1062, 1063, 1064, 1083, 1121, 1128},
          {},
-         {},
-         {{1001, "Choose audio file!"}},
          {{1074, "2024"}, {1076, "17"}, {1072, "Normal"}, {1073, "5  Sec"}},
          {1057, 1121},
          {},
          {1173},
          {},
          {}},
-        {"HX720U",
-         "HX720U",
-         "HX720U",
-         1080,
-         1135,
-         kConfirm,
-         kSavedIn,
+        {productCase("HX720U"),
          hx720uDefaults,
-         {1081, 1068, 1070, 1180, 1118, 1182, 1074, 1076},
-         {},
          {1129, 1121, 1063, 1030},
-         {},
-         {{1001, "Choose audio file!"}},
          {{1068, "5 M"},
           {1070, "10  Sec"},
           {1072, "Normal"},
@@ -191,38 +149,18 @@ const std::vector<Product>& products() {
          {1173},
          {1119},
          {}},
-        {"LP300",
-         "LP300 Series",
-         "LP300",
-         1080,
-         1135,
-         kConfirm,
-         kSavedIn,
+        {productCase("LP300"),
          lp300Defaults,
-         {1067, 1068, 1069, 1070, 1071, 1072, 1073, 1074, 1075, 1076, 1114, 1129, 1138, 1145, 1147, 1148},
-         {1055, 1062, 1064, 1083, 1121, 1122, 1128},
          {1030, 1057, 1063},
-         {},
-         {},
          {{1068, "5M"}, {1070, "10 Sec"}, {1073, "0  Sec"}, {1129, "Indoor"}, {1074, "2024"}, {1145, "00"}},
          {1062, 1121},
          {1055, 1083},
          {},
          {1145, 1148},
          {}},
-        {"VEX2",
-         "VEX 2.0",
-         "VEX2",
-         1080,
-         1135,
-         kConfirm,
-         kSavedIn,
+        {productCase("VEX2"),
          vex2Defaults,
-         {1192, 1073, 1071, 1072, 1074, 1075, 1076, 1077, 1078, 1079, 1138, 1139},
-         {1063, 1065, 1194, 1193, 1191},
          {},
-         {},
-         {{2, "Cancel(&N)"}},
          {{1192, "12H"},
           {1073, "5  Sec"},
           {1071, "OFF"},
@@ -238,10 +176,10 @@ const std::vector<Product>& products() {
          {},
          {},
          {}},
-        s1Model("PN250R", "PN250R-8MHD", {1180, 1181}),
-        s1Model("HX330", "HX330", {1114, 1176, 1180, 1181}),
-        s1Model("PN450RT", "PN450RT-8MHD", {}),
-        s1Model("HX460T", "HX460T-8MHD", {}),
+        s1Model("PN250R"),
+        s1Model("HX330"),
+        s1Model("PN450RT"),
+        s1Model("HX460T"),
     };
     return all;
 }
@@ -259,8 +197,8 @@ std::string quoted(const std::string& text) {
 // A PC with one card, and the dialog of one product opened on it.
 class ProductEndToEnd : public ::testing::Test, protected PcWithCard {
 protected:
-    fs::path cardFile(const Product& p) const { return card / "GSM" / (std::string(p.code) + ".TXT"); }
-    fs::path backupFile(const Product& p) const { return root / "LumbrakonBackup" / (std::string(p.code) + ".TXT"); }
+    fs::path cardFile(const Product& p) const { return card / "GSM" / (std::string(p.fileCode) + ".TXT"); }
+    fs::path backupFile(const Product& p) const { return root / "LumbrakonBackup" / (std::string(p.fileCode) + ".TXT"); }
     static std::string title(const Product& p) { return "QVT CONFIG : For " + std::string(p.displayName); }
     RunResult run(const Product& p, const std::string& script) {
         return runScript(root, {card}, "select 1131 " + quoted(p.displayName) + "\nclick 1\n" + script);

@@ -11,6 +11,7 @@
 #include "operators/OperatorTables.h"
 #include "support/DialogTestHost.h"
 #include "support/RecordingHost.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::test {
 namespace {
@@ -27,7 +28,7 @@ class ListsDialog : public ui::Dialog {
 public:
     ListsDialog(ui::Host& host, dialogs::AppContext& context, OperatorListConfig config)
         : Dialog(host, dialogTemplate(config)), logic({*this, list(config.countryListId), list(config.operatorListId), config.checkButtonId},
-                                                context.messaging, config.texts, [h = &host, ctx = &context] {
+                                                context.messaging(), config.texts, [h = &host, ctx = &context] {
               WapInternetDialog editor(*h, *ctx);
               return h->runModal(editor);
           }) {}
@@ -71,7 +72,7 @@ protected:
         dialog->init();
     }
 
-    operators::MessagingState& state() { return pc.context.messaging; }
+    operators::MessagingState& state() { return pc.context.messaging(); }
     int country() const { return cfg.countryListId; }
     int oper() const { return cfg.operatorListId; }
 

@@ -11,6 +11,7 @@
 #include "dialogs/WapInternetDialog.h"
 #include "qt/QtTestSupport.h"
 #include "support/DialogTestHost.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::test {
 namespace {
@@ -23,9 +24,9 @@ const fs::path kFixtures = fs::path(QVT_TEST_DATA_DIR) / "providers";
 
 struct EditorWindow {
     explicit EditorWindow(const fs::path& database) {
-        pc.context.providers = operators::ProviderDatabase(database);
-        pc.context.messaging.editorMode = 0;
-        pc.context.messaging.countryName = "Germany";
+        pc.context.providers() = operators::ProviderDatabase(database);
+        pc.context.messaging().editorMode = 0;
+        pc.context.messaging().countryName = "Germany";
         pc.context.CurrentModelCode = "HX710T";
         editor = std::make_unique<WapInternetDialog>(host, pc.context);
         editor->init();

@@ -27,6 +27,7 @@
 #include "operators/OperatorTables.h"
 #include "qt/QtTestSupport.h"
 #include "ui/IpText.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::test {
 namespace {
@@ -228,7 +229,7 @@ struct UserDefinedEditor {
     }
     static TestPc& configured(TestPc& pc) {
         pc.context.CurrentModelCode = "HX710T";
-        pc.context.messaging.editorMode = 0;
+        pc.context.messaging().editorMode = 0;
         return pc;
     }
     TestPc pc;
@@ -299,7 +300,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     w.dialog->notify(1080, Event::Clicked);  // Default: values to save
     w.window->refresh();
     clickRow(w.list(kCountryList), "Australia");
-    const operators::MessagingState before = w.pc.context.messaging;
+    const operators::MessagingState before = w.pc.context.messaging();
     ASSERT_EQ(before.countryName, "Australia");
     ASSERT_FALSE(before.operatorName.empty());
 
@@ -324,7 +325,7 @@ TEST_P(OthersInTheWindow, ListsShowWhatIsInEffectAndSaveWritesIt) {
     QTest::qWait(20);  // whatever Qt still has queued from the click or key
     EXPECT_EQ(w.host.windowsOpened, 1) << "the editor opens once";
 
-    const operators::MessagingState& state = w.pc.context.messaging;
+    const operators::MessagingState& state = w.pc.context.messaging();
     for (int id : {kCountryList, kOperatorList}) {
         EXPECT_EQ(shown(w.list(id)), only(w.dialog->sel(id))) << id;
         if (w.dialog->sel(id) >= 0) {
@@ -402,7 +403,7 @@ TEST(Review, ValuesToCheckAreReadOnlyAtFullContrastMailFieldsEditable) {
     TestPc pc;
     ScriptedHost host;
     pc.context.CurrentModelCode = "HX710T";
-    operators::MessagingState& state = pc.context.messaging;
+    operators::MessagingState& state = pc.context.messaging();
     const int country = operators::findCountry("Australia");
     state.countryName = "Australia";
     state.operatorName = "Telstra";

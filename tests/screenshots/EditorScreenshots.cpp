@@ -16,6 +16,7 @@
 #include "dialogs/WapInternetDialog.h"
 #include "operators/OperatorTables.h"
 #include "qt/QtTestSupport.h"
+#include "operators/MessagingState.h"
 
 namespace qvt::test {
 namespace {
@@ -52,7 +53,7 @@ protected:
 };
 
 TEST_F(EditorScreenshotTest, ReviewMode) {
-    operators::MessagingState& state = pc.context.messaging;
+    operators::MessagingState& state = pc.context.messaging();
     const int c = operators::findCountry("Germany");
     state.countryName = "Germany";
     state.operatorName = "Bild-Vodafone";
@@ -71,8 +72,8 @@ std::filesystem::path providerDatabase() {
 }
 
 TEST_F(EditorScreenshotTest, UserDefinedMode) {
-    pc.context.messaging.editorMode = 0;
-    pc.context.providers = operators::ProviderDatabase(providerDatabase());
+    pc.context.messaging().editorMode = 0;
+    pc.context.providers() = operators::ProviderDatabase(providerDatabase());
     dialogs::WapInternetDialog editor(host, pc.context);
     render(editor, "editor-user-defined.png");
 }

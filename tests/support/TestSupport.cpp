@@ -84,6 +84,8 @@ TestMount TestMount::tmpfs(const fs::path& dir, const std::string& size) {
     fs::create_directories(dir);
 #ifdef __linux__
     m.mounted_ = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+#else
+    (void)size;
 #endif
     if (!m.mounted_) m.why_ = "mounting a tmpfs is not permitted here";
     return m;

@@ -15,3 +15,15 @@ qvt_not_on_windows(TESTS "CommandLineEndToEnd.WindowedRunAcceptsQtOptions"
   "ends a waiting windowed program with timeout(1) from a POSIX shell")
 qvt_not_on_windows(TESTS "*GameCallEndToEnd.*"
   "makes its sounds with the Linux FFmpeg's generators and encoders; under Wine, check-installed converts an mp3 with the shipped ffmpeg.exe instead")
+# Parts of tests/e2e/NothingLostEndToEndTest.cpp are compiled on POSIX systems only; listed here
+# with their reasons so that the Windows run names them.
+qvt_not_on_windows(TESTS "Links/LinkOnTheCard.*"
+  "makes symbolic links on the card; Wine's file system does not give programs POSIX links")
+qvt_not_on_windows(TESTS "NothingLost.ADiscoveredCardThatIsUnmountedIsMissingAtSaveAndInTheList"
+  "mounts and unmounts a card image under /media (Linux, root)")
+qvt_not_on_windows(TESTS "NothingLost.TheRememberedChoiceIsReplacedByANewFileNeverRewrittenInPlace"
+  "the remembered choice's value file; Windows keeps the choice in the registry (check-installed reads it)")
+qvt_not_on_windows(TESTS "Kinds/NoRegularFile.*:Kinds/NoRegularCardFile.*"
+  "makes FIFOs and device files, which Windows file systems do not have")
+qvt_not_on_windows(TESTS "NothingLost.EndingTheProgramStopsTheWholeToolGroup"
+  "process groups and POSIX signals")
