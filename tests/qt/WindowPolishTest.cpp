@@ -26,19 +26,14 @@
 #include "dialogs/SettingsDialog.h"
 #include "qt/QtTestSupport.h"
 #include "support/DialogTestHost.h"
+#include "support/ProductCases.h"
 
 namespace qvt::test {
 namespace {
 
 using namespace ui;
 
-struct Product {
-    const char* modelCode;
-    const char* name;
-    int defaultButton;  // "Default(&D)"
-};
-const Product kWindows[] = {{"HX710T", "hx710t", 1080}, {"HX720U", "hx720u", 1080}, {"LP300", "lp300", 1080},
-                            {"VEX 2.0", "vex2", 1080},   {"HX330", "hx330", 1003}};
+using Product = ProductCase;
 
 // A settings window opened on a PC with a card, shown and active.
 struct Window {
@@ -279,7 +274,7 @@ TEST_P(SettingsWindows, ClickingTheSoundFieldOpensTheChooserLikePlus) {
     EXPECT_FALSE(plus->toolTip().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Products, SettingsWindows, ::testing::ValuesIn(kWindows), nameOf);
+INSTANTIATE_TEST_SUITE_P(Products, SettingsWindows, ::testing::ValuesIn(dialogCases()), nameOf);
 
 // ---- the focus comes back after modal boxes ---------------------------------------------------------
 
