@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "qt/LayoutBuilder.h"
 
@@ -287,9 +288,13 @@ void DialogWindow::showEvent(QShowEvent* event) {
     if (const QScreen* screen = this->screen()) fitInto(screen->availableGeometry());
 }
 
-void DialogWindow::fitInto(const QRect& area) {
+void DialogWindow::fitInto(const QRect& screenArea) {
+    if (!scrollArea_->widget()) scrollArea_->setContent(content_);  // shown before its first refresh
     if (isMaximized() || isFullScreen()) return;
-    if (!scrollArea_->widget()) refresh();
+    // At a fractional scale the area's logical size is rounded up; a pixel less keeps the window inside.
+    QRect area = screenArea;
+    if (const qreal ratio = devicePixelRatioF(); ratio != std::floor(ratio) && area.width() > 1 && area.height() > 1)
+        area.adjust(0, 0, -1, -1);
     const QSize extra = frameGeometry().size() - size();  // title bar and borders
     const QSize room = (area.size() - extra).expandedTo(QSize(1, 1));
     // The content's own minimum where the screen has room for it; on a smaller screen it scrolls.
