@@ -293,12 +293,17 @@ public:
 class GroupBinder final : public ControlBinder {
 public:
     QWidget* create(const ui::ControlSpec& spec, ControlEvents& /*events*/) const override {
-        return new QGroupBox(groupTitle(spec.text));
+        auto* box = new QGroupBox(groupTitle(spec.text));
+        box->setAccessibleName(groupTitle(spec.text));  // not the title of a group around it
+        return box;
     }
     void refresh(const ui::Control& c, QWidget* widget) const override {
         if (auto* box = dynamic_cast<QGroupBox*>(widget)) {
             // A group placed as a layout box keeps its layout title when the control has none.
-            if (!c.text.empty() && box->title() != groupTitle(c.text)) box->setTitle(groupTitle(c.text));
+            if (!c.text.empty() && box->title() != groupTitle(c.text)) {
+                box->setTitle(groupTitle(c.text));
+                box->setAccessibleName(groupTitle(c.text));
+            }
         }
     }
 };

@@ -238,6 +238,8 @@ QWidget* LayoutBuilder::buildGroup(const LayoutNode& node) {
     const ui::ControlSpec* spec = node.id != 0 ? tmpl_.find(node.id) : nullptr;
     const std::string& title = (node.text.empty() && spec) ? spec->text : node.text;
     auto* box = new QGroupBox(groupTitle(title));
+    // Qt names an unnamed widget after the group around it: a panel inside another says its own title.
+    box->setAccessibleName(groupTitle(title));
     if (spec && !out_.widgets.count(node.id)) {
         box->setObjectName(objectNameOf(node.id));
         out_.widgets[node.id] = box;

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QLabel>
@@ -181,6 +182,19 @@ TEST_P(SettingsWindows, EveryControlHasItsRoleAndAUniqueMeaningfulName) {
         clickWidget(w.widget(GetParam().defaultButton));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name), before);
     }
+}
+
+TEST_P(SettingsWindows, EveryPanelHasANameOfItsOwn) {
+    Window w(GetParam().modelCode);
+    std::map<QString, int> panels;
+    for (QGroupBox* box : w.window->findChildren<QGroupBox*>()) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
+        ASSERT_NE(node, nullptr);
+        const QString name = node->text(QAccessible::Name);
+        EXPECT_FALSE(name.trimmed().isEmpty());
+        EXPECT_EQ(++panels[name], 1) << name.toStdString();
+    }
+    EXPECT_GE(panels.size(), 2u);
 }
 
 TEST(Accessible, TheProductPhotosAreNamedPictures) {
