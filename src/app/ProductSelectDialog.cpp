@@ -27,7 +27,11 @@ DialogTemplate ProductSelectDialog::dialogTemplate() {
     t.controls.push_back(listSpec(kProductList, names, {.sorted = true}));
     t.controls.push_back(checkSpec(kRememberBox, "Remember My Choice", {.autoCheck = true}));
     t.controls.push_back(pictureSpec(kDefaultPhotoControl, std::string(kDefaultPhotoImage)));
-    for (const Product& p : catalogue()) t.controls.push_back(pictureSpec(p.photoControl, std::string(p.photoImage)));
+    t.controls.back().accessibleName = "No product chosen";
+    for (const Product& p : catalogue()) {
+        t.controls.push_back(pictureSpec(p.photoControl, std::string(p.photoImage)));
+        t.controls.back().accessibleName = "Photo of the " + std::string(p.displayName);
+    }
     t.controls.push_back(buttonSpec(1, "OK(&Y)", {.defaultButton = true}));
     t.controls.push_back(buttonSpec(2, "Exit(&N)"));
 

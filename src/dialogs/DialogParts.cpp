@@ -122,7 +122,8 @@ void GameCallPart::afterLoad() {
 }
 
 bool GameCallPart::notify(int id, Event event) {
-    if (id == ids::kChooseAudio && event == Event::Clicked) {
+    // The field that names the sound chooses it too, as "+" does.
+    if ((id == ids::kChooseAudio || id == ids::kAudioField) && event == Event::Clicked) {
         field_->chooseAudioFile();
         return true;
     }

@@ -29,8 +29,10 @@ DialogTemplate hx710t::dialogTemplate() {
     c.push_back(listSpec(kWakeUp, parts::offOn(), hiddenOff));
     c.push_back(labelSpec(kWakeUpHourLabel, "H:", hiddenOff));
     c.push_back(listSpec(kWakeUpHour, numberItems(0, 23), hiddenOff));
+    c.back().accessibleName = "Wake-up hour";
     c.push_back(labelSpec(kWakeUpMinuteLabel, "M:", hiddenOff));
     c.push_back(listSpec(kWakeUpMinute, numberItems(0, 59), hiddenOff));
+    c.back().accessibleName = "Wake-up minute";
     parts::addClock(t, kDefault);
 
     // " WAP Setting / Internet Setting / Customer Information Setting "

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "dialogs/TemplateParts.h"
 
+#include <utility>
+
 #include "dialogs/ControlIds.h"
 
 #include "dialogs/ControlRules.h"
@@ -58,6 +60,13 @@ void addClock(DialogTemplate& t, int defaultId, bool twoDigitItems) {
     t.controls.push_back(listSpec(ids::kMinute, numberItems(0, 59, width)));
     t.controls.push_back(listSpec(ids::kSecond, numberItems(0, 59, width)));
     t.controls.push_back(buttonSpec(defaultId, "Default(&D)"));
+    // The row's one-letter captions ("M:" is month and minute) say little to a screen reader.
+    const std::pair<int, const char*> spoken[] = {{ids::kYear, "Clock year"},     {ids::kMonth, "Clock month"},
+                                                  {ids::kDay, "Clock day"},       {ids::kHour, "Clock hour"},
+                                                  {ids::kMinute, "Clock minute"}, {ids::kSecond, "Clock second"}};
+    for (const auto& [id, name] : spoken)
+        for (ControlSpec& c : t.controls)
+            if (c.id == id) c.accessibleName = name;
 }
 
 LayoutNode clockRow(int defaultId) {
@@ -79,11 +88,17 @@ void addWorkDays(DialogTemplate& t) {
 
 void addSendMode(DialogTemplate& t) {
     t.controls.push_back(radioSpec(ids::kSendManual, "Manual"));
+    // Each choice's caption also labels its fields: the screen reader hears the choice and each field apart.
     t.controls.push_back(radioSpec(ids::kSendDaily, "Daily Report...Send Time(H:M):"));
+    t.controls.back().accessibleName = "Daily Report";
     t.controls.push_back(editSpec(ids::kReportHour, {.digitsOnly = true, .centred = true}));
+    t.controls.back().accessibleName = "Daily Report send hour";
     t.controls.push_back(editSpec(ids::kReportMinute, {.digitsOnly = true, .centred = true}));
+    t.controls.back().accessibleName = "Daily Report send minute";
     t.controls.push_back(radioSpec(ids::kSendInstant, "Instant............Max Number:"));
+    t.controls.back().accessibleName = "Instant";
     t.controls.push_back(listSpec(ids::kMaxNumber, maxNumbers()));
+    t.controls.back().accessibleName = "Instant maximum number";
     t.controls.push_back(radioSpec(ids::kSendOff, "Off"));
 }
 
@@ -125,7 +140,9 @@ LayoutNode customerInfoGroup() {
 }
 
 void addBanner(DialogTemplate& t, int bannerId) {
-    t.controls.push_back(pictureSpec(bannerId, "banner", {.notify = true}));
+    ControlSpec banner = pictureSpec(bannerId, "banner", {.notify = true});
+    banner.accessibleName = "About QVT CONFIG";  // a click on the banner opens the About box
+    t.controls.push_back(std::move(banner));
 }
 
 DialogTemplate settingsTemplate(int resourceId, std::string title, int bannerId) {
@@ -140,13 +157,14 @@ DialogTemplate settingsTemplate(int resourceId, std::string title, int bannerId)
 void addFooter(DialogTemplate& t, int pathListId, const std::string& exitText) {
     ControlSpec pathList = listSpec(pathListId, {}, {.sorted = true, .wide = true});
     pathList.role = ControlRole::PathList;
+    pathList.accessibleName = "File the data will be saved in";
     t.controls.push_back(std::move(pathList));
     // While the window holds no values at all (no settings file was read), a quiet note says so.
     t.firstOpenNote = "No settings file was found for this camera. Default(D) fills in the camera's defaults.";
     t.controls.push_back(buttonSpec(1, "Save(&Y)", {.defaultButton = true}));
     t.controls.push_back(buttonSpec(2, exitText));
-    t.controls.push_back(buttonSpec(ids::kExport, "Export\xE2\x80\xA6"));
-    t.controls.push_back(buttonSpec(ids::kImport, "Import\xE2\x80\xA6"));
+    t.controls.push_back(buttonSpec(ids::kExport, "Export\xE2\x80\xA6(&E)"));
+    t.controls.push_back(buttonSpec(ids::kImport, "Import\xE2\x80\xA6(&I)"));
 }
 
 std::vector<LayoutNode> footerNodes(int pathListId, std::vector<LayoutNode> extraButtons) {
@@ -187,7 +205,9 @@ void addGameCall(DialogTemplate& t) {
     auto& c = t.controls;
     c.push_back(listSpec(ids::kGameCall, offOn()));
     c.push_back(listSpec(ids::kGameCallHour, numberItems(0, 23)));
+    c.back().accessibleName = "Game Call hour";
     c.push_back(listSpec(ids::kGameCallMinute, numberItems(0, 59)));
+    c.back().accessibleName = "Game Call minute";
     c.push_back(listSpec(ids::kReplayTimes, replayTimes()));
     ControlSpec field = editSpec(ids::kAudioField, {.readOnly = true, .centred = true});
     field.role = ControlRole::FileField;

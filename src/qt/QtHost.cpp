@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -56,6 +57,29 @@ public:
 private:
     std::vector<DialogWindow*>& windows_;
     DialogWindow* window_;
+};
+
+// After a modal box or window closes, the window that opened it is the active one again, with the
+// keyboard focus where it was: otherwise, when that window hides right after (a dialog that ends on
+// its confirmation), no window is active and mnemonics do nothing until a click.
+class FocusReturn {
+public:
+    explicit FocusReturn(QWidget* opener)
+        : opener_(opener ? opener->window() : nullptr), focus_(QApplication::focusWidget()) {}
+    ~FocusReturn() {
+        QWidget* window = opener_;
+        if (!window || !window->isVisible()) return;
+        window->activateWindow();
+        // Focus coming back with the window is no move of the user's: the window reports none.
+        if (focus_ && focus_->window() == window && focus_->isVisible() && focus_->isEnabled())
+            focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> opener_;
+    QPointer<QWidget> focus_;
 };
 
 }  // namespace
@@ -113,7 +137,9 @@ QWidget* QtHost::parentFor(const ui::Dialog* owner) const {
 ui::Answer QtHost::messageBox(ui::Dialog* owner, std::string_view text, std::string_view caption, ui::Icon icon,
                               ui::Buttons buttons) {
     const QString title = caption.empty() ? Q(ui::kAppName) : Q(caption);
-    return showMessageBox(parentFor(owner), Q(text), title, icon, buttons);
+    QWidget* parent = parentFor(owner);
+    const FocusReturn focus(parent);
+    return showMessageBox(parent, Q(text), title, icon, buttons);
 }
 
 ui::Answer QtHost::showMessageBox(QWidget* parent, const QString& text, const QString& caption, ui::Icon icon,
@@ -151,7 +177,9 @@ ui::Answer QtHost::messageBoxWithDetails(ui::Dialog* owner, std::string_view tex
     const QString title = caption.empty() ? Q(ui::kAppName) : Q(caption);
     QStringList lines;
     for (const std::string& line : details) lines << Q(line);
-    return showMessageBoxWithDetails(parentFor(owner), Q(text), title, icon, buttons, lines.join(QLatin1Char('\n')));
+    QWidget* parent = parentFor(owner);
+    const FocusReturn focus(parent);
+    return showMessageBoxWithDetails(parent, Q(text), title, icon, buttons, lines.join(QLatin1Char('\n')));
 }
 
 ui::Answer QtHost::showMessageBoxWithDetails(QWidget* parent, const QString& text, const QString& caption,
@@ -188,8 +216,9 @@ std::optional<std::string> QtHost::saveFile(ui::Dialog* owner, const ui::FileReq
     const QString folder = folderFor(request.startFolder);
     const QString defaultName = Q(request.defaultName);
     const QString defaultPath = folder.isEmpty() ? defaultName : QDir(folder).filePath(defaultName);
-    const std::optional<QString> chosen =
-        showSaveFileDialog(parentFor(owner), describeFileDialog(request).filters, defaultPath);
+    QWidget* parent = parentFor(owner);
+    const FocusReturn focus(parent);
+    const std::optional<QString> chosen = showSaveFileDialog(parent, describeFileDialog(request).filters, defaultPath);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     rememberFolder(request.startFolder, *chosen);
     return chosen->toStdString();
@@ -206,7 +235,9 @@ std::optional<QString> QtHost::showSaveFileDialog(QWidget* parent, const QString
 std::optional<std::string> QtHost::openFile(ui::Dialog* owner, const ui::FileRequest& request) {
     FileDialogRequest shown = describeFileDialog(request);
     shown.directory = folderFor(request.startFolder);
-    const std::optional<QString> chosen = showOpenFileDialog(parentFor(owner), shown);
+    QWidget* parent = parentFor(owner);
+    const FocusReturn focus(parent);
+    const std::optional<QString> chosen = showOpenFileDialog(parent, shown);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     rememberFolder(request.startFolder, *chosen);
     return chosen->toStdString();
@@ -243,7 +274,9 @@ std::optional<QString> QtHost::showOpenFileDialog(QWidget* parent, const FileDia
 }
 
 ui::Result QtHost::runModal(ui::Dialog& dialog) {
-    DialogWindow window(dialog, parentFor(nullptr));
+    QWidget* opener = parentFor(nullptr);
+    const FocusReturn focus(opener);
+    DialogWindow window(dialog, opener);
     const WindowEntry entry(windows_, &window);
     dialog.init();  // its own initialisation may already show boxes, or end it
     if (dialog.ended()) return dialog.result();
@@ -264,13 +297,18 @@ ui::ProcessOutcome QtHost::runProcess(ui::Dialog* owner, const ui::ProcessReques
     if (!process.waitForStarted(-1)) return outcome;
     outcome.started = true;
 
-    QProgressDialog progress(parentFor(owner));
+    QWidget* opener = parentFor(owner);
+    const FocusReturn focus(opener);
+    QProgressDialog progress(opener);
     progress.setWindowTitle(Q(request.title));
     progress.setLabelText(Q(request.title));
     progress.setCancelButtonText(QStringLiteral("Cancel"));
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setMinimumDuration(0);
+    // Wide enough for its title to show whole beside the title bar's icon and buttons.
+    const QFontMetrics titleFont(QApplication::font("QMdiSubWindowTitleBar"));
+    progress.setMinimumWidth(std::max(progress.sizeHint().width(), titleFont.horizontalAdvance(Q(request.title)) + 180));
     progress.setWindowModality(Qt::ApplicationModal);
     const bool measured = request.durationSeconds > 0;
     progress.setRange(0, measured ? 1000 : 0);  // 0..0: a busy bar without an end

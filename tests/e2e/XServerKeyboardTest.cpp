@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -86,12 +87,12 @@ protected:
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
     }
     // Starts the program on this display with a PC and a card in the temporary folder.
-    void launch(const std::string& extraArgs = {}) {
+    void launch(const std::string& extraArgs = {}, const std::string& extraEnv = {}) {
         fs::create_directories(root_);
         fs::create_directories(card_);
         fs::create_directories(dir_ / "runtime");
         fs::permissions(dir_ / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-        appPid_ = sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=" +
+        appPid_ = sh("env DISPLAY=" + display_ + " QT_QPA_PLATFORM=xcb " + extraEnv + " XDG_RUNTIME_DIR=" +
                      shellQuote((dir_ / "runtime").string()) + " " + shellQuote(QVT_BINARY) + " --system-root " +
                      shellQuote(root_.string()) + " --volume " + shellQuote(card_.string()) + " " + extraArgs + " >" +
                      shellQuote((dir_ / "log").string()) + " 2>&1 & echo $!")
@@ -142,6 +143,53 @@ TEST_F(XServerKeyboard, ChooseDefaultTypeAnAddressAndSave) {
     const std::string written = readFile(file);
     EXPECT_NE(written.find("\nIP=10.0.0.1\r\n"), std::string::npos) << written;
     EXPECT_NE(written.find("Language=0"), std::string::npos) << "Default's values are saved:\n" << written;
+}
+
+// After "Others", OK and its two boxes, the settings window has the keyboard again without being
+// given it: its mnemonic Alt+Y saves.
+TEST_F(XServerKeyboard, TheKeyboardComesBackToTheWindowAfterTheEditorsBoxes) {
+    launch();
+    focus("QVT CONFIG");
+    keys("Home Down Down Return");
+    const std::string settings = focus("QVT CONFIG : For HX710T-10M");
+    keys("alt+d");
+    std::string tabs;
+    for (int i = 0; i < kTabsFromFirstFieldToCountries; ++i) tabs += " Tab";
+    keys(tabs + " End");
+    focus("WAP / Internet Paramaters");
+    keys("Return");  // OK: "Confirm save MMS,GPRS paramaters ?", then "… Have Been Saved !"
+    answerTip(answerTip());
+    std::string focused;
+    for (int i = 0; i < 30 && focused != settings; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        focused = x("getwindowfocus");
+        while (!focused.empty() && focused.back() == '\n') focused.pop_back();
+    }
+    EXPECT_EQ(focused, settings) << "the settings window has the keyboard focus";
+    keys("alt+y");  // no focus given: the keys reach the window by themselves
+    answerTip(answerTip());
+    EXPECT_TRUE(fs::exists(card_ / "GSM" / "HX710T.TXT")) << readFile(dir_ / "log");
+}
+
+// At scale 1.5 on a 1366x768 screen the largest settings window opens inside the screen.
+TEST_F(XServerKeyboard, AtScaleOneAndAHalfTheWindowOpensInsideTheScreen) {
+    launch({}, "QT_SCALE_FACTOR=1.5");
+    focus("QVT CONFIG");
+    keys("Home Down Down Return");
+    const std::string settings = focus("QVT CONFIG : For HX710T-10M");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::istringstream shape(x("getwindowgeometry --shell " + settings));
+    std::map<std::string, int> at;
+    for (std::string line; std::getline(shape, line);)
+        if (const auto eq = line.find('='); eq != std::string::npos && line.substr(0, eq) != "WINDOW")
+            at[line.substr(0, eq)] = std::stoi(line.substr(eq + 1));
+    ASSERT_EQ(at.size(), 5u) << readFile(dir_ / "log");
+    SCOPED_TRACE(std::to_string(at["X"]) + "," + std::to_string(at["Y"]) + " " + std::to_string(at["WIDTH"]) + "x" + std::to_string(at["HEIGHT"]));
+    EXPECT_GE(at["X"], 0);
+    EXPECT_GE(at["Y"], 0);
+    EXPECT_LE(at["X"] + at["WIDTH"], 1366);
+    EXPECT_LE(at["Y"] + at["HEIGHT"], 768);
+    EXPECT_GT(at["WIDTH"], 600);
 }
 
 // "Others", then the operator found by keyboard alone: Alt+F, the country's first letter, Alt+O and
