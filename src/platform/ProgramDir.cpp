@@ -41,7 +41,8 @@ fs::path programDir() {
     if (QCoreApplication::instance() != nullptr) {
         const QString dir = QCoreApplication::applicationDirPath();
 #ifdef _WIN32
-        if (!dir.isEmpty()) return fs::path(dir.toStdWString());
+        // Qt gives the folder with forward slashes; paths shown to the owner use the system's own.
+        if (!dir.isEmpty()) return fs::path(dir.toStdWString()).make_preferred();
 #else
         if (!dir.isEmpty()) return fs::path(QFile::encodeName(dir).toStdString());
 #endif

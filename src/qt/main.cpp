@@ -17,6 +17,7 @@
 #define NOMINMAX
 #endif
 #define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -32,6 +33,9 @@ static void attachParentConsole() {
     if (unconnected(stdin)) freopen_s(&unused, "CONIN$", "r", stdin);
     if (unconnected(stdout)) freopen_s(&unused, "CONOUT$", "w", stdout);
     if (unconnected(stderr)) freopen_s(&unused, "CONOUT$", "w", stderr);
+    // Lines end in "\n" as on every other system: the automation output is the same bytes.
+    for (FILE* f : {stdout, stderr})
+        if (_fileno(f) >= 0) _setmode(_fileno(f), _O_BINARY);
     std::ios::sync_with_stdio();
 }
 #endif

@@ -109,7 +109,7 @@ TEST(CardSafetyEndToEnd, SoundGoesNowhereWhenTheChosenCardVanishedBeforeSave) {
                                     {[&] { fs::remove_all(c1); },  // the card is pulled out before Save
                                      "answer OK\nanswer OK\nclick 1\ndump 1030\n"}});
     ASSERT_EQ(r.exitCode, 0) << r.err << r.out();
-    EXPECT_FALSE(findLine(r, {"Can't find volume \\\"" + c1.string() + "/\\\""}).empty()) << r.out();
+    EXPECT_FALSE(findLine(r, {"Can't find volume \\\"" + (c1 / "").string() + "\\\""}).empty()) << r.out();
     EXPECT_TRUE(findLine(r, {"IMAG0001.JPG"}).empty()) << "no rename question";
     EXPECT_TRUE(findLine(r, {"Failed to transform audio file!"}).empty()) << "the save's message said it all";
     EXPECT_EQ(readFile(photo), "photo");

@@ -6,31 +6,26 @@
 #include <ostream>
 
 #include "e2e/E2eSupport.h"
+#include "support/ProductCases.h"
 
 namespace fs = std::filesystem;
 using namespace qvt::test;
 
 namespace {
 
-struct Product {
-    const char* displayName;  // as the selection list shows it
-    const char* code;         // file code and "Model"
-    const char* confirm;      // its confirmation text
-    int pathList;
-    int defaultButton;
-    int pirDefault;        // "PIR Interval" after "Default(&D)"
-    const char* pirShown;  // how its list shows that value
+// The shared product row (tests/support), and what only these tests look at.
+struct Product : ProductCase {
+    int pirDefault;         // "PIR Interval" after "Default(&D)"
+    const char* pirShown;   // how its list shows that value
     const char* otherCode;  // a different product's code
 };
 
-void PrintTo(const Product& p, std::ostream* os) { *os << p.code; }
+void PrintTo(const Product& p, std::ostream* os) { *os << p.fileCode; }
 
 const Product kProducts[] = {
-    {"HX710T-10M", "HX710T", "Confirm save all the data ?", 1030, 1080, 1, "5 Sec", "VEX2"},
-    {"HX720U", "HX720U", "Confirm Save All The Data ?", 1135, 1080, 1, "5 Sec", "HX710T"},
-    {"LP300 Series", "LP300", "Confirm Save All The Data ?", 1135, 1080, 0, "0 Sec", "HX720U"},
-    {"VEX 2.0", "VEX2", "Confirm Save All The Data ?", 1135, 1080, 1, "5 Sec", "LP300"},
-    {"HX330", "HX330", "Confirm save all the data ?", 1152, 1003, 1, "5 Sec", "HX460T"},
+    {productCase("HX710T"), 1, "5 Sec", "VEX2"},  {productCase("HX720U"), 1, "5 Sec", "HX710T"},
+    {productCase("LP300"), 0, "0 Sec", "HX720U"}, {productCase("VEX2"), 1, "5 Sec", "LP300"},
+    {productCase("HX330"), 1, "5 Sec", "HX460T"},
 };
 
 const std::string kArrow = " \xE2\x86\x92 ";
@@ -53,7 +48,7 @@ protected:
         return dir / name;
     }
     std::string cardFile(const fs::path& volume) const { return (volume / "GSM" / (code() + ".TXT")).string(); }
-    std::string code() const { return GetParam().code; }
+    std::string code() const { return GetParam().fileCode; }
     std::string open() const { return "select 1131 \"" + std::string(GetParam().displayName) + "\"\nclick 1\n"; }
     std::string saveOk() const { return "answer OK\nclick 1\n"; }
     std::string defaults() const { return "click " + std::to_string(GetParam().defaultButton) + "\n"; }
@@ -189,6 +184,6 @@ TEST_P(SaveDetailsAndProfiles, RefusedImportsAndAFailedExportChangeNothingAndSay
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, SaveDetailsAndProfiles, ::testing::ValuesIn(kProducts),
-                         [](const auto& test) { return std::string(test.param.code); });
+                         [](const auto& test) { return std::string(test.param.fileCode); });
 
 }  // namespace

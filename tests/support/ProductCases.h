@@ -4,6 +4,7 @@
 // product writes, the buttons and wording every product has, and how its dialog opens on an empty
 // card. The dialog tests take one row per dialog (dialogCases), the end-to-end tests every row.
 // Control ids are plain numbers here, as the automation script and its dump use them.
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,6 +32,8 @@ struct ProductCase {
     std::vector<std::pair<int, std::string>> textsOnOpen;
     std::vector<int> disabled;
 };
+
+inline void PrintTo(const ProductCase& p, std::ostream* os) { *os << p.name; }
 
 inline constexpr const char* kConfirmLower = "Confirm save all the data ?";
 inline constexpr const char* kConfirmTitle = "Confirm Save All The Data ?";

@@ -41,3 +41,9 @@ qvt_not_on_windows(TESTS "StagingTest.*:FileInfoTest.*:AudioTest.*:Formats/Conve
   "make their sounds with the Linux FFmpeg's generators and encoders; under Wine, check-installed converts an mp3 with the shipped ffmpeg.exe")
 qvt_not_on_windows(TESTS "CommandLine.ValuesKeepTheirBytesAndEqualsFormWorks"
   "passes bytes that are no UTF-8; a Windows command line is UTF-16 text")
+qvt_not_on_windows(TESTS "QtHost.RunProcess*:QtHost.CancelStopsTheProcess:ProgressWindow.IsWideEnoughForItsWholeTitle"
+  "run /bin/sh scripts as the tool; under Wine, check-installed runs the real ffmpeg.exe through the game call")
+qvt_not_on_windows(TESTS "ProductSelection.*"
+  "expect an empty remembered choice per test; on Windows the choice is one machine-wide registry value that parallel tests share (check-installed tests it with wine reg query)")
+qvt_not_on_windows(TESTS "NothingLost.CancelAtTheConfirmationLeavesCardSoundAndPhotosAlone"
+  "makes its sound with the Linux FFmpeg's generators")
