@@ -25,6 +25,12 @@
 
 // A GUI-subsystem program has no console: a headless run started from one writes to it again.
 // Streams the caller redirected to files or pipes are kept.
+// Lines end in "\n" as on every other system, so the automation output is the same bytes.
+static void useBinaryOutput() {
+    for (FILE* f : {stdout, stderr})
+        if (_fileno(f) >= 0) _setmode(_fileno(f), _O_BINARY);
+}
+
 static void attachParentConsole() {
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
     // _fileno is negative for a stream that has no handle at all; test it before asking for one.
@@ -33,9 +39,7 @@ static void attachParentConsole() {
     if (unconnected(stdin)) freopen_s(&unused, "CONIN$", "r", stdin);
     if (unconnected(stdout)) freopen_s(&unused, "CONOUT$", "w", stdout);
     if (unconnected(stderr)) freopen_s(&unused, "CONOUT$", "w", stderr);
-    // Lines end in "\n" as on every other system: the automation output is the same bytes.
-    for (FILE* f : {stdout, stderr})
-        if (_fileno(f) >= 0) _setmode(_fileno(f), _O_BINARY);
+    useBinaryOutput();
     std::ios::sync_with_stdio();
 }
 #endif
@@ -77,6 +81,9 @@ static bool lacksDisplay(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace qvt;
+#ifdef _WIN32
+    useBinaryOutput();
+#endif
     std::string error;
     // A first look tells whether windows are needed: help, version, errors and scripts need no display.
     std::optional<app::CommandLine> cl = app::parseCommandLine({argv + 1, argv + argc}, error);

@@ -13,7 +13,13 @@ using namespace qvt::test;
 namespace {
 
 const fs::path kFixtures = fs::path(QVT_TEST_DATA_DIR) / "providers";
+#ifdef _WIN32
+// Windows has no system copy: the one the package ships beside the program is found (the build
+// names the program by its path on the build machine, which Wine shows on drive Z:).
+const fs::path kSystemDatabase = "Z:" / fs::path(QVT_BINARY).parent_path().make_preferred() / "serviceproviders.xml";
+#else
 const fs::path kSystemDatabase = "/usr/share/mobile-broadband-provider-info/serviceproviders.xml";
+#endif
 
 constexpr int kFindButton = 9003;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -99,7 +100,7 @@ std::vector<int> only(int row) {
 }
 
 std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
@@ -525,7 +526,7 @@ TEST(AudioFileDialog, StartsInTheLastFolderUsed) {
     host.openFile(nullptr, request);
     ASSERT_EQ(host.fileDialogs.size(), 2u);
     EXPECT_NE(host.fileDialogs[0].directory, QString());
-    EXPECT_EQ(host.fileDialogs[1].directory, QString::fromStdString(dir.path().string()));
+    EXPECT_EQ(QDir::cleanPath(host.fileDialogs[1].directory), QDir::cleanPath(QString::fromStdString(dir.path().string())));
     EXPECT_EQ(host.fileDialogs[1].filters, QStringList{"Audio files (*.mp3 *.wav *.aac)"});
 }
 
