@@ -73,4 +73,7 @@ set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# A 64-bit installer for a 64-bit program: it runs where only 64-bit Windows programs can (Wine
+# without its 32-bit part, Windows on ARM's x64 emulation) and sees the 64-bit registry.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 include(CPack)
