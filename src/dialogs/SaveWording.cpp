@@ -314,7 +314,7 @@ std::vector<std::string> describeSave(SettingsDialog& dialog, const settings::Sa
 
     // The sound goes onto the card with the save when Game Call is on and a sound is chosen.
     if (dialog.part<GameCallPart>() && dialog.sel(ids::kGameCall) == 1 && !preview.cardRoot.empty()) {
-        const std::string source = dialog.text(ids::kAudioField);
+        const std::string& source = dialog.text(ids::kAudioField);
         if (!source.empty() && source != kChooseAudioPlaceholder)
             lines.push_back("Game Call sound: " + source + kArrow +
                             (audio::pictureFolderOf(preview.cardRoot) / audio::kGameCallSoundName).string() +

@@ -253,7 +253,7 @@ QString QtHost::folderFor(ui::StartFolder folder) const {
     const bool sounds = folder == ui::StartFolder::Sounds;
     const QString& last = sounds ? lastSoundFolder_ : lastSettingsFolder_;
     if (!last.isEmpty() && QDir(last).exists()) return last;
-    const QString standard = QStandardPaths::writableLocation(sounds ? QStandardPaths::MusicLocation
+    QString standard = QStandardPaths::writableLocation(sounds ? QStandardPaths::MusicLocation
                                                                      : QStandardPaths::DocumentsLocation);
     if (!standard.isEmpty() && QDir(standard).exists()) return standard;
     return QDir::homePath();
