@@ -28,10 +28,6 @@ QString groupTitle(const std::string& text) {
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 bool sameItems(const QComboBox* combo, const std::vector<std::string>& items) {
     if (combo->count() != static_cast<int>(items.size())) return false;
     for (int i = 0; i < combo->count(); ++i)

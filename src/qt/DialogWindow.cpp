@@ -25,14 +25,6 @@ namespace qvt::qt {
 using ui::ControlKind;
 using ui::Event;
 
-namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
-
 QString describeVolume(const QString& cardFilePath, const ui::PathListInfo& paths) {
     if (cardFilePath.trimmed().isEmpty()) return {};
     // The card file lives in "<volume>/<card folder>/": the volume is what comes before that folder.

@@ -23,10 +23,6 @@ using ui::LayoutNode;
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString objectNameOf(int id) {
     return QStringLiteral("c%1").arg(id);
 }

@@ -15,6 +15,11 @@
 
 namespace qvt::qt {
 
+// The model's UTF-8 text as Qt text.
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 // Registers the compiled-in images (":/images/..."); safe to call more than once.
 void loadImages();
 

@@ -28,6 +28,19 @@ std::string RunResult::out() const {
     return s;
 }
 
+namespace {
+
+// How many dumps the program has written to its output file so far.
+int dumpsIn(const std::filesystem::path& outFile) {
+    const std::string out = readFile(outFile);
+    int n = 0;
+    for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos; at = out.find("\"event\":\"dump\"", at + 1))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
 #ifdef _WIN32
 // Windows: QProcess quotes the arguments as the C runtime reads them back.
 namespace {
@@ -167,18 +180,11 @@ RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::v
     redirectOutput(process, io);
     process.start(QStringLiteral(QVT_BINARY), qtArguments(args));
     process.waitForStarted();
-    const auto dumpsSoFar = [&] {
-        const std::string out = readFile(io / "out.txt");
-        int n = 0;
-        for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos;
-             at = out.find("\"event\":\"dump\"", at + 1))
-            ++n;
-        return n;
-    };
+    const std::filesystem::path outFile = io / "out.txt";
     int sent = 0;
     for (const ScriptPart& part : parts) {
         // Wait (at most 30 s) until the program has done the parts sent so far.
-        for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i)
+        for (int i = 0; i < 1500 && dumpsIn(outFile) < sent; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         if (part.before) part.before();
         // A program that ended early takes no more input; the write then simply fails.
@@ -220,18 +226,11 @@ RunResult runScriptInParts(const std::filesystem::path& systemRoot, const std::v
         ::_exit(127);
     }
     ::close(toChild[0]);
-    const auto dumpsSoFar = [&] {
-        const std::string out = readFile(outPath);
-        int n = 0;
-        for (auto at = out.find("\"event\":\"dump\""); at != std::string::npos;
-             at = out.find("\"event\":\"dump\"", at + 1))
-            ++n;
-        return n;
-    };
+    const std::filesystem::path outFile = outPath;
     int sent = 0;
     for (const ScriptPart& part : parts) {
         // Wait (at most 30 s) until the program has done the parts sent so far.
-        for (int i = 0; i < 1500 && dumpsSoFar() < sent; ++i)
+        for (int i = 0; i < 1500 && dumpsIn(outFile) < sent; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         if (part.before) part.before();
         (void)!::write(toChild[1], part.script.data(), part.script.size());
