@@ -140,7 +140,7 @@ LayoutNode customerInfoGroup() {
 }
 
 void addBanner(DialogTemplate& t, int bannerId) {
-    ControlSpec banner = pictureSpec(bannerId, "banner", {.notify = true});
+    ControlSpec banner = pictureSpec(bannerId, "banner", {.notify = true, .wide = true});
     banner.accessibleName = "About QVT CONFIG";  // a click on the banner opens the About box
     t.controls.push_back(std::move(banner));
 }

@@ -259,6 +259,7 @@ public:
         const int id = spec.id;
         auto* picture = new PictureLabel;
         showImage(picture, spec.image);
+        picture->continueToTheRight(spec.style.wide);
         if (spec.style.notify) {
             picture->setCursor(Qt::PointingHandCursor);
             picture->onClicked = [&events, id] {

@@ -10,8 +10,10 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QValidator>
+#include <algorithm>
 #include <optional>
 
 #include "ui/IpText.h"
@@ -168,6 +170,36 @@ void ModelComboBox::showPopup() {
     if (beforePopup && !beforePopup()) return;
     if (!isVisible() || !isEnabled()) return;  // the handler may have hidden or disabled the list
     QComboBox::showPopup();
+}
+
+void PictureLabel::continueToTheRight(bool on) {
+    continued_ = on;
+    setSizePolicy(on ? QSizePolicy::Expanding : QSizePolicy::Preferred, sizePolicy().verticalPolicy());
+    update();
+}
+
+void PictureLabel::paintEvent(QPaintEvent* event) {
+    const QPixmap shown = pixmap();
+    if (!continued_ || shown.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QSizeF size = shown.deviceIndependentSize();
+    const qreal top = std::max<qreal>(0, (height() - size.height()) / 2);
+    painter.drawPixmap(QPointF(0, top), shown);
+    // The part that repeats: the right-hand 40 %, which holds only scenery. Drawn mirrored and plain in
+    // turn, each piece meets the one before it at the same column, so no seam shows.
+    const qreal part = size.width() * 0.4;
+    const QRectF source((shown.width() - shown.width() * 0.4), 0, shown.width() * 0.4, shown.height());
+    bool mirrored = true;
+    for (qreal x = size.width(); x < width(); x += part, mirrored = !mirrored) {
+        painter.save();
+        painter.translate(mirrored ? x + part : x, top);
+        if (mirrored) painter.scale(-1, 1);
+        painter.drawPixmap(QRectF(0, 0, part, size.height()), shown, source);
+        painter.restore();
+    }
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent* event) {

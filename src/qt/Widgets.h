@@ -54,13 +54,18 @@ class PictureLabel : public QLabel {
 public:
     explicit PictureLabel(QWidget* parent = nullptr) : QLabel(parent) {}
     std::function<void()> onClicked;
+    // A banner: the picture at its own size on the left, then its right-hand part again, mirrored
+    // back and forth, so the picture reaches the far edge of a wider window without a seam.
+    void continueToTheRight(bool on);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;
+    bool continued_ = false;
 };
 
 // The scroll area a window's content sits in: as large as the content wants to be (a plain scroll area

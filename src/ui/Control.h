@@ -35,7 +35,8 @@ struct ControlStyle {
     bool disabled = false;       // initially disabled
     bool notify = false;         // pictures: report clicks
     bool defaultButton = false;  // buttons: pressed by Enter
-    bool wide = false;           // stretches across the width it is given (the path lists)
+    bool wide = false;           // stretches across the width it is given (the path lists; a banner
+                                 // continues its right-hand scenery to the window's edge)
 };
 
 // What a control is for, where a front end treats it specially.

@@ -32,6 +32,11 @@ void failOnQtWarning(QtMsgType type, const QMessageLogContext& /*context*/, cons
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef QVT_OFFSCREEN_SCREEN
+    // Pictures for people are taken on a desktop-sized screen, where every window has its natural size.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QVT_OFFSCREEN_SCREEN);
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 #ifndef _WIN32
     // Without a runtime folder Qt warns once at start; give it a private one.

@@ -116,6 +116,15 @@ inline void showActive(QWidget* window) {
     for (int i = 0; i < 50 && !window->isActiveWindow(); ++i) QApplication::processEvents();
 }
 
+// Runs the layouts still waiting: new items in a list ask its panel, then the window, for a new layout,
+// one after the other, so a picture taken at once would show the lists at their old widths.
+inline void settleLayouts() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QApplication::processEvents();
+    }
+}
+
 // A key press and release sent where the keyboard focus is (the window when nothing has it); unused
 // keys travel up to the window as they would for a person.
 inline void pressKeyOn(QWidget* window, int key, const QString& text = {}) {

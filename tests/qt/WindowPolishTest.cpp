@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <optional>
@@ -195,6 +197,34 @@ TEST_P(SettingsWindows, EveryPanelHasANameOfItsOwn) {
         EXPECT_EQ(++panels[name], 1) << name.toStdString();
     }
     EXPECT_GE(panels.size(), 2u);
+}
+
+// ---- the banner spans the window ---------------------------------------------------------------------
+
+TEST_P(SettingsWindows, TheBannerReachesTheRightEdgeOfAWideWindowWithoutASeam) {
+    Window w(GetParam().modelCode);
+    w.window->resize(1600, w.window->sizeHint().height());
+    settleLayouts();
+    QWidget* banner = w.widget(GetParam().banner);
+    ASSERT_NE(banner, nullptr);
+    const QImage shot = banner->grab().toImage();
+    const QImage picture = static_cast<QLabel*>(banner)->pixmap().toImage();
+    const int pictureWidth = static_cast<int>(picture.deviceIndependentSize().width());
+    ASSERT_GT(shot.width(), pictureWidth + 300) << "the banner does not take the window's width";
+    const double ratio = shot.devicePixelRatio();
+    const auto at = [&](int x, int y) { return shot.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio)); };
+    const QColor background = w.window->palette().color(QPalette::Window);
+    for (int x : {pictureWidth + 10, pictureWidth + 200, shot.width() - 3}) {
+        const QColor c = at(x, 40);
+        EXPECT_NE(c.rgb(), background.rgb()) << "x " << x;
+        EXPECT_LT(c.lightness(), 110) << "x " << x;  // the banner's dark forest, not the window's grey
+    }
+    // Where the picture ends, its continuation starts with the same column.
+    for (int y : {10, 40, 70}) {
+        const QColor left = at(pictureWidth - 1, y), right = at(pictureWidth, y);
+        EXPECT_LE(std::abs(left.red() - right.red()) + std::abs(left.green() - right.green()) + std::abs(left.blue() - right.blue()), 40)
+            << "y " << y;
+    }
 }
 
 TEST(Accessible, TheProductPhotosAreNamedPictures) {

@@ -35,7 +35,7 @@ void render(ui::Dialog& dialog, const QString& fileName, const std::function<voi
     // The offscreen screen is small and caps a new window at two thirds of it; a desktop shows the
     // window at its natural size.
     window.resize(window.sizeHint());
-    QApplication::processEvents();
+    settleLayouts();
     const QPixmap shot = window.grab();
     ASSERT_FALSE(shot.isNull());
     EXPECT_TRUE(shot.save(QDir(screenshotDir()).filePath(fileName))) << fileName.toStdString();

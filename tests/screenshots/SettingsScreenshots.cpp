@@ -40,7 +40,7 @@ TEST_P(SettingsScreenshotTest, AfterDefault) {
     window.show();
     // The offscreen screen caps a new window at two thirds of it; a desktop shows its natural size.
     window.resize(window.sizeHint());
-    QApplication::processEvents();
+    settleLayouts();
     EXPECT_EQ(window.windowTitle().toStdString(), dialogs::settingsDialogTitle(product->modelCode));
     const QPixmap shot = window.grab();
     ASSERT_FALSE(shot.isNull());
