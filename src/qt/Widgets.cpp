@@ -190,8 +190,9 @@ void PictureLabel::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(QPointF(0, top), shown);
     // The part that repeats: the right-hand 40 %, which holds only scenery. Drawn mirrored and plain in
     // turn, each piece meets the one before it at the same column, so no seam shows.
-    const qreal part = size.width() * 0.4;
-    const QRectF source((shown.width() - shown.width() * 0.4), 0, shown.width() * 0.4, shown.height());
+    constexpr qreal kRepeated = 0.4;
+    const qreal part = size.width() * kRepeated;
+    const QRectF source(shown.width() * (1 - kRepeated), 0, shown.width() * kRepeated, shown.height());
     bool mirrored = true;
     for (qreal x = size.width(); x < width(); x += part, mirrored = !mirrored) {
         painter.save();

@@ -32,8 +32,7 @@ void render(ui::Dialog& dialog, const QString& fileName, const std::function<voi
     qt::DialogWindow window(dialog);
     window.refresh();
     window.show();
-    // The offscreen screen is small and caps a new window at two thirds of it; a desktop shows the
-    // window at its natural size.
+    // The window at its natural size, as a desktop shows it.
     window.resize(window.sizeHint());
     settleLayouts();
     const QPixmap shot = window.grab();

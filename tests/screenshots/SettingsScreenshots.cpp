@@ -38,7 +38,7 @@ TEST_P(SettingsScreenshotTest, AfterDefault) {
     qt::DialogWindow window(*dialog);
     window.refresh();
     window.show();
-    // The offscreen screen caps a new window at two thirds of it; a desktop shows its natural size.
+    // The window at its natural size, as a desktop shows it.
     window.resize(window.sizeHint());
     settleLayouts();
     EXPECT_EQ(window.windowTitle().toStdString(), dialogs::settingsDialogTitle(product->modelCode));
